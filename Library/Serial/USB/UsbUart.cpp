@@ -1,0 +1,1 @@
+#include "Library/Serial/USB/UsbUart.h"

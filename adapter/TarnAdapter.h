@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class TUsbUart;
+
+// Receives the bytes that pass the adapter link; nothing in the window program attaches one.
+class TTraceSink {
+public:
+    enum : int { Reply = 1, Request = 2, Unexpected = 3 };
+
+    virtual ~TTraceSink() = default;
+    // direction 1: a reply received in full (after the acknowledge byte); 2: a request sent
+    // (without the lead byte); 3: unexpected bytes (wrong acknowledge, short reply).
+    virtual void TraceData(int direction, const std::uint8_t* bytes, int count) = 0;
+    // "Unable send\n" and "Rx timeout\n".
+    virtual void TraceText(const QString& text) = 0;
+};
+
+// The host side of the framed request/reply link to the USB adapter. The link comes up on
+// demand at the first exchange and goes down when a send fails.
+class TTarnAdapter {
+public:
+    static constexpr std::uint8_t LeadByte = 0x5A;
+    static constexpr std::uint8_t AckByte = 0xA5;
+    static constexpr int Attempts = 5;
+
+    TTarnAdapter();
+    ~TTarnAdapter();
+    TTarnAdapter(const TTarnAdapter&) = delete;
+    TTarnAdapter& operator=(const TTarnAdapter&) = delete;
+
+    std::unique_ptr<TUsbUart> Uart; // null while the link is down
+    TTraceSink* Monitor;            // not owned
+    QString Description;            // "USB FETCHer Adapter"
+
+    bool Connect();
+    void Disconnect();
+    bool Send(const std::uint8_t* request, int length);
+    bool Receive(std::uint8_t* reply, int length);
+    bool Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
+                  int replyLength);
+};
+
+// The adapter's command set: version, connector presence and memory kind, block transfers.
+class TTarnDevice : public TTarnAdapter {
+public:
+    TTarnDevice();
+
+    std::function<void(int)> OnProgress; // percent done, called between blocks
+    std::uint16_t Version;               // high byte major, low byte minor
+    bool SmallMemory;
+    int BlockSize; // 8 small, 32 large; the small values until a connector is found
+    int Capacity;  // 256 small, 32768 large
+
+    bool ReadVersion();
+    bool CheckConnector(bool& present);
+    bool ReadBlock(int address, std::uint8_t* destination, int count);
+    bool WriteBlock(int address, const std::uint8_t* source, int count);
+    bool ReadMemory(int address, std::uint8_t* destination, int length);
+    bool WriteMemory(int address, const std::uint8_t* source, int length);
+};

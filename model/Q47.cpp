@@ -1,0 +1,1 @@
+#include "model/Q47.h"

@@ -1,0 +1,1 @@
+#include "platform/d2xx/InProcessDevice.h"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// String <-> number conversions as the parameter page and the command line use them.
+// Both parsers raise EConvertError on text that is not a number.
+
+// A decimal integer: optional sign, digits, surrounding spaces allowed; nothing else.
+int StrToInt(const QString& text);
+
+// A decimal number written with the decimal separator of the user's locale
+// (QLocale default, which follows the system unless a caller sets another).
+double StrToFloat(const QString& text);
+
+// Fixed-point text with `digits` decimals and the locale's decimal separator, rounded
+// half away from zero: 10.5 -> "10.5", 11 -> "11.0", 11.04 -> "11.0".
+QString FloatToStrFixed(double value, int digits);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+// The framework's general error. Internal failures of the program raise it with one of the
+// two texts built below; the application's default error box shows its Message.
+class Exception : public std::exception {
+public:
+    explicit Exception(QString message);
+    const char* what() const noexcept override;
+
+    QString Message;
+
+private:
+    QByteArray Utf8;
+};
+
+// Text that is not a number (or not a valid time) where one was expected.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A value outside the accepted range; the model raises it with an empty message.
+class ERangeError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// "Error on file <unit> line <n>": an operation in a state that must not occur.
+QString ErrorOnFile(const char* unit, int line);
+// "Error switch file <unit> line <n>": a choice met a value it has no case for.
+QString ErrorSwitchFile(const char* unit, int line);
