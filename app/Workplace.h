@@ -1,1 +1,57 @@
 #pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class TIniFile;
+class TQ47;
+class TTarnDevice;
+
+// The program's one object for settings and current data: the window placement and the
+// language choice (kept in the settings file beside the executable), the current parameter
+// set with its file name and modified flag, and the adapter device.
+class TWorkplace {
+public:
+    static constexpr int SettingsVersion = 256;
+
+    TWorkplace();
+    ~TWorkplace();
+    TWorkplace(const TWorkplace&) = delete;
+    TWorkplace& operator=(const TWorkplace&) = delete;
+
+    QString FileName; // empty while the data have no file name
+    bool Modified;
+    int Version;
+    int LanguageId;
+    int MainTop;
+    int MainLeft;
+    int MainWidth;
+    int MainHeight;
+    int MainState; // 1 = maximized
+    std::unique_ptr<TIniFile> IniFile;
+    std::unique_ptr<TQ47> Model;
+    std::unique_ptr<TTarnDevice> Adapter;
+
+    // The running executable's full path: names the settings file and the language value.
+    // Taken from the application at construction; tests may point it elsewhere.
+    QString ExePath;
+    // Reads a message text by its label name ("MsgError", ...) at the moment it is shown;
+    // the window program binds it to its message-text window.
+    std::function<QString(const QString& label)> MessageText;
+
+    void LoadSettings();
+    void SaveSettings();
+    void NewDataSet();
+    bool OpenFile(QString path);
+    bool SaveFile(QString path);
+    bool ReadConnector();
+    bool WriteConnector();
+    void ApplyLanguage();
+    void RenewModel();
+
+    QString SettingsPath() const; // ExePath with the extension ".INI"
+};
+
+// The one workplace, created by the main window.
+extern TWorkplace* Workplace;

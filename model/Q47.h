@@ -25,11 +25,11 @@ public:
     int SamplingInterval; // s
     bool Continuous;      // set directly by its users, no check
     int SamplesCount;
-    double AccuWarning;   // V, kept as given; rounded to 0.1 V only when encoded
-    double AccuOff;       // V
-    int MaxSuctionTime;   // s
+    double AccuWarning; // V, kept as given; rounded to 0.1 V only when encoded
+    double AccuOff;     // V
+    int MaxSuctionTime; // s
     int PurgesCount;
-    int VarMode;          // 0 disabled, 1 0-20 mA, 3 4-20 mA (2 passes the setter)
+    int VarMode; // 0 disabled, 1 0-20 mA, 3 4-20 mA (2 passes the setter)
     std::uint8_t Image[ImageSize];
     int LastError;
     TTarnDevice* Device; // not owned

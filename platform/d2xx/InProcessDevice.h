@@ -33,7 +33,7 @@ public:
               std::chrono::milliseconds delay = std::chrono::milliseconds(0));
 
     // Host side, used by the D2XX layer.
-    std::size_t available();                        // bytes readable now
+    std::size_t available();                                  // bytes readable now
     std::size_t take(std::uint8_t* buffer, std::size_t size); // reads what is readable now
     // The earliest moment at which another byte becomes readable, or max() when none waits.
     std::chrono::steady_clock::time_point nextArrival() const;

@@ -85,8 +85,7 @@ FT_STATUS FT_Purge(FT_HANDLE ftHandle, ULONG Mask);
 FT_STATUS FT_SetBaudRate(FT_HANDLE ftHandle, ULONG BaudRate);
 FT_STATUS FT_SetDataCharacteristics(FT_HANDLE ftHandle, UCHAR WordLength, UCHAR StopBits,
                                     UCHAR Parity);
-FT_STATUS FT_SetFlowControl(FT_HANDLE ftHandle, USHORT FlowControl, UCHAR XonChar,
-                            UCHAR XoffChar);
+FT_STATUS FT_SetFlowControl(FT_HANDLE ftHandle, USHORT FlowControl, UCHAR XonChar, UCHAR XoffChar);
 FT_STATUS FT_SetDtr(FT_HANDLE ftHandle);
 FT_STATUS FT_ClrDtr(FT_HANDLE ftHandle);
 FT_STATUS FT_SetRts(FT_HANDLE ftHandle);

@@ -1,0 +1,9 @@
+#include "platform/framework/Application.h"
+
+TApplication* Application = nullptr;
+
+QString TApplication::ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
