@@ -1,1 +1,320 @@
 #include "sim/AdapterFirmware.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace sim {
+
+namespace {
+
+// The sampler's defaults as it encodes them; the last two bytes are the checksum 0xFDBC.
+std::array<std::uint8_t, AdapterFirmware::ImageSize> makeDefaultImage() {
+    std::array<std::uint8_t, AdapterFirmware::ImageSize> image{};
+    const std::uint8_t head[] = {0xDC, 0x05, 0x00, 0x00, 0x0A, 0x0A, 0x0A, 0x84,
+                                 0x03, 0x08, 0xB1, 0xA8, 0x3C, 0x01, 0x00, 0x00};
+    std::copy(std::begin(head), std::end(head), image.begin());
+    image[126] = 0xBC;
+    image[127] = 0xFD;
+    return image;
+}
+
+std::string hexWord(unsigned value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFFu);
+    return text;
+}
+
+} // namespace
+
+const std::array<std::uint8_t, AdapterFirmware::ImageSize>& AdapterFirmware::defaultImage() {
+    static const auto image = makeDefaultImage();
+    return image;
+}
+
+std::chrono::microseconds lineTime(std::size_t bytes) {
+    // 10 bits a byte (start, 8 data, stop) at 19200 bit/s
+    return std::chrono::microseconds(bytes * 10 * 1000000 / 19200);
+}
+
+int AdapterFirmware::requestLength(std::uint8_t command) {
+    switch (command) {
+    case ReadVersion:
+    case ConnectorPresent:
+    case MemoryKind:
+        return 1;
+    case ReadSmall:
+    case ReadLarge:
+        return 4;
+    case WriteSmall:
+    case WriteLarge:
+        return WriteRequestLength;
+    default:
+        return 0;
+    }
+}
+
+AdapterFirmware::FrameScan AdapterFirmware::scanFrame(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return {FrameCheck::NeedMore, 0};
+    if (data[0] != LeadByte) {
+        // Noise before a frame: skip up to the next lead byte.
+        const auto* lead = std::find(data, data + size, LeadByte);
+        return {FrameCheck::Invalid, static_cast<std::size_t>(lead - data)};
+    }
+    if (size < 2)
+        return {FrameCheck::NeedMore, 0};
+    const int length = requestLength(data[1]);
+    if (length == 0)
+        return {FrameCheck::Invalid, 1}; // resynchronise on whatever follows the lead byte
+    const std::size_t frame = 1 + static_cast<std::size_t>(length);
+    if (size < frame)
+        return {FrameCheck::NeedMore, 0};
+    return {FrameCheck::Complete, frame};
+}
+
+AdapterFirmware::Request AdapterFirmware::decode(const std::uint8_t* frame, std::size_t length) {
+    Request request;
+    request.raw.assign(frame + 1, frame + length);
+    request.command = frame[1];
+    if (length >= 5) {
+        request.address = static_cast<std::uint16_t>(frame[2] | frame[3] << 8);
+        request.count = frame[4];
+    }
+    if (length >= 5 + MaxBlock)
+        std::copy(frame + 5, frame + 5 + MaxBlock, request.data.begin());
+    return request;
+}
+
+const char* AdapterFirmware::faultName(Fault fault) {
+    switch (fault) {
+    case Fault::DropReply:
+        return "drop";
+    case Fault::WrongAck:
+        return "wrong-ack";
+    case Fault::ShortReply:
+        return "short";
+    case Fault::CorruptByte:
+        return "corrupt";
+    case Fault::RefuseWrite:
+        return "refuse-write";
+    case Fault::LoseWrite:
+        return "lose-write";
+    case Fault::Chatter:
+        return "chatter";
+    case Fault::SlowAnswer:
+        return "slow";
+    }
+    return "?";
+}
+
+AdapterFirmware::AdapterFirmware(bool smallMemory) : memory_(smallMemory ? SmallSize : LargeSize) {
+    resetMemory();
+}
+
+void AdapterFirmware::setFault(Fault fault, double probability, int count) {
+    auto& rule = faults_[static_cast<std::size_t>(fault)];
+    rule.probability = std::clamp(probability, 0.0, 1.0);
+    rule.count = std::max(count, 0);
+}
+
+void AdapterFirmware::clearFaults() {
+    faults_ = {};
+    stopChatter();
+}
+
+void AdapterFirmware::setSeed(std::uint32_t seed) {
+    random_.seed(seed);
+}
+
+bool AdapterFirmware::strikes(Fault fault) {
+    auto& rule = faults_[static_cast<std::size_t>(fault)];
+    if (rule.count > 0) {
+        --rule.count;
+        return true;
+    }
+    if (rule.probability <= 0)
+        return false;
+    return std::uniform_real_distribution<double>(0.0, 1.0)(random_) < rule.probability;
+}
+
+void AdapterFirmware::setSmallMemory(bool small) {
+    const std::size_t size = small ? SmallSize : LargeSize;
+    memory_.resize(size, 0xFF);
+}
+
+void AdapterFirmware::resetMemory() {
+    std::fill(memory_.begin(), memory_.end(), 0xFF);
+    std::copy(defaultImage().begin(), defaultImage().end(), memory_.begin());
+}
+
+void AdapterFirmware::loadMemory(const std::vector<std::uint8_t>& bytes) {
+    resetMemory();
+    std::copy_n(bytes.begin(), std::min(bytes.size(), memory_.size()), memory_.begin());
+}
+
+std::uint8_t AdapterFirmware::noise() {
+    // Anything but the acknowledge byte would do; random bytes look like a line in trouble.
+    return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(random_));
+}
+
+std::vector<std::uint8_t> AdapterFirmware::execute(const Request& request, bool& stored) {
+    stored = false;
+    std::vector<std::uint8_t> reply{AckByte};
+    switch (request.command) {
+    case ReadVersion:
+        reply.push_back(static_cast<std::uint8_t>(version_ & 0xFF));
+        reply.push_back(static_cast<std::uint8_t>(version_ >> 8));
+        return reply;
+    case ConnectorPresent:
+        reply.push_back(present_ ? 2 : 0);
+        return reply;
+    case MemoryKind:
+        // Without a connector there is nothing to tell; the adapter says "small".
+        reply.push_back(present_ && !smallMemory() ? 2 : 1);
+        return reply;
+    case ReadSmall:
+    case ReadLarge:
+        if (request.count < 1 || request.count > MaxBlock)
+            return {};
+        for (int i = 0; i < request.count; ++i) {
+            // An empty socket reads like an erased memory.
+            const std::size_t at = (request.address + static_cast<std::size_t>(i)) % memory_.size();
+            reply.push_back(present_ ? memory_[at] : 0xFF);
+        }
+        return reply;
+    case WriteSmall:
+    case WriteLarge:
+        if (request.count < 1 || request.count > MaxBlock)
+            return {};
+        if (!present_) {
+            reply.push_back(0);
+            return reply;
+        }
+        for (int i = 0; i < request.count; ++i) {
+            const std::size_t at = (request.address + static_cast<std::size_t>(i)) % memory_.size();
+            memory_[at] = request.data[static_cast<std::size_t>(i)];
+        }
+        stored = true;
+        reply.push_back(2);
+        return reply;
+    default:
+        return {};
+    }
+}
+
+std::vector<AdapterFirmware::Answer>
+AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time_point now) {
+    // A real adapter forgets a half-received frame when the line falls silent; without
+    // this a request cut short would swallow the start of the host's next attempt.
+    if (!pending_.empty() && now - pendingSince_ > frameGap)
+        pending_.clear();
+    if (pending_.empty())
+        pendingSince_ = now;
+    pending_.insert(pending_.end(), data, data + size);
+
+    std::vector<Answer> answers;
+    for (;;) {
+        const FrameScan scan = scanFrame(pending_.data(), pending_.size());
+        if (scan.check == FrameCheck::NeedMore)
+            break;
+        if (scan.check == FrameCheck::Invalid) {
+            pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(scan.length));
+            pendingSince_ = now;
+            continue;
+        }
+        const Request request = decode(pending_.data(), scan.length);
+        frames_.emplace_back(pending_.begin(), pending_.begin() + static_cast<long>(scan.length));
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(scan.length));
+        pendingSince_ = now;
+
+        Answer answer;
+        answer.requestBytes = static_cast<int>(scan.length);
+        const bool write = request.command == WriteSmall || request.command == WriteLarge;
+        std::string faults;
+        auto note = [&faults](Fault fault) {
+            faults += faults.empty() ? " [" : ", ";
+            faults += faultName(fault);
+        };
+
+        // A refused or lost write must not touch the memory, so it is decided first.
+        bool refuse = false;
+        bool lose = false;
+        if (write && present_) {
+            refuse = strikes(Fault::RefuseWrite);
+            lose = !refuse && strikes(Fault::LoseWrite);
+        }
+        std::vector<std::uint8_t> saved;
+        if (lose)
+            saved = memory_;
+        bool stored = false;
+        answer.reply = execute(request, stored);
+        if (refuse) {
+            note(Fault::RefuseWrite);
+            answer.reply = {AckByte, 0};
+        } else if (lose) {
+            note(Fault::LoseWrite);
+            memory_.swap(saved);
+            stored = false;
+        }
+        answer.stored = stored;
+
+        switch (request.command) {
+        case ReadVersion:
+            answer.log = "version";
+            break;
+        case ConnectorPresent:
+            answer.log = "connector present";
+            break;
+        case MemoryKind:
+            answer.log = "memory kind";
+            break;
+        default:
+            answer.log =
+                std::string(write ? "write " : "read ") + std::to_string(request.count) + " at " +
+                hexWord(request.address) +
+                (request.command == ReadLarge || request.command == WriteLarge ? " (large)" : "");
+        }
+
+        if (answer.reply.empty()) {
+            answer.log += " -> no answer (invalid count)";
+        } else {
+            // Faults of the line, after the firmware has done its work.
+            if (strikes(Fault::DropReply)) {
+                note(Fault::DropReply);
+                answer.reply.clear();
+            }
+            if (!answer.reply.empty() && strikes(Fault::WrongAck)) {
+                note(Fault::WrongAck);
+                answer.reply[0] = static_cast<std::uint8_t>(AckByte ^ 0xFF);
+            }
+            if (!answer.reply.empty() && strikes(Fault::CorruptByte)) {
+                note(Fault::CorruptByte);
+                const std::size_t at = 1 + std::uniform_int_distribution<std::size_t>(
+                                               0, answer.reply.size() - 2)(random_);
+                answer.reply[at] ^= 0x5A;
+            }
+            if (!answer.reply.empty() && strikes(Fault::ShortReply)) {
+                note(Fault::ShortReply);
+                answer.reply.pop_back();
+            }
+            if (strikes(Fault::SlowAnswer)) {
+                note(Fault::SlowAnswer);
+                answer.delay = slowDelay;
+            }
+            if (strikes(Fault::Chatter)) {
+                note(Fault::Chatter);
+                chatterUntil_ = now + answer.delay + chatterSpan;
+            }
+            char reply[8];
+            std::snprintf(reply, sizeof reply, "%zu", answer.reply.size());
+            answer.log +=
+                std::string(" -> ") + reply + " bytes" + faults + (faults.empty() ? "" : "]");
+        }
+        answers.push_back(std::move(answer));
+    }
+    if (pending_.empty())
+        pendingSince_ = now;
+    return answers;
+}
+
+} // namespace sim

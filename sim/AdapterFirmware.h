@@ -1,1 +1,163 @@
 #pragma once
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+// The USB adapter's firmware as a class: request bytes in, reply bytes out, with the
+// connector memory behind it and switches for what a person or a test wants to go wrong.
+// Single-threaded: whoever serves it (a pseudo-terminal loop, an in-process device) calls it
+// from one thread.
+class AdapterFirmware {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    static constexpr std::uint8_t LeadByte = 0x5A;
+    static constexpr std::uint8_t AckByte = 0xA5;
+    static constexpr std::uint16_t DefaultVersion = 0x0105;
+    static constexpr std::size_t SmallSize = 256;
+    static constexpr std::size_t LargeSize = 32768;
+    static constexpr std::size_t ImageSize = 128;
+    static constexpr int MaxBlock = 32;
+    static constexpr int WriteRequestLength = 36; // after the lead byte, whatever the count
+
+    // Commands, the first byte after the lead byte.
+    enum Command : std::uint8_t {
+        ReadVersion = 0x10,
+        ConnectorPresent = 0x20,
+        MemoryKind = 0x70,
+        ReadSmall = 0x50,
+        ReadLarge = 0x30,
+        WriteSmall = 0x60,
+        WriteLarge = 0x40,
+    };
+
+    // The sampler's default parameter image, which a fresh connector memory starts with.
+    static const std::array<std::uint8_t, ImageSize>& defaultImage();
+
+    // ---- framing, separate from executing ---------------------------------------------
+
+    enum class FrameCheck {
+        NeedMore, // a frame has begun and is not complete yet
+        Invalid,  // the bytes at the front are no frame: drop `length` of them
+        Complete, // a whole frame of `length` bytes, lead byte included
+    };
+    struct FrameScan {
+        FrameCheck check;
+        std::size_t length;
+    };
+    // Request bytes after the lead byte for a command; 0 for an unknown command.
+    static int requestLength(std::uint8_t command);
+    // Looks at the front of a byte stream. Bytes before a lead byte, and a lead byte followed
+    // by an unknown command, are Invalid.
+    static FrameScan scanFrame(const std::uint8_t* data, std::size_t size);
+
+    // A complete request, decoded (lead byte stripped).
+    struct Request {
+        std::uint8_t command = 0;
+        std::uint16_t address = 0;                 // block commands
+        int count = 0;                             // block commands
+        std::array<std::uint8_t, MaxBlock> data{}; // write commands
+        std::vector<std::uint8_t> raw;             // the request bytes after the lead byte
+    };
+    static Request decode(const std::uint8_t* frame, std::size_t length);
+
+    // ---- faults -----------------------------------------------------------------------
+
+    enum class Fault {
+        DropReply,   // the request goes unanswered
+        WrongAck,    // the reply starts with another byte than 0xA5
+        ShortReply,  // the last reply byte is missing
+        CorruptByte, // one reply byte after the acknowledge byte is changed
+        RefuseWrite, // a block write answers 0 and stores nothing
+        LoseWrite,   // a block write answers 2 and stores nothing
+        Chatter,     // after the reply the adapter keeps sending noise for a while
+        SlowAnswer,  // the reply comes after slowDelay
+    };
+    static constexpr int FaultCount = 8;
+    static const char* faultName(Fault fault); // "drop", "wrong-ack", ...
+
+    // A fault strikes the next `count` exchanges it applies to, then each further one with
+    // `probability`. Block-write faults apply to block writes only.
+    void setFault(Fault fault, double probability, int count = 0);
+    void clearFaults();
+    void setSeed(std::uint32_t seed);
+    std::chrono::milliseconds slowDelay{600};    // beyond the host's 320 ms read time-out
+    std::chrono::milliseconds chatterSpan{1500}; // how long one bout of chatter lasts
+
+    // ---- switches ---------------------------------------------------------------------
+
+    explicit AdapterFirmware(bool smallMemory = true);
+
+    bool connectorPresent() const { return present_; }
+    void setConnectorPresent(bool present) { present_ = present; }
+    bool smallMemory() const { return memory_.size() == SmallSize; }
+    // Plugs a connector of the other kind: the common bytes are kept, new ones read 0xFF.
+    void setSmallMemory(bool small);
+    std::uint16_t version() const { return version_; }
+    void setVersion(std::uint16_t version) { version_ = version; }
+
+    std::vector<std::uint8_t>& memory() { return memory_; }
+    const std::vector<std::uint8_t>& memory() const { return memory_; }
+    // A fresh memory of the current kind: the default image, then erased bytes (0xFF).
+    void resetMemory();
+    // Fills the memory from stored bytes; missing bytes keep the fresh contents.
+    void loadMemory(const std::vector<std::uint8_t>& bytes);
+
+    // ---- serving ----------------------------------------------------------------------
+
+    struct Answer {
+        std::vector<std::uint8_t> reply;    // acknowledge byte first; empty when nothing goes out
+        std::chrono::milliseconds delay{0}; // extra wait before the reply (slow answer)
+        int requestBytes = 0;               // the frame's length, lead byte included
+        bool stored = false;                // the connector memory changed
+        std::string log;                    // one line for a verbose log
+    };
+
+    // The host sent these bytes. Returns an answer for every request they complete. A frame
+    // left incomplete for longer than frameGap is dropped when the next bytes come.
+    std::vector<Answer> receive(const std::uint8_t* data, std::size_t size,
+                                Clock::time_point now = Clock::now());
+    std::chrono::milliseconds frameGap{200};
+
+    // True while a bout of chatter lasts; the server then sends noise() now and then.
+    bool chattering(Clock::time_point now = Clock::now()) const { return now < chatterUntil_; }
+    void stopChatter() { chatterUntil_ = Clock::time_point{}; }
+    std::uint8_t noise();
+
+    // Everything the host asked, lead byte included, in order; for tests and logs.
+    const std::vector<std::vector<std::uint8_t>>& frames() const { return frames_; }
+    void clearFrames() { frames_.clear(); }
+
+    // Executes one request on the memory, without faults: the reply with its acknowledge
+    // byte, or nothing for a request the firmware does not answer.
+    std::vector<std::uint8_t> execute(const Request& request, bool& stored);
+
+private:
+    struct FaultRule {
+        double probability = 0;
+        int count = 0;
+    };
+    bool strikes(Fault fault);
+
+    bool present_ = true;
+    std::uint16_t version_ = DefaultVersion;
+    std::vector<std::uint8_t> memory_;
+    std::array<FaultRule, FaultCount> faults_{};
+    std::mt19937 random_{1};
+    std::vector<std::uint8_t> pending_;
+    Clock::time_point pendingSince_{};
+    Clock::time_point chatterUntil_{};
+    std::vector<std::vector<std::uint8_t>> frames_;
+};
+
+// The line time of `bytes` bytes at 19200 bit/s, 10 bits a byte.
+std::chrono::microseconds lineTime(std::size_t bytes);
+
+} // namespace sim

@@ -1,0 +1,53 @@
+#include "sim/InProcessAdapter.h"
+
+#include <utility>
+
+namespace sim {
+
+InProcessAdapter::InProcessAdapter(std::string serial, std::string description, bool plugged)
+    : d2xx::InProcessDevice(std::move(description), std::move(serial)) {
+    if (plugged)
+        plug();
+}
+
+InProcessAdapter::~InProcessAdapter() {
+    unplug();
+}
+
+void InProcessAdapter::plug() {
+    if (plugged_)
+        return;
+    d2xx::attach(*this);
+    plugged_ = true;
+}
+
+void InProcessAdapter::unplug() {
+    if (!plugged_)
+        return;
+    d2xx::detach(*this);
+    plugged_ = false;
+}
+
+void InProcessAdapter::received(const std::uint8_t* data, std::size_t size) {
+    for (const auto& answer : firmware_.receive(data, size)) {
+        if (answer.reply.empty())
+            continue;
+        auto delay = answerDelay_ + answer.delay;
+        if (pace_)
+            delay += std::chrono::ceil<std::chrono::milliseconds>(
+                lineTime(static_cast<std::size_t>(answer.requestBytes) + answer.reply.size()));
+        send(answer.reply.data(), answer.reply.size(), delay);
+    }
+}
+
+void InProcessAdapter::poll() {
+    // A chattering adapter puts a byte on the line about every millisecond (19200 bit/s).
+    const auto now = AdapterFirmware::Clock::now();
+    if (!firmware_.chattering(now) || now < nextNoise_)
+        return;
+    const std::uint8_t byte = firmware_.noise();
+    send(&byte, 1);
+    nextNoise_ = now + std::chrono::microseconds(520);
+}
+
+} // namespace sim
