@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Virtual ports: a program that serves a terminal (the adapter simulator, a test) registers it
+// by writing a small "<name>.port" file of key=value lines into the port directory:
+//   description=USB FETCHer Adapter
+//   serial=SIM0001
+//   path=/dev/pts/7
+// The D2XX layer lists these ports after the kernel's USB serial devices.
+namespace d2xx {
+
+struct PortFile {
+    std::string description; // required
+    std::string serial;      // may be empty
+    std::string path;        // required: absolute path of a terminal device
+};
+
+// $BROOKFETCH_PORTS, else $XDG_RUNTIME_DIR/brookfetch/ports, else /tmp/brookfetch-<uid>/ports.
+// The directory is not created here.
+std::string portDirectory();
+
+// Parses one port file; nothing when it cannot be read or lacks description or path.
+std::optional<PortFile> readPortFile(const std::string& file);
+
+// Writes a port file atomically (aside, then renamed), creating its directory if needed, so a
+// listing never sees half a file. False when it cannot be written.
+bool writePortFile(const std::string& file, const PortFile& port);
+
+// The usable ports of a directory: "*.port" files in file-name order whose path names an
+// existing terminal device. Nothing when the directory does not exist.
+std::vector<PortFile> listPortFiles(const std::string& directory);
+
+// Whether a path names a terminal device, judged without opening it (opening a serial port
+// would toggle its modem lines, and opening a pseudo-terminal's slave disturbs its master).
+bool isTerminalDevice(const std::string& path);
+
+} // namespace d2xx
