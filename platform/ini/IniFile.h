@@ -1,1 +1,48 @@
 #pragma once
+
+#include <QString>
+
+// An INI file read and written one key at a time, the way the Windows private-profile
+// functions do it:
+// - every read looks at the file as it is on disk now; nothing is cached;
+// - every write is on disk before the call returns, by writing a new copy beside the file
+//   and renaming it over the old one, so a crash never leaves half a file;
+// - section and key names match without regard to case; the first match counts;
+// - every line the write does not change (comments, blank lines, other keys and sections)
+//   is kept byte for byte, and so are the file's line ends (CRLF or LF);
+// - a missing key goes to the end of its section, a missing section to the end of the file;
+//   a file made from nothing uses LF line ends and no blank lines:
+//   "[Properties]\nVersion=256\n[MainForm]\nMainTop=0\n..."
+// - a file that does not exist or cannot be read reads as empty: every key gives its default.
+// A write that cannot reach the disk raises Exception "Unable to write to <path>", the path
+// as it was given to the constructor. Names and values are UTF-8 in the file; a value is
+// taken from after the first "=" to the end of the line, surrounding blanks removed.
+class TIniFile {
+public:
+    explicit TIniFile(QString fileName);
+
+    const QString& FileName() const { return Path; }
+
+    // A missing key reads as the default.
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    // A missing key, or a value that is not a decimal 32-bit integer, reads as the default.
+    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    // Read as an integer: any value other than 0 is true.
+    bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
+
+    // A section or key name holding a line break, a key name holding "=" or starting with
+    // ";" or "[", and a value holding a line break are refused with Exception
+    // "Error on file IniFile line <n>": they would change the file's structure.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, int value);
+    void WriteBool(const QString& section, const QString& key, bool value); // "1" / "0"
+
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& key) const;
+    // Removes the key's line; nothing happens when there is no such key.
+    void DeleteKey(const QString& section, const QString& key);
+
+private:
+    QString Path;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// Which translation file the program starts with. The file lies beside the executable and
+// is named after it with a language code as extension (/opt/bf/brookfetch + "deu" ->
+// /opt/bf/brookfetch.deu); it is a Qt .qm file. Tried in order:
+//   1. the code stored for this executable's full path (StoredLanguageCode);
+//   2. the locale's three-letter Windows language abbreviation, in lower case ("deu");
+//   3. its first two letters ("de").
+// The first file that exists wins; an empty result means the built-in English texts.
+QString TranslationFileFor(const QString& exePath, const QLocale& locale = QLocale::system());
+
+// The Windows three-letter abbreviation (lower case) of a locale's language and country:
+// German/Germany "deu", German/Austria "dea", English/United States "enu", Czech "csy",
+// Polish "plk", Spanish/Spain "esp". Empty for a language without one (C locale included).
+QString WindowsLanguageAbbreviation(const QLocale& locale);
+
+// `path` with the extension of its file name replaced by `extension` (given with or
+// without the dot); a name without an extension gets it appended.
+QString ChangeFileExt(const QString& path, const QString& extension);
