@@ -1,0 +1,310 @@
+#include "sim/PtyServer.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <poll.h>
+#include <sstream>
+#include <termios.h>
+#include <unistd.h>
+
+namespace sim {
+
+namespace {
+
+// The self-pipe that turns a signal into something poll() sees.
+int stopPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    PtyServer::requestStop();
+}
+
+std::string hex(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    char part[4];
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        std::snprintf(part, sizeof part, i ? " %02X" : "%02X", bytes[i]);
+        text += part;
+    }
+    return text;
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::string& file, const std::vector<std::uint8_t>& bytes) {
+    const std::string aside = file + ".tmp" + std::to_string(getpid());
+    {
+        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::remove(aside.c_str());
+            return false;
+        }
+    }
+    if (std::rename(aside.c_str(), file.c_str()) != 0) {
+        std::remove(aside.c_str());
+        return false;
+    }
+    return true;
+}
+
+PtyServer::PtyServer(AdapterFirmware& firmware, Options options)
+    : firmware_(firmware), options_(std::move(options)) {}
+
+PtyServer::~PtyServer() {
+    if (slave_ >= 0)
+        ::close(slave_);
+    if (master_ >= 0)
+        ::close(master_);
+}
+
+bool PtyServer::open(std::string& error) {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master_ < 0) {
+        error = std::string("cannot make a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
+        error = std::string("cannot unlock the pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    const char* name = ::ptsname(master_);
+    if (name == nullptr) {
+        error = std::string("cannot name the pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    slavePath_ = name;
+    slave_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (slave_ < 0) {
+        error = "cannot open " + slavePath_ + ": " + std::strerror(errno);
+        return false;
+    }
+    // Raw bytes both ways: no echo, no line editing, no CR/LF translation.
+    termios settings{};
+    if (::tcgetattr(slave_, &settings) == 0) {
+        ::cfmakeraw(&settings);
+        ::cfsetispeed(&settings, B19200);
+        ::cfsetospeed(&settings, B19200);
+        ::tcsetattr(slave_, TCSANOW, &settings);
+    }
+    if (::tcgetattr(master_, &settings) == 0) {
+        ::cfmakeraw(&settings);
+        ::tcsetattr(master_, TCSANOW, &settings);
+    }
+    return true;
+}
+
+bool PtyServer::loadMemory(std::string& error) {
+    if (options_.memoryFile.empty())
+        return true;
+    std::ifstream in(options_.memoryFile, std::ios::binary);
+    if (in) {
+        std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
+        firmware_.loadMemory(bytes);
+        return true;
+    }
+    firmware_.resetMemory();
+    if (!writeFileAtomically(options_.memoryFile, firmware_.memory())) {
+        error = "cannot create the memory file " + options_.memoryFile;
+        return false;
+    }
+    return true;
+}
+
+void PtyServer::saveMemory() {
+    if (options_.memoryFile.empty())
+        return;
+    if (!writeFileAtomically(options_.memoryFile, firmware_.memory()))
+        std::fprintf(stderr, "brookfetch-adapter-sim: cannot write %s\n",
+                     options_.memoryFile.c_str());
+}
+
+void PtyServer::requestStop() {
+    if (stopPipe[1] >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] auto written = ::write(stopPipe[1], &byte, 1);
+    }
+}
+
+void PtyServer::installSignalHandlers() {
+    if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_NONBLOCK | O_CLOEXEC) != 0)
+        stopPipe[0] = stopPipe[1] = -1;
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
+    // A closed stdout or stderr must not end the program without its clean-up.
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+void PtyServer::writeOut(const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        // The terminal's queue is full (nobody reads): the rest is lost, as on a real line.
+        break;
+    }
+}
+
+void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
+    const auto now = AdapterFirmware::Clock::now();
+    for (auto& answer : firmware_.receive(data, size, now)) {
+        if (options_.verbose)
+            std::fprintf(stderr, "%s: %s\n", hex(firmware_.frames().back()).c_str(),
+                         answer.log.c_str());
+        if (answer.stored)
+            saveMemory();
+        if (answer.reply.empty())
+            continue;
+        auto due = now + options_.delay + answer.delay;
+        if (options_.pace)
+            due += lineTime(static_cast<std::size_t>(answer.requestBytes) + answer.reply.size());
+        // Replies leave in order even when one of them is slow.
+        if (!pending_.empty())
+            due = std::max(due, pending_.back().due);
+        pending_.push_back({due, std::move(answer.reply)});
+    }
+    // The frame list is only for the log; a long run must not grow it without end.
+    if (firmware_.frames().size() > 64)
+        firmware_.clearFrames();
+}
+
+void PtyServer::flushDue(AdapterFirmware::Clock::time_point now) {
+    while (!pending_.empty() && pending_.front().due <= now) {
+        writeOut(pending_.front().bytes);
+        pending_.pop_front();
+    }
+}
+
+void PtyServer::chatter(AdapterFirmware::Clock::time_point now) {
+    if (!firmware_.chattering(now))
+        return;
+    // Roughly the line rate: one byte every 0.52 ms, sent in small bursts.
+    const auto elapsed = now - lastNoise_;
+    std::size_t count = static_cast<std::size_t>(elapsed / std::chrono::microseconds(521));
+    count = std::clamp<std::size_t>(count, 1, 32);
+    std::vector<std::uint8_t> noise(count);
+    for (auto& byte : noise)
+        byte = firmware_.noise();
+    writeOut(noise);
+    lastNoise_ = now;
+}
+
+bool PtyServer::command(const std::string& line) {
+    std::istringstream words(line);
+    std::string word;
+    words >> word;
+    if (word.empty())
+        return true;
+    if (word == "quit" || word == "exit") {
+        quit_ = true;
+    } else if (word == "plug") {
+        firmware_.setConnectorPresent(true);
+    } else if (word == "unplug") {
+        firmware_.setConnectorPresent(false);
+    } else if (word == "small" || word == "large") {
+        firmware_.setSmallMemory(word == "small");
+        saveMemory();
+    } else if (word == "clear") {
+        firmware_.clearFaults();
+    } else {
+        std::fprintf(stderr,
+                     "brookfetch-adapter-sim: unknown command \"%s\" "
+                     "(plug, unplug, small, large, clear, quit)\n",
+                     word.c_str());
+        return false;
+    }
+    std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", word.c_str());
+    return true;
+}
+
+void PtyServer::readStdin() {
+    char buffer[256];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN))
+        return;
+    if (n <= 0) {
+        // Standard input closed: keep serving; only "quit" or a signal ends the program.
+        stdinOpen_ = false;
+        if (!stdinBuffer_.empty())
+            command(trimmed(stdinBuffer_));
+        stdinBuffer_.clear();
+        return;
+    }
+    stdinBuffer_.append(buffer, static_cast<std::size_t>(n));
+    std::size_t end;
+    while ((end = stdinBuffer_.find('\n')) != std::string::npos) {
+        command(trimmed(stdinBuffer_.substr(0, end)));
+        stdinBuffer_.erase(0, end + 1);
+    }
+}
+
+int PtyServer::run() {
+    std::uint8_t buffer[512];
+    while (!quit_) {
+        const auto now = AdapterFirmware::Clock::now();
+        flushDue(now);
+        chatter(now);
+
+        int timeout = -1;
+        if (!pending_.empty()) {
+            const auto wait =
+                std::chrono::ceil<std::chrono::milliseconds>(pending_.front().due - now);
+            timeout = static_cast<int>(std::max<std::int64_t>(wait.count(), 0));
+        }
+        if (firmware_.chattering(now))
+            timeout = timeout < 0 ? 1 : std::min(timeout, 1);
+
+        pollfd fds[3];
+        nfds_t count = 0;
+        fds[count++] = {master_, POLLIN, 0};
+        fds[count++] = {stopPipe[0], POLLIN, 0};
+        const bool watchStdin = stdinOpen_;
+        if (watchStdin)
+            fds[count++] = {STDIN_FILENO, POLLIN, 0};
+        if (::poll(fds, count, timeout) < 0) {
+            if (errno == EINTR)
+                continue;
+            std::fprintf(stderr, "brookfetch-adapter-sim: poll: %s\n", std::strerror(errno));
+            return 1;
+        }
+        if (fds[1].revents & POLLIN)
+            return 0;
+        if (watchStdin && (fds[2].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)))
+            readStdin();
+        if (fds[0].revents & POLLIN) {
+            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            if (n > 0)
+                serveBytes(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    return 0;
+}
+
+} // namespace sim
