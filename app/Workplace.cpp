@@ -1,1 +1,161 @@
 #include "app/Workplace.h"
+
+#include "adapter/TarnAdapter.h"
+#include "model/Q47.h"
+#include "platform/framework/Application.h"
+#include "platform/framework/Exceptions.h"
+#include "platform/ini/IniFile.h"
+#include "platform/registry/Registry.h"
+#include "platform/registry/Translation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+TWorkplace* Workplace = nullptr;
+
+namespace {
+
+const QString PropertiesSection = QStringLiteral("Properties");
+const QString MainFormSection = QStringLiteral("MainForm");
+
+// The language codes by LanguageId, the order of the properties dialog's list; 0 has none.
+constexpr const char* LanguageCodes[] = {nullptr, "bgr", "csy", "enu", "fra", "deu", "hun", "ita",
+                                         "lvi",   "lth", "plk", "rom", "rus", "sky", "esp"};
+constexpr int LanguageCount = static_cast<int>(std::size(LanguageCodes));
+
+} // namespace
+
+TWorkplace::TWorkplace()
+    : Modified(false), Version(SettingsVersion), LanguageId(0), MainTop(0), MainLeft(0),
+      MainWidth(0), MainHeight(0), MainState(0), Adapter(std::make_unique<TTarnDevice>()) {
+    if (QCoreApplication::instance())
+        ExePath = QCoreApplication::applicationFilePath();
+}
+
+TWorkplace::~TWorkplace() = default;
+
+QString TWorkplace::SettingsPath() const {
+    return ChangeFileExt(ExePath, QStringLiteral(".INI"));
+}
+
+void TWorkplace::LoadSettings() {
+    const QString path = SettingsPath();
+    IniFile = std::make_unique<TIniFile>(path);
+    Version = IniFile->ReadInteger(PropertiesSection, QStringLiteral("Version"), 0);
+    if (Version == SettingsVersion) {
+        MainTop = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainTop"), 0);
+        MainLeft = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainLeft"), 0);
+        MainWidth = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainWidth"), 0);
+        MainHeight = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainHeight"), 0);
+        MainState = IniFile->ReadBool(MainFormSection, QStringLiteral("MainState"), false) ? 1 : 0;
+        LanguageId = IniFile->ReadInteger(MainFormSection, QStringLiteral("LanguageId"), 0);
+        return;
+    }
+    // Missing, unreadable or of another version: nothing of it is trusted or kept.
+    IniFile.reset();
+    QFile::remove(path);
+    IniFile = std::make_unique<TIniFile>(path);
+    Version = SettingsVersion;
+    MainTop = 0;
+    MainLeft = 0;
+    MainWidth = 800;
+    MainHeight = 600;
+    MainState = 0;
+    LanguageId = 0;
+    SaveSettings();
+}
+
+void TWorkplace::SaveSettings() {
+    if (!IniFile)
+        throw Exception(ErrorOnFile("Workplace", __LINE__));
+    Version = SettingsVersion;
+    IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
+    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
+    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
+    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainWidth"), MainWidth);
+    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
+    IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
+    IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
+}
+
+void TWorkplace::RenewModel() {
+    Model.reset();
+    Model = std::make_unique<TQ47>();
+    Model->Device = Adapter.get();
+}
+
+void TWorkplace::NewDataSet() {
+    RenewModel();
+    FileName.clear();
+    Modified = false;
+}
+
+bool TWorkplace::OpenFile(QString path) {
+    RenewModel();
+    if (!Model->LoadFromFile(path)) {
+        // The half-loaded model and its error are dropped with it.
+        NewDataSet();
+        return false;
+    }
+    FileName = path;
+    Modified = false;
+    return true;
+}
+
+bool TWorkplace::SaveFile(QString path) {
+    if (!Model)
+        throw Exception(ErrorOnFile("Workplace", __LINE__));
+    if (!Model->SaveToFile(path))
+        return false;
+    FileName = path;
+    Modified = false;
+    return true;
+}
+
+bool TWorkplace::ReadConnector() {
+    NewDataSet();
+    return Model->ReadConnector();
+}
+
+bool TWorkplace::WriteConnector() {
+    if (!Model)
+        throw Exception(ErrorOnFile("Workplace", __LINE__));
+    return Model->WriteConnector();
+}
+
+void TWorkplace::ApplyLanguage() {
+    if (LanguageId < 0 || LanguageId >= LanguageCount)
+        throw Exception(ErrorSwitchFile("Workplace", __LINE__));
+    if (!MessageText)
+        throw Exception(ErrorOnFile("Workplace", __LINE__));
+    const char* const code = LanguageCodes[LanguageId];
+
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, &disposition) != ERROR_SUCCESS) {
+        Application->MessageBox(QStringLiteral("Windows Registry error"),
+                                MessageText(QStringLiteral("MsgError")), MB_OK);
+        return;
+    }
+    const QByteArray valueName = QFile::encodeName(ExePath);
+    LONG result;
+    if (code) {
+        // The three letters and their terminating zero: 4 bytes.
+        result = RegSetValueExA(key, valueName.constData(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(code), 4);
+    } else {
+        result = RegDeleteValueA(key, valueName.constData());
+        if (result == ERROR_FILE_NOT_FOUND) // nothing was stored: the default holds already
+            result = ERROR_SUCCESS;
+    }
+    RegCloseKey(key);
+    // A choice that did not reach the store must not be announced for the next start.
+    if (result != ERROR_SUCCESS) {
+        Application->MessageBox(QStringLiteral("Windows Registry error"),
+                                MessageText(QStringLiteral("MsgError")), MB_OK);
+        return;
+    }
+    Application->MessageBox(MessageText(QStringLiteral("MsgNewLanguage")),
+                            MessageText(QStringLiteral("MsgWarning")), MB_OK);
+}

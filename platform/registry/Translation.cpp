@@ -1,1 +1,112 @@
 #include "platform/registry/Translation.h"
+
+#include "platform/registry/Registry.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+struct Abbreviation {
+    QLocale::Language Language;
+    QLocale::Territory Territory; // AnyTerritory: the language's code for every other country
+    const char* Code;
+};
+
+// Windows' abbreviated language names: two letters for the language, one for the country.
+// Each language's main code comes last and serves every country not listed before it.
+constexpr Abbreviation Abbreviations[] = {
+    {QLocale::Bulgarian, QLocale::AnyTerritory, "bgr"},
+    {QLocale::Czech, QLocale::AnyTerritory, "csy"},
+    {QLocale::English, QLocale::UnitedKingdom, "eng"},
+    {QLocale::English, QLocale::Australia, "ena"},
+    {QLocale::English, QLocale::Canada, "enc"},
+    {QLocale::English, QLocale::NewZealand, "enz"},
+    {QLocale::English, QLocale::Ireland, "eni"},
+    {QLocale::English, QLocale::SouthAfrica, "ens"},
+    {QLocale::English, QLocale::AnyTerritory, "enu"},
+    {QLocale::French, QLocale::Belgium, "frb"},
+    {QLocale::French, QLocale::Canada, "frc"},
+    {QLocale::French, QLocale::Switzerland, "frs"},
+    {QLocale::French, QLocale::Luxembourg, "frl"},
+    {QLocale::French, QLocale::AnyTerritory, "fra"},
+    {QLocale::German, QLocale::Austria, "dea"},
+    {QLocale::German, QLocale::Switzerland, "des"},
+    {QLocale::German, QLocale::Luxembourg, "del"},
+    {QLocale::German, QLocale::Liechtenstein, "dec"},
+    {QLocale::German, QLocale::AnyTerritory, "deu"},
+    {QLocale::Hungarian, QLocale::AnyTerritory, "hun"},
+    {QLocale::Italian, QLocale::Switzerland, "its"},
+    {QLocale::Italian, QLocale::AnyTerritory, "ita"},
+    {QLocale::Latvian, QLocale::AnyTerritory, "lvi"},
+    {QLocale::Lithuanian, QLocale::AnyTerritory, "lth"},
+    {QLocale::Polish, QLocale::AnyTerritory, "plk"},
+    {QLocale::Romanian, QLocale::AnyTerritory, "rom"},
+    {QLocale::Russian, QLocale::AnyTerritory, "rus"},
+    {QLocale::Slovak, QLocale::AnyTerritory, "sky"},
+    {QLocale::Spanish, QLocale::Mexico, "esm"},
+    {QLocale::Spanish, QLocale::Argentina, "ess"},
+    {QLocale::Spanish, QLocale::Colombia, "eso"},
+    {QLocale::Spanish, QLocale::Chile, "esl"},
+    {QLocale::Spanish, QLocale::AnyTerritory, "esp"},
+    {QLocale::Dutch, QLocale::Belgium, "nlb"},
+    {QLocale::Dutch, QLocale::AnyTerritory, "nld"},
+    {QLocale::Portuguese, QLocale::Brazil, "ptb"},
+    {QLocale::Portuguese, QLocale::AnyTerritory, "ptg"},
+    {QLocale::Danish, QLocale::AnyTerritory, "dan"},
+    {QLocale::Swedish, QLocale::AnyTerritory, "sve"},
+    {QLocale::NorwegianBokmal, QLocale::AnyTerritory, "nor"},
+    {QLocale::NorwegianNynorsk, QLocale::AnyTerritory, "non"},
+    {QLocale::Finnish, QLocale::AnyTerritory, "fin"},
+    {QLocale::Greek, QLocale::AnyTerritory, "ell"},
+    {QLocale::Turkish, QLocale::AnyTerritory, "trk"},
+    {QLocale::Ukrainian, QLocale::AnyTerritory, "ukr"},
+    {QLocale::Belarusian, QLocale::AnyTerritory, "bel"},
+    {QLocale::Croatian, QLocale::AnyTerritory, "hrv"},
+    {QLocale::Slovenian, QLocale::AnyTerritory, "slv"},
+    {QLocale::Serbian, QLocale::AnyTerritory, "srl"},
+    {QLocale::Estonian, QLocale::AnyTerritory, "eti"},
+    {QLocale::Hebrew, QLocale::AnyTerritory, "heb"},
+    {QLocale::Arabic, QLocale::AnyTerritory, "ara"},
+    {QLocale::Japanese, QLocale::AnyTerritory, "jpn"},
+    {QLocale::Korean, QLocale::AnyTerritory, "kor"},
+    {QLocale::Chinese, QLocale::Taiwan, "cht"},
+    {QLocale::Chinese, QLocale::HongKong, "zhh"},
+    {QLocale::Chinese, QLocale::AnyTerritory, "chs"},
+};
+
+} // namespace
+
+QString WindowsLanguageAbbreviation(const QLocale& locale) {
+    for (const Abbreviation& entry : Abbreviations)
+        if (entry.Language == locale.language() &&
+            (entry.Territory == QLocale::AnyTerritory || entry.Territory == locale.territory()))
+            return QLatin1String(entry.Code);
+    return QString();
+}
+
+QString ChangeFileExt(const QString& path, const QString& extension) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > slash ? path.left(dot) : path;
+    if (extension.isEmpty() || extension.startsWith(QLatin1Char('.')))
+        return stem + extension;
+    return stem + QLatin1Char('.') + extension;
+}
+
+QString TranslationFileFor(const QString& exePath, const QLocale& locale) {
+    QStringList codes;
+    if (const std::optional<QString> stored = StoredLanguageCode(exePath))
+        codes.push_back(*stored);
+    const QString abbreviation = WindowsLanguageAbbreviation(locale);
+    if (!abbreviation.isEmpty()) {
+        codes.push_back(abbreviation);
+        codes.push_back(abbreviation.left(2));
+    }
+    for (const QString& code : codes) {
+        const QString candidate = ChangeFileExt(exePath, code);
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return QString();
+}
