@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 
+class QIODevice;
 class TTarnDevice;
 
 // One parameter set of the Q47 sampler: the parameters in engineering units with their
@@ -65,4 +66,9 @@ public:
     // ".brk" configuration files: exactly one image.
     bool LoadFromFile(const QString& name);
     bool SaveToFile(const QString& name);
+
+    // Writes Image to a device open for writing and pushes it out of the device's buffer:
+    // NoError, or CommError when the device takes fewer than ImageSize bytes (a full disk).
+    // SaveToFile writes through it; it leaves LastError alone.
+    int WriteImage(QIODevice& device) const;
 };
