@@ -1,0 +1,200 @@
+#include "platform/ini/IniFile.h"
+
+#include "platform/framework/Exceptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir Dir;
+    QString Path = Dir.filePath(QStringLiteral("settings.INI"));
+
+    void Put(const QByteArray& data) {
+        QFile file(Path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    QByteArray Get() const {
+        QFile file(Path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+};
+
+TEST_F(IniFileTest, MissingFileReadsDefaultsAndFirstWritesBuildIt) {
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("Properties", "Version", 7), 7);
+    EXPECT_EQ(ini.ReadString("A", "B", "dflt"), QStringLiteral("dflt"));
+    EXPECT_TRUE(ini.ReadBool("A", "B", true));
+    EXPECT_FALSE(QFile::exists(Path)) << "reading must not create the file";
+
+    ini.WriteInteger("Properties", "Version", 256);
+    ini.WriteInteger("MainForm", "MainTop", -3);
+    ini.WriteBool("MainForm", "MainState", true);
+    ini.WriteString("MainForm", "Name", "Grüße = x");
+    EXPECT_EQ(Get(), QByteArray("[Properties]\nVersion=256\n[MainForm]\nMainTop=-3\n"
+                                "MainState=1\nName=Grüße = x\n"));
+    EXPECT_EQ(ini.ReadString("MainForm", "Name", ""), QStringLiteral("Grüße = x"));
+}
+
+TEST_F(IniFileTest, EveryUntouchedByteStaysAndNamesMatchWithoutCase) {
+    const QByteArray before = "; settings of the sampler programmer\n"
+                              "\n"
+                              "[mainform]\n"
+                              "  maintop = 12\n"
+                              "Foreign=keep me\n"
+                              "# not a comment for us, just a line\n"
+                              "\n"
+                              "[Other]\n"
+                              "MainTop=99\n";
+    Put(before);
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("MAINFORM", "MainTop", 0), 12);
+    EXPECT_EQ(ini.ReadInteger("Other", "maintop", 0), 99);
+
+    ini.WriteInteger("MainForm", "MAINTOP", 5);
+    QByteArray expected = before;
+    expected.replace("  maintop = 12\n", "  maintop = 5\n");
+    EXPECT_EQ(Get(), expected) << "only the value changes; the key keeps its spelling";
+
+    // A new key goes after the section's last line, before the blank line that parts it.
+    ini.WriteInteger("mainFORM", "MainLeft", 8);
+    expected.replace("# not a comment for us, just a line\n",
+                     "# not a comment for us, just a line\nMainLeft=8\n");
+    EXPECT_EQ(Get(), expected);
+
+    ini.WriteString("New", "Key", "v");
+    expected += "[New]\nKey=v\n";
+    EXPECT_EQ(Get(), expected);
+}
+
+TEST_F(IniFileTest, CrlfFilesKeepTheirLineEnds) {
+    Put("[A]\r\nX=1\r\n[B]\r\nY=2");
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("A", "X", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("B", "Y", 0), 2) << "a last line without its line end";
+    ini.WriteInteger("A", "X", 3);
+    ini.WriteInteger("A", "Z", 4);
+    ini.WriteInteger("C", "W", 5);
+    EXPECT_EQ(Get(), QByteArray("[A]\r\nX=3\r\nZ=4\r\n[B]\r\nY=2\r\n[C]\r\nW=5\r\n"));
+}
+
+TEST_F(IniFileTest, KeyAddedToTheLastSectionOfAFileWithoutFinalLineEnd) {
+    Put("[A]\nX=1");
+    TIniFile ini(Path);
+    ini.WriteInteger("A", "Y", 2);
+    EXPECT_EQ(Get(), QByteArray("[A]\nX=1\nY=2\n"));
+}
+
+TEST_F(IniFileTest, FirstOfDuplicateSectionsAndKeysCounts) {
+    Put("[A]\nX=1\nX=2\n[a]\nX=3\n");
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("A", "X", 0), 1);
+    ini.WriteInteger("A", "X", 9);
+    EXPECT_EQ(Get(), QByteArray("[A]\nX=9\nX=2\n[a]\nX=3\n"));
+}
+
+TEST_F(IniFileTest, ByteOrderMarkBeforeTheFirstSection) {
+    Put("\xEF\xBB\xBF[A]\nX=1\n");
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("A", "X", 0), 1);
+    ini.WriteInteger("A", "X", 2);
+    EXPECT_EQ(Get(), QByteArray("\xEF\xBB\xBF[A]\nX=2\n"));
+}
+
+TEST_F(IniFileTest, IntegersAreStrictDecimalAndBooleansAnyNonZero) {
+    struct Case {
+        const char* Text;
+        int Integer; // read with default -77
+        bool Bool;   // read with default false
+    };
+    const Case cases[] = {
+        {"0", 0, false},
+        {"1", 1, true},
+        {"5", 5, true},
+        {"-1", -1, true},
+        {" 42 ", 42, true},
+        {"+7", 7, true},
+        {"2147483647", 2147483647, true},
+        {"-2147483648", -2147483647 - 1, true},
+        {"2147483648", -77, false},
+        {"256abc", -77, false},
+        {"abc", -77, false},
+        {"", -77, false},
+        {"0x10", -77, false},
+        {"1.5", -77, false},
+        {"1 000", -77, false},
+        {"-", -77, false},
+    };
+    for (const Case& c : cases) {
+        Put(QByteArray("[S]\nK=") + c.Text + "\n");
+        TIniFile ini(Path);
+        EXPECT_EQ(ini.ReadInteger("S", "K", -77), c.Integer) << '"' << c.Text << '"';
+        EXPECT_EQ(ini.ReadBool("S", "K", false), c.Bool) << '"' << c.Text << '"';
+    }
+}
+
+TEST_F(IniFileTest, CommentsAndLinesOutsideSectionsAreNoKeys) {
+    Put("K=1\n[S]\n;K=2\nplain line\n[T]\n");
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("S", "K", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("", "K", -1), -1);
+    EXPECT_FALSE(ini.ValueExists("S", ";K"));
+    EXPECT_TRUE(ini.SectionExists("t"));
+    EXPECT_FALSE(ini.SectionExists("U"));
+}
+
+TEST_F(IniFileTest, DeleteKeyRemovesOnlyItsLine) {
+    Put("[S]\nA=1\nB=2\n");
+    TIniFile ini(Path);
+    ini.DeleteKey("s", "a");
+    ini.DeleteKey("S", "missing");
+    EXPECT_EQ(Get(), QByteArray("[S]\nB=2\n"));
+}
+
+TEST_F(IniFileTest, FailedWriteRaisesWithThePathAsGiven) {
+    const QString path = Dir.path() + QStringLiteral("/no/such/folder/../x.INI");
+    TIniFile ini(path);
+    try {
+        ini.WriteInteger("S", "K", 1);
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message, QStringLiteral("Unable to write to ") + path);
+    }
+}
+
+TEST_F(IniFileTest, ExistingFileThatCannotBeReadIsNotOverwritten) {
+    // A folder in the file's place: it exists and cannot be read as a file.
+    ASSERT_TRUE(QDir().mkpath(Path));
+    TIniFile ini(Path);
+    EXPECT_EQ(ini.ReadInteger("S", "K", 3), 3);
+    EXPECT_THROW(ini.WriteInteger("S", "K", 1), Exception);
+    EXPECT_TRUE(QFileInfo(Path).isDir());
+}
+
+TEST_F(IniFileTest, WritesReplaceTheFileAndLeaveNothingBeside) {
+    Put("[S]\nK=1\n");
+    TIniFile ini(Path);
+    for (int i = 0; i < 20; ++i)
+        ini.WriteInteger("S", "K", i);
+    EXPECT_EQ(Get(), QByteArray("[S]\nK=19\n"));
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("settings.INI")});
+}
+
+TEST_F(IniFileTest, NamesAndValuesThatWouldBreakTheFileAreRefused) {
+    Put("[S]\nK=1\n");
+    TIniFile ini(Path);
+    EXPECT_THROW(ini.WriteString("S", "K", "two\nlines"), Exception);
+    EXPECT_THROW(ini.WriteString("S", "A=B", "x"), Exception);
+    EXPECT_THROW(ini.WriteString("S", ";K", "x"), Exception);
+    EXPECT_THROW(ini.WriteString("S]", "K", "x"), Exception);
+    EXPECT_THROW(ini.WriteString("S", "", "x"), Exception);
+    EXPECT_EQ(Get(), QByteArray("[S]\nK=1\n"));
+}
+
+} // namespace
