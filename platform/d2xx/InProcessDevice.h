@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <mutex>
 #include <string>
 
 namespace d2xx {
@@ -39,6 +40,17 @@ public:
     std::chrono::steady_clock::time_point nextArrival() const;
     void discardPending(); // purge: drops queued bytes, readable or not
 
+    // Modem lines. The inputs (MS_CTS_ON, MS_DSR_ON, MS_RING_ON, MS_RLSD_ON) are what the host
+    // reads; the outputs are what the host last set.
+    void setModemStatus(std::uint32_t bits);
+    std::uint32_t modemStatus() const;
+    void setDtr(bool on);
+    void setRts(bool on);
+    void setBreak(bool on);
+    bool dtr() const;
+    bool rts() const;
+    bool breakOn() const;
+
 private:
     struct Chunk {
         std::chrono::steady_clock::time_point at;
@@ -46,7 +58,13 @@ private:
     };
     std::string description_;
     std::string serial_;
+    // The queue may be fed from a test's own thread while the host reads.
+    mutable std::mutex mutex_;
     std::deque<Chunk> queue_;
+    std::uint32_t modemStatus_ = 0;
+    bool dtr_ = false;
+    bool rts_ = false;
+    bool break_ = false;
 };
 
 // Attached devices join the device list at the next listing, in the order attached.

@@ -1,1 +1,363 @@
 #include "Library/Serial/USB/UsbUart.h"
+
+#include "platform/framework/Exceptions.h"
+
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+const char* const Unit = "UsbUart";
+
+// The listing buffers: a USB description and a serial number fit these.
+constexpr std::size_t DescriptionSize = 256;
+constexpr std::size_t SerialSize = 32;
+
+constexpr int PurgeAttempts = 10;
+constexpr auto PurgePause = std::chrono::milliseconds(50);
+
+// "No handle held": all bits set.
+FT_HANDLE noHandle() {
+    return reinterpret_cast<FT_HANDLE>(~std::uintptr_t{0});
+}
+
+// FT_ListDevices takes a device index in place of its first pointer.
+PVOID indexArgument(std::int32_t index) {
+    return reinterpret_cast<PVOID>(static_cast<std::uintptr_t>(static_cast<DWORD>(index)));
+}
+
+[[noreturn]] void raiseOnFile(int line) {
+    throw Exception(ErrorOnFile(Unit, line));
+}
+
+[[noreturn]] void raiseSwitch(int line) {
+    throw Exception(ErrorSwitchFile(Unit, line));
+}
+
+} // namespace
+
+TSerial::TSerial() : DeviceIndex(-1) {}
+
+TSerial::~TSerial() = default;
+
+TUart::~TUart() = default;
+
+TUsbUart::TUsbUart() : Handle(noHandle()), ImmediateRead(true), LatencyMs(16) {
+    Dtr = false;
+    Rts = false;
+    Break = false;
+    Config = TUartConfig{9600, 8, 10, 0, 0};
+}
+
+TUsbUart::~TUsbUart() {
+    Close();
+}
+
+bool TUsbUart::FindDevice(const QString& description, std::int32_t& index) {
+    DWORD count = 0;
+    if (FT_ListDevices(&count, nullptr, FT_LIST_NUMBER_ONLY) != FT_OK || count == 0)
+        return false;
+    const QByteArray wanted = description.toUtf8();
+    int matches = 0;
+    std::int32_t found = -1;
+    for (DWORD i = 0; i < count; ++i) {
+        char text[DescriptionSize] = {};
+        if (FT_ListDevices(indexArgument(static_cast<std::int32_t>(i)), text,
+                           FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION) != FT_OK)
+            continue;
+        text[DescriptionSize - 1] = '\0';
+        if (std::strcmp(text, wanted.constData()) == 0) {
+            ++matches;
+            found = static_cast<std::int32_t>(i);
+        }
+    }
+    if (matches != 1)
+        return false;
+    index = found;
+    return true;
+}
+
+bool TUsbUart::Open(std::int32_t index) {
+    if (index == -1)
+        raiseOnFile(__LINE__);
+    if (IsOpen())
+        Close();
+
+    char description[DescriptionSize] = {};
+    if (FT_ListDevices(indexArgument(index), description,
+                       FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION) != FT_OK)
+        return false;
+    description[DescriptionSize - 1] = '\0';
+    Description = QString::fromUtf8(description);
+
+    char serial[SerialSize] = {};
+    if (FT_ListDevices(indexArgument(index), serial, FT_LIST_BY_INDEX | FT_OPEN_BY_SERIAL_NUMBER) !=
+        FT_OK)
+        return false;
+    serial[SerialSize - 1] = '\0';
+    SerialNumber = QString::fromUtf8(serial);
+
+    if (FT_Open(index, &Handle) != FT_OK)
+        return false;
+    FT_SetLatencyTimer(Handle, static_cast<UCHAR>(LatencyMs & 0xFF));
+    DeviceIndex = index;
+    return true;
+}
+
+void TUsbUart::Close() {
+    if (IsOpen())
+        FT_W32_CloseHandle(Handle);
+    Handle = noHandle();
+    DeviceIndex = -1;
+}
+
+std::uint32_t TUsbUart::Write(const void* data, std::uint32_t count) {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    DWORD written = 0;
+    if (!FT_W32_WriteFile(Handle, const_cast<void*>(data), count, &written, nullptr))
+        return 0;
+    return written;
+}
+
+std::uint32_t TUsbUart::Read(void* buffer, std::uint32_t count) {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    auto bytes = static_cast<std::uint8_t*>(buffer);
+    DWORD read = 0;
+    if (ImmediateRead) {
+        DWORD queued = 0;
+        if (FT_GetQueueStatus(Handle, &queued) != FT_OK)
+            return 0;
+        if (queued == 0)
+            return 0;
+        const DWORD wanted = count < queued ? count : queued;
+        if (!FT_W32_ReadFile(Handle, bytes, wanted, &read, nullptr))
+            return 0;
+        return read;
+    }
+    // A timed read always stores its first byte; with no room for one there is nothing to do.
+    if (count == 0)
+        return 0;
+    if (!FT_W32_ReadFile(Handle, bytes, 1, &read, nullptr))
+        return 0;
+    if (read != 1)
+        return 0;
+    if (count == 1)
+        return 1;
+    read = 0;
+    if (!FT_W32_ReadFile(Handle, bytes + 1, count - 1, &read, nullptr))
+        return 0;
+    return read + 1;
+}
+
+void TUsbUart::Purge() {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    for (int attempt = 0; attempt < PurgeAttempts; ++attempt) {
+        FT_Purge(Handle, FT_PURGE_RX | FT_PURGE_TX);
+        DWORD queued = 0;
+        if (FT_GetQueueStatus(Handle, &queued) != FT_OK)
+            return;
+        if (queued == 0)
+            return;
+        std::this_thread::sleep_for(PurgePause);
+    }
+    raiseOnFile(__LINE__);
+}
+
+bool TUsbUart::SetReadImmediate() {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    ImmediateRead = true;
+    FTTIMEOUTS timeouts{};
+    FT_W32_GetCommTimeouts(Handle, &timeouts);
+    timeouts.ReadIntervalTimeout = 0xFFFFFFFF;
+    timeouts.ReadTotalTimeoutMultiplier = 0;
+    timeouts.ReadTotalTimeoutConstant = 0;
+    return FT_W32_SetCommTimeouts(Handle, &timeouts) != 0;
+}
+
+bool TUsbUart::SetReadTimeouts(std::int32_t total, std::int32_t perByte) {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    // Both limits at zero would mean "wait for ever" to the driver; a negative per-byte
+    // value would turn into a wait of weeks.
+    if (perByte < 0 || (perByte == 0 && total <= 0))
+        raiseOnFile(__LINE__);
+    ImmediateRead = false;
+    if (total <= perByte)
+        total = static_cast<std::int32_t>(static_cast<std::uint32_t>(perByte) * 20u);
+    FTTIMEOUTS timeouts{};
+    FT_W32_GetCommTimeouts(Handle, &timeouts);
+    timeouts.ReadIntervalTimeout = 0;
+    timeouts.ReadTotalTimeoutMultiplier = static_cast<DWORD>(perByte);
+    timeouts.ReadTotalTimeoutConstant = static_cast<DWORD>(total);
+    return FT_W32_SetCommTimeouts(Handle, &timeouts) != 0;
+}
+
+bool TUsbUart::SetConfig(const TUartConfig& config) {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    if (FT_SetBaudRate(Handle, static_cast<ULONG>(config.BaudRate)) != FT_OK)
+        return false;
+
+    UCHAR wordLength = 0;
+    switch (config.DataBits) {
+    case 7:
+        wordLength = FT_BITS_7;
+        break;
+    case 8:
+        wordLength = FT_BITS_8;
+        break;
+    default:
+        return false;
+    }
+    UCHAR stopBits = 0;
+    switch (config.StopBits) {
+    case 10:
+        stopBits = FT_STOP_BITS_1;
+        break;
+    case 20:
+        stopBits = FT_STOP_BITS_2;
+        break;
+    default:
+        return false;
+    }
+    UCHAR parity = 0;
+    switch (static_cast<std::int8_t>(config.Parity)) {
+    case 0:
+        parity = FT_PARITY_NONE;
+        break;
+    case 1:
+        parity = FT_PARITY_ODD;
+        break;
+    case 2:
+        parity = FT_PARITY_EVEN;
+        break;
+    case 3:
+        parity = FT_PARITY_MARK;
+        break;
+    case 4:
+        parity = FT_PARITY_SPACE;
+        break;
+    default:
+        raiseSwitch(__LINE__);
+    }
+    if (FT_SetDataCharacteristics(Handle, wordLength, stopBits, parity) != FT_OK)
+        return false;
+
+    USHORT flow = 0;
+    switch (static_cast<std::int8_t>(config.FlowControl)) {
+    case 0:
+        flow = FT_FLOW_NONE;
+        break;
+    case 1:
+        flow = FT_FLOW_RTS_CTS;
+        break;
+    case 2:
+        flow = FT_FLOW_XON_XOFF;
+        break;
+    case 3: // accepted, but no handshake is configured for it
+        flow = FT_FLOW_NONE;
+        break;
+    default:
+        raiseSwitch(__LINE__);
+    }
+    if (FT_SetFlowControl(Handle, flow, 0x0B, 0x0D) != FT_OK)
+        return false;
+
+    Config = config;
+    ApplyWriteTimeouts();
+    SetReadImmediate();
+    return true;
+}
+
+void TUsbUart::ApplyWriteTimeouts() {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    FTTIMEOUTS timeouts{};
+    FT_W32_GetCommTimeouts(Handle, &timeouts);
+    // Microseconds per character, plus a little; the write limit is at least 1 ms per byte.
+    std::int32_t x = 1;
+    if (Config.BaudRate > 0 && Config.DataBits > 0) {
+        x = (1000000 / Config.BaudRate) * Config.DataBits + 3;
+        if (x < 1)
+            x = 1;
+    }
+    std::int32_t m = x / 1000;
+    if (m <= 0)
+        m = 1;
+    timeouts.WriteTotalTimeoutMultiplier = static_cast<DWORD>(2 * m);
+    timeouts.WriteTotalTimeoutConstant = 100;
+    FT_W32_SetCommTimeouts(Handle, &timeouts);
+}
+
+void TUsbUart::GetConfig(TUartConfig& config) {
+    config = Config;
+}
+
+QString TUsbUart::GetName() {
+    return Description;
+}
+
+bool TUsbUart::IsOpen() {
+    return DeviceIndex != -1;
+}
+
+DWORD TUsbUart::ModemStatus() {
+    if (!IsOpen())
+        return 0;
+    DWORD status = 0;
+    if (!FT_W32_GetCommModemStatus(Handle, &status))
+        return 0;
+    return status;
+}
+
+bool TUsbUart::GetCts() {
+    return (ModemStatus() & MS_CTS_ON) != 0;
+}
+
+bool TUsbUart::GetDsr() {
+    return (ModemStatus() & MS_DSR_ON) != 0;
+}
+
+bool TUsbUart::GetRing() {
+    return (ModemStatus() & MS_RING_ON) != 0;
+}
+
+bool TUsbUart::GetDcd() {
+    return (ModemStatus() & MS_RLSD_ON) != 0;
+}
+
+void TUsbUart::SetDtr(bool state) {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    if (state)
+        FT_SetDtr(Handle);
+    else
+        FT_ClrDtr(Handle);
+    Dtr = state;
+}
+
+void TUsbUart::SetRts(bool state) {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    if (state)
+        FT_SetRts(Handle);
+    else
+        FT_ClrRts(Handle);
+    Rts = state;
+}
+
+void TUsbUart::SetBreak(bool state) {
+    if (!IsOpen())
+        raiseOnFile(__LINE__);
+    if (state)
+        FT_SetBreakOn(Handle);
+    else
+        FT_SetBreakOff(Handle);
+    Break = state;
+}
