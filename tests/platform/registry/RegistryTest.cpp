@@ -1,0 +1,180 @@
+#include "platform/registry/Registry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every test gets its own configuration folder.
+class RegistryTest : public ::testing::Test {
+protected:
+    QTemporaryDir Config;
+
+    void SetUp() override { qputenv("XDG_CONFIG_HOME", Config.path().toUtf8()); }
+    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+    HKEY Create(DWORD* disposition = nullptr) {
+        HKEY key = nullptr;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr,
+                                  REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                                  disposition),
+                  ERROR_SUCCESS);
+        return key;
+    }
+    static QByteArray Query(HKEY key, const QByteArray& name, DWORD* type = nullptr) {
+        BYTE data[64];
+        DWORD size = sizeof data;
+        if (RegQueryValueExA(key, name.constData(), nullptr, type, data, &size) != ERROR_SUCCESS)
+            return QByteArray("<none>");
+        return QByteArray(reinterpret_cast<const char*>(data), size);
+    }
+    static LONG Set(HKEY key, const QByteArray& name, const QByteArray& data) {
+        return RegSetValueExA(key, name.constData(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(data.constData()),
+                              static_cast<DWORD>(data.size()));
+    }
+};
+
+TEST_F(RegistryTest, StoreLivesInTheConfigurationFolder) {
+    EXPECT_EQ(RegistryStorePath(), Config.path() + QStringLiteral("/brookfetch/registry.ini"));
+    qputenv("XDG_CONFIG_HOME", "relative/path"); // to be ignored, as for every XDG variable
+    EXPECT_TRUE(RegistryStorePath().endsWith(QStringLiteral("/.config/brookfetch/registry.ini")));
+    EXPECT_TRUE(RegistryStorePath().startsWith(QLatin1Char('/')));
+}
+
+TEST_F(RegistryTest, CreateReportsNewThenExistingKey) {
+    DWORD disposition = 0;
+    HKEY first = Create(&disposition);
+    EXPECT_EQ(disposition, DWORD(REG_CREATED_NEW_KEY));
+    EXPECT_TRUE(QFile::exists(RegistryStorePath()));
+    HKEY second = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "software\\BORLAND\\locales\\", 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &second, &disposition),
+              ERROR_SUCCESS);
+    EXPECT_EQ(disposition, DWORD(REG_OPENED_EXISTING_KEY)) << "key names ignore case";
+    EXPECT_EQ(RegCloseKey(first), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(second), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(second), ERROR_INVALID_HANDLE);
+}
+
+TEST_F(RegistryTest, ValueNamesOfAnyKindRoundTripThroughTheFile) {
+    const QByteArray names[] = {
+        "/opt/brookfetch/brookfetch",
+        "/home/a b/x=y/%41/;semi/[br]/@",
+        "@",
+        "/home/jürgen/bin/brookfetch",
+        "/opt/Brookfetch/brookfetch", // differs only in case from the first one
+        "",                           // the key's default value
+    };
+    HKEY key = Create();
+    for (int i = 0; i < int(std::size(names)); ++i)
+        ASSERT_EQ(Set(key, names[i], QByteArray::number(i) + '\0'), ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    // A new handle reads what the file holds now.
+    key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    for (int i = 0; i < int(std::size(names)); ++i) {
+        DWORD type = 0;
+        EXPECT_EQ(Query(key, names[i], &type), QByteArray::number(i) + '\0') << names[i].data();
+        EXPECT_EQ(type, DWORD(REG_SZ));
+    }
+    EXPECT_EQ(Query(key, "/opt/brookfetch"), QByteArray("<none>"));
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, SetReplacesAndDeleteRemovesOneValue) {
+    HKEY key = Create();
+    Set(key, "/a", QByteArray("deu", 4));
+    Set(key, "/b", QByteArray("fra", 4));
+    Set(key, "/a", QByteArray("plk", 4));
+    EXPECT_EQ(Query(key, "/a"), QByteArray("plk", 4));
+    EXPECT_EQ(RegDeleteValueA(key, "/a"), ERROR_SUCCESS);
+    EXPECT_EQ(RegDeleteValueA(key, "/a"), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Query(key, "/a"), QByteArray("<none>"));
+    EXPECT_EQ(Query(key, "/b"), QByteArray("fra", 4));
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, QueryFollowsTheWin32SizeRules) {
+    HKEY key = Create();
+    Set(key, "/x", QByteArray("abcdefgh", 9));
+    DWORD type = 0;
+    DWORD size = 0;
+    EXPECT_EQ(RegQueryValueExA(key, "/x", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(size, 9u);
+    BYTE small[5];
+    size = sizeof small;
+    EXPECT_EQ(RegQueryValueExA(key, "/x", nullptr, &type, small, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(size, 9u);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, OpenFindsOnlyExistingKeys) {
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key),
+              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(key, nullptr);
+    EXPECT_FALSE(QFile::exists(RegistryStorePath())) << "looking must not create the store";
+}
+
+TEST_F(RegistryTest, ReadOnlyHandleCannotChangeValues) {
+    RegCloseKey(Create());
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_EQ(Set(key, "/x", "deu"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegDeleteValueA(key, "/x"), ERROR_ACCESS_DENIED);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, StoreThatCannotBeMadeFailsTheCreate) {
+    // The configuration folder lies below a regular file.
+    QFile blocker(Config.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", (blocker.fileName() + QStringLiteral("/config")).toUtf8());
+    HKEY key = reinterpret_cast<HKEY>(1);
+    DWORD disposition = 0;
+    EXPECT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, &disposition),
+              ERROR_SUCCESS);
+    EXPECT_EQ(key, nullptr);
+}
+
+TEST_F(RegistryTest, StoredLanguageCodeReadsAtMostFiveBytesOfLetters) {
+    struct Case {
+        QByteArray Data;
+        std::optional<QString> Code;
+    };
+    const Case cases[] = {
+        {QByteArray("deu", 4), QStringLiteral("deu")},
+        {QByteArray("DEU", 4), QStringLiteral("deu")},
+        {QByteArray("de", 3), QStringLiteral("de")},
+        {QByteArray("deu"), QStringLiteral("deu")}, // no terminating zero
+        {QByteArray("abcdef", 7), std::nullopt},    // longer than the start-up reads
+        {QByteArray("..", 3), std::nullopt},        // would lead out of the folder
+        {QByteArray("d/u", 4), std::nullopt},
+        {QByteArray("\0", 1), std::nullopt},
+    };
+    const QString exe = QStringLiteral("/opt/bf/brookfetch");
+    for (const Case& c : cases) {
+        HKEY key = Create();
+        Set(key, QFile::encodeName(exe), c.Data);
+        RegCloseKey(key);
+        EXPECT_EQ(StoredLanguageCode(exe), c.Code) << c.Data.toHex().data();
+    }
+    EXPECT_EQ(StoredLanguageCode(QStringLiteral("/other/brookfetch")), std::nullopt);
+}
+
+TEST_F(RegistryTest, StoredLanguageCodeFallsBackToTheKeysDefaultValue) {
+    EXPECT_EQ(StoredLanguageCode(QStringLiteral("/x/brookfetch")), std::nullopt);
+    HKEY key = Create();
+    Set(key, "", QByteArray("fra", 4));
+    Set(key, "/y/brookfetch", QByteArray("deu", 4));
+    RegCloseKey(key);
+    EXPECT_EQ(StoredLanguageCode(QStringLiteral("/x/brookfetch")), QStringLiteral("fra"));
+    EXPECT_EQ(StoredLanguageCode(QStringLiteral("/y/brookfetch")), QStringLiteral("deu"));
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "platform/registry/Translation.h"
+#include "platform/registry/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ChangeFileExtTest, ReplacesOnlyTheFileNamesExtension) {
+    const char* const cases[][3] = {
+        {"/opt/bf/brookfetch", ".INI", "/opt/bf/brookfetch.INI"},
+        {"/opt/bf/Brookfetch.exe", ".INI", "/opt/bf/Brookfetch.INI"},
+        {"/opt/bf.d/brookfetch", "deu", "/opt/bf.d/brookfetch.deu"},
+        {"/opt/bf/brook.fetch.bin", "deu", "/opt/bf/brook.fetch.deu"},
+        {"brookfetch", ".INI", "brookfetch.INI"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChangeFileExt(QString::fromUtf8(c[0]), QString::fromUtf8(c[1])),
+                  QString::fromUtf8(c[2]));
+}
+
+TEST(WindowsLanguageAbbreviationTest, LanguageAndCountryGiveWindowsCodes) {
+    const char* const cases[][2] = {
+        {"de_DE", "deu"}, {"de_AT", "dea"}, {"de_CH", "des"}, {"en_US", "enu"}, {"en_GB", "eng"},
+        {"cs_CZ", "csy"}, {"pl_PL", "plk"}, {"fr_FR", "fra"}, {"fr_CA", "frc"}, {"es_ES", "esp"},
+        {"es_MX", "esm"}, {"sk_SK", "sky"}, {"ro_RO", "rom"}, {"lv_LV", "lvi"}, {"lt_LT", "lth"},
+        {"bg_BG", "bgr"}, {"hu_HU", "hun"}, {"it_IT", "ita"}, {"ru_RU", "rus"}, {"C", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WindowsLanguageAbbreviation(QLocale(QString::fromUtf8(c[0]))),
+                  QString::fromUtf8(c[1]))
+            << c[0];
+}
+
+class TranslationFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir Config;
+    QTemporaryDir Programs;
+    QString Exe = Programs.filePath(QStringLiteral("brookfetch"));
+
+    void SetUp() override { qputenv("XDG_CONFIG_HOME", Config.path().toUtf8()); }
+    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+    void Translation(const QString& code) {
+        QFile file(Exe + QLatin1Char('.') + code);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    void Store(const QString& exe, const char* code) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        const QByteArray name = QFile::encodeName(exe);
+        RegSetValueExA(key, name.constData(), 0, REG_SZ, reinterpret_cast<const BYTE*>(code), 4);
+        RegCloseKey(key);
+    }
+};
+
+TEST_F(TranslationFileTest, StoredCodeThenLocaleThenItsFirstTwoLettersThenNone) {
+    const QLocale austrian(QStringLiteral("de_AT"));
+    EXPECT_EQ(TranslationFileFor(Exe, austrian), QString()) << "no file: built-in English";
+
+    Translation(QStringLiteral("de"));
+    EXPECT_EQ(TranslationFileFor(Exe, austrian), Exe + QStringLiteral(".de"));
+
+    Translation(QStringLiteral("dea"));
+    EXPECT_EQ(TranslationFileFor(Exe, austrian), Exe + QStringLiteral(".dea"));
+
+    Store(Exe, "plk");
+    EXPECT_EQ(TranslationFileFor(Exe, austrian), Exe + QStringLiteral(".dea"))
+        << "a stored code without its file falls back to the locale";
+
+    Translation(QStringLiteral("plk"));
+    EXPECT_EQ(TranslationFileFor(Exe, austrian), Exe + QStringLiteral(".plk"));
+
+    EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), Exe + QStringLiteral(".plk"));
+}
+
+TEST_F(TranslationFileTest, EachExecutablePathHasItsOwnChoice) {
+    const QString other = Programs.filePath(QStringLiteral("copy/brookfetch"));
+    Translation(QStringLiteral("fra"));
+    Store(other, "fra");
+    EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), QString());
+    Store(Exe, "fra");
+    EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), Exe + QStringLiteral(".fra"));
+}
+
+TEST_F(TranslationFileTest, FolderNamedLikeATranslationIsNoFile) {
+    QDir().mkpath(Exe + QStringLiteral(".deu"));
+    EXPECT_EQ(TranslationFileFor(Exe, QLocale(QStringLiteral("de_DE"))), QString());
+}
+
+} // namespace
