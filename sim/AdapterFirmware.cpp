@@ -244,17 +244,16 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
             lose = !refuse && strikes(Fault::LoseWrite);
         }
         std::vector<std::uint8_t> saved;
-        if (lose)
+        if (refuse || lose)
             saved = memory_;
         bool stored = false;
         answer.reply = execute(request, stored);
-        if (refuse) {
-            note(Fault::RefuseWrite);
-            answer.reply = {AckByte, 0};
-        } else if (lose) {
-            note(Fault::LoseWrite);
+        if ((refuse || lose) && !answer.reply.empty()) {
+            note(refuse ? Fault::RefuseWrite : Fault::LoseWrite);
             memory_.swap(saved);
             stored = false;
+            if (refuse)
+                answer.reply = {AckByte, 0};
         }
         answer.stored = stored;
 

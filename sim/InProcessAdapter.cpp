@@ -42,8 +42,9 @@ void InProcessAdapter::received(const std::uint8_t* data, std::size_t size) {
 
 void InProcessAdapter::poll() {
     // A chattering adapter puts a byte on the line about every millisecond (19200 bit/s).
+    // Whenever the host looks, something has just arrived: a purge never finds the line quiet.
     const auto now = AdapterFirmware::Clock::now();
-    if (!firmware_.chattering(now) || now < nextNoise_)
+    if (!firmware_.chattering(now) || (now < nextNoise_ && available() > 0))
         return;
     const std::uint8_t byte = firmware_.noise();
     send(&byte, 1);

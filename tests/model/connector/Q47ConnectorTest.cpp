@@ -1,0 +1,165 @@
+#include "model/Q47.h"
+
+#include "adapter/TarnAdapter.h"
+#include "platform/framework/Exceptions.h"
+#include "sim/InProcessAdapter.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+using Fault = sim::AdapterFirmware::Fault;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+// A model attached to a device, with a simulated adapter behind it.
+struct Bench {
+    sim::InProcessAdapter adapter;
+    TTarnDevice device;
+    TQ47 model;
+    std::vector<int> progress;
+
+    Bench() {
+        model.Device = &device;
+        device.OnProgress = [this](int percent) { progress.push_back(percent); };
+    }
+    sim::AdapterFirmware& firmware() { return adapter.firmware(); }
+    int writeFrames() const {
+        int count = 0;
+        for (const auto& frame : adapter.firmware().frames())
+            count += frame[1] == 0x60 ? 1 : 0;
+        return count;
+    }
+};
+
+// Puts an image of another parameter set into the simulated connector.
+void storeImage(sim::AdapterFirmware& firmware, TQ47& source) {
+    source.Encode();
+    std::copy(source.Image, source.Image + TQ47::ImageSize, firmware.memory().begin());
+}
+
+TEST(Q47Connector, FreshSimulatorHoldsTheModelsDefaultImage) {
+    TQ47 defaults;
+    defaults.Encode();
+    const auto& image = sim::AdapterFirmware::defaultImage();
+    EXPECT_EQ(std::memcmp(defaults.Image, image.data(), TQ47::ImageSize), 0);
+}
+
+TEST(Q47Connector, ReadDecodesTheConnectorImage) {
+    Bench bench;
+    TQ47 other;
+    other.SetPrePurge(25);
+    other.SetSamplingInterval(7200);
+    other.Continuous = true;
+    other.SetPurgesCount(4);
+    storeImage(bench.firmware(), other);
+    bench.model.LastError = TQ47::CommError;
+
+    ASSERT_TRUE(bench.model.ReadConnector());
+    EXPECT_EQ(bench.model.LastError, TQ47::NoError);
+    EXPECT_EQ(bench.model.PrePurge, 25);
+    EXPECT_EQ(bench.model.SamplingInterval, 7200);
+    EXPECT_TRUE(bench.model.Continuous);
+    EXPECT_EQ(bench.model.PurgesCount, 4);
+    EXPECT_THAT(bench.progress,
+                ElementsAre(0, 6, 12, 18, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100));
+}
+
+TEST(Q47Connector, FailedReadsReportACommunicationErrorAndKeepTheParameters) {
+    struct Case {
+        const char* name;
+        void (*arrange)(sim::AdapterFirmware&);
+    };
+    const Case cases[] = {
+        {"checksum mismatch", [](sim::AdapterFirmware& f) { f.memory()[40] ^= 0x01; }},
+        {"dropped block", [](sim::AdapterFirmware& f) { f.setFault(Fault::DropReply, 0, 5); }},
+        {"no connector", [](sim::AdapterFirmware& f) { f.setConnectorPresent(false); }},
+        {"corrupted reply", [](sim::AdapterFirmware& f) { f.setFault(Fault::CorruptByte, 1.0); }},
+        {"erased memory",
+         [](sim::AdapterFirmware& f) { std::fill(f.memory().begin(), f.memory().end(), 0); }},
+    };
+    for (const auto& c : cases) {
+        Bench bench;
+        TQ47 other;
+        other.SetPrePurge(42);
+        storeImage(bench.firmware(), other);
+        c.arrange(bench.firmware());
+        bench.model.SetPrePurge(11);
+        EXPECT_FALSE(bench.model.ReadConnector()) << c.name;
+        EXPECT_EQ(bench.model.LastError, TQ47::CommError) << c.name;
+        EXPECT_EQ(bench.model.PrePurge, 11) << c.name;
+    }
+}
+
+TEST(Q47Connector, WriteStoresTheImageAndVerifiesIt) {
+    Bench bench;
+    bench.model.SetDeadTime(90);
+    bench.model.SetAccuOff(9.8);
+    bench.model.LastError = TQ47::CommError;
+    ASSERT_TRUE(bench.model.WriteConnector());
+    EXPECT_EQ(bench.model.LastError, TQ47::NoError);
+
+    TQ47 expected;
+    expected.SetDeadTime(90);
+    expected.SetAccuOff(9.8);
+    expected.Encode();
+    EXPECT_EQ(std::memcmp(bench.firmware().memory().data(), expected.Image, TQ47::ImageSize), 0);
+    // Write, then the verifying read: progress runs twice.
+    const std::vector<int> pass{0, 6, 12, 18, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100};
+    std::vector<int> twice = pass;
+    twice.insert(twice.end(), pass.begin(), pass.end());
+    EXPECT_EQ(bench.progress, twice);
+    EXPECT_EQ(bench.writeFrames(), 16);
+    EXPECT_EQ(bench.firmware().frames().size(), 32u);
+
+    // What was written reads back into a fresh model as the same parameters.
+    TQ47 reader;
+    reader.Device = &bench.device;
+    ASSERT_TRUE(reader.ReadConnector());
+    EXPECT_EQ(reader.DeadTime, 90);
+    EXPECT_NEAR(reader.AccuOff, 9.8, 0.051);
+}
+
+TEST(Q47Connector, WriteAcceptedButNotStoredFailsTheVerification) {
+    Bench bench;
+    bench.model.SetPrePurge(33);
+    bench.firmware().setFault(Fault::LoseWrite, 0, 1);
+    EXPECT_FALSE(bench.model.WriteConnector());
+    EXPECT_EQ(bench.model.LastError, TQ47::CommError);
+    EXPECT_EQ(bench.writeFrames(), 16); // every block was accepted
+}
+
+TEST(Q47Connector, RefusedWriteStopsBeforeAnyVerification) {
+    Bench bench;
+    bench.firmware().setFault(Fault::RefuseWrite, 0, 1);
+    EXPECT_FALSE(bench.model.WriteConnector());
+    EXPECT_EQ(bench.model.LastError, TQ47::CommError);
+    EXPECT_EQ(bench.firmware().frames().size(), 1u);
+    EXPECT_THAT(bench.progress, ElementsAre(0));
+}
+
+TEST(Q47Connector, VerifyComparesEveryByte) {
+    Bench bench;
+    bench.model.Encode();
+    storeImage(bench.firmware(), bench.model);
+    EXPECT_TRUE(bench.model.Verify());
+    bench.firmware().memory()[127] ^= 0x80;
+    EXPECT_FALSE(bench.model.Verify());
+}
+
+TEST(Q47Connector, NoDeviceIsAnInternalError) {
+    TQ47 model;
+    for (auto operation : {&TQ47::ReadConnector, &TQ47::WriteConnector}) {
+        try {
+            (model.*operation)();
+            ADD_FAILURE() << "no exception";
+        } catch (const Exception& error) {
+            EXPECT_THAT(error.Message.toStdString(), HasSubstr("Error on file Q47 line "));
+        }
+    }
+}
+
+} // namespace
