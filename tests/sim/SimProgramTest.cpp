@@ -1,0 +1,207 @@
+// brookfetch-adapter-sim end to end: the real program on a real pseudo-terminal, found through
+// its port file by the same stack the window program uses.
+
+#include "adapter/TarnAdapter.h"
+#include "model/Q47.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+class SimProgram {
+public:
+    SimProgram(const QString& ports, const QStringList& extra) {
+        process.setProgram(QStringLiteral(BROOKFETCH_SIM_PROGRAM));
+        process.setArguments(QStringList{"--ports", ports, "--name", "e2e"} + extra);
+        process.start();
+        if (!process.waitForStarted(5000))
+            return;
+        QElapsedTimer timer;
+        timer.start();
+        while (!process.canReadLine() && timer.elapsed() < 10000 &&
+               process.state() == QProcess::Running)
+            process.waitForReadyRead(100);
+        const QStringList words = QString::fromUtf8(process.readLine()).trimmed().split(' ');
+        if (words.size() == 3 && words[0] == "ready") {
+            portFile = words[1];
+            ptyPath = words[2];
+        }
+    }
+    ~SimProgram() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    bool ready() const { return !portFile.isEmpty(); }
+
+    // Sends a command and waits until the program has taken it.
+    bool command(const QByteArray& word) {
+        process.write(word + "\n");
+        process.waitForBytesWritten(1000);
+        const QByteArray done = "brookfetch-adapter-sim: " + word;
+        QElapsedTimer timer;
+        timer.start();
+        while (!errors.contains(done) && timer.elapsed() < 5000) {
+            process.waitForReadyRead(50);
+            errors += process.readAllStandardError();
+        }
+        return errors.contains(done);
+    }
+
+    bool stop(int signal) {
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        return process.waitForFinished(5000);
+    }
+
+    QProcess process;
+    QString portFile;
+    QString ptyPath;
+    QByteArray errors;
+};
+
+class SimProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ports = dir.filePath("ports");
+        memory = dir.filePath("connector.mem");
+        // The D2XX layer of this process looks for virtual ports where the program puts one.
+        ::setenv("BROOKFETCH_PORTS", ports.toLocal8Bit().constData(), 1);
+        model.Device = &device;
+    }
+
+    std::unique_ptr<SimProgram> start(QStringList extra = {}) {
+        auto program = std::make_unique<SimProgram>(ports, extra + QStringList{"--memory", memory});
+        EXPECT_TRUE(program->ready()) << program->process.readAllStandardError().toStdString();
+        return program;
+    }
+
+    QTemporaryDir dir;
+    QString ports;
+    QString memory;
+    TTarnDevice device;
+    TQ47 model;
+};
+
+TEST_F(SimProgramTest, RegistersAPrivatePortAndReadsAndWritesTheConnector) {
+    auto program = start({"--version", "2.10", "--serial", "E2E1"});
+    ASSERT_TRUE(program->ready());
+    EXPECT_EQ(program->portFile, QDir(ports).filePath("e2e.port"));
+    EXPECT_EQ(QFile(ports).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+    QFile portFile(program->portFile);
+    ASSERT_TRUE(portFile.open(QIODevice::ReadOnly));
+    const QByteArray text = portFile.readAll();
+    EXPECT_TRUE(text.contains("description=USB FETCHer Adapter\n"));
+    EXPECT_TRUE(text.contains("serial=E2E1\n"));
+    EXPECT_TRUE(text.contains("path=" + program->ptyPath.toUtf8() + "\n"));
+
+    ASSERT_TRUE(device.ReadVersion());
+    EXPECT_EQ(device.Version, 0x0210);
+    bool present = false;
+    ASSERT_TRUE(device.CheckConnector(present));
+    EXPECT_TRUE(present);
+    EXPECT_TRUE(device.SmallMemory);
+
+    // A fresh connector holds the default parameters.
+    model.SetPrePurge(99);
+    ASSERT_TRUE(model.ReadConnector());
+    EXPECT_EQ(model.PrePurge, 10);
+
+    model.SetPrePurge(77);
+    model.SetSamplingInterval(3600);
+    ASSERT_TRUE(model.WriteConnector());
+    EXPECT_EQ(model.LastError, TQ47::NoError);
+
+    program->process.write("quit\n");
+    ASSERT_TRUE(program->process.waitForFinished(5000));
+    EXPECT_EQ(program->process.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(program->portFile));
+
+    // The memory file keeps what was written across a restart.
+    QFile stored(memory);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.size(), 256);
+    EXPECT_EQ(stored.read(TQ47::ImageSize),
+              QByteArray(reinterpret_cast<const char*>(model.Image), TQ47::ImageSize));
+    stored.close();
+
+    device.Disconnect();
+    auto again = start();
+    ASSERT_TRUE(again->ready());
+    TQ47 reader;
+    reader.Device = &device;
+    ASSERT_TRUE(reader.ReadConnector());
+    EXPECT_EQ(reader.PrePurge, 77);
+    EXPECT_EQ(reader.SamplingInterval, 3600);
+}
+
+TEST_F(SimProgramTest, ConnectorCanBePulledAndSwappedFromStandardInput) {
+    auto program = start();
+    ASSERT_TRUE(program->ready());
+    bool present = false;
+    ASSERT_TRUE(program->command("unplug"));
+    ASSERT_TRUE(device.CheckConnector(present));
+    EXPECT_FALSE(present);
+    EXPECT_FALSE(model.ReadConnector());
+    EXPECT_EQ(model.LastError, TQ47::CommError);
+
+    ASSERT_TRUE(program->command("large"));
+    ASSERT_TRUE(program->command("plug"));
+    ASSERT_TRUE(device.CheckConnector(present));
+    EXPECT_TRUE(present);
+    EXPECT_FALSE(device.SmallMemory);
+    EXPECT_EQ(device.BlockSize, 32);
+    ASSERT_TRUE(model.ReadConnector()); // four blocks of 32 (0x30)
+    EXPECT_EQ(model.LastError, TQ47::NoError);
+}
+
+TEST_F(SimProgramTest, WriteThatIsNotStoredFailsItsVerification) {
+    auto program = start({"--lose-write", "1"});
+    ASSERT_TRUE(program->ready());
+    model.SetPrePurge(55);
+    EXPECT_FALSE(model.WriteConnector());
+    EXPECT_EQ(model.LastError, TQ47::CommError);
+}
+
+TEST_F(SimProgramTest, KeepsServingWhenStandardInputClosesAndCleansUpOnSignals) {
+    for (const int signal : {SIGTERM, SIGINT}) {
+        auto program = start();
+        ASSERT_TRUE(program->ready());
+        program->process.closeWriteChannel();
+        ASSERT_TRUE(device.ReadVersion());
+        EXPECT_EQ(program->process.state(), QProcess::Running);
+        EXPECT_TRUE(QFile::exists(program->portFile));
+        ASSERT_TRUE(program->stop(signal));
+        EXPECT_EQ(program->process.exitStatus(), QProcess::NormalExit);
+        EXPECT_FALSE(QFile::exists(program->portFile)) << signal;
+        device.Disconnect();
+    }
+}
+
+TEST_F(SimProgramTest, RejectsBadOptionsWithAMessage) {
+    for (const QStringList& arguments :
+         {QStringList{"--drop", "1.5"}, QStringList{"--version", "zz"}, QStringList{"extra"}}) {
+        QProcess process;
+        process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM),
+                      arguments + QStringList{"--ports", ports});
+        ASSERT_TRUE(process.waitForFinished(5000));
+        EXPECT_EQ(process.exitCode(), 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().startsWith("brookfetch-adapter-sim: "));
+        EXPECT_TRUE(QDir(ports).entryList({"*.port"}).isEmpty());
+    }
+}
+
+} // namespace
