@@ -1,0 +1,172 @@
+#include "cli/Cli.h"
+
+#include "cli/Commands.h"
+#include "cli/ExitCode.h"
+#include "platform/framework/Exceptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace cli {
+namespace {
+
+struct CommandShape {
+    const char* Name;
+    int MinOperands;
+    int MaxOperands; // -1: any number
+    bool Wait;       // --wait allowed
+    bool Json;       // --json allowed
+};
+
+const CommandShape Shapes[] = {
+    {"status", 0, 0, false, true},  {"read", 1, 1, true, false}, {"write", 1, 1, true, false},
+    {"verify", 1, 1, false, false}, {"show", 0, 1, false, true}, {"new", 1, -1, false, false},
+    {"set", 2, -1, false, false},
+};
+
+} // namespace
+
+TCli::TCli(QTextStream& out, QTextStream& err, bool errIsTerminal)
+    : Out(out), Err(err), ErrIsTerminal(errIsTerminal) {}
+
+QString TCli::CommandsHelp() {
+    return QStringLiteral(
+        "Commands:\n"
+        "  status                  the adapter's description and version, the connector\n"
+        "  read FILE               read the connector into FILE (- for standard output)\n"
+        "  write FILE              write FILE into the connector and verify it\n"
+        "  verify FILE             compare the connector with FILE\n"
+        "  show [FILE]             the parameters of FILE, or of the connector\n"
+        "  new FILE [NAME=VALUE...]  a file with the default parameters, changed as given\n"
+        "  set FILE NAME=VALUE...  change parameters of FILE (all or nothing)\n"
+        "\n"
+        "Parameters: PumpPulses (read-only), DeadTime=hh:mm:ss, PrePurge, Aeration,\n"
+        "PostPurge (seconds), SamplingInterval=hh:mm:ss, Continuous=\"Acc. to Samples Count\"\n"
+        "or Continuous, SamplesCount, AccuWarning, AccuOff (volts, e.g. 11.0),\n"
+        "MaxSuctionTime (seconds), PurgesCount, VarMode=Disabled, \"0 - 20mA\" or \"4 - 20mA\".\n"
+        "\n"
+        "Exit codes: 0 success, 1 communication error, 2 file access error,\n"
+        "3 parameter out of range or malformed, 4 no adapter or no connector, 64 usage error.\n");
+}
+
+int TCli::Usage(const QString& message) {
+    Err << "brookfetch-cli: " << message << "; see brookfetch-cli --help\n";
+    Err.flush();
+    return ExitUsage;
+}
+
+int TCli::Run(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Reads, writes and verifies the configuration connector of the Q47 "
+                       "water sampler through the USB adapter, and edits .brk files."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version."));
+    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
+                                   QStringLiteral("No progress bar and no messages on success."));
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Print every frame exchanged with the adapter, in hex, on standard error."));
+    const QCommandLineOption serial(
+        QStringLiteral("serial"),
+        QStringLiteral("Use the adapter with serial number SN (when several are attached)."),
+        QStringLiteral("SN"));
+    const QCommandLineOption wait(
+        QStringLiteral("wait"),
+        QStringLiteral("With read or write: production mode, one connector after another "
+                       "until interrupted."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("With show or status: one JSON object."));
+    parser.addOptions({help, version, quiet, trace, serial, wait, json});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("status, read, write, verify, show, new, set"));
+    parser.addPositionalArgument(QStringLiteral("operands"), QStringLiteral("FILE, NAME=VALUE"),
+                                 QStringLiteral("[operands...]"));
+
+    if (!parser.parse(arguments))
+        return Usage(parser.errorText());
+    if (parser.isSet(help)) {
+        Out << parser.helpText() << '\n' << CommandsHelp();
+        Out.flush();
+        return ExitOk;
+    }
+    if (parser.isSet(version)) {
+        Out << "brookfetch-cli " << QCoreApplication::applicationVersion() << '\n';
+        Out.flush();
+        return ExitOk;
+    }
+
+    QStringList operands = parser.positionalArguments();
+    if (operands.isEmpty())
+        return Usage(QStringLiteral("no command given"));
+    const QString command = operands.takeFirst();
+    const CommandShape* shape = nullptr;
+    for (const CommandShape& candidate : Shapes) {
+        if (command == QLatin1String(candidate.Name))
+            shape = &candidate;
+    }
+    if (shape == nullptr)
+        return Usage(QStringLiteral("unknown command \"%1\"").arg(command));
+    if (operands.size() < shape->MinOperands)
+        return Usage(QStringLiteral("%1 needs %2")
+                         .arg(command, shape->MinOperands == 2
+                                           ? QStringLiteral("FILE NAME=VALUE...")
+                                           : QStringLiteral("FILE")));
+    if (shape->MaxOperands >= 0 && operands.size() > shape->MaxOperands)
+        return Usage(QStringLiteral("too many operands for %1: %2")
+                         .arg(command, operands.mid(shape->MaxOperands).join(QLatin1Char(' '))));
+    if (parser.isSet(wait) && !shape->Wait)
+        return Usage(QStringLiteral("--wait goes with read or write only"));
+    if (parser.isSet(json) && !shape->Json)
+        return Usage(QStringLiteral("--json goes with show or status only"));
+    const QStringList assignments = operands.mid(1);
+    for (const QString& assignment : assignments) {
+        if (!assignment.contains(QLatin1Char('=')))
+            return Usage(QStringLiteral("\"%1\" is not an assignment NAME=VALUE").arg(assignment));
+    }
+    const QString file = operands.value(0);
+    if (file.isEmpty() && shape->MinOperands > 0)
+        return Usage(QStringLiteral("an empty file name"));
+    if (command == QLatin1String("set") && file == QLatin1String("-"))
+        return Usage(QStringLiteral("set changes a file in place; use new - to write to "
+                                    "standard output"));
+    if (parser.isSet(wait) && file == QLatin1String("-"))
+        return Usage(QStringLiteral("--wait needs a file name, not -"));
+    if (parser.isSet(serial) && parser.value(serial).isEmpty())
+        return Usage(QStringLiteral("--serial needs a serial number"));
+
+    TOptions options;
+    options.Quiet = parser.isSet(quiet);
+    options.Trace = parser.isSet(trace);
+    options.Wait = parser.isSet(wait);
+    options.Json = parser.isSet(json);
+    options.Serial = parser.value(serial);
+    options.Progress = ErrIsTerminal && !options.Quiet;
+
+    TCommands commands(options, Out, Err);
+    try {
+        if (command == QLatin1String("status"))
+            return commands.Status();
+        if (command == QLatin1String("read"))
+            return options.Wait ? commands.ReadEach(file) : commands.Read(file);
+        if (command == QLatin1String("write"))
+            return options.Wait ? commands.WriteEach(file) : commands.Write(file);
+        if (command == QLatin1String("verify"))
+            return commands.Verify(file);
+        if (command == QLatin1String("show"))
+            return commands.Show(file);
+        if (command == QLatin1String("new"))
+            return commands.New(file, assignments);
+        return commands.Set(file, assignments);
+    } catch (const Exception& failure) {
+        // An internal failure of the link or the UART: the transfer did not complete.
+        return commands.Fail(ExitCommunicationError,
+                             QStringLiteral("internal error: %1; unplug the adapter, plug it in "
+                                            "again and retry")
+                                 .arg(failure.Message));
+    }
+}
+
+} // namespace cli

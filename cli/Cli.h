@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace cli {
+
+// The command line of brookfetch-cli: parses the arguments, checks that command, operands
+// and options fit together, and runs the command. Returns the exit code.
+class TCli {
+public:
+    TCli(QTextStream& out, QTextStream& err, bool errIsTerminal);
+
+    int Run(const QStringList& arguments);
+
+    static QString CommandsHelp();
+
+private:
+    int Usage(const QString& message);
+
+    QTextStream& Out;
+    QTextStream& Err;
+    bool ErrIsTerminal;
+};
+
+} // namespace cli

@@ -1,0 +1,395 @@
+#include "cli/Commands.h"
+
+#include "Library/Serial/USB/UsbUart.h"
+#include "cli/ExitCode.h"
+#include "cli/ImageFile.h"
+#include "cli/ParameterText.h"
+#include "model/Q47.h"
+
+#include <QFileInfo>
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+namespace cli {
+namespace {
+
+volatile std::sig_atomic_t StopFlag = 0;
+
+void OnStopSignal(int) {
+    StopFlag = 1;
+}
+
+// SIGINT and SIGTERM end a production run between connectors instead of killing the
+// program in the middle of a transfer.
+void CatchStopSignals() {
+    struct sigaction action = {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+QString VersionText(std::uint16_t version) {
+    return QString::asprintf("%x.%02x", version >> 8, version & 0xFF);
+}
+
+const QString ProgramName = QStringLiteral("brookfetch-cli");
+
+} // namespace
+
+TCommands::TCommands(const TOptions& options, QTextStream& out, QTextStream& err)
+    : Options(options), Out(out), Err(err), Link(options.Serial),
+      Progress(err, options.Progress && !options.Quiet) {
+    if (Options.Trace) {
+        Trace = std::make_unique<THexTrace>(Err);
+        Link.Device().Monitor = Trace.get();
+    }
+}
+
+TCommands::~TCommands() {
+    Link.Device().Monitor = nullptr;
+}
+
+void TCommands::RequestStop() {
+    StopFlag = 1;
+}
+
+bool TCommands::StopRequested() {
+    return StopFlag != 0;
+}
+
+int TCommands::Fail(int code, const QString& message) {
+    Progress.End();
+    Out.flush();
+    Err << ProgramName << ": " << message << '\n';
+    Err.flush();
+    return code;
+}
+
+void TCommands::Note(const QString& text) {
+    if (Options.Quiet)
+        return;
+    Err << text << '\n';
+    Err.flush();
+}
+
+bool TCommands::Pause(int milliseconds) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (StopRequested())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return !StopRequested();
+}
+
+int TCommands::FindConnector() {
+    TTarnDevice& device = Link.Device();
+    if (!Link.Prepare() || !device.ReadVersion())
+        return Fail(ExitNoDevice, Link.NoAdapterMessage());
+    bool present = false;
+    if (!device.CheckConnector(present))
+        return Fail(ExitNoDevice, QStringLiteral("the adapter stopped answering; unplug it and "
+                                                 "plug it in again"));
+    if (!present)
+        return Fail(ExitNoDevice, QStringLiteral("no connector found; plug a connector into the "
+                                                 "adapter (or use --wait to wait for one)"));
+    if (!device.SmallMemory)
+        return Fail(ExitNoDevice,
+                    QStringLiteral("the connector has a large memory and is not a sampler's "
+                                   "configuration connector; plug in a sampler connector"));
+    return ExitOk;
+}
+
+bool TCommands::Transfer(const QStringList& phases, const std::function<bool()>& transfer) {
+    TTarnDevice& device = Link.Device();
+    Progress.Begin(phases);
+    device.OnProgress = [this](int percent) { Progress.Report(percent); };
+    bool ok = false;
+    try {
+        ok = transfer();
+    } catch (...) {
+        device.OnProgress = nullptr;
+        Progress.End();
+        throw;
+    }
+    device.OnProgress = nullptr;
+    Progress.End();
+    return ok;
+}
+
+int TCommands::Status() {
+    TTarnDevice& device = Link.Device();
+    if (!Link.Prepare() || !device.ReadVersion())
+        return Fail(ExitNoDevice, Link.NoAdapterMessage());
+    const QString serial = device.Uart ? device.Uart->SerialNumber : QString();
+    bool present = false;
+    const bool answered = device.CheckConnector(present);
+    const QString memory = device.SmallMemory ? QStringLiteral("small") : QStringLiteral("large");
+
+    if (Options.Json) {
+        Out << QStringLiteral("{\"adapter\":\"%1\",\"serial\":\"%2\",\"version\":\"%3\","
+                              "\"connector\":%4,\"memory\":%5}")
+                   .arg(device.Description, serial, VersionText(device.Version),
+                        present ? QStringLiteral("true") : QStringLiteral("false"),
+                        present ? QLatin1Char('"') + memory + QLatin1Char('"')
+                                : QStringLiteral("null"))
+            << '\n';
+    } else {
+        Out << "adapter: " << device.Description << ' ' << VersionText(device.Version);
+        if (!serial.isEmpty())
+            Out << " (serial number " << serial << ')';
+        Out << '\n';
+        if (!answered)
+            Out << "connector: unknown (the adapter did not answer)\n";
+        else if (!present)
+            Out << "connector: none\n";
+        else
+            Out << "connector: present, " << memory << " memory"
+                << (device.SmallMemory ? "" : " (not a sampler connector)") << '\n';
+    }
+    Out.flush();
+    if (!answered)
+        return Fail(ExitNoDevice, QStringLiteral("the adapter stopped answering; unplug it and "
+                                                 "plug it in again"));
+    return present && device.SmallMemory ? ExitOk : ExitNoDevice;
+}
+
+int TCommands::Read(const QString& file) {
+    if (const int found = FindConnector(); found != ExitOk)
+        return found;
+    TQ47 model;
+    model.Device = &Link.Device();
+    if (!Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); }))
+        return Fail(ExitCommunicationError,
+                    QStringLiteral("reading the connector failed (no answer or a wrong "
+                                   "checksum); re-seat the connector and try again"));
+    if (QString problem; !ValidateParameters(model, problem))
+        Note(QStringLiteral("warning: %1; a write of this file will be refused").arg(problem));
+    QString error;
+    if (const int saved = SaveImage(model, file, error); saved != ExitOk)
+        return Fail(saved, error);
+    if (!Options.Quiet && file != QLatin1String("-"))
+        Out << "read the connector into " << file << '\n';
+    return ExitOk;
+}
+
+int TCommands::Write(const QString& file) {
+    TQ47 model;
+    QString error;
+    if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
+        return Fail(loaded, error);
+    // Nothing reaches the connector that the parameter page would refuse.
+    if (!ValidateParameters(model, error))
+        return Fail(ExitParameterError, error + QStringLiteral("; nothing was written"));
+    if (const int found = FindConnector(); found != ExitOk)
+        return found;
+    model.Device = &Link.Device();
+    if (!Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
+                  [&] { return model.WriteConnector(); }))
+        return Fail(ExitCommunicationError,
+                    QStringLiteral("writing the connector failed or it did not read back what "
+                                   "was written; re-seat the connector and write again"));
+    if (!Options.Quiet)
+        Out << "wrote " << file << " into the connector and verified it\n";
+    return ExitOk;
+}
+
+int TCommands::Verify(const QString& file) {
+    TQ47 model;
+    QString error;
+    if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
+        return Fail(loaded, error);
+    if (const int found = FindConnector(); found != ExitOk)
+        return found;
+    std::uint8_t connector[TQ47::ImageSize] = {};
+    if (!Transfer({QStringLiteral("reading")},
+                  [&] { return Link.Device().ReadMemory(0, connector, TQ47::ImageSize); }))
+        return Fail(ExitCommunicationError,
+                    QStringLiteral("reading the connector failed; re-seat the connector and try "
+                                   "again"));
+
+    int first = -1;
+    int differing = 0;
+    for (int offset = 0; offset < TQ47::ImageSize; ++offset) {
+        if (connector[offset] != model.Image[offset]) {
+            if (first < 0)
+                first = offset;
+            ++differing;
+        }
+    }
+    if (first < 0) {
+        if (!Options.Quiet)
+            Out << "the connector matches " << file << '\n';
+        return ExitOk;
+    }
+    Out << QString::asprintf("differs at offset %d (", first) << ImageOffsetName(first)
+        << QString::asprintf("): connector 0x%02X, file 0x%02X; %d byte%s differ%s\n",
+                             connector[first], model.Image[first], differing,
+                             differing == 1 ? "" : "s", differing == 1 ? "s" : "");
+    Out.flush();
+    return Fail(ExitCommunicationError,
+                QStringLiteral("the connector does not match %1; write it again").arg(file));
+}
+
+int TCommands::Show(const QString& file) {
+    TQ47 model;
+    if (file.isEmpty()) {
+        if (const int found = FindConnector(); found != ExitOk)
+            return found;
+        model.Device = &Link.Device();
+        if (!Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); }))
+            return Fail(ExitCommunicationError,
+                        QStringLiteral("reading the connector failed (no answer or a wrong "
+                                       "checksum); re-seat the connector and try again"));
+    } else {
+        QString error;
+        if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
+            return Fail(loaded, error);
+    }
+    if (Options.Json)
+        Out << ShowJson(model) << '\n';
+    else
+        Out << ShowText(model);
+    Out.flush();
+    return ExitOk;
+}
+
+int TCommands::New(const QString& file, const QStringList& assignments) {
+    TQ47 model;
+    QString error;
+    if (!ApplyAssignments(model, assignments, error))
+        return Fail(ExitParameterError, error + QStringLiteral("; no file was written"));
+    if (const int saved = SaveImage(model, file, error); saved != ExitOk)
+        return Fail(saved, error);
+    if (!Options.Quiet && file != QLatin1String("-"))
+        Out << "created " << file << '\n';
+    return ExitOk;
+}
+
+int TCommands::Set(const QString& file, const QStringList& assignments) {
+    TQ47 model;
+    QString error;
+    if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
+        return Fail(loaded, error);
+    if (!ApplyAssignments(model, assignments, error))
+        return Fail(ExitParameterError, error + QStringLiteral("; %1 is unchanged").arg(file));
+    if (const int saved = SaveImage(model, file, error); saved != ExitOk)
+        return Fail(saved, error);
+    if (!Options.Quiet)
+        Out << "changed " << file << '\n';
+    return ExitOk;
+}
+
+int TCommands::ReadEach(const QString& file) {
+    return Production(Job::Read, file);
+}
+
+int TCommands::WriteEach(const QString& file) {
+    return Production(Job::Write, file);
+}
+
+int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail) {
+    TTarnDevice& device = Link.Device();
+    if (!device.SmallMemory) {
+        detail = QStringLiteral("large-memory connector, not a sampler connector");
+        return ExitNoDevice;
+    }
+    if (job == Job::Write) {
+        TQ47 model = source;
+        model.Device = &device;
+        if (!Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
+                      [&] { return model.WriteConnector(); })) {
+            detail = QStringLiteral("write or read-back failed");
+            return ExitCommunicationError;
+        }
+        detail = QStringLiteral("written and verified");
+        return ExitOk;
+    }
+
+    TQ47 model;
+    model.Device = &device;
+    if (!Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); })) {
+        detail = QStringLiteral("read failed (no answer or a wrong checksum)");
+        return ExitCommunicationError;
+    }
+    const QString name = NumberedName(file, number);
+    QString error;
+    if (const int saved = SaveImage(model, name, error); saved != ExitOk) {
+        detail = error;
+        return saved;
+    }
+    detail = QStringLiteral("read into ") + name;
+    return ExitOk;
+}
+
+int TCommands::Production(Job job, const QString& file) {
+    TQ47 source;
+    if (job == Job::Write) {
+        QString error;
+        if (const int loaded = LoadImage(source, file, error); loaded != ExitOk)
+            return Fail(loaded, error);
+        if (!ValidateParameters(source, error))
+            return Fail(ExitParameterError, error + QStringLiteral("; nothing was written"));
+    }
+    TTarnDevice& device = Link.Device();
+    if (!Link.Prepare() || !device.ReadVersion())
+        return Fail(ExitNoDevice, Link.NoAdapterMessage());
+
+    CatchStopSignals();
+    Note(QStringLiteral("waiting for connectors; press Ctrl+C to stop"));
+    int connectors = 0;
+    int succeeded = 0;
+    int result = ExitOk;
+    int nextFile = 1;
+    bool adapterLost = false;
+    while (!StopRequested()) {
+        bool present = false;
+        if (!Link.Prepare() || !device.CheckConnector(present)) {
+            if (!adapterLost)
+                Note(QStringLiteral("the adapter does not answer; waiting for it"));
+            adapterLost = true;
+            Pause(500);
+            continue;
+        }
+        if (adapterLost)
+            Note(QStringLiteral("the adapter answers again"));
+        adapterLost = false;
+        if (!present) {
+            Pause(200);
+            continue;
+        }
+
+        ++connectors;
+        if (job == Job::Read) {
+            while (QFileInfo::exists(NumberedName(file, nextFile)))
+                ++nextFile; // never overwrite the files of an earlier run
+        }
+        QString detail;
+        const int outcome = ProgramOne(job, source, file, nextFile, detail);
+        if (outcome == ExitOk) {
+            ++succeeded;
+            if (job == Job::Read)
+                ++nextFile;
+        } else if (result == ExitOk) {
+            result = outcome;
+        }
+        Out << "connector " << connectors << (outcome == ExitOk ? " OK " : " FAILED ") << detail
+            << '\n';
+        Out.flush();
+
+        // The next connector is the one plugged in after this one is pulled.
+        Note(QStringLiteral("pull the connector"));
+        while (Pause(200)) {
+            bool still = false;
+            if (!Link.Prepare() || !device.CheckConnector(still) || !still)
+                break;
+        }
+    }
+    Out << "summary: " << connectors << " connector" << (connectors == 1 ? "" : "s") << ", "
+        << succeeded << " OK, " << connectors - succeeded << " failed\n";
+    Out.flush();
+    return result;
+}
+
+} // namespace cli

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "cli/AdapterLink.h"
+#include "cli/HexTrace.h"
+#include "cli/Progress.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+#include <memory>
+
+class TQ47;
+
+namespace cli {
+
+struct TOptions {
+    bool Quiet = false;
+    bool Trace = false;
+    bool Wait = false;
+    bool Json = false;
+    QString Serial;        // empty: the one adapter with the description
+    bool Progress = false; // draw a progress bar (standard error is a terminal, not --quiet)
+};
+
+// The commands of brookfetch-cli over one adapter link. Each returns the program's exit
+// code; results go to `out`, errors (one line each), the progress bar and the trace to `err`.
+class TCommands {
+public:
+    TCommands(const TOptions& options, QTextStream& out, QTextStream& err);
+    ~TCommands();
+
+    int Status();
+    int Read(const QString& file);
+    int Write(const QString& file);
+    int Verify(const QString& file);
+    int Show(const QString& file); // empty: the connector
+    int New(const QString& file, const QStringList& assignments);
+    int Set(const QString& file, const QStringList& assignments);
+
+    // Production mode: wait for a connector, program it, report it, wait until it is pulled,
+    // again and again until RequestStop(). Read saves each connector into the next free
+    // numbered file (NumberedName); write puts the same file into every connector.
+    int ReadEach(const QString& file);
+    int WriteEach(const QString& file);
+
+    // Ends a production run after the connector in hand; safe to call from a signal handler.
+    static void RequestStop();
+    static bool StopRequested();
+
+    // One line on the error stream, prefixed with the program's name; returns `code`.
+    int Fail(int code, const QString& message);
+
+private:
+    enum class Job { Read, Write };
+    int Production(Job job, const QString& file);
+    // Adapter answers and a small-memory connector is plugged in; else says why.
+    int FindConnector();
+    bool Transfer(const QStringList& phases, const std::function<bool()>& transfer);
+    int ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail);
+    void Note(const QString& text); // informational, on the error stream unless quiet
+    bool Pause(int milliseconds);   // false when a stop was requested meanwhile
+
+    TOptions Options;
+    QTextStream& Out;
+    QTextStream& Err;
+    TAdapterLink Link;
+    std::unique_ptr<THexTrace> Trace;
+    TProgress Progress;
+};
+
+} // namespace cli

@@ -1,0 +1,116 @@
+#include "cli/ImageFile.h"
+
+#include "cli/ExitCode.h"
+#include "model/Q47.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace cli {
+namespace {
+
+QString NotConfigurationFile(const QString& what, qint64 size) {
+    if (size < TQ47::ImageSize)
+        return QStringLiteral("%1 holds %2 bytes, fewer than the 128 of a configuration file")
+            .arg(what)
+            .arg(size);
+    return QStringLiteral("%1 has a wrong checksum: it is damaged or not a configuration file")
+        .arg(what);
+}
+
+} // namespace
+
+int LoadImage(TQ47& model, const QString& name, QString& error) {
+    if (name == QLatin1String("-")) {
+        QFile input;
+        if (!input.open(STDIN_FILENO, QIODevice::ReadOnly)) {
+            error = QStringLiteral("cannot read standard input");
+            return ExitFileError;
+        }
+        const QByteArray bytes = input.readAll();
+        if (bytes.size() < TQ47::ImageSize) {
+            error = NotConfigurationFile(QStringLiteral("standard input"), bytes.size());
+            return ExitCommunicationError;
+        }
+        std::memcpy(model.Image, bytes.constData(), TQ47::ImageSize);
+        if (!model.ImageValid()) {
+            error = NotConfigurationFile(QStringLiteral("standard input"), bytes.size());
+            return ExitCommunicationError;
+        }
+        model.Decode();
+        return ExitOk;
+    }
+
+    if (model.LoadFromFile(name))
+        return ExitOk;
+    const QFileInfo info(name);
+    if (model.LastError == TQ47::FileError) {
+        if (!info.exists())
+            error = QStringLiteral("cannot open %1: no such file; check the name").arg(name);
+        else
+            error =
+                QStringLiteral("cannot open %1; check that it is a file you may read").arg(name);
+        return ExitFileError;
+    }
+    error = NotConfigurationFile(name, info.size());
+    return ExitCommunicationError;
+}
+
+int SaveImage(TQ47& model, const QString& name, QString& error) {
+    if (name == QLatin1String("-")) {
+        model.Encode();
+        if (std::fwrite(model.Image, 1, TQ47::ImageSize, stdout) != TQ47::ImageSize ||
+            std::fflush(stdout) != 0) {
+            error = QStringLiteral("cannot write to standard output");
+            return ExitFileError;
+        }
+        return ExitOk;
+    }
+
+    // Replace what the name stands for: through a symbolic link, its target.
+    QFileInfo target(name);
+    if (target.isSymLink() && target.exists())
+        target = QFileInfo(target.canonicalFilePath());
+    if (target.isDir()) {
+        error = QStringLiteral("cannot save %1: it is a folder; give a file name").arg(name);
+        return ExitFileError;
+    }
+    const QString path = target.absoluteFilePath();
+    const QString aside = target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                          QStringLiteral(".%1.tmp").arg(::getpid());
+
+    if (!model.SaveToFile(aside)) {
+        QFile::remove(aside);
+        if (model.LastError == TQ47::FileError)
+            error = QStringLiteral("cannot save %1; check that its folder exists and that you "
+                                   "may write there")
+                        .arg(name);
+        else
+            error = QStringLiteral("cannot save %1: the disk may be full").arg(name);
+        return ExitFileError;
+    }
+    if (target.exists())
+        QFile::setPermissions(aside, target.permissions());
+    if (std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) !=
+        0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(aside);
+        error = QStringLiteral("cannot replace %1: %2").arg(name, reason);
+        return ExitFileError;
+    }
+    return ExitOk;
+}
+
+QString NumberedName(const QString& name, int number) {
+    const QString tag = QStringLiteral("-%1").arg(number, 4, 10, QLatin1Char('0'));
+    const QString suffix = QFileInfo(name).suffix();
+    if (suffix.isEmpty() || QFileInfo(name).completeBaseName().isEmpty())
+        return name + tag;
+    return name.left(name.size() - suffix.size() - 1) + tag + QLatin1Char('.') + suffix;
+}
+
+} // namespace cli

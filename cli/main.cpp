@@ -1,0 +1,22 @@
+// brookfetch-cli: the connector programmer for scripts, batches and the command line.
+
+#include "cli/Cli.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brookfetch-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BROOKFETCH_VERSION));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    cli::TCli cli(out, err, ::isatty(STDERR_FILENO) == 1);
+    const int code = cli.Run(QCoreApplication::arguments());
+    out.flush();
+    err.flush();
+    return code;
+}
