@@ -1,0 +1,396 @@
+#include "app/Workplace.h"
+
+#include "adapter/TarnAdapter.h"
+#include "model/Q47.h"
+#include "platform/framework/Exceptions.h"
+#include "platform/registry/Registry.h"
+#include "sim/InProcessAdapter.h"
+#include "tests/support/ScriptedApplication.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray FreshFile = "[Properties]\n"
+                             "Version=256\n"
+                             "[MainForm]\n"
+                             "MainTop=0\n"
+                             "MainLeft=0\n"
+                             "MainWidth=800\n"
+                             "MainHeight=600\n"
+                             "MainState=0\n"
+                             "LanguageId=0\n";
+
+QString BuiltInText(const QString& label) {
+    if (label == QLatin1String("MsgError"))
+        return QStringLiteral("Error");
+    if (label == QLatin1String("MsgWarning"))
+        return QStringLiteral("Warning");
+    if (label == QLatin1String("MsgNewLanguage"))
+        return QStringLiteral("New language will be set after program restart");
+    return QStringLiteral("<%1>").arg(label);
+}
+
+class WorkplaceTest : public ::testing::Test {
+protected:
+    QTemporaryDir Programs;
+    QTemporaryDir Config;
+    QTemporaryDir Ports; // no port files: no adapter unless a test plugs one in
+    TScriptedApplication App;
+    TWorkplace Place;
+
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", Config.path().toUtf8());
+        qputenv("BROOKFETCH_PORTS", Ports.path().toUtf8());
+        Place.ExePath = Programs.filePath(QStringLiteral("brookfetch"));
+        Place.MessageText = BuiltInText;
+    }
+    void TearDown() override {
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("BROOKFETCH_PORTS");
+    }
+
+    QString Settings() const { return Programs.filePath(QStringLiteral("brookfetch.INI")); }
+    void PutSettings(const QByteArray& data) {
+        QFile file(Settings());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    QByteArray GetSettings() const {
+        QFile file(Settings());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QByteArray StoredValue(const QString& exe) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return "<no key>";
+        BYTE data[16];
+        DWORD size = sizeof data;
+        DWORD type = 0;
+        const QByteArray name = QFile::encodeName(exe);
+        const LONG result = RegQueryValueExA(key, name.constData(), nullptr, &type, data, &size);
+        RegCloseKey(key);
+        if (result != ERROR_SUCCESS)
+            return "<none>";
+        return QByteArray::number(type) + ':' +
+               QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+    static void ExpectDefaults(const TQ47& model) {
+        const TQ47 fresh;
+        EXPECT_EQ(model.PumpPulses, fresh.PumpPulses);
+        EXPECT_EQ(model.DeadTime, fresh.DeadTime);
+        EXPECT_EQ(model.PrePurge, fresh.PrePurge);
+        EXPECT_EQ(model.Aeration, fresh.Aeration);
+        EXPECT_EQ(model.PostPurge, fresh.PostPurge);
+        EXPECT_EQ(model.SamplingInterval, fresh.SamplingInterval);
+        EXPECT_EQ(model.Continuous, fresh.Continuous);
+        EXPECT_EQ(model.SamplesCount, fresh.SamplesCount);
+        EXPECT_EQ(model.AccuWarning, fresh.AccuWarning);
+        EXPECT_EQ(model.AccuOff, fresh.AccuOff);
+        EXPECT_EQ(model.MaxSuctionTime, fresh.MaxSuctionTime);
+        EXPECT_EQ(model.PurgesCount, fresh.PurgesCount);
+        EXPECT_EQ(model.VarMode, fresh.VarMode);
+    }
+};
+
+TEST_F(WorkplaceTest, SettingsFileSitsBesideTheExecutable) {
+    const char* const cases[][2] = {
+        {"/opt/bf/brookfetch", "/opt/bf/brookfetch.INI"},
+        {"/opt/bf/Brookfetch.exe", "/opt/bf/Brookfetch.INI"},
+        {"/opt/bf.2/brookfetch", "/opt/bf.2/brookfetch.INI"},
+    };
+    for (const auto& c : cases) {
+        Place.ExePath = QString::fromUtf8(c[0]);
+        EXPECT_EQ(Place.SettingsPath(), QString::fromUtf8(c[1]));
+    }
+}
+
+TEST_F(WorkplaceTest, FirstStartWritesTheWholeFreshFile) {
+    Place.LoadSettings();
+    EXPECT_EQ(GetSettings(), FreshFile);
+    EXPECT_EQ(Place.Version, 256);
+    EXPECT_EQ(Place.MainTop, 0);
+    EXPECT_EQ(Place.MainLeft, 0);
+    EXPECT_EQ(Place.MainWidth, 800);
+    EXPECT_EQ(Place.MainHeight, 600);
+    EXPECT_EQ(Place.MainState, 0);
+    EXPECT_EQ(Place.LanguageId, 0);
+    EXPECT_TRUE(App.Boxes.empty());
+}
+
+TEST_F(WorkplaceTest, FileOfAnotherVersionIsReplacedWhole) {
+    const char* const versions[] = {"Version=255\n", "Version=257\n", "Version=abc\n", ""};
+    for (const char* version : versions) {
+        PutSettings(QByteArray("; hand-made\n[Properties]\n") + version +
+                    "Owner=someone\n[MainForm]\nMainTop=40\nMainWidth=1024\nLanguageId=5\n"
+                    "[Extra]\nKeep=no\n");
+        TWorkplace place;
+        place.ExePath = Place.ExePath;
+        place.LoadSettings();
+        EXPECT_EQ(GetSettings(), FreshFile) << version;
+        EXPECT_EQ(place.MainTop, 0) << version;
+        EXPECT_EQ(place.MainWidth, 800) << version;
+        EXPECT_EQ(place.LanguageId, 0) << version;
+    }
+}
+
+TEST_F(WorkplaceTest, CurrentVersionIsReadAsItStandsAndForeignLinesSurvive) {
+    const QByteArray before = "; written by hand\r\n"
+                              "[Properties]\r\n"
+                              "Version=256\r\n"
+                              "Comment=mine\r\n"
+                              "\r\n"
+                              "[MainForm]\r\n"
+                              "MainTop=-20\r\n"
+                              "MainLeft=30\r\n"
+                              "MainHeight=480\r\n"
+                              "MainState=5\r\n"
+                              "LanguageId=20\r\n"
+                              "Toolbar=1\r\n"
+                              "\r\n"
+                              "[Recent]\r\n"
+                              "File1=/data/a.brk\r\n";
+    PutSettings(before);
+    Place.LoadSettings();
+    EXPECT_EQ(GetSettings(), before) << "reading writes nothing";
+    EXPECT_EQ(Place.MainTop, -20);
+    EXPECT_EQ(Place.MainLeft, 30);
+    EXPECT_EQ(Place.MainWidth, 0) << "a missing size reads 0 and is handed on unchanged";
+    EXPECT_EQ(Place.MainHeight, 480);
+    EXPECT_EQ(Place.MainState, 1) << "any non-zero state is maximized";
+    EXPECT_EQ(Place.LanguageId, 20) << "no range check";
+
+    Place.MainWidth = 640;
+    Place.SaveSettings();
+    QByteArray expected = before;
+    expected.replace("MainState=5\r\n", "MainState=1\r\n");
+    expected.replace("Toolbar=1\r\n", "Toolbar=1\r\nMainWidth=640\r\n");
+    EXPECT_EQ(GetSettings(), expected);
+
+    // The next run reads what this one left.
+    TWorkplace next;
+    next.ExePath = Place.ExePath;
+    next.LoadSettings();
+    EXPECT_EQ(next.MainWidth, 640);
+    EXPECT_EQ(next.LanguageId, 20);
+    EXPECT_EQ(GetSettings(), expected);
+}
+
+TEST_F(WorkplaceTest, SaveSettingsStoresTheFieldsAndRestoresTheVersion) {
+    Place.LoadSettings();
+    Place.MainTop = 11;
+    Place.MainLeft = 22;
+    Place.MainWidth = 1280;
+    Place.MainHeight = 1024;
+    Place.MainState = 1;
+    Place.LanguageId = 5;
+    Place.Version = 0;
+    Place.SaveSettings();
+    EXPECT_EQ(Place.Version, 256);
+    EXPECT_EQ(GetSettings(), QByteArray("[Properties]\nVersion=256\n[MainForm]\nMainTop=11\n"
+                                        "MainLeft=22\nMainWidth=1280\nMainHeight=1024\n"
+                                        "MainState=1\nLanguageId=5\n"));
+}
+
+TEST_F(WorkplaceTest, SettingsThatCannotBeWrittenRaiseWithThePath) {
+    const QString folder = Programs.filePath(QStringLiteral("gone"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Place.ExePath = folder + QStringLiteral("/brookfetch");
+    Place.LoadSettings();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    try {
+        Place.SaveSettings();
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message, QStringLiteral("Unable to write to ") + folder +
+                                     QStringLiteral("/brookfetch.INI"));
+    }
+}
+
+TEST_F(WorkplaceTest, NewDataSetGivesAFreshUnnamedModelLinkedToTheAdapter) {
+    EXPECT_EQ(Place.Model, nullptr);
+    ASSERT_NE(Place.Adapter, nullptr);
+    Place.FileName = QStringLiteral("/x.brk");
+    Place.Modified = true;
+    Place.NewDataSet();
+    ASSERT_NE(Place.Model, nullptr);
+    EXPECT_EQ(Place.Model->Device, Place.Adapter.get());
+    EXPECT_TRUE(Place.FileName.isEmpty());
+    EXPECT_FALSE(Place.Modified);
+    ExpectDefaults(*Place.Model);
+}
+
+TEST_F(WorkplaceTest, SavedFileOpensAgainUnderItsName) {
+    const QString path = Programs.filePath(QStringLiteral("set.brk"));
+    Place.NewDataSet();
+    Place.Model->SetPrePurge(33);
+    Place.Modified = true;
+    ASSERT_TRUE(Place.SaveFile(path));
+    EXPECT_EQ(Place.FileName, path);
+    EXPECT_FALSE(Place.Modified);
+
+    Place.NewDataSet();
+    ASSERT_TRUE(Place.OpenFile(path));
+    EXPECT_EQ(Place.FileName, path);
+    EXPECT_FALSE(Place.Modified);
+    EXPECT_EQ(Place.Model->PrePurge, 33);
+    EXPECT_EQ(Place.Model->Device, Place.Adapter.get());
+}
+
+TEST_F(WorkplaceTest, FileThatCannotBeLoadedLeavesAFreshUnnamedSet) {
+    const QString good = Programs.filePath(QStringLiteral("good.brk"));
+    Place.NewDataSet();
+    Place.Model->SetPrePurge(33);
+    ASSERT_TRUE(Place.SaveFile(good));
+    QFile file(good);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray image = file.readAll();
+    file.close();
+
+    QByteArray badChecksum = image;
+    badChecksum[20] = static_cast<char>(badChecksum[20] ^ 0x01);
+    const QByteArray contents[] = {image.left(100), badChecksum};
+    QStringList paths{Programs.filePath(QStringLiteral("missing.brk"))};
+    for (const QByteArray& content : contents) {
+        paths.push_back(Programs.filePath(QStringLiteral("bad%1.brk").arg(paths.size())));
+        QFile bad(paths.back());
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write(content);
+    }
+    for (const QString& path : paths) {
+        Place.FileName = good;
+        Place.Modified = true;
+        EXPECT_FALSE(Place.OpenFile(path)) << path.toStdString();
+        EXPECT_TRUE(Place.FileName.isEmpty());
+        EXPECT_FALSE(Place.Modified);
+        EXPECT_EQ(Place.Model->LastError, 0) << "the fresh model reports success";
+        ExpectDefaults(*Place.Model);
+    }
+}
+
+TEST_F(WorkplaceTest, FailedSaveKeepsNameAndModifiedState) {
+    const QString named = Programs.filePath(QStringLiteral("named.brk"));
+    Place.NewDataSet();
+    ASSERT_TRUE(Place.SaveFile(named));
+    Place.Modified = true;
+    EXPECT_FALSE(Place.SaveFile(Programs.filePath(QStringLiteral("no/such/dir/x.brk"))));
+    EXPECT_EQ(Place.FileName, named);
+    EXPECT_TRUE(Place.Modified);
+    EXPECT_NE(Place.Model->LastError, 0);
+
+    Place.NewDataSet();
+    EXPECT_FALSE(Place.SaveFile(Programs.path())); // a folder
+    EXPECT_TRUE(Place.FileName.isEmpty());
+}
+
+TEST_F(WorkplaceTest, ReadWithoutAdapterFailsIntoAFreshUnnamedSet) {
+    Place.NewDataSet();
+    Place.Model->SetPrePurge(33);
+    Place.FileName = QStringLiteral("/data/old.brk");
+    Place.Modified = true;
+    EXPECT_FALSE(Place.ReadConnector());
+    EXPECT_TRUE(Place.FileName.isEmpty());
+    EXPECT_FALSE(Place.Modified);
+    EXPECT_EQ(Place.Model->LastError, 1);
+    EXPECT_EQ(Place.Model->Device, Place.Adapter.get());
+    EXPECT_EQ(Place.Model->PrePurge, TQ47().PrePurge);
+}
+
+TEST_F(WorkplaceTest, WriteThenReadThroughASimulatedAdapter) {
+    sim::InProcessAdapter adapter;
+    Place.NewDataSet();
+    Place.Model->SetPrePurge(45);
+    Place.Model->SetSamplingInterval(3600);
+    Place.FileName = QStringLiteral("/data/set.brk");
+    Place.Modified = true;
+    ASSERT_TRUE(Place.WriteConnector());
+    EXPECT_EQ(Place.FileName, QStringLiteral("/data/set.brk")) << "writing keeps the name";
+    EXPECT_TRUE(Place.Modified) << "and the modified state";
+
+    Place.NewDataSet();
+    ASSERT_TRUE(Place.ReadConnector());
+    EXPECT_EQ(Place.Model->PrePurge, 45);
+    EXPECT_EQ(Place.Model->SamplingInterval, 3600);
+    EXPECT_EQ(Place.Model->LastError, 0);
+    EXPECT_TRUE(Place.FileName.isEmpty());
+
+    adapter.firmware().setConnectorPresent(false);
+    Place.Modified = true;
+    EXPECT_FALSE(Place.WriteConnector());
+    EXPECT_EQ(Place.Model->LastError, 1);
+    EXPECT_TRUE(Place.Modified);
+}
+
+TEST_F(WorkplaceTest, LanguageChoiceIsStoredPerExecutableAndAnnounced) {
+    Place.LanguageId = 5; // German
+    Place.ApplyLanguage();
+    EXPECT_EQ(StoredValue(Place.ExePath), QByteArray("1:deu\0", 6)) << "REG_SZ, 4 bytes";
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, QStringLiteral("New language will be set after program restart"));
+    EXPECT_EQ(App.Boxes[0].Caption, QStringLiteral("Warning"));
+    EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
+
+    // A second copy of the program keeps its own choice.
+    TWorkplace copy;
+    copy.ExePath = Programs.filePath(QStringLiteral("copy/brookfetch"));
+    copy.MessageText = BuiltInText;
+    copy.LanguageId = 10; // Polish
+    copy.ApplyLanguage();
+    EXPECT_EQ(StoredValue(copy.ExePath), QByteArray("1:plk\0", 6));
+    EXPECT_EQ(StoredValue(Place.ExePath), QByteArray("1:deu\0", 6));
+
+    Place.LanguageId = 0; // <Default>
+    Place.ApplyLanguage();
+    EXPECT_EQ(StoredValue(Place.ExePath), QByteArray("<none>"));
+    EXPECT_EQ(StoredValue(copy.ExePath), QByteArray("1:plk\0", 6));
+    // Nothing left to delete: the notice all the same.
+    Place.ApplyLanguage();
+    ASSERT_EQ(App.Boxes.size(), 4u);
+    EXPECT_EQ(App.Boxes[3].Caption, QStringLiteral("Warning"));
+    EXPECT_TRUE(App.ErrorBoxes.empty());
+}
+
+TEST_F(WorkplaceTest, EveryLanguageIndexHasItsCode) {
+    const char* const codes[] = {"bgr", "csy", "enu", "fra", "deu", "hun", "ita",
+                                 "lvi", "lth", "plk", "rom", "rus", "sky", "esp"};
+    for (int id = 1; id <= 14; ++id) {
+        Place.LanguageId = id;
+        Place.ApplyLanguage();
+        EXPECT_EQ(StoredValue(Place.ExePath), QByteArray("1:") + codes[id - 1] + '\0') << id;
+    }
+}
+
+TEST_F(WorkplaceTest, StoreThatCannotBeCreatedIsReported) {
+    QFile blocker(Config.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", (blocker.fileName() + QStringLiteral("/below")).toUtf8());
+    Place.LanguageId = 5;
+    Place.ApplyLanguage();
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, QStringLiteral("Windows Registry error"));
+    EXPECT_EQ(App.Boxes[0].Caption, QStringLiteral("Error"));
+    EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
+    EXPECT_EQ(Place.LanguageId, 5) << "the choice stays for the settings file";
+}
+
+TEST_F(WorkplaceTest, IndexOutsideTheListRaisesBeforeTouchingTheRegistry) {
+    for (int id : {15, -1, 1000}) {
+        Place.LanguageId = id;
+        try {
+            Place.ApplyLanguage();
+            FAIL() << "no exception for " << id;
+        } catch (const Exception& error) {
+            EXPECT_TRUE(
+                error.Message.startsWith(QStringLiteral("Error switch file Workplace line ")))
+                << error.Message.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFile::exists(RegistryStorePath()));
+    EXPECT_TRUE(App.Boxes.empty());
+}
+
+} // namespace
