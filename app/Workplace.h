@@ -37,7 +37,8 @@ public:
     // Taken from the application at construction; tests may point it elsewhere.
     QString ExePath;
     // Reads a message text by its label name ("MsgError", ...) at the moment it is shown;
-    // the window program binds it to its message-text window.
+    // the window program binds it to its message-text window. ApplyLanguage raises
+    // "Error on file Workplace line <n>" while it is unbound.
     std::function<QString(const QString& label)> MessageText;
 
     void LoadSettings();
@@ -47,10 +48,13 @@ public:
     bool SaveFile(QString path);
     bool ReadConnector();
     bool WriteConnector();
+    // Stores the code of LanguageId (0..14; 0 removes it) under this executable's path in
+    // HKEY_CURRENT_USER "Software\Borland\Locales" and tells the user it applies at the next
+    // start; "Windows Registry error" when the store cannot be opened or changed.
     void ApplyLanguage();
     void RenewModel();
 
-    QString SettingsPath() const; // ExePath with the extension ".INI"
+    QString SettingsPath() const; // ExePath with the extension ".INI" (brookfetch.INI)
 };
 
 // The one workplace, created by the main window.
