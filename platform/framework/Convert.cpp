@@ -44,5 +44,10 @@ double StrToFloat(const QString& text) {
 QString FloatToStrFixed(double value, int digits) {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', digits);
+    const QString text = locale.toString(value, 'f', digits);
+    // A small negative value that rounds to zero shows as zero, not as "-0.0".
+    const QString zero = locale.toString(0.0, 'f', digits);
+    if (text == locale.negativeSign() + zero)
+        return zero;
+    return text;
 }

@@ -1,0 +1,120 @@
+#include "platform/framework/Convert.h"
+#include "platform/framework/Exceptions.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+TEST(StrToInt, AcceptsDecimalIntegersWithSignAndSurroundingSpaces) {
+    const struct {
+        const char* Text;
+        int Value;
+    } table[] = {
+        {"0", 0},
+        {"42", 42},
+        {"+42", 42},
+        {"-42", -42},
+        {"  17 ", 17},
+        {"\t900\n", 900},
+        {"007", 7},
+        {"2147483647", std::numeric_limits<int>::max()},
+        {"-2147483648", std::numeric_limits<int>::min()},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(StrToInt(QString::fromLatin1(row.Text)), row.Value) << row.Text;
+}
+
+TEST(StrToInt, RejectsEverythingElseAsAConversionError) {
+    for (const char* text :
+         {"", "   ", "+", "-", "12a", "a12", "1 2", "1.0", "1,0", "0x10", "+-5", "-+5", "--5",
+          "++5", "- 5", "2147483648", "-2147483649", "99999999999999999999", "1e3"}) {
+        try {
+            StrToInt(QString::fromLatin1(text));
+            ADD_FAILURE() << "accepted '" << text << "'";
+        } catch (const EConvertError& error) {
+            EXPECT_EQ(error.Message, QStringLiteral("'%1' is not a valid integer value").arg(text));
+        }
+    }
+    // Digits beyond Latin-1 are not decimal text here.
+    EXPECT_THROW(StrToInt(QStringLiteral("\u0661\u0662")), EConvertError);
+    EXPECT_THROW(StrToInt(QStringLiteral("12\u20AC")), EConvertError);
+}
+
+// Runs with the user's locale set to the one given, and puts the previous one back.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) : Saved(QLocale()) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(Saved); }
+
+private:
+    QLocale Saved;
+};
+
+struct FloatLocale {
+    const char* Name;
+    QLocale::Language Language;
+    QLocale::Territory Territory;
+    const char* Separator;
+    const char* Other;
+};
+
+class StrToFloatIn : public testing::TestWithParam<FloatLocale> {};
+
+TEST_P(StrToFloatIn, TakesTheLocalesSeparatorOnly) {
+    const FloatLocale& locale = GetParam();
+    LocaleScope scope(QLocale(locale.Language, locale.Territory));
+    const QString sep = QString::fromLatin1(locale.Separator);
+    const QString other = QString::fromLatin1(locale.Other);
+
+    EXPECT_EQ(StrToFloat("10" + sep + "5"), 10.5);
+    EXPECT_EQ(StrToFloat(" 11" + sep + "04 "), 11.04);
+    EXPECT_EQ(StrToFloat("-0" + sep + "1"), -0.1);
+    EXPECT_EQ(StrToFloat("12"), 12.0);
+    EXPECT_EQ(StrToFloat(sep + "5"), 0.5);
+
+    for (const QString& text :
+         {"10" + other + "5", "1" + other + "000", QString(), QString("x"), "10" + sep + "5V",
+          "1" + sep + "2" + sep + "3", QString("inf"), QString("nan"), QString("1e999")}) {
+        try {
+            StrToFloat(text);
+            ADD_FAILURE() << "accepted '" << text.toStdString() << "'";
+        } catch (const EConvertError& error) {
+            EXPECT_EQ(error.Message,
+                      QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, StrToFloatIn,
+    testing::Values(FloatLocale{"German", QLocale::German, QLocale::Germany, ",", "."},
+                    FloatLocale{"English", QLocale::English, QLocale::UnitedStates, ".", ","}),
+    [](const testing::TestParamInfo<FloatLocale>& info) { return std::string(info.param.Name); });
+
+TEST(FloatToStrFixed, OneDecimalRoundedHalfAwayFromZero) {
+    LocaleScope scope(QLocale(QLocale::English, QLocale::UnitedStates));
+    const struct {
+        double Value;
+        const char* Text;
+    } table[] = {
+        {10.5, "10.5"}, {11.0, "11.0"}, {11.04, "11.0"},      {11.05, "11.1"},
+        {15.6, "15.6"}, {0.25, "0.3"},  {0.0, "0.0"},         {-0.25, "-0.3"},
+        {-0.04, "0.0"}, {-0.0, "0.0"},  {12345.6, "12345.6"},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(FloatToStrFixed(row.Value, 1), QString::fromLatin1(row.Text)) << row.Value;
+    EXPECT_EQ(FloatToStrFixed(2.0 / 3.0, 3), QStringLiteral("0.667"));
+}
+
+TEST(FloatToStrFixed, WritesTheLocalesSeparatorAndReadsBack) {
+    LocaleScope scope(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(FloatToStrFixed(10.5, 1), QStringLiteral("10,5"));
+    EXPECT_EQ(FloatToStrFixed(12345.0, 1), QStringLiteral("12345,0")); // no group separator
+    for (int tenths = 0; tenths <= 156; ++tenths)
+        EXPECT_EQ(StrToFloat(FloatToStrFixed(tenths / 10.0, 1)), tenths / 10.0);
+}
+
+} // namespace

@@ -1,0 +1,53 @@
+#include "platform/framework/Exceptions.h"
+#include "platform/framework/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(Exceptions, InternalErrorTextsNameTheUnitAndLine) {
+    EXPECT_EQ(ErrorOnFile("Q47", 123), QStringLiteral("Error on file Q47 line 123"));
+    EXPECT_EQ(ErrorSwitchFile("TarnAdapter", 7),
+              QStringLiteral("Error switch file TarnAdapter line 7"));
+    EXPECT_EQ(ErrorOnFile("UsbUart", 1024), QStringLiteral("Error on file UsbUart line 1024"));
+}
+
+TEST(Exceptions, TypesAreTellApartAndCarryTheirMessage) {
+    try {
+        throw ERangeError(QString());
+    } catch (const EConvertError&) {
+        ADD_FAILURE() << "a range error caught as a conversion error";
+    } catch (const Exception& error) {
+        EXPECT_TRUE(error.Message.isEmpty());
+        EXPECT_STREQ(error.what(), "");
+    }
+    const Exception error(QStringLiteral("Fehler in Zeile \u00FC"));
+    EXPECT_STREQ(error.what(), "Fehler in Zeile \xC3\xBC");
+}
+
+TEST(Exceptions, ErrorBoxAddsAFullStopOnlyAfterCharactersSortingAfterIt) {
+    const struct {
+        const char* Message;
+        const char* Shown;
+    } table[] = {
+        {"Error on file Q47 line 12", "Error on file Q47 line 12."},
+        {"Disk full", "Disk full."},
+        {"Done.", "Done."},
+        {"Really?", "Really?."}, // '?' sorts after '.'
+        {"Stop!", "Stop!"},
+        {"(see above)", "(see above)"},
+        {"a-", "a-"},
+        {"path/", "path/."},
+        {"", ""},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(TApplication::ErrorBoxText(QString::fromLatin1(row.Message)),
+                  QString::fromLatin1(row.Shown))
+            << row.Message;
+    EXPECT_EQ(TApplication::ErrorBoxText(QStringLiteral("Spannung \u00FC")),
+              QStringLiteral("Spannung \u00FC."));
+}
+
+} // namespace
