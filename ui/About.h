@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TAboutBox;
+}
+
+// The About box: product line, version and the logo.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+    ~TAboutBox() override;
+
+private:
+    std::unique_ptr<Ui::TAboutBox> ui;
+};
+
+// The one About box, created last at start-up.
+extern TAboutBox* AboutBox;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPixmap>
+
+// Makes the pictures built into this library (icons, logo) reachable under ":/images".
+// A static library's resources are not registered by themselves.
+void InitUiResources();
+
+// The program's logo, decoded from the JPEG picture built into the program. A null pixmap
+// if the picture cannot be decoded (the windows then show an empty frame).
+QPixmap LogoPixmap();

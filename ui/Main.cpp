@@ -1,0 +1,592 @@
+#include "ui/Main.h"
+
+#include "ui_Main.h"
+
+#include "app/Workplace.h"
+#include "model/Q47.h"
+#include "platform/framework/Application.h"
+#include "platform/framework/Convert.h"
+#include "platform/framework/Exceptions.h"
+#include "ui/About.h"
+#include "ui/Logo.h"
+#include "ui/Msg.h"
+#include "ui/Properties.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+// Runs an event handler of the window through the application's guard.
+template <class Handler>
+auto Guard(Handler handler) {
+    return [handler] { Guarded(handler); };
+}
+
+QString RunModal(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+// A number at the start of a time part, read as the C library reads one: white space, a
+// sign, digits up to the first other character; no digits give 0. Saturates instead of
+// overflowing, so any length of digits is safe.
+long LeadingNumber(QStringView part) {
+    qsizetype i = 0;
+    const qsizetype n = part.size();
+    while (i < n && (part[i] == u' ' || (part[i] >= u'\t' && part[i] <= u'\r')))
+        ++i;
+    bool negative = false;
+    if (i < n && (part[i] == u'+' || part[i] == u'-')) {
+        negative = part[i] == u'-';
+        ++i;
+    }
+    constexpr long Limit = 1000000000L;
+    long value = 0;
+    for (; i < n && part[i] >= u'0' && part[i] <= u'9'; ++i)
+        value = std::min(Limit, value * 10 + (part[i].unicode() - u'0'));
+    return negative ? -value : value;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent, const QString& exePath)
+    : QMainWindow(parent), RunFileDialog(RunModal), Timer(new QTimer(this)), LinkState(0),
+      ui(new Ui::TMainForm), ExePathOverride(exePath) {
+    InitUiResources();
+    ui->setupUi(this);
+    Workplace = nullptr;
+
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(1000);
+
+    // The program alone switches pages: the tab row is never shown.
+    ui->PageControl->tabBar()->hide();
+    ui->PageControl->setVisible(false);
+    ui->Logo->setPixmap(LogoPixmap());
+
+    ui->Q47ModeButtons->setId(ui->Q47ModeSamples, 0);
+    ui->Q47ModeButtons->setId(ui->Q47ModeContinuous, 1);
+
+    ToolNew = qobject_cast<QToolButton*>(ui->ToolBar->widgetForAction(ui->FileNew));
+    ToolDataRead = qobject_cast<QToolButton*>(ui->ToolBar->widgetForAction(ui->DataRead));
+    ToolDataWrite = qobject_cast<QToolButton*>(ui->ToolBar->widgetForAction(ui->DataWrite));
+    ToolNew->setObjectName(QStringLiteral("ToolNew"));
+    ToolDataRead->setObjectName(QStringLiteral("ToolDataRead"));
+    ToolDataWrite->setObjectName(QStringLiteral("ToolDataWrite"));
+    auto* separator = new QFrame(ui->ToolBar);
+    separator->setObjectName(QStringLiteral("ToolSeparator"));
+    separator->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    separator->setFixedWidth(54);
+    ui->ToolBar->insertWidget(ui->DataRead, separator);
+
+    static constexpr int Widths[4] = {100, 400, 150, 50};
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel(ui->StatusBar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment((i < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+        panel->setTextFormat(Qt::PlainText);
+        // The last panel takes the rest of the bar.
+        if (i < 3)
+            panel->setFixedWidth(Widths[i]);
+        else
+            panel->setMinimumWidth(Widths[i]);
+        ui->StatusBar->addWidget(panel, i < 3 ? 0 : 1);
+        StatusPanels[i] = panel;
+    }
+
+    ConnectActions();
+    ConnectPage();
+    Guarded([this] { FormCreate(); });
+}
+
+TMainForm::~TMainForm() {
+    if (Workplace == OwnedWorkplace.get())
+        Workplace = nullptr;
+}
+
+void TMainForm::ConnectActions() {
+    connect(ui->FileNew, &QAction::triggered, this, Guard([this] { FileNewExecute(); }));
+    connect(ui->FileOpen, &QAction::triggered, this, Guard([this] { FileOpenExecute(); }));
+    connect(ui->FileSave, &QAction::triggered, this, Guard([this] { FileSaveExecute(); }));
+    connect(ui->FileSaveAs, &QAction::triggered, this, Guard([this] { FileSaveAsExecute(); }));
+    connect(ui->FileProperties, &QAction::triggered, this,
+            Guard([this] { FilePropertiesExecute(); }));
+    connect(ui->FileExit, &QAction::triggered, this, Guard([this] { FileExitExecute(); }));
+    connect(ui->HelpAbout, &QAction::triggered, this, Guard([this] { HelpAboutExecute(); }));
+
+    // Shortcuts work wherever the focus is in the window.
+    addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FileProperties,
+                ui->FileExit, ui->HelpAbout, ui->DataRead, ui->DataWrite});
+
+    LinkMenuItem(ui->MenuFileNew, ui->FileNew);
+    LinkMenuItem(ui->MenuFileOpen, ui->FileOpen);
+    LinkMenuItem(ui->MenuFileSave, ui->FileSave);
+    LinkMenuItem(ui->MenuFileSaveAs, ui->FileSaveAs);
+    LinkMenuItem(ui->MenuFileProperties, ui->FileProperties);
+    LinkMenuItem(ui->MenuFileExit, ui->FileExit);
+    LinkMenuItem(ui->MenuDataRead, ui->DataRead);
+    LinkMenuItem(ui->MenuDataWrite1, ui->DataWrite);
+    LinkMenuItem(ui->MenuHelpAbout, ui->HelpAbout);
+}
+
+// A menu item follows its action: caption, hint, shortcut text, icon and enabled state, and
+// choosing it runs the action. The shortcut itself belongs to the action alone.
+void TMainForm::LinkMenuItem(QAction* item, QAction* action) {
+    const auto follow = [item, action] {
+        QString text = action->text();
+        if (!action->shortcut().isEmpty())
+            text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
+        item->setText(text);
+        item->setToolTip(action->toolTip());
+        item->setIcon(action->icon());
+        item->setEnabled(action->isEnabled());
+        item->setVisible(action->isVisible());
+    };
+    follow();
+    connect(action, &QAction::changed, item, follow);
+    connect(item, &QAction::triggered, action, &QAction::trigger);
+}
+
+void TMainForm::ConnectPage() {
+    connect(ui->Q47ModeButtons, &QButtonGroup::idClicked, this, Guard([this] { Q47ModeClick(); }));
+    const auto edit = [this](QLineEdit* field, void (TMainForm::*handler)()) {
+        connect(field, &QLineEdit::textChanged, this,
+                Guard([this, handler] { (this->*handler)(); }));
+    };
+    edit(ui->Q47SamplesCount, &TMainForm::Q47SamplesCountChange);
+    edit(ui->Q47PrePurge, &TMainForm::Q47PrePurgeChange);
+    edit(ui->Q47PostPurge, &TMainForm::Q47PostPurgeChange);
+    edit(ui->Q47DeadTime, &TMainForm::Q47DeadTimeChange);
+    edit(ui->Q47PurgesCount, &TMainForm::Q47PurgesCountChange);
+    edit(ui->Q47SamplingInterval, &TMainForm::Q47SamplingIntervalChange);
+    edit(ui->Q47Aeration, &TMainForm::Q47AerationChange);
+    edit(ui->Q47MaxSuctionTime, &TMainForm::Q47MaxSuctionTimeChange);
+    edit(ui->Q47AccuWarning, &TMainForm::Q47AccuWarningChange);
+    edit(ui->Q47AccuOff, &TMainForm::Q47AccuOffChange);
+    connect(ui->Q47VarMode, &QComboBox::currentIndexChanged, this,
+            Guard([this] { Q47VarModeChange(); }));
+}
+
+// ---- Window life -------------------------------------------------------------------------
+
+void TMainForm::FormCreate() {
+    OwnedWorkplace = std::make_unique<TWorkplace>();
+    Workplace = OwnedWorkplace.get();
+    if (!ExePathOverride.isEmpty())
+        Workplace->ExePath = ExePathOverride;
+    Workplace->MessageText = [](const QString& label) { return MessageText(label); };
+    Workplace->LoadSettings();
+    move(Workplace->MainLeft, Workplace->MainTop);
+    resize(Workplace->MainWidth, Workplace->MainHeight);
+    setWindowState(Workplace->MainState ? Qt::WindowMaximized : Qt::WindowNoState);
+    // The connector status check enables them once a connector is found.
+    ui->DataRead->setEnabled(false);
+    ui->DataWrite->setEnabled(false);
+}
+
+void TMainForm::FormShow() {
+    ui->PageControl->setCurrentWidget(ui->EmptyTab);
+    ui->TabShield->raise();
+    ui->PageControl->setVisible(true);
+    FileNewExecute();
+}
+
+bool TMainForm::FormCloseQuery() {
+    return !Workplace->Modified || QuerySave();
+}
+
+void TMainForm::FormClose() {
+    Workplace->MainTop = y();
+    Workplace->MainLeft = x();
+    Workplace->MainHeight = height();
+    Workplace->MainWidth = width();
+    Workplace->MainState = isMaximized() ? 1 : 0;
+    Workplace->SaveSettings();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    bool allowed = false;
+    Guarded([this, &allowed] { allowed = FormCloseQuery(); });
+    if (!allowed) {
+        event->ignore();
+        return;
+    }
+    // A settings file that cannot be written is reported, but never keeps the window open.
+    Guarded([this] { FormClose(); });
+    event->accept();
+}
+
+// ---- File and help commands --------------------------------------------------------------
+
+bool TMainForm::QuerySave() {
+    if (!Workplace->Modified)
+        return true;
+    switch (Application->MessageBox(MessageText(QStringLiteral("MsgFileModifiedQ")),
+                                    MessageText(QStringLiteral("MsgConfirmation")),
+                                    MB_YESNOCANCEL)) {
+    case IDYES:
+        // The question is answered whatever the save achieved.
+        FileSaveExecute();
+        return true;
+    case IDNO:
+        Workplace->Modified = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::FileNewExecute() {
+    if (!QuerySave())
+        return;
+    Workplace->NewDataSet();
+    ui->PageControl->setCurrentWidget(ui->EmptyTab);
+    Timer->setInterval(1000);
+    ShowStatus();
+    ModelToPage();
+}
+
+void TMainForm::FileOpenExecute() {
+    if (!QuerySave())
+        return;
+    const QString path = RunFileDialog(OpenDialog());
+    if (path.isEmpty())
+        return;
+    // A file that cannot be loaded leaves a new, unnamed data set, shown like any other.
+    Workplace->OpenFile(path);
+    ShowStatus();
+    ModelToPage();
+}
+
+void TMainForm::FileSaveExecute() {
+    ClearFocus();
+    if (!PageToModel())
+        return;
+    if (Workplace->FileName.isEmpty()) {
+        FileSaveAsExecute();
+        return;
+    }
+    Workplace->SaveFile(Workplace->FileName);
+    ShowStatus();
+}
+
+void TMainForm::FileSaveAsExecute() {
+    ClearFocus();
+    if (!PageToModel())
+        return;
+    QFileDialog& dialog = SaveDialog();
+    if (Workplace->FileName.isEmpty()) {
+        dialog.selectFile(MessageText(QStringLiteral("MsgNonameFile")));
+    } else {
+        dialog.setDirectory(QFileInfo(Workplace->FileName).absolutePath());
+        dialog.selectFile(Workplace->FileName);
+    }
+    const QString path = RunFileDialog(dialog);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        Application->MessageBox(MessageText(QStringLiteral("MsgFileExistsQ")),
+                                MessageText(QStringLiteral("MsgConfirmation")),
+                                MB_OKCANCEL) != IDOK)
+        return;
+    Workplace->SaveFile(path);
+    ShowStatus();
+}
+
+void TMainForm::FilePropertiesExecute() {
+    if (!QuerySave())
+        return;
+    const int previous = Workplace->LanguageId;
+    if (PropertiesDialog->Execute() && Workplace->LanguageId != previous)
+        Workplace->ApplyLanguage();
+}
+
+void TMainForm::FileExitExecute() {
+    close();
+}
+
+void TMainForm::HelpAboutExecute() {
+    AboutBox->exec();
+}
+
+QFileDialog& TMainForm::OpenDialog() {
+    if (!FileOpenDialog) {
+        FileOpenDialog = new QFileDialog(this, tr("Open File"));
+        FileOpenDialog->setObjectName(QStringLiteral("FileOpenDialog"));
+        FileOpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        FileOpenDialog->setFileMode(QFileDialog::AnyFile);
+        FileOpenDialog->setNameFilter(tr("Brookfetch Configuration (*.brk)"));
+        FileOpenDialog->setDefaultSuffix(QStringLiteral("brk"));
+    }
+    return *FileOpenDialog;
+}
+
+QFileDialog& TMainForm::SaveDialog() {
+    if (!FileSaveDialog) {
+        FileSaveDialog = new QFileDialog(this, tr("Save file"));
+        FileSaveDialog->setObjectName(QStringLiteral("FileSaveDialog"));
+        FileSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+        FileSaveDialog->setFileMode(QFileDialog::AnyFile);
+        FileSaveDialog->setNameFilter(tr("Brookfetch Configuration (*.brk)"));
+        FileSaveDialog->setDefaultSuffix(QStringLiteral("brk"));
+        // The program asks about overwriting itself, with its own message texts.
+        FileSaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    return *FileSaveDialog;
+}
+
+// ---- Status ------------------------------------------------------------------------------
+
+QString TMainForm::MessageText(const QString& label) {
+    if (!MsgTemplate)
+        throw Exception(ErrorOnFile("Main", __LINE__));
+    return MsgTemplate->Text(label);
+}
+
+QString TMainForm::StatusText(int panel) const {
+    if (panel < 0 || panel > 3)
+        throw Exception(ErrorOnFile("Main", __LINE__));
+    return StatusPanels[panel]->text();
+}
+
+void TMainForm::SetStatusText(int panel, const QString& text) {
+    if (panel < 0 || panel > 3)
+        throw Exception(ErrorOnFile("Main", __LINE__));
+    StatusPanels[panel]->setText(text);
+}
+
+void TMainForm::ShowError(const QString& label) {
+    Application->MessageBox(MessageText(label), MessageText(QStringLiteral("MsgError")), MB_OK);
+    SetStatusText(0, MessageText(QStringLiteral("MsgError")));
+}
+
+void TMainForm::ShowStatus() {
+    SetStatusText(1, Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNoname"))
+                                                   : Workplace->FileName);
+    switch (Workplace->Model->LastError) {
+    case TQ47::NoError:
+        SetStatusText(0, MessageText(QStringLiteral("MsgOK")));
+        break;
+    case TQ47::CommError:
+        ShowError(QStringLiteral("MsgCommError"));
+        break;
+    case TQ47::FileError:
+        ShowError(QStringLiteral("MsgFileError"));
+        break;
+    case TQ47::RangeError:
+        ShowError(QStringLiteral("MsgParameterOut"));
+        break;
+    default:
+        throw Exception(ErrorSwitchFile("Main", __LINE__));
+    }
+}
+
+// ---- Parameter page ----------------------------------------------------------------------
+
+QString TMainForm::SecondsToText(int seconds) {
+    return QString::asprintf("%02d:%02d:%02d", seconds / 3600, (seconds / 60) % 60, seconds % 60);
+}
+
+bool TMainForm::TextToSeconds(const QString& text, int& seconds) {
+    // Times are short; anything longer than a line of 79 characters is no time at all.
+    if (text.size() > 79)
+        return false;
+    const QStringView copy(text);
+    const qsizetype n = copy.size();
+    qsizetype pos = 0;
+    // Hours and minutes: the next run of characters other than ':', after any ':'.
+    const auto nextPart = [&](QStringView& part) {
+        while (pos < n && copy[pos] == u':')
+            ++pos;
+        if (pos >= n)
+            return false;
+        const qsizetype start = pos;
+        while (pos < n && copy[pos] != u':')
+            ++pos;
+        part = copy.mid(start, pos - start);
+        return true;
+    };
+    QStringView hoursPart, minutesPart;
+    if (!nextPart(hoursPart) || !nextPart(minutesPart))
+        return false;
+    // Seconds: all that follows the one ':' ending the minutes.
+    if (pos + 1 >= n)
+        return false;
+    const long hours = LeadingNumber(hoursPart);
+    const long minutes = LeadingNumber(minutesPart);
+    const long secs = LeadingNumber(copy.mid(pos + 1));
+    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || secs < 0 || secs > 59)
+        return false;
+    seconds = static_cast<int>(hours * 3600 + minutes * 60 + secs);
+    return true;
+}
+
+// Writing an unchanged text would still count as an edit; only real changes are made.
+void TMainForm::SetText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void TMainForm::ModelToPage() {
+    const TQ47& model = *Workplace->Model;
+    SetText(ui->Q47PumpPulses, QString::number(model.PumpPulses));
+    SetText(ui->Q47DeadTime, SecondsToText(model.DeadTime));
+    SetText(ui->Q47PrePurge, QString::number(model.PrePurge));
+    SetText(ui->Q47Aeration, QString::number(model.Aeration));
+    SetText(ui->Q47PostPurge, QString::number(model.PostPurge));
+    SetText(ui->Q47SamplingInterval, SecondsToText(model.SamplingInterval));
+    SetText(ui->Q47SamplesCount, QString::number(model.SamplesCount));
+    if (model.Continuous)
+        ui->Q47ModeContinuous->setChecked(true);
+    else
+        ui->Q47ModeSamples->setChecked(true);
+    ui->Q47SamplesCount->setEnabled(!model.Continuous);
+    ui->Q47SamplesCountLabel->setEnabled(!model.Continuous);
+    SetText(ui->Q47AccuWarning, FloatToStrFixed(model.AccuWarning, 1));
+    SetText(ui->Q47AccuOff, FloatToStrFixed(model.AccuOff, 1));
+    SetText(ui->Q47MaxSuctionTime, QString::number(model.MaxSuctionTime));
+    SetText(ui->Q47PurgesCount, QString::number(model.PurgesCount));
+    // Code 2 passes the model's check but has no item of its own.
+    const int item = model.VarMode == 1 ? 1 : model.VarMode == 3 ? 2 : 0;
+    if (ui->Q47VarMode->currentIndex() != item)
+        ui->Q47VarMode->setCurrentIndex(item);
+    Workplace->Modified = false;
+}
+
+bool TMainForm::PageToModel() {
+    TQ47& model = *Workplace->Model;
+    QWidget* field = ui->Q47Mode;
+    try {
+        const int mode = ui->Q47ModeButtons->checkedId();
+        field = mode == 1 ? ui->Q47ModeContinuous : ui->Q47ModeSamples;
+        if (mode == 0) {
+            model.Continuous = false;
+            field = ui->Q47SamplesCount;
+            model.SetSamplesCount(StrToInt(ui->Q47SamplesCount->text()));
+        } else if (mode == 1) {
+            // The samples count is not used in continuous mode and is left as it is.
+            model.Continuous = true;
+        }
+        field = ui->Q47PrePurge;
+        model.SetPrePurge(StrToInt(ui->Q47PrePurge->text()));
+        field = ui->Q47PostPurge;
+        model.SetPostPurge(StrToInt(ui->Q47PostPurge->text()));
+        field = ui->Q47VarMode;
+        switch (ui->Q47VarMode->currentIndex()) {
+        case 0:
+            model.SetVarMode(0);
+            break;
+        case 1:
+            model.SetVarMode(1);
+            break;
+        case 2:
+            model.SetVarMode(3);
+            break;
+        default:
+            throw Exception(ErrorSwitchFile("Main", __LINE__));
+        }
+        int seconds = 0;
+        field = ui->Q47DeadTime;
+        if (!TextToSeconds(ui->Q47DeadTime->text(), seconds))
+            throw EConvertError(QString());
+        model.SetDeadTime(seconds);
+        SetText(ui->Q47DeadTime, SecondsToText(seconds));
+        field = ui->Q47PurgesCount;
+        model.SetPurgesCount(StrToInt(ui->Q47PurgesCount->text()));
+        field = ui->Q47SamplingInterval;
+        if (!TextToSeconds(ui->Q47SamplingInterval->text(), seconds))
+            throw EConvertError(QString());
+        model.SetSamplingInterval(seconds);
+        SetText(ui->Q47SamplingInterval, SecondsToText(seconds));
+        field = ui->Q47Aeration;
+        model.SetAeration(StrToInt(ui->Q47Aeration->text()));
+        field = ui->Q47MaxSuctionTime;
+        model.SetMaxSuctionTime(StrToInt(ui->Q47MaxSuctionTime->text()));
+        field = ui->Q47AccuWarning;
+        model.SetAccuWarning(StrToFloat(ui->Q47AccuWarning->text()));
+        field = ui->Q47AccuOff;
+        model.SetAccuOff(StrToFloat(ui->Q47AccuOff->text()));
+        return true;
+    } catch (const EConvertError&) {
+        Application->MessageBox(MessageText(QStringLiteral("MsgParameterFormat")),
+                                MessageText(QStringLiteral("MsgError")), MB_OK);
+        FocusField(field);
+        return false;
+    } catch (const ERangeError&) {
+        ShowStatus();
+        FocusField(field);
+        return false;
+    }
+}
+
+// The refused field is brought into view and given the focus.
+void TMainForm::FocusField(QWidget* field) {
+    ui->PageControl->setCurrentWidget(ui->Q47Tab);
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::ClearFocus() {
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+}
+
+void TMainForm::Q47ModeClick() {
+    const bool samples = ui->Q47ModeButtons->checkedId() == 0;
+    ui->Q47SamplesCount->setEnabled(samples);
+    ui->Q47SamplesCountLabel->setEnabled(samples);
+    Workplace->Modified = true;
+}
+
+void TMainForm::Q47SamplesCountChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47PrePurgeChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47PostPurgeChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47VarModeChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47DeadTimeChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47PurgesCountChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47SamplingIntervalChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47AerationChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47MaxSuctionTimeChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47AccuWarningChange() {
+    Workplace->Modified = true;
+}
+void TMainForm::Q47AccuOffChange() {
+    Workplace->Modified = true;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class QToolButton;
+class TWorkplace;
+
+namespace Ui {
+class TMainForm;
+}
+
+// The program's working window: menus, tool bar, the parameter page and the logo page, the
+// progress bar for connector transfers and the four-panel status bar. It owns the workplace
+// that holds the settings and the current data set.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // exePath names the executable whose settings file and language value are used; empty
+    // means the running program (tests pass a path in a folder of their own).
+    explicit TMainForm(QWidget* parent = nullptr, const QString& exePath = QString());
+    ~TMainForm() override;
+
+    // Window life.
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery(); // true allows the window to close
+    void FormClose();
+
+    // File and help commands.
+    void FileNewExecute();
+    void FileOpenExecute();
+    void FileSaveExecute();
+    void FileSaveAsExecute();
+    void FilePropertiesExecute();
+    void FileExitExecute();
+    void HelpAboutExecute();
+
+    // True when the caller may go on: nothing to save, saved, or the changes discarded.
+    bool QuerySave();
+    // Panel 1 shows the file name, panel 0 and an error box the model's last result.
+    void ShowStatus();
+
+    // The parameter page.
+    void ModelToPage();
+    bool PageToModel();
+    static QString SecondsToText(int seconds);
+    static bool TextToSeconds(const QString& text, int& seconds);
+    void Q47ModeClick();
+    void Q47SamplesCountChange();
+    void Q47PrePurgeChange();
+    void Q47PostPurgeChange();
+    void Q47VarModeChange();
+    void Q47DeadTimeChange();
+    void Q47PurgesCountChange();
+    void Q47SamplingIntervalChange();
+    void Q47AerationChange();
+    void Q47MaxSuctionTimeChange();
+    void Q47AccuWarningChange();
+    void Q47AccuOffChange();
+
+    // Status bar panels 0..3: result, file name, adapter, connector.
+    QString StatusText(int panel) const;
+    void SetStatusText(int panel, const QString& text);
+
+    // The current text of a message label of MsgTemplate.
+    static QString MessageText(const QString& label);
+
+    // Runs a file dialog modally and returns the chosen path, empty when cancelled. Tests
+    // replace it so that no dialog ever waits for a person.
+    std::function<QString(QFileDialog& dialog)> RunFileDialog;
+
+    // The status timer (1000 ms; started by the connector status check) and its link state.
+    QTimer* Timer;
+    int LinkState;
+
+    // Tool-bar buttons of the actions FileNew, DataRead and DataWrite.
+    QToolButton* ToolNew;
+    QToolButton* ToolDataRead;
+    QToolButton* ToolDataWrite;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectActions();
+    void ConnectPage();
+    void LinkMenuItem(QAction* item, QAction* action);
+    void ShowError(const QString& label);
+    void SetText(QLineEdit* edit, const QString& text);
+    void FocusField(QWidget* field);
+    void ClearFocus();
+    QFileDialog& OpenDialog();
+    QFileDialog& SaveDialog();
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    QLabel* StatusPanels[4];
+    QFileDialog* FileOpenDialog = nullptr; // made at first use, then kept as the user left it
+    QFileDialog* FileSaveDialog = nullptr;
+    QString ExePathOverride;
+    std::unique_ptr<TWorkplace> OwnedWorkplace;
+};
+
+// The main window, created first at start-up.
+extern TMainForm* MainForm;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TPropertiesDialog;
+}
+
+// The program properties: the user-interface language for the next start. The list index is
+// the workplace's LanguageId.
+class TPropertiesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TPropertiesDialog(QWidget* parent = nullptr);
+    ~TPropertiesDialog() override;
+
+    // Shows the dialog with the current language selected; on OK stores the selected index
+    // (-1 when nothing is selected) in the workplace's LanguageId and returns true.
+    bool Execute();
+
+private:
+    std::unique_ptr<Ui::TPropertiesDialog> ui;
+};
+
+// The one properties dialog, created at start-up after the message texts.
+extern TPropertiesDialog* PropertiesDialog;

@@ -1,0 +1,76 @@
+#include "ui/QtApplication.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+TQtApplication::TQtApplication() : Previous(Application) {
+    Application = this;
+}
+
+TQtApplication::~TQtApplication() {
+    SetBusyCursor(false);
+    Application = Previous;
+}
+
+int TQtApplication::MessageBox(const QString& text, const QString& caption, int flags) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    // The answers are Win32 button ids; closing the box counts as Cancel.
+    switch (flags) {
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case MB_YESNOCANCEL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    }
+    // A box shown while the hourglass is up must still take the mouse normally.
+    if (Busy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (Busy)
+        QGuiApplication::restoreOverrideCursor();
+    const auto* clicked = box.clickedButton();
+    if (!clicked)
+        return IDCANCEL;
+    switch (box.standardButton(const_cast<QAbstractButton*>(clicked))) {
+    case QMessageBox::Ok:
+        return IDOK;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return IDCANCEL;
+    }
+}
+
+void TQtApplication::ShowException(const Exception& error) {
+    QMessageBox box(QMessageBox::Critical, Title, ErrorBoxText(error.Message), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void TQtApplication::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
+
+void TQtApplication::SetBusyCursor(bool busy) {
+    if (busy == Busy)
+        return;
+    Busy = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/framework/Application.h"
+
+// The application object of the window program: Qt message boxes, the busy cursor and the
+// event loop of the running QApplication.
+class TQtApplication : public TApplication {
+public:
+    TQtApplication();           // installs itself as Application
+    ~TQtApplication() override; // restores the previous one
+
+    int MessageBox(const QString& text, const QString& caption, int flags) override;
+    void ShowException(const Exception& error) override;
+    void ProcessMessages() override;
+    void SetBusyCursor(bool busy) override;
+
+private:
+    TApplication* Previous;
+    bool Busy = false;
+};
