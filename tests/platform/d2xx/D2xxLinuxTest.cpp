@@ -1,0 +1,388 @@
+// The Linux D2XX layer: its device list (kernel devices from sysfs, port files, in-process
+// devices) and the Win32 meaning of its timeouts, on pseudo-terminals.
+#include "platform/d2xx/DeviceList.h"
+#include "platform/d2xx/InProcessDevice.h"
+#include "platform/d2xx/Ports.h"
+#include "platform/d2xx/ftd2xx.h"
+#include "tests/platform/d2xx/TestTerminal.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <termios.h>
+#include <thread>
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeFile(const std::string& path, const std::string& contents) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path) << contents;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// One USB serial port as the kernel shows it: the USB device with its attributes, the
+// interface, the port bound to `driver`, and the tty class link to it.
+void addUsbSerial(const std::string& sys, const std::string& tty, const std::string& usb,
+                  const std::string& driver, const std::string& product,
+                  const std::string& serial) {
+    const std::string device = sys + "/devices/pci0000:00/0000:00:14.0/usb1/" + usb;
+    writeFile(device + "/idVendor", "0403\n");
+    writeFile(device + "/product", product + "\n");
+    writeFile(device + "/serial", serial + "\n");
+    const std::string port = device + "/" + usb + ":1.0/" + tty;
+    fs::create_directories(port + "/tty/" + tty);
+    writeFile(port + "/latency_timer", "1\n");
+    fs::create_directories(sys + "/bus/usb-serial/drivers/" + driver);
+    fs::create_directory_symlink(sys + "/bus/usb-serial/drivers/" + driver, port + "/driver");
+    fs::create_directory_symlink(port, port + "/tty/" + tty + "/device");
+    fs::create_directories(sys + "/class/tty");
+    fs::create_directory_symlink(port + "/tty/" + tty, sys + "/class/tty/" + tty);
+}
+
+DWORD count() {
+    DWORD devices = 999;
+    EXPECT_EQ(FT_ListDevices(&devices, nullptr, FT_LIST_NUMBER_ONLY), FT_OK);
+    return devices;
+}
+
+std::string listed(DWORD index, DWORD what = FT_OPEN_BY_DESCRIPTION) {
+    char text[256] = {};
+    FT_STATUS status = FT_ListDevices(reinterpret_cast<PVOID>(static_cast<std::uintptr_t>(index)),
+                                      text, FT_LIST_BY_INDEX | what);
+    return status == FT_OK ? std::string(text) : "<status " + std::to_string(status) + ">";
+}
+
+FT_HANDLE open(int index) {
+    FT_HANDLE handle = nullptr;
+    EXPECT_EQ(FT_Open(index, &handle), FT_OK);
+    return handle;
+}
+
+bool setTimeouts(FT_HANDLE handle, FTTIMEOUTS timeouts) {
+    return FT_W32_SetCommTimeouts(handle, &timeouts);
+}
+
+class D2xxLinux : public testing::Test {
+protected:
+    testsupport::IsolatedDevices devices;
+};
+
+TEST_F(D2xxLinux, KernelDevicesAreTheFtdiPortsWithProductAndSerial) {
+    const std::string sys = devices.dir() / "sys";
+    addUsbSerial(sys, "ttyUSB0", "1-1", "ftdi_sio", "USB FETCHer Adapter", "FT4XQ2B1");
+    addUsbSerial(sys, "ttyUSB1", "1-2", "pl2303", "USB-Serial Controller", "PL0001");
+    addUsbSerial(sys, "ttyUSB10", "1-4", "ftdi_sio", "FT232R USB UART", "A50285BI");
+    addUsbSerial(sys, "ttyUSB2", "1-3", "ftdi_sio", "Second", "");
+    fs::create_directories(sys + "/class/tty/ttyS0");
+
+    auto kernel = d2xx::listKernelDevices({sys, "/dev"});
+    ASSERT_EQ(kernel.size(), 3u);
+    EXPECT_EQ(kernel[0].description, "USB FETCHer Adapter");
+    EXPECT_EQ(kernel[0].serial, "FT4XQ2B1");
+    EXPECT_EQ(kernel[0].path, "/dev/ttyUSB0");
+    EXPECT_EQ(kernel[1].description, "Second");
+    EXPECT_EQ(kernel[1].serial, "");
+    EXPECT_EQ(kernel[2].path, "/dev/ttyUSB10");
+    EXPECT_TRUE(d2xx::listKernelDevices({devices.dir() / "nothing", "/dev"}).empty());
+}
+
+// The list's order is fixed: kernel devices, port files, in-process devices.
+TEST_F(D2xxLinux, ListingOrderAndRebuildAtEveryCount) {
+    testsupport::Pty kernelLine, portLine;
+    const std::string sys = devices.dir() / "sys";
+    addUsbSerial(sys, "ttyUSB0", "1-1", "ftdi_sio", "Kernel device", "K1");
+    fs::create_directories(devices.dir() / "dev");
+    fs::create_symlink(kernelLine.name(), devices.dir() / "dev/ttyUSB0");
+
+    class Quiet : public d2xx::InProcessDevice {
+    public:
+        Quiet() : InProcessDevice("In process", "P1") {}
+        void received(const std::uint8_t*, std::size_t) override {}
+    } quiet;
+    d2xx::attach(quiet);
+    EXPECT_EQ(count(), 2u);
+    devices.addPort("z.port", "Port device", portLine.name(), "V1");
+    EXPECT_EQ(listed(1), "In process"); // the list changes only at a count
+    ASSERT_EQ(count(), 3u);
+    EXPECT_EQ(listed(0), "Kernel device");
+    EXPECT_EQ(listed(1), "Port device");
+    EXPECT_EQ(listed(2), "In process");
+    EXPECT_EQ(listed(1, FT_OPEN_BY_SERIAL_NUMBER), "V1");
+    EXPECT_EQ(listed(3), "<status " + std::to_string(FT_DEVICE_NOT_FOUND) + ">");
+
+    // The kernel device opens through its node, and its latency timer is written.
+    FT_HANDLE handle = open(0);
+    EXPECT_EQ(FT_SetLatencyTimer(handle, 16), FT_OK);
+    EXPECT_EQ(readFile(sys + "/class/tty/ttyUSB0/device/latency_timer"), "16\n");
+    EXPECT_TRUE(FT_W32_CloseHandle(handle));
+
+    d2xx::detach(quiet);
+    EXPECT_EQ(count(), 2u);
+}
+
+TEST_F(D2xxLinux, PortFilesInNameOrderSkippingThoseWithoutATerminal) {
+    testsupport::Pty a, b;
+    devices.addPort("b.port", "Second", b.name());
+    devices.addPort("a.port", "First", a.name());
+    devices.addPort("c.port", "Gone", "/dev/pts/999999");
+    devices.addPort("d.port", "Not a terminal", "/dev/null");
+    devices.addPort("e.port", "A file", devices.ports() + "/a.port");
+    devices.addPort(".hidden.port", "Hidden", a.name());
+    devices.addPort("f.port.tmp", "Half written", a.name());
+    writeFile(devices.ports() + "/g.port", "serial=1\npath=" + a.name() + "\n");
+    writeFile(devices.ports() + "/h.port", "description=Relative\npath=pts/0\n");
+    writeFile(devices.ports() + "/i.port",
+              "description=Windows\r\nserial=CR\r\npath=" + b.name() + "\r\n");
+
+    auto ports = d2xx::listPortFiles(devices.ports());
+    ASSERT_EQ(ports.size(), 3u);
+    EXPECT_EQ(ports[0].description, "First");
+    EXPECT_EQ(ports[1].description, "Second");
+    EXPECT_EQ(ports[2].description, "Windows");
+    EXPECT_EQ(ports[2].serial, "CR");
+    EXPECT_EQ(ports[2].path, b.name());
+    EXPECT_EQ(count(), 3u);
+}
+
+TEST_F(D2xxLinux, PortDirectoryFollowsTheEnvironment) {
+    const std::string saved = devices.ports();
+    EXPECT_EQ(d2xx::portDirectory(), saved);
+    unsetenv("BROOKFETCH_PORTS");
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string savedRuntime = runtime ? runtime : "";
+    setenv("XDG_RUNTIME_DIR", "/run/user/1234", 1);
+    EXPECT_EQ(d2xx::portDirectory(), "/run/user/1234/brookfetch/ports");
+    unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(d2xx::portDirectory(), "/tmp/brookfetch-" + std::to_string(getuid()) + "/ports");
+    if (runtime)
+        setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+    setenv("BROOKFETCH_PORTS", saved.c_str(), 1);
+}
+
+TEST_F(D2xxLinux, LongTextsAreCutToTheListingBuffers) {
+    testsupport::Pty line;
+    devices.addPort("a.port", std::string(300, 'D'), line.name(), std::string(40, 'S'));
+    ASSERT_EQ(count(), 1u);
+    char buffer[320];
+    std::memset(buffer, '#', sizeof buffer);
+    ASSERT_EQ(FT_ListDevices(nullptr, buffer, FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION), FT_OK);
+    EXPECT_EQ(std::strlen(buffer), 255u);
+    EXPECT_EQ(buffer[256], '#');
+    std::memset(buffer, '#', sizeof buffer);
+    ASSERT_EQ(FT_ListDevices(nullptr, buffer, FT_LIST_BY_INDEX | FT_OPEN_BY_SERIAL_NUMBER), FT_OK);
+    EXPECT_EQ(std::strlen(buffer), 31u);
+    EXPECT_EQ(buffer[32], '#');
+}
+
+TEST_F(D2xxLinux, LineSettingsReachTheTerminal) {
+    testsupport::Pty line;
+    devices.addPort("a.port", "Line", line.name());
+    ASSERT_EQ(count(), 1u);
+    FT_HANDLE handle = open(0);
+    termios settings{};
+    // A pseudo-terminal always keeps 8 data bits and no parity bit, whatever it is asked; the
+    // stop bits and the kind of parity show what was asked.
+    struct Case {
+        UCHAR bits, stop, parity;
+        tcflag_t flags;
+    } cases[] = {
+        {FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE, 0},
+        {FT_BITS_7, FT_STOP_BITS_2, FT_PARITY_EVEN, CSTOPB},
+        {FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_ODD, PARODD},
+        {FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_MARK, PARODD | CMSPAR},
+        {FT_BITS_8, FT_STOP_BITS_2, FT_PARITY_SPACE, CSTOPB | CMSPAR},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(FT_SetDataCharacteristics(handle, c.bits, c.stop, c.parity), FT_OK);
+        ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
+        EXPECT_EQ(settings.c_cflag & (CSTOPB | PARODD | CMSPAR), c.flags);
+    }
+    EXPECT_EQ(FT_SetDataCharacteristics(handle, 9, FT_STOP_BITS_1, FT_PARITY_NONE),
+              FT_INVALID_PARAMETER);
+    EXPECT_EQ(FT_SetDataCharacteristics(handle, FT_BITS_8, FT_STOP_BITS_1, 5),
+              FT_INVALID_PARAMETER);
+
+    ASSERT_EQ(FT_SetBaudRate(handle, 1200), FT_OK);
+    ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
+    EXPECT_EQ(cfgetispeed(&settings), B1200);
+    EXPECT_EQ(FT_SetBaudRate(handle, 0), FT_INVALID_BAUD_RATE);
+
+    ASSERT_EQ(FT_SetFlowControl(handle, FT_FLOW_RTS_CTS, 0x11, 0x13), FT_OK);
+    ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
+    EXPECT_TRUE(settings.c_cflag & CRTSCTS);
+    ASSERT_EQ(FT_SetFlowControl(handle, FT_FLOW_NONE, 0x0B, 0x0D), FT_OK);
+    ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
+    EXPECT_FALSE(settings.c_cflag & CRTSCTS);
+    EXPECT_FALSE(settings.c_iflag & (IXON | IXOFF));
+
+    // A pseudo-terminal has no modem lines: the calls do no harm and report nothing.
+    EXPECT_EQ(FT_SetDtr(handle), FT_OK);
+    EXPECT_EQ(FT_SetBreakOff(handle), FT_OK);
+    DWORD status = 0xFF;
+    EXPECT_TRUE(FT_W32_GetCommModemStatus(handle, &status));
+    EXPECT_EQ(status, 0u);
+    FT_W32_CloseHandle(handle);
+}
+
+TEST_F(D2xxLinux, ReadTimeoutsKeepTheirWin32Meaning) {
+    testsupport::Pty line;
+    devices.addPort("a.port", "Line", line.name());
+    ASSERT_EQ(count(), 1u);
+    FT_HANDLE handle = open(0);
+    char buffer[16] = {};
+    DWORD got = 99;
+
+    // Interval "forever" and no totals: what is queued, at once.
+    ASSERT_TRUE(setTimeouts(handle, {0xFFFFFFFF, 0, 0, 0, 0}));
+    auto start = Clock::now();
+    EXPECT_TRUE(FT_W32_ReadFile(handle, buffer, 8, &got, nullptr));
+    EXPECT_EQ(got, 0u);
+    EXPECT_LT(Clock::now() - start, 200ms);
+    line.send("abc");
+    std::this_thread::sleep_for(30ms);
+    DWORD queued = 0;
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_OK);
+    EXPECT_EQ(queued, 3u);
+    EXPECT_TRUE(FT_W32_ReadFile(handle, buffer, 8, &got, nullptr));
+    EXPECT_EQ(std::string(buffer, got), "abc");
+
+    // Totals: n bytes within multiplier * n + constant, TRUE with what came.
+    ASSERT_TRUE(setTimeouts(handle, {0, 10, 100, 0, 0}));
+    line.send("xy");
+    start = Clock::now();
+    EXPECT_TRUE(FT_W32_ReadFile(handle, buffer, 5, &got, nullptr));
+    EXPECT_EQ(std::string(buffer, got), "xy");
+    EXPECT_GE(Clock::now() - start, 150ms);
+
+    // Bytes that arrive during the wait are collected, and the read ends when all came.
+    std::thread late([&] {
+        std::this_thread::sleep_for(50ms);
+        line.send("12");
+        std::this_thread::sleep_for(50ms);
+        line.send("34");
+    });
+    ASSERT_TRUE(setTimeouts(handle, {0, 0, 5000, 0, 0}));
+    start = Clock::now();
+    EXPECT_TRUE(FT_W32_ReadFile(handle, buffer, 4, &got, nullptr));
+    late.join();
+    EXPECT_EQ(std::string(buffer, got), "1234");
+    EXPECT_LT(Clock::now() - start, 4s);
+
+    // Purge empties the receive queue.
+    line.send("junk");
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(FT_Purge(handle, FT_PURGE_RX | FT_PURGE_TX), FT_OK);
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_OK);
+    EXPECT_EQ(queued, 0u);
+    FT_W32_CloseHandle(handle);
+}
+
+TEST_F(D2xxLinux, AWriteThatNobodyTakesEndsAtItsTimeout) {
+    testsupport::Pty line;
+    devices.addPort("a.port", "Line", line.name());
+    ASSERT_EQ(count(), 1u);
+    FT_HANDLE handle = open(0);
+    ASSERT_TRUE(setTimeouts(handle, {0xFFFFFFFF, 0, 0, 0, 200}));
+    std::vector<char> data(1 << 20, 'w');
+    DWORD written = 0;
+    EXPECT_TRUE(
+        FT_W32_WriteFile(handle, data.data(), static_cast<DWORD>(data.size()), &written, nullptr));
+    EXPECT_GT(written, 0u);
+    EXPECT_LT(written, data.size());
+    FT_W32_CloseHandle(handle);
+}
+
+TEST_F(D2xxLinux, HandlesAreCheckedAndDevicesOpenOnce) {
+    testsupport::Pty line;
+    devices.addPort("a.port", "Line", line.name());
+    ASSERT_EQ(count(), 1u);
+    FT_HANDLE handle = open(0);
+    FT_HANDLE second = nullptr;
+    EXPECT_NE(FT_Open(0, &second), FT_OK);
+    EXPECT_NE(FT_Open(1, &second), FT_OK);
+    EXPECT_TRUE(FT_W32_CloseHandle(handle));
+    // The closed handle, and one that was never handed out, reach nothing.
+    DWORD queued = 0;
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_INVALID_HANDLE);
+    EXPECT_FALSE(FT_W32_CloseHandle(handle));
+    char byte = 0;
+    DWORD moved = 0;
+    FT_HANDLE none = reinterpret_cast<FT_HANDLE>(~std::uintptr_t{0});
+    EXPECT_FALSE(FT_W32_WriteFile(none, &byte, 1, &moved, nullptr));
+    EXPECT_FALSE(FT_W32_ReadFile(none, &byte, 1, &moved, nullptr));
+    EXPECT_EQ(FT_SetLatencyTimer(none, 16), FT_INVALID_HANDLE);
+    handle = open(0);
+    FT_W32_CloseHandle(handle);
+}
+
+class Recorder : public d2xx::InProcessDevice {
+public:
+    Recorder() : InProcessDevice("Recorder", "R1") { d2xx::attach(*this); }
+    void received(const std::uint8_t* data, std::size_t size) override {
+        heard.append(reinterpret_cast<const char*>(data), size);
+    }
+    std::string heard;
+};
+
+TEST_F(D2xxLinux, InProcessDevicesAnswerLikeAPortAndMayVanish) {
+    auto device = std::make_unique<Recorder>();
+    ASSERT_EQ(count(), 1u);
+    FT_HANDLE handle = open(0);
+    char buffer[8] = {};
+    DWORD moved = 0;
+    ASSERT_TRUE(FT_W32_WriteFile(handle, const_cast<char*>("ping"), 4, &moved, nullptr));
+    EXPECT_EQ(device->heard, "ping");
+
+    // A delayed answer arrives within the read's limit, not before its time.
+    const std::uint8_t answer[] = {'o', 'k'};
+    device->send(answer, 2, 80ms);
+    DWORD queued = 9;
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_OK);
+    EXPECT_EQ(queued, 0u);
+    ASSERT_TRUE(setTimeouts(handle, {0, 20, 300, 0, 0}));
+    auto start = Clock::now();
+    EXPECT_TRUE(FT_W32_ReadFile(handle, buffer, 2, &moved, nullptr));
+    EXPECT_EQ(std::string(buffer, moved), "ok");
+    EXPECT_GE(Clock::now() - start, 70ms);
+
+    device->setModemStatus(MS_CTS_ON | MS_DSR_ON);
+    DWORD status = 0;
+    EXPECT_TRUE(FT_W32_GetCommModemStatus(handle, &status));
+    EXPECT_EQ(status, MS_CTS_ON | MS_DSR_ON);
+    EXPECT_EQ(FT_SetDtr(handle), FT_OK);
+    EXPECT_EQ(FT_SetBreakOn(handle), FT_OK);
+    EXPECT_TRUE(device->dtr());
+    EXPECT_TRUE(device->breakOn());
+    EXPECT_FALSE(device->rts());
+
+    // Destroyed while open: the handle fails cleanly from then on.
+    device.reset();
+    EXPECT_FALSE(FT_W32_ReadFile(handle, buffer, 2, &moved, nullptr));
+    EXPECT_FALSE(FT_W32_WriteFile(handle, buffer, 2, &moved, nullptr));
+    EXPECT_NE(FT_GetQueueStatus(handle, &queued), FT_OK);
+    EXPECT_TRUE(FT_W32_CloseHandle(handle));
+    EXPECT_EQ(count(), 0u);
+}
+
+TEST_F(D2xxLinux, PortFilesRoundTrip) {
+    const std::string file = devices.ports() + "/deep/er/one.port";
+    ASSERT_TRUE(d2xx::writePortFile(file, {"USB FETCHer Adapter", "", "/dev/pts/3"}));
+    auto port = d2xx::readPortFile(file);
+    ASSERT_TRUE(port);
+    EXPECT_EQ(port->description, "USB FETCHer Adapter");
+    EXPECT_EQ(port->serial, "");
+    EXPECT_EQ(port->path, "/dev/pts/3");
+    EXPECT_FALSE(d2xx::readPortFile(devices.ports() + "/missing.port"));
+}
+
+} // namespace
