@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <poll.h>
 #include <sstream>
 #include <termios.h>
@@ -272,14 +273,20 @@ int PtyServer::run() {
         flushDue(now);
         chatter(now);
 
-        int timeout = -1;
-        if (!pending_.empty()) {
-            const auto wait =
-                std::chrono::ceil<std::chrono::milliseconds>(pending_.front().due - now);
-            timeout = static_cast<int>(std::max<std::int64_t>(wait.count(), 0));
-        }
+        // Paced replies are due at sub-millisecond moments; poll()'s whole milliseconds
+        // would add up to a millisecond to every exchange.
+        std::optional<std::chrono::nanoseconds> wait;
+        if (!pending_.empty())
+            wait = std::max<std::chrono::nanoseconds>(pending_.front().due - now,
+                                                      std::chrono::nanoseconds(0));
         if (firmware_.chattering(now))
-            timeout = timeout < 0 ? 1 : std::min(timeout, 1);
+            wait = std::min<std::chrono::nanoseconds>(wait.value_or(std::chrono::milliseconds(1)),
+                                                      std::chrono::milliseconds(1));
+        timespec timeout{};
+        if (wait) {
+            timeout.tv_sec = static_cast<time_t>(wait->count() / 1000000000);
+            timeout.tv_nsec = static_cast<long>(wait->count() % 1000000000);
+        }
 
         pollfd fds[3];
         nfds_t count = 0;
@@ -288,7 +295,7 @@ int PtyServer::run() {
         const bool watchStdin = stdinOpen_;
         if (watchStdin)
             fds[count++] = {STDIN_FILENO, POLLIN, 0};
-        if (::poll(fds, count, timeout) < 0) {
+        if (::ppoll(fds, count, wait ? &timeout : nullptr, nullptr) < 0) {
             if (errno == EINTR)
                 continue;
             std::fprintf(stderr, "brookfetch-adapter-sim: poll: %s\n", std::strerror(errno));
