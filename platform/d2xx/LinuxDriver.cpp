@@ -105,12 +105,12 @@ public:
     }
 
     FT_STATUS SetLatencyTimer(FT_HANDLE handle, UCHAR latency) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         return port ? port->setLatency(latency) : FT_INVALID_HANDLE;
     }
 
     FT_STATUS GetQueueStatus(FT_HANDLE handle, DWORD* rxBytes) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         if (!port)
             return FT_INVALID_HANDLE;
         if (!rxBytes)
@@ -119,24 +119,24 @@ public:
     }
 
     FT_STATUS Purge(FT_HANDLE handle, ULONG mask) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         return port ? port->purge(mask) : FT_INVALID_HANDLE;
     }
 
     FT_STATUS SetBaudRate(FT_HANDLE handle, ULONG baudRate) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         return port ? port->setBaudRate(baudRate) : FT_INVALID_HANDLE;
     }
 
     FT_STATUS SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits,
                                      UCHAR parity) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         return port ? port->setDataCharacteristics(wordLength, stopBits, parity)
                     : FT_INVALID_HANDLE;
     }
 
     FT_STATUS SetFlowControl(FT_HANDLE handle, USHORT flowControl, UCHAR xon, UCHAR xoff) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         return port ? port->setFlowControl(flowControl, xon, xoff) : FT_INVALID_HANDLE;
     }
 
@@ -148,7 +148,7 @@ public:
     FT_STATUS SetBreakOff(FT_HANDLE handle) override { return setLine(handle, Line::Break, false); }
 
     BOOL W32_CloseHandle(FT_HANDLE handle) override {
-        std::unique_ptr<Port> closing;
+        std::shared_ptr<Port> closing; // released outside the lock
         {
             std::lock_guard lock(mutex_);
             auto it = open_.find(reinterpret_cast<std::uintptr_t>(handle));
@@ -162,7 +162,7 @@ public:
 
     BOOL W32_ReadFile(FT_HANDLE handle, LPVOID buffer, DWORD size, LPDWORD returned,
                       LPOVERLAPPED) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         if (returned)
             *returned = 0;
         if (!port || !returned || (!buffer && size > 0))
@@ -223,7 +223,7 @@ public:
 
     BOOL W32_WriteFile(FT_HANDLE handle, LPVOID buffer, DWORD size, LPDWORD written,
                        LPOVERLAPPED) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         if (written)
             *written = 0;
         if (!port || !written || (!buffer && size > 0))
@@ -257,7 +257,7 @@ public:
     }
 
     BOOL W32_GetCommTimeouts(FT_HANDLE handle, LPFTTIMEOUTS timeouts) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         if (!port || !timeouts)
             return false;
         *timeouts = port->timeouts;
@@ -265,7 +265,7 @@ public:
     }
 
     BOOL W32_SetCommTimeouts(FT_HANDLE handle, LPFTTIMEOUTS timeouts) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         if (!port || !timeouts)
             return false;
         port->timeouts = *timeouts;
@@ -273,7 +273,7 @@ public:
     }
 
     BOOL W32_GetCommModemStatus(FT_HANDLE handle, LPDWORD modemStatus) override {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         if (!port || !modemStatus)
             return false;
         DWORD bits = 0;
@@ -286,18 +286,19 @@ public:
 private:
     struct OpenDevice {
         DeviceEntry entry;
-        std::unique_ptr<Port> port;
+        std::shared_ptr<Port> port;
     };
 
-    // Handles are numbers that are never reused, so a stale handle finds nothing.
-    Port* find(FT_HANDLE handle) {
+    // Handles are numbers that are never reused, so a stale handle finds nothing. A call in
+    // progress keeps its port alive even if another thread closes the handle meanwhile.
+    std::shared_ptr<Port> find(FT_HANDLE handle) {
         std::lock_guard lock(mutex_);
         auto it = open_.find(reinterpret_cast<std::uintptr_t>(handle));
-        return it == open_.end() ? nullptr : it->second.port.get();
+        return it == open_.end() ? nullptr : it->second.port;
     }
 
     FT_STATUS setLine(FT_HANDLE handle, Line line, bool on) {
-        Port* port = find(handle);
+        std::shared_ptr<Port> port = find(handle);
         return port ? port->setLine(line, on) : FT_INVALID_HANDLE;
     }
 
