@@ -382,8 +382,10 @@ int TCommands::Production(Job job, const QString& file) {
         Note(QStringLiteral("pull the connector"));
         while (Pause(200)) {
             bool still = false;
-            if (!Link.Prepare() || !device.CheckConnector(still) || !still)
+            if (!Link.Prepare() || !device.CheckConnector(still) || !still) {
+                Note(QStringLiteral("connector pulled; waiting for the next one"));
                 break;
+            }
         }
     }
     Out << "summary: " << connectors << " connector" << (connectors == 1 ? "" : "s") << ", "

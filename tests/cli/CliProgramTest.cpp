@@ -1,0 +1,519 @@
+// brookfetch-cli end to end: the real program against the real adapter simulator, each test
+// with its own port directory and connector memory file.
+
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+struct Result {
+    int Code = -1;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+// The simulator program; commands go to its standard input.
+class Simulator {
+public:
+    Simulator(const QString& ports, const QString& memory, const QStringList& extra) {
+        Process.setProgram(QStringLiteral(BROOKFETCH_SIM_PROGRAM));
+        Process.setArguments(QStringList{"--ports", ports, "--memory", memory} + extra);
+        Process.start();
+        if (!Process.waitForStarted(5000))
+            return;
+        QElapsedTimer timer;
+        timer.start();
+        while (!Process.canReadLine() && timer.elapsed() < 10000 &&
+               Process.state() == QProcess::Running)
+            Process.waitForReadyRead(100);
+        Ready = Process.readLine().startsWith("ready ");
+    }
+    ~Simulator() {
+        if (Process.state() != QProcess::NotRunning) {
+            Process.write("quit\n");
+            if (!Process.waitForFinished(3000)) {
+                Process.kill();
+                Process.waitForFinished(3000);
+            }
+        }
+    }
+    // Sends a command and waits until the simulator has carried it out.
+    bool Command(const QByteArray& word) {
+        Process.write(word + "\n");
+        const QByteArray done = "brookfetch-adapter-sim: " + word;
+        QElapsedTimer timer;
+        timer.start();
+        while (!Errors.contains(done) && timer.elapsed() < 5000) {
+            Process.waitForReadyRead(50);
+            Errors += Process.readAllStandardError();
+        }
+        const bool taken = Errors.contains(done);
+        Errors.clear();
+        return taken;
+    }
+
+    QProcess Process;
+    QByteArray Errors;
+    bool Ready = false;
+};
+
+std::uint16_t Checksum(const QByteArray& image) {
+    std::uint16_t sum = 0;
+    for (int i = 2; i < 126; ++i)
+        sum = static_cast<std::uint16_t>(sum + static_cast<std::uint8_t>(image[i]));
+    return static_cast<std::uint16_t>(~sum);
+}
+
+void SetChecksum(QByteArray& image) {
+    const std::uint16_t checksum = Checksum(image);
+    image[126] = static_cast<char>(checksum & 0xFF);
+    image[127] = static_cast<char>(checksum >> 8);
+}
+
+class CliProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Dir.isValid());
+        Ports = Dir.filePath(QStringLiteral("ports"));
+        Memory = Dir.filePath(QStringLiteral("connector.mem"));
+    }
+
+    std::unique_ptr<Simulator> StartSim(const QStringList& extra = {}, QString memory = {}) {
+        auto sim = std::make_unique<Simulator>(Ports, memory.isEmpty() ? Memory : memory, extra);
+        EXPECT_TRUE(sim->Ready) << sim->Process.readAllStandardError().toStdString();
+        return sim;
+    }
+
+public:
+    void Configure(QProcess& process, const QStringList& arguments) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("BROOKFETCH_PORTS"), Ports);
+        process.setProcessEnvironment(environment);
+        process.setProgram(QStringLiteral(BROOKFETCH_CLI_PROGRAM));
+        process.setArguments(arguments);
+    }
+
+protected:
+    Result Run(const QStringList& arguments, const QByteArray& input = {}) const {
+        QProcess process;
+        Configure(process, arguments);
+        process.start();
+        Result result;
+        if (!process.waitForStarted(5000))
+            return result;
+        process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            return result;
+        }
+        result.Code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        result.Out = process.readAllStandardOutput();
+        result.Err = process.readAllStandardError();
+        return result;
+    }
+
+    QString Path(const char* name) const { return Dir.filePath(QString::fromUtf8(name)); }
+
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Store(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray DefaultImage() {
+        const QString path = Path("defaults.brk");
+        EXPECT_EQ(Run({"new", path}).Code, 0);
+        return Contents(path);
+    }
+
+    QTemporaryDir Dir;
+    QString Ports;
+    QString Memory;
+};
+
+#define EXPECT_RESULT(result, code)                                                                \
+    EXPECT_EQ((result).Code, code)                                                                 \
+        << "stdout: " << (result).Out.toStdString() << "\nstderr: " << (result).Err.toStdString()
+
+TEST_F(CliProgramTest, StatusTellsAdapterVersionAndConnector) {
+    auto sim = StartSim({"--version", "1.0a", "--serial", "SN42"});
+    Result status = Run({"status"});
+    EXPECT_RESULT(status, 0);
+    EXPECT_EQ(status.Out, "adapter: USB FETCHer Adapter 1.0a (serial number SN42)\n"
+                          "connector: present, small memory\n");
+    EXPECT_TRUE(status.Err.isEmpty()); // no progress bar or notes on a pipe
+
+    ASSERT_TRUE(sim->Command("unplug"));
+    status = Run({"status"});
+    EXPECT_RESULT(status, 4);
+    EXPECT_TRUE(status.Out.contains("connector: none"));
+
+    ASSERT_TRUE(sim->Command("plug"));
+    ASSERT_TRUE(sim->Command("large"));
+    status = Run({"status", "--json"});
+    EXPECT_RESULT(status, 4);
+    const QJsonObject json = QJsonDocument::fromJson(status.Out).object();
+    EXPECT_EQ(json.value("version").toString(), "1.0a");
+    EXPECT_TRUE(json.value("connector").toBool());
+    EXPECT_EQ(json.value("memory").toString(), "large");
+    EXPECT_RESULT(Run({"read", Path("large.brk")}), 4);
+    EXPECT_FALSE(QFile::exists(Path("large.brk")));
+}
+
+TEST_F(CliProgramTest, WithoutAdapterEveryConnectorCommandSaysWhatToCheck) {
+    const QString file = Path("a.brk");
+    ASSERT_EQ(Run({"new", file}).Code, 0);
+    for (const QStringList& arguments :
+         {QStringList{"status"}, QStringList{"read", Path("r.brk")}, QStringList{"write", file},
+          QStringList{"verify", file}, QStringList{"show"}, QStringList{"write", "--wait", file}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Result result = Run(arguments);
+        EXPECT_RESULT(result, 4);
+        EXPECT_TRUE(result.Out.isEmpty());
+        EXPECT_TRUE(result.Err.startsWith("brookfetch-cli: no adapter found"));
+        for (const char* hint : {"ftdi_sio", "dialout", "brookfetch-adapter-sim"})
+            EXPECT_TRUE(result.Err.contains(hint)) << result.Err.toStdString();
+        EXPECT_EQ(result.Err.count('\n'), 1);
+    }
+    EXPECT_FALSE(QFile::exists(Path("r.brk")));
+}
+
+TEST_F(CliProgramTest, ReadShowWriteVerifyRoundTrip) {
+    auto sim = StartSim();
+    const QString changed = Path("changed.brk");
+    EXPECT_RESULT(Run({"new", changed, "PrePurge=20", "DeadTime=01:30:00", "AccuOff=9.8",
+                       "VarMode=4 - 20mA", "Continuous=Continuous"}),
+                  0);
+    EXPECT_RESULT(Run({"write", changed}), 0);
+    EXPECT_EQ(Contents(Memory).left(128), Contents(changed));
+
+    const Result shown = Run({"show"});
+    EXPECT_RESULT(shown, 0);
+    EXPECT_TRUE(shown.Out.contains("PrePurge=20\nAeration=10\n"));
+    EXPECT_TRUE(shown.Out.contains("DeadTime=01:30:00\n"));
+    EXPECT_TRUE(shown.Out.contains("Continuous=Continuous\nSamplesCount=8\n"));
+    EXPECT_TRUE(shown.Out.contains("AccuOff=9.8\n"));
+    EXPECT_TRUE(shown.Out.contains("VarMode=4 - 20mA\n"));
+
+    // A read followed by a write of the same file leaves the connector byte for byte.
+    const QByteArray before = Contents(Memory);
+    const QString copy = Path("copy.brk");
+    EXPECT_RESULT(Run({"read", copy}), 0);
+    EXPECT_EQ(Contents(copy), before.left(128));
+    EXPECT_RESULT(Run({"write", copy}), 0);
+    EXPECT_EQ(Contents(Memory), before);
+    EXPECT_RESULT(Run({"verify", copy}), 0);
+
+    // Standard input and output stand in for files.
+    const Result toStdout = Run({"read", "-"});
+    EXPECT_RESULT(toStdout, 0);
+    EXPECT_EQ(toStdout.Out, before.left(128));
+    EXPECT_RESULT(Run({"write", "-"}, DefaultImage()), 0);
+    EXPECT_EQ(Contents(Memory).left(128), DefaultImage());
+    const Result fromStdin = Run({"show", "--json", "-"}, Contents(changed));
+    EXPECT_RESULT(fromStdin, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(fromStdin.Out).object().value("DeadTime").toInt(), 5400);
+}
+
+TEST_F(CliProgramTest, VerifyNamesTheFirstDifferenceAndItsParameter) {
+    auto sim = StartSim();
+    const QString written = Path("written.brk");
+    const QString other = Path("other.brk");
+    ASSERT_EQ(Run({"new", written}).Code, 0);
+    ASSERT_EQ(Run({"new", other, "AccuWarning=12.0", "PurgesCount=2"}).Code, 0);
+    ASSERT_EQ(Run({"write", written}).Code, 0);
+
+    const Result result = Run({"verify", other});
+    EXPECT_RESULT(result, 1);
+    EXPECT_TRUE(result.Out.startsWith("differs at offset 10 (AccuWarning): connector 0xB1, "
+                                      "file 0xC2"))
+        << result.Out.toStdString();
+    EXPECT_TRUE(result.Err.contains("does not match"));
+
+    // A difference in the reserved bytes is named as such.
+    QByteArray reserved = Contents(written);
+    reserved[40] = 7;
+    SetChecksum(reserved);
+    Store(Path("reserved.brk"), reserved);
+    EXPECT_TRUE(Run({"verify", Path("reserved.brk")})
+                    .Out.startsWith("differs at offset 40 "
+                                    "(reserved)"));
+}
+
+TEST_F(CliProgramTest, ShowJsonOfTheDefaultFileGivesTheDefaults) {
+    const QString file = Path("defaults.brk");
+    ASSERT_EQ(Run({"new", file}).Code, 0);
+    const Result result = Run({"show", "--json", file});
+    EXPECT_RESULT(result, 0);
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(result.Out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << result.Out.toStdString();
+    const QJsonObject defaults{
+        {"PumpPulses", 1500},  {"DeadTime", 0},        {"PrePurge", 10},
+        {"Aeration", 10},      {"PostPurge", 10},      {"SamplingInterval", 900},
+        {"Continuous", false}, {"SamplesCount", 8},    {"AccuWarning", 11.0},
+        {"AccuOff", 10.5},     {"MaxSuctionTime", 60}, {"PurgesCount", 0},
+        {"VarMode", 0}};
+    EXPECT_EQ(json, defaults) << result.Out.toStdString();
+    EXPECT_TRUE(json.value("Continuous").isBool());
+}
+
+TEST_F(CliProgramTest, AWriteOfAnOutOfRangeImageExits3AndWritesNothing) {
+    auto sim = StartSim();
+    QByteArray image = DefaultImage();
+    image[4] = 0; // PrePurge 0: a valid image, but the setter accepts 1..240
+    SetChecksum(image);
+    const QString file = Path("zero-prepurge.brk");
+    Store(file, image);
+    const QByteArray before = Contents(Memory);
+
+    const Result result = Run({"write", "--trace", file});
+    EXPECT_RESULT(result, 3);
+    EXPECT_TRUE(result.Err.contains("PrePurge: \"0\" is out of range (accepted 1..240 s)"))
+        << result.Err.toStdString();
+    EXPECT_FALSE(result.Err.contains("-->")); // not a single frame went to the adapter
+    EXPECT_EQ(Contents(Memory), before);
+
+    // The same file is shown as it is, and reading such a connector warns.
+    EXPECT_TRUE(Run({"show", file}).Out.contains("PrePurge=0\n"));
+    EXPECT_RESULT(Run({"write", "-"}, image), 3);
+}
+
+TEST_F(CliProgramTest, SetChangesAllOrNothing) {
+    const QString file = Path("set.brk");
+    ASSERT_EQ(Run({"new", file, "PrePurge=30"}).Code, 0);
+    const QByteArray before = Contents(file);
+
+    Result result = Run({"set", file, "Aeration=20", "PurgesCount=9", "DeadTime=00:10:00"});
+    EXPECT_RESULT(result, 3);
+    EXPECT_TRUE(result.Err.contains("PurgesCount: \"9\" is out of range (accepted 0..5)"));
+    EXPECT_EQ(Contents(file), before);
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // nothing aside
+
+    result = Run({"set", file, "Aeration=20", "DeadTime=00:10:00"});
+    EXPECT_RESULT(result, 0);
+    const QJsonObject json = QJsonDocument::fromJson(Run({"show", "--json", file}).Out).object();
+    EXPECT_EQ(json.value("PrePurge").toInt(), 30);
+    EXPECT_EQ(json.value("Aeration").toInt(), 20);
+    EXPECT_EQ(json.value("DeadTime").toInt(), 600);
+}
+
+TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
+    const QString good = Path("good.brk");
+    ASSERT_EQ(Run({"new", good}).Code, 0);
+    QByteArray image = Contents(good);
+    Store(Path("short.brk"), image.left(127));
+    image[20] = 1; // checksum no longer matches
+    Store(Path("damaged.brk"), image);
+
+    struct Case {
+        QStringList Arguments;
+        int Code;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {{"show", Path("missing.brk")}, 2, "no such file"},
+        {{"new", Path("no-such-dir/x.brk")}, 2, "cannot save"},
+        {{"set", Path("missing.brk"), "PrePurge=5"}, 2, "cannot open"},
+        {{"show", Path("short.brk")}, 1, "127 bytes"},
+        {{"show", Path("damaged.brk")}, 1, "checksum"},
+        {{"new", Path("bad.brk"), "SamplingInterval=12:30"}, 3, "hh:mm:ss"},
+        {{"new", Path("bad.brk"), "Pressure=1"}, 3, "unknown parameter"},
+        {{}, 64, "no command"},
+        {{"fetch"}, 64, "unknown command"},
+        {{"read"}, 64, "needs FILE"},
+        {{"set", good}, 64, "needs FILE NAME=VALUE"},
+        {{"verify", good, "extra"}, 64, "too many"},
+        {{"show", "--wait", good}, 64, "--wait"},
+        {{"read", "--json", good}, 64, "--json"},
+        {{"read", "--wait", "-"}, 64, "file name"},
+        {{"new", good, "PrePurge"}, 64, "NAME=VALUE"},
+        {{"status", "--bogus"}, 64, "bogus"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Arguments.join(' ').toStdString());
+        const Result result = Run(c.Arguments);
+        EXPECT_RESULT(result, c.Code);
+        EXPECT_TRUE(result.Err.contains(c.Message)) << result.Err.toStdString();
+        EXPECT_EQ(result.Err.count('\n'), 1);
+    }
+    EXPECT_FALSE(QFile::exists(Path("bad.brk")));
+    EXPECT_RESULT(Run({"--help"}), 0);
+}
+
+TEST_F(CliProgramTest, FailedTransfersExit1) {
+    const QString file = Path("file.brk");
+    ASSERT_EQ(Run({"new", file, "PrePurge=44"}).Code, 0);
+    {
+        // Every block write is answered "not written".
+        auto sim = StartSim({"--refuse-write", "1000"});
+        const Result result = Run({"write", file});
+        EXPECT_RESULT(result, 1);
+        EXPECT_TRUE(result.Err.contains("writing the connector failed"));
+    }
+    {
+        // Block writes are acknowledged but not stored: the read-back catches it.
+        auto sim = StartSim({"--lose-write", "1000"});
+        EXPECT_RESULT(Run({"write", file}), 1);
+    }
+    {
+        // A connector whose image fails its checksum.
+        QByteArray damaged = Contents(file) + QByteArray(128, '\xFF');
+        damaged[50] = 9;
+        Store(Memory, damaged);
+        auto sim = StartSim();
+        Result result = Run({"read", Path("read.brk")});
+        EXPECT_RESULT(result, 1);
+        EXPECT_TRUE(result.Err.contains("checksum")) << result.Err.toStdString();
+        EXPECT_FALSE(QFile::exists(Path("read.brk")));
+        EXPECT_RESULT(Run({"show"}), 1);
+    }
+}
+
+TEST_F(CliProgramTest, TraceShowsEveryFrameWithItsDirection) {
+    auto sim = StartSim({"--version", "1.05"});
+    const Result result = Run({"status", "--trace"});
+    EXPECT_RESULT(result, 0);
+    EXPECT_EQ(result.Err, "--> 10\n<-- 05 01\n--> 20\n<-- 02\n--> 70\n<-- 01\n");
+    EXPECT_FALSE(result.Out.contains("-->"));
+}
+
+TEST_F(CliProgramTest, SerialPicksOneOfTwoAdaptersWithTheSameDescription) {
+    const QString otherMemory = Path("other.mem");
+    auto first = StartSim({"--serial", "FIRST", "--name", "a"});
+    auto second = StartSim({"--serial", "SECOND", "--name", "b"}, otherMemory);
+    const QString file = Path("file.brk");
+    ASSERT_EQ(Run({"new", file, "PostPurge=99"}).Code, 0);
+
+    Result result = Run({"write", file});
+    EXPECT_RESULT(result, 4);
+    EXPECT_TRUE(result.Err.contains("2 adapters")) << result.Err.toStdString();
+    EXPECT_TRUE(result.Err.contains("FIRST, SECOND"));
+    EXPECT_TRUE(result.Err.contains("--serial"));
+
+    const QByteArray firstBefore = Contents(Memory);
+    EXPECT_RESULT(Run({"write", "--serial", "SECOND", file}), 0);
+    EXPECT_EQ(Contents(otherMemory).left(128), Contents(file));
+    EXPECT_EQ(Contents(Memory), firstBefore);
+    EXPECT_TRUE(Run({"status", "--serial", "FIRST"}).Out.contains("serial number FIRST"));
+
+    result = Run({"status", "--serial", "THIRD"});
+    EXPECT_RESULT(result, 4);
+    EXPECT_TRUE(result.Err.contains("THIRD"));
+}
+
+// Production mode: the program runs until a signal; the simulator plugs and pulls connectors.
+class ProductionRun {
+public:
+    ProductionRun(const CliProgramTest& test, const QStringList& arguments) {
+        test.Configure(Process, arguments);
+        Process.start();
+        Process.waitForStarted(5000);
+    }
+    ~ProductionRun() {
+        if (Process.state() != QProcess::NotRunning) {
+            Process.kill();
+            Process.waitForFinished(3000);
+        }
+    }
+    // Waits until the standard output or error holds the text.
+    bool WaitFor(const QByteArray& text, bool onError = false) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 20000) {
+            Out += Process.readAllStandardOutput();
+            Err += Process.readAllStandardError();
+            if ((onError ? Err : Out).contains(text))
+                return true;
+            if (Process.state() == QProcess::NotRunning)
+                return false;
+            Process.waitForReadyRead(50);
+        }
+        return false;
+    }
+    int Stop(int signal) {
+        ::kill(static_cast<pid_t>(Process.processId()), signal);
+        if (!Process.waitForFinished(10000))
+            return -1;
+        Out += Process.readAllStandardOutput();
+        Err += Process.readAllStandardError();
+        return Process.exitStatus() == QProcess::NormalExit ? Process.exitCode() : -2;
+    }
+
+    QProcess Process;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+TEST_F(CliProgramTest, WriteWaitProgramsEachConnectorUntilInterrupted) {
+    auto sim = StartSim({"--no-connector"});
+    const QString file = Path("batch.brk");
+    ASSERT_EQ(Run({"new", file, "MaxSuctionTime=90"}).Code, 0);
+
+    ProductionRun run(*this, {"write", "--wait", file});
+    ASSERT_TRUE(run.WaitFor("waiting for connectors", true)) << run.Err.toStdString();
+    for (int connector = 1; connector <= 3; ++connector) {
+        SCOPED_TRACE(connector);
+        ASSERT_TRUE(sim->Command("plug"));
+        ASSERT_TRUE(run.WaitFor(QByteArray("connector ") + QByteArray::number(connector) +
+                                " OK written and verified\n"))
+            << run.Out.toStdString() << run.Err.toStdString();
+        EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+        ASSERT_TRUE(sim->Command("unplug"));
+        ASSERT_TRUE(run.WaitFor("connector pulled", true));
+        run.Err.clear();
+    }
+    EXPECT_EQ(run.Stop(SIGINT), 0);
+    EXPECT_TRUE(run.Out.endsWith("summary: 3 connectors, 3 OK, 0 failed\n"))
+        << run.Out.toStdString();
+    EXPECT_EQ(run.Out.count('\n'), 4); // one line per connector and the summary
+}
+
+TEST_F(CliProgramTest, ReadWaitSavesNumberedFilesAndNeverOverwrites) {
+    auto sim = StartSim({"--no-connector"});
+    const QString batch = Path("batch.brk");
+    Store(Path("batch-0001.brk"), "from an earlier run");
+
+    ProductionRun run(*this, {"read", "--wait", "--quiet", batch});
+    for (int connector = 1; connector <= 3; ++connector) {
+        SCOPED_TRACE(connector);
+        ASSERT_TRUE(sim->Command("plug"));
+        const QString name = QStringLiteral("batch-%1.brk").arg(connector + 1, 4, 10, QChar('0'));
+        ASSERT_TRUE(run.WaitFor(QStringLiteral("connector %1 OK read into %2\n")
+                                    .arg(connector)
+                                    .arg(Path(name.toUtf8().constData()))
+                                    .toUtf8()))
+            << run.Out.toStdString() << run.Err.toStdString();
+        EXPECT_EQ(Contents(Path(name.toUtf8().constData())), Contents(Memory).left(128));
+        ASSERT_TRUE(sim->Command("unplug"));
+        // Quiet mode has no notes; give the program time to see the connector go.
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 800)
+            run.Process.waitForReadyRead(50);
+    }
+    EXPECT_EQ(run.Stop(SIGTERM), 0);
+    EXPECT_TRUE(run.Out.endsWith("summary: 3 connectors, 3 OK, 0 failed\n"))
+        << run.Out.toStdString();
+    EXPECT_EQ(Contents(Path("batch-0001.brk")), "from an earlier run");
+    EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
+}
+
+} // namespace
