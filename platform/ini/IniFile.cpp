@@ -190,7 +190,10 @@ static Lines ReadForChange(const QString& path) {
 static void WriteAll(const QString& path, const Lines& lines) {
     QSaveFile file(path);
     const QByteArray data = lines.Join();
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+    // Unbuffered, so that a short write (a full disk) shows in write()'s count: a buffered
+    // QSaveFile can commit a cut copy when its flush fell short.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(data) != data.size() || !file.commit())
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
 }
 

@@ -119,7 +119,9 @@ bool Load(Store& store) {
 bool Save(const Store& store) {
     QSaveFile file(RegistryStorePath());
     const QByteArray data = Serialize(store);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    // Unbuffered: a short write (a full disk) must show before the copy replaces the store.
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(data) == data.size() && file.commit();
 }
 
 // Holds the store's lock file while a change is read, made and written.

@@ -5,10 +5,12 @@
 #include "platform/framework/Exceptions.h"
 #include "platform/registry/Registry.h"
 #include "sim/InProcessAdapter.h"
+#include "tests/platform/ini/FileSizeLimit.h"
 #include "tests/support/ScriptedApplication.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -210,6 +212,25 @@ TEST_F(WorkplaceTest, SettingsThatCannotBeWrittenRaiseWithThePath) {
     }
 }
 
+TEST_F(WorkplaceTest, FailedSettingsWriteLeavesThePreviousFileWhole) {
+    Place.LoadSettings();
+    Place.MainWidth = 1234567; // the file would grow past the limit
+    bool raised = false;
+    {
+        FileSizeLimit full(static_cast<rlim_t>(FreshFile.size()));
+        try {
+            Place.SaveSettings();
+        } catch (const Exception&) {
+            raised = true;
+        }
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(GetSettings(), FreshFile);
+    EXPECT_EQ(QDir(Programs.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("brookfetch.INI")})
+        << "no half-written copy is left beside it";
+}
+
 TEST_F(WorkplaceTest, NewDataSetGivesAFreshUnnamedModelLinkedToTheAdapter) {
     EXPECT_EQ(Place.Model, nullptr);
     ASSERT_NE(Place.Adapter, nullptr);
@@ -375,6 +396,26 @@ TEST_F(WorkplaceTest, StoreThatCannotBeCreatedIsReported) {
     EXPECT_EQ(App.Boxes[0].Caption, QStringLiteral("Error"));
     EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
     EXPECT_EQ(Place.LanguageId, 5) << "the choice stays for the settings file";
+}
+
+// A choice that never reached the store must not be announced for the next start.
+TEST_F(WorkplaceTest, ValueThatCannotBeStoredIsReportedNotAnnounced) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    const qint64 before = QFileInfo(RegistryStorePath()).size();
+    Place.LanguageId = 5;
+    {
+        // The key exists, so opening it writes nothing; storing the value would grow the file.
+        FileSizeLimit full(static_cast<rlim_t>(before + 4));
+        Place.ApplyLanguage();
+    }
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, QStringLiteral("Windows Registry error"));
+    EXPECT_EQ(App.Boxes[0].Caption, QStringLiteral("Error"));
+    EXPECT_EQ(StoredValue(Place.ExePath), QByteArray("<none>"));
 }
 
 TEST_F(WorkplaceTest, IndexOutsideTheListRaisesBeforeTouchingTheRegistry) {

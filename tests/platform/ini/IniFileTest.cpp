@@ -1,6 +1,7 @@
 #include "platform/ini/IniFile.h"
 
 #include "platform/framework/Exceptions.h"
+#include "tests/platform/ini/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -182,6 +183,25 @@ TEST_F(IniFileTest, WritesReplaceTheFileAndLeaveNothingBeside) {
     for (int i = 0; i < 20; ++i)
         ini.WriteInteger("S", "K", i);
     EXPECT_EQ(Get(), QByteArray("[S]\nK=19\n"));
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("settings.INI")});
+}
+
+TEST_F(IniFileTest, WriteThatDoesNotFitLeavesTheOldFileWhole) {
+    const QByteArray before = "; comment\n[S]\nK=1\n";
+    Put(before);
+    TIniFile ini(Path);
+    QString message;
+    {
+        FileSizeLimit full(static_cast<rlim_t>(before.size() + 2));
+        try {
+            ini.WriteString("S", "K", "a value longer than the disk allows");
+        } catch (const Exception& error) {
+            message = error.Message;
+        }
+    }
+    EXPECT_EQ(message, QStringLiteral("Unable to write to ") + Path);
+    EXPECT_EQ(Get(), before);
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("settings.INI")});
 }

@@ -1,4 +1,5 @@
 #include "platform/registry/Registry.h"
+#include "tests/platform/ini/FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -140,6 +141,24 @@ TEST_F(RegistryTest, StoreThatCannotBeMadeFailsTheCreate) {
                               &key, &disposition),
               ERROR_SUCCESS);
     EXPECT_EQ(key, nullptr);
+}
+
+TEST_F(RegistryTest, ChangeThatDoesNotFitIsAnErrorAndLeavesTheStore) {
+    HKEY key = Create();
+    ASSERT_EQ(Set(key, "/a", QByteArray("deu", 4)), ERROR_SUCCESS);
+    QFile store(RegistryStorePath());
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    const QByteArray before = store.readAll();
+    store.close();
+    LONG result = ERROR_SUCCESS;
+    {
+        FileSizeLimit full(static_cast<rlim_t>(before.size() + 4));
+        result = Set(key, "/a/much/longer/name/of/another/copy", QByteArray("fra", 4));
+    }
+    EXPECT_NE(result, ERROR_SUCCESS);
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    EXPECT_EQ(store.readAll(), before);
+    RegCloseKey(key);
 }
 
 TEST_F(RegistryTest, StoredLanguageCodeReadsAtMostFiveBytesOfLetters) {
