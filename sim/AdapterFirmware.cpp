@@ -153,8 +153,11 @@ void AdapterFirmware::loadMemory(const std::vector<std::uint8_t>& bytes) {
 }
 
 std::uint8_t AdapterFirmware::noise() {
-    // Anything but the acknowledge byte would do; random bytes look like a line in trouble.
-    return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(random_));
+    // Random bytes look like a line in trouble; never the acknowledge byte, so that noise
+    // cannot pass for the start of a reply.
+    const auto byte =
+        static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 254)(random_));
+    return byte >= AckByte ? static_cast<std::uint8_t>(byte + 1) : byte;
 }
 
 std::vector<std::uint8_t> AdapterFirmware::execute(const Request& request, bool& stored) {

@@ -129,7 +129,7 @@ public:
     // True while a bout of chatter lasts; the server then sends noise() now and then.
     bool chattering(Clock::time_point now = Clock::now()) const { return now < chatterUntil_; }
     void stopChatter() { chatterUntil_ = Clock::time_point{}; }
-    std::uint8_t noise();
+    std::uint8_t noise(); // a random byte, never the acknowledge byte
 
     // Everything the host asked, lead byte included, in order; for tests and logs.
     const std::vector<std::vector<std::uint8_t>>& frames() const { return frames_; }

@@ -29,9 +29,13 @@ void InProcessAdapter::unplug() {
 }
 
 void InProcessAdapter::received(const std::uint8_t* data, std::size_t size) {
-    for (const auto& answer : firmware_.receive(data, size)) {
+    const bool chattering = firmware_.chattering();
+    for (auto& answer : firmware_.receive(data, size)) {
         if (answer.reply.empty())
             continue;
+        // A reply into a chattering line lands behind noise.
+        if (chattering)
+            answer.reply.insert(answer.reply.begin(), firmware_.noise());
         auto delay = answerDelay_ + answer.delay;
         if (pace_)
             delay += std::chrono::ceil<std::chrono::milliseconds>(

@@ -175,6 +175,7 @@ void PtyServer::writeOut(const std::vector<std::uint8_t>& bytes) {
 
 void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
     const auto now = AdapterFirmware::Clock::now();
+    const bool chattering = firmware_.chattering(now);
     for (auto& answer : firmware_.receive(data, size, now)) {
         if (options_.verbose)
             std::fprintf(stderr, "%s: %s\n", hex(firmware_.frames().back()).c_str(),
@@ -183,6 +184,9 @@ void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
             saveMemory();
         if (answer.reply.empty())
             continue;
+        // A reply into a chattering line lands behind noise.
+        if (chattering)
+            answer.reply.insert(answer.reply.begin(), firmware_.noise());
         auto due = now + options_.delay + answer.delay;
         if (options_.pace)
             due += lineTime(static_cast<std::size_t>(answer.requestBytes) + answer.reply.size());

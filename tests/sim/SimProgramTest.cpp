@@ -14,9 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/framework/Exceptions.h"
+
 #include <csignal>
 #include <cstdlib>
 #include <memory>
+#include <sys/resource.h>
+#include <thread>
 
 namespace {
 
@@ -202,6 +206,72 @@ TEST_F(SimProgramTest, RejectsBadOptionsWithAMessage) {
         EXPECT_TRUE(process.readAllStandardError().startsWith("brookfetch-adapter-sim: "));
         EXPECT_TRUE(QDir(ports).entryList({"*.port"}).isEmpty());
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SimProgramTest, FaultsFromTheCommandLineReachTheHost) {
+    struct Case {
+        QStringList options;
+        bool versionRead; // the first ReadVersion, with its five attempts
+    };
+    const Case cases[] = {
+        {{"--drop", "4"}, true},
+        {{"--drop", "5"}, false},
+        {{"--wrong-ack", "100%"}, false},
+        {{"--short", "2", "--corrupt", "0.0"}, true},
+        {{"--slow", "1", "--slow-ms", "400"}, true},
+    };
+    for (const auto& c : cases) {
+        auto program = start(c.options);
+        ASSERT_TRUE(program->ready());
+        EXPECT_EQ(device.ReadVersion(), c.versionRead) << c.options.join(' ').toStdString();
+        device.Disconnect();
+    }
+}
+
+TEST_F(SimProgramTest, ChatterKeepsTheHostFromGettingAnAnswer) {
+    auto program = start({"--chatter", "1", "--chatter-ms", "1000"});
+    ASSERT_TRUE(program->ready());
+    ASSERT_TRUE(device.ReadVersion());
+    // Either the purge never finds the line quiet, or every reply comes behind noise.
+    bool answered = true;
+    try {
+        answered = device.ReadVersion();
+    } catch (const Exception&) {
+        answered = false;
+    }
+    EXPECT_FALSE(answered);
+    // Once the bout is over the line is usable again.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    EXPECT_TRUE(device.ReadVersion());
+}
+
+TEST_F(SimProgramTest, VerboseLogsOneLinePerRequest) {
+    auto program = start({"--verbose"});
+    ASSERT_TRUE(program->ready());
+    std::uint8_t block[8];
+    ASSERT_TRUE(device.ReadVersion());
+    ASSERT_TRUE(device.ReadBlock(0x10, block, 8));
+    ASSERT_TRUE(program->command("plug"));
+    EXPECT_TRUE(program->errors.contains("5A 10: version -> 3 bytes\n"));
+    EXPECT_TRUE(program->errors.contains("5A 50 10 00 08: read 8 at 0x0010 -> 9 bytes\n"));
+}
+
+TEST_F(SimProgramTest, SaysWhyWhenNoPseudoTerminalCanBeMade) {
+    QProcess process;
+    // Room for the standard three and the signal pipe only: posix_openpt() must fail.
+    process.setChildProcessModifier([] {
+        rlimit limit{5, 5};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    });
+    process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM), {"--ports", ports});
+    ASSERT_TRUE(process.waitForFinished(5000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("pseudo-terminal"));
+    EXPECT_TRUE(QDir(ports).entryList({"*.port"}).isEmpty());
 }
 
 } // namespace
