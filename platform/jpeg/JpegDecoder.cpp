@@ -4,6 +4,8 @@
 #include <cstdio>
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
+// After jpeglib.h: the message codes.
+#include <jerror.h>
 
 namespace {
 
@@ -22,11 +24,26 @@ struct ErrorManager {
     std::longjmp(manager->Return, 1);
 }
 
-// Warnings mean damaged data (a premature end, extraneous bytes, a bad Huffman code); the
-// library would go on and paint grey where data are missing. A damaged picture is refused.
+// The library goes on after damaged data and paints grey where pixels are missing; such a
+// picture is refused. Warnings about metadata (JFIF revision, Adobe transform, ICC profile)
+// leave the pixels intact and pass.
 void OnMessage(j_common_ptr info, int level) {
-    if (level < 0)
+    if (level >= 0)
+        return;
+    switch (info->err->msg_code) {
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_EXTRANEOUS_DATA:
+    case JWRN_MUST_RESYNC:
+    case JWRN_NOT_SEQUENTIAL:
+    case JWRN_BOGUS_PROGRESSION:
+    case JWRN_TOO_MUCH_DATA:
         OnError(info);
+    default:
+        break;
+    }
 }
 
 struct Decoder {
