@@ -84,7 +84,7 @@ qsizetype KeyName(const QByteArray& line, QByteArray& name) {
 struct Place {
     std::ptrdiff_t Header = -1; // line of the section's header; -1 when there is no section
     std::ptrdiff_t Key = -1;    // line of the key; -1 when the section has none
-    std::ptrdiff_t Last = -1;   // last non-blank line of the section
+    std::ptrdiff_t Last = -1;   // last line of the section that is no comment or blank
     qsizetype Equals = -1;      // position of "=" in the key's line
 };
 
@@ -102,7 +102,10 @@ Place Find(const Lines& lines, const QString& section, const QString& key) {
         }
         if (place.Header < 0)
             continue;
-        if (!text.trimmed().isEmpty())
+        // Blank lines and comments at a section's end usually introduce the next one, so a
+        // new key goes before them.
+        const QByteArray trimmed = text.trimmed();
+        if (!trimmed.isEmpty() && !trimmed.startsWith(';'))
             place.Last = static_cast<std::ptrdiff_t>(i);
         if (place.Key < 0 && !key.isNull()) {
             const qsizetype equals = KeyName(text, name);

@@ -50,6 +50,7 @@ TEST_F(IniFileTest, EveryUntouchedByteStaysAndNamesMatchWithoutCase) {
                               "Foreign=keep me\n"
                               "# not a comment for us, just a line\n"
                               "\n"
+                              "; the other section\n"
                               "[Other]\n"
                               "MainTop=99\n";
     Put(before);
@@ -62,7 +63,8 @@ TEST_F(IniFileTest, EveryUntouchedByteStaysAndNamesMatchWithoutCase) {
     expected.replace("  maintop = 12\n", "  maintop = 5\n");
     EXPECT_EQ(Get(), expected) << "only the value changes; the key keeps its spelling";
 
-    // A new key goes after the section's last line, before the blank line that parts it.
+    // A new key goes after the section's last entry, before the blank line and the comment
+    // that introduce the next section.
     ini.WriteInteger("mainFORM", "MainLeft", 8);
     expected.replace("# not a comment for us, just a line\n",
                      "# not a comment for us, just a line\nMainLeft=8\n");
