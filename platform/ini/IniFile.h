@@ -10,8 +10,9 @@
 // - section and key names match without regard to case; the first match counts;
 // - every line the write does not change (comments, blank lines, other keys and sections)
 //   is kept byte for byte, and so are the file's line ends (CRLF or LF);
-// - a missing key goes to the end of its section, a missing section to the end of the file;
-//   a file made from nothing uses LF line ends and no blank lines:
+// - a missing key goes after its section's last entry (before the blank lines and comments
+//   that end the section), a missing section to the end of the file; a file made from nothing uses
+//   LF line ends and no blank lines:
 //   "[Properties]\nVersion=256\n[MainForm]\nMainTop=0\n..."
 // - a file that does not exist or cannot be read reads as empty: every key gives its default.
 // A write that cannot reach the disk raises Exception "Unable to write to <path>", the path
