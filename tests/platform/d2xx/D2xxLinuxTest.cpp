@@ -216,6 +216,11 @@ TEST_F(D2xxLinux, LineSettingsReachTheTerminal) {
     ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
     EXPECT_EQ(cfgetispeed(&settings), B1200);
     EXPECT_EQ(FT_SetBaudRate(handle, 0), FT_INVALID_BAUD_RATE);
+    // A rate without a standard constant goes through the kernel's arbitrary-rate call.
+    EXPECT_EQ(FT_SetBaudRate(handle, 250000), FT_OK);
+    ASSERT_EQ(FT_SetBaudRate(handle, 19200), FT_OK);
+    ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
+    EXPECT_EQ(cfgetispeed(&settings), B19200);
 
     ASSERT_EQ(FT_SetFlowControl(handle, FT_FLOW_RTS_CTS, 0x11, 0x13), FT_OK);
     ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
