@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace sim {
 
@@ -105,6 +106,40 @@ const char* AdapterFirmware::faultName(Fault fault) {
         return "slow";
     }
     return "?";
+}
+
+std::optional<AdapterFirmware::Fault> AdapterFirmware::faultByName(const std::string& name) {
+    for (int i = 0; i < FaultCount; ++i) {
+        const auto fault = static_cast<Fault>(i);
+        if (name == faultName(fault))
+            return fault;
+    }
+    return std::nullopt;
+}
+
+std::optional<AdapterFirmware::FaultSpec> AdapterFirmware::parseFaultSpec(const std::string& text) {
+    if (text.empty())
+        return std::nullopt;
+    FaultSpec spec;
+    char* end = nullptr;
+    if (text.back() == '%' || text.find('.') != std::string::npos) {
+        const std::string number = text.back() == '%' ? text.substr(0, text.size() - 1) : text;
+        if (number.empty())
+            return std::nullopt;
+        spec.probability = std::strtod(number.c_str(), &end);
+        if (*end != '\0')
+            return std::nullopt;
+        if (text.back() == '%')
+            spec.probability /= 100.0;
+        if (!(spec.probability >= 0.0 && spec.probability <= 1.0))
+            return std::nullopt;
+        return spec;
+    }
+    const long count = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || count < 0 || count > 1000000)
+        return std::nullopt;
+    spec.count = static_cast<int>(count);
+    return spec;
 }
 
 AdapterFirmware::AdapterFirmware(bool smallMemory) : memory_(smallMemory ? SmallSize : LargeSize) {

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -82,6 +83,16 @@ public:
     };
     static constexpr int FaultCount = 8;
     static const char* faultName(Fault fault); // "drop", "wrong-ack", ...
+    // The fault of a name given by faultName(); nothing for an unknown name.
+    static std::optional<Fault> faultByName(const std::string& name);
+
+    // A fault setting as a person types it: a count ("3": the next 3 exchanges) or a
+    // probability ("0.1" or "10%"). Nothing when the text is neither.
+    struct FaultSpec {
+        double probability = 0;
+        int count = 0;
+    };
+    static std::optional<FaultSpec> parseFaultSpec(const std::string& text);
 
     // A fault strikes the next `count` exchanges it applies to, then each further one with
     // `probability`. Block-write faults apply to block writes only.

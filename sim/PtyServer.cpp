@@ -238,10 +238,30 @@ bool PtyServer::command(const std::string& line) {
         saveMemory();
     } else if (word == "clear") {
         firmware_.clearFaults();
+    } else if (word == "fault") {
+        std::string name, value;
+        words >> name >> value;
+        const auto fault = AdapterFirmware::faultByName(name);
+        const auto spec = AdapterFirmware::parseFaultSpec(value);
+        if (!fault || !spec) {
+            std::fprintf(stderr, "brookfetch-adapter-sim: usage: fault NAME SPEC (NAME one of "
+                                 "drop, wrong-ack, short, corrupt, refuse-write, lose-write, "
+                                 "chatter, slow; SPEC a count or a probability)\n");
+            return false;
+        }
+        firmware_.setFault(*fault, spec->probability, spec->count);
+        word += " " + name + " " + value;
+    } else if (word == "status") {
+        char text[80];
+        std::snprintf(text, sizeof text, "status: %s, %s memory, version %x.%02x",
+                      firmware_.connectorPresent() ? "connector plugged" : "no connector",
+                      firmware_.smallMemory() ? "small" : "large", firmware_.version() >> 8,
+                      firmware_.version() & 0xFFu);
+        word = text;
     } else {
         std::fprintf(stderr,
                      "brookfetch-adapter-sim: unknown command \"%s\" "
-                     "(plug, unplug, small, large, clear, quit)\n",
+                     "(plug, unplug, small, large, fault NAME SPEC, clear, status, quit)\n",
                      word.c_str());
         return false;
     }

@@ -20,42 +20,19 @@ using Fault = sim::AdapterFirmware::Fault;
 
 struct FaultOption {
     Fault fault;
-    const char* name;
     const char* help;
 };
 
 const FaultOption faultOptions[] = {
-    {Fault::DropReply, "drop", "Leave requests unanswered."},
-    {Fault::WrongAck, "wrong-ack", "Start replies with a wrong acknowledge byte."},
-    {Fault::ShortReply, "short", "Cut the last byte off replies."},
-    {Fault::CorruptByte, "corrupt", "Change one byte of replies."},
-    {Fault::RefuseWrite, "refuse-write", "Refuse block writes (answer 0, store nothing)."},
-    {Fault::LoseWrite, "lose-write", "Accept block writes (answer 2) without storing them."},
-    {Fault::Chatter, "chatter", "Keep sending noise after a reply (see --chatter-ms)."},
-    {Fault::SlowAnswer, "slow", "Answer late (see --slow-ms)."},
+    {Fault::DropReply, "Leave requests unanswered."},
+    {Fault::WrongAck, "Start replies with a wrong acknowledge byte."},
+    {Fault::ShortReply, "Cut the last byte off replies."},
+    {Fault::CorruptByte, "Change one byte of replies."},
+    {Fault::RefuseWrite, "Refuse block writes (answer 0, store nothing)."},
+    {Fault::LoseWrite, "Accept block writes (answer 2) without storing them."},
+    {Fault::Chatter, "Keep sending noise after a reply (see --chatter-ms)."},
+    {Fault::SlowAnswer, "Answer late (see --slow-ms)."},
 };
-
-struct FaultSpec {
-    double probability = 0;
-    int count = 0;
-};
-
-// "3" strikes the next 3 exchanges; "0.25" or "25%" strikes each with that probability.
-std::optional<FaultSpec> parseFaultSpec(const QString& text) {
-    bool ok = false;
-    FaultSpec spec;
-    if (text.endsWith('%')) {
-        spec.probability = text.chopped(1).toDouble(&ok) / 100.0;
-    } else if (text.contains('.')) {
-        spec.probability = text.toDouble(&ok);
-    } else {
-        spec.count = text.toInt(&ok);
-        ok = ok && spec.count >= 0;
-    }
-    if (!ok || spec.probability < 0 || spec.probability > 1)
-        return std::nullopt;
-    return spec;
-}
 
 // "1.05" as shown by the window program (major.minor, hex digits), or a number like 0x0105.
 std::optional<std::uint16_t> parseVersion(const QString& text) {
@@ -103,12 +80,14 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulates the USB FETCHer adapter with a connector on a pseudo-terminal.\n"
-        "Commands on standard input: plug, unplug, small, large, clear (faults), quit.\n"
+        "Commands on standard input: plug, unplug, small, large, fault NAME SPEC, clear (all\n"
+        "faults), status, quit.\n"
         "A fault SPEC is a count (\"3\": the next 3 exchanges) or a probability "
         "(\"0.1\" or \"10%\").");
     parser.addHelpOption();
-    const QCommandLineOption description("description", "USB description (default \"%1\").", "TEXT",
-                                         "USB FETCHer Adapter");
+    const QCommandLineOption description("description",
+                                         "USB description (default \"USB FETCHer Adapter\").",
+                                         "TEXT", "USB FETCHer Adapter");
     const QCommandLineOption serial("serial", "USB serial number.", "TEXT", "SIM0001");
     const QCommandLineOption name("name", "Port file name without \".port\" (default sim-<pid>).",
                                   "NAME");
@@ -130,14 +109,17 @@ int main(int argc, char** argv) {
                        delay, verbose, seed, slowMs, chatterMs});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
-        faultFlags.emplace_back(QString::fromLatin1(option.name), QString::fromLatin1(option.help),
-                                "SPEC");
+        faultFlags.emplace_back(QString::fromLatin1(sim::AdapterFirmware::faultName(option.fault)),
+                                QString::fromLatin1(option.help), "SPEC");
         parser.addOption(faultFlags.back());
     }
     if (!parser.parse(arguments))
         return fail(parser.errorText(), 2);
     if (parser.isSet("help")) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        // Without an application object the parser cannot name the program itself.
+        std::fputs(
+            qPrintable(parser.helpText().replace("<executable_name>", "brookfetch-adapter-sim")),
+            stdout);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
@@ -172,10 +154,12 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < std::size(faultOptions); ++i) {
         if (!parser.isSet(faultFlags[i]))
             continue;
-        const auto spec = parseFaultSpec(parser.value(faultFlags[i]));
+        const auto spec =
+            sim::AdapterFirmware::parseFaultSpec(parser.value(faultFlags[i]).toStdString());
         if (!spec)
             return fail(QString("bad --%1 %2 (a count, or a probability like 0.1 or 10%)")
-                            .arg(faultOptions[i].name, parser.value(faultFlags[i])),
+                            .arg(sim::AdapterFirmware::faultName(faultOptions[i].fault),
+                                 parser.value(faultFlags[i])),
                         2);
         firmware.setFault(faultOptions[i].fault, spec->probability, spec->count);
     }
