@@ -152,6 +152,14 @@ TEST_F(D2xxLinux, PortFilesInNameOrderSkippingThoseWithoutATerminal) {
     EXPECT_EQ(ports[2].serial, "CR");
     EXPECT_EQ(ports[2].path, b.name());
     EXPECT_EQ(count(), 3u);
+
+    // All serial numbers at once, into the caller's buffers.
+    char first[32] = {}, second[32] = {}, third[32] = {};
+    char* buffers[] = {first, second, third, nullptr};
+    DWORD listedCount = 0;
+    ASSERT_EQ(FT_ListDevices(buffers, &listedCount, FT_LIST_ALL | FT_OPEN_BY_SERIAL_NUMBER), FT_OK);
+    EXPECT_EQ(listedCount, 3u);
+    EXPECT_EQ(std::string(third), "CR");
 }
 
 TEST_F(D2xxLinux, PortDirectoryFollowsTheEnvironment) {
@@ -282,6 +290,26 @@ TEST_F(D2xxLinux, ReadTimeoutsKeepTheirWin32Meaning) {
     late.join();
     EXPECT_EQ(std::string(buffer, got), "1234");
     EXPECT_LT(Clock::now() - start, 4s);
+
+    // An interval limit ends a read once the line falls silent after the first byte; "forever"
+    // with multiplier "forever" returns as soon as anything came. A broken rule would run
+    // into the three-second total instead.
+    ASSERT_TRUE(setTimeouts(handle, {50, 0, 3000, 0, 0}));
+    line.send("pqr");
+    start = Clock::now();
+    EXPECT_TRUE(FT_W32_ReadFile(handle, buffer, 10, &got, nullptr));
+    EXPECT_EQ(std::string(buffer, got), "pqr");
+    EXPECT_LT(Clock::now() - start, 2500ms);
+    ASSERT_TRUE(setTimeouts(handle, {0xFFFFFFFF, 0xFFFFFFFF, 3000, 0, 0}));
+    std::thread one([&] {
+        std::this_thread::sleep_for(50ms);
+        line.send("s");
+    });
+    start = Clock::now();
+    EXPECT_TRUE(FT_W32_ReadFile(handle, buffer, 10, &got, nullptr));
+    one.join();
+    EXPECT_EQ(std::string(buffer, got), "s");
+    EXPECT_LT(Clock::now() - start, 2500ms);
 
     // Purge empties the receive queue.
     line.send("junk");
