@@ -31,7 +31,12 @@ QList<TListedDevice> ListDevices() {
 }
 
 TAdapterLink::TAdapterLink(QString serialNumber)
-    : SerialNumber(std::move(serialNumber)), DevicePtr(std::make_unique<TTarnDevice>()) {}
+    : SerialNumber(std::move(serialNumber)), DevicePtr(std::make_unique<TTarnDevice>()) {
+    WantedDescription = DevicePtr->Description;
+    if (!SerialNumber.isEmpty())
+        DevicePtr->Description =
+            WantedDescription + QStringLiteral("\n(only the adapter %1)").arg(SerialNumber);
+}
 
 bool TAdapterLink::Prepare() {
     if (SerialNumber.isEmpty())
@@ -43,7 +48,7 @@ bool TAdapterLink::Prepare() {
 
     int index = -1;
     for (const TListedDevice& listed : ListDevices()) {
-        if (listed.Description == device.Description && listed.SerialNumber == SerialNumber) {
+        if (listed.Description == WantedDescription && listed.SerialNumber == SerialNumber) {
             index = listed.Index;
             break;
         }
@@ -75,7 +80,7 @@ QString TAdapterLink::NoAdapterMessage() const {
         "simulator brookfetch-adapter-sim for a dry run");
     QStringList same;
     for (const TListedDevice& listed : ListDevices()) {
-        if (listed.Description == DevicePtr->Description)
+        if (listed.Description == WantedDescription)
             same << (listed.SerialNumber.isEmpty() ? QStringLiteral("(none)")
                                                    : listed.SerialNumber);
     }

@@ -22,7 +22,10 @@ QList<TListedDevice> ListDevices();
 // not have: when --serial is given, the link is opened here, on the device with that serial
 // number, before the adapter's own lookup by description (which refuses two adapters of the
 // same description) would run. The adapter keeps an open link, so its lookup is then skipped;
-// when a failed send closes the link, Prepare() opens it again on the same adapter.
+// when a failed send closes the link, Prepare() opens it again on the same adapter. The
+// device's own Description is then changed to one that no adapter carries, so that its
+// retries after a failed send can never fall back to another adapter in the middle of a
+// transfer.
 class TAdapterLink {
 public:
     explicit TAdapterLink(QString serialNumber = QString());
@@ -37,8 +40,12 @@ public:
     // Why no adapter answered, as one line with what to do about it.
     QString NoAdapterMessage() const;
 
+    // The USB description the adapter is found by ("USB FETCHer Adapter").
+    const QString& Description() const { return WantedDescription; }
+
 private:
     QString SerialNumber;
+    QString WantedDescription;
     std::unique_ptr<TTarnDevice> DevicePtr;
 };
 

@@ -130,13 +130,13 @@ int TCommands::Status() {
     if (Options.Json) {
         Out << QStringLiteral("{\"adapter\":\"%1\",\"serial\":\"%2\",\"version\":\"%3\","
                               "\"connector\":%4,\"memory\":%5}")
-                   .arg(device.Description, serial, VersionText(device.Version),
+                   .arg(Link.Description(), serial, VersionText(device.Version),
                         present ? QStringLiteral("true") : QStringLiteral("false"),
                         present ? QLatin1Char('"') + memory + QLatin1Char('"')
                                 : QStringLiteral("null"))
             << '\n';
     } else {
-        Out << "adapter: " << device.Description << ' ' << VersionText(device.Version);
+        Out << "adapter: " << Link.Description() << ' ' << VersionText(device.Version);
         if (!serial.isEmpty())
             Out << " (serial number " << serial << ')';
         Out << '\n';

@@ -1,0 +1,53 @@
+// The trace lines and the progress bar, in process.
+
+#include "cli/HexTrace.h"
+#include "cli/Progress.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HexTrace, OneLinePerFrameWithItsDirection) {
+    QString text;
+    QTextStream stream(&text);
+    cli::THexTrace trace(stream);
+    const std::uint8_t request[] = {0x50, 0x08, 0x00, 0x08};
+    const std::uint8_t reply[] = {0x03, 0x08, 0xB1, 0xA8};
+    const std::uint8_t stray[] = {0xA4};
+    trace.TraceData(TTraceSink::Request, request, 4);
+    trace.TraceData(TTraceSink::Reply, reply, 4);
+    trace.TraceData(TTraceSink::Unexpected, stray, 1);
+    trace.TraceText(QStringLiteral("Rx timeout\n"));
+    EXPECT_EQ(text, QStringLiteral("--> 50 08 00 08\n<-- 03 08 B1 A8\n<-! A4\n--- Rx timeout\n"));
+}
+
+TEST(Progress, DrawsInPlaceAndSwitchesToTheVerifyingPass) {
+    QString text;
+    QTextStream stream(&text);
+    cli::TProgress progress(stream, true);
+    progress.Begin({QStringLiteral("writing"), QStringLiteral("verifying")});
+    for (int percent : {0, 50, 100, 0, 100})
+        progress.Report(percent);
+    progress.End();
+
+    const QStringList frames = text.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+    ASSERT_EQ(frames.size(), 6) << text.toStdString();
+    EXPECT_TRUE(frames[1].startsWith(QStringLiteral("writing "))) << frames[1].toStdString();
+    EXPECT_TRUE(frames[1].endsWith(QStringLiteral(" 50%")));
+    EXPECT_TRUE(frames[3].startsWith(QStringLiteral("verifying")));
+    EXPECT_TRUE(frames[4].contains(QStringLiteral("##############################] 100%")));
+    EXPECT_TRUE(frames[5].trimmed().isEmpty()); // the line is blanked at the end
+    EXPECT_FALSE(text.contains(QLatin1Char('\n')));
+}
+
+TEST(Progress, DisabledDrawsNothing) {
+    QString text;
+    QTextStream stream(&text);
+    cli::TProgress progress(stream, false);
+    progress.Begin({QStringLiteral("reading")});
+    progress.Report(50);
+    progress.End();
+    EXPECT_TRUE(text.isEmpty());
+}
+
+} // namespace
