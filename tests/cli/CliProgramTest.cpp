@@ -517,3 +517,50 @@ TEST_F(CliProgramTest, ReadWaitSavesNumberedFilesAndNeverOverwrites) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CliProgramTest, WriteWaitReportsFailedConnectorsAndExitsWithTheFirstFailure) {
+    // The first block write is refused; after that the adapter behaves.
+    auto sim = StartSim({"--no-connector", "--refuse-write", "1"});
+    const QString file = Path("batch.brk");
+    ASSERT_EQ(Run({"new", file}).Code, 0);
+
+    ProductionRun run(*this, {"write", "--wait", file});
+    const char* expected[] = {"connector 1 FAILED write or read-back failed\n",
+                              "connector 2 OK written and verified\n",
+                              "connector 3 FAILED large-memory connector"};
+    for (int connector = 0; connector < 3; ++connector) {
+        SCOPED_TRACE(connector);
+        if (connector == 2) {
+            ASSERT_TRUE(sim->Command("large"));
+        }
+        ASSERT_TRUE(sim->Command("plug"));
+        ASSERT_TRUE(run.WaitFor(expected[connector])) << run.Out.toStdString();
+        ASSERT_TRUE(sim->Command("unplug"));
+        ASSERT_TRUE(run.WaitFor("connector pulled", true));
+        run.Err.clear();
+    }
+    EXPECT_EQ(run.Stop(SIGTERM), 1);
+    EXPECT_TRUE(run.Out.endsWith("summary: 3 connectors, 1 OK, 2 failed\n"))
+        << run.Out.toStdString();
+}
+
+TEST_F(CliProgramTest, WriteWaitWaitsForALostAdapter) {
+    auto sim = StartSim({"--no-connector"});
+    const QString file = Path("batch.brk");
+    ASSERT_EQ(Run({"new", file, "PurgesCount=3"}).Code, 0);
+
+    ProductionRun run(*this, {"write", "--wait", file});
+    ASSERT_TRUE(run.WaitFor("waiting for connectors", true));
+    sim.reset(); // the adapter is unplugged
+    ASSERT_TRUE(run.WaitFor("the adapter does not answer", true)) << run.Err.toStdString();
+    sim = StartSim(); // back, with a connector in it
+    ASSERT_TRUE(run.WaitFor("connector 1 OK written and verified\n")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("the adapter answers again"));
+    EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+    EXPECT_EQ(run.Stop(SIGINT), 0);
+    EXPECT_TRUE(run.Out.endsWith("summary: 1 connector, 1 OK, 0 failed\n"));
+}
+
+} // namespace
