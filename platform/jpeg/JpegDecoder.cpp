@@ -111,6 +111,11 @@ QImage DecodeJpeg(const QByteArray& data, QString* error) {
     // First the header alone, to size the picture; then the pixels straight into it.
     if (!Decode(decoder, bytes, size, nullptr, 0, width, height, grey, true))
         return fail(QString::fromLocal8Bit(decoder.Errors.Text));
+    // A header may claim up to 65535 x 65535; the program's pictures are small, and a
+    // claim beyond this is damage, not a picture to reserve gigabytes for.
+    constexpr qint64 MaxPixels = 64LL * 1024 * 1024;
+    if (qint64(width) * height > MaxPixels)
+        return fail(QStringLiteral("JPEG picture too large (%1 x %2)").arg(width).arg(height));
     QImage image(width, height, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
     if (image.isNull())
         return fail(QStringLiteral("JPEG picture too large (%1 x %2)").arg(width).arg(height));
