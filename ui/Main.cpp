@@ -33,6 +33,18 @@ auto Guard(Handler handler) {
     return [handler] { Guarded(handler); };
 }
 
+// A status bar panel of a set width that gives way only when the window is narrower than
+// all the panels together, so that any stored window size can be restored.
+class TStatusPanel : public QLabel {
+public:
+    TStatusPanel(int width, QWidget* parent) : QLabel(parent), Width(width) {}
+    QSize sizeHint() const override { return {Width, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int Width;
+};
+
 QString RunModal(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -94,16 +106,12 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
 
     static constexpr int Widths[4] = {100, 400, 150, 50};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(ui->StatusBar);
+        auto* panel = new TStatusPanel(Widths[i], ui->StatusBar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment((i < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
         panel->setTextFormat(Qt::PlainText);
         // The last panel takes the rest of the bar.
-        if (i < 3)
-            panel->setFixedWidth(Widths[i]);
-        else
-            panel->setMinimumWidth(Widths[i]);
         ui->StatusBar->addWidget(panel, i < 3 ? 0 : 1);
         StatusPanels[i] = panel;
     }

@@ -1,0 +1,156 @@
+// The language choice: the properties dialog, the per-user value, and the translation file
+// the next start uses.
+#include "tests/ui/WindowFixture.h"
+
+#include "app/Workplace.h"
+#include "platform/registry/Registry.h"
+#include "platform/registry/Translation.h"
+#include "ui/Main.h"
+#include "ui/Msg.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTranslator>
+
+namespace {
+
+// The raw value stored for an executable: type and bytes; nullopt when there is none.
+std::optional<std::pair<DWORD, QByteArray>> StoredValue(const QString& exePath) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    const QByteArray name = QFile::encodeName(exePath);
+    DWORD type = 0;
+    BYTE data[16] = {};
+    DWORD size = sizeof data;
+    const LONG result = RegQueryValueExA(key, name.constData(), nullptr, &type, data, &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::make_pair(type, QByteArray(reinterpret_cast<const char*>(data), size));
+}
+
+} // namespace
+
+class LanguageChoiceTest : public WindowTest {
+protected:
+    void SetUp() override { StartWindows(); }
+    void Choose(int item, bool ok = true) {
+        AnswerPropertiesDialog(item, ok);
+        Action("FileProperties")->trigger();
+    }
+};
+
+TEST_F(LanguageChoiceTest, GermanIsStoredForThisExecutableAndTakesEffectAtTheNextStart) {
+    Choose(5);
+    EXPECT_EQ(PropertiesShown, 1);
+    EXPECT_EQ(PropertiesPreselected, 0);
+    EXPECT_EQ(Workplace->LanguageId, 5);
+    const auto stored = StoredValue(ExePath);
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->first, REG_SZ);
+    EXPECT_EQ(stored->second, QByteArray("deu", 4));
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, "New language will be set after program restart");
+    EXPECT_EQ(App.Boxes[0].Caption, "Warning");
+    EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
+    // The running program keeps its language.
+    EXPECT_EQ(MsgTemplate->Text("MsgError"), "Error");
+    // Another copy of the program keeps its own choice.
+    EXPECT_FALSE(StoredValue(Temp.filePath("other/brookfetch")).has_value());
+    // Closing stores the index in the settings file.
+    EXPECT_TRUE(Main->close());
+    EXPECT_TRUE(SettingsLines().contains("LanguageId=5"));
+}
+
+TEST_F(LanguageChoiceTest, ChoosingTheSameLanguageAgainDoesNothing) {
+    Choose(5);
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    ASSERT_TRUE(QFile::remove(RegistryStorePath()));
+    Choose(5);
+    EXPECT_EQ(PropertiesShown, 2);
+    EXPECT_EQ(PropertiesPreselected, 5);
+    EXPECT_EQ(App.Boxes.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(RegistryStorePath()));
+}
+
+TEST_F(LanguageChoiceTest, DefaultRemovesTheStoredValue) {
+    Choose(5);
+    ASSERT_TRUE(StoredValue(ExePath).has_value());
+    Choose(0);
+    EXPECT_FALSE(StoredValue(ExePath).has_value());
+    EXPECT_EQ(Workplace->LanguageId, 0);
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(App.Boxes[1].Text, "New language will be set after program restart");
+}
+
+TEST_F(LanguageChoiceTest, CancelKeepsTheLanguageEvenWithAnotherItemSelected) {
+    Choose(12, false);
+    EXPECT_EQ(PropertiesShown, 1);
+    EXPECT_EQ(Workplace->LanguageId, 0);
+    EXPECT_TRUE(App.Boxes.empty());
+    EXPECT_FALSE(StoredValue(ExePath).has_value());
+}
+
+TEST_F(LanguageChoiceTest, AnIndexNamingNoLanguagePreselectsNothingAndIsAnInternalError) {
+    Workplace->LanguageId = 20;
+    Choose(-2); // OK without choosing
+    EXPECT_EQ(PropertiesPreselected, -1);
+    EXPECT_EQ(Workplace->LanguageId, -1);
+    ASSERT_EQ(App.ErrorBoxes.size(), 1u);
+    EXPECT_TRUE(App.ErrorBoxes[0].startsWith("Error switch file Workplace line "));
+    EXPECT_TRUE(App.Boxes.empty());
+    EXPECT_FALSE(StoredValue(ExePath).has_value());
+}
+
+TEST_F(LanguageChoiceTest, AStoreThatCannotBeCreatedIsReported) {
+    // The configuration folder is a plain file: no store can be made below it.
+    QFile blocker(Temp.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", Temp.filePath("blocked").toLocal8Bit());
+    Choose(5);
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, "Windows Registry error");
+    EXPECT_EQ(App.Boxes[0].Caption, "Error");
+    EXPECT_EQ(Workplace->LanguageId, 5);
+}
+
+// The build puts the German translation beside the program; a copy of it beside this test's
+// executable path is picked up once "deu" is stored, and the windows built after it speak
+// German, message texts included.
+TEST_F(LanguageChoiceTest, TheBuiltTranslationIsUsedByWindowsBuiltAfterIt) {
+    const QString built = QStringLiteral(BROOKFETCH_TRANSLATIONS_DIR "/brookfetch.deu");
+    ASSERT_TRUE(QFileInfo::exists(built)) << built.toStdString();
+    ASSERT_TRUE(QFile::copy(built, ExePath + ".deu"));
+    Choose(5);
+    EXPECT_TRUE(Main->close());
+    DestroyWindows();
+
+    const QString file = TranslationFileFor(ExePath, QLocale::c());
+    ASSERT_EQ(file, ExePath + ".deu");
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(file));
+    QCoreApplication::installTranslator(&translator);
+    StartWindows();
+    EXPECT_EQ(MsgTemplate->Text("MsgNewLanguage"),
+              QString::fromUtf8("Die neue Sprache gilt nach einem Neustart des Programms"));
+    EXPECT_EQ(Main->StatusText(1), "<unbenannt>");
+    EXPECT_EQ(Action("FileNew")->text(), "&Neu");
+    EXPECT_EQ(Main->findChild<QMenu*>("MenuFile")->title(), "&Datei");
+    EXPECT_EQ(Workplace->LanguageId, 5);
+    // The registry error text is fixed; its caption follows the language.
+    QFile blocker(Temp.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", Temp.filePath("blocked").toLocal8Bit());
+    Choose(0);
+    ASSERT_FALSE(App.Boxes.empty());
+    EXPECT_EQ(App.Boxes.back().Text, "Windows Registry error");
+    EXPECT_EQ(App.Boxes.back().Caption, "Fehler");
+    DestroyWindows();
+    QCoreApplication::removeTranslator(&translator);
+}

@@ -1,0 +1,281 @@
+// The parameter page: time texts, copying between page and model, and the field checks.
+#include "tests/ui/WindowFixture.h"
+
+#include "app/Workplace.h"
+#include "model/Q47.h"
+#include "ui/Main.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <functional>
+
+TEST(TimeText, SecondsAreShownAsTwoDigitHoursMinutesAndSeconds) {
+    const std::pair<int, const char*> table[] = {{0, "00:00:00"},     {900, "00:15:00"},
+                                                 {3907, "01:05:07"},  {54000, "15:00:00"},
+                                                 {65535, "18:12:15"}, {360000, "100:00:00"}};
+    for (const auto& [seconds, text] : table)
+        EXPECT_EQ(TMainForm::SecondsToText(seconds), text) << seconds;
+}
+
+TEST(TimeText, TimesAreReadAsHoursMinutesAndSecondsWithinADay) {
+    const std::pair<QString, int> valid[] = {
+        {"1:2:3", 3723},    {"01:02:03", 3723},  {"23:59:59", 86399}, {"0:0:0", 0},
+        {" 1: 2: 3", 3723}, {"+1:+2:+3", 3723},  {"::1:2:3", 3723},   {"1::2:3", 3723},
+        {"1:2:x", 3720},    {"1:2:3:4", 3723},   {"1:2::3", 3720},    {"1:2:3 s", 3723},
+        {"h:m:s", 0},       {"15:00:00", 54000}, {"1:5:7", 3907}};
+    for (const auto& [text, expected] : valid) {
+        int seconds = -1;
+        EXPECT_TRUE(TMainForm::TextToSeconds(text, seconds)) << text.toStdString();
+        EXPECT_EQ(seconds, expected) << text.toStdString();
+    }
+    const QString invalid[] = {"",
+                               "12:30",
+                               "1:2:",
+                               "1:2",
+                               ":::",
+                               "24:00:00",
+                               "1:60:00",
+                               "1:00:60",
+                               "-1:00:00",
+                               "1:-1:0",
+                               "12",
+                               "99999999999999999999999:0:0",
+                               "0:0:99999999999999999999"};
+    for (const QString& text : invalid) {
+        int seconds = 1234;
+        EXPECT_FALSE(TMainForm::TextToSeconds(text, seconds)) << text.toStdString();
+        EXPECT_EQ(seconds, 1234) << text.toStdString();
+    }
+}
+
+TEST(TimeText, TextsOfAnyLengthAreSafeAndOver79CharactersAreRefused) {
+    int seconds = 0;
+    const QString time = QStringLiteral("1:2:3");
+    EXPECT_TRUE(TMainForm::TextToSeconds(time + QString(74, QLatin1Char('x')), seconds));
+    EXPECT_EQ(seconds, 3723);
+    EXPECT_FALSE(TMainForm::TextToSeconds(time + QString(75, QLatin1Char('x')), seconds));
+    EXPECT_FALSE(TMainForm::TextToSeconds(QString(100000, QLatin1Char('9')), seconds));
+    EXPECT_FALSE(TMainForm::TextToSeconds(time + QString(100000, QLatin1Char(':')), seconds));
+}
+
+class PageTest : public WindowTest {
+protected:
+    void SetUp() override {
+        StartWindows();
+        Workplace->Modified = false;
+    }
+    QWidget* Focused() const { return Main->focusWidget(); }
+    TQ47& Model() const { return *Workplace->Model; }
+    QAbstractButton* ModeItem(const char* name) const {
+        return Main->findChild<QAbstractButton*>(name);
+    }
+};
+
+TEST_F(PageTest, ModelToPageShowsEveryParameterAndLeavesTheDataUnmodified) {
+    TQ47& m = Model();
+    m.SetSamplesCount(12);
+    m.SetPrePurge(5);
+    m.SetPostPurge(6);
+    m.SetVarMode(3);
+    m.SetDeadTime(3907);
+    m.SetPurgesCount(2);
+    m.SetSamplingInterval(30);
+    m.SetAeration(7);
+    m.SetMaxSuctionTime(200);
+    m.SetAccuWarning(11.04);
+    m.SetAccuOff(10.5);
+    m.PumpPulses = 1234;
+    Main->ModelToPage();
+    const std::pair<const char*, const char*> fields[] = {
+        {"Q47SamplesCount", "12"}, {"Q47PrePurge", "5"},
+        {"Q47PostPurge", "6"},     {"Q47DeadTime", "01:05:07"},
+        {"Q47PurgesCount", "2"},   {"Q47SamplingInterval", "00:00:30"},
+        {"Q47Aeration", "7"},      {"Q47MaxSuctionTime", "200"},
+        {"Q47PumpPulses", "1234"}, {"Q47AccuWarning", "11.0"},
+        {"Q47AccuOff", "10.5"}};
+    for (const auto& [name, text] : fields)
+        EXPECT_EQ(Field(name)->text(), text) << name;
+    EXPECT_EQ(Main->findChild<QComboBox*>("Q47VarMode")->currentText(), "4 - 20mA");
+    EXPECT_TRUE(ModeItem("Q47ModeSamples")->isChecked());
+    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_FALSE(Field("Q47PumpPulses")->isEnabled());
+}
+
+TEST_F(PageTest, ModelToPageChangesOnlyTextsThatDiffer) {
+    int changes = 0;
+    for (QLineEdit* edit : Main->findChildren<QLineEdit*>())
+        QObject::connect(edit, &QLineEdit::textChanged, [&changes] { ++changes; });
+    Main->ModelToPage();
+    EXPECT_EQ(changes, 0);
+    Model().SetAeration(99);
+    Main->ModelToPage();
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(PageTest, VarModeTwoShowsDisabledAndIsStoredAsZero) {
+    auto* list = Main->findChild<QComboBox*>("Q47VarMode");
+    Model().SetVarMode(1);
+    Main->ModelToPage();
+    EXPECT_EQ(list->currentText(), "0 - 20mA");
+    Model().SetVarMode(2);
+    Main->ModelToPage();
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_EQ(list->currentText(), "Disabled");
+    EXPECT_TRUE(Main->PageToModel());
+    EXPECT_EQ(Model().VarMode, 0);
+    list->setCurrentIndex(2);
+    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Main->PageToModel());
+    EXPECT_EQ(Model().VarMode, 3);
+}
+
+TEST_F(PageTest, ContinuousModeDisablesTheSamplesCountAndSkipsIt) {
+    auto* count = Field("Q47SamplesCount");
+    auto* label = Main->findChild<QLabel*>("Q47SamplesCountLabel");
+    Model().Continuous = true;
+    Main->ModelToPage();
+    EXPECT_TRUE(ModeItem("Q47ModeContinuous")->isChecked());
+    EXPECT_FALSE(count->isEnabled());
+    EXPECT_FALSE(label->isEnabled());
+
+    count->setText("not a number");
+    Model().SetSamplesCount(9);
+    Workplace->Modified = false;
+    ASSERT_TRUE(Main->PageToModel());
+    EXPECT_TRUE(App.Boxes.empty());
+    EXPECT_TRUE(Model().Continuous);
+    EXPECT_EQ(Model().SamplesCount, 9);
+    EXPECT_EQ(count->text(), "not a number");
+
+    ModeItem("Q47ModeSamples")->click();
+    EXPECT_TRUE(count->isEnabled());
+    EXPECT_TRUE(label->isEnabled());
+    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_FALSE(Main->PageToModel());
+    EXPECT_EQ(Focused(), count);
+
+    Workplace->Modified = false;
+    ModeItem("Q47ModeContinuous")->click();
+    EXPECT_FALSE(count->isEnabled());
+    EXPECT_TRUE(Workplace->Modified);
+}
+
+TEST_F(PageTest, TimesAreStoredAndRewrittenInTheirNormalForm) {
+    Type("Q47DeadTime", "1:5:7");
+    Type("Q47SamplingInterval", " 0:0:30");
+    Workplace->Modified = false;
+    ASSERT_TRUE(Main->PageToModel());
+    EXPECT_EQ(Model().DeadTime, 3907);
+    EXPECT_EQ(Field("Q47DeadTime")->text(), "01:05:07");
+    EXPECT_EQ(Model().SamplingInterval, 30);
+    EXPECT_EQ(Field("Q47SamplingInterval")->text(), "00:00:30");
+    // Rewriting the text is an edit.
+    EXPECT_TRUE(Workplace->Modified);
+}
+
+TEST_F(PageTest, EveryEditOnThePageModifiesTheData) {
+    for (const char* name : {"Q47SamplesCount", "Q47PrePurge", "Q47PostPurge", "Q47DeadTime",
+                             "Q47PurgesCount", "Q47SamplingInterval", "Q47Aeration",
+                             "Q47MaxSuctionTime", "Q47AccuWarning", "Q47AccuOff"}) {
+        Workplace->Modified = false;
+        Type(name, Field(name)->text() + "1");
+        EXPECT_TRUE(Workplace->Modified) << name;
+    }
+}
+
+// One field is wrong, every field before it in tab order is right: the first wrong field is
+// reported with the box of its kind, focused, and the fields before it are already stored.
+struct FieldCase {
+    const char* Name;
+    const char* Valid;
+    const char* FormatError;
+    const char* RangeError;
+    std::function<double(const TQ47&)> Stored;
+    double ValidValue;
+};
+
+const FieldCase Fields[] = {
+    {"Q47SamplesCount", "7", "x7", "256", [](const TQ47& m) { return m.SamplesCount; }, 7},
+    {"Q47PrePurge", "11", "1.5", "0", [](const TQ47& m) { return m.PrePurge; }, 11},
+    {"Q47PostPurge", "12", "", "241", [](const TQ47& m) { return m.PostPurge; }, 12},
+    {"Q47DeadTime", "00:10:00", "12:30", "15:00:01", [](const TQ47& m) { return m.DeadTime; }, 600},
+    {"Q47PurgesCount", "3", "three", "6", [](const TQ47& m) { return m.PurgesCount; }, 3},
+    {"Q47SamplingInterval", "0:0:30", "1:60:00", "00:00:00",
+     [](const TQ47& m) { return m.SamplingInterval; }, 30},
+    {"Q47Aeration", "13", "13s", "256", [](const TQ47& m) { return m.Aeration; }, 13},
+    {"Q47MaxSuctionTime", "14", "-", "300", [](const TQ47& m) { return m.MaxSuctionTime; }, 14},
+    {"Q47AccuWarning", "12.5", "12,5", "15.7", [](const TQ47& m) { return m.AccuWarning; }, 12.5},
+    {"Q47AccuOff", "9.5", "v", "16", [](const TQ47& m) { return m.AccuOff; }, 9.5},
+};
+
+class FirstWrongFieldTest : public PageTest,
+                            public ::testing::WithParamInterface<std::tuple<int, bool>> {};
+
+TEST_P(FirstWrongFieldTest, IsReportedFocusedAndEarlierFieldsAreStored) {
+    const auto [wrong, rangeError] = GetParam();
+    const FieldCase& bad = Fields[wrong];
+    for (int i = 0; i < static_cast<int>(std::size(Fields)); ++i)
+        Type(Fields[i].Name,
+             i == wrong ? (rangeError ? bad.RangeError : bad.FormatError) : Fields[i].Valid);
+    // A later field is wrong as well; only the first one counts.
+    if (wrong + 1 < static_cast<int>(std::size(Fields)))
+        Type(Fields[wrong + 1].Name, "??");
+    const double before = bad.Stored(Model());
+    Main->SetStatusText(0, "OK");
+
+    EXPECT_FALSE(Main->PageToModel());
+
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text,
+              rangeError ? "Parameter out of range" : "Invalid format of parameter");
+    EXPECT_EQ(App.Boxes[0].Caption, "Error");
+    EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
+    EXPECT_EQ(Main->StatusText(0), rangeError ? "Error" : "OK");
+    if (rangeError) {
+        EXPECT_EQ(Model().LastError, TQ47::RangeError);
+    }
+    EXPECT_EQ(Focused(), Field(bad.Name));
+    EXPECT_EQ(Main->findChild<QTabWidget*>("PageControl")->currentWidget()->objectName(), "Q47Tab");
+    for (int i = 0; i < wrong; ++i)
+        EXPECT_DOUBLE_EQ(Fields[i].Stored(Model()), Fields[i].ValidValue) << Fields[i].Name;
+    EXPECT_DOUBLE_EQ(bad.Stored(Model()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(TabOrder, FirstWrongFieldTest,
+                         ::testing::Combine(::testing::Range(0, 10), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(Fields[std::get<0>(info.param)].Name) +
+                                    (std::get<1>(info.param) ? "Range" : "Format");
+                         });
+
+TEST_F(PageTest, ValuesAtTheEdgesOfTheModelRangesAreAccepted) {
+    Type("Q47SamplesCount", "0");
+    Type("Q47DeadTime", "15:00:00");
+    Type("Q47SamplingInterval", "00:00:01");
+    Type("Q47AccuWarning", "15.6");
+    Type("Q47AccuOff", "0.6");
+    ASSERT_TRUE(Main->PageToModel());
+    EXPECT_EQ(Model().SamplesCount, 0);
+    EXPECT_EQ(Model().DeadTime, 54000);
+    EXPECT_EQ(Model().SamplingInterval, 1);
+    EXPECT_TRUE(App.Boxes.empty());
+}
+
+TEST_F(PageTest, FieldsFollowTheTabOrderOfThePanels) {
+    const char* order[] = {"Q47ModeSamples", "Q47ModeContinuous", "Q47SamplesCount",
+                           "Q47PrePurge",    "Q47PostPurge",      "Q47VarMode",
+                           "Q47DeadTime",    "Q47PurgesCount",    "Q47SamplingInterval",
+                           "Q47Aeration",    "Q47MaxSuctionTime", "Q47PumpPulses",
+                           "Q47AccuWarning", "Q47AccuOff"};
+    QWidget* current = Main->findChild<QWidget*>(order[0]);
+    for (size_t i = 1; i < std::size(order); ++i) {
+        QWidget* next = current->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next->objectName(), order[i]) << "after " << order[i - 1];
+        current = next;
+    }
+}

@@ -1,0 +1,180 @@
+// Start-up and closing of the main window: the settings file, placement, the first data set.
+#include "tests/ui/WindowFixture.h"
+
+#include "app/Workplace.h"
+#include "ui/Main.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QStringList FreshSettings = {"[Properties]",   "Version=256", "[MainForm]",
+                                   "MainTop=0",      "MainLeft=0",  "MainWidth=800",
+                                   "MainHeight=600", "MainState=0", "LanguageId=0"};
+
+} // namespace
+
+TEST_F(WindowTest, FirstStartWritesTheSettingsFileBeforeTheWindowIsShown) {
+    StartWindows(false);
+    EXPECT_FALSE(Main->isVisible());
+    EXPECT_EQ(SettingsLines(), FreshSettings);
+    EXPECT_FALSE(Main->isMaximized());
+    EXPECT_EQ(Main->pos(), QPoint(0, 0));
+    EXPECT_EQ(Main->size(), QSize(800, 600));
+    // The connector commands wait for a connector; the status timer is not running yet.
+    for (const char* name : {"DataRead", "DataWrite", "MenuDataRead", "MenuDataWrite1"})
+        EXPECT_FALSE(Action(name)->isEnabled()) << name;
+    EXPECT_FALSE(Main->findChild<QToolButton*>("ToolDataRead")->isEnabled());
+    EXPECT_FALSE(Main->findChild<QToolButton*>("ToolDataWrite")->isEnabled());
+    EXPECT_TRUE(Action("FileNew")->isEnabled());
+    EXPECT_EQ(Main->Timer->interval(), 1000);
+    EXPECT_EQ(Main->LinkState, 0);
+}
+
+TEST_F(WindowTest, FirstShowStartsANewDataSetOnTheLogoPage) {
+    StartWindows();
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_EQ(Main->StatusText(1), "<noname>");
+    EXPECT_EQ(Main->StatusText(2), "");
+    EXPECT_EQ(Main->StatusText(3), "");
+    ASSERT_NE(Workplace, nullptr);
+    ASSERT_NE(Workplace->Model, nullptr);
+    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
+    auto* pages = Main->findChild<QTabWidget*>("PageControl");
+    EXPECT_TRUE(pages->isVisible());
+    EXPECT_EQ(pages->currentWidget()->objectName(), "EmptyTab");
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
+    EXPECT_EQ(Field("Q47SamplingInterval")->text(), "00:15:00");
+    EXPECT_TRUE(App.Boxes.empty());
+    EXPECT_TRUE(App.ErrorBoxes.empty());
+}
+
+TEST_F(WindowTest, SettingsOfAnotherVersionAreReplacedWhole) {
+    for (const QByteArray& version : {QByteArray("255"), QByteArray("257"), QByteArray("abc")}) {
+        WriteSettings("[Properties]\nVersion=" + version +
+                      "\n[MainForm]\nMainTop=40\nMainWidth=640\n[Other]\nKey=1\n");
+        StartWindows(false);
+        EXPECT_EQ(SettingsLines(), FreshSettings) << version.constData();
+        EXPECT_EQ(Main->size(), QSize(800, 600));
+        DestroyWindows();
+    }
+}
+
+TEST_F(WindowTest, SettingsOfThisVersionPlaceTheWindowAndKeepForeignLines) {
+    WriteSettings("; kept\n[Properties]\nVersion=256\nOwnKey=x\n[MainForm]\nMainTop=30\n"
+                  "MainLeft=20\nMainWidth=500\nMainHeight=400\nMainState=0\nLanguageId=5\n"
+                  "[Extra]\nA=1\n");
+    StartWindows();
+    EXPECT_EQ(Main->pos(), QPoint(20, 30));
+    EXPECT_EQ(Main->size(), QSize(500, 400));
+    EXPECT_EQ(Workplace->LanguageId, 5);
+    Main->move(60, 70);
+    Main->resize(640, 480);
+    EXPECT_TRUE(Main->close());
+    const QStringList lines = SettingsLines();
+    EXPECT_TRUE(lines.contains("; kept"));
+    EXPECT_TRUE(lines.contains("OwnKey=x"));
+    EXPECT_TRUE(lines.contains("[Extra]"));
+    EXPECT_TRUE(lines.contains("A=1"));
+    for (const char* line : {"MainTop=70", "MainLeft=60", "MainWidth=640", "MainHeight=480",
+                             "MainState=0", "LanguageId=5"})
+        EXPECT_TRUE(lines.contains(line)) << line;
+}
+
+TEST_F(WindowTest, MaximizedStateIsReadAsAnyNonZeroValueAndWrittenAsOne) {
+    WriteSettings("[Properties]\nVersion=256\n[MainForm]\nMainTop=0\nMainLeft=0\n"
+                  "MainWidth=700\nMainHeight=500\nMainState=5\nLanguageId=0\n");
+    StartWindows(false);
+    EXPECT_TRUE(Main->windowState() & Qt::WindowMaximized);
+    Main->show();
+    EXPECT_TRUE(Main->isMaximized());
+    EXPECT_TRUE(Main->close());
+    EXPECT_TRUE(SettingsLines().contains("MainState=1"));
+}
+
+TEST_F(WindowTest, ClosingWhileMaximizedStoresStateOne) {
+    StartWindows();
+    Main->showMaximized();
+    EXPECT_TRUE(Main->close());
+    EXPECT_TRUE(SettingsLines().contains("MainState=1"));
+}
+
+TEST_F(WindowTest, SettingsFileThatCannotBeWrittenDoesNotKeepTheWindowOpen) {
+    StartWindows();
+    // The folder of the settings file is gone: nothing can be written there, not even by root.
+    ASSERT_TRUE(QDir(Temp.filePath("bin")).removeRecursively());
+    EXPECT_TRUE(Main->close());
+    EXPECT_FALSE(Main->isVisible());
+    ASSERT_EQ(App.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(App.ErrorBoxes[0], "Unable to write to " + SettingsPath() + ".");
+}
+
+TEST_F(WindowTest, ClosingWithChangesAsksAndCancelKeepsTheWindowAndTheSettings) {
+    StartWindows();
+    const QByteArray before = ReadSettings();
+    Main->move(33, 44);
+    Type("Q47PrePurge", "20");
+    ASSERT_TRUE(Workplace->Modified);
+
+    App.Answer(IDCANCEL);
+    EXPECT_FALSE(Main->close());
+    EXPECT_TRUE(Main->isVisible());
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, "File modified, do You want to save it ?");
+    EXPECT_EQ(App.Boxes[0].Caption, "Confirmation");
+    EXPECT_EQ(App.Boxes[0].Flags, MB_YESNOCANCEL);
+    EXPECT_EQ(ReadSettings(), before);
+    EXPECT_TRUE(Workplace->Modified);
+
+    App.Answer(IDNO);
+    EXPECT_TRUE(Main->close());
+    EXPECT_TRUE(SettingsLines().contains("MainTop=44"));
+}
+
+TEST_F(WindowTest, ExitClosesTheWindowLikeTheCloseBox) {
+    StartWindows();
+    Action("FileExit")->trigger();
+    EXPECT_FALSE(Main->isVisible());
+    EXPECT_EQ(SettingsLines().size(), FreshSettings.size());
+}
+
+TEST_F(WindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
+    StartWindows(false);
+    struct Expected {
+        const char* Action;
+        const char* MenuItem;
+        const char* Caption;
+        const char* Hint;
+        const char* Shortcut;
+        bool Icon;
+    };
+    const Expected table[] = {
+        {"FileNew", "MenuFileNew", "&New", "New session", "Ctrl+N", true},
+        {"FileOpen", "MenuFileOpen", "&Open", "Open File", "Ctrl+O", false},
+        {"FileSave", "MenuFileSave", "&Save", "Save File", "Ctrl+S", false},
+        {"FileSaveAs", "MenuFileSaveAs", "Save &As", "Save File with new name", "", false},
+        {"FileProperties", "MenuFileProperties", "P&roperties...", "Program Properties", "", true},
+        {"FileExit", "MenuFileExit", "E&xit", "Exit Program", "", false},
+        {"HelpAbout", "MenuHelpAbout", "&About...", "Informations about program", "", false},
+        {"DataRead", "MenuDataRead", "&Read", "Read data from adapter", "", true},
+        {"DataWrite", "MenuDataWrite1", "&Write", "Write data to adapter", "", true},
+    };
+    for (const Expected& e : table) {
+        QAction* action = Action(e.Action);
+        EXPECT_EQ(action->text(), e.Caption) << e.Action;
+        EXPECT_EQ(action->toolTip(), e.Hint) << e.Action;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(e.Shortcut))) << e.Action;
+        EXPECT_EQ(!action->icon().isNull(), e.Icon) << e.Action;
+        QAction* item = Action(e.MenuItem);
+        EXPECT_TRUE(item->text().startsWith(e.Caption)) << e.MenuItem;
+        EXPECT_EQ(item->isEnabled(), action->isEnabled()) << e.MenuItem;
+    }
+    EXPECT_FALSE(Main->windowIcon().isNull());
+}

@@ -1,0 +1,154 @@
+#include "tests/ui/WindowFixture.h"
+
+#include "app/Workplace.h"
+#include "model/Q47.h"
+#include "ui/About.h"
+#include "ui/Main.h"
+#include "ui/Msg.h"
+#include "ui/Properties.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTimer>
+
+void EnsureQtApplication() {
+    static int argc = 1;
+    static char name[] = "ui_windows";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = nullptr;
+    if (!application) {
+        application = new QApplication(argc, argv);
+        // Voltages are written with a decimal point in these tests.
+        QLocale::setDefault(QLocale::c());
+        // Closing a test window must not end the event loops of the tests that follow.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+}
+
+WindowTest::WindowTest() {
+    EnsureQtApplication();
+    EXPECT_TRUE(Temp.isValid());
+    QDir(Temp.path()).mkpath(QStringLiteral("bin"));
+    QDir(Temp.path()).mkpath(QStringLiteral("config"));
+    ExePath = Temp.filePath(QStringLiteral("bin/brookfetch"));
+    PreviousConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", Temp.filePath(QStringLiteral("config")).toLocal8Bit());
+}
+
+WindowTest::~WindowTest() {
+    DestroyWindows();
+    qputenv("XDG_CONFIG_HOME", PreviousConfigHome);
+}
+
+void WindowTest::StartWindows(bool show) {
+    Main = std::make_unique<TMainForm>(nullptr, ExePath);
+    MainForm = Main.get();
+    Main->RunFileDialog = [this](QFileDialog& dialog) {
+        DialogRuns.push_back({dialog.windowTitle(), dialog.selectedFiles().value(0),
+                              dialog.directory().absolutePath(), dialog.nameFilters(),
+                              dialog.defaultSuffix(),
+                              !dialog.testOption(QFileDialog::DontConfirmOverwrite)});
+        if (ChosenFiles.empty())
+            return QString();
+        const QString path = ChosenFiles.front();
+        ChosenFiles.pop_front();
+        return path;
+    };
+    Msg = std::make_unique<TMsgTemplate>();
+    MsgTemplate = Msg.get();
+    Properties = std::make_unique<TPropertiesDialog>();
+    PropertiesDialog = Properties.get();
+    About = std::make_unique<TAboutBox>();
+    AboutBox = About.get();
+    if (show)
+        Main->show();
+}
+
+void WindowTest::DestroyWindows() {
+    AboutBox = nullptr;
+    PropertiesDialog = nullptr;
+    MsgTemplate = nullptr;
+    MainForm = nullptr;
+    About.reset();
+    Properties.reset();
+    Msg.reset();
+    Main.reset();
+}
+
+QString WindowTest::SettingsPath() const {
+    return Temp.filePath(QStringLiteral("bin/brookfetch.INI"));
+}
+
+void WindowTest::WriteSettings(const QByteArray& text) const {
+    QFile file(SettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray WindowTest::ReadSettings() const {
+    QFile file(SettingsPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QStringList WindowTest::SettingsLines() const {
+    QStringList lines;
+    for (const QByteArray& line : ReadSettings().split('\n')) {
+        const QString text = QString::fromUtf8(line).trimmed();
+        if (!text.isEmpty())
+            lines << text;
+    }
+    return lines;
+}
+
+QLineEdit* WindowTest::Field(const char* name) const {
+    auto* field = Main->findChild<QLineEdit*>(QString::fromLatin1(name));
+    EXPECT_NE(field, nullptr) << name;
+    return field;
+}
+
+QAction* WindowTest::Action(const char* name) const {
+    auto* action = Main->findChild<QAction*>(QString::fromLatin1(name));
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+}
+
+void WindowTest::Type(const char* field, const QString& text) const {
+    Field(field)->setText(text);
+}
+
+QString WindowTest::MakeConfiguration(const QString& name, int prePurge) const {
+    TQ47 model;
+    model.SetPrePurge(prePurge);
+    const QString path = Temp.filePath(name);
+    EXPECT_TRUE(model.SaveToFile(path));
+    return path;
+}
+
+void WindowTest::OpenConfiguration(const QString& path) {
+    ChosenFiles.push_back(path);
+    Main->FileOpenExecute();
+}
+
+void WindowTest::AnswerPropertiesDialog(int item, bool ok) {
+    QTimer::singleShot(0, Properties.get(), [this, item, ok] {
+        if (!Properties->isVisible())
+            return;
+        ++PropertiesShown;
+        auto* list = Properties->findChild<QComboBox*>(QStringLiteral("PropertiesLanguage"));
+        PropertiesPreselected = list->currentIndex();
+        if (item != -2)
+            list->setCurrentIndex(item);
+        if (ok)
+            Properties->accept();
+        else
+            Properties->reject();
+    });
+}
