@@ -7,6 +7,8 @@
 #include "model/Q47.h"
 
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <chrono>
 #include <csignal>
 #include <thread>
@@ -128,13 +130,14 @@ int TCommands::Status() {
     const QString memory = device.SmallMemory ? QStringLiteral("small") : QStringLiteral("large");
 
     if (Options.Json) {
-        Out << QStringLiteral("{\"adapter\":\"%1\",\"serial\":\"%2\",\"version\":\"%3\","
-                              "\"connector\":%4,\"memory\":%5}")
-                   .arg(Link.Description(), serial, VersionText(device.Version),
-                        present ? QStringLiteral("true") : QStringLiteral("false"),
-                        present ? QLatin1Char('"') + memory + QLatin1Char('"')
-                                : QStringLiteral("null"))
-            << '\n';
+        const QJsonObject json{
+            {QStringLiteral("adapter"), Link.Description()},
+            {QStringLiteral("serial"), serial},
+            {QStringLiteral("version"), VersionText(device.Version)},
+            {QStringLiteral("connector"), present},
+            {QStringLiteral("memory"), present ? QJsonValue(memory) : QJsonValue()},
+        };
+        Out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)) << '\n';
     } else {
         Out << "adapter: " << Link.Description() << ' ' << VersionText(device.Version);
         if (!serial.isEmpty())

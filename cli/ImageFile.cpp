@@ -45,9 +45,13 @@ int LoadImage(TQ47& model, const QString& name, QString& error) {
         return ExitOk;
     }
 
+    const QFileInfo info(name);
+    if (info.isDir()) {
+        error = QStringLiteral("cannot open %1: it is a folder; give a file name").arg(name);
+        return ExitFileError;
+    }
     if (model.LoadFromFile(name))
         return ExitOk;
-    const QFileInfo info(name);
     if (model.LastError == TQ47::FileError) {
         if (!info.exists())
             error = QStringLiteral("cannot open %1: no such file; check the name").arg(name);

@@ -3,11 +3,25 @@
 #include "cli/AdapterLink.h"
 #include "sim/InProcessAdapter.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
-TEST(AdapterLink, SerialPicksOneAdapterAndNeverFallsBackToAnother) {
+// Only the in-process adapters of a test are listed: no simulator that happens to run on
+// this machine may join them through the default port folder.
+class AdapterLink : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(EmptyPorts.isValid());
+        ::setenv("BROOKFETCH_PORTS", EmptyPorts.path().toLocal8Bit().constData(), 1);
+    }
+    QTemporaryDir EmptyPorts;
+};
+
+TEST_F(AdapterLink, SerialPicksOneAdapterAndNeverFallsBackToAnother) {
     sim::InProcessAdapter first("FIRST");
     sim::InProcessAdapter second("SECOND");
     first.firmware().setVersion(0x0101);
@@ -44,7 +58,7 @@ TEST(AdapterLink, SerialPicksOneAdapterAndNeverFallsBackToAnother) {
     EXPECT_TRUE(first.firmware().frames().empty());
 }
 
-TEST(AdapterLink, ListsSerialNumbersForTheUser) {
+TEST_F(AdapterLink, ListsSerialNumbersForTheUser) {
     sim::InProcessAdapter adapter("LISTED");
     sim::InProcessAdapter other("ELSE", "Some Other Device");
     int found = 0;

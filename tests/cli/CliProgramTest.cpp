@@ -332,6 +332,8 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
         {{"show", Path("missing.brk")}, 2, "no such file"},
         {{"new", Path("no-such-dir/x.brk")}, 2, "cannot save"},
         {{"set", Path("missing.brk"), "PrePurge=5"}, 2, "cannot open"},
+        {{"show", Dir.path()}, 2, "folder"},
+        {{"read", "--serial", "X", Dir.path()}, 4, "no adapter found"},
         {{"show", Path("short.brk")}, 1, "127 bytes"},
         {{"show", Path("damaged.brk")}, 1, "checksum"},
         {{"new", Path("bad.brk"), "SamplingInterval=12:30"}, 3, "hh:mm:ss"},
