@@ -261,6 +261,9 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
             continue;
         }
         const Request request = decode(pending_.data(), scan.length);
+        // A simulator left running for hours keeps only the recent requests.
+        if (frames_.size() >= MaxFrames)
+            frames_.erase(frames_.begin(), frames_.begin() + MaxFrames / 2);
         frames_.emplace_back(pending_.begin(), pending_.begin() + static_cast<long>(scan.length));
         pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(scan.length));
         pendingSince_ = now;

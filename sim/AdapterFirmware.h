@@ -142,7 +142,9 @@ public:
     void stopChatter() { chatterUntil_ = Clock::time_point{}; }
     std::uint8_t noise(); // a random byte, never the acknowledge byte
 
-    // Everything the host asked, lead byte included, in order; for tests and logs.
+    // Everything the host asked, lead byte included, in order; for tests and logs. Only the
+    // most recent requests are kept once MaxFrames is reached.
+    static constexpr std::size_t MaxFrames = 4096;
     const std::vector<std::vector<std::uint8_t>>& frames() const { return frames_; }
     void clearFrames() { frames_.clear(); }
 

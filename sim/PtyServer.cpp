@@ -77,7 +77,9 @@ PtyServer::~PtyServer() {
 }
 
 bool PtyServer::open(std::string& error) {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    // posix_openpt() is an open of /dev/ptmx; a container may keep its multiplexer elsewhere.
+    master_ = options_.ptmx.empty() ? ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK)
+                                    : ::open(options_.ptmx.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (master_ < 0) {
         error = std::string("cannot make a pseudo-terminal: ") + std::strerror(errno);
         return false;

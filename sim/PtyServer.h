@@ -19,6 +19,7 @@ public:
         std::chrono::milliseconds delay{0};
         bool verbose = false;
         std::string memoryFile; // empty: the memory lives only as long as the program
+        std::string ptmx;       // the pseudo-terminal multiplexer; empty: the system's (/dev/ptmx)
     };
 
     PtyServer(AdapterFirmware& firmware, Options options);

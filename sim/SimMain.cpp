@@ -103,10 +103,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption verbose("verbose", "One line per request on standard error.");
     const QCommandLineOption seed("seed", "Seed for fault probabilities.", "N", "1");
     const QCommandLineOption slowMs("slow-ms", "Delay of a slow answer.", "MS", "600");
+    const QCommandLineOption ptmx("ptmx", "Pseudo-terminal multiplexer (default /dev/ptmx).",
+                                  "PATH");
     const QCommandLineOption chatterMs("chatter-ms", "Length of one bout of chatter.", "MS",
                                        "1500");
     parser.addOptions({description, serial, name, ports, version, large, noConnector, memory, pace,
-                       delay, verbose, seed, slowMs, chatterMs});
+                       delay, verbose, seed, slowMs, chatterMs, ptmx});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(sim::AdapterFirmware::faultName(option.fault)),
@@ -151,6 +153,7 @@ int main(int argc, char** argv) {
     options.pace = parser.isSet(pace);
     options.verbose = parser.isSet(verbose);
     options.memoryFile = parser.value(memory).toStdString();
+    options.ptmx = parser.value(ptmx).toStdString();
     for (std::size_t i = 0; i < std::size(faultOptions); ++i) {
         if (!parser.isSet(faultFlags[i]))
             continue;
