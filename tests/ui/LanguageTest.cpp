@@ -7,8 +7,10 @@
 #include "platform/registry/Translation.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
+#include "ui/Properties.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -153,4 +155,16 @@ TEST_F(LanguageChoiceTest, TheBuiltTranslationIsUsedByWindowsBuiltAfterIt) {
     EXPECT_EQ(App.Boxes.back().Caption, "Fehler");
     DestroyWindows();
     QCoreApplication::removeTranslator(&translator);
+}
+
+TEST_F(LanguageChoiceTest, TheListOffersTheFifteenLanguagesInTheOrderOfTheirIds) {
+    auto* list = Properties->findChild<QComboBox*>("PropertiesLanguage");
+    const QStringList expected = {"<Default>", "Bulgarian", "Czech",   "English", "French",
+                                  "German",    "Hungarian", "Italian", "Latvian", "Lithuanian",
+                                  "Polish",    "Rumanian",  "Russian", "Slovak",  "Spanish"};
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    EXPECT_EQ(items, expected);
+    EXPECT_EQ(Properties->windowTitle(), "Program Properties");
 }

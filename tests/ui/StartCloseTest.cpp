@@ -2,11 +2,14 @@
 #include "tests/ui/WindowFixture.h"
 
 #include "app/Workplace.h"
+#include "ui/About.h"
 #include "ui/Main.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -177,4 +180,50 @@ TEST_F(WindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
         EXPECT_EQ(item->isEnabled(), action->isEnabled()) << e.MenuItem;
     }
     EXPECT_FALSE(Main->windowIcon().isNull());
+}
+
+TEST_F(WindowTest, ASettingsFileThatCannotBeMadeAtStartIsReportedAndTheWindowStillWorks) {
+    ExePath = Temp.filePath("missing/brookfetch");
+    StartWindows();
+    ASSERT_EQ(App.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(App.ErrorBoxes[0],
+              "Unable to write to " + Temp.filePath("missing/brookfetch.INI") + ".");
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_EQ(Main->StatusText(1), "<noname>");
+    EXPECT_FALSE(Action("DataRead")->isEnabled());
+    EXPECT_FALSE(Action("DataWrite")->isEnabled());
+}
+
+TEST_F(WindowTest, MenuItemsRunTheirActions) {
+    StartWindows();
+    Type("Q47PrePurge", "20");
+    App.Answer(IDNO);
+    Action("MenuFileNew")->trigger();
+    EXPECT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
+    Action("MenuFileOpen")->trigger();
+    ASSERT_EQ(DialogRuns.size(), 1u);
+    EXPECT_EQ(DialogRuns[0].Title, "Open File");
+    Action("MenuFileExit")->trigger();
+    EXPECT_FALSE(Main->isVisible());
+}
+
+TEST_F(WindowTest, AboutShowsProductVersionAndTheDecodedLogo) {
+    StartWindows();
+    QString product, version;
+    QSize logo;
+    QTimer::singleShot(0, About.get(), [&] {
+        if (!About->isVisible())
+            return;
+        product = About->findChild<QLabel*>("ProductName")->text();
+        version = About->findChild<QLabel*>("Version")->text();
+        logo = About->findChild<QLabel*>("Logo")->pixmap().size();
+        About->findChild<QAbstractButton*>("OKButton")->click();
+    });
+    Action("HelpAbout")->trigger();
+    EXPECT_EQ(product, "Brookfetch - Configuration Connector programmer");
+    EXPECT_EQ(version, "Version 4.00");
+    EXPECT_FALSE(logo.isEmpty());
+    EXPECT_FALSE(About->isVisible());
+    EXPECT_FALSE(Main->findChild<QLabel*>("Logo")->pixmap().isNull());
 }
