@@ -3,11 +3,9 @@
 #include "cli/ExitCode.h"
 #include "model/Q47.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 namespace cli {
@@ -75,38 +73,21 @@ int SaveImage(TQ47& model, const QString& name, QString& error) {
         return ExitOk;
     }
 
-    // Replace what the name stands for: through a symbolic link, its target.
-    QFileInfo target(name);
-    if (target.isSymLink() && target.exists())
-        target = QFileInfo(target.canonicalFilePath());
-    if (target.isDir()) {
+    if (QFileInfo(name).isDir()) {
         error = QStringLiteral("cannot save %1: it is a folder; give a file name").arg(name);
         return ExitFileError;
     }
-    const QString path = target.absoluteFilePath();
-    const QString aside = target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                          QStringLiteral(".%1.tmp").arg(::getpid());
-
-    if (!model.SaveToFile(aside)) {
-        QFile::remove(aside);
-        if (model.LastError == TQ47::FileError)
-            error = QStringLiteral("cannot save %1; check that its folder exists and that you "
-                                   "may write there")
-                        .arg(name);
-        else
-            error = QStringLiteral("cannot save %1: the disk may be full").arg(name);
-        return ExitFileError;
-    }
-    if (target.exists())
-        QFile::setPermissions(aside, target.permissions());
-    if (std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) !=
-        0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(aside);
-        error = QStringLiteral("cannot replace %1: %2").arg(name, reason);
-        return ExitFileError;
-    }
-    return ExitOk;
+    // The model writes beside the file and renames over it, so a failed save leaves the
+    // previous file as it was.
+    if (model.SaveToFile(name))
+        return ExitOk;
+    if (model.LastError == TQ47::FileError)
+        error = QStringLiteral("cannot save %1; check that its folder exists and that you may "
+                               "write there")
+                    .arg(name);
+    else
+        error = QStringLiteral("cannot save %1: writing failed, the disk may be full").arg(name);
+    return ExitFileError;
 }
 
 QString NumberedName(const QString& name, int number) {

@@ -13,8 +13,7 @@ namespace cli {
 int LoadImage(TQ47& model, const QString& name, QString& error);
 
 // Encodes the model and stores its image: "-" writes the 128 bytes to standard output;
-// a file name goes through the model's SaveToFile into a file beside the target, which then
-// replaces the target in one rename (keeping the old file's permissions).
+// a file name goes through the model's SaveToFile, which replaces the file atomically.
 int SaveImage(TQ47& model, const QString& name, QString& error);
 
 // The name of the n-th file of a production run: "batch.brk" gives "batch-0001.brk",
