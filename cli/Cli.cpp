@@ -85,8 +85,12 @@ int TCli::Run(const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("operands"), QStringLiteral("FILE, NAME=VALUE"),
                                  QStringLiteral("[operands...]"));
 
-    if (!parser.parse(arguments))
-        return Usage(parser.errorText());
+    if (!parser.parse(arguments)) {
+        QString text = parser.errorText();
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        return Usage(text);
+    }
     if (parser.isSet(help)) {
         Out << parser.helpText() << '\n' << CommandsHelp();
         Out.flush();
@@ -143,7 +147,8 @@ int TCli::Run(const QStringList& arguments) {
     options.Wait = parser.isSet(wait);
     options.Json = parser.isSet(json);
     options.Serial = parser.value(serial);
-    options.Progress = ErrIsTerminal && !options.Quiet;
+    // The trace's lines and a bar redrawn in place do not share a terminal well.
+    options.Progress = ErrIsTerminal && !options.Quiet && !options.Trace;
 
     TCommands commands(options, Out, Err);
     try {
