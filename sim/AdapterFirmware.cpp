@@ -269,7 +269,7 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
         pendingSince_ = now;
 
         Answer answer;
-        answer.requestBytes = static_cast<int>(scan.length);
+        answer.frame = frames_.back();
         const bool write = request.command == WriteSmall || request.command == WriteLarge;
         std::string faults;
         auto note = [&faults](Fault fault) {

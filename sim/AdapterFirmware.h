@@ -126,7 +126,7 @@ public:
     struct Answer {
         std::vector<std::uint8_t> reply;    // acknowledge byte first; empty when nothing goes out
         std::chrono::milliseconds delay{0}; // extra wait before the reply (slow answer)
-        int requestBytes = 0;               // the frame's length, lead byte included
+        std::vector<std::uint8_t> frame;    // the request, lead byte included
         bool stored = false;                // the connector memory changed
         std::string log;                    // one line for a verbose log
     };

@@ -39,7 +39,7 @@ void InProcessAdapter::received(const std::uint8_t* data, std::size_t size) {
         auto delay = answerDelay_ + answer.delay;
         if (pace_)
             delay += std::chrono::ceil<std::chrono::milliseconds>(
-                lineTime(static_cast<std::size_t>(answer.requestBytes) + answer.reply.size()));
+                lineTime(answer.frame.size() + answer.reply.size()));
         send(answer.reply.data(), answer.reply.size(), delay);
     }
 }

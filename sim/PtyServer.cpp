@@ -180,8 +180,7 @@ void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
     const bool chattering = firmware_.chattering(now);
     for (auto& answer : firmware_.receive(data, size, now)) {
         if (options_.verbose)
-            std::fprintf(stderr, "%s: %s\n", hex(firmware_.frames().back()).c_str(),
-                         answer.log.c_str());
+            std::fprintf(stderr, "%s: %s\n", hex(answer.frame).c_str(), answer.log.c_str());
         if (answer.stored)
             saveMemory();
         if (answer.reply.empty())
@@ -191,7 +190,7 @@ void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
             answer.reply.insert(answer.reply.begin(), firmware_.noise());
         auto due = now + options_.delay + answer.delay;
         if (options_.pace)
-            due += lineTime(static_cast<std::size_t>(answer.requestBytes) + answer.reply.size());
+            due += lineTime(answer.frame.size() + answer.reply.size());
         // Replies leave in order even when one of them is slow.
         if (!pending_.empty())
             due = std::max(due, pending_.back().due);
