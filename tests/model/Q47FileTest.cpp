@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -150,17 +153,36 @@ TEST_F(Q47File, LoadChecksLengthAndChecksum) {
 
 TEST_F(Q47File, LoadRefusesWhatIsNotARegularFile) {
     ASSERT_TRUE(QDir(Dir.path()).mkdir("folder.brk"));
-    const QString fifo = Path("pipe.brk");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    // A pipe must not be opened: with no writer, reading it would never return.
     for (const QString& path :
-         {Path("missing.brk"), Path("folder.brk"), fifo, QStringLiteral("/dev/null"), QString()}) {
+         {Path("missing.brk"), Path("folder.brk"), QStringLiteral("/dev/zero"), QString()}) {
         SCOPED_TRACE(path.toStdString());
-        TQ47 model;
+        TQ47 model = Changed();
         EXPECT_FALSE(model.LoadFromFile(path));
         EXPECT_EQ(model.LastError, TQ47::FileError);
-        EXPECT_EQ(model.DeadTime, 0);
+        EXPECT_EQ(model.DeadTime, 3600);
     }
+}
+
+TEST_F(Q47File, LoadRefusesAPipeWithoutOpeningIt) {
+    // With no writer, opening a pipe would block the window. Here a writer stands ready with
+    // a valid image, so a load that did open the pipe would succeed instead of hanging.
+    const QByteArray fifo = QFile::encodeName(Path("pipe.brk"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    std::thread writer([&fifo] {
+        const int end = open(fifo.constData(), O_WRONLY);
+        if (end >= 0) {
+            EXPECT_EQ(write(end, DefaultFile().constData(), 128), 128);
+            close(end);
+        }
+    });
+    TQ47 model = Changed();
+    EXPECT_FALSE(model.LoadFromFile(Path("pipe.brk")));
+    EXPECT_EQ(model.LastError, TQ47::FileError);
+    EXPECT_EQ(model.DeadTime, 3600);
+    // Let the writer go if the load left the pipe alone.
+    const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    close(reader);
 }
 
 TEST_F(Q47File, SaveReplacesAnExistingFile) {

@@ -137,18 +137,4 @@ TEST(Q47Ranges, NextAcceptedValueOfAnySetterClearsTheRangeError) {
     EXPECT_EQ(model.LastError, TQ47::NoError);
 }
 
-TEST(Q47Ranges, RangeErrorIsNotAConversionError) {
-    // The parameter page tells "not a number" from "out of range" by the exception's type.
-    TQ47 model;
-    bool caughtAsConversion = false;
-    try {
-        model.SetPurgesCount(6);
-    } catch (const EConvertError&) {
-        caughtAsConversion = true;
-    } catch (const ERangeError&) {
-    }
-    EXPECT_FALSE(caughtAsConversion);
-    EXPECT_EQ(model.LastError, TQ47::RangeError);
-}
-
 } // namespace
