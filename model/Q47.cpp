@@ -86,7 +86,9 @@ bool VoltageAccepted(double volts) {
 TQ47::TQ47()
     : PumpPulses(1500), DeadTime(0), PrePurge(10), Aeration(10), PostPurge(10),
       SamplingInterval(900), Continuous(false), SamplesCount(8), AccuWarning(11.0), AccuOff(10.5),
-      MaxSuctionTime(60), PurgesCount(0), VarMode(0), LastError(NoError), Device(nullptr) {}
+      MaxSuctionTime(60), PurgesCount(0), VarMode(0),
+      // Zeros until the first encoding, read or load: an all-zero image is never valid.
+      Image{}, LastError(NoError), Device(nullptr) {}
 
 void TQ47::SetDeadTime(int value) {
     Check(LastError, Within(value, 0, 54000));

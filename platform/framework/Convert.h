@@ -13,5 +13,6 @@ int StrToInt(const QString& text);
 double StrToFloat(const QString& text);
 
 // Fixed-point text with `digits` decimals and the locale's decimal separator, rounded
-// half away from zero: 10.5 -> "10.5", 11 -> "11.0", 11.04 -> "11.0".
+// half away from zero: 10.5 -> "10.5", 11 -> "11.0", 11.04 -> "11.0". A negative value
+// that rounds to zero shows as zero ("0.0", not "-0.0").
 QString FloatToStrFixed(double value, int digits);

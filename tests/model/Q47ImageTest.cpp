@@ -149,7 +149,8 @@ TEST(Q47Image, ChecksumWrapsAtSixteenBits) {
     EXPECT_EQ(model.Checksum(), static_cast<std::uint16_t>(~31620));
     std::fill(std::begin(model.Image), std::end(model.Image), std::uint8_t{0});
     EXPECT_EQ(model.Checksum(), 0xFFFF);
-    EXPECT_FALSE(model.ImageValid()); // an erased connector is never taken for a parameter set
+    EXPECT_FALSE(model.ImageValid());  // an erased connector is never taken for a parameter set
+    EXPECT_FALSE(TQ47().ImageValid()); // nor is a model that has not encoded anything yet
 }
 
 TEST(Q47Image, DecodeIgnoresTheConstantTheReservedBytesAndTheChecksum) {
