@@ -17,8 +17,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("brookfetch"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brookfetch"));
     TQtApplication application;
     application.Title = QStringLiteral("Brookfetch");
 

@@ -34,12 +34,7 @@ int TQtApplication::MessageBox(const QString& text, const QString& caption, int 
         box.setDefaultButton(QMessageBox::Ok);
         break;
     }
-    // A box shown while the hourglass is up must still take the mouse normally.
-    if (Busy)
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
-    if (Busy)
-        QGuiApplication::restoreOverrideCursor();
+    Run(box);
     const auto* clicked = box.clickedButton();
     if (!clicked)
         return IDCANCEL;
@@ -58,7 +53,16 @@ int TQtApplication::MessageBox(const QString& text, const QString& caption, int 
 void TQtApplication::ShowException(const Exception& error) {
     QMessageBox box(QMessageBox::Critical, Title, ErrorBoxText(error.Message), QMessageBox::Ok,
                     QApplication::activeWindow());
+    Run(box);
+}
+
+void TQtApplication::Run(QMessageBox& box) {
+    // A box shown while the hourglass is up must still take the mouse normally.
+    if (Busy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    if (Busy)
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void TQtApplication::ProcessMessages() {

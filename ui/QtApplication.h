@@ -2,6 +2,8 @@
 
 #include "platform/framework/Application.h"
 
+class QMessageBox;
+
 // The application object of the window program: Qt message boxes, the busy cursor and the
 // event loop of the running QApplication.
 class TQtApplication : public TApplication {
@@ -15,6 +17,8 @@ public:
     void SetBusyCursor(bool busy) override;
 
 private:
+    void Run(QMessageBox& box);
+
     TApplication* Previous;
     bool Busy = false;
 };
