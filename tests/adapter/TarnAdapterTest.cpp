@@ -8,9 +8,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <numeric>
 
 namespace {
+
+// Only the in-process adapters of these tests may be listed: a simulator that someone runs
+// meanwhile registers in the usual port directory, which must not be looked at.
+const int portsIsolated = ::setenv("BROOKFETCH_PORTS", BROOKFETCH_TEST_NO_PORTS, 1);
 
 using linktest::Bytes;
 using linktest::CountingDriver;
