@@ -268,7 +268,8 @@ int TQ47::WriteImage(QIODevice& device) const {
             return CommError;
         done += count;
     }
-    // A file keeps small writes in its buffer: a full disk shows only when they go out.
+    // A file keeps small writes in its buffer, so a full disk shows only when they go out.
+    // QSaveFile's commit() flushes too, but renames even when that flush fails.
     if (auto* file = qobject_cast<QFileDevice*>(&device)) {
         if (!file->flush() || file->error() != QFileDevice::NoError)
             return CommError;
