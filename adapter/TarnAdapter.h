@@ -37,10 +37,13 @@ public:
     TTraceSink* Monitor;            // not owned
     QString Description;            // "USB FETCHer Adapter"
 
-    bool Connect();
+    bool Connect(); // finds and opens the adapter unless the link is up
     void Disconnect();
+    // A request of 1 to 63 bytes goes out behind the lead byte; other lengths raise.
     bool Send(const std::uint8_t* request, int length);
+    // Exactly `length` (at least 1) reply bytes behind the acknowledge byte.
     bool Receive(std::uint8_t* reply, int length);
+    // One exchange, tried up to Attempts times.
     bool Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                   int replyLength);
 };
@@ -58,8 +61,11 @@ public:
 
     bool ReadVersion();
     bool CheckConnector(bool& present);
+    // One command each; a block is 1 to 32 bytes, other counts raise.
     bool ReadBlock(int address, std::uint8_t* destination, int count);
-    bool WriteBlock(int address, const std::uint8_t* source, int count);
+    bool WriteBlock(int address, const std::uint8_t* source, int count); // true when stored
+    // Any length of at least 1 (less raises), in blocks, with OnProgress between them. Writes
+    // never cross a multiple of BlockSize. Both stop at the first failed block.
     bool ReadMemory(int address, std::uint8_t* destination, int length);
     bool WriteMemory(int address, const std::uint8_t* source, int length);
 };
