@@ -1,0 +1,59 @@
+// The window program as a whole: started in a folder of its own, it makes its settings file,
+// shows its windows and ends with 0 when its main window closes.
+#include "platform/registry/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProgramRun {
+    int ExitCode = -1;
+    bool Finished = false;
+    QString Output;
+};
+
+ProgramRun StartProgram(const QString& exe, const QString& configHome, const QString& pictures) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", configHome);
+    environment.insert("LANG", "C.UTF-8");
+    environment.insert("BROOKFETCH_SCREENSHOT", pictures);
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(exe, {});
+    ProgramRun run;
+    run.Finished = program.waitForFinished(60000);
+    if (!run.Finished)
+        program.kill();
+    run.ExitCode = program.exitCode();
+    run.Output = QString::fromLocal8Bit(program.readAll());
+    return run;
+}
+
+} // namespace
+
+TEST(Program, StartsWithFreshSettingsShowsItsWindowsAndEndsWithZero) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString exe = temp.filePath("brookfetch");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(BROOKFETCH_PROGRAM), exe));
+    const QString pictures = temp.filePath("pictures");
+
+    const ProgramRun run = StartProgram(exe, temp.filePath("config"), pictures);
+    ASSERT_TRUE(run.Finished) << run.Output.toStdString();
+    EXPECT_EQ(run.ExitCode, 0) << run.Output.toStdString();
+    for (const char* name : {"main-window.png", "about.png", "properties.png"})
+        EXPECT_GT(QFileInfo(QDir(pictures).filePath(name)).size(), 0) << name;
+
+    QFile settings(temp.filePath("brookfetch.INI"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QByteArray text = settings.readAll();
+    EXPECT_TRUE(text.startsWith("[Properties]\nVersion=256\n[MainForm]\n")) << text.constData();
+    EXPECT_TRUE(text.contains("MainState=0\nLanguageId=0\n")) << text.constData();
+}
