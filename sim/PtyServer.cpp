@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -118,7 +119,14 @@ bool PtyServer::open(std::string& error) {
 bool PtyServer::loadMemory(std::string& error) {
     if (options_.memoryFile.empty())
         return true;
+    std::error_code missing;
+    const bool exists = std::filesystem::exists(options_.memoryFile, missing);
     std::ifstream in(options_.memoryFile, std::ios::binary);
+    if (exists && (!in || !std::filesystem::is_regular_file(options_.memoryFile, missing))) {
+        // Never replace a memory file that is there but cannot be read.
+        error = "cannot read the memory file " + options_.memoryFile;
+        return false;
+    }
     if (in) {
         std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                         std::istreambuf_iterator<char>());

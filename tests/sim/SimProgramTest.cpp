@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -257,6 +258,16 @@ TEST_F(SimProgramTest, VerboseLogsOneLinePerRequest) {
     ASSERT_TRUE(program->command("plug"));
     EXPECT_TRUE(program->errors.contains("5A 10: version -> 3 bytes\n"));
     EXPECT_TRUE(program->errors.contains("5A 50 10 00 08: read 8 at 0x0010 -> 9 bytes\n"));
+}
+
+TEST_F(SimProgramTest, NeverReplacesAMemoryFileItCannotRead) {
+    ASSERT_TRUE(QDir().mkpath(memory)); // a directory where the memory file should be
+    QProcess process;
+    process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM), {"--ports", ports, "--memory", memory});
+    ASSERT_TRUE(process.waitForFinished(5000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("cannot read the memory file"));
+    EXPECT_TRUE(QFileInfo(memory).isDir());
 }
 
 TEST_F(SimProgramTest, SaysWhyWhenNoPseudoTerminalCanBeMade) {
