@@ -17,9 +17,11 @@ namespace cli {
 namespace {
 
 volatile std::sig_atomic_t StopFlag = 0;
+volatile std::sig_atomic_t CaughtSignal = 0;
 
-void OnStopSignal(int) {
+void OnStopSignal(int signal) {
     StopFlag = 1;
+    CaughtSignal = signal;
 }
 
 // SIGINT and SIGTERM end a production run between connectors instead of killing the
@@ -31,6 +33,40 @@ void CatchStopSignals() {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
+
+// Outside production mode a signal still must not cut a transfer short, which would leave a
+// connector half written: it is held back until the transfer has ended and then takes its
+// usual effect.
+class TSignalDeferral {
+public:
+    explicit TSignalDeferral(bool active) : Active(active) {
+        if (!Active)
+            return;
+        struct sigaction action = {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &OldInt);
+        sigaction(SIGTERM, &action, &OldTerm);
+    }
+    ~TSignalDeferral() { Restore(); }
+    TSignalDeferral(const TSignalDeferral&) = delete;
+    TSignalDeferral& operator=(const TSignalDeferral&) = delete;
+
+    void Restore() {
+        if (!Active)
+            return;
+        Active = false;
+        sigaction(SIGINT, &OldInt, nullptr);
+        sigaction(SIGTERM, &OldTerm, nullptr);
+    }
+    // The signal that came during the transfer, or 0.
+    static int Caught() { return CaughtSignal; }
+
+private:
+    bool Active;
+    struct sigaction OldInt = {};
+    struct sigaction OldTerm = {};
+};
 
 QString VersionText(std::uint16_t version) {
     return QString::asprintf("%x.%02x", version >> 8, version & 0xFF);
@@ -105,6 +141,8 @@ int TCommands::FindConnector() {
 
 bool TCommands::Transfer(const QStringList& phases, const std::function<bool()>& transfer) {
     TTarnDevice& device = Link.Device();
+    // A production run catches the signals for its whole length.
+    TSignalDeferral deferral(!Options.Wait);
     Progress.Begin(phases);
     device.OnProgress = [this](int percent) { Progress.Report(percent); };
     bool ok = false;
@@ -117,6 +155,13 @@ bool TCommands::Transfer(const QStringList& phases, const std::function<bool()>&
     }
     device.OnProgress = nullptr;
     Progress.End();
+    if (!Options.Wait && TSignalDeferral::Caught() != 0) {
+        deferral.Restore();
+        Fail(ExitCommunicationError,
+             QStringLiteral("interrupted; the connector transfer was %1 first")
+                 .arg(ok ? QStringLiteral("completed") : QStringLiteral("ended")));
+        std::raise(TSignalDeferral::Caught());
+    }
     return ok;
 }
 

@@ -575,3 +575,37 @@ TEST_F(CliProgramTest, WriteWaitWaitsForALostAdapter) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CliProgramTest, ASignalDuringAWriteLetsTheTransferFinishFirst) {
+    // At the line rate a write takes about half a second: the signal lands in the middle.
+    auto sim = StartSim({"--pace", "--verbose"});
+    const QString file = Path("file.brk");
+    ASSERT_EQ(Run({"new", file, "PrePurge=123", "AccuOff=8.8"}).Code, 0);
+
+    ProductionRun run(*this, {"write", file});
+    ASSERT_TRUE(sim->WaitForRequest("5A 60 00 00 08"));
+    ::kill(static_cast<pid_t>(run.Process.processId()), SIGINT);
+    ASSERT_TRUE(run.Process.waitForFinished(10000));
+    EXPECT_EQ(run.Process.exitStatus(), QProcess::CrashExit); // it still ends by the signal
+    EXPECT_TRUE(run.Process.readAllStandardError().contains("transfer was completed first"));
+    EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+}
+
+TEST_F(CliProgramTest, ASignalInProductionModeEndsTheRunAfterTheConnectorInHand) {
+    auto sim = StartSim({"--pace", "--verbose", "--no-connector"});
+    const QString file = Path("file.brk");
+    ASSERT_EQ(Run({"new", file, "PostPurge=200"}).Code, 0);
+
+    ProductionRun run(*this, {"write", "--wait", file});
+    ASSERT_TRUE(run.WaitFor("waiting for connectors", true));
+    ASSERT_TRUE(sim->Command("plug"));
+    ASSERT_TRUE(sim->WaitForRequest("5A 60 00 00 08"));
+    EXPECT_EQ(run.Stop(SIGINT), 0);
+    EXPECT_EQ(run.Out, "connector 1 OK written and verified\n"
+                       "summary: 1 connector, 1 OK, 0 failed\n");
+    EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+}
+
+} // namespace
