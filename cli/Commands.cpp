@@ -407,6 +407,12 @@ int TCommands::Production(Job job, const QString& file) {
             Pause(200);
             continue;
         }
+        // A connector that is still being pushed home may make contact and lose it again:
+        // it counts once it is found twice in a row.
+        if (!Pause(300))
+            break;
+        if (!Link.Prepare() || !device.CheckConnector(present) || !present)
+            continue;
 
         ++connectors;
         if (job == Job::Read) {
