@@ -26,8 +26,8 @@ const CommandShape Shapes[] = {
 
 } // namespace
 
-TCli::TCli(QTextStream& out, QTextStream& err, bool errIsTerminal)
-    : Out(out), Err(err), ErrIsTerminal(errIsTerminal) {}
+TCli::TCli(QTextStream& out, QTextStream& err, bool outIsTerminal, bool errIsTerminal)
+    : Out(out), Err(err), OutIsTerminal(outIsTerminal), ErrIsTerminal(errIsTerminal) {}
 
 QString TCli::CommandsHelp() {
     return QStringLiteral(
@@ -138,6 +138,10 @@ int TCli::Run(const QStringList& arguments) {
                                     "standard output"));
     if (parser.isSet(wait) && file == QLatin1String("-"))
         return Usage(QStringLiteral("--wait needs a file name, not -"));
+    if (OutIsTerminal && file == QLatin1String("-") &&
+        (command == QLatin1String("read") || command == QLatin1String("new")))
+        return Usage(QStringLiteral("the 128-byte image is not written to a terminal; redirect "
+                                    "standard output, e.g. > file.brk"));
     if (parser.isSet(serial) && parser.value(serial).isEmpty())
         return Usage(QStringLiteral("--serial needs a serial number"));
 

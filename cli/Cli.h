@@ -9,7 +9,9 @@ namespace cli {
 // and options fit together, and runs the command. Returns the exit code.
 class TCli {
 public:
-    TCli(QTextStream& out, QTextStream& err, bool errIsTerminal);
+    // Whether the program's standard output and error are terminals: the progress bar needs
+    // one, a binary image must not go to one.
+    TCli(QTextStream& out, QTextStream& err, bool outIsTerminal, bool errIsTerminal);
 
     int Run(const QStringList& arguments);
 
@@ -20,6 +22,7 @@ private:
 
     QTextStream& Out;
     QTextStream& Err;
+    bool OutIsTerminal;
     bool ErrIsTerminal;
 };
 

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    cli::TCli cli(out, err, ::isatty(STDERR_FILENO) == 1);
+    cli::TCli cli(out, err, ::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1);
     const int code = cli.Run(QCoreApplication::arguments());
     out.flush();
     err.flush();
