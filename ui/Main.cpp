@@ -2,6 +2,7 @@
 
 #include "ui_Main.h"
 
+#include "adapter/TarnAdapter.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
 #include "platform/framework/Application.h"
@@ -13,15 +14,20 @@
 #include "ui/Properties.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdio>
+#include <ctime>
 
 TMainForm* MainForm = nullptr;
 
@@ -44,6 +50,36 @@ public:
 private:
     int Width;
 };
+
+// One connector transfer: the window is busy from construction to destruction, whichever
+// way the transfer ends.
+class TTransferScope {
+public:
+    explicit TTransferScope(TMainForm& form) : Form(form) {
+        try {
+            Form.BeginTransfer();
+        } catch (...) {
+            Form.EndTransfer();
+            throw;
+        }
+    }
+    ~TTransferScope() { Form.EndTransfer(); }
+    TTransferScope(const TTransferScope&) = delete;
+    TTransferScope& operator=(const TTransferScope&) = delete;
+
+private:
+    TMainForm& Form;
+};
+
+// BROOKFETCH_PROBE=startup (for bench/startup): "probe shown <us>" once the window is up and
+// "probe tick <us>" after the first status tick, both on the monotonic clock, then quit.
+void ProbeLine(const char* what) {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::fprintf(stderr, "probe %s %lld\n", what,
+                 static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
+    std::fflush(stderr);
+}
 
 QString RunModal(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted)
@@ -83,6 +119,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
 
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
+    Probe = qEnvironmentVariable("BROOKFETCH_PROBE") == QLatin1String("startup");
 
     // The program alone switches pages: the tab row is never shown.
     ui->PageControl->tabBar()->hide();
@@ -135,6 +172,9 @@ void TMainForm::ConnectActions() {
             Guard([this] { FilePropertiesExecute(); }));
     connect(ui->FileExit, &QAction::triggered, this, Guard([this] { FileExitExecute(); }));
     connect(ui->HelpAbout, &QAction::triggered, this, Guard([this] { HelpAboutExecute(); }));
+    connect(ui->DataRead, &QAction::triggered, this, Guard([this] { DataReadExecute(); }));
+    connect(ui->DataWrite, &QAction::triggered, this, Guard([this] { DataWriteExecute(); }));
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTick(); });
 
     // Shortcuts work wherever the focus is in the window.
     addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FileProperties,
@@ -194,6 +234,9 @@ void TMainForm::ConnectPage() {
 void TMainForm::FormCreate() {
     OwnedWorkplace = std::make_unique<TWorkplace>();
     Workplace = OwnedWorkplace.get();
+    // The first tick comes from the event loop, after the window is built; started here, the
+    // adapter is watched even when the settings below cannot be read.
+    Timer->start();
     if (!ExePathOverride.isEmpty())
         Workplace->ExePath = ExePathOverride;
     Workplace->MessageText = [](const QString& label) { return MessageText(label); };
@@ -230,6 +273,10 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
+    if (Probe && !ProbeShown) {
+        ProbeShown = true;
+        QTimer::singleShot(0, this, [] { ProbeLine("shown"); });
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -269,7 +316,7 @@ void TMainForm::FileNewExecute() {
         return;
     Workplace->NewDataSet();
     ui->PageControl->setCurrentWidget(ui->EmptyTab);
-    Timer->setInterval(1000);
+    SetTimerInterval(1000);
     ShowStatus();
     ModelToPage();
 }
@@ -363,6 +410,130 @@ QFileDialog& TMainForm::SaveDialog() {
     return *FileSaveDialog;
 }
 
+// ---- Connector commands and status timer ------------------------------------------------
+
+// The timer's handler as the event loop runs it. An internal failure ends the tick with the
+// error box; while that box is open the timer keeps running (the box has its own event loop)
+// but its ticks do nothing, so a faulty adapter does not pile up one box per second.
+void TMainForm::TimerTick() {
+    if (TickErrorOpen)
+        return;
+    try {
+        TimerTimer();
+    } catch (const Exception& error) {
+        const QScopedValueRollback<bool> open(TickErrorOpen, true);
+        Application->ShowException(error);
+    }
+    if (Probe) {
+        Probe = false;
+        ProbeLine("tick");
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+// Setting the interval restarts the count, so only a change is made.
+void TMainForm::SetTimerInterval(int milliseconds) {
+    if (Timer->interval() != milliseconds)
+        Timer->setInterval(milliseconds);
+}
+
+void TMainForm::TimerTimer() {
+    // The logo page shown at start-up and after New gives way to the parameters.
+    ui->PageControl->setCurrentWidget(ui->Q47Tab);
+    TTarnDevice& adapter = *Workplace->Adapter;
+    if (LinkState == 0) {
+        SetTimerInterval(1000);
+        if (!adapter.ReadVersion()) {
+            LinkState = 0;
+            SetStatusText(2, MessageText(QStringLiteral("MsgNoAdapter")));
+            SetStatusText(3, QString());
+            ui->DataRead->setEnabled(false);
+            ui->DataWrite->setEnabled(false);
+            return;
+        }
+        SetStatusText(2, QString::asprintf("%s %x.%02x\n", adapter.Description.toUtf8().constData(),
+                                           unsigned(adapter.Version >> 8),
+                                           unsigned(adapter.Version & 255)));
+        LinkState = 1;
+    }
+    if (LinkState == 1) {
+        bool present = false;
+        if (!adapter.CheckConnector(present)) {
+            // The panels and commands change at the next tick, when the version query fails.
+            SetTimerInterval(1000);
+            LinkState = 0;
+            return;
+        }
+        if (present && adapter.SmallMemory) {
+            SetStatusText(3, MessageText(QStringLiteral("MsgConnectorOk")));
+            SetTimerInterval(5000);
+            ui->DataRead->setEnabled(true);
+            ui->DataWrite->setEnabled(true);
+        } else {
+            // A connector pulled after it was found leaves Read and Write as they were.
+            SetStatusText(3, MessageText(QStringLiteral("MsgConnectorErr")));
+        }
+    }
+}
+
+void TMainForm::TransferProgress(int percent) {
+    ui->ProgressBar->setValue(percent);
+}
+
+void TMainForm::BeginTransfer() {
+    ui->ProgressBar->setValue(0);
+    ui->ProgressBar->show();
+    ui->ProgressBar->repaint();
+    Timer->stop();
+    setEnabled(false);
+    // The window repaints in its busy state before the transfer blocks the thread.
+    Application->ProcessMessages();
+    Application->SetBusyCursor(true);
+    Workplace->Adapter->OnProgress = [this](int percent) { TransferProgress(percent); };
+}
+
+void TMainForm::EndTransfer() {
+    ui->ProgressBar->setValue(0);
+    ui->ProgressBar->hide();
+    Workplace->Adapter->OnProgress = nullptr;
+    setEnabled(true);
+    Timer->start();
+    Application->SetBusyCursor(false);
+}
+
+void TMainForm::DataReadExecute() {
+    if (!QuerySave())
+        return;
+    bool read = false;
+    {
+        const TTransferScope transfer(*this);
+        read = Workplace->ReadConnector();
+    }
+    ShowStatus();
+    if (read) {
+        ModelToPage();
+        return;
+    }
+    // Nothing of a failed read remains: a new data set with the defaults.
+    FileNewExecute();
+}
+
+void TMainForm::DataWriteExecute() {
+    ClearFocus();
+    if (!PageToModel())
+        return;
+    if (Application->MessageBox(MessageText(QStringLiteral("MsgReallyWriteQ")),
+                                MessageText(QStringLiteral("MsgConfirmation")),
+                                MB_OKCANCEL) != IDOK)
+        return;
+    {
+        // The outcome is in the model's LastError, which ShowStatus reports.
+        const TTransferScope transfer(*this);
+        Workplace->WriteConnector();
+    }
+    ShowStatus();
+}
+
 // ---- Status ------------------------------------------------------------------------------
 
 QString TMainForm::MessageText(const QString& label) {
@@ -374,13 +545,18 @@ QString TMainForm::MessageText(const QString& label) {
 QString TMainForm::StatusText(int panel) const {
     if (panel < 0 || panel > 3)
         throw Exception(ErrorOnFile("Main", __LINE__));
-    return StatusPanels[panel]->text();
+    return StatusTexts[panel];
 }
 
 void TMainForm::SetStatusText(int panel, const QString& text) {
     if (panel < 0 || panel > 3)
         throw Exception(ErrorOnFile("Main", __LINE__));
-    StatusPanels[panel]->setText(text);
+    StatusTexts[panel] = text;
+    // The adapter's text ends in a line feed, which a one-line panel cannot show.
+    QString shown = text;
+    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
+        shown.chop(1);
+    StatusPanels[panel]->setText(shown.replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
 void TMainForm::ShowError(const QString& label) {

@@ -44,6 +44,16 @@ public:
     void FileExitExecute();
     void HelpAboutExecute();
 
+    // Connector commands and the status timer.
+    void TimerTimer();
+    void DataReadExecute();
+    void DataWriteExecute();
+    // The busy state around one transfer: window disabled, timer stopped, hourglass, progress
+    // bar driven by the adapter. Always left again, also when the transfer raises.
+    void BeginTransfer();
+    void EndTransfer();
+    void TransferProgress(int percent);
+
     // True when the caller may go on: nothing to save, saved, or the changes discarded.
     bool QuerySave();
     // Panel 1 shows the file name, panel 0 and an error box the model's last result.
@@ -67,7 +77,8 @@ public:
     void Q47AccuWarningChange();
     void Q47AccuOffChange();
 
-    // Status bar panels 0..3: result, file name, adapter, connector.
+    // Status bar panels 0..3: result, file name, adapter, connector. The text is kept as set;
+    // the panel shows it without line ends.
     QString StatusText(int panel) const;
     void SetStatusText(int panel, const QString& text);
 
@@ -78,7 +89,8 @@ public:
     // replace it so that no dialog ever waits for a person.
     std::function<QString(QFileDialog& dialog)> RunFileDialog;
 
-    // The status timer (1000 ms; started by the connector status check) and its link state.
+    // The status timer (1000 ms while looking for the adapter or a connector, 5000 ms once a
+    // connector is found) and its link state: 0 look for the adapter, 1 watch the connector.
     QTimer* Timer;
     int LinkState;
 
@@ -92,6 +104,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void TimerTick();
+    void SetTimerInterval(int milliseconds);
     void ConnectActions();
     void ConnectPage();
     void LinkMenuItem(QAction* item, QAction* action);
@@ -104,6 +118,12 @@ private:
 
     std::unique_ptr<Ui::TMainForm> ui;
     QLabel* StatusPanels[4];
+    QString StatusTexts[4];
+    // True while the error box of a failed tick is open: the ticks in between do nothing.
+    bool TickErrorOpen = false;
+    // Set by BROOKFETCH_PROBE: times of the first show and the first tick on stderr.
+    bool Probe = false;
+    bool ProbeShown = false;
     QFileDialog* FileOpenDialog = nullptr; // made at first use, then kept as the user left it
     QFileDialog* FileSaveDialog = nullptr;
     QString ExePathOverride;

@@ -1,0 +1,414 @@
+// The status timer that watches the adapter and the connector, and the Read and Write commands,
+// run against a simulated adapter in this process and, once, against brookfetch-adapter-sim on
+// a pseudo-terminal.
+#include "tests/ui/WindowFixture.h"
+
+#include "adapter/TarnAdapter.h"
+#include "app/Workplace.h"
+#include "model/Q47.h"
+#include "sim/InProcessAdapter.h"
+#include "ui/Main.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+using Fault = sim::AdapterFirmware::Fault;
+
+// What the window shows of the link after a tick.
+struct LinkView {
+    QString Adapter;
+    QString Connector;
+    bool Enabled;
+    int Interval;
+};
+
+std::ostream& operator<<(std::ostream& out, const LinkView& view) {
+    return out << '"' << view.Adapter.toStdString() << "\" \"" << view.Connector.toStdString()
+               << "\" " << (view.Enabled ? "enabled" : "disabled") << ' ' << view.Interval;
+}
+
+bool operator==(const LinkView& a, const LinkView& b) {
+    return a.Adapter == b.Adapter && a.Connector == b.Connector && a.Enabled == b.Enabled &&
+           a.Interval == b.Interval;
+}
+
+const QString Found = QStringLiteral("USB FETCHer Adapter 1.05\n");
+const QString Ok = QStringLiteral("Connector OK");
+const QString NotFound = QStringLiteral("Connector NOT FOUND");
+
+// A busy-state sample taken while the progress bar moves.
+struct ProgressStep {
+    int Value;
+    bool WindowEnabled;
+    bool TimerActive;
+    bool Busy;
+};
+
+} // namespace
+
+// The window over an adapter of the test's own: no port directory of the machine is looked at,
+// so a simulator someone runs beside the tests stays out.
+class ConnectorTest : public WindowTest {
+protected:
+    ConnectorTest() {
+        QDir(Temp.path()).mkpath(QStringLiteral("ports"));
+        PreviousPorts = qgetenv("BROOKFETCH_PORTS");
+        qputenv("BROOKFETCH_PORTS", Temp.filePath(QStringLiteral("ports")).toLocal8Bit());
+    }
+    ~ConnectorTest() override {
+        DestroyWindows();
+        qputenv("BROOKFETCH_PORTS", PreviousPorts);
+    }
+
+    // The windows, with the adapter ticked into "Connector OK".
+    void StartConnected() {
+        StartWindows();
+        Main->TimerTimer();
+        ASSERT_EQ(Main->StatusText(3), Ok);
+        Adapter.firmware().clearFrames();
+    }
+
+    LinkView View() const {
+        return {Main->StatusText(2), Main->StatusText(3), Action("DataRead")->isEnabled(),
+                Main->Timer->interval()};
+    }
+
+    QProgressBar* Progress() const {
+        return Main->findChild<QProgressBar*>(QStringLiteral("ProgressBar"));
+    }
+
+    // Records the progress bar and the busy state each time the bar moves.
+    void RecordProgress() {
+        QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+            Steps.push_back({value, Main->isEnabled(), Main->Timer->isActive(), App.Busy});
+        });
+    }
+    int Runs() const {
+        return int(std::count_if(Steps.begin(), Steps.end(),
+                                 [](const ProgressStep& s) { return s.Value == 100; }));
+    }
+
+    // The window as it is outside a transfer.
+    void ExpectIdle() const {
+        EXPECT_TRUE(Main->isEnabled());
+        EXPECT_TRUE(Main->Timer->isActive());
+        EXPECT_FALSE(App.Busy);
+        EXPECT_FALSE(Progress()->isVisibleTo(Main.get()));
+        EXPECT_EQ(Progress()->value(), 0);
+        EXPECT_FALSE(Workplace->Adapter->OnProgress);
+    }
+
+    // Requests of one command the firmware saw.
+    int Requests(std::uint8_t command) const {
+        const auto& frames = Adapter.firmware().frames();
+        return int(std::count_if(frames.begin(), frames.end(), [command](const auto& frame) {
+            return frame.size() > 1 && frame[1] == command;
+        }));
+    }
+
+    // Puts an image with these parameters into the connector.
+    void StoreInConnector(TQ47& model) {
+        model.Encode();
+        std::copy(model.Image, model.Image + TQ47::ImageSize, Adapter.firmware().memory().begin());
+    }
+
+    sim::InProcessAdapter Adapter;
+    std::vector<ProgressStep> Steps;
+
+private:
+    QByteArray PreviousPorts;
+};
+
+TEST_F(ConnectorTest, TimerFollowsAdapterAndConnectorThroughTheStateTable) {
+    Adapter.unplug();
+    StartWindows();
+    auto* pages = Main->findChild<QTabWidget*>(QStringLiteral("PageControl"));
+    ASSERT_NE(pages->currentWidget()->objectName(), "Q47Tab");
+
+    struct Step {
+        const char* Situation;
+        std::function<void(sim::InProcessAdapter&)> Change;
+        LinkView Expected;
+    };
+    const std::vector<Step> steps = {
+        {"adapter absent", [](auto&) {}, {"Adapter ?", "", false, 1000}},
+        {"adapter without connector",
+         [](auto& a) {
+             a.firmware().setConnectorPresent(false);
+             a.plug();
+         },
+         {Found, NotFound, false, 1000}},
+        {"small connector",
+         [](auto& a) { a.firmware().setConnectorPresent(true); },
+         {Found, Ok, true, 5000}},
+        {"connector pulled",
+         [](auto& a) { a.firmware().setConnectorPresent(false); },
+         {Found, NotFound, true, 5000}},
+        {"adapter pulled: the failed check only slows the timer",
+         [](auto& a) { a.unplug(); },
+         {Found, NotFound, true, 1000}},
+        {"adapter pulled: the next tick shows it", [](auto&) {}, {"Adapter ?", "", false, 1000}},
+        {"large connector",
+         [](auto& a) {
+             a.firmware().setSmallMemory(false);
+             a.firmware().setConnectorPresent(true);
+             a.plug();
+         },
+         {Found, NotFound, false, 1000}},
+        {"large connector, again", [](auto&) {}, {Found, NotFound, false, 1000}},
+    };
+    for (const Step& step : steps) {
+        step.Change(Adapter);
+        Main->TimerTimer();
+        EXPECT_EQ(View(), step.Expected) << step.Situation;
+        EXPECT_EQ(pages->currentWidget()->objectName(), "Q47Tab") << step.Situation;
+        pages->setCurrentIndex(1);
+    }
+    // The menu item and the tool button follow the action.
+    EXPECT_FALSE(Main->findChild<QAction*>(QStringLiteral("MenuDataWrite1"))->isEnabled());
+    EXPECT_FALSE(Main->ToolDataRead->isEnabled());
+    // The panel shows the adapter's text on its one line.
+    EXPECT_EQ(Main->findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
+              "USB FETCHer Adapter 1.05");
+}
+
+TEST_F(ConnectorTest, AdapterVersionShowsMajorAndMinorInHexadecimal) {
+    StartWindows();
+    for (const auto& [version, text] : {std::pair{0x0102, "USB FETCHer Adapter 1.02\n"},
+                                        std::pair{0x1A0F, "USB FETCHer Adapter 1a.0f\n"}}) {
+        Adapter.firmware().setVersion(std::uint16_t(version));
+        Main->LinkState = 0;
+        Main->TimerTimer();
+        EXPECT_EQ(Main->StatusText(2), text);
+    }
+}
+
+TEST_F(ConnectorTest, UnchangedIntervalKeepsTheTimersCount) {
+    StartConnected();
+    ASSERT_TRUE(Main->Timer->isActive());
+    QThread::msleep(300);
+    Main->TimerTimer(); // 5000 ms again
+    EXPECT_LE(Main->Timer->remainingTime(), 4700);
+}
+
+// A tick that raises shows one error box; the ticks that come while it is open do nothing,
+// and once it is closed the timer goes on as before.
+TEST_F(ConnectorTest, FailedTickShowsOneErrorBoxAndTickingResumesAfterIt) {
+    StartWindows();
+    Adapter.firmware().chatterSpan = std::chrono::milliseconds(60000);
+    Adapter.firmware().setFault(Fault::Chatter, 0, 1); // after the version reply
+    int ticksWhileOpen = 0;
+    App.WhileBoxOpen = [&] {
+        for (int i = 0; i < 3; ++i, ++ticksWhileOpen)
+            QMetaObject::invokeMethod(Main->Timer, "timeout");
+        Adapter.firmware().stopChatter();
+    };
+    QMetaObject::invokeMethod(Main->Timer, "timeout");
+    EXPECT_EQ(ticksWhileOpen, 3);
+    ASSERT_EQ(App.ErrorBoxes.size(), 1u);
+    EXPECT_TRUE(App.ErrorBoxes[0].startsWith("Error on file UsbUart line "))
+        << App.ErrorBoxes[0].toStdString();
+    EXPECT_EQ(Main->LinkState, 1); // as far as the failed tick got
+
+    App.WhileBoxOpen = nullptr;
+    QMetaObject::invokeMethod(Main->Timer, "timeout");
+    EXPECT_EQ(App.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Main->StatusText(3), Ok);
+    EXPECT_TRUE(Main->Timer->isActive());
+}
+
+TEST_F(ConnectorTest, ReadAsksToSaveFirstThenFillsThePageFromTheConnector) {
+    TQ47 stored;
+    stored.SetPrePurge(42);
+    stored.SetSamplingInterval(3723);
+    StoreInConnector(stored);
+    StartConnected();
+    RecordProgress();
+
+    // Unsaved changes: Cancel stops the read before anything is asked of the adapter.
+    Type("Q47PrePurge", "20");
+    App.Answer(IDCANCEL);
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, "File modified, do You want to save it ?");
+    EXPECT_TRUE(Adapter.firmware().frames().empty());
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "20");
+
+    App.Answer(IDNO);
+    Action("DataRead")->trigger();
+    EXPECT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(Requests(0x50), 16);
+    EXPECT_EQ(Runs(), 1);
+    ASSERT_FALSE(Steps.empty());
+    for (const ProgressStep& step : Steps) {
+        if (step.Value == 0)
+            continue; // the bar is set back as the busy state ends
+        EXPECT_FALSE(step.WindowEnabled);
+        EXPECT_FALSE(step.TimerActive);
+        EXPECT_TRUE(step.Busy);
+    }
+    ExpectIdle();
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "42");
+    EXPECT_EQ(Field("Q47SamplingInterval")->text(), "01:02:03");
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_EQ(Main->StatusText(1), "<noname>");
+    EXPECT_FALSE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
+
+    // Data from a connector have no file name: Save asks for one.
+    Action("FileSave")->trigger();
+    ASSERT_EQ(DialogRuns.size(), 1u);
+    EXPECT_EQ(DialogRuns[0].Title, "Save file");
+}
+
+TEST_F(ConnectorTest, FailedReadReportsTheErrorAndStartsAfresh) {
+    TQ47 stored;
+    stored.SetPrePurge(42);
+    StoreInConnector(stored);
+    StartConnected();
+    Adapter.firmware().setFault(Fault::CorruptByte, 1.0);
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, "Communication error, please try once more");
+    EXPECT_EQ(App.Boxes[0].Caption, "Error");
+    ExpectIdle();
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_FALSE(Workplace->Modified);
+}
+
+TEST_F(ConnectorTest, WriteChecksThePageAsksAndStoresExactlyTheImage) {
+    StartConnected();
+    RecordProgress();
+    const QString path = MakeConfiguration("kept.brk", 30);
+    OpenConfiguration(path);
+    const std::vector<std::uint8_t> before = Adapter.firmware().memory();
+
+    // A field that is no number: reported, and the question never comes.
+    Type("Q47PrePurge", "x");
+    Action("DataWrite")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, "Invalid format of parameter");
+
+    // Cancel writes nothing.
+    Type("Q47PrePurge", "55");
+    App.Answer(IDCANCEL);
+    Action("DataWrite")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(App.Boxes[1].Text, "Do You really want to write data into Connector ?");
+    EXPECT_EQ(App.Boxes[1].Caption, "Confirmation");
+    EXPECT_EQ(App.Boxes[1].Flags, MB_OKCANCEL);
+    EXPECT_EQ(Requests(0x60), 0);
+    EXPECT_TRUE(Steps.empty());
+
+    App.Answer(IDOK);
+    Action("DataWrite")->trigger();
+    EXPECT_EQ(App.Boxes.size(), 3u);
+    EXPECT_EQ(Runs(), 2); // the write, then the read-back
+    for (const ProgressStep& step : Steps) {
+        if (step.Value != 0) {
+            EXPECT_TRUE(!step.WindowEnabled && !step.TimerActive && step.Busy) << step.Value;
+        }
+    }
+    ExpectIdle();
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    // The connector holds the model's own image, the rest of its memory untouched.
+    const auto& memory = Adapter.firmware().memory();
+    const TQ47& model = *Workplace->Model;
+    EXPECT_TRUE(std::equal(model.Image, model.Image + TQ47::ImageSize, memory.begin()));
+    EXPECT_TRUE(std::equal(memory.begin() + TQ47::ImageSize, memory.end(),
+                           before.begin() + TQ47::ImageSize));
+    TQ47 written;
+    std::copy(memory.begin(), memory.begin() + TQ47::ImageSize, written.Image);
+    ASSERT_TRUE(written.ImageValid());
+    written.Decode();
+    EXPECT_EQ(written.PrePurge, 55);
+    EXPECT_EQ(Workplace->FileName, path);
+    EXPECT_TRUE(Workplace->Modified);
+}
+
+TEST_F(ConnectorTest, WriteTheConnectorDoesNotKeepIsACommunicationError) {
+    StartConnected();
+    Adapter.firmware().setFault(Fault::LoseWrite, 1.0);
+    Type("Q47PrePurge", "55");
+    App.Answer(IDOK);
+    Action("DataWrite")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(App.Boxes[1].Text, "Communication error, please try once more");
+    EXPECT_EQ(Main->StatusText(0), "Error");
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "55");
+    ExpectIdle();
+}
+
+// An internal failure in the middle of a transfer still ends the busy state.
+TEST_F(ConnectorTest, TransferEndedByAnExceptionLeavesTheBusyState) {
+    StartConnected();
+    Adapter.firmware().chatterSpan = std::chrono::milliseconds(60000);
+    Adapter.firmware().setFault(Fault::Chatter, 0, 1); // after the first block
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.ErrorBoxes.size(), 1u);
+    EXPECT_GT(Requests(0x50), 0);
+    ExpectIdle();
+    Adapter.firmware().stopChatter();
+}
+
+// The whole way a user goes, through a real pseudo-terminal and the simulator program.
+TEST_F(ConnectorTest, SimulatorProgramOnAPseudoTerminalIsReadAndWritten) {
+    Adapter.unplug();
+    const QString memoryFile = Temp.filePath(QStringLiteral("connector.bin"));
+    QProcess simulator;
+    simulator.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM),
+                    {"--ports", Temp.filePath(QStringLiteral("ports")), "--name", "ui", "--memory",
+                     memoryFile, "--version", "2.10"});
+    ASSERT_TRUE(simulator.waitForStarted(5000));
+    QElapsedTimer waited;
+    waited.start();
+    while (!simulator.canReadLine() && waited.elapsed() < 10000 &&
+           simulator.state() == QProcess::Running)
+        simulator.waitForReadyRead(100);
+    ASSERT_TRUE(simulator.readLine().startsWith("ready "));
+
+    StartWindows();
+    Main->TimerTimer();
+    EXPECT_EQ(View(), (LinkView{"USB FETCHer Adapter 2.10\n", Ok, true, 5000}));
+
+    Action("DataRead")->trigger();
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
+
+    Type("Q47PrePurge", "77");
+    App.Answer(IDOK);
+    Action("DataWrite")->trigger();
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_TRUE(App.Boxes.size() == 1u && App.ErrorBoxes.empty());
+
+    simulator.write("quit\n");
+    EXPECT_TRUE(simulator.waitForFinished(5000));
+    QFile stored(memoryFile);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    TQ47 expected;
+    expected.SetPrePurge(77);
+    expected.Encode();
+    EXPECT_EQ(stored.read(TQ47::ImageSize),
+              QByteArray(reinterpret_cast<const char*>(expected.Image), TQ47::ImageSize));
+
+    // The simulator is gone: its port file with it, so the next tick slows the timer and the
+    // one after reports the adapter missing.
+    Main->TimerTimer();
+    Main->TimerTimer();
+    EXPECT_EQ(View(), (LinkView{"Adapter ?", "", false, 1000}));
+}
