@@ -117,29 +117,29 @@ std::optional<AdapterFirmware::Fault> AdapterFirmware::faultByName(const std::st
     return std::nullopt;
 }
 
-std::optional<AdapterFirmware::FaultSpec> AdapterFirmware::parseFaultSpec(const std::string& text) {
+std::optional<AdapterFirmware::FaultPlan> AdapterFirmware::parseFaultPlan(const std::string& text) {
     if (text.empty())
         return std::nullopt;
-    FaultSpec spec;
+    FaultPlan plan;
     char* end = nullptr;
     if (text.back() == '%' || text.find('.') != std::string::npos) {
         const std::string number = text.back() == '%' ? text.substr(0, text.size() - 1) : text;
         if (number.empty())
             return std::nullopt;
-        spec.probability = std::strtod(number.c_str(), &end);
+        plan.probability = std::strtod(number.c_str(), &end);
         if (*end != '\0')
             return std::nullopt;
         if (text.back() == '%')
-            spec.probability /= 100.0;
-        if (!(spec.probability >= 0.0 && spec.probability <= 1.0))
+            plan.probability /= 100.0;
+        if (!(plan.probability >= 0.0 && plan.probability <= 1.0))
             return std::nullopt;
-        return spec;
+        return plan;
     }
     const long count = std::strtol(text.c_str(), &end, 10);
     if (*end != '\0' || count < 0 || count > 1000000)
         return std::nullopt;
-    spec.count = static_cast<int>(count);
-    return spec;
+    plan.count = static_cast<int>(count);
+    return plan;
 }
 
 AdapterFirmware::AdapterFirmware(bool smallMemory) : memory_(smallMemory ? SmallSize : LargeSize) {

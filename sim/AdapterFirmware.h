@@ -88,11 +88,11 @@ public:
 
     // A fault setting as a person types it: a count ("3": the next 3 exchanges) or a
     // probability ("0.1" or "10%"). Nothing when the text is neither.
-    struct FaultSpec {
+    struct FaultPlan {
         double probability = 0;
         int count = 0;
     };
-    static std::optional<FaultSpec> parseFaultSpec(const std::string& text);
+    static std::optional<FaultPlan> parseFaultPlan(const std::string& text);
 
     // A fault strikes the next `count` exchanges it applies to, then each further one with
     // `probability`. Block-write faults apply to block writes only.

@@ -252,14 +252,14 @@ bool PtyServer::command(const std::string& line) {
         std::string name, value;
         words >> name >> value;
         const auto fault = AdapterFirmware::faultByName(name);
-        const auto spec = AdapterFirmware::parseFaultSpec(value);
-        if (!fault || !spec) {
-            std::fprintf(stderr, "brookfetch-adapter-sim: usage: fault NAME SPEC (NAME one of "
+        const auto plan = AdapterFirmware::parseFaultPlan(value);
+        if (!fault || !plan) {
+            std::fprintf(stderr, "brookfetch-adapter-sim: usage: fault NAME WHEN (NAME one of "
                                  "drop, wrong-ack, short, corrupt, refuse-write, lose-write, "
-                                 "chatter, slow; SPEC a count or a probability)\n");
+                                 "chatter, slow; WHEN a count or a probability)\n");
             return false;
         }
-        firmware_.setFault(*fault, spec->probability, spec->count);
+        firmware_.setFault(*fault, plan->probability, plan->count);
         word += " " + name + " " + value;
     } else if (word == "status") {
         char text[80];
@@ -271,7 +271,7 @@ bool PtyServer::command(const std::string& line) {
     } else {
         std::fprintf(stderr,
                      "brookfetch-adapter-sim: unknown command \"%s\" "
-                     "(plug, unplug, small, large, fault NAME SPEC, clear, status, quit)\n",
+                     "(plug, unplug, small, large, fault NAME WHEN, clear, status, quit)\n",
                      word.c_str());
         return false;
     }

@@ -80,9 +80,9 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulates the USB FETCHer adapter with a connector on a pseudo-terminal.\n"
-        "Commands on standard input: plug, unplug, small, large, fault NAME SPEC, clear (all\n"
+        "Commands on standard input: plug, unplug, small, large, fault NAME WHEN, clear (all\n"
         "faults), status, quit.\n"
-        "A fault SPEC is a count (\"3\": the next 3 exchanges) or a probability "
+        "A fault WHEN is a count (\"3\": the next 3 exchanges) or a probability "
         "(\"0.1\" or \"10%\").");
     parser.addHelpOption();
     const QCommandLineOption description("description",
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(sim::AdapterFirmware::faultName(option.fault)),
-                                QString::fromLatin1(option.help), "SPEC");
+                                QString::fromLatin1(option.help), "WHEN");
         parser.addOption(faultFlags.back());
     }
     if (!parser.parse(arguments))
@@ -157,14 +157,14 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < std::size(faultOptions); ++i) {
         if (!parser.isSet(faultFlags[i]))
             continue;
-        const auto spec =
-            sim::AdapterFirmware::parseFaultSpec(parser.value(faultFlags[i]).toStdString());
-        if (!spec)
+        const auto plan =
+            sim::AdapterFirmware::parseFaultPlan(parser.value(faultFlags[i]).toStdString());
+        if (!plan)
             return fail(QString("bad --%1 %2 (a count, or a probability like 0.1 or 10%)")
                             .arg(sim::AdapterFirmware::faultName(faultOptions[i].fault),
                                  parser.value(faultFlags[i])),
                         2);
-        firmware.setFault(faultOptions[i].fault, spec->probability, spec->count);
+        firmware.setFault(faultOptions[i].fault, plan->probability, plan->count);
     }
     if (!ok)
         return 2;
