@@ -26,6 +26,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -39,16 +40,26 @@ auto Guard(Handler handler) {
     return [handler] { Guarded(handler); };
 }
 
-// A status bar panel of a set width that gives way only when the window is narrower than
-// all the panels together, so that any stored window size can be restored.
+// A status bar panel of a set width. When the window is narrower than all the panels
+// together, the file name gives way first, so that any stored window size can be restored and
+// the short texts (result, adapter, connector) stay whole; a text longer than the set width
+// (the adapter's name and version in a wide font) widens its panel rather than being cut off.
 class TStatusPanel : public QLabel {
 public:
-    TStatusPanel(int width, QWidget* parent) : QLabel(parent), Width(width) {}
-    QSize sizeHint() const override { return {Width, QLabel::sizeHint().height()}; }
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    TStatusPanel(int width, bool keepText, QWidget* parent)
+        : QLabel(parent), Width(width), KeepText(keepText) {}
+    QSize sizeHint() const override {
+        const QSize text = QLabel::sizeHint();
+        return {std::max(Width, text.width()), text.height()};
+    }
+    QSize minimumSizeHint() const override {
+        const QSize text = QLabel::minimumSizeHint();
+        return {KeepText ? text.width() : 0, text.height()};
+    }
 
 private:
     int Width;
+    bool KeepText;
 };
 
 // One connector transfer: the window is busy from construction to destruction, whichever
@@ -143,7 +154,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
 
     static constexpr int Widths[4] = {100, 400, 150, 50};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new TStatusPanel(Widths[i], ui->StatusBar);
+        auto* panel = new TStatusPanel(Widths[i], i != 1, ui->StatusBar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment((i < 2 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);

@@ -10,6 +10,7 @@
 #include "ui/Main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -181,9 +182,17 @@ TEST_F(ConnectorTest, TimerFollowsAdapterAndConnectorThroughTheStateTable) {
     // The menu item and the tool button follow the action.
     EXPECT_FALSE(Main->findChild<QAction*>(QStringLiteral("MenuDataWrite1"))->isEnabled());
     EXPECT_FALSE(Main->ToolDataRead->isEnabled());
-    // The panel shows the adapter's text on its one line.
-    EXPECT_EQ(Main->findChild<QLabel*>(QStringLiteral("StatusPanel2"))->text(),
-              "USB FETCHer Adapter 1.05");
+    // The panels show the adapter's text on its one line, and both texts whole in a window of
+    // the usual size.
+    auto* adapterPanel = Main->findChild<QLabel*>(QStringLiteral("StatusPanel2"));
+    auto* connectorPanel = Main->findChild<QLabel*>(QStringLiteral("StatusPanel3"));
+    EXPECT_EQ(adapterPanel->text(), "USB FETCHer Adapter 1.05");
+    Main->resize(800, 600);
+    QApplication::processEvents();
+    for (QLabel* panel : {adapterPanel, connectorPanel})
+        EXPECT_GE(panel->contentsRect().width(),
+                  panel->fontMetrics().horizontalAdvance(panel->text()))
+            << panel->text().toStdString();
 }
 
 TEST_F(ConnectorTest, AdapterVersionShowsMajorAndMinorInHexadecimal) {
