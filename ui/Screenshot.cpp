@@ -1,6 +1,7 @@
 #include "ui/Screenshot.h"
 
 #include "app/Workplace.h"
+#include "platform/framework/Application.h"
 #include "ui/About.h"
 #include "ui/Main.h"
 #include "ui/Properties.h"
@@ -33,6 +34,8 @@ void ScheduleScreenshots(const QString& folder) {
         QDir().mkpath(folder);
         auto* pages = MainForm->findChild<QTabWidget*>(QStringLiteral("PageControl"));
         pages->setCurrentWidget(MainForm->findChild<QWidget*>(QStringLiteral("Q47Tab")));
+        // One status tick now, so the status bar shows the adapter as the user would see it.
+        Guarded([] { MainForm->TimerTimer(); });
         Settle();
         Save(MainForm, folder, QStringLiteral("main-window.png"));
 
