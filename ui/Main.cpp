@@ -516,9 +516,15 @@ void TMainForm::DataReadExecute() {
     if (!QuerySave())
         return;
     bool read = false;
-    {
+    try {
         const TTransferScope transfer(*this);
         read = Workplace->ReadConnector();
+    } catch (const Exception&) {
+        // The read had begun a new data set: the page shows it, as after a failed read, so
+        // that page, file name and workplace agree when the error box has been closed.
+        SetStatusText(1, MessageText(QStringLiteral("MsgNoname")));
+        ModelToPage();
+        throw;
     }
     ShowStatus();
     if (read) {

@@ -364,15 +364,21 @@ TEST_F(ConnectorTest, WriteTheConnectorDoesNotKeepIsACommunicationError) {
     ExpectIdle();
 }
 
-// An internal failure in the middle of a transfer still ends the busy state.
+// An internal failure in the middle of a transfer still ends the busy state, and a read cut
+// short leaves the new data set it began on the page, as a failed read does.
 TEST_F(ConnectorTest, TransferEndedByAnExceptionLeavesTheBusyState) {
     StartConnected();
+    OpenConfiguration(MakeConfiguration("before.brk", 30));
     Adapter.firmware().chatterSpan = std::chrono::milliseconds(5000);
     Adapter.firmware().setFault(Fault::Chatter, 0, 1); // after the first block
     Action("DataRead")->trigger();
     ASSERT_EQ(App.ErrorBoxes.size(), 1u);
     EXPECT_GT(Requests(0x50), 0);
     ExpectIdle();
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
+    EXPECT_EQ(Main->StatusText(1), "<noname>");
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
+    EXPECT_FALSE(Workplace->Modified);
     Adapter.firmware().stopChatter();
 }
 
