@@ -37,13 +37,16 @@ QString TCli::CommandsHelp() {
         "  write FILE              write FILE into the connector and verify it\n"
         "  verify FILE             compare the connector with FILE\n"
         "  show [FILE]             the parameters of FILE, or of the connector\n"
-        "  new FILE [NAME=VALUE...]  a file with the default parameters, changed as given\n"
+        "  new FILE [NAME=VALUE...]\n"
+        "                          a file with the default parameters, changed as given\n"
         "  set FILE NAME=VALUE...  change parameters of FILE (all or nothing)\n"
+        "FILE may be - for standard input or output.\n"
         "\n"
         "Parameters: PumpPulses (read-only), DeadTime=hh:mm:ss, PrePurge, Aeration,\n"
         "PostPurge (seconds), SamplingInterval=hh:mm:ss, Continuous=\"Acc. to Samples Count\"\n"
         "or Continuous, SamplesCount, AccuWarning, AccuOff (volts, e.g. 11.0),\n"
         "MaxSuctionTime (seconds), PurgesCount, VarMode=Disabled, \"0 - 20mA\" or \"4 - 20mA\".\n"
+        "A refused value names the parameter and its accepted range.\n"
         "\n"
         "Exit codes: 0 success, 1 communication error, 2 file access error,\n"
         "3 parameter out of range or malformed, 4 no adapter or no connector, 64 usage error.\n");
@@ -58,7 +61,7 @@ int TCli::Usage(const QString& message) {
 int TCli::Run(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Reads, writes and verifies the configuration connector of the Q47 "
+        QStringLiteral("Reads, writes and verifies the configuration connector of the Q47\n"
                        "water sampler through the USB adapter, and edits .brk files."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
@@ -86,13 +89,21 @@ int TCli::Run(const QStringList& arguments) {
                                  QStringLiteral("[operands...]"));
 
     if (!parser.parse(arguments)) {
+        // Qt's "Unknown option 'x'." in the form of this program's other messages.
         QString text = parser.errorText();
         if (text.endsWith(QLatin1Char('.')))
             text.chop(1);
+        if (!text.isEmpty())
+            text[0] = text[0].toLower();
         return Usage(text);
     }
     if (parser.isSet(help)) {
-        Out << parser.helpText() << '\n' << CommandsHelp();
+        // Qt names the program by its full path; the user types its name.
+        QString text = parser.helpText();
+        const qsizetype usageEnd = text.indexOf(QLatin1String(" [options]"));
+        if (text.startsWith(QLatin1String("Usage: ")) && usageEnd > 0)
+            text.replace(7, usageEnd - 7, QCoreApplication::applicationName());
+        Out << text << '\n' << CommandsHelp();
         Out.flush();
         return ExitOk;
     }
@@ -131,7 +142,8 @@ int TCli::Run(const QStringList& arguments) {
             return Usage(QStringLiteral("\"%1\" is not an assignment NAME=VALUE").arg(assignment));
     }
     const QString file = operands.value(0);
-    if (file.isEmpty() && shape->MinOperands > 0)
+    // An empty FILE would make show read the connector instead.
+    if (!operands.isEmpty() && file.isEmpty())
         return Usage(QStringLiteral("an empty file name"));
     if (command == QLatin1String("set") && file == QLatin1String("-"))
         return Usage(QStringLiteral("set changes a file in place; use new - to write to "

@@ -26,12 +26,24 @@ void OnStopSignal(int signal) {
 
 // SIGINT and SIGTERM end a production run between connectors instead of killing the
 // program in the middle of a transfer.
-void CatchStopSignals() {
+// A signal ignored when the program started (SIGINT of a job started with & by a script) stays
+// ignored, as the shell meant it to be.
+void CatchSignal(int signal, struct sigaction* old) {
+    struct sigaction previous = {};
+    sigaction(signal, nullptr, &previous);
+    if (old != nullptr)
+        *old = previous;
+    if (previous.sa_handler == SIG_IGN)
+        return;
     struct sigaction action = {};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    sigaction(signal, &action, nullptr);
+}
+
+void CatchStopSignals() {
+    CatchSignal(SIGINT, nullptr);
+    CatchSignal(SIGTERM, nullptr);
 }
 
 // Outside production mode a signal still must not cut a transfer short, which would leave a
@@ -42,11 +54,8 @@ public:
     explicit TSignalDeferral(bool active) : Active(active) {
         if (!Active)
             return;
-        struct sigaction action = {};
-        action.sa_handler = OnStopSignal;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &OldInt);
-        sigaction(SIGTERM, &action, &OldTerm);
+        CatchSignal(SIGINT, &OldInt);
+        CatchSignal(SIGTERM, &OldTerm);
     }
     ~TSignalDeferral() { Restore(); }
     TSignalDeferral(const TSignalDeferral&) = delete;
@@ -73,6 +82,11 @@ QString VersionText(std::uint16_t version) {
 }
 
 const QString ProgramName = QStringLiteral("brookfetch-cli");
+
+// A file operand as messages name it.
+QString InputName(const QString& file) {
+    return file == QLatin1String("-") ? QStringLiteral("standard input") : file;
+}
 
 } // namespace
 
@@ -121,7 +135,7 @@ bool TCommands::Pause(int milliseconds) {
     return !StopRequested();
 }
 
-int TCommands::FindConnector() {
+int TCommands::FindConnector(bool mayWait) {
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
         return Fail(ExitNoDevice, Link.NoAdapterMessage());
@@ -130,8 +144,11 @@ int TCommands::FindConnector() {
         return Fail(ExitNoDevice, QStringLiteral("the adapter stopped answering; unplug it and "
                                                  "plug it in again"));
     if (!present)
-        return Fail(ExitNoDevice, QStringLiteral("no connector found; plug a connector into the "
-                                                 "adapter (or use --wait to wait for one)"));
+        return Fail(ExitNoDevice,
+                    mayWait ? QStringLiteral("no connector found; plug a connector into the "
+                                             "adapter (or use --wait to wait for one)")
+                            : QStringLiteral("no connector found; plug a connector into the "
+                                             "adapter and try again"));
     if (!device.SmallMemory)
         return Fail(ExitNoDevice,
                     QStringLiteral("the connector has a large memory and is not a sampler's "
@@ -163,6 +180,24 @@ bool TCommands::Transfer(const QStringList& phases, const std::function<bool()>&
         std::raise(TSignalDeferral::Caught());
     }
     return ok;
+}
+
+QString TCommands::WhatWentAway() {
+    TTarnDevice& device = Link.Device();
+    if (!Link.Prepare() || !device.ReadVersion())
+        return QStringLiteral("the adapter stopped answering");
+    bool present = false;
+    if (device.CheckConnector(present) && !present)
+        return QStringLiteral("the connector was pulled");
+    return QString();
+}
+
+int TCommands::TransferFailed(const QString& transfer, const QString& usualMessage) {
+    const QString gone = WhatWentAway();
+    if (gone.isEmpty())
+        return Fail(ExitCommunicationError, usualMessage);
+    return Fail(ExitCommunicationError,
+                QStringLiteral("%1 failed: %2; plug it in again and retry").arg(transfer, gone));
 }
 
 int TCommands::Status() {
@@ -204,14 +239,11 @@ int TCommands::Status() {
 }
 
 int TCommands::Read(const QString& file) {
-    if (const int found = FindConnector(); found != ExitOk)
+    if (const int found = FindConnector(true); found != ExitOk)
         return found;
     TQ47 model;
-    model.Device = &Link.Device();
-    if (!Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); }))
-        return Fail(ExitCommunicationError,
-                    QStringLiteral("reading the connector failed (no answer or a wrong "
-                                   "checksum); re-seat the connector and try again"));
+    if (!ReadInto(model))
+        return ReadFailed();
     if (QString problem; !ValidateParameters(model, problem))
         Note(QStringLiteral("warning: %1; a write of this file will be refused").arg(problem));
     QString error;
@@ -230,16 +262,17 @@ int TCommands::Write(const QString& file) {
     // Nothing reaches the connector that the parameter page would refuse.
     if (!ValidateParameters(model, error))
         return Fail(ExitParameterError, error + QStringLiteral("; nothing was written"));
-    if (const int found = FindConnector(); found != ExitOk)
+    if (const int found = FindConnector(true); found != ExitOk)
         return found;
     model.Device = &Link.Device();
     if (!Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
                   [&] { return model.WriteConnector(); }))
-        return Fail(ExitCommunicationError,
-                    QStringLiteral("writing the connector failed or it did not read back what "
-                                   "was written; re-seat the connector and write again"));
+        return TransferFailed(QStringLiteral("writing the connector"),
+                              QStringLiteral("writing the connector failed or it did not read "
+                                             "back what was written; re-seat the connector and "
+                                             "write again"));
     if (!Options.Quiet)
-        Out << "wrote " << file << " into the connector and verified it\n";
+        Out << "wrote " << InputName(file) << " into the connector and verified it\n";
     return ExitOk;
 }
 
@@ -248,14 +281,14 @@ int TCommands::Verify(const QString& file) {
     QString error;
     if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
         return Fail(loaded, error);
-    if (const int found = FindConnector(); found != ExitOk)
+    if (const int found = FindConnector(false); found != ExitOk)
         return found;
     std::uint8_t connector[TQ47::ImageSize] = {};
     if (!Transfer({QStringLiteral("reading")},
                   [&] { return Link.Device().ReadMemory(0, connector, TQ47::ImageSize); }))
-        return Fail(ExitCommunicationError,
-                    QStringLiteral("reading the connector failed; re-seat the connector and try "
-                                   "again"));
+        return TransferFailed(QStringLiteral("reading the connector"),
+                              QStringLiteral("reading the connector failed; re-seat the "
+                                             "connector and try again"));
 
     int first = -1;
     int differing = 0;
@@ -268,7 +301,7 @@ int TCommands::Verify(const QString& file) {
     }
     if (first < 0) {
         if (!Options.Quiet)
-            Out << "the connector matches " << file << '\n';
+            Out << "the connector matches " << InputName(file) << '\n';
         return ExitOk;
     }
     Out << QString::asprintf("differs at offset %d (", first) << ImageOffsetName(first)
@@ -276,20 +309,18 @@ int TCommands::Verify(const QString& file) {
                              connector[first], model.Image[first], differing,
                              differing == 1 ? "" : "s", differing == 1 ? "s" : "");
     Out.flush();
-    return Fail(ExitCommunicationError,
-                QStringLiteral("the connector does not match %1; write it again").arg(file));
+    return Fail(
+        ExitCommunicationError,
+        QStringLiteral("the connector does not match %1; write it again").arg(InputName(file)));
 }
 
 int TCommands::Show(const QString& file) {
     TQ47 model;
     if (file.isEmpty()) {
-        if (const int found = FindConnector(); found != ExitOk)
+        if (const int found = FindConnector(false); found != ExitOk)
             return found;
-        model.Device = &Link.Device();
-        if (!Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); }))
-            return Fail(ExitCommunicationError,
-                        QStringLiteral("reading the connector failed (no answer or a wrong "
-                                       "checksum); re-seat the connector and try again"));
+        if (!ReadInto(model))
+            return ReadFailed();
     } else {
         QString error;
         if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
@@ -329,6 +360,22 @@ int TCommands::Set(const QString& file, const QStringList& assignments) {
     return ExitOk;
 }
 
+bool TCommands::ReadInto(TQ47& model) {
+    model.Device = &Link.Device();
+    return Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); });
+}
+
+int TCommands::ReadFailed() {
+    return TransferFailed(QStringLiteral("reading the connector"),
+                          QStringLiteral("reading the connector failed (no answer or a wrong "
+                                         "checksum); re-seat the connector and try again"));
+}
+
+QString TCommands::WithCause(const QString& failure) {
+    const QString gone = WhatWentAway();
+    return gone.isEmpty() ? failure : failure + QStringLiteral(": ") + gone;
+}
+
 int TCommands::ReadEach(const QString& file) {
     return Production(Job::Read, file);
 }
@@ -348,7 +395,7 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
         model.Device = &device;
         if (!Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
                       [&] { return model.WriteConnector(); })) {
-            detail = QStringLiteral("write or read-back failed");
+            detail = WithCause(QStringLiteral("write or read-back failed"));
             return ExitCommunicationError;
         }
         detail = QStringLiteral("written and verified");
@@ -356,9 +403,8 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
     }
 
     TQ47 model;
-    model.Device = &device;
-    if (!Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); })) {
-        detail = QStringLiteral("read failed (no answer or a wrong checksum)");
+    if (!ReadInto(model)) {
+        detail = WithCause(QStringLiteral("read failed (no answer or a wrong checksum)"));
         return ExitCommunicationError;
     }
     const QString name = NumberedName(file, number);

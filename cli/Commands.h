@@ -54,9 +54,19 @@ public:
 private:
     enum class Job { Read, Write };
     int Production(Job job, const QString& file);
-    // Adapter answers and a small-memory connector is plugged in; else says why.
-    int FindConnector();
+    // Adapter answers and a small-memory connector is plugged in; else says why (and, for
+    // read and write, that --wait would wait for a connector).
+    int FindConnector(bool mayWait);
     bool Transfer(const QStringList& phases, const std::function<bool()>& transfer);
+    bool ReadInto(TQ47& model); // reads the connector into the model, with progress
+    int ReadFailed();
+    // After a failed transfer: "the adapter stopped answering", "the connector was pulled",
+    // or empty when both are still there.
+    QString WhatWentAway();
+    // Fails with exit code 1, naming what went away during `transfer` if anything did, else
+    // with the usual message.
+    int TransferFailed(const QString& transfer, const QString& usualMessage);
+    QString WithCause(const QString& failure); // failure, plus what went away if anything
     int ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail);
     void Note(const QString& text); // informational, on the error stream unless quiet
     bool Pause(int milliseconds);   // false when a stop was requested meanwhile

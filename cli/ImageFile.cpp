@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace cli {
@@ -13,11 +14,29 @@ namespace {
 
 QString NotConfigurationFile(const QString& what, qint64 size) {
     if (size < TQ47::ImageSize)
-        return QStringLiteral("%1 holds %2 bytes, fewer than the 128 of a configuration file")
+        return QStringLiteral("%1 holds %2 byte%3, fewer than the 128 of a configuration file")
             .arg(what)
-            .arg(size);
+            .arg(size)
+            .arg(size == 1 ? QString() : QStringLiteral("s"));
     return QStringLiteral("%1 has a wrong checksum: it is damaged or not a configuration file")
         .arg(what);
+}
+
+// An image from a stream that is read to its end: standard input, a pipe, a process
+// substitution such as <(ssh bench cat site.brk).
+int LoadStream(TQ47& model, QFile& input, const QString& what, QString& error) {
+    const QByteArray bytes = input.readAll();
+    if (bytes.size() < TQ47::ImageSize) {
+        error = NotConfigurationFile(what, bytes.size());
+        return ExitCommunicationError;
+    }
+    std::memcpy(model.Image, bytes.constData(), TQ47::ImageSize);
+    if (!model.ImageValid()) {
+        error = NotConfigurationFile(what, bytes.size());
+        return ExitCommunicationError;
+    }
+    model.Decode();
+    return ExitOk;
 }
 
 } // namespace
@@ -29,24 +48,22 @@ int LoadImage(TQ47& model, const QString& name, QString& error) {
             error = QStringLiteral("cannot read standard input");
             return ExitFileError;
         }
-        const QByteArray bytes = input.readAll();
-        if (bytes.size() < TQ47::ImageSize) {
-            error = NotConfigurationFile(QStringLiteral("standard input"), bytes.size());
-            return ExitCommunicationError;
-        }
-        std::memcpy(model.Image, bytes.constData(), TQ47::ImageSize);
-        if (!model.ImageValid()) {
-            error = NotConfigurationFile(QStringLiteral("standard input"), bytes.size());
-            return ExitCommunicationError;
-        }
-        model.Decode();
-        return ExitOk;
+        return LoadStream(model, input, QStringLiteral("standard input"), error);
     }
 
     const QFileInfo info(name);
     if (info.isDir()) {
         error = QStringLiteral("cannot open %1: it is a folder; give a file name").arg(name);
         return ExitFileError;
+    }
+    // The model opens regular files only; on the command line a pipe is read like "-".
+    if (info.exists() && !info.isFile()) {
+        QFile input(name);
+        if (!input.open(QIODevice::ReadOnly)) {
+            error = QStringLiteral("cannot open %1; check that you may read it").arg(name);
+            return ExitFileError;
+        }
+        return LoadStream(model, input, name, error);
     }
     if (model.LoadFromFile(name))
         return ExitOk;

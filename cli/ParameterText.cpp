@@ -42,7 +42,7 @@ const Parameter Parameters[] = {
     {"SamplingInterval", Kind::Time, &TQ47::SamplingInterval, nullptr, &TQ47::SetSamplingInterval,
      nullptr, "00:00:01..15:00:00"},
     {"Continuous", Kind::Mode, nullptr, nullptr, nullptr, nullptr,
-     "\"Acc. to Samples Count\" or \"Continuous\" (also false or true)"},
+     "\"Acc. to Samples Count\" or \"Continuous\", also false or true"},
     {"SamplesCount", Kind::Count, &TQ47::SamplesCount, nullptr, &TQ47::SetSamplesCount, nullptr,
      "0..255"},
     {"AccuWarning", Kind::Volts, nullptr, &TQ47::AccuWarning, nullptr, &TQ47::SetAccuWarning, ""},
@@ -265,7 +265,11 @@ bool ApplyAssignment(TQ47& model, const QString& assignment, QString& error) {
             try {
                 number = StrToInt(value);
             } catch (const EConvertError&) {
-                error = FormatMessage(*parameter, value, "a whole number");
+                // Digits too many for an int are a whole number, only far out of range.
+                static const QRegularExpression digits(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
+                error = digits.match(value).hasMatch()
+                            ? RangeMessage(*parameter, value.trimmed())
+                            : FormatMessage(*parameter, value, "a whole number");
                 return false;
             }
             (model.*parameter->SetInt)(number);

@@ -77,7 +77,7 @@ TEST(ParameterText, RefusedValuesNameParameterValueAndRangeAndChangeNothing) {
         {"PrePurge=ten", {"PrePurge", "\"ten\"", "not a whole number", "1..240 s"}},
         {"PrePurge=", {"PrePurge", "\"\"", "not a whole number"}},
         {"PrePurge=10s", {"PrePurge", "not a whole number"}},
-        {"PrePurge=99999999999", {"PrePurge", "not a whole number"}},
+        {"PrePurge=99999999999", {"PrePurge", "\"99999999999\" is out of range", "1..240 s"}},
         {"AccuWarning=15.61", {"AccuWarning", "\"15.61\"", "out of range", "0.6..15.6 V"}},
         {"AccuOff=-0.1", {"AccuOff", "out of range", "0.6..15.6 V"}},
         {"AccuOff=0.5", {"AccuOff", "\"0.5\"", "out of range"}},
