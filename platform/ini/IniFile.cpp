@@ -3,6 +3,7 @@
 #include "platform/framework/Exceptions.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <utility>
 #include <vector>
@@ -138,10 +139,11 @@ bool HasLineBreak(const QString& text) {
 
 TIniFile::TIniFile(QString fileName) : Path(std::move(fileName)) {}
 
-// The file as it is now; a missing or unreadable file reads as empty.
+// The file as it is now; a missing or unreadable file reads as empty. So does anything but a
+// regular file: opening a pipe would wait for a writer, and a device may never end.
 static QByteArray ReadAll(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
 }
@@ -185,7 +187,7 @@ static Lines ReadForChange(const QString& path) {
     QFile file(path);
     if (!file.exists())
         return Lines();
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
     return Split(file.readAll());
 }

@@ -8,7 +8,9 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <mutex>
+#include <pwd.h>
 #include <set>
+#include <unistd.h>
 #include <vector>
 
 // An open key: the full path of the key it stands for and what it may do.
@@ -103,14 +105,15 @@ Store Parse(const QByteArray& data) {
     return store;
 }
 
-// Reads the store; false when it exists but cannot be read.
+// Reads the store; false when it exists but cannot be read, or is no regular file (a pipe
+// would hold up the start-up waiting for a writer).
 bool Load(Store& store) {
     QFile file(RegistryStorePath());
     if (!file.exists()) {
         store = Store();
         return true;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     store = Parse(file.readAll());
     return true;
@@ -162,6 +165,20 @@ QString SubKeyPath(HKEY parent, LPCSTR subKey) {
     return parts.join(QLatin1Char('\\'));
 }
 
+// The user's home folder. Without HOME (a program started by a service) Qt would answer "/",
+// and the choice would land in a folder that is nobody's; the password database knows better.
+QString HomeFolder() {
+    QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty()) {
+        if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
+            home = QFile::decodeName(user->pw_dir);
+    }
+    if (home.isEmpty())
+        home = QDir::homePath();
+    home = QDir::cleanPath(home);
+    return home == QLatin1String("/") ? QString() : home; // no "//.config"
+}
+
 } // namespace
 
 HKEY const HKEY_CURRENT_USER = &CurrentUserRoot;
@@ -169,7 +186,7 @@ HKEY const HKEY_CURRENT_USER = &CurrentUserRoot;
 QString RegistryStorePath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base)) // a relative setting is to be ignored
-        base = QDir::homePath() + QStringLiteral("/.config");
+        base = HomeFolder() + QStringLiteral("/.config");
     return base + QStringLiteral("/brookfetch/registry.ini");
 }
 

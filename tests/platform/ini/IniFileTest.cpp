@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 namespace {
 
 class IniFileTest : public ::testing::Test {
@@ -177,6 +182,29 @@ TEST_F(IniFileTest, ExistingFileThatCannotBeReadIsNotOverwritten) {
     EXPECT_EQ(ini.ReadInteger("S", "K", 3), 3);
     EXPECT_THROW(ini.WriteInteger("S", "K", 1), Exception);
     EXPECT_TRUE(QFileInfo(Path).isDir());
+}
+
+TEST_F(IniFileTest, PipeInTheFilesPlaceIsNotWaitedFor) {
+    // A writer stands ready with a section, so a change that did open the pipe would read it
+    // and replace the pipe instead of hanging; neither the change nor a read may open it.
+    const QByteArray fifo = QFile::encodeName(Path);
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    std::thread writer([&fifo] {
+        const int end = open(fifo.constData(), O_WRONLY);
+        if (end >= 0) {
+            EXPECT_EQ(write(end, "[S]\nK=5\n", 8), 8);
+            close(end);
+        }
+    });
+    TIniFile ini(Path);
+    EXPECT_THROW(ini.WriteInteger("S", "K", 1), Exception);
+    EXPECT_EQ(ini.ReadInteger("S", "K", 3), 3);
+    const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK); // lets the writer go
+    writer.join();
+    close(reader);
+    struct stat status = {};
+    ASSERT_EQ(stat(fifo.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST_F(IniFileTest, WritesReplaceTheFileAndLeaveNothingBeside) {

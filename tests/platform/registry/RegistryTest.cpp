@@ -1,9 +1,19 @@
 #include "platform/registry/Registry.h"
 #include "tests/platform/ini/FileSizeLimit.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +52,19 @@ TEST_F(RegistryTest, StoreLivesInTheConfigurationFolder) {
     qputenv("XDG_CONFIG_HOME", "relative/path"); // to be ignored, as for every XDG variable
     EXPECT_TRUE(RegistryStorePath().endsWith(QStringLiteral("/.config/brookfetch/registry.ini")));
     EXPECT_TRUE(RegistryStorePath().startsWith(QLatin1Char('/')));
+
+    // Without HOME the store stays in the user's own folder, not in "/.config".
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    const QString path = RegistryStorePath();
+    qputenv("HOME", home);
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const QString own = QDir::cleanPath(QFile::decodeName(user->pw_dir));
+    EXPECT_EQ(path.toStdString(),
+              ((own == QLatin1String("/") ? QString() : own) + "/.config/brookfetch/registry.ini")
+                  .toStdString());
 }
 
 TEST_F(RegistryTest, CreateReportsNewThenExistingKey) {
@@ -141,6 +164,38 @@ TEST_F(RegistryTest, StoreThatCannotBeMadeFailsTheCreate) {
                               &key, &disposition),
               ERROR_SUCCESS);
     EXPECT_EQ(key, nullptr);
+}
+
+TEST_F(RegistryTest, PipeInTheStoresPlaceIsNotWaitedFor) {
+    // The start-up looks at the store before any window: a pipe there must not hold it up.
+    // A writer keeps offering a stored code, so a look that did open the pipe would find it.
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(RegistryStorePath()).absolutePath()));
+    const QByteArray fifo = QFile::encodeName(RegistryStorePath());
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    std::atomic<bool> done = false;
+    std::thread writer([&fifo, &done] {
+        const QByteArray store =
+            "[HKEY_CURRENT_USER\\Software\\Borland\\Locales]\n/opt/x=1:64657500\n";
+        while (!done) {
+            // Opens only while a reader waits at the other end.
+            const int end = open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            if (end >= 0) {
+                EXPECT_EQ(write(end, store.constData(), store.size()), store.size());
+                close(end);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    EXPECT_EQ(StoredLanguageCode(QStringLiteral("/opt/x")), std::nullopt);
+    HKEY key = reinterpret_cast<HKEY>(1);
+    EXPECT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    done = true;
+    writer.join();
+    struct stat status = {};
+    ASSERT_EQ(stat(fifo.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST_F(RegistryTest, ChangeThatDoesNotFitIsAnErrorAndLeavesTheStore) {
