@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -20,6 +21,9 @@ std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
 }
+
+// A port file is a few short lines; anything much bigger is not one.
+constexpr off_t MaxPortFile = 64 * 1024;
 
 bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
@@ -39,11 +43,33 @@ std::string portDirectory() {
 }
 
 std::optional<PortFile> readPortFile(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    // Only a small regular file is a port file. Anything else named "*.port" (a fifo would
+    // block the open, a device or a huge file would never end) is not read at all.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return std::nullopt;
+    struct stat info {};
+    std::string contents;
+    bool usable = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= MaxPortFile;
+    while (usable) {
+        char chunk[4096];
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            usable = n == 0;
+            break;
+        }
+        contents.append(chunk, static_cast<std::size_t>(n));
+        usable = contents.size() <= static_cast<std::size_t>(MaxPortFile);
+    }
+    ::close(fd);
+    if (!usable)
+        return std::nullopt;
+
     PortFile port;
     bool haveDescription = false;
+    std::istringstream in(contents);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -132,6 +158,23 @@ std::vector<PortFile> listPortFiles(const std::string& directory) {
             ports.push_back(*port);
     }
     return ports;
+}
+
+int removePortFilesFor(const std::string& directory, const std::string& path) {
+    int removed = 0;
+    if (DIR* dir = opendir(directory.c_str())) {
+        while (dirent* entry = readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name[0] == '.' || !endsWith(name, ".port"))
+                continue;
+            const std::string file = directory + "/" + name;
+            auto port = readPortFile(file);
+            if (port && port->path == path && std::remove(file.c_str()) == 0)
+                ++removed;
+        }
+        closedir(dir);
+    }
+    return removed;
 }
 
 } // namespace d2xx

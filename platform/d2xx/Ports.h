@@ -22,7 +22,8 @@ struct PortFile {
 // The directory is not created here.
 std::string portDirectory();
 
-// Parses one port file; nothing when it cannot be read or lacks description or path.
+// Parses one port file; nothing when it is not a small regular file, cannot be read or lacks
+// description or path.
 std::optional<PortFile> readPortFile(const std::string& file);
 
 // Writes a port file atomically (aside, then renamed), creating its directory if needed, so a
@@ -36,5 +37,10 @@ std::vector<PortFile> listPortFiles(const std::string& directory);
 // Whether a path names a terminal device, judged without opening it (opening a serial port
 // would toggle its modem lines, and opening a pseudo-terminal's slave disturbs its master).
 bool isTerminalDevice(const std::string& path);
+
+// Removes the port files of a directory that name `path`. A program that has just been given
+// a terminal calls it: a file naming that terminal was left behind by a program that died
+// without cleaning up, and would make the terminal appear twice. Returns how many went.
+int removePortFilesFor(const std::string& directory, const std::string& path);
 
 } // namespace d2xx

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
+#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 
@@ -143,6 +144,11 @@ TEST_F(D2xxLinux, PortFilesInNameOrderSkippingThoseWithoutATerminal) {
     writeFile(devices.ports() + "/h.port", "description=Relative\npath=pts/0\n");
     writeFile(devices.ports() + "/i.port",
               "description=Windows\r\nserial=CR\r\npath=" + b.name() + "\r\n");
+    // Not small regular files: never opened for reading, so a fifo cannot stall the listing.
+    ASSERT_EQ(mkfifo((devices.ports() + "/j.port").c_str(), 0600), 0);
+    writeFile(devices.ports() + "/k.port",
+              "description=Huge\npath=" + a.name() + "\n" + std::string(100000, '#'));
+    fs::create_directories(devices.ports() + "/l.port");
 
     auto ports = d2xx::listPortFiles(devices.ports());
     ASSERT_EQ(ports.size(), 3u);
