@@ -131,6 +131,19 @@ bool PtyServer::loadMemory(std::string& error) {
         std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                         std::istreambuf_iterator<char>());
         firmware_.loadMemory(bytes);
+        // A file cut short (or kept for the other memory kind) still serves, but the person
+        // running the simulator should know which bytes are not the stored ones.
+        const std::size_t size = firmware_.memory().size();
+        if (bytes.size() < size)
+            std::fprintf(stderr,
+                         "brookfetch-adapter-sim: the memory file %s holds %zu of %zu bytes; "
+                         "the rest reads as a fresh connector\n",
+                         options_.memoryFile.c_str(), bytes.size(), size);
+        else if (bytes.size() > size)
+            std::fprintf(stderr,
+                         "brookfetch-adapter-sim: the memory file %s holds %zu bytes; this "
+                         "connector uses the first %zu\n",
+                         options_.memoryFile.c_str(), bytes.size(), size);
         return true;
     }
     firmware_.resetMemory();

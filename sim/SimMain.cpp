@@ -184,6 +184,9 @@ int main(int argc, char** argv) {
         return fail(QString("cannot create the port directory %1: %2")
                         .arg(QString::fromStdString(directory.string()), std::strerror(errno)),
                     1);
+    // A simulator that was killed left its port file behind; if it named the terminal we
+    // were just given, the host would see this adapter twice and use neither.
+    d2xx::removePortFilesFor(directory.string(), server.slavePath());
     const std::string portName =
         parser.isSet(name) ? parser.value(name).toStdString() : "sim-" + std::to_string(::getpid());
     const std::string portFile = (directory / (portName + ".port")).string();

@@ -195,6 +195,25 @@ TEST_F(SimProgramTest, KeepsServingWhenStandardInputClosesAndCleansUpOnSignals) 
     }
 }
 
+// A simulator that is killed cannot remove its port file. The host fails cleanly, and the next
+// simulator, often given the same terminal, must not be hidden behind the file left behind.
+TEST_F(SimProgramTest, AKilledSimulatorIsReplacedByTheNextOne) {
+    auto killed = start({"--name", "killed"});
+    ASSERT_TRUE(killed->ready());
+    ASSERT_TRUE(device.ReadVersion());
+    ASSERT_TRUE(killed->stop(SIGKILL));
+    EXPECT_TRUE(QFile::exists(killed->portFile));
+    EXPECT_FALSE(device.ReadVersion());
+    EXPECT_EQ(device.Uart, nullptr);
+
+    auto next = start();
+    ASSERT_TRUE(next->ready());
+    if (next->ptyPath == killed->ptyPath) {
+        EXPECT_FALSE(QFile::exists(killed->portFile));
+    }
+    EXPECT_TRUE(device.ReadVersion());
+}
+
 TEST_F(SimProgramTest, RejectsBadOptionsWithAMessage) {
     for (const QStringList& arguments :
          {QStringList{"--drop", "1.5"}, QStringList{"--version", "zz"}, QStringList{"extra"}}) {
