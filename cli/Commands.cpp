@@ -196,6 +196,10 @@ int TCommands::TransferFailed(const QString& transfer, const QString& usualMessa
     const QString gone = WhatWentAway();
     if (gone.isEmpty())
         return Fail(ExitCommunicationError, usualMessage);
+    return GoneFailure(transfer, gone);
+}
+
+int TCommands::GoneFailure(const QString& transfer, const QString& gone) {
     return Fail(ExitCommunicationError,
                 QStringLiteral("%1 failed: %2; plug it in again and retry").arg(transfer, gone));
 }
@@ -304,6 +308,10 @@ int TCommands::Verify(const QString& file) {
             Out << "the connector matches " << InputName(file) << '\n';
         return ExitOk;
     }
+    // A connector pulled during the read reads as 0xFF from there on: that is no difference
+    // to write away.
+    if (const QString gone = WhatWentAway(); !gone.isEmpty())
+        return GoneFailure(QStringLiteral("reading the connector"), gone);
     Out << QString::asprintf("differs at offset %d (", first) << ImageOffsetName(first)
         << QString::asprintf("): connector 0x%02X, file 0x%02X; %d byte%s differ%s\n",
                              connector[first], model.Image[first], differing,

@@ -66,6 +66,7 @@ private:
     // Fails with exit code 1, naming what went away during `transfer` if anything did, else
     // with the usual message.
     int TransferFailed(const QString& transfer, const QString& usualMessage);
+    int GoneFailure(const QString& transfer, const QString& gone);
     QString WithCause(const QString& failure); // failure, plus what went away if anything
     int ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail);
     void Note(const QString& text); // informational, on the error stream unless quiet

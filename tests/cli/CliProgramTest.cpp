@@ -608,4 +608,20 @@ TEST_F(CliProgramTest, ASignalInProductionModeEndsTheRunAfterTheConnectorInHand)
     EXPECT_EQ(Contents(Memory).left(128), Contents(file));
 }
 
+TEST_F(CliProgramTest, AConnectorPulledDuringAVerifyIsNoDifference) {
+    const QString file = Path("file.brk");
+    ASSERT_EQ(Run({"new", file, "PrePurge=77"}).Code, 0);
+    Store(Memory, Contents(file) + QByteArray(128, '\0'));
+    auto sim = StartSim({"--delay", "50", "--verbose"});
+
+    // The rest of a pulled connector reads as 0xFF: not a difference to write away.
+    ProductionRun run(*this, {"verify", file});
+    ASSERT_TRUE(sim->WaitForRequest("5A 50 20 00 08"));
+    ASSERT_TRUE(sim->Command("unplug"));
+    ASSERT_TRUE(run.Process.waitForFinished(10000));
+    EXPECT_EQ(run.Process.exitCode(), 1);
+    EXPECT_FALSE(run.Process.readAllStandardOutput().contains("differs"));
+    EXPECT_TRUE(run.Process.readAllStandardError().contains("the connector was pulled"));
+}
+
 } // namespace
