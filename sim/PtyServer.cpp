@@ -45,6 +45,14 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+// Standard input is a terminal whose foreground job is not ours.
+bool inBackground() {
+    if (!::isatty(STDIN_FILENO))
+        return false;
+    const pid_t foreground = ::tcgetpgrp(STDIN_FILENO);
+    return foreground > 0 && foreground != ::getpgrp();
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::string& file, const std::vector<std::uint8_t>& bytes) {
@@ -180,6 +188,9 @@ void PtyServer::installSignalHandlers() {
     ::sigaction(SIGHUP, &action, nullptr);
     // A closed stdout or stderr must not end the program without its clean-up.
     std::signal(SIGPIPE, SIG_IGN);
+    // Started with "&" from a shell, the program must not be stopped when it looks at the
+    // terminal the shell is reading from; such a read then fails instead (see run()).
+    std::signal(SIGTTIN, SIG_IGN);
 }
 
 void PtyServer::writeOut(const std::vector<std::uint8_t>& bytes) {
@@ -297,6 +308,9 @@ void PtyServer::readStdin() {
     const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
     if (n < 0 && (errno == EINTR || errno == EAGAIN))
         return;
+    // A background job may not read its terminal; the commands wait until it is brought back.
+    if (n < 0 && errno == EIO && inBackground())
+        return;
     if (n <= 0) {
         // Standard input closed: keep serving; only "quit" or a signal ends the program.
         stdinOpen_ = false;
@@ -332,6 +346,13 @@ int PtyServer::run() {
         if (firmware_.chattering(now))
             wait = std::min<std::chrono::nanoseconds>(wait.value_or(std::chrono::milliseconds(1)),
                                                       std::chrono::milliseconds(1));
+        // Typing into the shell that started us in the background is not meant for us. Look
+        // again now and then, so commands work once the job is brought to the foreground.
+        const bool background = stdinOpen_ && inBackground();
+        if (background) {
+            const std::chrono::nanoseconds recheck = std::chrono::milliseconds(250);
+            wait = std::min(wait.value_or(recheck), recheck);
+        }
         timespec timeout{};
         if (wait) {
             timeout.tv_sec = static_cast<time_t>(wait->count() / 1000000000);
@@ -342,7 +363,7 @@ int PtyServer::run() {
         nfds_t count = 0;
         fds[count++] = {master_, POLLIN, 0};
         fds[count++] = {stopPipe[0], POLLIN, 0};
-        const bool watchStdin = stdinOpen_;
+        const bool watchStdin = stdinOpen_ && !background;
         if (watchStdin)
             fds[count++] = {STDIN_FILENO, POLLIN, 0};
         if (::ppoll(fds, count, wait ? &timeout : nullptr, nullptr) < 0) {

@@ -18,9 +18,14 @@
 #include "platform/framework/Exceptions.h"
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -287,6 +292,66 @@ TEST_F(SimProgramTest, NeverReplacesAMemoryFileItCannotRead) {
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().contains("cannot read the memory file"));
     EXPECT_TRUE(QFileInfo(memory).isDir());
+}
+
+// Started with "&" from an interactive shell, the program shares the shell's terminal. What the
+// user types there must neither stop it (a background read of a terminal stops the reader) nor
+// be taken from the shell.
+TEST_F(SimProgramTest, StartedInTheBackgroundOfAShellItKeepsServingWhileTheUserTypes) {
+    const QByteArray program = BROOKFETCH_SIM_PROGRAM;
+    const QByteArray portDir = ports.toLocal8Bit();
+    int terminal = -1;
+    const pid_t shell = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(shell, 0);
+    if (shell == 0) {
+        // This process plays the shell: it stays the terminal's foreground job.
+        const pid_t job = ::fork();
+        if (job == 0) {
+            ::setpgid(0, 0);
+            ::execl(program.constData(), program.constData(), "--ports", portDir.constData(),
+                    "--name", "background", static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::setpgid(job, job);
+        std::printf("job %d\n", static_cast<int>(job));
+        std::fflush(stdout);
+        int status = 0;
+        ::waitpid(job, &status, WUNTRACED);
+        ::_exit(WIFSTOPPED(status) ? 3 : 0);
+    }
+    // What the terminal shows, until `wanted` appears.
+    QByteArray shown;
+    auto waitFor = [&](const QByteArray& wanted) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!shown.contains(wanted) && timer.elapsed() < 10000) {
+            pollfd entry{terminal, POLLIN, 0};
+            char chunk[256];
+            if (::poll(&entry, 1, 50) > 0) {
+                const ssize_t n = ::read(terminal, chunk, sizeof chunk);
+                if (n <= 0)
+                    break;
+                shown.append(chunk, static_cast<int>(n));
+            }
+        }
+        return shown.contains(wanted);
+    };
+    ASSERT_TRUE(waitFor("ready ")) << shown.toStdString();
+    const int at = shown.indexOf("job ") + 4;
+    const pid_t job =
+        static_cast<pid_t>(shown.mid(at, shown.indexOf('\n', at) - at).trimmed().toInt());
+
+    ASSERT_EQ(::write(terminal, "ls\n", 3), 3); // the user types at the shell
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(device.ReadVersion());
+    EXPECT_EQ(::waitpid(shell, nullptr, WNOHANG), 0) << "the job was stopped";
+
+    ::kill(job, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(::waitpid(shell, &status, 0), shell);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(QDir(ports).entryList({"*.port"}).isEmpty());
+    ::close(terminal);
 }
 
 TEST_F(SimProgramTest, SaysWhyWhenNoPseudoTerminalCanBeMade) {
