@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     }
     if (!parser.parse(arguments))
         return fail(parser.errorText(), 2);
-    if (parser.isSet("help")) {
+    if (parser.isSet("help") || parser.isSet("help-all")) {
         // Without an application object the parser cannot name the program itself.
         std::fputs(
             qPrintable(parser.helpText().replace("<executable_name>", "brookfetch-adapter-sim")),
