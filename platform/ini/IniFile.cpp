@@ -2,123 +2,116 @@
 
 #include "platform/framework/Exceptions.h"
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <utility>
-#include <vector>
 
 namespace {
 
-// The file split into lines; each keeps its own terminator ("\r\n", "\n" or none for a last
-// line without one), so joining them gives the file back byte for byte.
-struct Lines {
-    std::vector<QByteArray> Text;
-    std::vector<QByteArray> End;
-    QByteArray Eol = "\n"; // the terminator new lines get: the file's first one
-
-    QByteArray Join() const {
-        QByteArray out;
-        for (std::size_t i = 0; i < Text.size(); ++i)
-            out += Text[i] + End[i];
-        return out;
-    }
+// One line of the file as positions in it: its text runs from Start to ContentEnd, its
+// terminator ("\r\n", "\n", or none for a last line without one) from there to End. The file
+// is never cut into separate lines, so a large one costs little more than its own size.
+struct Line {
+    qsizetype Start = -1;
+    qsizetype ContentEnd = -1;
+    qsizetype End = -1;
 };
 
-Lines Split(const QByteArray& data) {
-    Lines lines;
-    bool eolSeen = false;
-    qsizetype start = 0;
-    while (start < data.size()) {
-        const qsizetype newline = data.indexOf('\n', start);
-        if (newline < 0) {
-            lines.Text.push_back(data.mid(start));
-            lines.End.push_back(QByteArray());
-            break;
-        }
-        const bool crlf = newline > start && data[newline - 1] == '\r';
-        const qsizetype contentEnd = crlf ? newline - 1 : newline;
-        lines.Text.push_back(data.mid(start, contentEnd - start));
-        lines.End.push_back(crlf ? QByteArray("\r\n") : QByteArray("\n"));
-        if (!eolSeen) {
-            lines.Eol = lines.End.back();
-            eolSeen = true;
-        }
-        start = newline + 1;
+Line LineAt(const QByteArray& data, qsizetype start) {
+    Line line;
+    line.Start = start;
+    const qsizetype newline = data.indexOf('\n', start);
+    if (newline < 0) {
+        line.ContentEnd = line.End = data.size();
+    } else {
+        line.End = newline + 1;
+        line.ContentEnd = newline > start && data[newline - 1] == '\r' ? newline - 1 : newline;
     }
-    return lines;
+    return line;
 }
 
-QByteArray Content(const Lines& lines, std::size_t index) {
-    QByteArray text = lines.Text[index];
-    if (index == 0 && text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3); // a byte order mark left by an editor
+// The terminator new lines get: the file's first one.
+QByteArray LineEnd(const QByteArray& data) {
+    const qsizetype newline = data.indexOf('\n');
+    return newline > 0 && data[newline - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
+}
+
+QByteArrayView Content(const QByteArray& data, const Line& line) {
+    QByteArrayView text(data.constData() + line.Start, line.ContentEnd - line.Start);
+    if (line.Start == 0 && text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3); // a byte order mark left by an editor
     return text;
 }
 
-bool SameName(const QByteArray& utf8, const QString& name) {
+bool SameName(QByteArrayView utf8, const QString& name) {
     return QString::fromUtf8(utf8).compare(name.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 // The section a line opens, or nothing when it opens none.
-bool SectionName(const QByteArray& line, QByteArray& name) {
-    const QByteArray text = line.trimmed();
+bool SectionName(QByteArrayView line, QByteArrayView& name) {
+    const QByteArrayView text = line.trimmed();
     if (!text.startsWith('['))
         return false;
     const qsizetype close = text.indexOf(']');
-    name = text.mid(1, close < 0 ? -1 : close - 1).trimmed();
+    name = (close < 0 ? text.sliced(1) : text.sliced(1, close - 1)).trimmed();
     return true;
 }
 
-// The key a line holds and the position of its "=", or -1 for comments and other lines.
-qsizetype KeyName(const QByteArray& line, QByteArray& name) {
-    const QByteArray text = line.trimmed();
+// The key a line holds and the position of its "=" in the line, or -1 for comments and
+// other lines.
+qsizetype KeyName(QByteArrayView line, QByteArrayView& name) {
+    const QByteArrayView text = line.trimmed();
     if (text.startsWith(';') || text.startsWith('['))
         return -1;
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return -1;
-    name = line.left(equals).trimmed();
+    name = line.first(equals).trimmed();
     return name.isEmpty() ? -1 : equals;
 }
 
 struct Place {
-    std::ptrdiff_t Header = -1; // line of the section's header; -1 when there is no section
-    std::ptrdiff_t Key = -1;    // line of the key; -1 when the section has none
-    std::ptrdiff_t Last = -1;   // last line of the section that is no comment or blank
-    qsizetype Equals = -1;      // position of "=" in the key's line
+    bool Section = false;  // the section is there
+    Line Key;              // the key's line; Start -1 when the section has none
+    Line Last;             // last line of the section that is no comment or blank
+    qsizetype Equals = -1; // position of "=" in the file
 };
 
-Place Find(const Lines& lines, const QString& section, const QString& key) {
+Place Find(const QByteArray& data, const QString& section, const QString& key) {
     Place place;
-    for (std::size_t i = 0; i < lines.Text.size(); ++i) {
-        const QByteArray text = Content(lines, i);
-        QByteArray name;
+    for (qsizetype start = 0; start < data.size();) {
+        const Line line = LineAt(data, start);
+        start = line.End;
+        const QByteArrayView text = Content(data, line);
+        QByteArrayView name;
         if (SectionName(text, name)) {
-            if (place.Header >= 0)
+            if (place.Section)
                 break; // the first matching section is the one that counts
-            if (SameName(name, section))
-                place.Header = place.Last = static_cast<std::ptrdiff_t>(i);
+            if (SameName(name, section)) {
+                place.Section = true;
+                place.Last = line;
+            }
             continue;
         }
-        if (place.Header < 0)
+        if (!place.Section)
             continue;
         // Blank lines and comments at a section's end usually introduce the next one, so a
         // new key goes before them.
-        const QByteArray trimmed = text.trimmed();
+        const QByteArrayView trimmed = text.trimmed();
         if (!trimmed.isEmpty() && !trimmed.startsWith(';'))
-            place.Last = static_cast<std::ptrdiff_t>(i);
-        if (place.Key < 0 && !key.isNull()) {
+            place.Last = line;
+        if (place.Key.Start < 0 && !key.isNull()) {
             const qsizetype equals = KeyName(text, name);
             if (equals >= 0 && SameName(name, key)) {
-                place.Key = static_cast<std::ptrdiff_t>(i);
-                place.Equals = equals;
+                place.Key = line;
+                place.Equals = (text.constData() - data.constData()) + equals;
             }
         }
     }
     return place;
 }
-
 bool IsNumber(const QString& text) {
     qsizetype i = 0;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
@@ -150,12 +143,13 @@ static QByteArray ReadAll(const QString& path) {
 
 QString TIniFile::ReadString(const QString& section, const QString& key,
                              const QString& defaultValue) const {
-    const Lines lines = Split(ReadAll(Path));
-    const Place place = Find(lines, section, key);
-    if (place.Key < 0)
+    const QByteArray data = ReadAll(Path);
+    const Place place = Find(data, section, key);
+    if (place.Key.Start < 0)
         return defaultValue;
-    const QByteArray text = Content(lines, static_cast<std::size_t>(place.Key));
-    return QString::fromUtf8(text.mid(place.Equals + 1).trimmed());
+    const QByteArrayView value(data.constData() + place.Equals + 1,
+                               place.Key.ContentEnd - place.Equals - 1);
+    return QString::fromUtf8(value.trimmed());
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
@@ -174,27 +168,26 @@ bool TIniFile::ReadBool(const QString& section, const QString& key, bool default
 }
 
 bool TIniFile::SectionExists(const QString& section) const {
-    return Find(Split(ReadAll(Path)), section, QString()).Header >= 0;
+    return Find(ReadAll(Path), section, QString()).Section;
 }
 
 bool TIniFile::ValueExists(const QString& section, const QString& key) const {
-    return Find(Split(ReadAll(Path)), section, key).Key >= 0;
+    return Find(ReadAll(Path), section, key).Key.Start >= 0;
 }
 
 // Reads the file for a change. A file that exists but cannot be read must not be replaced
 // by one holding only the new key, so that is a failed write.
-static Lines ReadForChange(const QString& path) {
+static QByteArray ReadForChange(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        return Lines();
+        return QByteArray();
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
-    return Split(file.readAll());
+    return file.readAll();
 }
 
-static void WriteAll(const QString& path, const Lines& lines) {
+static void WriteAll(const QString& path, const QByteArray& data) {
     QSaveFile file(path);
-    const QByteArray data = lines.Join();
     // Unbuffered, so that a short write (a full disk) shows in write()'s count: a buffered
     // QSaveFile can commit a cut copy when its flush fell short.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
@@ -214,37 +207,31 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     if (HasLineBreak(value))
         throw Exception(ErrorOnFile("IniFile", __LINE__));
 
-    Lines lines = ReadForChange(Path);
-    const Place place = Find(lines, sectionName, keyName);
+    QByteArray data = ReadForChange(Path);
+    const Place place = Find(data, sectionName, keyName);
+    const QByteArray eol = LineEnd(data);
     const QByteArray entry = keyName.toUtf8() + '=' + value.toUtf8();
-    // A new line after one that has no terminator (the file's last line) needs one first.
-    auto terminate = [&lines](std::size_t index) {
-        if (lines.End[index].isEmpty())
-            lines.End[index] = lines.Eol;
-    };
 
-    if (place.Key >= 0) {
+    if (place.Key.Start >= 0) {
         // Keep everything up to the value as it stands: the key's spelling and spacing.
-        const auto index = static_cast<std::size_t>(place.Key);
-        QByteArray& text = lines.Text[index];
         qsizetype valueStart = place.Equals + 1;
-        while (valueStart < text.size() && (text[valueStart] == ' ' || text[valueStart] == '\t'))
+        while (valueStart < place.Key.ContentEnd &&
+               (data[valueStart] == ' ' || data[valueStart] == '\t'))
             ++valueStart;
-        text = text.left(valueStart) + value.toUtf8();
-    } else if (place.Header >= 0) {
-        const auto after = static_cast<std::size_t>(place.Last);
-        terminate(after);
-        lines.Text.insert(lines.Text.begin() + static_cast<std::ptrdiff_t>(after) + 1, entry);
-        lines.End.insert(lines.End.begin() + static_cast<std::ptrdiff_t>(after) + 1, lines.Eol);
+        data.replace(valueStart, place.Key.ContentEnd - valueStart, value.toUtf8());
+    } else if (place.Section) {
+        // After the section's last entry; a last line of the file gets its line end first.
+        const Line& after = place.Last;
+        if (after.End == after.ContentEnd)
+            data.insert(after.End, eol + entry + eol);
+        else
+            data.insert(after.End, entry + eol);
     } else {
-        if (!lines.Text.empty())
-            terminate(lines.Text.size() - 1);
-        lines.Text.push_back('[' + sectionName.toUtf8() + ']');
-        lines.End.push_back(lines.Eol);
-        lines.Text.push_back(entry);
-        lines.End.push_back(lines.Eol);
+        if (!data.isEmpty() && !data.endsWith('\n'))
+            data += eol;
+        data += '[' + sectionName.toUtf8() + ']' + eol + entry + eol;
     }
-    WriteAll(Path, lines);
+    WriteAll(Path, data);
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -256,12 +243,10 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
 }
 
 void TIniFile::DeleteKey(const QString& section, const QString& key) {
-    Lines lines = ReadForChange(Path);
-    const Place place = Find(lines, section, key);
-    if (place.Key < 0)
+    QByteArray data = ReadForChange(Path);
+    const Place place = Find(data, section, key);
+    if (place.Key.Start < 0)
         return;
-    // A key always follows its section's header, so its line is never the first one.
-    lines.Text.erase(lines.Text.begin() + place.Key);
-    lines.End.erase(lines.End.begin() + place.Key);
-    WriteAll(Path, lines);
+    data.remove(place.Key.Start, place.Key.End - place.Key.Start);
+    WriteAll(Path, data);
 }
