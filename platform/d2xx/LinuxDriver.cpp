@@ -25,7 +25,11 @@ void copyText(const std::string& text, char* buffer, std::size_t size) {
 }
 
 Clock::time_point after(std::uint64_t milliseconds) {
-    // Far enough for any DWORD product, and clear of time_point overflow.
+    // A DWORD product can exceed what the clock counts in nanoseconds; a limit of decades is
+    // no limit at all.
+    constexpr std::uint64_t Decades = 1000ull * 3600 * 24 * 365 * 30;
+    if (milliseconds > Decades)
+        return Clock::time_point::max();
     return Clock::now() + std::chrono::milliseconds(milliseconds);
 }
 

@@ -297,6 +297,18 @@ TEST_F(D2xxLinux, ReadTimeoutsKeepTheirWin32Meaning) {
     EXPECT_EQ(std::string(buffer, got), "1234");
     EXPECT_LT(Clock::now() - start, 4s);
 
+    // A limit too long for the clock (here some 400 000 years) waits like no limit at all.
+    std::thread rest([&] {
+        std::this_thread::sleep_for(100ms);
+        line.send(std::string(2000, 'r'));
+    });
+    line.send(std::string(1000, 'f'));
+    ASSERT_TRUE(setTimeouts(handle, {0, 0xFFFFFFFF, 0, 0, 0}));
+    std::vector<char> large(3000);
+    EXPECT_TRUE(FT_W32_ReadFile(handle, large.data(), 3000, &got, nullptr));
+    rest.join();
+    EXPECT_EQ(got, 3000u);
+
     // An interval limit ends a read once the line falls silent after the first byte; "forever"
     // with multiplier "forever" returns as soon as anything came. A broken rule would run
     // into the three-second total instead.
