@@ -3,6 +3,7 @@
 #include "platform/framework/Exceptions.h"
 
 #include <QString>
+#include <exception>
 
 // Button sets of the application's message box and the answers it returns (Win32 values).
 enum : int { MB_OK = 0, MB_OKCANCEL = 1, MB_YESNOCANCEL = 3 };
@@ -34,12 +35,16 @@ public:
 extern TApplication* Application;
 
 // Runs an event handler so that an Exception never crosses the event loop: it is shown in
-// the application's error box and the program goes on with the next event.
+// the application's error box and the program goes on with the next event. So is any other
+// standard exception (a failed allocation, a library's own error): across Qt's event loop it
+// would end the program.
 template <class Handler>
 void Guarded(Handler&& handler) {
     try {
         handler();
     } catch (const Exception& error) {
         Application->ShowException(error);
+    } catch (const std::exception& error) {
+        Application->ShowException(Exception(QString::fromLocal8Bit(error.what())));
     }
 }

@@ -1,9 +1,12 @@
 #include "platform/framework/Exceptions.h"
 #include "platform/framework/Application.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -48,6 +51,35 @@ TEST(Exceptions, ErrorBoxAddsAFullStopOnlyAfterCharactersSortingAfterIt) {
             << row.Message;
     EXPECT_EQ(TApplication::ErrorBoxText(QStringLiteral("Spannung \u00FC")),
               QStringLiteral("Spannung \u00FC."));
+}
+
+// Records the error boxes instead of showing them.
+class TRecordingApplication : public TApplication {
+public:
+    int MessageBox(const QString&, const QString&, int) override { return IDOK; }
+    void ShowException(const Exception& error) override { Shown.push_back(error.Message); }
+    void ProcessMessages() override {}
+    void SetBusyCursor(bool) override {}
+    QStringList Shown;
+};
+
+TEST(Exceptions, GuardShowsWhatAHandlerRaisesAndGoesOn) {
+    TRecordingApplication application;
+    Application = &application;
+    Guarded([] { throw Exception(ErrorOnFile("Main", 5)); });
+    Guarded([] { throw ERangeError(QString()); });
+    // Not the framework's own: across the event loop they would end the program.
+    Guarded([] { throw std::length_error("vector too long"); });
+    Guarded([] { throw std::bad_alloc(); });
+    bool ran = false;
+    Guarded([&ran] { ran = true; });
+    Application = nullptr;
+    EXPECT_TRUE(ran);
+    ASSERT_EQ(application.Shown.size(), 4);
+    EXPECT_EQ(application.Shown[0], QStringLiteral("Error on file Main line 5"));
+    EXPECT_EQ(application.Shown[1], QString());
+    EXPECT_EQ(application.Shown[2], QStringLiteral("vector too long"));
+    EXPECT_FALSE(application.Shown[3].isEmpty());
 }
 
 } // namespace
