@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QScopedValueRollback>
 #include <QShowEvent>
@@ -127,6 +128,10 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     InitUiResources();
     ui->setupUi(this);
     Workplace = nullptr;
+    // The Data menu's hint belongs to its title; left on the popup, it would show as the tool
+    // tip of every item in it ("Read data from adapter" over Write).
+    ui->MenuData->menuAction()->setToolTip(ui->MenuData->toolTip());
+    ui->MenuData->setToolTip(QString());
 
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -179,6 +180,10 @@ TEST_F(WindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
         EXPECT_TRUE(item->text().startsWith(e.Caption)) << e.MenuItem;
         EXPECT_EQ(item->isEnabled(), action->isEnabled()) << e.MenuItem;
     }
+    // The Data menu's hint is its title's, not a tool tip over the items of its popup.
+    const auto* data = Main->findChild<QMenu*>(QStringLiteral("MenuData"));
+    EXPECT_EQ(data->menuAction()->toolTip(), "Read data from adapter");
+    EXPECT_TRUE(data->toolTip().isEmpty());
     EXPECT_FALSE(Main->windowIcon().isNull());
 }
 
