@@ -184,6 +184,11 @@ int main(int argc, char** argv) {
         return fail(QString("cannot create the port directory %1: %2")
                         .arg(QString::fromStdString(directory.string()), std::strerror(errno)),
                     1);
+    if (!d2xx::trustedPortDirectory(directory.string()))
+        return fail(QString("the port directory %1 belongs to another user; Brookfetch would not "
+                            "look there")
+                        .arg(QString::fromStdString(directory.string())),
+                    1);
     // A simulator that was killed left its port file behind; if it named the terminal we
     // were just given, the host would see this adapter twice and use neither.
     d2xx::removePortFilesFor(directory.string(), server.slavePath());

@@ -139,8 +139,19 @@ bool isTerminalDevice(const std::string& path) {
     return endsWith(target, "/tty");
 }
 
+bool trustedPortDirectory(const std::string& directory) {
+    struct stat info {};
+    if (stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    return info.st_uid == getuid() || info.st_uid == 0;
+}
+
 std::vector<PortFile> listPortFiles(const std::string& directory) {
     std::vector<std::string> names;
+    // Another user's folder (the fallback under /tmp can be made by anyone first) could send
+    // us to a terminal of their choosing.
+    if (!trustedPortDirectory(directory))
+        return {};
     if (DIR* dir = opendir(directory.c_str())) {
         while (dirent* entry = readdir(dir)) {
             std::string name = entry->d_name;

@@ -30,8 +30,11 @@ std::optional<PortFile> readPortFile(const std::string& file);
 // listing never sees half a file. False when it cannot be written.
 bool writePortFile(const std::string& file, const PortFile& port);
 
+// Whether a port directory may be listed: an existing folder of this user's (or root's).
+bool trustedPortDirectory(const std::string& directory);
+
 // The usable ports of a directory: "*.port" files in file-name order whose path names an
-// existing terminal device. Nothing when the directory does not exist.
+// existing terminal device. Nothing when the directory does not exist or is not trusted.
 std::vector<PortFile> listPortFiles(const std::string& directory);
 
 // Whether a path names a terminal device, judged without opening it (opening a serial port

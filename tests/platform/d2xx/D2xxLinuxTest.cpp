@@ -166,6 +166,13 @@ TEST_F(D2xxLinux, PortFilesInNameOrderSkippingThoseWithoutATerminal) {
     ASSERT_EQ(FT_ListDevices(buffers, &listedCount, FT_LIST_ALL | FT_OPEN_BY_SERIAL_NUMBER), FT_OK);
     EXPECT_EQ(listedCount, 3u);
     EXPECT_EQ(std::string(third), "CR");
+
+    // Another user's port folder is not listed at all.
+    if (chown(devices.ports().c_str(), getuid() + 4242, static_cast<gid_t>(-1)) == 0) {
+        EXPECT_TRUE(d2xx::listPortFiles(devices.ports()).empty());
+        EXPECT_EQ(count(), 0u);
+        ASSERT_EQ(chown(devices.ports().c_str(), getuid(), static_cast<gid_t>(-1)), 0);
+    }
 }
 
 TEST_F(D2xxLinux, PortDirectoryFollowsTheEnvironment) {
