@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -326,7 +327,13 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
         status = FT_DEVICE_NOT_OPENED;
         return nullptr;
     }
-    // Keep other programs off the line while it is ours (ignored where not supported).
+    // Keep other programs off the line while it is ours. TIOCEXCL does not stop root (nor a
+    // program that opened the line before us), so a second Brookfetch also finds the lock.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        close(fd);
+        status = FT_DEVICE_NOT_OPENED;
+        return nullptr;
+    }
     ioctl(fd, TIOCEXCL);
     cfmakeraw(&settings);
     settings.c_cflag |= CLOCAL | CREAD;

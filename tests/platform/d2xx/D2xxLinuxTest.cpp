@@ -10,7 +10,9 @@
 
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <thread>
@@ -369,6 +371,12 @@ TEST_F(D2xxLinux, HandlesAreCheckedAndDevicesOpenOnce) {
     EXPECT_NE(FT_Open(0, &second), FT_OK);
     EXPECT_NE(FT_Open(1, &second), FT_OK);
     EXPECT_TRUE(FT_W32_CloseHandle(handle));
+    // Nor while another program holds the line, whoever runs them.
+    const int other = ::open(line.name().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(FT_Open(0, &second), FT_DEVICE_NOT_OPENED);
+    ::close(other);
     // The closed handle, and one that was never handed out, reach nothing.
     DWORD queued = 0;
     EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_INVALID_HANDLE);
