@@ -177,6 +177,14 @@ void PtyServer::requestStop() {
     }
 }
 
+void PtyServer::ignoreTerminalStops() {
+    // Started with "&" from a shell, the program must not be stopped when it looks at the
+    // terminal the shell is reading from; such a read then fails instead (see run()). Nor
+    // when it prints there under "stty tostop".
+    std::signal(SIGTTIN, SIG_IGN);
+    std::signal(SIGTTOU, SIG_IGN);
+}
+
 void PtyServer::installSignalHandlers() {
     if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_NONBLOCK | O_CLOEXEC) != 0)
         stopPipe[0] = stopPipe[1] = -1;
@@ -188,9 +196,7 @@ void PtyServer::installSignalHandlers() {
     ::sigaction(SIGHUP, &action, nullptr);
     // A closed stdout or stderr must not end the program without its clean-up.
     std::signal(SIGPIPE, SIG_IGN);
-    // Started with "&" from a shell, the program must not be stopped when it looks at the
-    // terminal the shell is reading from; such a read then fails instead (see run()).
-    std::signal(SIGTTIN, SIG_IGN);
+    ignoreTerminalStops();
 }
 
 void PtyServer::writeOut(const std::vector<std::uint8_t>& bytes) {

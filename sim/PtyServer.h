@@ -41,6 +41,8 @@ public:
     static void requestStop();
     // Installs handlers for SIGINT, SIGTERM and SIGHUP that call requestStop().
     static void installSignalHandlers();
+    // A background job is not stopped for reading or printing on its terminal.
+    static void ignoreTerminalStops();
 
 private:
     struct Pending {

@@ -73,6 +73,7 @@ bool makePrivateDirectory(const std::filesystem::path& directory) {
 } // namespace
 
 int main(int argc, char** argv) {
+    sim::PtyServer::ignoreTerminalStops();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

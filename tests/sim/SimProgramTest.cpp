@@ -24,6 +24,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -304,7 +305,12 @@ TEST_F(SimProgramTest, StartedInTheBackgroundOfAShellItKeepsServingWhileTheUserT
     const pid_t shell = ::forkpty(&terminal, nullptr, nullptr, nullptr);
     ASSERT_GE(shell, 0);
     if (shell == 0) {
-        // This process plays the shell: it stays the terminal's foreground job.
+        // This process plays the shell: it stays the terminal's foreground job. Its user has
+        // asked for background jobs to stop when they print ("stty tostop").
+        termios settings{};
+        ::tcgetattr(STDIN_FILENO, &settings);
+        settings.c_lflag |= TOSTOP;
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &settings);
         const pid_t job = ::fork();
         if (job == 0) {
             ::setpgid(0, 0);
