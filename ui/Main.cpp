@@ -432,7 +432,10 @@ QFileDialog& TMainForm::SaveDialog() {
 // error box; while that box is open the timer keeps running (the box has its own event loop)
 // but its ticks do nothing, so a faulty adapter does not pile up one box per second.
 void TMainForm::TimerTick() {
-    if (TickErrorOpen)
+    // A tick can also come from the event loop of an error box shown while the windows are
+    // still being built (a settings file that cannot be written); until the message texts
+    // exist it has nothing to show and would only raise a second box.
+    if (TickErrorOpen || !MsgTemplate)
         return;
     try {
         TimerTimer();

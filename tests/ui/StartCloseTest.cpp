@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -189,7 +190,17 @@ TEST_F(WindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
 
 TEST_F(WindowTest, ASettingsFileThatCannotBeMadeAtStartIsReportedAndTheWindowStillWorks) {
     ExePath = Temp.filePath("missing/brookfetch");
+    // The status timer ticks while that error box is open, before the message texts exist.
+    const QByteArray previousPorts = qgetenv("BROOKFETCH_PORTS");
+    qputenv("BROOKFETCH_PORTS", Temp.filePath("ports").toLocal8Bit());
+    App.WhileBoxOpen = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer")))
+                QMetaObject::invokeMethod(timer, "timeout");
+    };
     StartWindows();
+    App.WhileBoxOpen = nullptr;
+    qputenv("BROOKFETCH_PORTS", previousPorts);
     ASSERT_EQ(App.ErrorBoxes.size(), 1u);
     EXPECT_EQ(App.ErrorBoxes[0],
               "Unable to write to " + Temp.filePath("missing/brookfetch.INI") + ".");
