@@ -14,7 +14,8 @@
 //   that end the section), a missing section to the end of the file; a file made from nothing uses
 //   LF line ends and no blank lines:
 //   "[Properties]\nVersion=256\n[MainForm]\nMainTop=0\n..."
-// - a file that does not exist or cannot be read reads as empty: every key gives its default.
+// - a file that does not exist, cannot be read or is no regular file (a pipe, a device) reads
+//   as empty, every key giving its default; a write refuses the last two, not replacing them.
 // A write that cannot reach the disk raises Exception "Unable to write to <path>", the path
 // as it was given to the constructor. Names and values are UTF-8 in the file; a value is
 // taken from after the first "=" to the end of the line, surrounding blanks removed.
