@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <exception>
 
 TMainForm* MainForm = nullptr;
 
@@ -442,6 +443,10 @@ void TMainForm::TimerTick() {
     } catch (const Exception& error) {
         const QScopedValueRollback<bool> open(TickErrorOpen, true);
         Application->ShowException(error);
+    } catch (const std::exception& error) {
+        // As every other handler: shown, not carried across the event loop.
+        const QScopedValueRollback<bool> open(TickErrorOpen, true);
+        Application->ShowException(Exception(QString::fromLocal8Bit(error.what())));
     }
     if (Probe) {
         Probe = false;
