@@ -532,7 +532,7 @@ void TMainForm::DataReadExecute() {
     try {
         const TTransferScope transfer(*this);
         read = Workplace->ReadConnector();
-    } catch (const Exception&) {
+    } catch (...) {
         // The read had begun a new data set: the page shows it, as after a failed read, so
         // that page, file name and workplace agree when the error box has been closed.
         SetStatusText(1, MessageText(QStringLiteral("MsgNoname")));
