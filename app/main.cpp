@@ -11,6 +11,7 @@
 #include "ui/Screenshot.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
@@ -22,14 +23,21 @@ int main(int argc, char* argv[]) {
 
     QTranslator translation;
     QTranslator qtTranslation;
+    QByteArray translationData; // the translator reads from it for the whole run
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TMsgTemplate> msgTemplate;
     std::unique_ptr<TPropertiesDialog> propertiesDialog;
     std::unique_ptr<TAboutBox> aboutBox;
     try {
         // Every window is built from the translated texts, so the language comes first.
+        // Loaded from memory: QTranslator::load(file) would try "<file>.qm" and shortened
+        // names first and could pick up some other file beside the executable.
         const QString file = TranslationFileFor(QCoreApplication::applicationFilePath());
-        if (!file.isEmpty() && translation.load(file)) {
+        if (QFile source(file); !file.isEmpty() && source.open(QIODevice::ReadOnly))
+            translationData = source.readAll();
+        if (!translationData.isEmpty() &&
+            translation.load(reinterpret_cast<const uchar*>(translationData.constData()),
+                             static_cast<int>(translationData.size()))) {
             QCoreApplication::installTranslator(&translation);
             // Qt's own texts (the buttons of the message boxes) in the same language.
             if (qtTranslation.load(QStringLiteral("qtbase_") + translation.language(),
