@@ -197,7 +197,7 @@ int main(int argc, char** argv) {
         parser.isSet(name) ? parser.value(name).toStdString() : "sim-" + std::to_string(::getpid());
     const std::string portFile = (directory / (portName + ".port")).string();
     d2xx::PortFile port{parser.value(description).toStdString(), parser.value(serial).toStdString(),
-                        server.slavePath()};
+                        server.slavePath(), static_cast<long>(::getpid())};
     if (!d2xx::writePortFile(portFile, port))
         return fail(QString("cannot write the port file %1").arg(QString::fromStdString(portFile)),
                     1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
@@ -86,6 +87,8 @@ std::optional<PortFile> readPortFile(const std::string& file) {
             port.serial = value;
         } else if (key == "path") {
             port.path = value;
+        } else if (key == "pid") {
+            port.pid = std::strtol(value.c_str(), nullptr, 10);
         }
     }
     if (!haveDescription || port.path.empty() || port.path[0] != '/')
@@ -107,6 +110,8 @@ bool writePortFile(const std::string& file, const PortFile& port) {
         out << "description=" << port.description << '\n'
             << "serial=" << port.serial << '\n'
             << "path=" << port.path << '\n';
+        if (port.pid > 0)
+            out << "pid=" << port.pid << '\n';
         out.flush();
         if (!out) {
             std::remove(aside.c_str());
@@ -139,6 +144,14 @@ bool isTerminalDevice(const std::string& path) {
     return endsWith(target, "/tty");
 }
 
+namespace {
+
+bool servingProcessGone(const PortFile& port) {
+    return port.pid > 0 && ::kill(static_cast<pid_t>(port.pid), 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
 bool trustedPortDirectory(const std::string& directory) {
     struct stat info {};
     if (stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
@@ -165,7 +178,7 @@ std::vector<PortFile> listPortFiles(const std::string& directory) {
     std::vector<PortFile> ports;
     for (const std::string& name : names) {
         auto port = readPortFile(directory + "/" + name);
-        if (port && isTerminalDevice(port->path))
+        if (port && isTerminalDevice(port->path) && !servingProcessGone(*port))
             ports.push_back(*port);
     }
     return ports;

@@ -9,6 +9,7 @@
 //   description=USB FETCHer Adapter
 //   serial=SIM0001
 //   path=/dev/pts/7
+//   pid=4242
 // The D2XX layer lists these ports after the kernel's USB serial devices.
 namespace d2xx {
 
@@ -16,6 +17,9 @@ struct PortFile {
     std::string description; // required
     std::string serial;      // may be empty
     std::string path;        // required: absolute path of a terminal device
+    // The serving process, when the file names it. A file whose process is gone is stale: its
+    // terminal may since have been given to someone else (a user's shell), so it is not listed.
+    long pid = 0;
 };
 
 // $BROOKFETCH_PORTS, else $XDG_RUNTIME_DIR/brookfetch/ports, else /tmp/brookfetch-<uid>/ports.
@@ -34,7 +38,8 @@ bool writePortFile(const std::string& file, const PortFile& port);
 bool trustedPortDirectory(const std::string& directory);
 
 // The usable ports of a directory: "*.port" files in file-name order whose path names an
-// existing terminal device. Nothing when the directory does not exist or is not trusted.
+// existing terminal device and whose serving process, if named, still runs. Nothing when the
+// directory does not exist or is not trusted.
 std::vector<PortFile> listPortFiles(const std::string& directory);
 
 // Whether a path names a terminal device, judged without opening it (opening a serial port

@@ -7,6 +7,8 @@
 #include "tests/platform/d2xx/TestTerminal.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
@@ -175,6 +177,25 @@ TEST_F(D2xxLinux, PortFilesInNameOrderSkippingThoseWithoutATerminal) {
         EXPECT_EQ(count(), 0u);
         ASSERT_EQ(chown(devices.ports().c_str(), getuid(), static_cast<gid_t>(-1)), 0);
     }
+}
+
+// A port file left by a process that died names a terminal that may since belong to someone
+// else; the host must not open it and write into it.
+TEST_F(D2xxLinux, PortFileOfAProcessThatIsGoneIsNotListed) {
+    testsupport::Pty line;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    d2xx::PortFile gone{"Gone", "G1", line.name(), static_cast<long>(child)};
+    d2xx::PortFile alive{"Alive", "A1", line.name(), static_cast<long>(getpid())};
+    ASSERT_TRUE(d2xx::writePortFile(devices.ports() + "/a.port", gone));
+    ASSERT_TRUE(d2xx::writePortFile(devices.ports() + "/b.port", alive));
+    auto ports = d2xx::listPortFiles(devices.ports());
+    ASSERT_EQ(ports.size(), 1u);
+    EXPECT_EQ(ports[0].description, "Alive");
+    EXPECT_EQ(ports[0].pid, static_cast<long>(getpid()));
 }
 
 TEST_F(D2xxLinux, PortDirectoryFollowsTheEnvironment) {
