@@ -8,8 +8,8 @@
 #include <QCoreApplication>
 
 namespace cli {
-namespace {
 
+// What a command takes.
 struct CommandShape {
     const char* Name;
     int MinOperands;
@@ -18,11 +18,46 @@ struct CommandShape {
     bool Json;       // --json allowed
 };
 
+namespace {
+
 const CommandShape Shapes[] = {
     {"status", 0, 0, false, true},  {"read", 1, 1, true, false}, {"write", 1, 1, true, false},
     {"verify", 1, 1, false, false}, {"show", 0, 1, false, true}, {"new", 1, -1, false, false},
     {"set", 2, -1, false, false},
 };
+
+const CommandShape* FindShape(const QString& command) {
+    for (const CommandShape& shape : Shapes) {
+        if (command == QLatin1String(shape.Name))
+            return &shape;
+    }
+    return nullptr;
+}
+
+int Dispatch(TCommands& commands, const QString& command, const QString& file,
+             const QStringList& assignments, bool wait) {
+    try {
+        if (command == QLatin1String("status"))
+            return commands.Status();
+        if (command == QLatin1String("read"))
+            return wait ? commands.ReadEach(file) : commands.Read(file);
+        if (command == QLatin1String("write"))
+            return wait ? commands.WriteEach(file) : commands.Write(file);
+        if (command == QLatin1String("verify"))
+            return commands.Verify(file);
+        if (command == QLatin1String("show"))
+            return commands.Show(file);
+        if (command == QLatin1String("new"))
+            return commands.New(file, assignments);
+        return commands.Set(file, assignments);
+    } catch (const Exception& failure) {
+        // An internal failure of the link or the UART: the transfer did not complete.
+        return commands.Fail(ExitCommunicationError,
+                             QStringLiteral("internal error: %1; unplug the adapter, plug it in "
+                                            "again and retry")
+                                 .arg(failure.Message));
+    }
+}
 
 } // namespace
 
@@ -56,6 +91,41 @@ int TCli::Usage(const QString& message) {
     Err << "brookfetch-cli: " << message << "; see brookfetch-cli --help\n";
     Err.flush();
     return ExitUsage;
+}
+
+QString TCli::OperandProblem(const CommandShape& shape, const QStringList& operands, bool wait,
+                             bool json) const {
+    const QString command = QLatin1String(shape.Name);
+    if (operands.size() < shape.MinOperands)
+        return QStringLiteral("%1 needs %2")
+            .arg(command, shape.MinOperands == 2 ? QStringLiteral("FILE NAME=VALUE...")
+                                                 : QStringLiteral("FILE"));
+    if (shape.MaxOperands >= 0 && operands.size() > shape.MaxOperands)
+        return QStringLiteral("too many operands for %1: %2")
+            .arg(command, operands.mid(shape.MaxOperands).join(QLatin1Char(' ')));
+    if (wait && !shape.Wait)
+        return QStringLiteral("--wait goes with read or write only");
+    if (json && !shape.Json)
+        return QStringLiteral("--json goes with show or status only");
+    for (const QString& assignment : operands.mid(1)) {
+        if (!assignment.contains(QLatin1Char('=')))
+            return QStringLiteral("\"%1\" is not an assignment NAME=VALUE").arg(assignment);
+    }
+    const QString file = operands.value(0);
+    // An empty FILE would make show read the connector instead.
+    if (!operands.isEmpty() && file.isEmpty())
+        return QStringLiteral("an empty file name");
+    if (file != QLatin1String("-"))
+        return QString();
+    if (command == QLatin1String("set"))
+        return QStringLiteral("set changes a file in place; use new - to write to standard "
+                              "output");
+    if (wait)
+        return QStringLiteral("--wait needs a file name, not -");
+    if (OutIsTerminal && (command == QLatin1String("read") || command == QLatin1String("new")))
+        return QStringLiteral("the 128-byte image is not written to a terminal; redirect "
+                              "standard output, e.g. > file.brk");
+    return QString();
 }
 
 int TCli::Run(const QStringList& arguments) {
@@ -117,43 +187,15 @@ int TCli::Run(const QStringList& arguments) {
     if (operands.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const QString command = operands.takeFirst();
-    const CommandShape* shape = nullptr;
-    for (const CommandShape& candidate : Shapes) {
-        if (command == QLatin1String(candidate.Name))
-            shape = &candidate;
-    }
+    const CommandShape* shape = FindShape(command);
     if (shape == nullptr)
         return Usage(QStringLiteral("unknown command \"%1\"").arg(command));
-    if (operands.size() < shape->MinOperands)
-        return Usage(QStringLiteral("%1 needs %2")
-                         .arg(command, shape->MinOperands == 2
-                                           ? QStringLiteral("FILE NAME=VALUE...")
-                                           : QStringLiteral("FILE")));
-    if (shape->MaxOperands >= 0 && operands.size() > shape->MaxOperands)
-        return Usage(QStringLiteral("too many operands for %1: %2")
-                         .arg(command, operands.mid(shape->MaxOperands).join(QLatin1Char(' '))));
-    if (parser.isSet(wait) && !shape->Wait)
-        return Usage(QStringLiteral("--wait goes with read or write only"));
-    if (parser.isSet(json) && !shape->Json)
-        return Usage(QStringLiteral("--json goes with show or status only"));
-    const QStringList assignments = operands.mid(1);
-    for (const QString& assignment : assignments) {
-        if (!assignment.contains(QLatin1Char('=')))
-            return Usage(QStringLiteral("\"%1\" is not an assignment NAME=VALUE").arg(assignment));
-    }
     const QString file = operands.value(0);
-    // An empty FILE would make show read the connector instead.
-    if (!operands.isEmpty() && file.isEmpty())
-        return Usage(QStringLiteral("an empty file name"));
-    if (command == QLatin1String("set") && file == QLatin1String("-"))
-        return Usage(QStringLiteral("set changes a file in place; use new - to write to "
-                                    "standard output"));
-    if (parser.isSet(wait) && file == QLatin1String("-"))
-        return Usage(QStringLiteral("--wait needs a file name, not -"));
-    if (OutIsTerminal && file == QLatin1String("-") &&
-        (command == QLatin1String("read") || command == QLatin1String("new")))
-        return Usage(QStringLiteral("the 128-byte image is not written to a terminal; redirect "
-                                    "standard output, e.g. > file.brk"));
+    const QStringList assignments = operands.mid(1);
+    if (const QString problem =
+            OperandProblem(*shape, operands, parser.isSet(wait), parser.isSet(json));
+        !problem.isEmpty())
+        return Usage(problem);
     if (parser.isSet(serial) && parser.value(serial).isEmpty())
         return Usage(QStringLiteral("--serial needs a serial number"));
 
@@ -167,27 +209,7 @@ int TCli::Run(const QStringList& arguments) {
     options.Progress = ErrIsTerminal && !options.Quiet && !options.Trace;
 
     TCommands commands(options, Out, Err);
-    try {
-        if (command == QLatin1String("status"))
-            return commands.Status();
-        if (command == QLatin1String("read"))
-            return options.Wait ? commands.ReadEach(file) : commands.Read(file);
-        if (command == QLatin1String("write"))
-            return options.Wait ? commands.WriteEach(file) : commands.Write(file);
-        if (command == QLatin1String("verify"))
-            return commands.Verify(file);
-        if (command == QLatin1String("show"))
-            return commands.Show(file);
-        if (command == QLatin1String("new"))
-            return commands.New(file, assignments);
-        return commands.Set(file, assignments);
-    } catch (const Exception& failure) {
-        // An internal failure of the link or the UART: the transfer did not complete.
-        return commands.Fail(ExitCommunicationError,
-                             QStringLiteral("internal error: %1; unplug the adapter, plug it in "
-                                            "again and retry")
-                                 .arg(failure.Message));
-    }
+    return Dispatch(commands, command, file, assignments, options.Wait);
 }
 
 } // namespace cli

@@ -5,6 +5,8 @@
 
 namespace cli {
 
+struct CommandShape;
+
 // The command line of brookfetch-cli: parses the arguments, checks that command, operands
 // and options fit together, and runs the command. Returns the exit code.
 class TCli {
@@ -19,6 +21,9 @@ public:
 
 private:
     int Usage(const QString& message);
+    // What is wrong with the operands and options of a command, or empty.
+    QString OperandProblem(const CommandShape& shape, const QStringList& operands, bool wait,
+                           bool json) const;
 
     QTextStream& Out;
     QTextStream& Err;

@@ -6,6 +6,7 @@
 #include "cli/ParameterText.h"
 #include "model/Q47.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -83,6 +84,9 @@ QString VersionText(std::uint16_t version) {
 
 const QString ProgramName = QStringLiteral("brookfetch-cli");
 
+const QString AdapterSilent =
+    QStringLiteral("the adapter stopped answering; unplug it and plug it in again");
+
 // A file operand as messages name it.
 QString InputName(const QString& file) {
     return file == QLatin1String("-") ? QStringLiteral("standard input") : file;
@@ -141,8 +145,7 @@ int TCommands::FindConnector(bool mayWait) {
         return Fail(ExitNoDevice, Link.NoAdapterMessage());
     bool present = false;
     if (!device.CheckConnector(present))
-        return Fail(ExitNoDevice, QStringLiteral("the adapter stopped answering; unplug it and "
-                                                 "plug it in again"));
+        return Fail(ExitNoDevice, AdapterSilent);
     if (!present)
         return Fail(ExitNoDevice,
                     mayWait ? QStringLiteral("no connector found; plug a connector into the "
@@ -237,8 +240,7 @@ int TCommands::Status() {
     }
     Out.flush();
     if (!answered)
-        return Fail(ExitNoDevice, QStringLiteral("the adapter stopped answering; unplug it and "
-                                                 "plug it in again"));
+        return Fail(ExitNoDevice, AdapterSilent);
     return present && device.SmallMemory ? ExitOk : ExitNoDevice;
 }
 
@@ -433,6 +435,10 @@ int TCommands::Production(Job job, const QString& file) {
             return Fail(loaded, error);
         if (!ValidateParameters(source, error))
             return Fail(ExitParameterError, error + QStringLiteral("; nothing was written"));
+    } else if (const QDir folder = QFileInfo(file).absoluteDir(); !folder.exists()) {
+        // Found now, not after the first connector has been read for nothing.
+        return Fail(ExitFileError, QStringLiteral("cannot save %1: the folder %2 does not exist")
+                                       .arg(file, QDir::toNativeSeparators(folder.path())));
     }
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
