@@ -427,6 +427,28 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
     return ExitOk;
 }
 
+void TCommands::WaitUntilPulled() {
+    // The next connector is the one plugged in after this one is pulled. An adapter that
+    // stops answering meanwhile may come back with the same connector in it: only the adapter
+    // itself saying "no connector" counts as pulled.
+    TTarnDevice& device = Link.Device();
+    Note(QStringLiteral("pull the connector"));
+    bool silent = false;
+    while (Pause(200)) {
+        bool still = false;
+        if (!Link.Prepare() || !device.CheckConnector(still)) {
+            if (!silent)
+                Note(QStringLiteral("the adapter does not answer; waiting for it"));
+            silent = true;
+            continue;
+        }
+        if (!still) {
+            Note(QStringLiteral("connector pulled; waiting for the next one"));
+            return;
+        }
+    }
+}
+
 int TCommands::Production(Job job, const QString& file) {
     TQ47 source;
     if (job == Job::Write) {
@@ -492,15 +514,7 @@ int TCommands::Production(Job job, const QString& file) {
             << '\n';
         Out.flush();
 
-        // The next connector is the one plugged in after this one is pulled.
-        Note(QStringLiteral("pull the connector"));
-        while (Pause(200)) {
-            bool still = false;
-            if (!Link.Prepare() || !device.CheckConnector(still) || !still) {
-                Note(QStringLiteral("connector pulled; waiting for the next one"));
-                break;
-            }
-        }
+        WaitUntilPulled();
     }
     Out << "summary: " << connectors << " connector" << (connectors == 1 ? "" : "s") << ", "
         << succeeded << " OK, " << connectors - succeeded << " failed\n";

@@ -69,6 +69,7 @@ private:
     int GoneFailure(const QString& transfer, const QString& gone);
     QString WithCause(const QString& failure); // failure, plus what went away if anything
     int ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail);
+    void WaitUntilPulled();         // until the adapter says no connector, or a stop
     void Note(const QString& text); // informational, on the error stream unless quiet
     bool Pause(int milliseconds);   // false when a stop was requested meanwhile
 
