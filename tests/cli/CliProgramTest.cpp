@@ -570,8 +570,26 @@ TEST_F(CliProgramTest, WriteWaitWaitsForALostAdapter) {
     ASSERT_TRUE(run.WaitFor("connector 1 OK written and verified\n")) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains("the adapter answers again"));
     EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+
+    // Lost again and back with the same connector still in it: not a new connector.
+    ASSERT_TRUE(run.WaitFor("pull the connector", true));
+    run.Err.clear();
+    sim.reset();
+    ASSERT_TRUE(run.WaitFor("the adapter does not answer", true)) << run.Err.toStdString();
+    sim = StartSim({"--verbose"});
+    QByteArray served;
+    for (int poll = 0; poll < 4; ++poll) {
+        ASSERT_TRUE(sim->WaitForRequest("5A 20"));
+        served += sim->Errors;
+        sim->Errors.clear();
+    }
+    EXPECT_FALSE(served.contains("5A 60")) << served.toStdString(); // nothing written
+    ASSERT_TRUE(sim->Command("unplug"));
+    ASSERT_TRUE(run.WaitFor("connector pulled", true)) << run.Err.toStdString();
+
     EXPECT_EQ(run.Stop(SIGINT), 0);
-    EXPECT_TRUE(run.Out.endsWith("summary: 1 connector, 1 OK, 0 failed\n"));
+    EXPECT_TRUE(run.Out.endsWith("summary: 1 connector, 1 OK, 0 failed\n"))
+        << run.Out.toStdString();
 }
 
 } // namespace
