@@ -251,7 +251,8 @@ int TCommands::Read(const QString& file) {
     if (!ReadInto(model))
         return ReadFailed();
     if (QString problem; !ValidateParameters(model, problem))
-        Note(QStringLiteral("warning: %1; a write of this file will be refused").arg(problem));
+        Note(ProgramName +
+             QStringLiteral(": warning: %1; a write of this file will be refused").arg(problem));
     QString error;
     if (const int saved = SaveImage(model, file, error); saved != ExitOk)
         return Fail(saved, error);
@@ -424,6 +425,8 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
         return saved;
     }
     detail = QStringLiteral("read into ") + name;
+    if (QString problem; !ValidateParameters(model, problem))
+        detail += QStringLiteral("; warning: %1").arg(problem);
     return ExitOk;
 }
 
