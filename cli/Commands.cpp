@@ -261,19 +261,23 @@ int TCommands::Read(const QString& file) {
     return ExitOk;
 }
 
-int TCommands::Write(const QString& file) {
-    TQ47 model;
+int TCommands::LoadForWriting(TQ47& model, const QString& file) {
     QString error;
     if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
         return Fail(loaded, error);
     // Nothing reaches the connector that the parameter page would refuse.
     if (!ValidateParameters(model, error))
         return Fail(ExitParameterError, error + QStringLiteral("; nothing was written"));
+    return ExitOk;
+}
+
+int TCommands::Write(const QString& file) {
+    TQ47 model;
+    if (const int loaded = LoadForWriting(model, file); loaded != ExitOk)
+        return loaded;
     if (const int found = FindConnector(true); found != ExitOk)
         return found;
-    model.Device = &Link.Device();
-    if (!Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
-                  [&] { return model.WriteConnector(); }))
+    if (!WriteFrom(model))
         return TransferFailed(QStringLiteral("writing the connector"),
                               QStringLiteral("writing the connector failed or it did not read "
                                              "back what was written; re-seat the connector and "
@@ -376,6 +380,12 @@ bool TCommands::ReadInto(TQ47& model) {
     return Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); });
 }
 
+bool TCommands::WriteFrom(TQ47& model) {
+    model.Device = &Link.Device();
+    return Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
+                    [&] { return model.WriteConnector(); });
+}
+
 int TCommands::ReadFailed() {
     return TransferFailed(QStringLiteral("reading the connector"),
                           QStringLiteral("reading the connector failed (no answer or a wrong "
@@ -396,16 +406,13 @@ int TCommands::WriteEach(const QString& file) {
 }
 
 int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail) {
-    TTarnDevice& device = Link.Device();
-    if (!device.SmallMemory) {
+    if (!Link.Device().SmallMemory) {
         detail = QStringLiteral("large-memory connector, not a sampler connector");
         return ExitNoDevice;
     }
     if (job == Job::Write) {
         TQ47 model = source;
-        model.Device = &device;
-        if (!Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
-                      [&] { return model.WriteConnector(); })) {
+        if (!WriteFrom(model)) {
             detail = WithCause(QStringLiteral("write or read-back failed"));
             return ExitCommunicationError;
         }
@@ -455,11 +462,8 @@ void TCommands::WaitUntilPulled() {
 int TCommands::Production(Job job, const QString& file) {
     TQ47 source;
     if (job == Job::Write) {
-        QString error;
-        if (const int loaded = LoadImage(source, file, error); loaded != ExitOk)
-            return Fail(loaded, error);
-        if (!ValidateParameters(source, error))
-            return Fail(ExitParameterError, error + QStringLiteral("; nothing was written"));
+        if (const int loaded = LoadForWriting(source, file); loaded != ExitOk)
+            return loaded;
     } else if (const QDir folder = QFileInfo(file).absoluteDir(); !folder.exists()) {
         // Found now, not after the first connector has been read for nothing.
         return Fail(ExitFileError, QStringLiteral("cannot save %1: the folder %2 does not exist")

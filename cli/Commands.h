@@ -58,7 +58,10 @@ private:
     // read and write, that --wait would wait for a connector).
     int FindConnector(bool mayWait);
     bool Transfer(const QStringList& phases, const std::function<bool()>& transfer);
-    bool ReadInto(TQ47& model); // reads the connector into the model, with progress
+    // Loads a file and checks every parameter as the parameter page does; else says why.
+    int LoadForWriting(TQ47& model, const QString& file);
+    bool ReadInto(TQ47& model);  // reads the connector into the model, with progress
+    bool WriteFrom(TQ47& model); // writes and verifies the model's parameters, with progress
     int ReadFailed();
     // After a failed transfer: "the adapter stopped answering", "the connector was pulled",
     // or empty when both are still there.
