@@ -123,6 +123,11 @@ int TCommands::Fail(int code, const QString& message) {
     return code;
 }
 
+void TCommands::Warn(const QString& text) {
+    Err << ProgramName << ": warning: " << text << '\n';
+    Err.flush();
+}
+
 void TCommands::Note(const QString& text) {
     if (Options.Quiet)
         return;
@@ -251,8 +256,7 @@ int TCommands::Read(const QString& file) {
     if (!ReadInto(model))
         return ReadFailed();
     if (QString problem; !ValidateParameters(model, problem))
-        Note(ProgramName +
-             QStringLiteral(": warning: %1; a write of this file will be refused").arg(problem));
+        Warn(QStringLiteral("%1; a write of this file will be refused").arg(problem));
     QString error;
     if (const int saved = SaveImage(model, file, error); saved != ExitOk)
         return Fail(saved, error);

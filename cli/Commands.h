@@ -74,6 +74,7 @@ private:
     int ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail);
     void WaitUntilPulled();         // until the adapter says no connector, or a stop
     void Note(const QString& text); // informational, on the error stream unless quiet
+    void Warn(const QString& text); // on the error stream, quiet or not
     bool Pause(int milliseconds);   // false when a stop was requested meanwhile
 
     TOptions Options;
