@@ -470,8 +470,9 @@ int TCommands::Production(Job job, const QString& file) {
             return loaded;
     } else if (const QDir folder = QFileInfo(file).absoluteDir(); !folder.exists()) {
         // Found now, not after the first connector has been read for nothing.
-        return Fail(ExitFileError, QStringLiteral("cannot save %1: the folder %2 does not exist")
-                                       .arg(file, QDir::toNativeSeparators(folder.path())));
+        return Fail(ExitFileError,
+                    QStringLiteral("cannot save %1: the folder %2 does not exist; create it first")
+                        .arg(file, QDir::toNativeSeparators(folder.path())));
     }
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
