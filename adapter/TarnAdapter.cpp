@@ -42,10 +42,14 @@ bool TTarnAdapter::Connect() {
             return true;
         throw Exception(ErrorOnFile(Unit, __LINE__));
     }
-    auto uart = std::make_unique<TUsbUart>();
     std::int32_t index = -1;
     if (!TUsbUart::FindDevice(Description, index))
         return false;
+    return OpenUart(index);
+}
+
+bool TTarnAdapter::OpenUart(std::int32_t index) {
+    auto uart = std::make_unique<TUsbUart>();
     if (!uart->Open(index))
         return false;
     TUartConfig config;

@@ -37,7 +37,11 @@ public:
     TTraceSink* Monitor;            // not owned
     QString Description;            // "USB FETCHer Adapter"
 
-    bool Connect(); // finds and opens the adapter unless the link is up
+    bool Connect();
+    // Opens the device at this index of the device list with the adapter's line settings and
+    // time-outs and keeps it as Uart. Connect uses it after finding the adapter by its
+    // description; a caller that picks one of several adapters itself may use it directly.
+    bool OpenUart(std::int32_t index); // finds and opens the adapter unless the link is up
     void Disconnect();
     // A request of 1 to 63 bytes goes out behind the lead byte; other lengths raise.
     bool Send(const std::uint8_t* request, int length);

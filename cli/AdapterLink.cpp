@@ -56,21 +56,7 @@ bool TAdapterLink::Prepare() {
     if (index < 0)
         return false;
 
-    // The same line settings and time-outs as the adapter's own link set-up.
-    auto uart = std::make_unique<TUsbUart>();
-    if (!uart->Open(index))
-        return false;
-    TUartConfig config;
-    config.BaudRate = 19200;
-    config.DataBits = 8;
-    config.StopBits = 10;
-    config.Parity = 0;
-    config.FlowControl = 0;
-    uart->SetConfig(config);
-    uart->SetReadTimeouts(300, 20);
-    uart->Purge();
-    device.Uart = std::move(uart);
-    return true;
+    return device.OpenUart(index);
 }
 
 QString TAdapterLink::NoAdapterMessage() const {
