@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -37,6 +38,11 @@ struct IntSetter {
     int Low;
     int High;
 };
+
+// Test listings name the setter instead of dumping the struct's bytes.
+void PrintTo(const IntSetter& setter, std::ostream* out) {
+    *out << setter.Name;
+}
 
 const IntSetter IntSetters[] = {
     {"DeadTime", &TQ47::SetDeadTime, &TQ47::DeadTime, 0, 54000},
@@ -91,6 +97,10 @@ struct VoltSetter {
     void (TQ47::*Set)(double);
     double TQ47::*Member;
 };
+
+void PrintTo(const VoltSetter& setter, std::ostream* out) {
+    *out << setter.Name;
+}
 
 class VoltageRange : public testing::TestWithParam<VoltSetter> {};
 
