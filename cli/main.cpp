@@ -1,5 +1,6 @@
 // brookfetch-cli: the connector programmer for scripts, batches and the command line.
 
+#include "BrookfetchVersion.h"
 #include "cli/Cli.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,7 @@
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brookfetch-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(BROOKFETCH_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BrookfetchVersion));
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -12,8 +12,8 @@
         <translation>Brookfetch - Programmiergerät für Konfigurationsstecker</translation>
     </message>
     <message>
-        <source>Version 4.00</source>
-        <translation>Version 4.00</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>OK</source>
@@ -340,6 +340,14 @@
     <message>
         <source>Adapter ?</source>
         <translation>Adapter ?</translation>
+    </message>
+    <message>
+        <source>Adapter %1 is in use by another program</source>
+        <translation>Adapter %1 wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
+        <translation>Keine Berechtigung, den Adapter %1 zu öffnen. Installieren Sie das Brookfetch-Paket (seine udev-Regel gibt den Zugriff frei) oder treten Sie der Gruppe dialout bei und melden Sie sich neu an.</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Version 4.00</source>
+        <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -339,6 +339,14 @@
     </message>
     <message>
         <source>Adapter ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adapter %1 is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

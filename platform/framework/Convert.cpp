@@ -51,3 +51,33 @@ QString FloatToStrFixed(double value, int digits) {
         return zero;
     return text;
 }
+
+QString EscapeControlCharacters(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+        case u'\\':
+            escaped += QLatin1String("\\\\");
+            continue;
+        case u'\n':
+            escaped += QLatin1String("\\n");
+            continue;
+        case u'\r':
+            escaped += QLatin1String("\\r");
+            continue;
+        case u'\t':
+            escaped += QLatin1String("\\t");
+            continue;
+        default:
+            break;
+        }
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            escaped +=
+                QStringLiteral("\\x%1").arg(static_cast<unsigned>(u), 2, 16, QLatin1Char('0'));
+        else
+            escaped += c;
+    }
+    return escaped;
+}

@@ -16,3 +16,8 @@ double StrToFloat(const QString& text);
 // half away from zero: 10.5 -> "10.5", 11 -> "11.0", 11.04 -> "11.0". A negative value
 // that rounds to zero shows as zero ("0.0", not "-0.0").
 QString FloatToStrFixed(double value, int digits);
+
+// A text that came from outside (a USB description or serial number, a port file) made safe
+// to print on a terminal or show in a window: control characters (C0, DEL, C1) and the
+// backslash become C-style escapes ("\n", "\x1b", "\\"), everything else stays as it is.
+QString EscapeControlCharacters(const QString& text);

@@ -117,4 +117,11 @@ TEST(FloatToStrFixed, WritesTheLocalesSeparatorAndReadsBack) {
         EXPECT_EQ(StrToFloat(FloatToStrFixed(tenths / 10.0, 1)), tenths / 10.0);
 }
 
+TEST(EscapeControlCharacters, LeavesTextAloneAndEscapesWhatATerminalWouldObey) {
+    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("USB FETCHer Adapter \u00e4")),
+              QStringLiteral("USB FETCHer Adapter \u00e4"));
+    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("A\x1b[2J\n\r\t\\\x7f\u009b")),
+              QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b"));
+}
+
 } // namespace
