@@ -5,11 +5,13 @@
 #include "platform/framework/Application.h"
 #include "platform/framework/Exceptions.h"
 #include "platform/ini/IniFile.h"
+#include "platform/registry/Locations.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/Translation.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 TWorkplace* Workplace = nullptr;
 
@@ -35,11 +37,15 @@ TWorkplace::TWorkplace()
 TWorkplace::~TWorkplace() = default;
 
 QString TWorkplace::SettingsPath() const {
+    // The layout decides first: root may write into /usr/bin, and must not.
+    if (IsInstalledLayout(ExePath) || !QFileInfo(QFileInfo(ExePath).absolutePath()).isWritable())
+        return UserConfigFolder() + QStringLiteral("/brookfetch.INI");
     return ChangeFileExt(ExePath, QStringLiteral(".INI"));
 }
 
 void TWorkplace::LoadSettings() {
     const QString path = SettingsPath();
+    MakePrivateFolder(QFileInfo(path).absolutePath()); // a folder it cannot make fails the write
     IniFile = std::make_unique<TIniFile>(path);
     Version = IniFile->ReadInteger(PropertiesSection, QStringLiteral("Version"), 0);
     if (Version == SettingsVersion) {
@@ -69,13 +75,21 @@ void TWorkplace::SaveSettings() {
     if (!IniFile)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     Version = SettingsVersion;
-    IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
-    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
-    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
-    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainWidth"), MainWidth);
-    IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
-    IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
-    IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
+    try {
+        IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
+        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
+        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
+        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainWidth"), MainWidth);
+        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
+        IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
+        IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
+    } catch (const Exception&) {
+        // Told once a run: a folder that refused the settings at start refuses them at close.
+        if (SettingsWriteReported)
+            return;
+        SettingsWriteReported = true;
+        throw;
+    }
 }
 
 void TWorkplace::RenewModel() {

@@ -9,7 +9,7 @@ class TQ47;
 class TTarnDevice;
 
 // The program's one object for settings and current data: the window placement and the
-// language choice (kept in the settings file beside the executable), the current parameter
+// language choice (kept in the settings file, SettingsPath), the current parameter
 // set with its file name and modified flag, and the adapter device.
 class TWorkplace {
 public:
@@ -54,7 +54,14 @@ public:
     void ApplyLanguage();
     void RenewModel();
 
-    QString SettingsPath() const; // ExePath with the extension ".INI" (brookfetch.INI)
+    // ExePath with the extension ".INI" (brookfetch.INI) for a program run from its build
+    // tree or a portable folder; brookfetch.INI in the user's configuration folder for an
+    // installed one (IsInstalledLayout) or one whose folder cannot be written.
+    QString SettingsPath() const;
+
+    // A settings file that cannot be written raises "Unable to write to <path>" the first
+    // time only; later saves of the same run try again and stay silent.
+    bool SettingsWriteReported = false;
 };
 
 // The one workplace, created by the main window.

@@ -1,16 +1,15 @@
 #include "platform/registry/Registry.h"
 
+#include "platform/registry/Locations.h"
+
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStringList>
 #include <mutex>
-#include <pwd.h>
 #include <set>
-#include <unistd.h>
 #include <vector>
 
 // An open key: the full path of the key it stands for and what it may do.
@@ -131,7 +130,7 @@ bool Save(const Store& store) {
 class Change {
 public:
     Change() : Lock(RegistryStorePath() + QStringLiteral(".lock")) {
-        Ready = QDir().mkpath(QFileInfo(RegistryStorePath()).absolutePath()) &&
+        Ready = MakePrivateFolder(QFileInfo(RegistryStorePath()).absolutePath()) &&
                 Lock.tryLock(5000) && Load(Data);
     }
     bool Ready;
@@ -165,29 +164,12 @@ QString SubKeyPath(HKEY parent, LPCSTR subKey) {
     return parts.join(QLatin1Char('\\'));
 }
 
-// The user's home folder. Without HOME (a program started by a service) Qt would answer "/",
-// and the choice would land in a folder that is nobody's; the password database knows better.
-QString HomeFolder() {
-    QString home = qEnvironmentVariable("HOME");
-    if (home.isEmpty()) {
-        if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
-            home = QFile::decodeName(user->pw_dir);
-    }
-    if (home.isEmpty())
-        home = QDir::homePath();
-    home = QDir::cleanPath(home);
-    return home == QLatin1String("/") ? QString() : home; // no "//.config"
-}
-
 } // namespace
 
 HKEY const HKEY_CURRENT_USER = &CurrentUserRoot;
 
 QString RegistryStorePath() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) // a relative setting is to be ignored
-        base = HomeFolder() + QStringLiteral("/.config");
-    return base + QStringLiteral("/brookfetch/registry.ini");
+    return UserConfigFolder() + QStringLiteral("/registry.ini");
 }
 
 LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR, DWORD, REGSAM samDesired,

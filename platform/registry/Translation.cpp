@@ -1,5 +1,6 @@
 #include "platform/registry/Translation.h"
 
+#include "platform/registry/Locations.h"
 #include "platform/registry/Registry.h"
 
 #include <QFileInfo>
@@ -103,10 +104,12 @@ QString TranslationFileFor(const QString& exePath, const QLocale& locale) {
         codes.push_back(abbreviation);
         codes.push_back(abbreviation.left(2));
     }
+    const QString installed =
+        SharedDataFolder(exePath) + QStringLiteral("/translations/brookfetch.");
     for (const QString& code : codes) {
-        const QString candidate = ChangeFileExt(exePath, code);
-        if (QFileInfo(candidate).isFile())
-            return candidate;
+        for (const QString& candidate : {ChangeFileExt(exePath, code), installed + code})
+            if (QFileInfo(candidate).isFile())
+                return candidate;
     }
     return QString();
 }

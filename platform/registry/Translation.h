@@ -3,9 +3,11 @@
 #include <QLocale>
 #include <QString>
 
-// Which translation file the program starts with. The file lies beside the executable and
-// is named after it with a language code as extension (/opt/bf/brookfetch + "deu" ->
-// /opt/bf/brookfetch.deu); it is a Qt .qm file. Tried in order:
+// Which translation file the program starts with: a Qt .qm file named after the executable
+// with a language code as extension, beside it (/opt/bf/brookfetch + "deu" ->
+// /opt/bf/brookfetch.deu), else brookfetch.<code> in the installed tree's
+// <exe folder>/../share/brookfetch/translations/ (/usr/bin/brookfetch ->
+// /usr/share/brookfetch/translations/brookfetch.deu). Codes tried in order:
 //   1. the code stored for this executable's full path (StoredLanguageCode);
 //   2. the locale's three-letter Windows language abbreviation, in lower case ("deu");
 //   3. its first two letters ("de").

@@ -98,16 +98,58 @@ protected:
     }
 };
 
-TEST_F(WorkplaceTest, SettingsFileSitsBesideTheExecutable) {
-    const char* const cases[][2] = {
-        {"/opt/bf/brookfetch", "/opt/bf/brookfetch.INI"},
-        {"/opt/bf/Brookfetch.exe", "/opt/bf/Brookfetch.INI"},
-        {"/opt/bf.2/brookfetch", "/opt/bf.2/brookfetch.INI"},
+TEST_F(WorkplaceTest, SettingsBesideAPortableProgramElseInTheUsersFolder) {
+    const QString user = Config.filePath(QStringLiteral("brookfetch/brookfetch.INI"));
+    const QString tree = Programs.filePath(QStringLiteral("usr"));
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/bin")));
+    ASSERT_TRUE(QDir().mkpath(Programs.filePath(QStringLiteral("bf.2"))));
+    const QString cases[][2] = {
+        {Programs.filePath(QStringLiteral("bf.2/brookfetch")),
+         Programs.filePath(QStringLiteral("bf.2/brookfetch.INI"))},
+        {Programs.filePath(QStringLiteral("Brookfetch.exe")),
+         Programs.filePath(QStringLiteral("Brookfetch.INI"))},
+        // bin without share/brookfetch beside it is some folder of the user's.
+        {tree + QStringLiteral("/bin/brookfetch"), tree + QStringLiteral("/bin/brookfetch.INI")},
+        {QStringLiteral("/nonexistent/bin/brookfetch"), user}, // a folder it cannot write
     };
     for (const auto& c : cases) {
-        Place.ExePath = QString::fromUtf8(c[0]);
-        EXPECT_EQ(Place.SettingsPath(), QString::fromUtf8(c[1]));
+        Place.ExePath = c[0];
+        EXPECT_EQ(Place.SettingsPath(), c[1]);
     }
+
+    // Installed, the settings go to a private folder of the user's and nothing beside the
+    // program, whoever runs it.
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/share/brookfetch")));
+    Place.ExePath = tree + QStringLiteral("/bin/brookfetch");
+    Place.LoadSettings();
+    QFile settings(user);
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), FreshFile);
+    EXPECT_EQ(QFileInfo(Config.filePath(QStringLiteral("brookfetch"))).permissions() & 0x0077, 0)
+        << "group and others have no access";
+    EXPECT_EQ(QDir(tree + QStringLiteral("/bin")).entryList(QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
+TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedOnceAndTheRunGoesOn) {
+    const QString tree = Programs.filePath(QStringLiteral("usr"));
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/bin")));
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/share/brookfetch")));
+    Place.ExePath = tree + QStringLiteral("/bin/brookfetch");
+    // Below a regular file no folder can be made, not even by root.
+    QFile blocker(Config.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", blocker.fileName().toUtf8());
+    try {
+        Place.LoadSettings();
+        FAIL() << "no exception";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message, QStringLiteral("Unable to write to ") + blocker.fileName() +
+                                     QStringLiteral("/brookfetch/brookfetch.INI"));
+    }
+    EXPECT_EQ(Place.MainWidth, 800);
+    EXPECT_NO_THROW(Place.SaveSettings()) << "the close says nothing more";
 }
 
 TEST_F(WorkplaceTest, FirstStartWritesTheWholeFreshFile) {

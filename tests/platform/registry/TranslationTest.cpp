@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -85,6 +86,28 @@ TEST_F(TranslationFileTest, EachExecutablePathHasItsOwnChoice) {
     EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), QString());
     Store(Exe, "fra");
     EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), Exe + QStringLiteral(".fra"));
+}
+
+TEST_F(TranslationFileTest, InstalledTreeIsSearchedAfterTheExecutablesFolder) {
+    const QString exe = Programs.filePath(QStringLiteral("usr/bin/brookfetch"));
+    const QString installed =
+        Programs.filePath(QStringLiteral("usr/share/brookfetch/translations"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(exe).absolutePath()));
+    ASSERT_TRUE(QDir().mkpath(installed));
+    const QLocale german(QStringLiteral("de_DE"));
+    for (const char* name : {"brookfetch.deu", "brookfetch.plk"}) {
+        QFile file(installed + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(TranslationFileFor(exe, german), installed + QStringLiteral("/brookfetch.deu"));
+
+    QFile beside(exe + QStringLiteral(".deu"));
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    EXPECT_EQ(TranslationFileFor(exe, german), beside.fileName());
+
+    Store(exe, "plk");
+    EXPECT_EQ(TranslationFileFor(exe, german), installed + QStringLiteral("/brookfetch.plk"))
+        << "the stored choice comes before the locale wherever its file lies";
 }
 
 TEST_F(TranslationFileTest, FolderNamedLikeATranslationIsNoFile) {
