@@ -28,8 +28,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
-#include <cstdio>
-#include <ctime>
 #include <exception>
 
 TMainForm* MainForm = nullptr;
@@ -84,16 +82,6 @@ private:
     TMainForm& Form;
 };
 
-// BROOKFETCH_PROBE=startup (for bench/startup): "probe shown <us>" once the window is up and
-// "probe tick <us>" after the first status tick, both on the monotonic clock, then quit.
-void ProbeLine(const char* what) {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    std::fprintf(stderr, "probe %s %lld\n", what,
-                 static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000);
-    std::fflush(stderr);
-}
-
 QString RunModal(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -136,7 +124,6 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
 
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
-    Probe = qEnvironmentVariable("BROOKFETCH_PROBE") == QLatin1String("startup");
 
     // The program alone switches pages: the tab row is never shown.
     ui->PageControl->tabBar()->hide();
@@ -290,10 +277,6 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
-    if (Probe && !ProbeShown) {
-        ProbeShown = true;
-        QTimer::singleShot(0, this, [] { ProbeLine("shown"); });
-    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -447,11 +430,6 @@ void TMainForm::TimerTick() {
         // As every other handler: shown, not carried across the event loop.
         const QScopedValueRollback<bool> open(TickErrorOpen, true);
         Application->ShowException(Exception(QString::fromLocal8Bit(error.what())));
-    }
-    if (Probe) {
-        Probe = false;
-        ProbeLine("tick");
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
 }
 

@@ -121,9 +121,6 @@ private:
     QString StatusTexts[4];
     // True while the error box of a failed tick is open: the ticks in between do nothing.
     bool TickErrorOpen = false;
-    // Set by BROOKFETCH_PROBE: times of the first show and the first tick on stderr.
-    bool Probe = false;
-    bool ProbeShown = false;
     QFileDialog* FileOpenDialog = nullptr; // made at first use, then kept as the user left it
     QFileDialog* FileSaveDialog = nullptr;
     QString ExePathOverride;

@@ -1,5 +1,5 @@
 // The yardstick for bench_startup: an empty Qt Widgets main window that reports when it is up
-// the same way the window program does under BROOKFETCH_PROBE=startup, then quits.
+// the same way bench_startup_probe does, then quits.
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>

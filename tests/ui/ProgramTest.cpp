@@ -1,5 +1,6 @@
 // The window program as a whole: started in a folder of its own, it makes its settings file,
-// shows its windows and ends with 0 when its main window closes.
+// shows its windows and ends with 0 when its main window closes. Driven through the screenshot
+// tool, which runs the same start-up and closes the window as a user would.
 #include "platform/registry/Registry.h"
 
 #include <QDir>
@@ -17,16 +18,16 @@ struct ProgramRun {
     QString Output;
 };
 
-ProgramRun StartProgram(const QString& exe, const QString& configHome, const QString& pictures) {
+ProgramRun StartProgram(const QString& exe, const QString& configHome,
+                        const QStringList& arguments) {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("XDG_CONFIG_HOME", configHome);
     environment.insert("LANG", "C.UTF-8");
-    environment.insert("BROOKFETCH_SCREENSHOT", pictures);
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::MergedChannels);
-    program.start(exe, {});
+    program.start(exe, arguments);
     ProgramRun run;
     run.Finished = program.waitForFinished(60000);
     if (!run.Finished)
@@ -42,10 +43,10 @@ TEST(Program, StartsWithFreshSettingsShowsItsWindowsAndEndsWithZero) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     const QString exe = temp.filePath("brookfetch");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(BROOKFETCH_PROGRAM), exe));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SCREENSHOT_PROGRAM), exe));
     const QString pictures = temp.filePath("pictures");
 
-    const ProgramRun run = StartProgram(exe, temp.filePath("config"), pictures);
+    const ProgramRun run = StartProgram(exe, temp.filePath("config"), {pictures});
     ASSERT_TRUE(run.Finished) << run.Output.toStdString();
     EXPECT_EQ(run.ExitCode, 0) << run.Output.toStdString();
     for (const char* name : {"main-window.png", "about.png", "properties.png"})
@@ -56,4 +57,13 @@ TEST(Program, StartsWithFreshSettingsShowsItsWindowsAndEndsWithZero) {
     const QByteArray text = settings.readAll();
     EXPECT_TRUE(text.startsWith("[Properties]\nVersion=256\n[MainForm]\n")) << text.constData();
     EXPECT_TRUE(text.contains("MainState=0\nLanguageId=0\n")) << text.constData();
+}
+
+TEST(Program, TheShippedProgramReadsNoTestSwitch) {
+    QFile program(QStringLiteral(BROOKFETCH_PROGRAM));
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    const QByteArray bytes = program.readAll();
+    ASSERT_GT(bytes.size(), 0);
+    for (const char* name : {"BROOKFETCH_SCREENSHOT", "BROOKFETCH_PROBE"})
+        EXPECT_FALSE(bytes.contains(name)) << name;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTranslator>
+#include <functional>
+
+// The translation the windows are built with: the file chosen for an executable (the stored
+// language, else the user's locale) and Qt's own texts (the buttons of the message boxes) in
+// the same language. Installed for as long as the object lives.
+class TProgramTranslation {
+public:
+    TProgramTranslation() = default;
+    ~TProgramTranslation();
+    TProgramTranslation(const TProgramTranslation&) = delete;
+    TProgramTranslation& operator=(const TProgramTranslation&) = delete;
+
+    // True when a translation was found and installed; otherwise the built-in English texts
+    // stay.
+    bool Install(const QString& exePath);
+
+private:
+    QTranslator Translation;
+    QTranslator QtTranslation;
+    QByteArray Data; // the translator reads from it for the whole run
+};
+
+// The window program from start to end, inside the running QApplication: the application
+// title, the translation, the four windows in their order, the main window shown and the
+// event loop until it closes. `started` runs once from the event loop after the main window
+// has been shown and has begun its first data set; an error it raises is shown as any
+// handler's. Returns the main routine's exit code, 0.
+int RunWindows(const std::function<void()>& started = {});
