@@ -1,7 +1,9 @@
 #include "cli/AdapterLink.h"
 
 #include "Library/Serial/USB/UsbUart.h"
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/d2xx/ftd2xx.h"
+#include "platform/framework/Convert.h"
 
 #include <cstdint>
 
@@ -24,8 +26,9 @@ QList<TListedDevice> ListDevices() {
             continue;
         description[sizeof description - 1] = '\0';
         serial[sizeof serial - 1] = '\0';
-        devices.append({static_cast<int>(index), QString::fromLatin1(description),
-                        QString::fromLatin1(serial)});
+        // Decoded as the USB UART decodes them, so that --serial matches what status shows.
+        devices.append(
+            {static_cast<int>(index), QString::fromUtf8(description), QString::fromUtf8(serial)});
     }
     return devices;
 }
@@ -60,6 +63,21 @@ bool TAdapterLink::Prepare() {
 }
 
 QString TAdapterLink::NoAdapterMessage() const {
+    // Asked first: listing the devices below starts a new search, which forgets the refusal.
+    const d2xx::OpenFailure refused = d2xx::lastOpenFailure();
+    if (refused.reason != d2xx::OpenRefusal::None) {
+        const QString adapter = EscapeControlCharacters(
+            QString::fromStdString(refused.serial.empty() ? refused.path : refused.serial));
+        // Never "unplug it" here: the other program may be in the middle of writing a connector.
+        if (refused.reason == d2xx::OpenRefusal::InUse)
+            return QStringLiteral("adapter %1 is in use by another program (the window program "
+                                  "or another brookfetch-cli); let it finish, then try again")
+                .arg(adapter);
+        return QStringLiteral("no permission to open the adapter %1 (%2); install the Brookfetch "
+                              "package (its udev rule gives access), or join the dialout group "
+                              "(sudo adduser $USER dialout) and log in again")
+            .arg(adapter, EscapeControlCharacters(QString::fromStdString(refused.path)));
+    }
     const QString hints = QStringLiteral(
         "; check that the adapter is plugged in, that the ftdi_sio driver is loaded "
         "(lsmod | grep ftdi_sio) and that you are in the dialout group, or start the adapter "
@@ -68,14 +86,14 @@ QString TAdapterLink::NoAdapterMessage() const {
     for (const TListedDevice& listed : ListDevices()) {
         if (listed.Description == WantedDescription)
             same << (listed.SerialNumber.isEmpty() ? QStringLiteral("(none)")
-                                                   : listed.SerialNumber);
+                                                   : EscapeControlCharacters(listed.SerialNumber));
     }
     if (!SerialNumber.isEmpty()) {
         if (same.isEmpty())
             return QStringLiteral("no adapter found") + hints;
         return QStringLiteral("no adapter found with serial number %1 (attached: %2); pick one "
                               "of those with --serial")
-            .arg(SerialNumber, same.join(QStringLiteral(", ")));
+            .arg(EscapeControlCharacters(SerialNumber), same.join(QStringLiteral(", ")));
     }
     if (same.size() > 1)
         return QStringLiteral("no adapter found: %1 adapters are attached (serial numbers %2); "

@@ -5,6 +5,7 @@
 #include "adapter/TarnAdapter.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
@@ -38,6 +39,25 @@ namespace {
 template <class Handler>
 auto Guard(Handler handler) {
     return [handler] { Guarded(handler); };
+}
+
+// Why the adapter could not be opened, when the system said: another program holds it, or
+// the user may not open it. Empty otherwise. The panel itself keeps its "Adapter ?".
+QString AdapterRefusalText() {
+    const d2xx::OpenFailure refused = d2xx::lastOpenFailure();
+    const auto text = [](const std::string& bytes) {
+        return EscapeControlCharacters(QString::fromStdString(bytes));
+    };
+    switch (refused.reason) {
+    case d2xx::OpenRefusal::InUse:
+        return TMainForm::MessageText(QStringLiteral("MsgAdapterBusy"))
+            .arg(text(refused.serial.empty() ? refused.path : refused.serial));
+    case d2xx::OpenRefusal::NoPermission:
+        return TMainForm::MessageText(QStringLiteral("MsgAdapterDenied")).arg(text(refused.path));
+    case d2xx::OpenRefusal::None:
+        break;
+    }
+    return QString();
 }
 
 // A status bar panel of a set width. When the window is narrower than all the panels
@@ -448,14 +468,17 @@ void TMainForm::TimerTimer() {
         if (!adapter.ReadVersion()) {
             LinkState = 0;
             SetStatusText(2, MessageText(QStringLiteral("MsgNoAdapter")));
+            StatusPanels[2]->setToolTip(AdapterRefusalText());
             SetStatusText(3, QString());
             ui->DataRead->setEnabled(false);
             ui->DataWrite->setEnabled(false);
             return;
         }
-        SetStatusText(2, QString::asprintf("%s %x.%02x\n", adapter.Description.toUtf8().constData(),
-                                           unsigned(adapter.Version >> 8),
-                                           unsigned(adapter.Version & 255)));
+        SetStatusText(
+            2, QString::asprintf("%s %x.%02x\n",
+                                 EscapeControlCharacters(adapter.Description).toUtf8().constData(),
+                                 unsigned(adapter.Version >> 8), unsigned(adapter.Version & 255)));
+        StatusPanels[2]->setToolTip(QString());
         LinkState = 1;
     }
     if (LinkState == 1) {

@@ -40,6 +40,8 @@ public:
         if (flags & FT_LIST_NUMBER_ONLY) {
             if (!arg1)
                 return FT_INVALID_PARAMETER;
+            // A new search for devices begins: an earlier refusal no longer tells its outcome.
+            recordOpenFailure({});
             devices_ = listDevices();
             listed_ = true;
             *static_cast<DWORD*>(arg1) = static_cast<DWORD>(devices_.size());
@@ -86,22 +88,28 @@ public:
         if (deviceNumber < 0 || static_cast<std::size_t>(deviceNumber) >= devices_.size())
             return FT_DEVICE_NOT_FOUND;
         const DeviceEntry& entry = devices_[static_cast<std::size_t>(deviceNumber)];
+        const auto refused = [&entry](OpenRefusal reason, FT_STATUS status) {
+            recordOpenFailure({reason, entry.path, entry.description, entry.serial});
+            return status;
+        };
         // One handle per device, as with the vendor's driver; root would pass TIOCEXCL.
         for (const auto& [id, open] : open_)
             if (open.entry.path == entry.path && open.entry.device == entry.device &&
                 open.entry.attachment == entry.attachment)
-                return FT_DEVICE_NOT_OPENED;
+                return refused(OpenRefusal::InUse, FT_DEVICE_NOT_OPENED);
         std::unique_ptr<Port> port;
         FT_STATUS status = FT_OK;
         if (entry.kind == DeviceEntry::Kind::InProcess) {
             if (!stillAttached(entry.device, entry.attachment))
-                return FT_DEVICE_NOT_FOUND;
+                return refused(OpenRefusal::None, FT_DEVICE_NOT_FOUND);
             port = openInProcess(entry.device, entry.attachment);
         } else {
-            port = openTerminal(entry.path, entry.latencyFile, status);
+            OpenRefusal refusal = OpenRefusal::None;
+            port = openTerminal(entry.path, entry.latencyFile, status, refusal);
             if (!port)
-                return status;
+                return refused(refusal, status);
         }
+        recordOpenFailure({});
         const std::uintptr_t id = ++lastId_;
         open_.emplace(id, OpenDevice{entry, std::move(port)});
         *handle = reinterpret_cast<FT_HANDLE>(id);

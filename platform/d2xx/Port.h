@@ -3,6 +3,7 @@
 // The system driver's private contract: one open device, whatever stands behind it (a
 // terminal or an in-process device). The driver keeps the Win32 timeout rules above it.
 
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/d2xx/ftd2xx.h"
 
 #include <chrono>
@@ -50,9 +51,10 @@ public:
     FTTIMEOUTS timeouts{0xFFFFFFFF, 0, 0, 0, 0};
 };
 
-// Opens a terminal device in raw mode; nullptr with `status` set when it cannot.
+// Opens a terminal device in raw mode; nullptr with `status` set when it cannot, and
+// `refusal` saying whether the line is held by another program or denied to this user.
 std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& latencyFile,
-                                   FT_STATUS& status);
+                                   FT_STATUS& status, OpenRefusal& refusal);
 // A port on an attached in-process device.
 std::unique_ptr<Port> openInProcess(InProcessDevice* device, std::uint64_t attachment);
 

@@ -315,9 +315,15 @@ private:
 } // namespace
 
 std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& latencyFile,
-                                   FT_STATUS& status) {
+                                   FT_STATUS& status, OpenRefusal& refusal) {
+    refusal = OpenRefusal::None;
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        // EBUSY: another program set TIOCEXCL on the line.
+        if (errno == EBUSY)
+            refusal = OpenRefusal::InUse;
+        else if (errno == EACCES || errno == EPERM)
+            refusal = OpenRefusal::NoPermission;
         status = errno == ENOENT || errno == ENXIO ? FT_DEVICE_NOT_FOUND : FT_DEVICE_NOT_OPENED;
         return nullptr;
     }
@@ -331,6 +337,7 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
     // program that opened the line before us), so a second Brookfetch also finds the lock.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         close(fd);
+        refusal = OpenRefusal::InUse;
         status = FT_DEVICE_NOT_OPENED;
         return nullptr;
     }

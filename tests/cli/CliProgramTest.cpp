@@ -626,6 +626,21 @@ TEST_F(CliProgramTest, ASignalInProductionModeEndsTheRunAfterTheConnectorInHand)
     EXPECT_EQ(Contents(Memory).left(128), Contents(file));
 }
 
+TEST_F(CliProgramTest, AnAdapterHeldByAnotherProgramIsNamedAsInUse) {
+    auto sim = StartSim({"--no-connector", "--serial", "HELD1"});
+    ProductionRun holder(*this, {"read", "--wait", Path("batch.brk")});
+    ASSERT_TRUE(holder.WaitFor("waiting for connectors", true));
+    for (const QStringList& arguments :
+         {QStringList{"status"}, QStringList{"read", "--serial", "HELD1", "-"}}) {
+        const Result result = Run(arguments);
+        EXPECT_RESULT(result, 4);
+        EXPECT_TRUE(result.Err.startsWith("brookfetch-cli: adapter HELD1 is in use by another "
+                                          "program"))
+            << result.Err.toStdString();
+        EXPECT_FALSE(result.Err.contains("unplug"));
+    }
+}
+
 TEST_F(CliProgramTest, AConnectorPulledDuringAVerifyIsNoDifference) {
     const QString file = Path("file.brk");
     ASSERT_EQ(Run({"new", file, "PrePurge=77"}).Code, 0);

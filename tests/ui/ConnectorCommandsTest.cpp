@@ -6,6 +6,7 @@
 #include "adapter/TarnAdapter.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
+#include "platform/d2xx/ftd2xx.h"
 #include "sim/InProcessAdapter.h"
 #include "ui/Main.h"
 
@@ -204,6 +205,32 @@ TEST_F(ConnectorTest, AdapterVersionShowsMajorAndMinorInHexadecimal) {
         Main->TimerTimer();
         EXPECT_EQ(Main->StatusText(2), text);
     }
+}
+
+TEST_F(ConnectorTest, AnAdapterHeldByAnotherProgramIsNamedInThePanelsToolTip) {
+    // Another handle on the adapter stands for another program holding its line.
+    DWORD count = 0;
+    ASSERT_EQ(FT_ListDevices(&count, nullptr, FT_LIST_NUMBER_ONLY), FT_OK);
+    FT_HANDLE held = nullptr;
+    for (DWORD index = 0; index < count && held == nullptr; ++index) {
+        char serial[32] = {};
+        FT_ListDevices(reinterpret_cast<PVOID>(std::uintptr_t{index}), serial,
+                       FT_LIST_BY_INDEX | FT_OPEN_BY_SERIAL_NUMBER);
+        if (std::string(serial) == "SIM00001") {
+            ASSERT_EQ(FT_Open(int(index), &held), FT_OK);
+        }
+    }
+    ASSERT_NE(held, nullptr);
+    StartWindows();
+    Main->TimerTimer();
+    auto* panel = Main->findChild<QLabel*>(QStringLiteral("StatusPanel2"));
+    EXPECT_EQ(panel->text(), "Adapter ?");
+    EXPECT_EQ(panel->toolTip(), "Adapter SIM00001 is in use by another program");
+
+    FT_W32_CloseHandle(held);
+    Main->TimerTimer();
+    EXPECT_EQ(Main->StatusText(2), Found);
+    EXPECT_TRUE(panel->toolTip().isEmpty());
 }
 
 TEST_F(ConnectorTest, UnchangedIntervalKeepsTheTimersCount) {

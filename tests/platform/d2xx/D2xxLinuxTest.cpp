@@ -2,6 +2,7 @@
 // devices) and the Win32 meaning of its timeouts, on pseudo-terminals.
 #include "platform/d2xx/DeviceList.h"
 #include "platform/d2xx/InProcessDevice.h"
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/d2xx/Ports.h"
 #include "platform/d2xx/ftd2xx.h"
 #include "tests/platform/d2xx/TestTerminal.h"
@@ -385,18 +386,26 @@ TEST_F(D2xxLinux, AWriteThatNobodyTakesEndsAtItsTimeout) {
 
 TEST_F(D2xxLinux, HandlesAreCheckedAndDevicesOpenOnce) {
     testsupport::Pty line;
-    devices.addPort("a.port", "Line", line.name());
+    devices.addPort("a.port", "Line", line.name(), "L1");
     ASSERT_EQ(count(), 1u);
     FT_HANDLE handle = open(0);
     FT_HANDLE second = nullptr;
     EXPECT_NE(FT_Open(0, &second), FT_OK);
+    EXPECT_EQ(d2xx::lastOpenFailure().reason, d2xx::OpenRefusal::InUse);
     EXPECT_NE(FT_Open(1, &second), FT_OK);
     EXPECT_TRUE(FT_W32_CloseHandle(handle));
-    // Nor while another program holds the line, whoever runs them.
+    // Nor while another program holds the line, whoever runs them; the refusal says so and
+    // names the device, until the next search for devices.
     const int other = ::open(line.name().c_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(other, 0);
     ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
     EXPECT_EQ(FT_Open(0, &second), FT_DEVICE_NOT_OPENED);
+    const d2xx::OpenFailure refused = d2xx::lastOpenFailure();
+    EXPECT_EQ(refused.reason, d2xx::OpenRefusal::InUse);
+    EXPECT_EQ(refused.path, line.name());
+    EXPECT_EQ(refused.serial, "L1");
+    ASSERT_EQ(count(), 1u);
+    EXPECT_EQ(d2xx::lastOpenFailure().reason, d2xx::OpenRefusal::None);
     ::close(other);
     // The closed handle, and one that was never handed out, reach nothing.
     DWORD queued = 0;
@@ -410,6 +419,33 @@ TEST_F(D2xxLinux, HandlesAreCheckedAndDevicesOpenOnce) {
     EXPECT_EQ(FT_SetLatencyTimer(none, 16), FT_INVALID_HANDLE);
     handle = open(0);
     FT_W32_CloseHandle(handle);
+}
+
+TEST_F(D2xxLinux, ADeviceNodeTheUserMayNotOpenIsReportedAsRefused) {
+    const std::string sys = devices.dir() / "sys";
+    addUsbSerial(sys, "ttyUSB0", "1-1", "ftdi_sio", "USB FETCHer Adapter", "FT4XQ2B1");
+    const std::string node = devices.dir() / "dev/ttyUSB0";
+    writeFile(node, "");
+    fs::permissions(node, fs::perms::none);
+    fs::permissions(devices.dir().path(), fs::perms::owner_all | fs::perms::group_read |
+                                              fs::perms::group_exec | fs::perms::others_read |
+                                              fs::perms::others_exec);
+    // Root opens anything, so the attempt runs as an ordinary user.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(10);
+        FT_HANDLE handle = nullptr;
+        if (count() != 1 || FT_Open(0, &handle) == FT_OK)
+            _exit(11);
+        const d2xx::OpenFailure refused = d2xx::lastOpenFailure();
+        _exit(refused.reason == d2xx::OpenRefusal::NoPermission && refused.path == node ? 0 : 12);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 class Recorder : public d2xx::InProcessDevice {
