@@ -1,6 +1,7 @@
 // brookfetch-adapter-sim: a simulated USB adapter on a pseudo-terminal, registered as a
 // virtual port so that Brookfetch and brookfetch-cli find it like the real one.
 
+#include "BrookfetchVersion.h"
 #include "platform/d2xx/Ports.h"
 #include "sim/AdapterFirmware.h"
 #include "sim/PtyServer.h"
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
         "A fault WHEN is a count (\"3\": the next 3 exchanges) or a probability "
         "(\"0.1\" or \"10%\").");
     parser.addHelpOption();
+    const QCommandLineOption programVersion({"V", "version"}, "Show the program's version.");
     const QCommandLineOption description("description",
                                          "USB description (default \"USB FETCHer Adapter\").",
                                          "TEXT", "USB FETCHer Adapter");
@@ -94,8 +96,8 @@ int main(int argc, char** argv) {
                                   "NAME");
     const QCommandLineOption ports("ports", "Port directory (default: as Brookfetch looks).",
                                    "DIR");
-    const QCommandLineOption version("version", "Firmware version, e.g. 1.05 or 0x0105.", "VERSION",
-                                     "1.05");
+    const QCommandLineOption version("firmware-version", "Firmware version, e.g. 1.05 or 0x0105.",
+                                     "VERSION", "1.05");
     const QCommandLineOption large("large", "A connector with the large (32 KiB) memory.");
     const QCommandLineOption noConnector("no-connector", "Start with no connector plugged in.");
     const QCommandLineOption memory("memory", "Keep the connector memory in FILE.", "FILE");
@@ -108,8 +110,8 @@ int main(int argc, char** argv) {
                                   "PATH");
     const QCommandLineOption chatterMs("chatter-ms", "Length of one bout of chatter.", "MS",
                                        "1500");
-    parser.addOptions({description, serial, name, ports, version, large, noConnector, memory, pace,
-                       delay, verbose, seed, slowMs, chatterMs, ptmx});
+    parser.addOptions({programVersion, description, serial, name, ports, version, large,
+                       noConnector, memory, pace, delay, verbose, seed, slowMs, chatterMs, ptmx});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(sim::AdapterFirmware::faultName(option.fault)),
@@ -125,6 +127,17 @@ int main(int argc, char** argv) {
             stdout);
         return 0;
     }
+    if (parser.isSet(programVersion)) {
+        // "--version 2.10" once set the firmware's version; say where that went.
+        if (!parser.positionalArguments().isEmpty() &&
+            parseVersion(parser.positionalArguments().first()))
+            return fail("--version shows the program's version; the simulated firmware's is "
+                        "--firmware-version " +
+                            parser.positionalArguments().first(),
+                        2);
+        std::printf("brookfetch-adapter-sim %s\n", BrookfetchVersion);
+        return 0;
+    }
     if (!parser.positionalArguments().isEmpty())
         return fail("unexpected argument " + parser.positionalArguments().first(), 2);
 
@@ -132,7 +145,7 @@ int main(int argc, char** argv) {
     firmware.setConnectorPresent(!parser.isSet(noConnector));
     const auto versionValue = parseVersion(parser.value(version));
     if (!versionValue)
-        return fail("bad --version " + parser.value(version), 2);
+        return fail("bad --firmware-version " + parser.value(version), 2);
     firmware.setVersion(*versionValue);
 
     bool ok = true;

@@ -165,7 +165,7 @@ protected:
         << "stdout: " << (result).Out.toStdString() << "\nstderr: " << (result).Err.toStdString()
 
 TEST_F(CliProgramTest, StatusTellsAdapterVersionAndConnector) {
-    auto sim = StartSim({"--version", "1.0a", "--serial", "SN42"});
+    auto sim = StartSim({"--firmware-version", "1.0a", "--serial", "SN42"});
     Result status = Run({"status"});
     EXPECT_RESULT(status, 0);
     EXPECT_EQ(status.Out, "adapter: USB FETCHer Adapter 1.0a (serial number SN42)\n"
@@ -402,7 +402,7 @@ TEST_F(CliProgramTest, FailedTransfersExit1) {
 }
 
 TEST_F(CliProgramTest, TraceShowsEveryFrameWithItsDirection) {
-    auto sim = StartSim({"--version", "1.05"});
+    auto sim = StartSim({"--firmware-version", "1.05"});
     const Result result = Run({"status", "--trace"});
     EXPECT_RESULT(result, 0);
     EXPECT_EQ(result.Err, "--> 10\n<-- 05 01\n--> 20\n<-- 02\n--> 70\n<-- 01\n");

@@ -107,7 +107,7 @@ protected:
 };
 
 TEST_F(SimProgramTest, RegistersAPrivatePortAndReadsAndWritesTheConnector) {
-    auto program = start({"--version", "2.10", "--serial", "E2E1"});
+    auto program = start({"--firmware-version", "2.10", "--serial", "E2E1"});
     ASSERT_TRUE(program->ready());
     EXPECT_EQ(program->portFile, QDir(ports).filePath("e2e.port"));
     EXPECT_EQ(QFile(ports).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
@@ -225,7 +225,7 @@ TEST_F(SimProgramTest, AKilledSimulatorIsReplacedByTheNextOne) {
 
 TEST_F(SimProgramTest, RejectsBadOptionsWithAMessage) {
     for (const QStringList& arguments :
-         {QStringList{"--drop", "1.5"}, QStringList{"--version", "zz"}, QStringList{"extra"}}) {
+         {QStringList{"--drop", "1.5"}, QStringList{"--firmware-version", "zz"}, QStringList{"extra"}}) {
         QProcess process;
         process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM),
                       arguments + QStringList{"--ports", ports});

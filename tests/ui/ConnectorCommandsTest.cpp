@@ -416,7 +416,7 @@ TEST_F(ConnectorTest, SimulatorProgramOnAPseudoTerminalIsReadAndWritten) {
     QProcess simulator;
     simulator.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM),
                     {"--ports", Temp.filePath(QStringLiteral("ports")), "--name", "ui", "--memory",
-                     memoryFile, "--version", "2.10"});
+                     memoryFile, "--firmware-version", "2.10"});
     ASSERT_TRUE(simulator.waitForStarted(5000));
     QElapsedTimer waited;
     waited.start();
