@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -58,17 +57,6 @@ std::optional<std::uint16_t> parseVersion(const QString& text) {
 int fail(const QString& message, int code) {
     std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", qPrintable(message));
     return code;
-}
-
-// Creates the port directory and its missing parents, private to this user.
-bool makePrivateDirectory(const std::filesystem::path& directory) {
-    std::error_code error;
-    if (std::filesystem::is_directory(directory, error))
-        return true;
-    if (directory.has_parent_path() && directory.parent_path() != directory &&
-        !makePrivateDirectory(directory.parent_path()))
-        return false;
-    return ::mkdir(directory.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
 } // namespace
@@ -140,6 +128,15 @@ int main(int argc, char** argv) {
     }
     if (!parser.positionalArguments().isEmpty())
         return fail("unexpected argument " + parser.positionalArguments().first(), 2);
+    // A port file is one value a line, in a folder of its own.
+    for (const QCommandLineOption* option : {&description, &serial, &name}) {
+        const QString value = parser.value(*option);
+        if (value.contains('\n') || value.contains('\r') || value.contains(QChar(0)) ||
+            (option == &name && value.contains('/')))
+            return fail(QString("bad --%1: it must be one line%2")
+                            .arg(option->names().first(), option == &name ? " without \"/\"" : ""),
+                        2);
+    }
 
     sim::AdapterFirmware firmware(!parser.isSet(large));
     firmware.setConnectorPresent(!parser.isSet(noConnector));
@@ -192,17 +189,17 @@ int main(int argc, char** argv) {
     if (!server.open(error))
         return fail(QString::fromStdString(error), 1);
 
-    const std::filesystem::path directory =
-        parser.isSet(ports) ? parser.value(ports).toStdString() : d2xx::portDirectory();
-    if (!makePrivateDirectory(directory))
-        return fail(QString("cannot create the port directory %1: %2")
-                        .arg(QString::fromStdString(directory.string()), std::strerror(errno)),
-                    1);
-    if (!d2xx::trustedPortDirectory(directory.string()))
-        return fail(QString("the port directory %1 belongs to another user; Brookfetch would not "
-                            "look there")
-                        .arg(QString::fromStdString(directory.string())),
-                    1);
+    const d2xx::PortLocation location = parser.isSet(ports)
+                                            ? d2xx::PortLocation(parser.value(ports).toStdString())
+                                            : d2xx::portLocation();
+    const std::filesystem::path directory = location.directory;
+    std::string why;
+    if (!d2xx::makePortDirectory(location, why))
+        return fail(
+            QString("the port directory %1 cannot be used: %2; Brookfetch would not look "
+                    "there")
+                .arg(QString::fromStdString(location.directory), QString::fromStdString(why)),
+            1);
     // A simulator that was killed left its port file behind; if it named the terminal we
     // were just given, the host would see this adapter twice and use neither.
     d2xx::removePortFilesFor(directory.string(), server.slavePath());

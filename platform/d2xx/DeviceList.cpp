@@ -116,7 +116,7 @@ std::vector<DeviceEntry> listKernelDevices(const SystemRoots& where) {
 
 std::vector<DeviceEntry> listDevices() {
     std::vector<DeviceEntry> devices = listKernelDevices(systemRoots());
-    for (PortFile& port : listPortFiles(portDirectory())) {
+    for (PortFile& port : listPortFiles(portLocation())) {
         DeviceEntry entry;
         entry.kind = DeviceEntry::Kind::Port;
         entry.description = std::move(port.description);

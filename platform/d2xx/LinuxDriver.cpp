@@ -105,7 +105,8 @@ public:
             port = openInProcess(entry.device, entry.attachment);
         } else {
             OpenRefusal refusal = OpenRefusal::None;
-            port = openTerminal(entry.path, entry.latencyFile, status, refusal);
+            port = openTerminal(entry.path, entry.latencyFile,
+                                entry.kind == DeviceEntry::Kind::Port, status, refusal);
             if (!port)
                 return refused(refusal, status);
         }

@@ -51,10 +51,13 @@ public:
     FTTIMEOUTS timeouts{0xFFFFFFFF, 0, 0, 0, 0};
 };
 
-// Opens a terminal device in raw mode; nullptr with `status` set when it cannot, and
-// `refusal` saying whether the line is held by another program or denied to this user.
+// Opens a terminal device in raw mode, to be put back as it was when the port goes; nullptr
+// with `status` set when it cannot, and `refusal` saying whether the line is held by another
+// program or denied to this user. With `pseudoTerminalOnly` (a port file's path) nothing but a
+// pseudo-terminal slave of this user's is opened.
 std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& latencyFile,
-                                   FT_STATUS& status, OpenRefusal& refusal);
+                                   bool pseudoTerminalOnly, FT_STATUS& status,
+                                   OpenRefusal& refusal);
 // A port on an attached in-process device.
 std::unique_ptr<Port> openInProcess(InProcessDevice* device, std::uint64_t attachment);
 

@@ -5,14 +5,14 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <utility>
 
 namespace d2xx {
 
@@ -31,30 +31,143 @@ bool endsWith(const std::string& text, const std::string& tail) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-} // namespace
-
-std::string portDirectory() {
-    std::string ports = environment("BROOKFETCH_PORTS");
-    if (!ports.empty())
-        return ports;
-    std::string runtime = environment("XDG_RUNTIME_DIR");
-    if (!runtime.empty())
-        return runtime + "/brookfetch/ports";
-    return "/tmp/brookfetch-" + std::to_string(getuid()) + "/ports";
+// The folder a path lies in.
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::optional<PortFile> readPortFile(const std::string& file) {
-    // Only a small regular file is a port file. Anything else named "*.port" (a fifo would
-    // block the open, a device or a huge file would never end) is not read at all.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+} // namespace
+
+PortLocation::PortLocation(std::string directoryPath, std::string basePath)
+    : directory(std::move(directoryPath)), base(std::move(basePath)) {
+    for (std::string* path : {&directory, &base})
+        while (path->size() > 1 && path->back() == '/')
+            path->pop_back();
+    if (base.empty())
+        base = folderOf(directory);
+}
+
+PortLocation portLocation() {
+    std::string ports = environment("BROOKFETCH_PORTS");
+    if (!ports.empty())
+        return {ports};
+    std::string runtime = environment("XDG_RUNTIME_DIR");
+    if (!runtime.empty())
+        return {runtime + "/brookfetch/ports", runtime};
+    return {"/tmp/brookfetch-" + std::to_string(getuid()) + "/ports", "/tmp"};
+}
+
+std::string portDirectory() {
+    return portLocation().directory;
+}
+
+namespace {
+
+// Closes a descriptor when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        reset(std::exchange(other.fd_, -1));
+        return *this;
+    }
+    void reset(int fd = -1) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Nobody but this user may change what the thing holds (or, for a folder, which entries it has).
+bool ownedAndPrivate(const struct stat& info) {
+    return info.st_uid == getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Opens the port directory, folder by folder from `base` down, never through a symbolic link,
+// and checks each folder below `base`. Missing folders are made when `create` is set.
+Descriptor openPortDirectory(const PortLocation& where, bool create, std::string& why) {
+    const std::string& directory = where.directory;
+    std::string below;
+    if (where.base == "/" && directory.size() > 1 && directory[0] == '/')
+        below = directory.substr(1);
+    else if (directory.size() > where.base.size() + 1 &&
+             directory.compare(0, where.base.size(), where.base) == 0 &&
+             directory[where.base.size()] == '/')
+        below = directory.substr(where.base.size() + 1);
+    else {
+        why = directory + " does not lie in " + where.base;
+        return Descriptor();
+    }
+    Descriptor folder(::open(where.base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0) {
+        why = where.base + ": " + std::strerror(errno);
+        return Descriptor();
+    }
+    std::string path = where.base == "/" ? std::string() : where.base;
+    std::istringstream parts(below);
+    std::string name;
+    while (std::getline(parts, name, '/')) {
+        if (name.empty() || name == ".")
+            continue;
+        path += "/" + name;
+        if (name == "..") {
+            why = path + " climbs out of the folder it is made in";
+            return Descriptor();
+        }
+        if (create && ::mkdirat(folder.get(), name.c_str(), 0700) != 0 && errno != EEXIST) {
+            why = "cannot create " + path + ": " + std::strerror(errno);
+            return Descriptor();
+        }
+        Descriptor next(
+            ::openat(folder.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat info {};
+        if (next.get() < 0 &&
+            ::fstatat(folder.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+            why = path + (S_ISLNK(info.st_mode) ? " is a symbolic link" : " is not a folder");
+            return Descriptor();
+        }
+        if (next.get() < 0 || ::fstat(next.get(), &info) != 0) {
+            why = path + ": " + std::strerror(errno);
+            return Descriptor();
+        }
+        if (info.st_uid != getuid()) {
+            why = path + " belongs to another user";
+            return Descriptor();
+        }
+        if (!ownedAndPrivate(info)) {
+            char mode[8];
+            std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+            why = path + " may be written by other users (mode " + mode + ")";
+            return Descriptor();
+        }
+        folder = std::move(next);
+    }
+    return folder;
+}
+
+// A port file as it stands in an open folder: never through a symbolic link, never anything
+// that could block or not end (a fifo, a device, a huge file), only this user's own.
+std::optional<PortFile> readPortFileAt(int folder, const std::string& name) {
+    const Descriptor file(
+        ::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0)
         return std::nullopt;
     struct stat info {};
     std::string contents;
-    bool usable = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= MaxPortFile;
+    bool usable = fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) && ownedAndPrivate(info) &&
+                  info.st_size <= MaxPortFile;
     while (usable) {
         char chunk[4096];
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -64,7 +177,6 @@ std::optional<PortFile> readPortFile(const std::string& file) {
         contents.append(chunk, static_cast<std::size_t>(n));
         usable = contents.size() <= static_cast<std::size_t>(MaxPortFile);
     }
-    ::close(fd);
     if (!usable)
         return std::nullopt;
 
@@ -91,112 +203,152 @@ std::optional<PortFile> readPortFile(const std::string& file) {
             port.pid = std::strtol(value.c_str(), nullptr, 10);
         }
     }
-    if (!haveDescription || port.path.empty() || port.path[0] != '/')
+    if (!haveDescription || port.path.empty())
         return std::nullopt;
     return port;
 }
 
-bool writePortFile(const std::string& file, const PortFile& port) {
-    std::error_code error;
-    std::filesystem::path target(file);
-    if (target.has_parent_path())
-        std::filesystem::create_directories(target.parent_path(), error);
-    // The temporary name does not end in ".port", so a listing never picks it up.
-    std::string aside = file + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << "description=" << port.description << '\n'
-            << "serial=" << port.serial << '\n'
-            << "path=" << port.path << '\n';
-        if (port.pid > 0)
-            out << "pid=" << port.pid << '\n';
-        out.flush();
-        if (!out) {
-            std::remove(aside.c_str());
-            return false;
-        }
+// Makes a folder and its missing parents, the new ones private to this user.
+bool makeFolders(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) == 0)
+        return true;
+    const std::string parent = folderOf(path);
+    if (parent != path && !makeFolders(parent))
+        return false;
+    return ::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// Pseudo-terminal slaves have majors 136 to 143.
+bool ownPseudoTerminal(const struct stat& info) {
+    const unsigned int kind = major(info.st_rdev);
+    return S_ISCHR(info.st_mode) && kind >= 136 && kind <= 143 && info.st_uid == getuid();
+}
+
+bool holdsLineBreak(const std::string& text) {
+    return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+}
+
+bool servingProcessGone(const PortFile& port) {
+    return port.pid > 0 && ::kill(static_cast<pid_t>(port.pid), 0) != 0 && errno == ESRCH;
+}
+
+// The "*.port" names of an open folder in name order; like the shell's "*.port", hidden files
+// are not ports.
+std::vector<std::string> portFileNames(int folder) {
+    std::vector<std::string> names;
+    const int listing = ::dup(folder);
+    DIR* dir = listing >= 0 ? ::fdopendir(listing) : nullptr;
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return names;
     }
-    if (std::rename(aside.c_str(), file.c_str()) != 0) {
+    while (dirent* entry = readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name[0] != '.' && endsWith(name, ".port"))
+            names.push_back(name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+bool trustedPortDirectory(const PortLocation& where, std::string* why) {
+    std::string reason;
+    const bool trusted = openPortDirectory(where, false, reason).get() >= 0;
+    if (why)
+        *why = reason;
+    return trusted;
+}
+
+bool makePortDirectory(const PortLocation& where, std::string& why) {
+    makeFolders(where.base);
+    return openPortDirectory(where, true, why).get() >= 0;
+}
+
+std::optional<PortFile> readPortFile(const std::string& file) {
+    const Descriptor folder(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        return std::nullopt;
+    return readPortFileAt(folder.get(), file.substr(file.find_last_of('/') + 1));
+}
+
+bool writePortFile(const std::string& file, const PortFile& port) {
+    if (holdsLineBreak(port.description) || holdsLineBreak(port.serial) ||
+        holdsLineBreak(port.path))
+        return false;
+    // Whoever lists the file judges its folder; here it only has to exist.
+    makeFolders(folderOf(file));
+    std::string text = "description=" + port.description + "\nserial=" + port.serial +
+                       "\npath=" + port.path + "\n";
+    if (port.pid > 0)
+        text += "pid=" + std::to_string(port.pid) + "\n";
+    // The temporary name does not end in ".port", so a listing never picks it up.
+    const std::string aside = file + ".tmp" + std::to_string(getpid());
+    const int out =
+        ::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (out < 0)
+        return false;
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(out, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    if (::close(out) != 0 || done != text.size() || std::rename(aside.c_str(), file.c_str()) != 0) {
         std::remove(aside.c_str());
         return false;
     }
     return true;
 }
 
-bool isTerminalDevice(const std::string& path) {
+bool isOwnPseudoTerminal(const std::string& path) {
+    // Exactly /dev/pts/<number>: no other spelling of the same place, no link from elsewhere.
+    static const std::string prefix = "/dev/pts/";
+    if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0 ||
+        path.size() - prefix.size() > 9)
+        return false;
+    for (std::size_t i = prefix.size(); i < path.size(); ++i)
+        if (path[i] < '0' || path[i] > '9')
+            return false;
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISCHR(info.st_mode))
-        return false;
-    unsigned int major = major(info.st_rdev);
-    unsigned int minor = minor(info.st_rdev);
-    // Pseudo-terminal slaves (majors 136..143) have no entry under /sys/dev.
-    if (major >= 136 && major <= 143)
-        return true;
-    char link[64];
-    std::snprintf(link, sizeof link, "/sys/dev/char/%u:%u/subsystem", major, minor);
-    char target[512];
-    ssize_t length = readlink(link, target, sizeof target - 1);
-    if (length <= 0)
-        return false;
-    target[length] = '\0';
-    return endsWith(target, "/tty");
+    return lstat(path.c_str(), &info) == 0 && ownPseudoTerminal(info);
 }
 
-namespace {
-
-bool servingProcessGone(const PortFile& port) {
-    return port.pid > 0 && ::kill(static_cast<pid_t>(port.pid), 0) != 0 && errno == ESRCH;
-}
-
-} // namespace
-
-bool trustedPortDirectory(const std::string& directory) {
+bool isOwnPseudoTerminal(int fd) {
     struct stat info {};
-    if (stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return false;
-    return info.st_uid == getuid() || info.st_uid == 0;
+    return fstat(fd, &info) == 0 && ownPseudoTerminal(info);
 }
 
-std::vector<PortFile> listPortFiles(const std::string& directory) {
-    std::vector<std::string> names;
-    // Another user's folder (the fallback under /tmp can be made by anyone first) could send
-    // us to a terminal of their choosing.
-    if (!trustedPortDirectory(directory))
+std::vector<PortFile> listPortFiles(const PortLocation& where) {
+    std::string why;
+    const Descriptor folder = openPortDirectory(where, false, why);
+    if (folder.get() < 0)
         return {};
-    if (DIR* dir = opendir(directory.c_str())) {
-        while (dirent* entry = readdir(dir)) {
-            std::string name = entry->d_name;
-            // Like the shell's "*.port": hidden files are not ports.
-            if (name[0] != '.' && endsWith(name, ".port"))
-                names.push_back(name);
-        }
-        closedir(dir);
-    }
-    std::sort(names.begin(), names.end());
     std::vector<PortFile> ports;
-    for (const std::string& name : names) {
-        auto port = readPortFile(directory + "/" + name);
-        if (port && isTerminalDevice(port->path) && !servingProcessGone(*port))
+    for (const std::string& name : portFileNames(folder.get())) {
+        auto port = readPortFileAt(folder.get(), name);
+        if (port && isOwnPseudoTerminal(port->path) && !servingProcessGone(*port))
             ports.push_back(*port);
     }
     return ports;
 }
 
 int removePortFilesFor(const std::string& directory, const std::string& path) {
+    const Descriptor folder(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        return 0;
     int removed = 0;
-    if (DIR* dir = opendir(directory.c_str())) {
-        while (dirent* entry = readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name[0] == '.' || !endsWith(name, ".port"))
-                continue;
-            const std::string file = directory + "/" + name;
-            auto port = readPortFile(file);
-            if (port && port->path == path && std::remove(file.c_str()) == 0)
-                ++removed;
-        }
-        closedir(dir);
+    for (const std::string& name : portFileNames(folder.get())) {
+        auto port = readPortFileAt(folder.get(), name);
+        if (port && port->path == path && ::unlinkat(folder.get(), name.c_str(), 0) == 0)
+            ++removed;
     }
     return removed;
 }

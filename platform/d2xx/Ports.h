@@ -4,47 +4,73 @@
 #include <string>
 #include <vector>
 
-// Virtual ports: a program that serves a terminal (the adapter simulator, a test) registers it
-// by writing a small "<name>.port" file of key=value lines into the port directory:
+// Virtual ports: a program that serves a pseudo-terminal (the adapter simulator, a test)
+// registers it by writing a small "<name>.port" file of key=value lines into the port
+// directory:
 //   description=USB FETCHer Adapter
 //   serial=SIM0001
 //   path=/dev/pts/7
 //   pid=4242
 // The D2XX layer lists these ports after the kernel's USB serial devices.
+//
+// What a port file names gets opened and written to, so only this user's own files are
+// believed: the folders the programs make for them are real directories (no symbolic link)
+// owned by this user and writable by nobody else, a port file is a regular file of this
+// user's that nobody else may write, and its path is a pseudo-terminal slave (/dev/pts/N)
+// that belongs to this user. Anything else is skipped without being opened.
 namespace d2xx {
 
 struct PortFile {
     std::string description; // required
     std::string serial;      // may be empty
-    std::string path;        // required: absolute path of a terminal device
+    std::string path;        // required: a pseudo-terminal slave, /dev/pts/N
     // The serving process, when the file names it. A file whose process is gone is stale: its
     // terminal may since have been given to someone else (a user's shell), so it is not listed.
     long pid = 0;
 };
 
-// $BROOKFETCH_PORTS, else $XDG_RUNTIME_DIR/brookfetch/ports, else /tmp/brookfetch-<uid>/ports.
-// The directory is not created here.
-std::string portDirectory();
+// A port directory and the existing folder below which its path is the programs' own to make
+// and to check. Folders above `base` are the system's (/tmp, the runtime folder).
+struct PortLocation {
+    // `base` empty: the directory's parent, so only the directory itself is checked.
+    PortLocation(std::string directory, std::string base = {});
+    std::string directory;
+    std::string base;
+};
 
-// Parses one port file; nothing when it is not a small regular file, cannot be read or lacks
+// $BROOKFETCH_PORTS, else $XDG_RUNTIME_DIR/brookfetch/ports (made below $XDG_RUNTIME_DIR), else
+// /tmp/brookfetch-<uid>/ports (made below /tmp). Nothing is created here.
+PortLocation portLocation();
+std::string portDirectory(); // portLocation().directory
+
+// Whether a port directory may be listed: every folder from below `base` down to the
+// directory itself is a real directory of this user's that nobody else may write. When it may
+// not, `why` says which folder and what is wrong with it.
+bool trustedPortDirectory(const PortLocation& where, std::string* why = nullptr);
+
+// Makes the missing folders of a port directory (private to this user) and checks it as
+// trustedPortDirectory does. False with the reason in `why`.
+bool makePortDirectory(const PortLocation& where, std::string& why);
+
+// Parses one port file; nothing when it is not a small regular file of this user's that
+// nobody else may write (a symbolic link is not followed), cannot be read, or lacks
 // description or path.
 std::optional<PortFile> readPortFile(const std::string& file);
 
-// Writes a port file atomically (aside, then renamed), creating its directory if needed, so a
-// listing never sees half a file. False when it cannot be written.
+// Writes a port file atomically (aside, then renamed), private to this user, creating its
+// directory if needed, so a listing never sees half a file. False when it cannot be written or
+// a value holds a line break (it would add lines of its own to the file).
 bool writePortFile(const std::string& file, const PortFile& port);
 
-// Whether a port directory may be listed: an existing folder of this user's (or root's).
-bool trustedPortDirectory(const std::string& directory);
+// The usable ports of a trusted directory: "*.port" files in file-name order whose path is one
+// of this user's pseudo-terminals and whose serving process, if named, still runs.
+std::vector<PortFile> listPortFiles(const PortLocation& where);
 
-// The usable ports of a directory: "*.port" files in file-name order whose path names an
-// existing terminal device and whose serving process, if named, still runs. Nothing when the
-// directory does not exist or is not trusted.
-std::vector<PortFile> listPortFiles(const std::string& directory);
-
-// Whether a path names a terminal device, judged without opening it (opening a serial port
-// would toggle its modem lines, and opening a pseudo-terminal's slave disturbs its master).
-bool isTerminalDevice(const std::string& path);
+// Whether a path names a pseudo-terminal slave, "/dev/pts/N" exactly, that belongs to this
+// user. Judged without opening it: opening a slave disturbs its master.
+bool isOwnPseudoTerminal(const std::string& path);
+// The same for an open descriptor, to see that what was opened is what was looked at.
+bool isOwnPseudoTerminal(int fd);
 
 // Removes the port files of a directory that name `path`. A program that has just been given
 // a terminal calls it: a file naming that terminal was left behind by a program that died

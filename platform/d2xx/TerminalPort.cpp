@@ -1,5 +1,7 @@
 #include "platform/d2xx/Port.h"
 
+#include "platform/d2xx/Ports.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -97,9 +99,13 @@ int remainingMs(Clock::time_point deadline) {
 
 class TerminalPort : public Port {
 public:
-    TerminalPort(int fd, std::string latencyFile) : fd_(fd), latencyFile_(std::move(latencyFile)) {}
+    TerminalPort(int fd, std::string latencyFile, const termios& original)
+        : fd_(fd), latencyFile_(std::move(latencyFile)), original_(original) {}
 
     ~TerminalPort() override {
+        // The line goes back as it was found: a terminal someone else uses afterwards (a
+        // console, a shell) must not stay raw at our rate.
+        tcsetattr(fd_, TCSANOW, &original_);
         ioctl(fd_, TIOCNXCL);
         close(fd_);
     }
@@ -310,14 +316,21 @@ private:
 
     int fd_;
     std::string latencyFile_;
+    termios original_;
 };
 
 } // namespace
 
 std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& latencyFile,
-                                   FT_STATUS& status, OpenRefusal& refusal) {
+                                   bool pseudoTerminalOnly, FT_STATUS& status,
+                                   OpenRefusal& refusal) {
     refusal = OpenRefusal::None;
-    int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (pseudoTerminalOnly && !isOwnPseudoTerminal(path)) {
+        status = FT_DEVICE_NOT_FOUND;
+        return nullptr;
+    }
+    int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC |
+                                      (pseudoTerminalOnly ? O_NOFOLLOW : 0));
     if (fd < 0) {
         // EBUSY: another program set TIOCEXCL on the line.
         if (errno == EBUSY)
@@ -327,8 +340,10 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
         status = errno == ENOENT || errno == ENXIO ? FT_DEVICE_NOT_FOUND : FT_DEVICE_NOT_OPENED;
         return nullptr;
     }
+    // What was looked at before the open may have been replaced since.
     termios settings{};
-    if (!isatty(fd) || tcgetattr(fd, &settings) != 0) {
+    if (!isatty(fd) || tcgetattr(fd, &settings) != 0 ||
+        (pseudoTerminalOnly && !isOwnPseudoTerminal(fd))) {
         close(fd);
         status = FT_DEVICE_NOT_OPENED;
         return nullptr;
@@ -342,6 +357,7 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
         return nullptr;
     }
     ioctl(fd, TIOCEXCL);
+    const termios original = settings;
     cfmakeraw(&settings);
     settings.c_cflag |= CLOCAL | CREAD;
     settings.c_cflag &= ~(CRTSCTS | CSTOPB | PARENB);
@@ -358,7 +374,7 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
         return nullptr;
     }
     status = FT_OK;
-    return std::make_unique<TerminalPort>(fd, latencyFile);
+    return std::make_unique<TerminalPort>(fd, latencyFile, original);
 }
 
 } // namespace d2xx

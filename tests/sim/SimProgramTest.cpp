@@ -20,9 +20,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
@@ -225,7 +227,9 @@ TEST_F(SimProgramTest, AKilledSimulatorIsReplacedByTheNextOne) {
 
 TEST_F(SimProgramTest, RejectsBadOptionsWithAMessage) {
     for (const QStringList& arguments :
-         {QStringList{"--drop", "1.5"}, QStringList{"--firmware-version", "zz"}, QStringList{"extra"}}) {
+         {QStringList{"--drop", "1.5"}, QStringList{"--firmware-version", "zz"},
+          QStringList{"extra"}, QStringList{"--description", "two\npath=/dev/tty"},
+          QStringList{"--name", "../up"}}) {
         QProcess process;
         process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM),
                       arguments + QStringList{"--ports", ports});
@@ -372,6 +376,52 @@ TEST_F(SimProgramTest, SaysWhyWhenNoPseudoTerminalCanBeMade) {
         EXPECT_TRUE(process.readAllStandardError().contains("pseudo-terminal"))
             << ptmx.toStdString();
         EXPECT_TRUE(QDir(ports).entryList({"*.port"}).isEmpty());
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The simulator registers only where the host would look: a folder made under the runtime
+// folder that someone else has set up, or may change, is refused with the reason.
+TEST_F(SimProgramTest, RefusesAPortFolderOthersCouldChange) {
+    const QString runtime = dir.filePath("run");
+    ASSERT_TRUE(QDir().mkpath(runtime + "/elsewhere"));
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        const char* why;
+    } cases[] = {
+        {"open to all",
+         [&] {
+             ASSERT_TRUE(QDir().mkpath(runtime + "/brookfetch"));
+             ::chmod(QFile::encodeName(runtime + "/brookfetch"), 0777);
+         },
+         "may be written by other users (mode 0777)"},
+        {"a link",
+         [&] {
+             QDir(runtime + "/brookfetch").removeRecursively();
+             QFile::link(runtime + "/elsewhere", runtime + "/brookfetch");
+         },
+         "is a symbolic link"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("BROOKFETCH_PORTS");
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM), {"--name", "refused"});
+        ASSERT_TRUE(process.waitForFinished(5000));
+        EXPECT_EQ(process.exitCode(), 1);
+        const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_TRUE(error.contains(runtime + "/brookfetch " + c.why)) << error.toStdString();
+        EXPECT_TRUE(QDir(runtime + "/elsewhere")
+                        .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                        .isEmpty());
     }
 }
 

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -154,6 +155,17 @@ TEST_F(D2xxLinux, PortFilesInNameOrderSkippingThoseWithoutATerminal) {
     writeFile(devices.ports() + "/k.port",
               "description=Huge\npath=" + a.name() + "\n" + std::string(100000, '#'));
     fs::create_directories(devices.ports() + "/l.port");
+    // Nothing but this user's own pseudo-terminal is ever named: not a console, not the
+    // multiplexer, not another spelling of a pty or a link to one.
+    devices.addPort("m.port", "Console", "/dev/console");
+    devices.addPort("n.port", "Multiplexer", "/dev/ptmx");
+    devices.addPort("o.port", "Other spelling", "/dev/pts/../pts/" + a.name().substr(9));
+    fs::create_symlink(a.name(), devices.dir() / "link-to-pty");
+    devices.addPort("p.port", "Linked", devices.dir() / "link-to-pty");
+    // Port files that are links, or that others may write, are not read.
+    fs::create_symlink(devices.ports() + "/a.port", devices.ports() + "/q.port");
+    devices.addPort("r.port", "Writable by the group", a.name());
+    ASSERT_EQ(chmod((devices.ports() + "/r.port").c_str(), 0664), 0);
 
     auto ports = d2xx::listPortFiles(devices.ports());
     ASSERT_EQ(ports.size(), 3u);
@@ -172,12 +184,90 @@ TEST_F(D2xxLinux, PortFilesInNameOrderSkippingThoseWithoutATerminal) {
     EXPECT_EQ(listedCount, 3u);
     EXPECT_EQ(std::string(third), "CR");
 
-    // Another user's port folder is not listed at all.
-    if (chown(devices.ports().c_str(), getuid() + 4242, static_cast<gid_t>(-1)) == 0) {
-        EXPECT_TRUE(d2xx::listPortFiles(devices.ports()).empty());
-        EXPECT_EQ(count(), 0u);
-        ASSERT_EQ(chown(devices.ports().c_str(), getuid(), static_cast<gid_t>(-1)), 0);
+    // Another user's port file, or one naming another user's terminal (only root can make
+    // them here).
+    if (chown((devices.ports() + "/b.port").c_str(), getuid() + 4242, static_cast<gid_t>(-1)) ==
+        0) {
+        EXPECT_EQ(d2xx::listPortFiles(devices.ports()).size(), 2u);
+        ASSERT_EQ(chown((devices.ports() + "/b.port").c_str(), getuid(), static_cast<gid_t>(-1)),
+                  0);
+        ASSERT_EQ(chown(b.name().c_str(), getuid() + 4242, static_cast<gid_t>(-1)), 0);
+        EXPECT_EQ(d2xx::listPortFiles(devices.ports()).size(), 1u);
+        ASSERT_EQ(chown(b.name().c_str(), getuid(), static_cast<gid_t>(-1)), 0);
     }
+}
+
+// Someone else could put a port file naming their own terminal into a folder they can
+// write, and the parameters would go to them: such folders are not looked into.
+TEST_F(D2xxLinux, PortFoldersAreUsedOnlyWhenNobodyElseCanChangeThem) {
+    testsupport::Pty line;
+    const std::string runtime = devices.dir() / "run";
+    const d2xx::PortLocation made{runtime + "/brookfetch/ports", runtime};
+    std::string why;
+    ASSERT_TRUE(d2xx::makePortDirectory(made, why)) << why;
+    ASSERT_TRUE(d2xx::writePortFile(made.directory + "/sim.port", {"Adapter", "S", line.name()}));
+    ASSERT_EQ(d2xx::listPortFiles(made).size(), 1u);
+    struct stat info {};
+    ASSERT_EQ(stat((runtime + "/brookfetch").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u) << "made private";
+
+    const std::string folder = runtime + "/brookfetch";
+    const std::string elsewhere = devices.dir() / "elsewhere";
+    const struct Case {
+        const char* name;
+        std::function<void()> spoil, mend;
+        const char* why;
+    } cases[] = {
+        {"a made folder open to all", [&] { chmod(folder.c_str(), 0777); },
+         [&] { chmod(folder.c_str(), 0700); }, "may be written by other users (mode 0777)"},
+        {"the port folder open to the group", [&] { chmod(made.directory.c_str(), 0770); },
+         [&] { chmod(made.directory.c_str(), 0700); }, "may be written by other users"},
+        {"a made folder that is a link",
+         [&] {
+             fs::rename(folder, elsewhere);
+             fs::create_directory_symlink(elsewhere, folder);
+         },
+         [&] {
+             fs::remove(folder);
+             fs::rename(elsewhere, folder);
+         },
+         "is a symbolic link"},
+        {"a file in the folder's place",
+         [&] {
+             fs::rename(folder, elsewhere);
+             writeFile(folder, "");
+         },
+         [&] {
+             fs::remove(folder);
+             fs::rename(elsewhere, folder);
+         },
+         "is not a folder"},
+        {"another user's folder",
+         [&] { chown(folder.c_str(), getuid() + 4242, static_cast<gid_t>(-1)); },
+         [&] { chown(folder.c_str(), getuid(), static_cast<gid_t>(-1)); },
+         "belongs to another user"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.spoil();
+        const bool provoked = !d2xx::trustedPortDirectory(made, &why);
+        // Only root can give a folder away.
+        if (provoked || std::string(c.name) != "another user's folder") {
+            EXPECT_TRUE(provoked);
+            EXPECT_NE(why.find(c.why), std::string::npos) << why;
+            EXPECT_TRUE(d2xx::listPortFiles(made).empty());
+            EXPECT_FALSE(d2xx::makePortDirectory(made, why)) << "not made usable either";
+        }
+        c.mend();
+        EXPECT_EQ(d2xx::listPortFiles(made).size(), 1u);
+    }
+
+    // What the folder lies in is the system's (a runtime folder, /tmp): only the part below it
+    // is checked, and the port directory given by itself is its own.
+    ASSERT_EQ(chmod(runtime.c_str(), 0777), 0);
+    EXPECT_EQ(d2xx::listPortFiles(made).size(), 1u);
+    EXPECT_EQ(d2xx::listPortFiles(d2xx::PortLocation(made.directory + "/")).size(), 1u);
+    EXPECT_FALSE(d2xx::trustedPortDirectory({made.directory, runtime + "/other"}, &why));
 }
 
 // A port file left by a process that died names a terminal that may since belong to someone
@@ -229,10 +319,13 @@ TEST_F(D2xxLinux, LongTextsAreCutToTheListingBuffers) {
     EXPECT_EQ(buffer[32], '#');
 }
 
-TEST_F(D2xxLinux, LineSettingsReachTheTerminal) {
+TEST_F(D2xxLinux, LineSettingsReachTheTerminalAndAreUndoneAtClose) {
     testsupport::Pty line;
     devices.addPort("a.port", "Line", line.name());
     ASSERT_EQ(count(), 1u);
+    termios before{};
+    ASSERT_EQ(tcgetattr(line.slave(), &before), 0);
+    ASSERT_TRUE(before.c_lflag & ICANON);
     FT_HANDLE handle = open(0);
     termios settings{};
     // A pseudo-terminal always keeps 8 data bits and no parity bit, whatever it is asked; the
@@ -282,6 +375,14 @@ TEST_F(D2xxLinux, LineSettingsReachTheTerminal) {
     EXPECT_TRUE(FT_W32_GetCommModemStatus(handle, &status));
     EXPECT_EQ(status, 0u);
     FT_W32_CloseHandle(handle);
+
+    // Whoever uses the terminal next finds it as it was, not raw at 19200 bit/s.
+    ASSERT_EQ(tcgetattr(line.slave(), &settings), 0);
+    EXPECT_EQ(settings.c_lflag, before.c_lflag);
+    EXPECT_EQ(settings.c_iflag, before.c_iflag);
+    EXPECT_EQ(settings.c_oflag, before.c_oflag);
+    EXPECT_EQ(settings.c_cflag, before.c_cflag);
+    EXPECT_EQ(cfgetispeed(&settings), cfgetispeed(&before));
 }
 
 TEST_F(D2xxLinux, ReadTimeoutsKeepTheirWin32Meaning) {
