@@ -62,6 +62,8 @@ public:
     bool ReadConnector();
     bool WriteConnector();
     bool Verify();
+    // Reads the connector's first block once more and compares it with Image.
+    bool FirstBlockConfirmed();
 
     // ".brk" configuration files: exactly one image.
     bool LoadFromFile(const QString& name);

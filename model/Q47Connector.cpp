@@ -5,6 +5,7 @@
 #include "adapter/TarnAdapter.h"
 #include "platform/framework/Exceptions.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -16,13 +17,24 @@ constexpr int ImageAddress = 0;
 bool TQ47::ReadConnector() {
     if (Device == nullptr)
         throw Exception(ErrorOnFile(Unit, __LINE__));
-    if (!Device->ReadMemory(ImageAddress, Image, ImageSize) || !ImageValid()) {
+    if (!Device->ReadMemory(ImageAddress, Image, ImageSize) || !ImageValid() ||
+        !FirstBlockConfirmed()) {
         LastError = CommError;
         return false;
     }
     Decode();
     LastError = NoError;
     return true;
+}
+
+bool TQ47::FirstBlockConfirmed() {
+    // The pump pulses in bytes 0 and 1 are outside the checksum, so a reply corrupted there
+    // would pass and the wrong value would go into every connector programmed from it. The
+    // first block is read once more, without progress, and must come back the same.
+    std::uint8_t again[ImageSize];
+    const int count = std::clamp(Device->BlockSize, 2, ImageSize);
+    return Device->ReadBlock(ImageAddress, again, count) &&
+           std::memcmp(again, Image + ImageAddress, static_cast<std::size_t>(count)) == 0;
 }
 
 bool TQ47::WriteConnector() {

@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <cstring>
@@ -98,6 +99,33 @@ TEST(Q47Connector, FailedReadsReportACommunicationErrorAndKeepTheParameters) {
         EXPECT_EQ(bench.model.LastError, TQ47::CommError) << c.name;
         EXPECT_EQ(bench.model.PrePurge, 11) << c.name;
     }
+}
+
+// Bytes 0 and 1 (the pump pulses) are outside the checksum: one reply corrupted there must not
+// make a read succeed with a wrong value, nor may the check cost more than one exchange.
+TEST(Q47Connector, PumpPulsesAreNeverTakenFromOneReplyAlone) {
+    int pumpPulsesHit = 0;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        Bench bench;
+        TQ47 stored;
+        stored.PumpPulses = 0x1234;
+        storeImage(bench.firmware(), stored);
+        bench.firmware().setSeed(seed);
+        bench.firmware().setFault(Fault::CorruptByte, 0, 1); // one byte of the first block
+        EXPECT_FALSE(bench.model.ReadConnector());
+        EXPECT_EQ(bench.model.LastError, TQ47::CommError);
+        EXPECT_EQ(bench.model.PumpPulses, 1500);
+        EXPECT_LE(bench.firmware().frames().size(), 17u);
+        EXPECT_EQ(std::count(bench.progress.begin(), bench.progress.end(), 0), 1)
+            << "one progress run";
+        pumpPulsesHit += bench.model.Image[0] != 0x34 || bench.model.Image[1] != 0x12;
+
+        // The next read is whole again and takes the stored value.
+        ASSERT_TRUE(bench.model.ReadConnector());
+        EXPECT_EQ(bench.model.PumpPulses, 0x1234);
+    }
+    EXPECT_GT(pumpPulsesHit, 0) << "no seed corrupted bytes 0 and 1";
 }
 
 TEST(Q47Connector, WriteStoresTheImageAndVerifiesIt) {
