@@ -1,14 +1,17 @@
 #include "model/Q47.h"
 
 #include "platform/framework/Exceptions.h"
+#include "platform/framework/WholeFile.h"
 
 #include <QFile>
 #include <QFileDevice>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -210,26 +213,38 @@ bool TQ47::ImageValid() const {
 }
 
 bool TQ47::LoadFromFile(const QString& name) {
-    // Only a regular file holds an image. A directory or a device is a file access error,
-    // and a pipe must not be opened at all: reading it would block the window.
-    if (!QFileInfo(name).isFile())
+    // Only a regular file holds an image. A directory or a device is a file access error, and
+    // a pipe is not opened at all: that would block the window, or cut off its writer. What
+    // was opened is judged again, in case something else was put in the file's place.
+    const QByteArray path = QFile::encodeName(name);
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return Fail(LastError, FileError);
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+    const int file = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file < 0)
         return Fail(LastError, FileError);
+    if (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(file);
+        return Fail(LastError, FileError);
+    }
+    // Never more than the image: bytes after the first 128 are not looked at, however many.
+    constexpr std::size_t size = ImageSize;
     char* const into = reinterpret_cast<char*>(Image);
-    qint64 got = 0;
-    while (got < ImageSize) {
-        const qint64 count = file.read(into + got, ImageSize - got);
-        if (count < 0)
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t count = ::read(file, into + got, size - got);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            ::close(file);
             return Fail(LastError, FileError);
+        }
         if (count == 0)
             break;
-        got += count;
+        got += static_cast<std::size_t>(count);
     }
-    file.close();
-    // Anything after the first 128 bytes is never looked at.
-    if (got < ImageSize || !ImageValid())
+    ::close(file);
+    if (got < size || !ImageValid())
         return Fail(LastError, CommError);
     Decode();
     LastError = NoError;
@@ -238,25 +253,19 @@ bool TQ47::LoadFromFile(const QString& name) {
 
 bool TQ47::SaveToFile(const QString& name) {
     Encode();
-    // The new image goes to a file beside the target and replaces it only once it is complete
-    // on disk, so a failed save leaves the previous file as it was. Renaming over anything but
-    // a regular file would remove a device or a pipe, so those are refused.
-    const QFileInfo target(name);
-    if (target.exists() && !target.isFile())
-        return Fail(LastError, FileError);
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(LastError, FileError);
-    if (WriteImage(file) != NoError) {
-        // The file beside the target is removed when `file` goes.
-        file.cancelWriting();
+    // Written aside and renamed over the target once complete, so a failed save leaves the
+    // previous file as it was; in place only where the folder takes no file beside it.
+    switch (SaveWholeFile(name, [this](QIODevice& file) { return WriteImage(file) == NoError; })) {
+    case TSaveResult::Saved:
+        LastError = NoError;
+        return true;
+    case TSaveResult::NotWritten:
         return Fail(LastError, CommError);
+    case TSaveResult::NotOpened:
+    case TSaveResult::NotReplaced:
+        break;
     }
-    // The bytes are out; what can still fail is closing (1) or the rename over the target (2).
-    if (!file.commit())
-        return Fail(LastError, file.error() == QFileDevice::RenameError ? FileError : CommError);
-    LastError = NoError;
-    return true;
+    return Fail(LastError, FileError);
 }
 
 int TQ47::WriteImage(QIODevice& device) const {

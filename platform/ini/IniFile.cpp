@@ -1,11 +1,11 @@
 #include "platform/ini/IniFile.h"
 
 #include "platform/framework/Exceptions.h"
+#include "platform/framework/WholeFile.h"
 
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <utility>
 
 namespace {
@@ -187,11 +187,7 @@ static QByteArray ReadForChange(const QString& path) {
 }
 
 static void WriteAll(const QString& path, const QByteArray& data) {
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows in write()'s count: a buffered
-    // QSaveFile can commit a cut copy when its flush fell short.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(data) != data.size() || !file.commit())
+    if (SaveWholeFile(path, data) != TSaveResult::Saved)
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
 }
 

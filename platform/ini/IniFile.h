@@ -15,7 +15,9 @@
 //   LF line ends and no blank lines:
 //   "[Properties]\nVersion=256\n[MainForm]\nMainTop=0\n..."
 // - a file that does not exist, cannot be read or is no regular file (a pipe, a device) reads
-//   as empty, every key giving its default; a write refuses the last two, not replacing them.
+//   as empty, every key giving its default; a write refuses the last two, not replacing them;
+// - where the folder takes no new file beside it but the file may be written, a write
+//   changes the file in place; a replaced file keeps its permissions.
 // A write that cannot reach the disk raises Exception "Unable to write to <path>", the path
 // as it was given to the constructor. Names and values are UTF-8 in the file; a value is
 // taken from after the first "=" to the end of the line, surrounding blanks removed.

@@ -1,12 +1,12 @@
 #include "platform/registry/Registry.h"
 
+#include "platform/framework/WholeFile.h"
 #include "platform/registry/Locations.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <mutex>
 #include <set>
@@ -119,11 +119,7 @@ bool Load(Store& store) {
 }
 
 bool Save(const Store& store) {
-    QSaveFile file(RegistryStorePath());
-    const QByteArray data = Serialize(store);
-    // Unbuffered: a short write (a full disk) must show before the copy replaces the store.
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(data) == data.size() && file.commit();
+    return SaveWholeFile(RegistryStorePath(), Serialize(store)) == TSaveResult::Saved;
 }
 
 // Holds the store's lock file while a change is read, made and written.

@@ -1,5 +1,6 @@
 #include "model/Q47.h"
 #include "tests/model/FailDevice.h"
+#include "tests/support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -217,6 +218,41 @@ TEST_F(Q47File, SaveThatCannotCreateOrReplaceLeavesTheTargetAlone) {
     ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
     EXPECT_EQ(Entries(), (QStringList{"folder.brk", "pipe.brk", "plain.brk"}));
+}
+
+// A writable file in a folder the user may not write (parameter sets kept for a team): no copy
+// can go beside it, so it is written in place, as opening it for writing would. A file the
+// user may not write, or a new file there, stays a file access error.
+TEST_F(Q47File, SaveInAFolderThatTakesNoNewFileWritesInPlace) {
+    const QString folder = Path("shared");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString writable = Write("shared/ours.brk", QByteArray(300, 'x'));
+    const QString readOnly = Write("shared/theirs.brk", "keep");
+    const uid_t user = testsupport::PieceUser();
+    for (const QString& path : {Dir.path(), folder, writable, readOnly})
+        ASSERT_EQ(chown(QFile::encodeName(path).constData(), user, user), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(Dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+
+    const auto save = [](const QString& path) {
+        return testsupport::AsUser([&path] {
+            TQ47 model = Changed();
+            return model.SaveToFile(path) ? 100 + model.LastError : model.LastError;
+        });
+    };
+    EXPECT_EQ(save(writable), 100);
+    EXPECT_EQ(save(readOnly), TQ47::FileError);
+    EXPECT_EQ(save(folder + "/new.brk"), TQ47::FileError);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0755), 0);
+
+    TQ47 loaded;
+    EXPECT_TRUE(loaded.LoadFromFile(writable));
+    EXPECT_EQ(Read(writable).size(), 128) << "nothing left of the longer file";
+    EXPECT_EQ(loaded.DeadTime, 3600);
+    EXPECT_EQ(Read(readOnly), QByteArray("keep"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"ours.brk", "theirs.brk"}));
 }
 
 // Limits the size of files this process may write, as a disk that is nearly full does.
