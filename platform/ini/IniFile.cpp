@@ -6,13 +6,17 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <optional>
 #include <utility>
 
 namespace {
 
 // One line of the file as positions in it: its text runs from Start to ContentEnd, its
-// terminator ("\r\n", "\n", or none for a last line without one) from there to End. The file
-// is never cut into separate lines, so a large one costs little more than its own size.
+// terminator ("\r\n", "\n", a lone "\r" as old Mac editors write, or none for a last line
+// without one) from there to End. The file is never cut into separate lines, so a large one
+// costs little more than its own size.
 struct Line {
     qsizetype Start = -1;
     qsizetype ContentEnd = -1;
@@ -22,20 +26,62 @@ struct Line {
 Line LineAt(const QByteArray& data, qsizetype start) {
     Line line;
     line.Start = start;
-    const qsizetype newline = data.indexOf('\n', start);
-    if (newline < 0) {
-        line.ContentEnd = line.End = data.size();
-    } else {
-        line.End = newline + 1;
-        line.ContentEnd = newline > start && data[newline - 1] == '\r' ? newline - 1 : newline;
-    }
+    qsizetype end = start;
+    while (end < data.size() && data[end] != '\n' && data[end] != '\r')
+        ++end;
+    line.ContentEnd = end;
+    if (end < data.size())
+        end += data[end] == '\r' && end + 1 < data.size() && data[end + 1] == '\n' ? 2 : 1;
+    line.End = end;
     return line;
 }
 
 // The terminator new lines get: the file's first one.
 QByteArray LineEnd(const QByteArray& data) {
-    const qsizetype newline = data.indexOf('\n');
-    return newline > 0 && data[newline - 1] == '\r' ? QByteArray("\r\n") : QByteArray("\n");
+    const Line first = LineAt(data, 0);
+    return first.End > first.ContentEnd ? data.mid(first.ContentEnd, first.End - first.ContentEnd)
+                                        : QByteArray("\n");
+}
+
+bool EndsWithLineEnd(const QByteArray& data) {
+    return data.endsWith('\n') || data.endsWith('\r');
+}
+
+// A value in matching double or single quotes is read without them, as Windows reads it.
+QByteArrayView Unquoted(QByteArrayView value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        return value.sliced(1, value.size() - 2);
+    return value;
+}
+
+// The file's text as the rest of this unit works on it: UTF-8 (or whatever 8-bit text it holds).
+// A file in UTF-16 with a byte order mark, as Windows' editors save it, is read and written
+// back in its own encoding.
+struct Text {
+    QByteArray Data;
+    std::optional<QStringConverter::Encoding> Wide;
+};
+
+Text Decode(const QByteArray& raw) {
+    for (const auto& [mark, encoding] :
+         {std::pair{QByteArrayView("\xFF\xFE"), QStringConverter::Utf16LE},
+          std::pair{QByteArrayView("\xFE\xFF"), QStringConverter::Utf16BE}}) {
+        if (raw.startsWith(mark)) {
+            QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+            const QString text = decoder(QByteArrayView(raw).sliced(2));
+            return {text.toUtf8(), encoding};
+        }
+    }
+    return {raw, std::nullopt};
+}
+
+QByteArray Encode(const Text& text) {
+    if (!text.Wide)
+        return text.Data;
+    QStringEncoder encoder(*text.Wide, QStringConverter::Flag::Stateless);
+    const QByteArray mark = *text.Wide == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF";
+    return mark + QByteArray(encoder(QString::fromUtf8(text.Data)));
 }
 
 QByteArrayView Content(const QByteArray& data, const Line& line) {
@@ -138,7 +184,7 @@ static QByteArray ReadAll(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return QByteArray();
-    return file.readAll();
+    return Decode(file.readAll()).Data;
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key,
@@ -149,7 +195,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key,
         return defaultValue;
     const QByteArrayView value(data.constData() + place.Equals + 1,
                                place.Key.ContentEnd - place.Equals - 1);
-    return QString::fromUtf8(value.trimmed());
+    return QString::fromUtf8(Unquoted(value.trimmed()));
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
@@ -177,17 +223,17 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const {
 
 // Reads the file for a change. A file that exists but cannot be read must not be replaced
 // by one holding only the new key, so that is a failed write.
-static QByteArray ReadForChange(const QString& path) {
+static Text ReadForChange(const QString& path) {
     QFile file(path);
     if (!file.exists())
-        return QByteArray();
+        return {};
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
-    return file.readAll();
+    return Decode(file.readAll());
 }
 
-static void WriteAll(const QString& path, const QByteArray& data) {
-    if (SaveWholeFile(path, data) != TSaveResult::Saved)
+static void WriteAll(const QString& path, const Text& text) {
+    if (SaveWholeFile(path, Encode(text)) != TSaveResult::Saved)
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
 }
 
@@ -203,7 +249,8 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     if (HasLineBreak(value))
         throw Exception(ErrorOnFile("IniFile", __LINE__));
 
-    QByteArray data = ReadForChange(Path);
+    Text text = ReadForChange(Path);
+    QByteArray& data = text.Data;
     const Place place = Find(data, sectionName, keyName);
     const QByteArray eol = LineEnd(data);
     const QByteArray entry = keyName.toUtf8() + '=' + value.toUtf8();
@@ -223,11 +270,11 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         else
             data.insert(after.End, entry + eol);
     } else {
-        if (!data.isEmpty() && !data.endsWith('\n'))
+        if (!data.isEmpty() && !EndsWithLineEnd(data))
             data += eol;
         data += '[' + sectionName.toUtf8() + ']' + eol + entry + eol;
     }
-    WriteAll(Path, data);
+    WriteAll(Path, text);
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -239,10 +286,10 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
 }
 
 void TIniFile::DeleteKey(const QString& section, const QString& key) {
-    QByteArray data = ReadForChange(Path);
-    const Place place = Find(data, section, key);
+    Text text = ReadForChange(Path);
+    const Place place = Find(text.Data, section, key);
     if (place.Key.Start < 0)
         return;
-    data.remove(place.Key.Start, place.Key.End - place.Key.Start);
-    WriteAll(Path, data);
+    text.Data.remove(place.Key.Start, place.Key.End - place.Key.Start);
+    WriteAll(Path, text);
 }

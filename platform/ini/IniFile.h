@@ -19,8 +19,11 @@
 // - where the folder takes no new file beside it but the file may be written, a write
 //   changes the file in place; a replaced file keeps its permissions.
 // A write that cannot reach the disk raises Exception "Unable to write to <path>", the path
-// as it was given to the constructor. Names and values are UTF-8 in the file; a value is
-// taken from after the first "=" to the end of the line, surrounding blanks removed.
+// as it was given to the constructor. Names and values are UTF-8 in the file, or UTF-16 in a
+// file that begins with a byte order mark for it (it is written back so). Lines may end in
+// CR LF, LF or a lone CR. A value is taken from after the first "=" to the end of the line,
+// surrounding blanks removed, and then one pair of matching double or single quotes around
+// it; values are written as given, without quotes.
 class TIniFile {
 public:
     explicit TIniFile(QString fileName);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -137,6 +138,9 @@ TEST_F(IniFileTest, IntegersAreStrictDecimalAndBooleansAnyNonZero) {
         {"1.5", -77, false},
         {"1 000", -77, false},
         {"-", -77, false},
+        {"\"256\"", 256, true},
+        {"'-3'", -3, true},
+        {"\"7'", -77, false},
     };
     for (const Case& c : cases) {
         Put(QByteArray("[S]\nK=") + c.Text + "\n");
@@ -144,6 +148,61 @@ TEST_F(IniFileTest, IntegersAreStrictDecimalAndBooleansAnyNonZero) {
         EXPECT_EQ(ini.ReadInteger("S", "K", -77), c.Integer) << '"' << c.Text << '"';
         EXPECT_EQ(ini.ReadBool("S", "K", false), c.Bool) << '"' << c.Text << '"';
     }
+}
+
+// The cases of Wine's profile tests (kernel32) that apply to one key at a time: the same file
+// with CR LF, with lone CRs and in UTF-16 reads the same, and a write keeps each as it is.
+TEST_F(IniFileTest, ReadsAndWritesProfilesAsWindowsDoes) {
+    const QString crlf = "[section1]\r\nname1=val1\r\nname2=\"val2\"\r\nname3\r\nname4=a\r\n"
+                         "name6=\r\n[ section2 ]\r\n";
+    const QString written = QString(crlf).replace("name6=\r\n", "name6=\r\nname5=val5\r\n");
+    const auto utf16 = [](const QString& text, QStringConverter::Encoding encoding) {
+        return (encoding == QStringConverter::Utf16LE ? QByteArray("\xFF\xFE")
+                                                      : QByteArray("\xFE\xFF")) +
+               QByteArray(QStringEncoder(encoding)(text));
+    };
+    const struct {
+        const char* Name;
+        QByteArray Before, After;
+    } files[] = {
+        {"CR LF", crlf.toUtf8(), written.toUtf8()},
+        {"CR only", QString(crlf).replace("\r\n", "\r").toUtf8(),
+         QString(written).replace("\r\n", "\r").toUtf8()},
+        {"UTF-16LE", utf16(crlf, QStringConverter::Utf16LE),
+         utf16(written, QStringConverter::Utf16LE)},
+        {"UTF-16BE", utf16(crlf, QStringConverter::Utf16BE),
+         utf16(written, QStringConverter::Utf16BE)},
+    };
+    const struct {
+        const char *Section, *Key, *Value;
+    } reads[] = {
+        {"section1", "name1", "val1"},
+        {"section1", "NaMe1", "val1"},
+        {"section1", "name2", "val2"},
+        {"section1", "name3", "default"},
+        {"section1", "name4", "a"},
+        {"section1", "name6", ""},
+        {"section1", "notakey", "default"},
+        {"notasection", "name1", "default"},
+        {"section2", "DoesntExist", "default"},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.Name);
+        Put(file.Before);
+        TIniFile ini(Path);
+        for (const auto& read : reads)
+            EXPECT_EQ(ini.ReadString(read.Section, read.Key, "default"), read.Value) << read.Key;
+        EXPECT_TRUE(ini.SectionExists("section2"));
+        EXPECT_FALSE(ini.ValueExists("section1", "name3")) << "a line without '=' is no key";
+        ini.WriteString("section1", "name5", "val5");
+        EXPECT_EQ(Get(), file.After);
+    }
+
+    // Bytes before the first section, NULs among them, stay as they are.
+    const QByteArray data("Data \0 before \0 first \0 section", 31);
+    Put(data);
+    TIniFile(Path).WriteString("section1", "key1", "string1");
+    EXPECT_EQ(Get(), data + "\n[section1]\nkey1=string1\n");
 }
 
 TEST_F(IniFileTest, CommentsAndLinesOutsideSectionsAreNoKeys) {
