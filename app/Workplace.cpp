@@ -25,6 +25,18 @@ constexpr const char* LanguageCodes[] = {nullptr, "bgr", "csy", "enu", "fra", "d
                                          "lvi",   "lth", "plk", "rom", "rus", "sky", "esp"};
 constexpr int LanguageCount = static_cast<int>(std::size(LanguageCodes));
 
+// Told once a run: a folder that refused the settings at start refuses them at close.
+void ReportOnce(bool& reported, const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const Exception&) {
+        if (reported)
+            return;
+        reported = true;
+        throw;
+    }
+}
+
 } // namespace
 
 TWorkplace::TWorkplace()
@@ -57,10 +69,12 @@ void TWorkplace::LoadSettings() {
         LanguageId = IniFile->ReadInteger(MainFormSection, QStringLiteral("LanguageId"), 0);
         return;
     }
-    // Missing, unreadable or of another version: nothing of it is trusted or kept.
-    IniFile.reset();
-    QFile::remove(path);
-    IniFile = std::make_unique<TIniFile>(path);
+    // Missing, unreadable or of another version: nothing of it is trusted or kept. The new file
+    // replaces it whole in one step, so a full disk leaves either the old file or the new one.
+    // A pipe or device in the file's place holds no settings and goes, as an old file would.
+    const QFileInfo old(path);
+    if (old.exists() && !old.isFile() && !old.isDir())
+        QFile::remove(path);
     Version = SettingsVersion;
     MainTop = 0;
     MainLeft = 0;
@@ -68,14 +82,14 @@ void TWorkplace::LoadSettings() {
     MainHeight = 600;
     MainState = 0;
     LanguageId = 0;
-    SaveSettings();
+    ReportOnce(SettingsWriteReported, [this] { IniFile->Recreate([this] { SaveSettings(); }); });
 }
 
 void TWorkplace::SaveSettings() {
     if (!IniFile)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     Version = SettingsVersion;
-    try {
+    ReportOnce(SettingsWriteReported, [this] {
         IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
         IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
         IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
@@ -83,13 +97,7 @@ void TWorkplace::SaveSettings() {
         IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
         IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
         IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
-    } catch (const Exception&) {
-        // Told once a run: a folder that refused the settings at start refuses them at close.
-        if (SettingsWriteReported)
-            return;
-        SettingsWriteReported = true;
-        throw;
-    }
+    });
 }
 
 void TWorkplace::RenewModel() {

@@ -221,9 +221,12 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const {
     return Find(ReadAll(Path), section, key).Key.Start >= 0;
 }
 
-// Reads the file for a change. A file that exists but cannot be read must not be replaced
-// by one holding only the new key, so that is a failed write.
-static Text ReadForChange(const QString& path) {
+// Reads the file for a change; while the file is made afresh, the new text so far. A file that
+// exists but cannot be read must not be replaced by one holding only the new key, so that is a
+// failed write.
+static Text ReadForChange(const QString& path, const std::optional<QByteArray>& fresh) {
+    if (fresh)
+        return {*fresh, std::nullopt};
     QFile file(path);
     if (!file.exists())
         return {};
@@ -232,9 +235,25 @@ static Text ReadForChange(const QString& path) {
     return Decode(file.readAll());
 }
 
-static void WriteAll(const QString& path, const Text& text) {
-    if (SaveWholeFile(path, Encode(text)) != TSaveResult::Saved)
+static void WriteAll(const QString& path, std::optional<QByteArray>& fresh, const Text& text) {
+    if (fresh)
+        *fresh = text.Data;
+    else if (SaveWholeFile(path, Encode(text)) != TSaveResult::Saved)
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
+}
+
+void TIniFile::Recreate(const std::function<void()>& fill) {
+    Fresh = QByteArray();
+    Text text;
+    try {
+        fill();
+        text.Data = *Fresh;
+    } catch (...) {
+        Fresh.reset();
+        throw;
+    }
+    Fresh.reset();
+    WriteAll(Path, Fresh, text);
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
@@ -249,7 +268,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     if (HasLineBreak(value))
         throw Exception(ErrorOnFile("IniFile", __LINE__));
 
-    Text text = ReadForChange(Path);
+    Text text = ReadForChange(Path, Fresh);
     QByteArray& data = text.Data;
     const Place place = Find(data, sectionName, keyName);
     const QByteArray eol = LineEnd(data);
@@ -274,7 +293,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
             data += eol;
         data += '[' + sectionName.toUtf8() + ']' + eol + entry + eol;
     }
-    WriteAll(Path, text);
+    WriteAll(Path, Fresh, text);
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -286,10 +305,10 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
 }
 
 void TIniFile::DeleteKey(const QString& section, const QString& key) {
-    Text text = ReadForChange(Path);
+    Text text = ReadForChange(Path, Fresh);
     const Place place = Find(text.Data, section, key);
     if (place.Key.Start < 0)
         return;
     text.Data.remove(place.Key.Start, place.Key.End - place.Key.Start);
-    WriteAll(Path, text);
+    WriteAll(Path, Fresh, text);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
+#include <optional>
 
 // An INI file read and written one key at a time, the way the Windows private-profile
 // functions do it:
@@ -50,6 +53,13 @@ public:
     // Removes the key's line; nothing happens when there is no such key.
     void DeleteKey(const QString& section, const QString& key);
 
+    // Makes the file afresh in one step: it then holds only what `fill` writes through this
+    // object, laid out as in a file made from nothing. The new file replaces the old one whole
+    // once `fill` is done; when it cannot be written, the old file stays as it was and
+    // "Unable to write to <path>" is raised. Reads meanwhile still see the old file.
+    void Recreate(const std::function<void()>& fill);
+
 private:
     QString Path;
+    std::optional<QByteArray> Fresh; // the new file's text while Recreate builds it
 };

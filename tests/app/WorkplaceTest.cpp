@@ -273,6 +273,37 @@ TEST_F(WorkplaceTest, FailedSettingsWriteLeavesThePreviousFileWhole) {
         << "no half-written copy is left beside it";
 }
 
+// A new file is made in one step: a disk too full for it leaves the old file, or no file,
+// never a part of the new one that the next start would read as settings.
+TEST_F(WorkplaceTest, FreshFileThatDoesNotFitLeavesTheOldOneWhole) {
+    const QByteArray old = "[Properties]\nVersion=255\n[MainForm]\nMainWidth=1024\n";
+    for (const QByteArray& before : {old, QByteArray()}) {
+        SCOPED_TRACE(before.isEmpty() ? "no file" : "old version");
+        QFile::remove(Settings());
+        if (!before.isEmpty())
+            PutSettings(before);
+        TWorkplace place;
+        place.ExePath = Place.ExePath;
+        QString message;
+        {
+            FileSizeLimit full(static_cast<rlim_t>(FreshFile.size() - 1));
+            try {
+                place.LoadSettings();
+            } catch (const Exception& error) {
+                message = error.Message;
+            }
+        }
+        EXPECT_EQ(message, QStringLiteral("Unable to write to ") + Settings());
+        EXPECT_EQ(QDir(Programs.path()).entryList(QDir::Files | QDir::Hidden),
+                  before.isEmpty() ? QStringList() : QStringList{"brookfetch.INI"});
+        if (!before.isEmpty()) {
+            EXPECT_EQ(GetSettings(), before);
+        }
+    }
+    Place.LoadSettings();
+    EXPECT_EQ(GetSettings(), FreshFile);
+}
+
 TEST_F(WorkplaceTest, NewDataSetGivesAFreshUnnamedModelLinkedToTheAdapter) {
     EXPECT_EQ(Place.Model, nullptr);
     ASSERT_NE(Place.Adapter, nullptr);
