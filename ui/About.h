@@ -16,6 +16,8 @@ public:
     ~TAboutBox() override;
 
 private:
+    void FitTexts();
+
     std::unique_ptr<Ui::TAboutBox> ui;
 };
 

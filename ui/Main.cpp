@@ -13,6 +13,7 @@
 #include "ui/Logo.h"
 #include "ui/Msg.h"
 #include "ui/Properties.h"
+#include "ui/TextFit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -136,6 +137,9 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
       ui(new Ui::TMainForm), ExePathOverride(exePath) {
     InitUiResources();
     ui->setupUi(this);
+    // The fields' labels and panels are drawn at least as wide as the English texts need;
+    // a longer translation widens them.
+    KeepContentsWhole(ui->Q47Page);
     Workplace = nullptr;
     // The Data menu's hint belongs to its title; left on the popup, it would show as the tool
     // tip of every item in it ("Read data from adapter" over Write).

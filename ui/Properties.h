@@ -21,6 +21,8 @@ public:
     bool Execute();
 
 private:
+    void FitTexts();
+
     std::unique_ptr<Ui::TPropertiesDialog> ui;
 };
 

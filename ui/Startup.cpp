@@ -15,23 +15,44 @@
 #include <QTimer>
 #include <memory>
 
+namespace {
+
+// The words on the buttons of the program's message boxes come from Qt's translations.
+// Qt ships none for some of our languages (Romanian), so ours carry them too; Qt's own,
+// installed after ours, are asked first where they exist.
+[[maybe_unused]] const char* const MessageBoxButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+};
+
+} // namespace
+
 TProgramTranslation::~TProgramTranslation() {
     QCoreApplication::removeTranslator(&QtTranslation);
     QCoreApplication::removeTranslator(&Translation);
 }
 
 bool TProgramTranslation::Install(const QString& exePath) {
+    return InstallFile(TranslationFileFor(exePath));
+}
+
+bool TProgramTranslation::InstallFile(const QString& file) {
     // Loaded from memory: QTranslator::load(file) would try "<file>.qm" and shortened names
     // first and could pick up some other file beside the executable.
-    const QString file = TranslationFileFor(exePath);
     if (QFile source(file); !file.isEmpty() && source.open(QIODevice::ReadOnly))
         Data = source.readAll();
     if (Data.isEmpty() || !Translation.load(reinterpret_cast<const uchar*>(Data.constData()),
                                             static_cast<int>(Data.size())))
         return false;
     QCoreApplication::installTranslator(&Translation);
-    if (QtTranslation.load(QStringLiteral("qtbase_") + Translation.language(),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // "de_DE" finds qtbase_de.qm. Where Qt has no qtbase file for a language, its older
+    // complete catalogue qt_xx.qm may still hold the file dialog's texts (Lithuanian).
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString language = Translation.language();
+    if (!language.isEmpty() && (QtTranslation.load(QStringLiteral("qtbase_") + language, folder) ||
+                                QtTranslation.load(QStringLiteral("qt_") + language, folder)))
         QCoreApplication::installTranslator(&QtTranslation);
     return true;
 }

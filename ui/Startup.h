@@ -18,6 +18,8 @@ public:
     // True when a translation was found and installed; otherwise the built-in English texts
     // stay.
     bool Install(const QString& exePath);
+    // The same with a given compiled translation (a .qm file under any name).
+    bool InstallFile(const QString& file);
 
 private:
     QTranslator Translation;

@@ -1,0 +1,36 @@
+#include "ui/TextFit.h"
+
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWidget>
+
+namespace {
+
+void RaiseMinimum(QWidget* widget) {
+    for (QObject* child : widget->children())
+        if (child->isWidgetType())
+            RaiseMinimum(static_cast<QWidget*>(child));
+    const QSize minimum = widget->minimumSize();
+    if (!minimum.isNull())
+        widget->setMinimumSize(minimum.expandedTo(widget->minimumSizeHint()));
+}
+
+} // namespace
+
+void KeepContentsWhole(QWidget* root) {
+    RaiseMinimum(root);
+}
+
+int ButtonWidthForText(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const int room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const QFontMetrics metrics = button->fontMetrics();
+    QString text = button->text();
+    text.remove(QLatin1Char('&'));
+    if (metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth() <= room)
+        return button->width();
+    return button->sizeHint().width();
+}
