@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -9,7 +28,7 @@
     </message>
     <message>
         <source>Brookfetch - Configuration Connector programmer</source>
-        <translation>Brookfetch - Programmiergerät für Konfigurationsstecker</translation>
+        <translation>Brookfetch – Programmiergerät für Konfigurationsstecker</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -17,23 +36,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
-    <message>
-        <source>Brookfetch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Q47</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BROOK-FETCHer</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Mode</source>
         <translation>Betriebsart</translation>
@@ -48,11 +55,7 @@
     </message>
     <message>
         <source>Samples Count :</source>
-        <translation>Probenanzahl :</translation>
-    </message>
-    <message>
-        <source>1..255</source>
-        <translation type="unfinished"></translation>
+        <translation>Probenanzahl:</translation>
     </message>
     <message>
         <source>Purging time</source>
@@ -60,83 +63,47 @@
     </message>
     <message>
         <source>Before Sampling :</source>
-        <translation>Vor der Probenahme :</translation>
-    </message>
-    <message>
-        <source>1..240 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor der Probenahme:</translation>
     </message>
     <message>
         <source>After Sampling :</source>
-        <translation>Nach der Probenahme :</translation>
+        <translation>Nach der Probenahme:</translation>
     </message>
     <message>
         <source>VAR System :</source>
-        <translation>VAR-System :</translation>
+        <translation>VAR-System:</translation>
     </message>
     <message>
         <source>Mode :</source>
-        <translation>Betriebsart :</translation>
+        <translation>Betriebsart:</translation>
     </message>
     <message>
         <source>Disabled</source>
         <translation>Aus</translation>
     </message>
     <message>
-        <source>0 - 20mA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4 - 20mA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Time Delay :</source>
-        <translation>Verzögerung :</translation>
-    </message>
-    <message>
-        <source>00:00:00..15:00:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[hh:mm:ss]</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung:</translation>
     </message>
     <message>
         <source>Purges Count :</source>
-        <translation>Anzahl Spülungen :</translation>
-    </message>
-    <message>
-        <source>0..5</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Spülungen:</translation>
     </message>
     <message>
         <source>Sampling Interval :</source>
-        <translation>Probenahmeintervall :</translation>
-    </message>
-    <message>
-        <source>00:01:00..15:00:00</source>
-        <translation type="unfinished"></translation>
+        <translation>Probenahmeintervall:</translation>
     </message>
     <message>
         <source>Aeration :</source>
-        <translation>Belüftung :</translation>
-    </message>
-    <message>
-        <source>0..255 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Belüftung:</translation>
     </message>
     <message>
         <source>Max Suction Time :</source>
-        <translation>Max. Ansaugzeit :</translation>
+        <translation>Max. Ansaugzeit:</translation>
     </message>
     <message>
         <source>Pump Pulses :</source>
-        <translation>Pumpenimpulse :</translation>
+        <translation>Pumpenimpulse:</translation>
     </message>
     <message>
         <source>Voltage control</source>
@@ -144,23 +111,11 @@
     </message>
     <message>
         <source>Warning at :</source>
-        <translation>Warnung bei :</translation>
-    </message>
-    <message>
-        <source>0..15 V</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung bei:</translation>
     </message>
     <message>
         <source>Switch off at :</source>
-        <translation>Abschalten bei :</translation>
-    </message>
-    <message>
-        <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschalten bei:</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -168,7 +123,7 @@
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation>&amp;Daten</translation>
+        <translation>Da&amp;ten</translation>
     </message>
     <message>
         <source>Read data from adapter</source>
@@ -184,11 +139,7 @@
     </message>
     <message>
         <source>New session</source>
-        <translation>Neue Sitzung</translation>
-    </message>
-    <message>
-        <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Datensatz</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -199,20 +150,12 @@
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save File</source>
         <translation>Datei speichern</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save &amp;As</source>
@@ -270,10 +213,6 @@
 <context>
     <name>TMsgTemplate</name>
     <message>
-        <source>MsgTemplate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Confirmation</source>
         <translation>Bestätigung</translation>
     </message>
@@ -291,7 +230,7 @@
     </message>
     <message>
         <source>File already exists. Do You want to overwrite it ?</source>
-        <translation>Die Datei existiert bereits. Wollen Sie sie überschreiben ?</translation>
+        <translation>Die Datei existiert bereits. Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>noname</source>
@@ -299,11 +238,11 @@
     </message>
     <message>
         <source>File modified, do You want to save it ?</source>
-        <translation>Die Datei wurde geändert. Wollen Sie sie speichern ?</translation>
+        <translation>Die Datei wurde geändert. Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Communication error, please try once more</source>
@@ -315,7 +254,7 @@
     </message>
     <message>
         <source>Parameter out of range</source>
-        <translation>Parameter außerhalb des Bereichs</translation>
+        <translation>Parameter außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <source>Connector OK</source>
@@ -327,11 +266,11 @@
     </message>
     <message>
         <source>Invalid format of parameter</source>
-        <translation>Ungültiges Format des Parameters</translation>
+        <translation>Ungültiges Parameterformat</translation>
     </message>
     <message>
         <source>Do You really want to write data into Connector ?</source>
-        <translation>Wollen Sie die Daten wirklich in den Stecker schreiben ?</translation>
+        <translation>Möchten Sie die Daten wirklich in den Stecker schreiben?</translation>
     </message>
     <message>
         <source>New language will be set after program restart</source>
@@ -339,7 +278,7 @@
     </message>
     <message>
         <source>Adapter ?</source>
-        <translation>Adapter ?</translation>
+        <translation>Adapter?</translation>
     </message>
     <message>
         <source>Adapter %1 is in use by another program</source>
@@ -358,7 +297,7 @@
     </message>
     <message>
         <source>Language :</source>
-        <translation>Sprache :</translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>&lt;Default&gt;</source>
@@ -422,7 +361,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>

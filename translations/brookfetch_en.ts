@@ -1,6 +1,25 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="en_US">
+<TS version="2.1" language="en_US" sourcelanguage="en">
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 <context>
     <name>TAboutBox</name>
     <message>
@@ -23,18 +42,6 @@
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Brookfetch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Q47</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>BROOK-FETCHer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Mode</source>
         <translation type="unfinished"></translation>
     </message>
@@ -51,23 +58,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1..255</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Purging time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Before Sampling :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1..240 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[s]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -87,23 +82,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0 - 20mA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4 - 20mA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Time Delay :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>00:00:00..15:00:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[hh:mm:ss]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -111,23 +90,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0..5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sampling Interval :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>00:01:00..15:00:00</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Aeration :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0..255 s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -147,19 +114,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0..15 V</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>[V]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Switch off at :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Empty</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -187,10 +142,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Open</source>
         <translation type="unfinished"></translation>
     </message>
@@ -199,19 +150,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -269,10 +212,6 @@
 </context>
 <context>
     <name>TMsgTemplate</name>
-    <message>
-        <source>MsgTemplate</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Confirmation</source>
         <translation type="unfinished"></translation>
