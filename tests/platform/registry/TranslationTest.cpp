@@ -115,4 +115,20 @@ TEST_F(TranslationFileTest, FolderNamedLikeATranslationIsNoFile) {
     EXPECT_EQ(TranslationFileFor(Exe, QLocale(QStringLiteral("de_DE"))), QString());
 }
 
+// With a translation for every language of the properties dialog beside the program, a user
+// who never chose one gets the file of their own locale.
+TEST_F(TranslationFileTest, EachLocaleFindsItsLanguagesFile) {
+    const char* const rows[][2] = {
+        {"bg_BG", "bgr"}, {"cs_CZ", "csy"}, {"fr_FR", "fra"}, {"de_DE", "deu"}, {"hu_HU", "hun"},
+        {"it_IT", "ita"}, {"lv_LV", "lvi"}, {"lt_LT", "lth"}, {"pl_PL", "plk"}, {"ro_RO", "rom"},
+        {"ru_RU", "rus"}, {"sk_SK", "sky"}, {"es_ES", "esp"}, {"en_US", "enu"},
+    };
+    for (const auto& row : rows)
+        Translation(QString::fromLatin1(row[1]));
+    for (const auto& row : rows)
+        EXPECT_EQ(TranslationFileFor(Exe, QLocale(QString::fromLatin1(row[0]))),
+                  Exe + QLatin1Char('.') + QString::fromLatin1(row[1]))
+            << row[0];
+}
+
 } // namespace
