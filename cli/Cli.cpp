@@ -20,6 +20,9 @@ struct CommandShape {
 
 namespace {
 
+// More than a few attempts only keeps a failing connector on the bench longer.
+constexpr int MaxRetries = 20;
+
 const CommandShape Shapes[] = {
     {"status", 0, 0, false, true},  {"read", 1, 1, true, false}, {"write", 1, 1, true, false},
     {"verify", 1, 1, false, false}, {"show", 0, 1, false, true}, {"new", 1, -1, false, false},
@@ -84,7 +87,8 @@ QString TCli::CommandsHelp() {
         "A refused value names the parameter and its accepted range.\n"
         "\n"
         "Exit codes: 0 success, 1 communication error, 2 file access error,\n"
-        "3 parameter out of range or malformed, 4 no adapter or no connector, 64 usage error.\n");
+        "3 parameter out of range or malformed, 4 no adapter or no connector (or an adapter\n"
+        "in use by another program), 5 the connector's content differs, 64 usage error.\n");
 }
 
 int TCli::Usage(const QString& message) {
@@ -152,7 +156,12 @@ int TCli::Run(const QStringList& arguments) {
                        "until interrupted."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With show or status: one JSON object."));
-    parser.addOptions({help, version, quiet, trace, serial, wait, json});
+    const QCommandLineOption retries(
+        QStringLiteral("retries"),
+        QStringLiteral("Start a transfer that failed on the link again, up to N more times "
+                       "(default 2)."),
+        QStringLiteral("N"), QStringLiteral("2"));
+    parser.addOptions({help, version, quiet, trace, serial, wait, json, retries});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("status, read, write, verify, show, new, set"));
     parser.addPositionalArgument(QStringLiteral("operands"), QStringLiteral("FILE, NAME=VALUE"),
@@ -198,6 +207,10 @@ int TCli::Run(const QStringList& arguments) {
         return Usage(problem);
     if (parser.isSet(serial) && parser.value(serial).isEmpty())
         return Usage(QStringLiteral("--serial needs a serial number"));
+    bool retriesValid = false;
+    const int retryCount = parser.value(retries).toInt(&retriesValid);
+    if (!retriesValid || retryCount < 0 || retryCount > MaxRetries)
+        return Usage(QStringLiteral("--retries needs a whole number 0..%1").arg(MaxRetries));
 
     TOptions options;
     options.Quiet = parser.isSet(quiet);
@@ -205,6 +218,7 @@ int TCli::Run(const QStringList& arguments) {
     options.Wait = parser.isSet(wait);
     options.Json = parser.isSet(json);
     options.Serial = parser.value(serial);
+    options.Retries = retryCount;
     // The trace's lines and a bar redrawn in place do not share a terminal well.
     options.Progress = ErrIsTerminal && !options.Quiet && !options.Trace;
 

@@ -3,15 +3,16 @@
 #include "Library/Serial/USB/UsbUart.h"
 #include "cli/ExitCode.h"
 #include "cli/ImageFile.h"
+#include "cli/NativeName.h"
 #include "cli/ParameterText.h"
 #include "model/Q47.h"
+#include "platform/framework/Convert.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <thread>
 
 namespace cli {
@@ -89,7 +90,24 @@ const QString AdapterSilent =
 
 // A file operand as messages name it.
 QString InputName(const QString& file) {
-    return file == QLatin1String("-") ? QStringLiteral("standard input") : file;
+    return file == QLatin1String("-") ? QStringLiteral("standard input") : DisplayName(file);
+}
+
+// The first differing offset, both bytes, the parameter and how many bytes differ.
+QString Difference(const std::uint8_t* connector, const std::uint8_t* file) {
+    int first = -1;
+    int differing = 0;
+    for (int offset = 0; offset < TQ47::ImageSize; ++offset) {
+        if (connector[offset] != file[offset]) {
+            if (first < 0)
+                first = offset;
+            ++differing;
+        }
+    }
+    return QString::asprintf("differs at offset %d (", first) + ImageOffsetName(first) +
+           QString::asprintf("): connector 0x%02X, file 0x%02X; %d byte%s differ%s",
+                             connector[first], file[first], differing, differing == 1 ? "" : "s",
+                             differing == 1 ? "s" : "");
 }
 
 } // namespace
@@ -190,6 +208,71 @@ bool TCommands::Transfer(const QStringList& phases, const std::function<bool()>&
     return ok;
 }
 
+int TCommands::Retrying(const QString& doing, const QString& why, bool againOnDifference,
+                        const std::function<Attempt()>& once, QString& detail) {
+    bool differedBefore = false;
+    for (int attempt = 0;; ++attempt) {
+        const Attempt result = once();
+        if (result == Attempt::Done)
+            return ExitOk;
+        // A pulled connector reads as 0xFF from there on, which is neither a link failure to
+        // try again nor a difference to replace the connector for.
+        if (const QString gone = WhatWentAway(); !gone.isEmpty()) {
+            detail = QStringLiteral("%1 failed: %2; plug it in again and retry").arg(doing, gone);
+            return ExitCommunicationError;
+        }
+        const bool mayRetry = attempt < Options.Retries;
+        QString failure = QStringLiteral("%1 failed (%2)").arg(doing, why);
+        if (result == Attempt::Differs) {
+            if (!againOnDifference || differedBefore || !mayRetry)
+                return ExitContentDiffers;
+            differedBefore = true;
+            failure = QStringLiteral("the connector read back other bytes than were written");
+        } else if (!mayRetry) {
+            detail = failure + QStringLiteral("; re-seat the connector and try again");
+            return ExitCommunicationError;
+        }
+        ++Retries;
+        if (!Options.Quiet)
+            Err << ProgramName << ": " << failure
+                << QStringLiteral("; trying again (%1 of %2)").arg(attempt + 1).arg(Options.Retries)
+                << '\n';
+        Err.flush();
+    }
+}
+
+int TCommands::ReadConnector(TQ47& model, QString& detail) {
+    model.Device = &Link.Device();
+    return Retrying(
+        QStringLiteral("reading the connector"), QStringLiteral("no answer or a wrong checksum"),
+        false,
+        [&] {
+            return Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); })
+                       ? Attempt::Done
+                       : Attempt::LinkFailed;
+        },
+        detail);
+}
+
+int TCommands::WriteConnector(TQ47& model, QString& detail) {
+    model.Device = &Link.Device();
+    const int written = Retrying(
+        QStringLiteral("writing the connector"),
+        QStringLiteral("no answer, or the read-back could not be completed"), true,
+        [&] {
+            bool differs = false;
+            if (Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
+                         [&] { return model.WriteImageToConnector(differs); }))
+                return Attempt::Done;
+            return differs ? Attempt::Differs : Attempt::LinkFailed;
+        },
+        detail);
+    if (written == ExitContentDiffers)
+        detail = QStringLiteral("the connector does not keep what is written into it: it read "
+                                "back other bytes twice; replace the connector");
+    return written;
+}
+
 QString TCommands::WhatWentAway() {
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
@@ -198,18 +281,6 @@ QString TCommands::WhatWentAway() {
     if (device.CheckConnector(present) && !present)
         return QStringLiteral("the connector was pulled");
     return QString();
-}
-
-int TCommands::TransferFailed(const QString& transfer, const QString& usualMessage) {
-    const QString gone = WhatWentAway();
-    if (gone.isEmpty())
-        return Fail(ExitCommunicationError, usualMessage);
-    return GoneFailure(transfer, gone);
-}
-
-int TCommands::GoneFailure(const QString& transfer, const QString& gone) {
-    return Fail(ExitCommunicationError,
-                QStringLiteral("%1 failed: %2; plug it in again and retry").arg(transfer, gone));
 }
 
 int TCommands::Status() {
@@ -233,7 +304,7 @@ int TCommands::Status() {
     } else {
         Out << "adapter: " << Link.Description() << ' ' << VersionText(device.Version);
         if (!serial.isEmpty())
-            Out << " (serial number " << serial << ')';
+            Out << " (serial number " << EscapeControlCharacters(serial) << ')';
         Out << '\n';
         if (!answered)
             Out << "connector: unknown (the adapter did not answer)\n";
@@ -253,15 +324,17 @@ int TCommands::Read(const QString& file) {
     if (const int found = FindConnector(true); found != ExitOk)
         return found;
     TQ47 model;
-    if (!ReadInto(model))
-        return ReadFailed();
+    QString error;
+    if (const int read = ReadConnector(model, error); read != ExitOk)
+        return Fail(read, error);
     if (QString problem; !ValidateParameters(model, problem))
         Warn(QStringLiteral("%1; a write of this file will be refused").arg(problem));
-    QString error;
+    // The bytes as the connector holds them, not re-encoded: a copy written into another
+    // connector is the same to the last reserved byte and voltage code.
     if (const int saved = SaveImage(model, file, error); saved != ExitOk)
         return Fail(saved, error);
     if (!Options.Quiet && file != QLatin1String("-"))
-        Out << "read the connector into " << file << '\n';
+        Out << "read the connector into " << DisplayName(file) << '\n';
     return ExitOk;
 }
 
@@ -281,11 +354,9 @@ int TCommands::Write(const QString& file) {
         return loaded;
     if (const int found = FindConnector(true); found != ExitOk)
         return found;
-    if (!WriteFrom(model))
-        return TransferFailed(QStringLiteral("writing the connector"),
-                              QStringLiteral("writing the connector failed or it did not read "
-                                             "back what was written; re-seat the connector and "
-                                             "write again"));
+    QString error;
+    if (const int written = WriteConnector(model, error); written != ExitOk)
+        return Fail(written, error);
     if (!Options.Quiet)
         Out << "wrote " << InputName(file) << " into the connector and verified it\n";
     return ExitOk;
@@ -299,37 +370,36 @@ int TCommands::Verify(const QString& file) {
     if (const int found = FindConnector(false); found != ExitOk)
         return found;
     std::uint8_t connector[TQ47::ImageSize] = {};
-    if (!Transfer({QStringLiteral("reading")},
-                  [&] { return Link.Device().ReadMemory(0, connector, TQ47::ImageSize); }))
-        return TransferFailed(QStringLiteral("reading the connector"),
-                              QStringLiteral("reading the connector failed; re-seat the "
-                                             "connector and try again"));
-
-    int first = -1;
-    int differing = 0;
-    for (int offset = 0; offset < TQ47::ImageSize; ++offset) {
-        if (connector[offset] != model.Image[offset]) {
-            if (first < 0)
-                first = offset;
-            ++differing;
-        }
-    }
-    if (first < 0) {
+    const auto read = [this](std::uint8_t* into) {
+        return Transfer({QStringLiteral("reading")},
+                        [&] { return Link.Device().ReadMemory(0, into, TQ47::ImageSize); });
+    };
+    const int compared = Retrying(
+        QStringLiteral("reading the connector"), QStringLiteral("no answer"), false,
+        [&] {
+            if (!read(connector))
+                return Attempt::LinkFailed;
+            if (std::memcmp(connector, model.Image, TQ47::ImageSize) == 0)
+                return Attempt::Done;
+            // A difference is one only when a second read shows it too: a reply byte corrupted
+            // on the way is a link failure to try again.
+            std::uint8_t again[TQ47::ImageSize] = {};
+            if (!read(again) || std::memcmp(connector, again, TQ47::ImageSize) != 0)
+                return Attempt::LinkFailed;
+            return Attempt::Differs;
+        },
+        error);
+    if (compared == ExitOk) {
         if (!Options.Quiet)
             Out << "the connector matches " << InputName(file) << '\n';
         return ExitOk;
     }
-    // A connector pulled during the read reads as 0xFF from there on: that is no difference
-    // to write away.
-    if (const QString gone = WhatWentAway(); !gone.isEmpty())
-        return GoneFailure(QStringLiteral("reading the connector"), gone);
-    Out << QString::asprintf("differs at offset %d (", first) << ImageOffsetName(first)
-        << QString::asprintf("): connector 0x%02X, file 0x%02X; %d byte%s differ%s\n",
-                             connector[first], model.Image[first], differing,
-                             differing == 1 ? "" : "s", differing == 1 ? "s" : "");
+    if (compared != ExitContentDiffers)
+        return Fail(compared, error);
+    Out << Difference(connector, model.Image) << '\n';
     Out.flush();
     return Fail(
-        ExitCommunicationError,
+        ExitContentDiffers,
         QStringLiteral("the connector does not match %1; write it again").arg(InputName(file)));
 }
 
@@ -338,8 +408,8 @@ int TCommands::Show(const QString& file) {
     if (file.isEmpty()) {
         if (const int found = FindConnector(false); found != ExitOk)
             return found;
-        if (!ReadInto(model))
-            return ReadFailed();
+        if (QString error; ReadConnector(model, error) != ExitOk)
+            return Fail(ExitCommunicationError, error);
     } else {
         QString error;
         if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
@@ -358,47 +428,49 @@ int TCommands::New(const QString& file, const QStringList& assignments) {
     QString error;
     if (!ApplyAssignments(model, assignments, error))
         return Fail(ExitParameterError, error + QStringLiteral("; no file was written"));
+    model.Encode();
     if (const int saved = SaveImage(model, file, error); saved != ExitOk)
         return Fail(saved, error);
     if (!Options.Quiet && file != QLatin1String("-"))
-        Out << "created " << file << '\n';
+        Out << "created " << DisplayName(file) << '\n';
     return ExitOk;
 }
 
 int TCommands::Set(const QString& file, const QStringList& assignments) {
+    // Replacing a pipe or a device is no change of a file, and opening a pipe that nobody
+    // writes would wait for ever.
+    if (const FileKind kind = KindOf(file); kind == FileKind::Other)
+        return Fail(
+            ExitFileError,
+            QStringLiteral("cannot change %1: it is not a regular file").arg(DisplayName(file)));
     TQ47 model;
     QString error;
     if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
         return Fail(loaded, error);
+    const TQ47 before = model;
     if (!ApplyAssignments(model, assignments, error))
-        return Fail(ExitParameterError, error + QStringLiteral("; %1 is unchanged").arg(file));
-    if (const int saved = SaveImage(model, file, error); saved != ExitOk)
+        return Fail(ExitParameterError,
+                    error + QStringLiteral("; %1 is unchanged").arg(DisplayName(file)));
+    // Only the bytes of the parameters whose value changed are rewritten, then the checksum:
+    // everything else (the constant, the reserved bytes, a voltage code off the 0.1 V grid)
+    // stays as the file had it.
+    TQ47 was = before;
+    was.Encode();
+    TQ47 now = model;
+    now.Encode();
+    TQ47 changed = before;
+    for (int offset = 0; offset < TQ47::ImageSize - 2; ++offset) {
+        if (was.Image[offset] != now.Image[offset])
+            changed.Image[offset] = now.Image[offset];
+    }
+    const std::uint16_t checksum = changed.Checksum();
+    changed.Image[TQ47::ImageSize - 2] = static_cast<std::uint8_t>(checksum & 0xFF);
+    changed.Image[TQ47::ImageSize - 1] = static_cast<std::uint8_t>(checksum >> 8);
+    if (const int saved = SaveImage(changed, file, error); saved != ExitOk)
         return Fail(saved, error);
     if (!Options.Quiet)
-        Out << "changed " << file << '\n';
+        Out << "changed " << DisplayName(file) << '\n';
     return ExitOk;
-}
-
-bool TCommands::ReadInto(TQ47& model) {
-    model.Device = &Link.Device();
-    return Transfer({QStringLiteral("reading")}, [&] { return model.ReadConnector(); });
-}
-
-bool TCommands::WriteFrom(TQ47& model) {
-    model.Device = &Link.Device();
-    return Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
-                    [&] { return model.WriteConnector(); });
-}
-
-int TCommands::ReadFailed() {
-    return TransferFailed(QStringLiteral("reading the connector"),
-                          QStringLiteral("reading the connector failed (no answer or a wrong "
-                                         "checksum); re-seat the connector and try again"));
-}
-
-QString TCommands::WithCause(const QString& failure) {
-    const QString gone = WhatWentAway();
-    return gone.isEmpty() ? failure : failure + QStringLiteral(": ") + gone;
 }
 
 int TCommands::ReadEach(const QString& file) {
@@ -416,26 +488,19 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
     }
     if (job == Job::Write) {
         TQ47 model = source;
-        if (!WriteFrom(model)) {
-            detail = WithCause(QStringLiteral("write or read-back failed"));
-            return ExitCommunicationError;
-        }
+        if (const int written = WriteConnector(model, detail); written != ExitOk)
+            return written;
         detail = QStringLiteral("written and verified");
         return ExitOk;
     }
 
     TQ47 model;
-    if (!ReadInto(model)) {
-        detail = WithCause(QStringLiteral("read failed (no answer or a wrong checksum)"));
-        return ExitCommunicationError;
-    }
+    if (const int read = ReadConnector(model, detail); read != ExitOk)
+        return read;
     const QString name = NumberedName(file, number);
-    QString error;
-    if (const int saved = SaveImage(model, name, error); saved != ExitOk) {
-        detail = error;
+    if (const int saved = SaveImage(model, name, detail); saved != ExitOk)
         return saved;
-    }
-    detail = QStringLiteral("read into ") + name;
+    detail = QStringLiteral("read into ") + DisplayName(name);
     if (QString problem; !ValidateParameters(model, problem))
         detail += QStringLiteral("; warning: %1").arg(problem);
     return ExitOk;
@@ -468,11 +533,11 @@ int TCommands::Production(Job job, const QString& file) {
     if (job == Job::Write) {
         if (const int loaded = LoadForWriting(source, file); loaded != ExitOk)
             return loaded;
-    } else if (const QDir folder = QFileInfo(file).absoluteDir(); !folder.exists()) {
+    } else if (const QString folder = FolderOf(file); KindOf(folder) != FileKind::Folder) {
         // Found now, not after the first connector has been read for nothing.
         return Fail(ExitFileError,
                     QStringLiteral("cannot save %1: the folder %2 does not exist; create it first")
-                        .arg(file, QDir::toNativeSeparators(folder.path())));
+                        .arg(DisplayName(file), DisplayName(folder)));
     }
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
@@ -510,7 +575,7 @@ int TCommands::Production(Job job, const QString& file) {
 
         ++connectors;
         if (job == Job::Read) {
-            while (QFileInfo::exists(NumberedName(file, nextFile)))
+            while (KindOf(NumberedName(file, nextFile)) != FileKind::Missing)
                 ++nextFile; // never overwrite the files of an earlier run
         }
         QString detail;

@@ -21,6 +21,7 @@ struct TOptions {
     bool Json = false;
     QString Serial;        // empty: the one adapter with the description
     bool Progress = false; // draw a progress bar (standard error is a terminal, not --quiet)
+    int Retries = 2;       // whole-transfer attempts after the first, for link failures
 };
 
 // The commands of brookfetch-cli over one adapter link. Each returns the program's exit
@@ -53,24 +54,28 @@ public:
 
 private:
     enum class Job { Read, Write };
+    // How one attempt at a connector transfer ended.
+    enum class Attempt { Done, LinkFailed, Differs };
+
     int Production(Job job, const QString& file);
     // Adapter answers and a small-memory connector is plugged in; else says why (and, for
     // read and write, that --wait would wait for a connector).
     int FindConnector(bool mayWait);
     bool Transfer(const QStringList& phases, const std::function<bool()>& transfer);
+    // Runs `once` until it is done. After a link failure the whole transfer starts again, up to
+    // Options.Retries more times; a connector or adapter that went away ends it at once. A
+    // difference ends it with exit code 5 (the message in `detail` is then the caller's),
+    // after one more attempt when `againOnDifference`. Otherwise `detail` says what failed.
+    int Retrying(const QString& doing, const QString& why, bool againOnDifference,
+                 const std::function<Attempt()>& once, QString& detail);
+    // The connector transfers with their retries; ExitOk, or a failure with `detail`.
+    int ReadConnector(TQ47& model, QString& detail);
+    int WriteConnector(TQ47& model, QString& detail);
     // Loads a file and checks every parameter as the parameter page does; else says why.
     int LoadForWriting(TQ47& model, const QString& file);
-    bool ReadInto(TQ47& model);  // reads the connector into the model, with progress
-    bool WriteFrom(TQ47& model); // writes and verifies the model's parameters, with progress
-    int ReadFailed();
     // After a failed transfer: "the adapter stopped answering", "the connector was pulled",
     // or empty when both are still there.
     QString WhatWentAway();
-    // Fails with exit code 1, naming what went away during `transfer` if anything did, else
-    // with the usual message.
-    int TransferFailed(const QString& transfer, const QString& usualMessage);
-    int GoneFailure(const QString& transfer, const QString& gone);
-    QString WithCause(const QString& failure); // failure, plus what went away if anything
     int ProgramOne(Job job, TQ47& source, const QString& file, int number, QString& detail);
     void WaitUntilPulled();         // until the adapter says no connector, or a stop
     void Note(const QString& text); // informational, on the error stream unless quiet
@@ -83,6 +88,7 @@ private:
     TAdapterLink Link;
     std::unique_ptr<THexTrace> Trace;
     TProgress Progress;
+    int Retries = 0; // the current operation's retries so far
 };
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "BrookfetchVersion.h"
 #include "cli/Cli.h"
+#include "cli/NativeName.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -16,7 +17,12 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     cli::TCli cli(out, err, ::isatty(STDOUT_FILENO) == 1, ::isatty(STDERR_FILENO) == 1);
-    const int code = cli.Run(QCoreApplication::arguments());
+    // Not QCoreApplication::arguments(), which decodes every argument as UTF-8 and so loses
+    // the bytes of a file name that is not.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << cli::ArgumentText(QByteArray(argv[i]));
+    const int code = cli.Run(arguments);
     out.flush();
     err.flush();
     return code;

@@ -64,6 +64,11 @@ public:
     bool Verify();
     // Reads the connector's first block once more and compares it with Image.
     bool FirstBlockConfirmed();
+    // Writes Image into the connector as it stands, without encoding it first, and reads it
+    // back: a byte-exact copy of an image read from another connector or a file. False with
+    // LastError 1 when the link failed or the read-back differs; `differs` tells the second
+    // case (a connector that does not keep what it is given) apart.
+    bool WriteImageToConnector(bool& differs);
 
     // ".brk" configuration files: exactly one image.
     bool LoadFromFile(const QString& name);

@@ -61,3 +61,18 @@ bool TQ47::Verify() {
     return Device->ReadMemory(ImageAddress, readBack, ImageSize) &&
            std::memcmp(readBack, Image, ImageSize) == 0;
 }
+
+bool TQ47::WriteImageToConnector(bool& differs) {
+    differs = false;
+    if (Device == nullptr)
+        throw Exception(ErrorOnFile(Unit, __LINE__));
+    std::uint8_t readBack[ImageSize];
+    if (!Device->WriteMemory(ImageAddress, Image, ImageSize) ||
+        !Device->ReadMemory(ImageAddress, readBack, ImageSize)) {
+        LastError = CommError;
+        return false;
+    }
+    differs = std::memcmp(readBack, Image, ImageSize) != 0;
+    LastError = differs ? CommError : NoError;
+    return !differs;
+}

@@ -14,6 +14,8 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -253,7 +255,7 @@ TEST_F(CliProgramTest, VerifyNamesTheFirstDifferenceAndItsParameter) {
     ASSERT_EQ(Run({"write", written}).Code, 0);
 
     const Result result = Run({"verify", other});
-    EXPECT_RESULT(result, 1);
+    EXPECT_RESULT(result, 5);
     EXPECT_TRUE(result.Out.startsWith("differs at offset 10 (AccuWarning): connector 0xB1, "
                                       "file 0xC2"))
         << result.Out.toStdString();
@@ -372,20 +374,26 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
     EXPECT_RESULT(Run({"--help"}), 0);
 }
 
-TEST_F(CliProgramTest, FailedTransfersExit1) {
+TEST_F(CliProgramTest, FailedTransfersExit1AndAConnectorThatKeepsNothingExits5) {
     const QString file = Path("file.brk");
     ASSERT_EQ(Run({"new", file, "PrePurge=44"}).Code, 0);
     {
-        // Every block write is answered "not written".
+        // Every block write is answered "not written": tried three times in all.
         auto sim = StartSim({"--refuse-write", "1000"});
         const Result result = Run({"write", file});
         EXPECT_RESULT(result, 1);
         EXPECT_TRUE(result.Err.contains("writing the connector failed"));
+        EXPECT_EQ(result.Err.count("trying again"), 2);
+        EXPECT_EQ(Run({"write", "--quiet", "--retries", "0", file}).Err.count('\n'), 1);
     }
     {
-        // Block writes are acknowledged but not stored: the read-back catches it.
+        // Block writes are acknowledged but not stored: the read-back catches it, and one
+        // more write shows that the connector keeps nothing.
         auto sim = StartSim({"--lose-write", "1000"});
-        EXPECT_RESULT(Run({"write", file}), 1);
+        const Result result = Run({"write", file});
+        EXPECT_RESULT(result, 5);
+        EXPECT_EQ(result.Err.count("trying again"), 1);
+        EXPECT_TRUE(result.Err.contains("replace the connector"));
     }
     {
         // A connector whose image fails its checksum.
@@ -537,8 +545,8 @@ TEST_F(CliProgramTest, WriteWaitReportsFailedConnectorsAndExitsWithTheFirstFailu
     const QString file = Path("batch.brk");
     ASSERT_EQ(Run({"new", file}).Code, 0);
 
-    ProductionRun run(*this, {"write", "--wait", file});
-    const char* expected[] = {"connector 1 FAILED write or read-back failed\n",
+    ProductionRun run(*this, {"write", "--wait", "--retries", "0", file});
+    const char* expected[] = {"connector 1 FAILED writing the connector failed (no answer",
                               "connector 2 OK written and verified\n",
                               "connector 3 FAILED large-memory connector"};
     for (int connector = 0; connector < 3; ++connector) {
@@ -624,6 +632,85 @@ TEST_F(CliProgramTest, ASignalInProductionModeEndsTheRunAfterTheConnectorInHand)
     EXPECT_EQ(run.Out, "connector 1 OK written and verified\n"
                        "summary: 1 connector, 1 OK, 0 failed\n");
     EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+}
+
+TEST_F(CliProgramTest, ACopyKeepsEveryByteAndSetChangesOnlyWhatItSets) {
+    // A connector written by other means: the constant byte, a reserved byte and a voltage
+    // code off the 0.1 V grid are not what encoding the parameters would give.
+    QByteArray image = DefaultImage();
+    image[11] = 0x67;
+    image[13] = 7;
+    image[60] = 0x42;
+    SetChecksum(image);
+    Store(Memory, image + QByteArray(128, '\xFF'));
+    auto sim = StartSim();
+    const QString copy = Path("copy.brk");
+    EXPECT_RESULT(Run({"read", copy}), 0);
+    EXPECT_EQ(Contents(copy), image);
+    EXPECT_RESULT(Run({"verify", copy}), 0);
+    EXPECT_RESULT(Run({"write", Path("defaults.brk")}), 0);
+    EXPECT_RESULT(Run({"write", copy}), 0);
+    EXPECT_EQ(Contents(Memory).left(128), image);
+
+    // AccuOff is given as it shows (6.7 V): its code stays off the grid.
+    EXPECT_RESULT(Run({"set", copy, "PrePurge=20", "AccuOff=6.7"}), 0);
+    const QByteArray changed = Contents(copy);
+    for (int offset = 0; offset < 126; ++offset)
+        EXPECT_EQ(changed[offset], offset == 4 ? char(20) : image[offset]) << offset;
+    EXPECT_TRUE(Run({"show", copy}).Out.contains("PrePurge=20\n"));
+}
+
+TEST_F(CliProgramTest, EndlessInputsStrangeNamesAndDeviceTextsAreHandledSafely) {
+    // Endless sources are read only as far as an image goes, and judged by those bytes.
+    for (const QStringList& arguments :
+         {QStringList{"show", "/dev/zero"}, QStringList{"show", "/dev/urandom"},
+          QStringList{"write", "/dev/zero"}}) {
+        const Result result = Run(arguments);
+        EXPECT_RESULT(result, 1);
+        EXPECT_TRUE(result.Err.contains("checksum")) << result.Err.toStdString();
+    }
+    QProcess endless;
+    Configure(endless, {"-c", "yes | \"$0\" show -", BROOKFETCH_CLI_PROGRAM});
+    endless.setProgram("/bin/sh");
+    endless.start();
+    ASSERT_TRUE(endless.waitForFinished(20000));
+    EXPECT_EQ(endless.exitCode(), 1);
+    // A longer file is still a configuration file; a pipe is never replaced or waited for.
+    Store(Path("long.brk"), DefaultImage() + QByteArray(72, 'x'));
+    EXPECT_RESULT(Run({"show", Path("long.brk")}), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("fifo")).constData(), 0600), 0);
+    EXPECT_RESULT(Run({"set", Path("fifo"), "PrePurge=9"}), 2);
+
+    // A name that is not UTF-8 is created, read and changed byte for byte.
+    QProcess latin1;
+    Configure(latin1, {"-c",
+                       "cd \"$1\" && n=$(printf 'made\\377.brk') && \"$0\" new \"$n\" && "
+                       "\"$0\" set \"$n\" PrePurge=9 && \"$0\" show \"$n\"",
+                       BROOKFETCH_CLI_PROGRAM, Dir.path()});
+    latin1.setProgram("/bin/sh");
+    latin1.start();
+    ASSERT_TRUE(latin1.waitForFinished(20000));
+    EXPECT_EQ(latin1.exitCode(), 0) << latin1.readAllStandardError().toStdString();
+    EXPECT_TRUE(latin1.readAllStandardOutput().contains("created made\\xff.brk\nchanged "
+                                                        "made\\xff.brk\nPumpPulses="));
+    EXPECT_EQ(::access((QFile::encodeName(Dir.path()) + "/made\xff.brk").constData(), F_OK), 0);
+
+    // Texts from a device reach the terminal with their control characters escaped.
+    auto sim = StartSim({"--serial", "S\x1b]0;x\aN"});
+    EXPECT_TRUE(Run({"status"}).Out.contains("(serial number S\\x1b]0;x\\x07N)"));
+}
+
+TEST_F(CliProgramTest, AReadThatMeetsACorruptedBlockStartsAgainByItself) {
+    auto sim = StartSim({"--delay", "20", "--verbose"});
+    const QString file = Path("read.brk");
+    ProductionRun run(*this, {"read", file});
+    ASSERT_TRUE(sim->WaitForRequest("5A 50 20 00 08"));
+    ASSERT_TRUE(sim->Command("fault corrupt 1"));
+    ASSERT_TRUE(run.Process.waitForFinished(20000));
+    EXPECT_EQ(run.Process.exitCode(), 0);
+    EXPECT_TRUE(run.Process.readAllStandardError().contains(
+        "reading the connector failed (no answer or a wrong checksum); trying again (1 of 2)"));
+    EXPECT_EQ(Contents(file), Contents(Memory).left(128));
 }
 
 TEST_F(CliProgramTest, AnAdapterHeldByAnotherProgramIsNamedAsInUse) {

@@ -184,6 +184,32 @@ TEST(Q47Connector, VerifyComparesEveryByte) {
     EXPECT_FALSE(bench.model.Verify());
 }
 
+TEST(Q47Connector, AnImageWrittenAsItStandsKeepsEveryByteAndTellsADifferenceFromALinkFailure) {
+    Bench bench;
+    bench.model.Encode();
+    bench.model.Image[13] = 7;    // the constant byte as another program left it
+    bench.model.Image[40] = 0x5A; // a reserved byte
+    bench.model.Image[11] = 0x67; // a voltage code that encoding would move to 0x68
+    const std::uint16_t checksum = bench.model.Checksum();
+    bench.model.Image[126] = std::uint8_t(checksum & 0xFF);
+    bench.model.Image[127] = std::uint8_t(checksum >> 8);
+    bool differs = true;
+    ASSERT_TRUE(bench.model.WriteImageToConnector(differs));
+    EXPECT_FALSE(differs);
+    EXPECT_EQ(std::memcmp(bench.firmware().memory().data(), bench.model.Image, TQ47::ImageSize), 0);
+
+    bench.firmware().setFault(Fault::LoseWrite, 0, 16);
+    bench.model.Image[40] = 0x5B;
+    EXPECT_FALSE(bench.model.WriteImageToConnector(differs));
+    EXPECT_TRUE(differs);
+    EXPECT_EQ(bench.model.LastError, TQ47::CommError);
+
+    bench.firmware().setFault(Fault::RefuseWrite, 0, 1);
+    EXPECT_FALSE(bench.model.WriteImageToConnector(differs));
+    EXPECT_FALSE(differs);
+    EXPECT_EQ(bench.model.LastError, TQ47::CommError);
+}
+
 TEST(Q47Connector, NoDeviceIsAnInternalError) {
     TQ47 model;
     for (auto operation : {&TQ47::ReadConnector, &TQ47::WriteConnector}) {
