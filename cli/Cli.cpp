@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitCode.h"
+#include "cli/Log.h"
 #include "platform/framework/Exceptions.h"
 
 #include <QCommandLineParser>
@@ -16,6 +17,7 @@ struct CommandShape {
     int MaxOperands; // -1: any number
     bool Wait;       // --wait allowed
     bool Json;       // --json allowed
+    bool Log;        // --log allowed: the command works on a connector's image
 };
 
 namespace {
@@ -24,9 +26,10 @@ namespace {
 constexpr int MaxRetries = 20;
 
 const CommandShape Shapes[] = {
-    {"status", 0, 0, false, true},  {"read", 1, 1, true, false}, {"write", 1, 1, true, false},
-    {"verify", 1, 1, false, false}, {"show", 0, 1, false, true}, {"new", 1, -1, false, false},
-    {"set", 2, -1, false, false},
+    {"status", 0, 0, false, true, false}, {"read", 1, 1, true, false, true},
+    {"write", 1, 1, true, false, true},   {"verify", 1, 1, false, false, true},
+    {"show", 0, 1, false, true, false},   {"new", 1, -1, false, false, false},
+    {"set", 2, -1, false, false, false},
 };
 
 const CommandShape* FindShape(const QString& command) {
@@ -156,12 +159,16 @@ int TCli::Run(const QStringList& arguments) {
                        "until interrupted."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With show or status: one JSON object."));
+    const QCommandLineOption log(
+        QStringLiteral("log"),
+        QStringLiteral("With read, write or verify: append a JSON line per connector to FILE."),
+        QStringLiteral("FILE"));
     const QCommandLineOption retries(
         QStringLiteral("retries"),
         QStringLiteral("Start a transfer that failed on the link again, up to N more times "
                        "(default 2)."),
         QStringLiteral("N"), QStringLiteral("2"));
-    parser.addOptions({help, version, quiet, trace, serial, wait, json, retries});
+    parser.addOptions({help, version, quiet, trace, serial, wait, json, retries, log});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("status, read, write, verify, show, new, set"));
     parser.addPositionalArgument(QStringLiteral("operands"), QStringLiteral("FILE, NAME=VALUE"),
@@ -207,6 +214,10 @@ int TCli::Run(const QStringList& arguments) {
         return Usage(problem);
     if (parser.isSet(serial) && parser.value(serial).isEmpty())
         return Usage(QStringLiteral("--serial needs a serial number"));
+    if (parser.isSet(log) && !shape->Log)
+        return Usage(QStringLiteral("--log goes with read, write or verify only"));
+    if (parser.isSet(log) && parser.value(log).isEmpty())
+        return Usage(QStringLiteral("--log needs a file name"));
     bool retriesValid = false;
     const int retryCount = parser.value(retries).toInt(&retriesValid);
     if (!retriesValid || retryCount < 0 || retryCount > MaxRetries)
@@ -223,6 +234,13 @@ int TCli::Run(const QStringList& arguments) {
     options.Progress = ErrIsTerminal && !options.Quiet && !options.Trace;
 
     TCommands commands(options, Out, Err);
+    TLog logFile;
+    if (parser.isSet(log)) {
+        // Before any transfer: a bench run whose record cannot be kept does not start.
+        if (QString error; !logFile.Open(parser.value(log), error))
+            return commands.Fail(ExitFileError, error);
+        commands.LogTo(&logFile);
+    }
     return Dispatch(commands, command, file, assignments, options.Wait);
 }
 

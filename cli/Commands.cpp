@@ -134,6 +134,7 @@ bool TCommands::StopRequested() {
 }
 
 int TCommands::Fail(int code, const QString& message) {
+    Record.Message = message;
     Progress.End();
     Out.flush();
     Err << ProgramName << ": " << message << '\n';
@@ -166,6 +167,7 @@ int TCommands::FindConnector(bool mayWait) {
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
         return Fail(ExitNoDevice, Link.NoAdapterMessage());
+    NoteAdapter();
     bool present = false;
     if (!device.CheckConnector(present))
         return Fail(ExitNoDevice, AdapterSilent);
@@ -232,7 +234,7 @@ int TCommands::Retrying(const QString& doing, const QString& why, bool againOnDi
             detail = failure + QStringLiteral("; re-seat the connector and try again");
             return ExitCommunicationError;
         }
-        ++Retries;
+        ++Record.Retries;
         if (!Options.Quiet)
             Err << ProgramName << ": " << failure
                 << QStringLiteral("; trying again (%1 of %2)").arg(attempt + 1).arg(Options.Retries)
@@ -243,7 +245,7 @@ int TCommands::Retrying(const QString& doing, const QString& why, bool againOnDi
 
 int TCommands::ReadConnector(TQ47& model, QString& detail) {
     model.Device = &Link.Device();
-    return Retrying(
+    const int read = Retrying(
         QStringLiteral("reading the connector"), QStringLiteral("no answer or a wrong checksum"),
         false,
         [&] {
@@ -252,10 +254,14 @@ int TCommands::ReadConnector(TQ47& model, QString& detail) {
                        : Attempt::LinkFailed;
         },
         detail);
+    if (read == ExitOk)
+        Record.Image = QByteArray(reinterpret_cast<const char*>(model.Image), TQ47::ImageSize);
+    return read;
 }
 
 int TCommands::WriteConnector(TQ47& model, QString& detail) {
     model.Device = &Link.Device();
+    Record.Image = QByteArray(reinterpret_cast<const char*>(model.Image), TQ47::ImageSize);
     const int written = Retrying(
         QStringLiteral("writing the connector"),
         QStringLiteral("no answer, or the read-back could not be completed"), true,
@@ -320,7 +326,54 @@ int TCommands::Status() {
     return present && device.SmallMemory ? ExitOk : ExitNoDevice;
 }
 
+void TCommands::NoteAdapter() {
+    const TTarnDevice& device = Link.Device();
+    if (device.Uart)
+        Adapter = device.Uart->SerialNumber;
+    AdapterVersion = VersionText(device.Version);
+}
+
+int TCommands::Logged(const QString& operation, const QString& file, int connector,
+                      const std::function<int()>& run) {
+    Record = TLogRecord();
+    Record.Operation = operation;
+    Record.File = file;
+    Record.Connector = connector;
+    int code = run();
+    if (Log == nullptr)
+        return code;
+    Record.Adapter = Adapter;
+    Record.AdapterVersion = AdapterVersion;
+    Record.Exit = code;
+    if (!Log->Append(Record)) {
+        // A bench that keeps a record must not go on without one.
+        Fail(ExitFileError, QStringLiteral("cannot write to the log; the disk may be full"));
+        if (code == ExitOk)
+            code = ExitFileError;
+    }
+    return code;
+}
+
 int TCommands::Read(const QString& file) {
+    return Logged(QStringLiteral("read"), file, 0, [&] { return ReadOne(file); });
+}
+
+int TCommands::Write(const QString& file) {
+    return Logged(QStringLiteral("write"), file, 0, [&] { return WriteOne(file); });
+}
+
+int TCommands::Verify(const QString& file) {
+    return Logged(QStringLiteral("verify"), file, 0, [&] { return VerifyOne(file); });
+}
+
+// Says what went well: on standard output unless quiet, and in the log.
+void TCommands::Succeeded(const QString& message) {
+    Record.Message = message;
+    if (!Options.Quiet)
+        Out << message << '\n';
+}
+
+int TCommands::ReadOne(const QString& file) {
     if (const int found = FindConnector(true); found != ExitOk)
         return found;
     TQ47 model;
@@ -333,8 +386,10 @@ int TCommands::Read(const QString& file) {
     // connector is the same to the last reserved byte and voltage code.
     if (const int saved = SaveImage(model, file, error); saved != ExitOk)
         return Fail(saved, error);
-    if (!Options.Quiet && file != QLatin1String("-"))
-        Out << "read the connector into " << DisplayName(file) << '\n';
+    if (file == QLatin1String("-"))
+        Record.Message = QStringLiteral("read the connector to standard output");
+    else
+        Succeeded(QStringLiteral("read the connector into ") + DisplayName(file));
     return ExitOk;
 }
 
@@ -348,7 +403,7 @@ int TCommands::LoadForWriting(TQ47& model, const QString& file) {
     return ExitOk;
 }
 
-int TCommands::Write(const QString& file) {
+int TCommands::WriteOne(const QString& file) {
     TQ47 model;
     if (const int loaded = LoadForWriting(model, file); loaded != ExitOk)
         return loaded;
@@ -357,12 +412,11 @@ int TCommands::Write(const QString& file) {
     QString error;
     if (const int written = WriteConnector(model, error); written != ExitOk)
         return Fail(written, error);
-    if (!Options.Quiet)
-        Out << "wrote " << InputName(file) << " into the connector and verified it\n";
+    Succeeded(QStringLiteral("wrote %1 into the connector and verified it").arg(InputName(file)));
     return ExitOk;
 }
 
-int TCommands::Verify(const QString& file) {
+int TCommands::VerifyOne(const QString& file) {
     TQ47 model;
     QString error;
     if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
@@ -389,18 +443,20 @@ int TCommands::Verify(const QString& file) {
             return Attempt::Differs;
         },
         error);
+    if (compared != ExitContentDiffers && compared != ExitOk)
+        return Fail(compared, error);
+    Record.Image = QByteArray(reinterpret_cast<const char*>(connector), TQ47::ImageSize);
     if (compared == ExitOk) {
-        if (!Options.Quiet)
-            Out << "the connector matches " << InputName(file) << '\n';
+        Succeeded(QStringLiteral("the connector matches ") + InputName(file));
         return ExitOk;
     }
-    if (compared != ExitContentDiffers)
-        return Fail(compared, error);
-    Out << Difference(connector, model.Image) << '\n';
+    const QString difference = Difference(connector, model.Image);
+    Out << difference << '\n';
     Out.flush();
-    return Fail(
-        ExitContentDiffers,
-        QStringLiteral("the connector does not match %1; write it again").arg(InputName(file)));
+    Fail(ExitContentDiffers,
+         QStringLiteral("the connector does not match %1; write it again").arg(InputName(file)));
+    Record.Message = difference + QStringLiteral("; ") + Record.Message;
+    return ExitContentDiffers;
 }
 
 int TCommands::Show(const QString& file) {
@@ -542,6 +598,7 @@ int TCommands::Production(Job job, const QString& file) {
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
         return Fail(ExitNoDevice, Link.NoAdapterMessage());
+    NoteAdapter();
 
     CatchStopSignals();
     Note(QStringLiteral("waiting for connectors; press Ctrl+C to stop"));
@@ -579,15 +636,22 @@ int TCommands::Production(Job job, const QString& file) {
                 ++nextFile; // never overwrite the files of an earlier run
         }
         QString detail;
-        const int outcome = ProgramOne(job, source, file, nextFile, detail);
-        if (outcome == ExitOk) {
+        int programmed = ExitOk;
+        const int outcome =
+            Logged(job == Job::Read ? QStringLiteral("read") : QStringLiteral("write"),
+                   job == Job::Read ? NumberedName(file, nextFile) : file, connectors, [&] {
+                       programmed = ProgramOne(job, source, file, nextFile, detail);
+                       Record.Message = detail;
+                       return programmed;
+                   });
+        if (programmed == ExitOk) {
             ++succeeded;
             if (job == Job::Read)
                 ++nextFile;
-        } else if (result == ExitOk) {
-            result = outcome;
         }
-        Out << "connector " << connectors << (outcome == ExitOk ? " OK " : " FAILED ") << detail
+        if (result == ExitOk)
+            result = outcome;
+        Out << "connector " << connectors << (programmed == ExitOk ? " OK " : " FAILED ") << detail
             << '\n';
         Out.flush();
 

@@ -2,6 +2,7 @@
 
 #include "cli/AdapterLink.h"
 #include "cli/HexTrace.h"
+#include "cli/Log.h"
 #include "cli/Progress.h"
 
 #include <QString>
@@ -31,6 +32,10 @@ public:
     TCommands(const TOptions& options, QTextStream& out, QTextStream& err);
     ~TCommands();
 
+    // Each read, write and verify (each connector in production mode) appends its record to
+    // this log (not owned), when one is given.
+    void LogTo(TLog* log) { Log = log; }
+
     int Status();
     int Read(const QString& file);
     int Write(const QString& file);
@@ -57,6 +62,15 @@ private:
     // How one attempt at a connector transfer ended.
     enum class Attempt { Done, LinkFailed, Differs };
 
+    int ReadOne(const QString& file);
+    int WriteOne(const QString& file);
+    int VerifyOne(const QString& file);
+    // Runs one connector operation and appends its record to the log, if there is one. The
+    // exit code is the operation's, or 2 when the record could not be written.
+    int Logged(const QString& operation, const QString& file, int connector,
+               const std::function<int()>& run);
+    void Succeeded(const QString& message); // the success line, also for the log
+    void NoteAdapter(); // the serial number and version of the adapter that answered
     int Production(Job job, const QString& file);
     // Adapter answers and a small-memory connector is plugged in; else says why (and, for
     // read and write, that --wait would wait for a connector).
@@ -88,7 +102,10 @@ private:
     TAdapterLink Link;
     std::unique_ptr<THexTrace> Trace;
     TProgress Progress;
-    int Retries = 0; // the current operation's retries so far
+    TLog* Log = nullptr;
+    TLogRecord Record; // of the operation in hand
+    QString Adapter;   // serial number and version of the adapter that last answered
+    QString AdapterVersion;
 };
 
 } // namespace cli

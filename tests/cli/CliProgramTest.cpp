@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -698,6 +699,55 @@ TEST_F(CliProgramTest, EndlessInputsStrangeNamesAndDeviceTextsAreHandledSafely) 
     // Texts from a device reach the terminal with their control characters escaped.
     auto sim = StartSim({"--serial", "S\x1b]0;x\aN"});
     EXPECT_TRUE(Run({"status"}).Out.contains("(serial number S\\x1b]0;x\\x07N)"));
+}
+
+TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
+    auto sim = StartSim({"--no-connector", "--serial", "LOG1"});
+    const QString log = Path("bench.log");
+    const QString file = Path("file.brk");
+    ASSERT_EQ(Run({"new", file, "PrePurge=99"}).Code, 0);
+    const Result refused = Run({"write", "--trace", "--log", Path("no-such-dir/bench.log"), file});
+    EXPECT_RESULT(refused, 2);
+    EXPECT_FALSE(refused.Err.contains("-->")); // not a frame before the log was open
+
+    ProductionRun run(*this, {"write", "--wait", "--log", log, file});
+    ASSERT_TRUE(run.WaitFor("waiting for connectors", true));
+    for (int connector = 1; connector <= 2; ++connector) {
+        ASSERT_TRUE(sim->Command("plug"));
+        ASSERT_TRUE(run.WaitFor(QByteArray::number(connector) + " OK"));
+        // On disk before the next connector.
+        EXPECT_EQ(Contents(log).count('\n'), connector);
+        ASSERT_TRUE(sim->Command("unplug"));
+        ASSERT_TRUE(run.WaitFor("connector pulled", true));
+        run.Err.clear();
+    }
+    EXPECT_EQ(run.Stop(SIGINT), 0);
+    ASSERT_TRUE(sim->Command("plug"));
+    DefaultImage(); // writes defaults.brk
+    EXPECT_RESULT(Run({"verify", "--log", log, Path("defaults.brk")}), 5);
+
+    const QList<QByteArray> lines = Contents(log).trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    const QStringList keys{"adapter", "adapter_version", "connector", "exit",    "file", "image",
+                           "message", "operation",       "result",    "retries", "time"};
+    const QRegularExpression iso(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d(\.\d+)?[+-]\d\d:\d\d$)");
+    for (const QByteArray& line : lines) {
+        const QJsonObject entry = QJsonDocument::fromJson(line).object();
+        EXPECT_EQ(entry.keys(), keys) << line.toStdString();
+        EXPECT_TRUE(iso.match(entry.value("time").toString()).hasMatch()) << line.toStdString();
+        EXPECT_EQ(entry.value("adapter").toString(), "LOG1");
+        EXPECT_EQ(entry.value("adapter_version").toString(), "1.05");
+    }
+    const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
+    EXPECT_EQ(second.value("operation").toString(), "write");
+    EXPECT_EQ(second.value("connector").toInt(), 2);
+    EXPECT_EQ(second.value("result").toString(), "ok");
+    EXPECT_EQ(second.value("image").toString().toLatin1(), Contents(file).toHex());
+    const QJsonObject verify = QJsonDocument::fromJson(lines[2]).object();
+    EXPECT_TRUE(verify.value("connector").isNull());
+    EXPECT_EQ(verify.value("result").toString(), "differs");
+    EXPECT_EQ(verify.value("exit").toInt(), 5);
+    EXPECT_TRUE(verify.value("message").toString().startsWith("differs at offset 4 (PrePurge)"));
 }
 
 TEST_F(CliProgramTest, AReadThatMeetsACorruptedBlockStartsAgainByItself) {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace cli {
+
+// One connector operation as the log keeps it.
+struct TLogRecord {
+    QString Adapter;        // the adapter's serial number; empty when none answered
+    QString AdapterVersion; // its firmware version, "1.05"
+    QString Operation;      // read, write, verify
+    QString File;
+    int Connector = 0; // its number in production mode; 0 outside it
+    int Exit = 0;      // the program's exit code for this operation
+    QString Message;   // the result line or the error, as printed
+    int Retries = 0;
+    QByteArray Image; // the 128 bytes as read or as written; empty when none were
+};
+
+// The record of a production bench (--log FILE): one JSON object per connector operation, one
+// line each, appended. Each line is on disk before the next operation begins, so a crash or a
+// power cut loses at most the connector in hand, and each line goes out in one write on a
+// file opened for appending, so lanes that share the file never mix their lines.
+class TLog {
+public:
+    TLog() = default;
+    ~TLog();
+    TLog(const TLog&) = delete;
+    TLog& operator=(const TLog&) = delete;
+
+    // Opens the file for appending, creating it if needed; false with `error` saying why.
+    bool Open(const QString& name, QString& error);
+    bool IsOpen() const { return Fd >= 0; }
+    // False when the line could not be written completely or flushed to disk.
+    bool Append(const TLogRecord& record);
+
+    // The line of a record, without its line feed: keys time (ISO 8601 with the offset from
+    // UTC), adapter, adapter_version, operation, file, connector, result (ok, failed or
+    // differs), exit, message, retries, image (hex).
+    static QByteArray Line(const TLogRecord& record, const QDateTime& time);
+
+private:
+    int Fd = -1;
+};
+
+} // namespace cli
