@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ExitCode.h"
+#include "cli/Help.h"
 #include "cli/Log.h"
 #include "platform/framework/Exceptions.h"
 
@@ -81,6 +82,7 @@ QString TCli::CommandsHelp() {
         "  new FILE [NAME=VALUE...]\n"
         "                          a file with the default parameters, changed as given\n"
         "  set FILE NAME=VALUE...  change parameters of FILE (all or nothing)\n"
+        "  help [COMMAND]          the synopsis, options and an example of a command\n"
         "FILE may be - for standard input or output.\n"
         "\n"
         "Parameters: PumpPulses (read-only), DeadTime=hh:mm:ss, PrePurge, Aeration,\n"
@@ -169,8 +171,9 @@ int TCli::Run(const QStringList& arguments) {
                        "(default 2)."),
         QStringLiteral("N"), QStringLiteral("2"));
     parser.addOptions({help, version, quiet, trace, serial, wait, json, retries, log});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("status, read, write, verify, show, new, set"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("status, read, write, verify, show, new, set, help"));
     parser.addPositionalArgument(QStringLiteral("operands"), QStringLiteral("FILE, NAME=VALUE"),
                                  QStringLiteral("[operands...]"));
 
@@ -183,7 +186,20 @@ int TCli::Run(const QStringList& arguments) {
             text[0] = text[0].toLower();
         return Usage(text);
     }
-    if (parser.isSet(help)) {
+    QStringList operands = parser.positionalArguments();
+    // "help write" and "write --help" describe that command.
+    const bool helpCommand = operands.value(0) == QLatin1String("help");
+    if (helpCommand && operands.size() > 2)
+        return Usage(QStringLiteral("help takes one command"));
+    const QString described = operands.value(helpCommand ? 1 : 0);
+    if ((helpCommand || parser.isSet(help)) && FindShape(described) != nullptr) {
+        Out << CommandHelp(described);
+        Out.flush();
+        return ExitOk;
+    }
+    if (helpCommand && !described.isEmpty())
+        return Usage(QStringLiteral("unknown command \"%1\"").arg(described));
+    if (helpCommand || parser.isSet(help)) {
         // Qt names the program by its full path; the user types its name.
         QString text = parser.helpText();
         const qsizetype usageEnd = text.indexOf(QLatin1String(" [options]"));
@@ -199,7 +215,6 @@ int TCli::Run(const QStringList& arguments) {
         return ExitOk;
     }
 
-    QStringList operands = parser.positionalArguments();
     if (operands.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const QString command = operands.takeFirst();

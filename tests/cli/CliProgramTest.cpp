@@ -363,6 +363,9 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
         {{"read", "--wait", "-"}, 64, "file name"},
         {{"new", good, "PrePurge"}, 64, "NAME=VALUE"},
         {{"status", "--bogus"}, 64, "bogus"},
+        {{"help", "fetch"}, 64, "unknown command"},
+        {{"show", "--log", Path("x.log")}, 64, "--log"},
+        {{"read", "--retries", "many", "x.brk"}, 64, "--retries"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Arguments.join(' ').toStdString());
@@ -373,6 +376,15 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
     }
     EXPECT_FALSE(QFile::exists(Path("bad.brk")));
     EXPECT_RESULT(Run({"--help"}), 0);
+
+    // Each command's own help, both ways round: synopsis, options, one example.
+    for (const char* command : {"status", "read", "write", "verify", "show", "new", "set"}) {
+        const Result help = Run({"help", command});
+        EXPECT_RESULT(help, 0);
+        EXPECT_TRUE(help.Out.startsWith("Usage: brookfetch-cli " + QByteArray(command)));
+        EXPECT_TRUE(help.Out.contains("\nOptions:\n") && help.Out.contains("\nExample:\n  "));
+        EXPECT_EQ(Run({command, "--help"}).Out, help.Out) << command;
+    }
 }
 
 TEST_F(CliProgramTest, FailedTransfersExit1AndAConnectorThatKeepsNothingExits5) {
