@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -219,7 +220,8 @@ TEST_F(LanguagesTest, MenuLettersAreDistinctInEveryLanguage) {
     });
 }
 
-// The program's questions are answered with buttons in the user's language.
+// The program's questions are answered with buttons in the user's language ("No" is also
+// Spanish and Italian, so Yes and Cancel tell).
 TEST_F(LanguagesTest, MessageBoxButtonsSpeakEveryLanguage) {
     InEveryLanguage([](const std::string& language) {
         if (language == "enu")
@@ -227,7 +229,6 @@ TEST_F(LanguagesTest, MessageBoxButtonsSpeakEveryLanguage) {
         QMessageBox box(QMessageBox::NoIcon, "", "",
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         EXPECT_NE(box.button(QMessageBox::Yes)->text(), "&Yes") << language;
-        EXPECT_NE(box.button(QMessageBox::No)->text(), "&No") << language;
         EXPECT_NE(box.button(QMessageBox::Cancel)->text(), "Cancel") << language;
     });
 }
@@ -289,6 +290,12 @@ QStringList CutTexts(QWidget* window) {
                 const QRect place = bar->actionGeometry(title);
                 report(bar, title->text(), place.isEmpty() ? 1 : place.right() + 1, bar->width());
             }
+        } else if (auto* area = qobject_cast<QScrollArea*>(widget)) {
+            // A page wider or taller than its window shows a scroll bar: part of it is hidden.
+            hasText = false;
+            const QSize page = area->widget()->minimumSizeHint();
+            report(area, "page", page.width(), area->viewport()->width());
+            report(area, "page", page.height(), area->viewport()->height());
         } else {
             hasText = false;
         }
