@@ -191,13 +191,13 @@ protected:
 };
 
 // Alt plus a letter opens each menu and chooses each item: no two titles, and no two items of
-// one menu, share a letter, and none lacks one.
+// one menu, share a letter, and none lacks one (items hidden for now aside).
 TEST_F(LanguagesTest, MenuLettersAreDistinctInEveryLanguage) {
     InEveryLanguage([this](const std::string& language) {
         const auto letters = [&](const QList<QAction*>& actions, const std::string& where) {
             std::map<QString, QString> seen;
             for (QAction* action : actions) {
-                if (action->isSeparator())
+                if (action->isSeparator() || !action->isVisible())
                     continue;
                 const QString letter = QKeySequence::mnemonic(action->text()).toString();
                 EXPECT_FALSE(letter.isEmpty())
