@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCode.h"
 #include "cli/Help.h"
+#include "cli/Lanes.h"
 #include "cli/Log.h"
 #include "platform/framework/Exceptions.h"
 
@@ -18,7 +19,7 @@ struct CommandShape {
     int MaxOperands; // -1: any number
     bool Wait;       // --wait allowed
     bool Json;       // --json allowed
-    bool Log;        // --log allowed: the command works on a connector's image
+    bool Image;      // --log and --all allowed: the command moves a connector's image
 };
 
 namespace {
@@ -165,12 +166,16 @@ int TCli::Run(const QStringList& arguments) {
         QStringLiteral("log"),
         QStringLiteral("With read, write or verify: append a JSON line per connector to FILE."),
         QStringLiteral("FILE"));
+    const QCommandLineOption all(
+        QStringLiteral("all"),
+        QStringLiteral("With read, write or verify: every attached adapter at once, one lane "
+                       "per adapter."));
     const QCommandLineOption retries(
         QStringLiteral("retries"),
         QStringLiteral("Start a transfer that failed on the link again, up to N more times "
                        "(default 2)."),
         QStringLiteral("N"), QStringLiteral("2"));
-    parser.addOptions({help, version, quiet, trace, serial, wait, json, retries, log});
+    parser.addOptions({help, version, quiet, trace, serial, wait, json, retries, log, all});
     parser.addPositionalArgument(
         QStringLiteral("command"),
         QStringLiteral("status, read, write, verify, show, new, set, help"));
@@ -229,10 +234,16 @@ int TCli::Run(const QStringList& arguments) {
         return Usage(problem);
     if (parser.isSet(serial) && parser.value(serial).isEmpty())
         return Usage(QStringLiteral("--serial needs a serial number"));
-    if (parser.isSet(log) && !shape->Log)
+    if (parser.isSet(log) && !shape->Image)
         return Usage(QStringLiteral("--log goes with read, write or verify only"));
     if (parser.isSet(log) && parser.value(log).isEmpty())
         return Usage(QStringLiteral("--log needs a file name"));
+    if (parser.isSet(all) && !shape->Image)
+        return Usage(QStringLiteral("--all goes with read, write or verify only"));
+    if (parser.isSet(all) && parser.isSet(serial))
+        return Usage(QStringLiteral("--all and --serial exclude each other"));
+    if (parser.isSet(all) && file == QLatin1String("-"))
+        return Usage(QStringLiteral("--all needs a file name, not -"));
     bool retriesValid = false;
     const int retryCount = parser.value(retries).toInt(&retriesValid);
     if (!retriesValid || retryCount < 0 || retryCount > MaxRetries)
@@ -247,6 +258,9 @@ int TCli::Run(const QStringList& arguments) {
     options.Retries = retryCount;
     // The trace's lines and a bar redrawn in place do not share a terminal well.
     options.Progress = ErrIsTerminal && !options.Quiet && !options.Trace;
+
+    if (parser.isSet(all))
+        return RunLanes({command, file, options, parser.value(log)}, Out, Err);
 
     TCommands commands(options, Out, Err);
     TLog logFile;

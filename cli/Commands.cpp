@@ -43,11 +43,6 @@ void CatchSignal(int signal, struct sigaction* old) {
     sigaction(signal, &action, nullptr);
 }
 
-void CatchStopSignals() {
-    CatchSignal(SIGINT, nullptr);
-    CatchSignal(SIGTERM, nullptr);
-}
-
 // Outside production mode a signal still must not cut a transfer short, which would leave a
 // connector half written: it is held back until the transfer has ended and then takes its
 // usual effect.
@@ -131,6 +126,15 @@ void TCommands::RequestStop() {
 
 bool TCommands::StopRequested() {
     return StopFlag != 0;
+}
+
+void TCommands::CatchStopSignals() {
+    CatchSignal(SIGINT, nullptr);
+    CatchSignal(SIGTERM, nullptr);
+}
+
+int TCommands::CaughtStopSignal() {
+    return CaughtSignal;
 }
 
 int TCommands::Fail(int code, const QString& message) {

@@ -53,6 +53,10 @@ public:
     // Ends a production run after the connector in hand; safe to call from a signal handler.
     static void RequestStop();
     static bool StopRequested();
+    // SIGINT and SIGTERM request a stop from now on (a signal ignored when the program started
+    // stays ignored); the signal that came, or 0.
+    static void CatchStopSignals();
+    static int CaughtStopSignal();
 
     // One line on the error stream, prefixed with the program's name; returns `code`.
     int Fail(int code, const QString& message);

@@ -12,6 +12,7 @@ struct OptionHelp {
 
 const OptionHelp Options[] = {
     {"--wait", "production mode: one connector after another until Ctrl+C"},
+    {"--all", "every attached adapter at once, one lane per adapter"},
     {"--serial SN", "use the adapter with this serial number"},
     {"--retries N", "retry a transfer that failed on the link up to N times (default 2)"},
     {"--log FILE", "append one JSON line per connector operation to FILE"},
@@ -37,19 +38,20 @@ const Help Helps[] = {
     {"read", "read FILE",
      "Reads the connector and saves its 128 bytes exactly as read into FILE (- for standard\n"
      "output). With --wait, saves each connector into the next free numbered file:\n"
-     "FILE batch.brk gives batch-0001.brk, batch-0002.brk, ...",
-     "--wait --serial --retries --log -q --trace", "brookfetch-cli read site-12.brk"},
+     "FILE batch.brk gives batch-0001.brk, batch-0002.brk, ... With --all, each adapter's\n"
+     "lane saves into batch-<serial>.brk (with --wait batch-<serial>-0001.brk, ...).",
+     "--wait --all --serial --retries --log -q --trace", "brookfetch-cli read site-12.brk"},
     {"write", "write FILE",
      "Checks the checksum of FILE (- for standard input) and that every parameter is in\n"
      "range, writes its 128 bytes into the connector exactly as they are and reads them back.\n"
      "Nothing is sent when a value is out of range (exit code 3). A read-back that differs is\n"
      "written once more; a second difference ends with exit code 5.",
-     "--wait --serial --retries --log -q --trace",
+     "--wait --all --serial --retries --log -q --trace",
      "brookfetch-cli write --wait --log bench.log river.brk"},
     {"verify", "verify FILE",
      "Compares the connector with FILE byte for byte. A difference names its first offset,\n"
      "both bytes and the parameter there, and ends with exit code 5.",
-     "--serial --retries --log -q --trace", "brookfetch-cli verify site-12.brk"},
+     "--all --serial --retries --log -q --trace", "brookfetch-cli verify site-12.brk"},
     {"show", "show [FILE]",
      "The parameters of FILE (- for standard input), or of the connector when no FILE is\n"
      "given, one NAME=VALUE line each.",

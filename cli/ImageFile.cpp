@@ -194,7 +194,10 @@ int SaveImage(const TQ47& model, const QString& name, QString& error) {
 }
 
 QString NumberedName(const QString& name, int number) {
-    const QString tag = QStringLiteral("-%1").arg(number, 4, 10, QLatin1Char('0'));
+    return TaggedName(name, QStringLiteral("-%1").arg(number, 4, 10, QLatin1Char('0')));
+}
+
+QString TaggedName(const QString& name, const QString& tag) {
     const QString suffix = QFileInfo(name).suffix();
     if (suffix.isEmpty() || QFileInfo(name).completeBaseName().isEmpty())
         return name + tag;

@@ -22,8 +22,11 @@ int LoadImage(TQ47& model, const QString& name, QString& error);
 // target itself may be written, the target is rewritten in place.
 int SaveImage(const TQ47& model, const QString& name, QString& error);
 
-// The name of the n-th file of a production run: "batch.brk" gives "batch-0001.brk",
+// A name with a tag before its extension: "batch.brk" and "-0001" give "batch-0001.brk",
 // "batch" gives "batch-0001".
+QString TaggedName(const QString& name, const QString& tag);
+
+// The name of the n-th file of a production run: "batch.brk" gives "batch-0001.brk".
 QString NumberedName(const QString& name, int number);
 
 } // namespace cli

@@ -366,6 +366,8 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
         {{"help", "fetch"}, 64, "unknown command"},
         {{"show", "--log", Path("x.log")}, 64, "--log"},
         {{"read", "--retries", "many", "x.brk"}, 64, "--retries"},
+        {{"write", "--all", "--serial", "X", good}, 64, "--all"},
+        {{"show", "--all", good}, 64, "--all"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Arguments.join(' ').toStdString());
@@ -804,6 +806,47 @@ TEST_F(CliProgramTest, AConnectorPulledDuringAVerifyIsNoDifference) {
     EXPECT_EQ(run.Process.exitCode(), 1);
     EXPECT_FALSE(run.Process.readAllStandardOutput().contains("differs"));
     EXPECT_TRUE(run.Process.readAllStandardError().contains("the connector was pulled"));
+}
+
+TEST_F(CliProgramTest, AllRunsOneLanePerAdapterAndEndsWithTheFirstFailure) {
+    const QString otherMemory = Path("other.mem");
+    auto first = StartSim({"--serial", "LANE1", "--name", "a"});
+    auto second = StartSim({"--serial", "LANE2", "--name", "b"}, otherMemory);
+    const QString file = Path("file.brk");
+    ASSERT_EQ(Run({"new", file, "PrePurge=55"}).Code, 0);
+
+    const Result written = Run({"write", "--all", file});
+    EXPECT_RESULT(written, 0);
+    for (const char* lane : {"LANE1: wrote ", "LANE2: wrote "})
+        EXPECT_TRUE(written.Out.contains(lane)) << written.Out.toStdString();
+    EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+    EXPECT_EQ(Contents(otherMemory).left(128), Contents(file));
+    EXPECT_RESULT(Run({"read", "--all", Path("copy.brk")}), 0);
+    EXPECT_EQ(Contents(Path("copy-LANE1.brk")), Contents(file));
+    EXPECT_EQ(Contents(Path("copy-LANE2.brk")), Contents(file));
+
+    // One lane's failure does not stop the other, and gives the exit code.
+    second.reset(); // its port file goes with it
+    second = StartSim({"--serial", "LANE2", "--name", "b", "--lose-write", "1000"}, otherMemory);
+    const QByteArray defaults = DefaultImage();
+    const Result failed = Run({"write", "--all", "--quiet", Path("defaults.brk")});
+    EXPECT_RESULT(failed, 5);
+    EXPECT_TRUE(failed.Err.startsWith("LANE2: brookfetch-cli: the connector does not keep"))
+        << failed.Err.toStdString();
+    EXPECT_EQ(Contents(Memory).left(128), defaults);
+
+    // Production mode in every lane; a SIGTERM to the program reaches them all.
+    ASSERT_TRUE(first->Command("unplug"));
+    ASSERT_TRUE(second->Command("unplug"));
+    ProductionRun run(*this, {"read", "--wait", "--all", Path("batch.brk")});
+    ASSERT_TRUE(run.WaitFor("LANE2: waiting for connectors", true));
+    ASSERT_TRUE(first->Command("plug"));
+    ASSERT_TRUE(
+        run.WaitFor("LANE1: connector 1 OK read into " + Path("batch-LANE1-0001.brk").toUtf8()))
+        << run.Out.toStdString();
+    EXPECT_EQ(run.Stop(SIGTERM), 0);
+    EXPECT_TRUE(run.Out.contains("LANE1: summary: 1 connector, 1 OK"));
+    EXPECT_TRUE(run.Out.contains("LANE2: summary: 0 connectors"));
 }
 
 } // namespace
