@@ -3,6 +3,7 @@
 #include "platform/framework/Exceptions.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -80,4 +81,62 @@ QString EscapeControlCharacters(const QString& text) {
             escaped += c;
     }
     return escaped;
+}
+
+namespace {
+
+// A number at the start of a time part, read as the C library reads one: white space, a
+// sign, digits up to the first other character; no digits give 0. Saturates instead of
+// overflowing, so any length of digits is safe.
+long LeadingNumber(QStringView part) {
+    qsizetype i = 0;
+    const qsizetype n = part.size();
+    while (i < n && (part[i] == u' ' || (part[i] >= u'\t' && part[i] <= u'\r')))
+        ++i;
+    bool negative = false;
+    if (i < n && (part[i] == u'+' || part[i] == u'-')) {
+        negative = part[i] == u'-';
+        ++i;
+    }
+    constexpr long Limit = 1000000000L;
+    long value = 0;
+    for (; i < n && part[i] >= u'0' && part[i] <= u'9'; ++i)
+        value = std::min(Limit, value * 10 + (part[i].unicode() - u'0'));
+    return negative ? -value : value;
+}
+
+} // namespace
+
+bool TimeTextToSeconds(const QString& text, int& seconds) {
+    // Times are short; anything longer than a line of 79 characters is no time at all.
+    if (text.size() > 79)
+        return false;
+    const QStringView copy(text);
+    const qsizetype n = copy.size();
+    qsizetype pos = 0;
+    // Hours and minutes: the next run of characters other than ':', after any ':'.
+    const auto nextPart = [&](QStringView& part) {
+        while (pos < n && copy[pos] == u':')
+            ++pos;
+        if (pos >= n)
+            return false;
+        const qsizetype start = pos;
+        while (pos < n && copy[pos] != u':')
+            ++pos;
+        part = copy.mid(start, pos - start);
+        return true;
+    };
+    QStringView hoursPart, minutesPart;
+    if (!nextPart(hoursPart) || !nextPart(minutesPart))
+        return false;
+    // Seconds: all that follows the one ':' ending the minutes.
+    if (pos + 1 >= n)
+        return false;
+    const long hours = LeadingNumber(hoursPart);
+    const long minutes = LeadingNumber(minutesPart);
+    const long secs = LeadingNumber(copy.mid(pos + 1));
+    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || secs < 0 || secs > 59)
+        return false;
+    seconds = static_cast<int>(hours * 3600 + minutes * 60 + secs);
+    return true;
 }

@@ -17,6 +17,11 @@ double StrToFloat(const QString& text);
 // that rounds to zero shows as zero ("0.0", not "-0.0").
 QString FloatToStrFixed(double value, int digits);
 
+// A time as the parameter page takes it: hours, minutes and seconds between colons
+// ("01:30:00"), each part read as C's strtol reads a number, at most 23, 59 and 59, in a text
+// of up to 79 characters. False, with `seconds` untouched, otherwise.
+bool TimeTextToSeconds(const QString& text, int& seconds);
+
 // A text that came from outside (a USB description or serial number, a port file) made safe
 // to print on a terminal or show in a window: control characters (C0, DEL, C1) and the
 // backslash become C-style escapes ("\n", "\x1b", "\\"), everything else stays as it is.
