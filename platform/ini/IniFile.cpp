@@ -55,6 +55,13 @@ QByteArrayView Unquoted(QByteArrayView value) {
     return value;
 }
 
+// Names and values as strings. U+FEFF is a byte order mark only at the very start of the file
+// (where Content drops it); anywhere else it is a character of its own, and is kept.
+QString FromUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 // The file's text as the rest of this unit works on it: UTF-8 (or whatever 8-bit text it holds).
 // A file in UTF-16 with a byte order mark, as Windows' editors save it, is read and written
 // back in its own encoding.
@@ -68,7 +75,7 @@ Text Decode(const QByteArray& raw) {
          {std::pair{QByteArrayView("\xFF\xFE"), QStringConverter::Utf16LE},
           std::pair{QByteArrayView("\xFE\xFF"), QStringConverter::Utf16BE}}) {
         if (raw.startsWith(mark)) {
-            QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+            QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
             const QString text = decoder(QByteArrayView(raw).sliced(2));
             return {text.toUtf8(), encoding};
         }
@@ -81,7 +88,7 @@ QByteArray Encode(const Text& text) {
         return text.Data;
     QStringEncoder encoder(*text.Wide, QStringConverter::Flag::Stateless);
     const QByteArray mark = *text.Wide == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF";
-    return mark + QByteArray(encoder(QString::fromUtf8(text.Data)));
+    return mark + QByteArray(encoder(FromUtf8(text.Data)));
 }
 
 QByteArrayView Content(const QByteArray& data, const Line& line) {
@@ -92,7 +99,7 @@ QByteArrayView Content(const QByteArray& data, const Line& line) {
 }
 
 bool SameName(QByteArrayView utf8, const QString& name) {
-    return QString::fromUtf8(utf8).compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+    return FromUtf8(utf8).compare(name.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 // The section a line opens, or nothing when it opens none.
@@ -195,7 +202,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key,
         return defaultValue;
     const QByteArrayView value(data.constData() + place.Equals + 1,
                                place.Key.ContentEnd - place.Equals - 1);
-    return QString::fromUtf8(Unquoted(value.trimmed()));
+    return FromUtf8(Unquoted(value.trimmed()));
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {

@@ -198,6 +198,12 @@ TEST_F(IniFileTest, ReadsAndWritesProfilesAsWindowsDoes) {
         EXPECT_EQ(Get(), file.After);
     }
 
+    // A byte order mark is one only at the start of the file; in a name or value it is kept.
+    const QString mark(QChar(0xFEFF));
+    TIniFile fresh(Dir.filePath("fresh.INI"));
+    fresh.WriteString("section1", mark + "name", mark + "value");
+    EXPECT_EQ(fresh.ReadString("section1", mark + "name", "default"), mark + "value");
+
     // Bytes before the first section, NULs among them, stay as they are.
     const QByteArray data("Data \0 before \0 first \0 section", 31);
     Put(data);
