@@ -21,6 +21,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // 16 blocks of 8 bytes: a read block is 5 bytes out and 9 back, a write block 37 out and 2 back.
+// The bounds are the image's own blocks. A read also reads the first block once more to confirm
+// the bytes outside the checksum, so its paced ratio cannot go below 17/16.
 constexpr double BitsPerByte = 10;
 constexpr double LineRate = 19200;
 constexpr double ReadBoundMs = 16 * 14 * BitsPerByte / LineRate * 1000;
