@@ -1,0 +1,36 @@
+// Any text as a time, in the parameter page's reading and in the command line's: no crash, no
+// overflow, and a time that passes is within its limits and prints back to itself.
+
+#include "cli/ParameterText.h"
+#include "platform/framework/Convert.h"
+
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // As UTF-8, and the same bytes as UTF-16 (copied: the input need not be aligned for it).
+    std::u16string wide(size / 2, u'\0');
+    std::memcpy(wide.data(), data, wide.size() * 2);
+    const QString texts[] = {
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+        QString::fromStdU16String(wide),
+    };
+    for (const QString& text : texts) {
+        int seconds = -1;
+        if (TimeTextToSeconds(text, seconds)) {
+            if (seconds < 0 || seconds >= 24 * 3600)
+                std::abort();
+            int again = -1;
+            if (!TimeTextToSeconds(cli::SecondsToText(seconds), again) || again != seconds)
+                std::abort();
+        }
+        if (const auto cli = cli::TextToSeconds(text)) {
+            if (*cli < 0 || cli::TextToSeconds(cli::SecondsToText(*cli)) != cli)
+                std::abort();
+        }
+    }
+    return 0;
+}
