@@ -111,11 +111,11 @@
     </message>
     <message>
         <source>Warning at :</source>
-        <translation>Предупреждение при:</translation>
+        <translation>Предупреждение:</translation>
     </message>
     <message>
         <source>Switch off at :</source>
-        <translation>Отключение при:</translation>
+        <translation>Отключение:</translation>
     </message>
     <message>
         <source>&amp;File</source>
