@@ -175,6 +175,9 @@ int TCommands::FindConnector(bool mayWait) {
     bool present = false;
     if (!device.CheckConnector(present))
         return Fail(ExitNoDevice, AdapterSilent);
+    // A reply corrupted on the way must not turn a connector away: a "no" is asked twice.
+    if ((!present || !device.SmallMemory) && !device.CheckConnector(present))
+        return Fail(ExitNoDevice, AdapterSilent);
     if (!present)
         return Fail(ExitNoDevice,
                     mayWait ? QStringLiteral("no connector found; plug a connector into the "
@@ -268,29 +271,55 @@ int TCommands::WriteConnector(TQ47& model, QString& detail) {
     Record.Image = QByteArray(reinterpret_cast<const char*>(model.Image), TQ47::ImageSize);
     const int written = Retrying(
         QStringLiteral("writing the connector"),
-        QStringLiteral("no answer, or the read-back could not be completed"), true,
+        QStringLiteral("a block write refused or unanswered, or a read-back cut short"), true,
         [&] {
             bool differs = false;
             if (Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
                          [&] { return model.WriteImageToConnector(differs); }))
                 return Attempt::Done;
-            return differs ? Attempt::Differs : Attempt::LinkFailed;
+            if (!differs)
+                return Attempt::LinkFailed;
+            std::uint8_t connector[TQ47::ImageSize];
+            return Compare(model.Image, connector, QStringLiteral("verifying"));
         },
         detail);
     if (written == ExitContentDiffers)
         detail = QStringLiteral("the connector does not keep what is written into it: it read "
-                                "back other bytes twice; replace the connector");
+                                "back other bytes again after a second write; replace the "
+                                "connector");
     return written;
+}
+
+TCommands::Attempt TCommands::Compare(const std::uint8_t* expected, std::uint8_t* connector,
+                                      const QString& phase) {
+    const auto read = [&](std::uint8_t* into) {
+        return Transfer({phase},
+                        [&] { return Link.Device().ReadMemory(0, into, TQ47::ImageSize); });
+    };
+    if (!read(connector))
+        return Attempt::LinkFailed;
+    if (std::memcmp(connector, expected, TQ47::ImageSize) == 0)
+        return Attempt::Done;
+    // A difference is one only when a second read shows the same bytes: a reply corrupted on
+    // the way is a link failure to try again, not a connector to replace.
+    std::uint8_t again[TQ47::ImageSize];
+    if (!read(again) || std::memcmp(connector, again, TQ47::ImageSize) != 0)
+        return Attempt::LinkFailed;
+    return Attempt::Differs;
 }
 
 QString TCommands::WhatWentAway() {
     TTarnDevice& device = Link.Device();
     if (!Link.Prepare() || !device.ReadVersion())
         return QStringLiteral("the adapter stopped answering");
-    bool present = false;
-    if (device.CheckConnector(present) && !present)
-        return QStringLiteral("the connector was pulled");
-    return QString();
+    // A reply corrupted on the way can read as "no connector", which would wrongly end a
+    // transfer worth trying again: the adapter must say so twice.
+    for (int ask = 0; ask < 2; ++ask) {
+        bool present = true;
+        if (!device.CheckConnector(present) || present)
+            return QString();
+    }
+    return QStringLiteral("the connector was pulled");
 }
 
 int TCommands::Status() {
@@ -428,25 +457,10 @@ int TCommands::VerifyOne(const QString& file) {
     if (const int found = FindConnector(false); found != ExitOk)
         return found;
     std::uint8_t connector[TQ47::ImageSize] = {};
-    const auto read = [this](std::uint8_t* into) {
-        return Transfer({QStringLiteral("reading")},
-                        [&] { return Link.Device().ReadMemory(0, into, TQ47::ImageSize); });
-    };
     const int compared = Retrying(
-        QStringLiteral("reading the connector"), QStringLiteral("no answer"), false,
-        [&] {
-            if (!read(connector))
-                return Attempt::LinkFailed;
-            if (std::memcmp(connector, model.Image, TQ47::ImageSize) == 0)
-                return Attempt::Done;
-            // A difference is one only when a second read shows it too: a reply byte corrupted
-            // on the way is a link failure to try again.
-            std::uint8_t again[TQ47::ImageSize] = {};
-            if (!read(again) || std::memcmp(connector, again, TQ47::ImageSize) != 0)
-                return Attempt::LinkFailed;
-            return Attempt::Differs;
-        },
-        error);
+        QStringLiteral("reading the connector"),
+        QStringLiteral("no answer or a reply corrupted on the way"), false,
+        [&] { return Compare(model.Image, connector, QStringLiteral("reading")); }, error);
     if (compared != ExitContentDiffers && compared != ExitOk)
         return Fail(compared, error);
     Record.Image = QByteArray(reinterpret_cast<const char*>(connector), TQ47::ImageSize);

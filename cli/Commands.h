@@ -86,6 +86,9 @@ private:
     // after one more attempt when `againOnDifference`. Otherwise `detail` says what failed.
     int Retrying(const QString& doing, const QString& why, bool againOnDifference,
                  const std::function<Attempt()>& once, QString& detail);
+    // Reads the connector into `connector` and compares it with `expected`; a difference counts
+    // only when a second read agrees with the first.
+    Attempt Compare(const std::uint8_t* expected, std::uint8_t* connector, const QString& phase);
     // The connector transfers with their retries; ExitOk, or a failure with `detail`.
     int ReadConnector(TQ47& model, QString& detail);
     int WriteConnector(TQ47& model, QString& detail);

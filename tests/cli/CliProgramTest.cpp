@@ -330,6 +330,39 @@ TEST_F(CliProgramTest, SetChangesAllOrNothing) {
     EXPECT_EQ(json.value("DeadTime").toInt(), 600);
 }
 
+TEST_F(CliProgramTest, SetKeepsTheFilesModeAndWritesInPlaceWhereTheFolderTakesNoNewFile) {
+    const QString file = Path("mode.brk");
+    ASSERT_EQ(Run({"new", file}).Code, 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0640), 0);
+    EXPECT_RESULT(Run({"set", file, "PrePurge=30"}), 0);
+    struct stat info = {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    // A writable file in a folder the user may not write; root may write anywhere, so the
+    // program then runs as an ordinary user.
+    const QString locked = Path("locked");
+    ASSERT_TRUE(QDir().mkdir(locked));
+    const QString inside = locked + "/file.brk";
+    ASSERT_EQ(Run({"new", inside}).Code, 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(inside).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(Dir.path()).constData(), 0755), 0);
+    QProcess set;
+    Configure(set, {"set", inside, "PrePurge=31"});
+    if (::geteuid() == 0) {
+        set.setArguments(
+            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", set.program()} +
+            set.arguments());
+        set.setProgram("setpriv");
+    }
+    set.start();
+    ASSERT_TRUE(set.waitForFinished(20000));
+    EXPECT_EQ(set.exitCode(), 0) << set.readAllStandardError().toStdString();
+    EXPECT_EQ(Contents(inside)[4], char(31));
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
 TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
     const QString good = Path("good.brk");
     ASSERT_EQ(Run({"new", good}).Code, 0);
@@ -561,9 +594,9 @@ TEST_F(CliProgramTest, WriteWaitReportsFailedConnectorsAndExitsWithTheFirstFailu
     ASSERT_EQ(Run({"new", file}).Code, 0);
 
     ProductionRun run(*this, {"write", "--wait", "--retries", "0", file});
-    const char* expected[] = {"connector 1 FAILED writing the connector failed (no answer",
-                              "connector 2 OK written and verified\n",
-                              "connector 3 FAILED large-memory connector"};
+    const char* expected[] = {
+        "connector 1 FAILED writing the connector failed (a block write refused",
+        "connector 2 OK written and verified\n", "connector 3 FAILED large-memory connector"};
     for (int connector = 0; connector < 3; ++connector) {
         SCOPED_TRACE(connector);
         if (connector == 2) {
@@ -764,17 +797,26 @@ TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
     EXPECT_TRUE(verify.value("message").toString().startsWith("differs at offset 4 (PrePurge)"));
 }
 
-TEST_F(CliProgramTest, AReadThatMeetsACorruptedBlockStartsAgainByItself) {
+TEST_F(CliProgramTest, ATransferThatMeetsACorruptedReplyStartsAgainByItself) {
     auto sim = StartSim({"--delay", "20", "--verbose"});
     const QString file = Path("read.brk");
-    ProductionRun run(*this, {"read", file});
-    ASSERT_TRUE(sim->WaitForRequest("5A 50 20 00 08"));
-    ASSERT_TRUE(sim->Command("fault corrupt 1"));
-    ASSERT_TRUE(run.Process.waitForFinished(20000));
-    EXPECT_EQ(run.Process.exitCode(), 0);
-    EXPECT_TRUE(run.Process.readAllStandardError().contains(
-        "reading the connector failed (no answer or a wrong checksum); trying again (1 of 2)"));
-    EXPECT_EQ(Contents(file), Contents(Memory).left(128));
+    // A verify whose read meets the corrupted reply: not a difference, a read to repeat.
+    for (const char* command : {"read", "verify"}) {
+        SCOPED_TRACE(command);
+        ProductionRun run(*this, {command, file});
+        ASSERT_TRUE(sim->WaitForRequest("5A 50 20 00 08"));
+        ASSERT_TRUE(sim->Command("fault corrupt 1"));
+        ASSERT_TRUE(run.Process.waitForFinished(20000));
+        EXPECT_EQ(run.Process.exitCode(), 0);
+        const QByteArray errors = run.Process.readAllStandardError();
+        EXPECT_TRUE(errors.contains("reading the connector failed (no answer or a"))
+            << errors.toStdString() << sim->Errors.toStdString();
+        EXPECT_EQ(Contents(file), Contents(Memory).left(128));
+        // What the simulator logged of this command must not be taken for the next one's.
+        sim->Process.waitForReadyRead(100);
+        sim->Process.readAllStandardError();
+        sim->Errors.clear();
+    }
 }
 
 TEST_F(CliProgramTest, AnAdapterHeldByAnotherProgramIsNamedAsInUse) {
