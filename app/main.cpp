@@ -37,5 +37,7 @@ int main(int argc, char* argv[]) {
     if (AnsweredOnTheTerminal(argc, argv))
         return 0;
     QApplication qt(argc, argv);
+    // Names the desktop entry, so that a Wayland desktop shows its icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brookfetch.Brookfetch"));
     return RunWindows();
 }
