@@ -143,8 +143,9 @@ int TCli::Run(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Reads, writes and verifies the configuration connector of the Q47\n"
                        "water sampler through the USB adapter, and edits .brk files."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QStringLiteral("Show this help; with a command, that command's help."));
     const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
