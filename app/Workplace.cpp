@@ -19,6 +19,11 @@ namespace {
 
 const QString PropertiesSection = QStringLiteral("Properties");
 const QString MainFormSection = QStringLiteral("MainForm");
+const QString RecentFilesSection = QStringLiteral("RecentFiles");
+
+QString RecentFileKey(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
 
 // The language codes by LanguageId, the order of the properties dialog's list; 0 has none.
 constexpr const char* LanguageCodes[] = {nullptr, "bgr", "csy", "enu", "fra", "deu", "hun", "ita",
@@ -67,6 +72,9 @@ void TWorkplace::LoadSettings() {
         MainHeight = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainHeight"), 0);
         MainState = IniFile->ReadBool(MainFormSection, QStringLiteral("MainState"), false) ? 1 : 0;
         LanguageId = IniFile->ReadInteger(MainFormSection, QStringLiteral("LanguageId"), 0);
+        RecentFiles.clear();
+        for (int i = RecentFileCount - 1; i >= 0; --i)
+            AddRecentFile(IniFile->ReadString(RecentFilesSection, RecentFileKey(i), QString()));
         return;
     }
     // Missing, unreadable or of another version: nothing of it is trusted or kept. The new file
@@ -82,6 +90,7 @@ void TWorkplace::LoadSettings() {
     MainHeight = 600;
     MainState = 0;
     LanguageId = 0;
+    RecentFiles.clear();
     ReportOnce(SettingsWriteReported, [this] { IniFile->Recreate([this] { SaveSettings(); }); });
 }
 
@@ -97,6 +106,12 @@ void TWorkplace::SaveSettings() {
         IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
         IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
         IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
+        for (int i = 0; i < RecentFileCount; ++i) {
+            if (i < RecentFiles.size())
+                IniFile->WriteString(RecentFilesSection, RecentFileKey(i), RecentFiles[i]);
+            else
+                IniFile->DeleteKey(RecentFilesSection, RecentFileKey(i));
+        }
     });
 }
 
@@ -112,15 +127,30 @@ void TWorkplace::NewDataSet() {
     Modified = false;
 }
 
+void TWorkplace::AddRecentFile(const QString& path) {
+    if (path.isEmpty() || path != path.trimmed() || path.contains(QLatin1Char('\n')) ||
+        path.contains(QLatin1Char('\r')))
+        return;
+    RecentFiles.removeAll(path);
+    RecentFiles.prepend(path);
+    while (RecentFiles.size() > RecentFileCount)
+        RecentFiles.removeLast();
+}
+
 bool TWorkplace::OpenFile(QString path) {
     RenewModel();
     if (!Model->LoadFromFile(path)) {
+        // A file that is gone is no longer offered; one that is there stays, whatever is
+        // wrong with it now.
+        if (!QFileInfo::exists(path))
+            RecentFiles.removeAll(path);
         // The half-loaded model and its error are dropped with it.
         NewDataSet();
         return false;
     }
     FileName = path;
     Modified = false;
+    AddRecentFile(path);
     return true;
 }
 
@@ -131,6 +161,7 @@ bool TWorkplace::SaveFile(QString path) {
         return false;
     FileName = path;
     Modified = false;
+    AddRecentFile(path);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -29,6 +30,10 @@ public:
     int MainWidth;
     int MainHeight;
     int MainState; // 1 = maximized
+    // The last files opened or saved, the latest first, at most RecentFileCount. Read with
+    // the other settings and written with them, in a section of their own.
+    QStringList RecentFiles;
+    static constexpr int RecentFileCount = 4;
     std::unique_ptr<TIniFile> IniFile;
     std::unique_ptr<TQ47> Model;
     std::unique_ptr<TTarnDevice> Adapter;
@@ -53,6 +58,10 @@ public:
     // start; "Windows Registry error" when the store cannot be opened or changed.
     void ApplyLanguage();
     void RenewModel();
+    // Puts a file at the head of RecentFiles (OpenFile and SaveFile do, when they succeed).
+    // A name the settings file could not give back unchanged (a line break, blanks at either
+    // end) is not kept.
+    void AddRecentFile(const QString& path);
 
     // ExePath with the extension ".INI" (brookfetch.INI) for a program run from its build
     // tree or a portable folder; brookfetch.INI in the user's configuration folder for an

@@ -12,23 +12,35 @@
 #include "ui/About.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
+#include "ui/Placement.h"
 #include "ui/Properties.h"
 #include "ui/TextFit.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QPointer>
 #include <QProgressBar>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <algorithm>
 #include <exception>
 
@@ -103,6 +115,47 @@ private:
     TMainForm& Form;
 };
 
+// The keyboard focus as it was when a connector command began. The busy state takes it away
+// (a disabled window keeps no focus); it goes back when the command is done, unless the
+// command has put it on a refused field.
+class TFocusReturn {
+public:
+    explicit TFocusReturn(QWidget& window) : Focused(window.focusWidget()) {}
+    ~TFocusReturn() {
+        if (Focused && Focused->isEnabled() && Focused->isVisible())
+            Focused->setFocus(Qt::OtherFocusReason);
+    }
+    void Dismiss() { Focused = nullptr; }
+    TFocusReturn(const TFocusReturn&) = delete;
+    TFocusReturn& operator=(const TFocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> Focused;
+};
+
+// The one configuration file a drag carries, or empty: several files, other files and
+// anything that is not a local file are not taken.
+QString DroppedConfiguration(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString path = urls.front().toLocalFile();
+    return path.endsWith(QLatin1String(".brk"), Qt::CaseInsensitive) ? path : QString();
+}
+
+// The file name completion of a file dialog opens a popup of its own, which Enter does not
+// close when it accepts the dialog: left open over the main window it would take the next key
+// or click. It goes with the dialog.
+void ClosePopupsWith(QFileDialog* dialog) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+            if (QWidget* popup = completer->popup(); popup && popup->isVisible())
+                popup->hide();
+    });
+}
+
 QString RunModal(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -161,6 +214,22 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
         StatusPanels[i] = panel;
     }
 
+    // The recent files go between Properties and Exit, shown when there are any.
+    static_assert(std::size(decltype(MenuFileRecent){}) == TWorkplace::RecentFileCount);
+    MenuFileRecentSeparator = ui->MenuFile->insertSeparator(ui->MenuFileExit);
+    MenuFileRecentSeparator->setVisible(false);
+    for (int i = 0; i < TWorkplace::RecentFileCount; ++i) {
+        MenuFileRecent[i] = new QAction(this);
+        MenuFileRecent[i]->setObjectName(QStringLiteral("MenuFileRecent%1").arg(i + 1));
+        MenuFileRecent[i]->setVisible(false);
+        ui->MenuFile->insertAction(MenuFileRecentSeparator, MenuFileRecent[i]);
+    }
+
+    // Files are dropped on the window as a whole; the fields take no drops of their own.
+    setAcceptDrops(true);
+    for (QLineEdit* field : ui->Q47Page->findChildren<QLineEdit*>())
+        field->setAcceptDrops(false);
+
     ConnectActions();
     ConnectPage();
     Guarded([this] { FormCreate(); });
@@ -183,6 +252,12 @@ void TMainForm::ConnectActions() {
     connect(ui->DataRead, &QAction::triggered, this, Guard([this] { DataReadExecute(); }));
     connect(ui->DataWrite, &QAction::triggered, this, Guard([this] { DataWriteExecute(); }));
     connect(Timer, &QTimer::timeout, this, [this] { TimerTick(); });
+    for (int i = 0; i < TWorkplace::RecentFileCount; ++i)
+        connect(MenuFileRecent[i], &QAction::triggered, this,
+                Guard([this, i] { FileRecentExecute(i); }));
+
+    // Exit has the shortcut every other program on the desktop has.
+    ui->FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Shortcuts work wherever the focus is in the window.
     addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FileProperties,
@@ -249,8 +324,19 @@ void TMainForm::FormCreate() {
         Workplace->ExePath = ExePathOverride;
     Workplace->MessageText = [](const QString& label) { return MessageText(label); };
     Workplace->LoadSettings();
-    move(Workplace->MainLeft, Workplace->MainTop);
-    resize(Workplace->MainWidth, Workplace->MainHeight);
+    ShowRecentFiles();
+    // A placement from another screen (a monitor since unplugged, a hand-edited file) is made
+    // to fit the screens there are, so the window is always seen and never larger than they.
+    QList<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(screen->availableGeometry());
+    const TPlacement placement = FitToScreens(Workplace->MainLeft, Workplace->MainTop,
+                                              Workplace->MainWidth, Workplace->MainHeight, screens);
+    move(placement.Position);
+    resize(placement.Size);
     setWindowState(Workplace->MainState ? Qt::WindowMaximized : Qt::WindowNoState);
     // The connector status check enables them once a connector is found.
     ui->DataRead->setEnabled(false);
@@ -283,6 +369,51 @@ void TMainForm::showEvent(QShowEvent* event) {
         Guarded([this] { FormShow(); });
 }
 
+// The window manager's frame is known from the first move or resize after it framed the
+// window.
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (!FrameFitted && frameGeometry() != geometry())
+        FitFrame();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!FrameFitted && frameGeometry() != geometry())
+        FitFrame();
+}
+
+// The stored size is the inside of the window; the title bar and border of the window
+// manager come on top, known only once the window is on the screen. When they make the
+// window larger than the screen, the inside gives way, once.
+void TMainForm::FitFrame() {
+    FrameFitted = true;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen) || !screen())
+        return;
+    const QRect available = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int width = std::min(this->width(), available.width() - (frame.width() - this->width()));
+    const int height =
+        std::min(this->height(), available.height() - (frame.height() - this->height()));
+    if (width != this->width() || height != this->height())
+        resize(width, height);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedConfiguration(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QString path = DroppedConfiguration(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the save question must not hold up the program the file
+    // came from.
+    QTimer::singleShot(0, this, Guard([this, path] { OpenNamedFile(path); }));
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
     bool allowed = false;
     Guarded([this, &allowed] { allowed = FormCloseQuery(); });
@@ -297,7 +428,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 // ---- File and help commands --------------------------------------------------------------
 
-bool TMainForm::QuerySave() {
+bool TMainForm::QuerySave(bool discards) {
     if (!Workplace->Modified)
         return true;
     switch (Application->MessageBox(MessageText(QStringLiteral("MsgFileModifiedQ")),
@@ -308,7 +439,9 @@ bool TMainForm::QuerySave() {
         FileSaveExecute();
         return true;
     case IDNO:
-        Workplace->Modified = false;
+        // A command that keeps the data on the page must not forget they were changed.
+        if (discards)
+            Workplace->Modified = false;
         return true;
     default:
         return false;
@@ -335,6 +468,38 @@ void TMainForm::FileOpenExecute() {
     Workplace->OpenFile(path);
     ShowStatus();
     ModelToPage();
+}
+
+void TMainForm::OpenNamedFile(QString path) {
+    if (!QuerySave())
+        return;
+    Workplace->OpenFile(path);
+    ShowStatus();
+    ModelToPage();
+}
+
+void TMainForm::FileRecentExecute(int index) {
+    // Taken before the save question, which may put the current file at the head of the list.
+    const QString path = Workplace->RecentFiles.value(index);
+    if (!path.isEmpty())
+        OpenNamedFile(path);
+}
+
+void TMainForm::ShowRecentFiles() {
+    const QStringList& files = Workplace->RecentFiles;
+    const QFontMetrics metrics(ui->MenuFile->font());
+    for (int i = 0; i < TWorkplace::RecentFileCount; ++i) {
+        QAction* item = MenuFileRecent[i];
+        item->setVisible(i < files.size());
+        if (i >= files.size())
+            continue;
+        // "&1 /folder/name.brk": the digit is the accelerator, an "&" of the path is shown.
+        QString name = metrics.elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle,
+                                          metrics.averageCharWidth() * 60);
+        item->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
+                      name.replace(QLatin1Char('&'), QLatin1String("&&")));
+    }
+    MenuFileRecentSeparator->setVisible(!files.isEmpty());
 }
 
 void TMainForm::FileSaveExecute() {
@@ -373,7 +538,7 @@ void TMainForm::FileSaveAsExecute() {
 }
 
 void TMainForm::FilePropertiesExecute() {
-    if (!QuerySave())
+    if (!QuerySave(false))
         return;
     const int previous = Workplace->LanguageId;
     if (PropertiesDialog->Execute() && Workplace->LanguageId != previous)
@@ -396,6 +561,7 @@ QFileDialog& TMainForm::OpenDialog() {
         FileOpenDialog->setFileMode(QFileDialog::AnyFile);
         FileOpenDialog->setNameFilter(tr("Brookfetch Configuration (*.brk)"));
         FileOpenDialog->setDefaultSuffix(QStringLiteral("brk"));
+        ClosePopupsWith(FileOpenDialog);
     }
     return *FileOpenDialog;
 }
@@ -410,6 +576,7 @@ QFileDialog& TMainForm::SaveDialog() {
         FileSaveDialog->setDefaultSuffix(QStringLiteral("brk"));
         // The program asks about overwriting itself, with its own message texts.
         FileSaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+        ClosePopupsWith(FileSaveDialog);
     }
     return *FileSaveDialog;
 }
@@ -511,6 +678,7 @@ void TMainForm::EndTransfer() {
 }
 
 void TMainForm::DataReadExecute() {
+    const TFocusReturn focus(*this);
     if (!QuerySave())
         return;
     bool read = false;
@@ -534,9 +702,12 @@ void TMainForm::DataReadExecute() {
 }
 
 void TMainForm::DataWriteExecute() {
+    TFocusReturn focus(*this);
     ClearFocus();
-    if (!PageToModel())
+    if (!PageToModel()) {
+        focus.Dismiss();
         return;
+    }
     if (Application->MessageBox(MessageText(QStringLiteral("MsgReallyWriteQ")),
                                 MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
@@ -580,6 +751,8 @@ void TMainForm::ShowError(const QString& label) {
 }
 
 void TMainForm::ShowStatus() {
+    // Open and Save change the recent files; the File menu follows them here.
+    ShowRecentFiles();
     SetStatusText(1, Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNoname"))
                                                    : Workplace->FileName);
     switch (Workplace->Model->LastError) {
@@ -708,10 +881,13 @@ bool TMainForm::PageToModel() {
     }
 }
 
-// The refused field is brought into view and given the focus.
+// The refused field is brought into view and given the focus, its text selected for
+// retyping.
 void TMainForm::FocusField(QWidget* field) {
     ui->PageControl->setCurrentWidget(ui->Q47Tab);
     field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
 }
 
 void TMainForm::ClearFocus() {

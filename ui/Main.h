@@ -6,6 +6,8 @@
 #include <memory>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QFileDialog;
 class QLabel;
 class QLineEdit;
@@ -43,6 +45,12 @@ public:
     void FilePropertiesExecute();
     void FileExitExecute();
     void HelpAboutExecute();
+    // One of the recent files of the File menu, 0 the latest.
+    void FileRecentExecute(int index);
+    // Opens a file named outside the Open dialog (a recent file, the program's argument, a
+    // file dropped on the window) as Open does with the dialog's answer: the save question
+    // first, then the file, or a new data set when it cannot be loaded.
+    void OpenNamedFile(QString path);
 
     // Connector commands and the status timer.
     void TimerTimer();
@@ -54,8 +62,10 @@ public:
     void EndTransfer();
     void TransferProgress(int percent);
 
-    // True when the caller may go on: nothing to save, saved, or the changes discarded.
-    bool QuerySave();
+    // True when the caller may go on: nothing to save, saved, or the changes discarded. A
+    // command that discards nothing (Properties) passes false: answering No then leaves the
+    // data modified.
+    bool QuerySave(bool discards = true);
     // Panel 1 shows the file name, panel 0 and an error box the model's last result.
     void ShowStatus();
 
@@ -101,7 +111,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void TimerTick();
@@ -109,6 +123,8 @@ private:
     void ConnectActions();
     void ConnectPage();
     void LinkMenuItem(QAction* item, QAction* action);
+    void ShowRecentFiles();
+    void FitFrame();
     void ShowError(const QString& label);
     void SetText(QLineEdit* edit, const QString& text);
     void FocusField(QWidget* field);
@@ -118,6 +134,9 @@ private:
 
     std::unique_ptr<Ui::TMainForm> ui;
     QLabel* StatusPanels[4];
+    QAction* MenuFileRecent[4];
+    QAction* MenuFileRecentSeparator;
+    bool FrameFitted = false;
     QString StatusTexts[4];
     // True while the error box of a failed tick is open: the ticks in between do nothing.
     bool TickErrorOpen = false;

@@ -1,9 +1,27 @@
 #include "ui/QtApplication.h"
 
+#include "ui/Main.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+// A box belongs to the window the user works in: an open modal dialog, else the main window,
+// whose place and icon it takes. The window that happens to be active will not do: right
+// after a file dialog there is none for a moment. Before the main window is shown a box has
+// no owner and stands in the middle of the screen.
+QWidget* BoxOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (MainForm && MainForm->isVisible())
+        return MainForm;
+    return nullptr;
+}
+
+} // namespace
 
 TQtApplication::TQtApplication() : Previous(Application) {
     Application = this;
@@ -15,8 +33,7 @@ TQtApplication::~TQtApplication() {
 }
 
 int TQtApplication::MessageBox(const QString& text, const QString& caption, int flags) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, BoxOwner());
     // The answers are Win32 button ids; closing the box counts as Cancel.
     switch (flags) {
     case MB_OKCANCEL:
@@ -52,7 +69,7 @@ int TQtApplication::MessageBox(const QString& text, const QString& caption, int 
 
 void TQtApplication::ShowException(const Exception& error) {
     QMessageBox box(QMessageBox::Critical, Title, ErrorBoxText(error.Message), QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    BoxOwner());
     Run(box);
 }
 

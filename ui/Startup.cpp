@@ -4,6 +4,7 @@
 #include "platform/framework/Exceptions.h"
 #include "platform/registry/Translation.h"
 #include "ui/About.h"
+#include "ui/Logo.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
 #include "ui/Properties.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <memory>
@@ -60,6 +62,13 @@ bool TProgramTranslation::InstallFile(const QString& file) {
 int RunWindows(const std::function<void()>& started) {
     TQtApplication application;
     application.Title = QStringLiteral("Brookfetch");
+
+    // Every window carries the program's icon, also a box shown before the main window is.
+    InitUiResources();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/brookfetch32.png"));
+    icon.addFile(QStringLiteral(":/images/brookfetch64.png"));
+    QApplication::setWindowIcon(icon);
 
     TProgramTranslation translation;
     std::unique_ptr<TMainForm> mainForm;

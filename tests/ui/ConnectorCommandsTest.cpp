@@ -312,6 +312,21 @@ TEST_F(ConnectorTest, ReadAsksToSaveFirstThenFillsThePageFromTheConnector) {
     EXPECT_EQ(DialogRuns[0].Title, "Save file");
 }
 
+TEST_F(ConnectorTest, ReadAndWriteGiveTheFocusBackToTheFieldThatHadIt) {
+    StartConnected();
+    QLineEdit* field = Field("Q47Aeration");
+    field->setFocus();
+    ASSERT_EQ(Main->focusWidget(), field);
+    Action("DataRead")->trigger();
+    EXPECT_GT(Requests(0x50), 0);
+    EXPECT_EQ(Main->focusWidget(), field);
+    App.Answer(IDOK);
+    Action("DataWrite")->trigger();
+    EXPECT_GT(Requests(0x60), 0);
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_EQ(Main->focusWidget(), field);
+}
+
 TEST_F(ConnectorTest, FailedReadReportsTheErrorAndStartsAfresh) {
     TQ47 stored;
     stored.SetPrePurge(42);

@@ -6,13 +6,20 @@
 #include "ui/Main.h"
 #include "ui/Properties.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QCompleter>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 
 namespace {
@@ -67,6 +74,9 @@ TEST_P(SaveQuestionTest, AnswerDecidesWhetherTheCommandGoesOnAndWhetherDataAreSa
         AnswerPropertiesDialog(-2, false);
         Action("FileProperties")->trigger();
         wentOn = PropertiesShown == 1;
+        // Properties discards nothing: the edit is still on the page and still unsaved.
+        EXPECT_EQ(Workplace->Modified, !c.Saved);
+        EXPECT_EQ(Field("Q47PrePurge")->text(), "20");
     } else {
         wentOn = Main->close();
     }
@@ -287,4 +297,108 @@ TEST_F(WindowTest, AModelStatusWithoutMeaningIsAnInternalError) {
     EXPECT_TRUE(App.ErrorBoxes[0].startsWith("Error switch file Main line "));
     EXPECT_TRUE(App.ErrorBoxes[0].endsWith("."));
     EXPECT_EQ(Main->StatusText(1), "<noname>");
+}
+
+TEST_F(WindowTest, NoPopupOfAFileDialogOutlivesIt) {
+    StartWindows();
+    const QString path = MakeConfiguration("chosen.brk", 12);
+    QList<QWidget*> popups;
+    // The name completion is open when the dialog is accepted, as after typing and Enter.
+    Main->RunFileDialog = [&](QFileDialog& dialog) {
+        dialog.show();
+        for (QCompleter* completer : dialog.findChildren<QCompleter*>()) {
+            completer->popup()->show();
+            popups << completer->popup();
+        }
+        static_cast<QDialog&>(dialog).accept();
+        return path;
+    };
+    Action("FileOpen")->trigger();
+    Action("FileSaveAs")->trigger(); // the overwrite question is cancelled
+    ASSERT_GE(popups.size(), 2);
+    for (QWidget* popup : popups)
+        EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(Workplace->FileName, path);
+}
+
+TEST_F(WindowTest, RecentFilesAreListedKeptWithTheSettingsAndOpenedAgain) {
+    StartWindows();
+    QStringList files;
+    for (const char* name : {"a.brk", "b.brk", "c & d.brk", "e.brk"})
+        files << MakeConfiguration(name, 11 + int(files.size()));
+    for (int i = 0; i < 4; ++i)
+        OpenConfiguration(files[i]);
+    files << Temp.filePath("f.brk");
+    ChosenFiles.push_back(files[4]);
+    Main->FileSaveAsExecute();
+    // The last four opened or saved, the latest first, numbered; an "&" of a name is shown.
+    const QStringList listed = {files[4], files[3], files[2], files[1]};
+    EXPECT_EQ(Workplace->RecentFiles, listed);
+    EXPECT_EQ(Action("MenuFileRecent1")->text(), "&1 " + files[4]);
+    EXPECT_EQ(Action("MenuFileRecent3")->text(), "&3 " + QString(files[2]).replace("&", "&&"));
+    EXPECT_TRUE(Action("MenuFileRecent4")->isVisible());
+    // Written with the other settings at close, not before.
+    EXPECT_FALSE(ReadSettings().contains("RecentFiles"));
+
+    // Choosing one asks the save question, then opens it.
+    Type("Q47PrePurge", "20");
+    App.Answer(IDNO);
+    Action("MenuFileRecent3")->trigger();
+    EXPECT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(Workplace->FileName, files[2]);
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "13");
+    // One that is gone leaves the list; Open's fallback applies.
+    ASSERT_TRUE(QFile::remove(files[3]));
+    Action("MenuFileRecent3")->trigger();
+    EXPECT_EQ(Workplace->RecentFiles, QStringList({files[2], files[4], files[1]}));
+    EXPECT_FALSE(Action("MenuFileRecent4")->isVisible());
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
+
+    EXPECT_TRUE(Main->close());
+    const QStringList lines = SettingsLines();
+    const QStringList section = lines.mid(lines.indexOf("[RecentFiles]"));
+    EXPECT_EQ(section, QStringList({"[RecentFiles]", "File1=" + files[2], "File2=" + files[4],
+                                    "File3=" + files[1]}));
+    DestroyWindows();
+    StartWindows();
+    EXPECT_EQ(Workplace->RecentFiles, QStringList({files[2], files[4], files[1]}));
+    EXPECT_EQ(Action("MenuFileRecent1")->text(), "&1 " + QString(files[2]).replace("&", "&&"));
+}
+
+TEST_F(WindowTest, AConfigurationFileDroppedOnTheWindowIsOpenedAfterTheSaveQuestion) {
+    StartWindows();
+    const QString path = MakeConfiguration("dropped.BRK", 25);
+    // True when the window took the drag.
+    const auto drop = [this](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(Main.get(), &enter);
+        if (enter.isAccepted()) {
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(Main.get(), &dropped);
+        }
+        QApplication::processEvents();
+        return enter.isAccepted();
+    };
+    Type("Q47PrePurge", "20");
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)}));
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(Temp.filePath("notes.txt"))}));
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("sftp://sampler/dropped.brk"))}));
+    EXPECT_TRUE(App.Boxes.empty());
+    EXPECT_FALSE(Field("Q47PrePurge")->acceptDrops()); // no path typed into a field
+
+    App.Answer(IDCANCEL);
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(path)}));
+    EXPECT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "20");
+    App.Answer(IDNO);
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(path)}));
+    EXPECT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "25");
+    EXPECT_EQ(Workplace->FileName, path);
+    EXPECT_EQ(Main->StatusText(1), path);
 }

@@ -1,12 +1,14 @@
 // The Qt application object: its message boxes answer with the Win32 button ids.
 #include "tests/ui/WindowFixture.h"
 
+#include "ui/Main.h"
 #include "ui/QtApplication.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <functional>
 
@@ -115,4 +117,49 @@ TEST(QtApplication, BusyCursorIsSetOnceAndRemovedOnce) {
     }
     // Ending the program object never leaves the hourglass behind.
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// A box stands in the middle of the main window and carries its icon, also when no window is
+// active (right after a file dialog); before the main window is shown, in the middle of the
+// screen.
+TEST_F(WindowTest, MessageBoxesStandOverTheMainWindowWithItsIcon) {
+    TQtApplication application;
+    struct Seen {
+        QWidget* Owner = nullptr;
+        QPoint Centre;
+        qint64 Icon = 0;
+    };
+    const auto show = [&application](bool error) {
+        Seen seen;
+        QMessageBox* box[1] = {nullptr};
+        WithOpenBox(
+            [&seen](QMessageBox& open) {
+                seen = {open.parentWidget(), open.frameGeometry().center(),
+                        open.windowIcon().cacheKey()};
+                open.accept();
+            },
+            box);
+        if (error)
+            application.ShowException(Exception("Error on file Main line 1"));
+        else
+            application.MessageBox("The text", "The caption", MB_OK);
+        EXPECT_NE(box[0], nullptr);
+        return seen;
+    };
+    StartWindows(false);
+    const Seen early = show(false);
+    EXPECT_EQ(early.Owner, nullptr);
+    EXPECT_LE((early.Centre - QApplication::primaryScreen()->availableGeometry().center())
+                  .manhattanLength(),
+              2);
+
+    Main->show();
+    Main->setGeometry(100, 50, 500, 400);
+    QApplication::setActiveWindow(nullptr);
+    for (const bool error : {false, true}) {
+        const Seen seen = show(error);
+        EXPECT_EQ(seen.Owner, Main.get()) << error;
+        EXPECT_EQ(seen.Icon, Main->windowIcon().cacheKey()) << error;
+        EXPECT_LE((seen.Centre - Main->frameGeometry().center()).manhattanLength(), 2) << error;
+    }
 }

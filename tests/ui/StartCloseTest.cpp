@@ -167,7 +167,7 @@ TEST_F(WindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
         {"FileSave", "MenuFileSave", "&Save", "Save File", "Ctrl+S", false},
         {"FileSaveAs", "MenuFileSaveAs", "Save &As", "Save File with new name", "", false},
         {"FileProperties", "MenuFileProperties", "P&roperties...", "Program Properties", "", true},
-        {"FileExit", "MenuFileExit", "E&xit", "Exit Program", "", false},
+        {"FileExit", "MenuFileExit", "E&xit", "Exit Program", "Ctrl+Q", false},
         {"HelpAbout", "MenuHelpAbout", "&About...", "Informations about program", "", false},
         {"DataRead", "MenuDataRead", "&Read", "Read data from adapter", "", true},
         {"DataWrite", "MenuDataWrite1", "&Write", "Write data to adapter", "", true},

@@ -10,6 +10,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Texts in failure messages as text, not as the bytes of QChars.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 class QAction;
 class QFileDialog;
 class QLineEdit;
