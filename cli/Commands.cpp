@@ -583,19 +583,23 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
 void TCommands::WaitUntilPulled() {
     // The next connector is the one plugged in after this one is pulled. An adapter that
     // stops answering meanwhile may come back with the same connector in it: only the adapter
-    // itself saying "no connector" counts as pulled.
+    // itself saying "no connector" counts as pulled, and only when it says so twice in a row:
+    // one reply corrupted on a noisy line must not count the same connector again.
     TTarnDevice& device = Link.Device();
     Note(QStringLiteral("pull the connector"));
     bool silent = false;
+    int absentReplies = 0;
     while (Pause(200)) {
         bool still = false;
         if (!Link.Prepare() || !device.CheckConnector(still)) {
             if (!silent)
                 Note(QStringLiteral("the adapter does not answer; waiting for it"));
             silent = true;
+            absentReplies = 0;
             continue;
         }
-        if (!still) {
+        absentReplies = still ? 0 : absentReplies + 1;
+        if (absentReplies == 2) {
             Note(QStringLiteral("connector pulled; waiting for the next one"));
             return;
         }
