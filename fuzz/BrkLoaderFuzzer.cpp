@@ -5,7 +5,6 @@
 
 #include "fuzz/ScratchFile.h"
 
-#include <QFile>
 #include <cstdint>
 #include <cstdlib>
 
@@ -28,13 +27,7 @@ bool SameParameters(const TQ47& a, const TQ47& b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    {
-        QFile file(File());
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
-                static_cast<qint64>(size))
-            std::abort();
-    }
+    FillScratchFile(File(), reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     TQ47 model;
     const bool loaded = model.LoadFromFile(File());
     if (loaded != (size >= TQ47::ImageSize && model.ImageValid()) ||

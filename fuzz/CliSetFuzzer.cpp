@@ -10,7 +10,6 @@
 
 #include "fuzz/ScratchFile.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
@@ -40,13 +39,7 @@ void CheckShow(const TQ47& model) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::size_t fileSize = std::min<std::size_t>(size, TQ47::ImageSize);
-    {
-        QFile file(File());
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(fileSize)) !=
-                static_cast<qint64>(fileSize))
-            std::abort();
-    }
+    FillScratchFile(File(), reinterpret_cast<const char*>(data), static_cast<qsizetype>(fileSize));
     TQ47 model;
     QString error;
     const int loaded = cli::LoadImage(model, File(), error);

@@ -6,7 +6,6 @@
 
 #include "fuzz/ScratchFile.h"
 
-#include <QFile>
 #include <cstdint>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -37,13 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString value = Text(input);
     const bool remove = input.ConsumeBool();
     const std::string contents = input.ConsumeRemainingBytesAsString();
-    {
-        QFile file(File());
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(contents.data(), static_cast<qint64>(contents.size())) !=
-                static_cast<qint64>(contents.size()))
-            std::abort();
-    }
+    FillScratchFile(File(), contents.data(), static_cast<qsizetype>(contents.size()));
     TIniFile ini(File());
     ini.ReadString(section, key, QString());
     ini.ReadInteger(section, key, 0);

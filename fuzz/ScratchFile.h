@@ -31,3 +31,10 @@ inline QString ScratchFile(const QString& name) {
     static const TScratchFolder folder;
     return folder.Path + QLatin1Char('/') + name;
 }
+
+// Puts the input into a scratch file as it is; a failure is the machine's, not the input's.
+inline void FillScratchFile(const QString& path, const char* data, qsizetype size) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data, size) != size)
+        std::abort();
+}
