@@ -583,8 +583,9 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
 void TCommands::WaitUntilPulled() {
     // The next connector is the one plugged in after this one is pulled. An adapter that
     // stops answering meanwhile may come back with the same connector in it: only the adapter
-    // itself saying "no connector" counts as pulled, and only when it says so twice in a row:
-    // one reply corrupted on a noisy line must not count the same connector again.
+    // itself saying "no connector" counts as pulled, and only when it says so three times in a
+    // row (0.4 s): on a noisy line a garbled reply reads as "no connector", and two of them in a
+    // row come often enough over a connector's minute on the bench to count it twice.
     TTarnDevice& device = Link.Device();
     Note(QStringLiteral("pull the connector"));
     bool silent = false;
@@ -599,7 +600,7 @@ void TCommands::WaitUntilPulled() {
             continue;
         }
         absentReplies = still ? 0 : absentReplies + 1;
-        if (absentReplies == 2) {
+        if (absentReplies == 3) {
             Note(QStringLiteral("connector pulled; waiting for the next one"));
             return;
         }

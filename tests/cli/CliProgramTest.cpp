@@ -547,10 +547,10 @@ TEST_F(CliProgramTest, WriteWaitProgramsEachConnectorUntilInterrupted) {
             << run.Out.toStdString() << run.Err.toStdString();
         EXPECT_EQ(Contents(Memory).left(128), Contents(file));
         if (connector == 1) {
-            // One "no connector" garbled on the line is not a pull: the same connector stays.
-            ASSERT_TRUE(sim->Command("fault corrupt 1"));
+            // "No connector" garbled on the line is not a pull: the same connector stays.
+            ASSERT_TRUE(sim->Command("fault corrupt 2"));
             ASSERT_TRUE(sim->WaitForRequest("[corrupt]"));
-            for (int poll = 0; poll < 2; ++poll) {
+            for (int poll = 0; poll < 3; ++poll) {
                 sim->Errors.clear();
                 ASSERT_TRUE(sim->WaitForRequest("connector present"));
             }
@@ -585,8 +585,8 @@ TEST_F(CliProgramTest, ReadWaitSavesNumberedFilesAndNeverOverwrites) {
             << run.Out.toStdString() << run.Err.toStdString();
         EXPECT_EQ(Contents(Path(name.toUtf8().constData())), Contents(Memory).left(128));
         ASSERT_TRUE(sim->Command("unplug"));
-        // Quiet mode has no notes: the program has seen the connector go once it asked twice.
-        for (int poll = 0; poll < 2; ++poll) {
+        // Quiet mode has no notes: the program has seen the connector go once it asked 3 times.
+        for (int poll = 0; poll < 3; ++poll) {
             sim->Errors.clear();
             ASSERT_TRUE(sim->WaitForRequest("5A 20: connector present"));
         }
