@@ -367,21 +367,25 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/About.ui" line="26"/>
         <source>About</source>
+        <extracomment>Title of the About box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/About.ui" line="56"/>
         <source>Brookfetch - Configuration Connector programmer</source>
+        <extracomment>About box: what the program is. The connector is the sampler&apos;s plug-in configuration memory (TERMS.md).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/About.ui" line="72"/>
         <source>Version %1</source>
+        <extracomment>About box: %1 is the version number.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/About.ui" line="99"/>
         <source>OK</source>
+        <extracomment>Button: closes the About box</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -592,6 +596,7 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Main.ui" line="1092"/>
         <location filename="../ui/Main.cpp" line="558"/>
         <source>Open File</source>
+        <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -615,6 +620,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Main.ui" line="1114"/>
         <source>Save File with new name</source>
+        <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -626,6 +632,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Main.ui" line="1126"/>
         <source>Program Properties</source>
+        <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -637,6 +644,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Main.ui" line="1134"/>
         <source>Exit Program</source>
+        <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -810,6 +818,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Properties.ui" line="26"/>
         <source>Program Properties</source>
+        <extracomment>Title of the properties dialog (the program&apos;s own settings, not the sampler&apos;s parameters).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -833,6 +842,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Properties.ui" line="104"/>
         <source>Cancel</source>
+        <extracomment>Button: closes the dialog without a change</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

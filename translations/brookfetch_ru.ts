@@ -373,21 +373,25 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/About.ui" line="26"/>
         <source>About</source>
+        <extracomment>Title of the About box.</extracomment>
         <translation>О программе</translation>
     </message>
     <message>
         <location filename="../ui/About.ui" line="56"/>
         <source>Brookfetch - Configuration Connector programmer</source>
+        <extracomment>About box: what the program is. The connector is the sampler&apos;s plug-in configuration memory (TERMS.md).</extracomment>
         <translation>Brookfetch — программатор конфигурационных разъёмов</translation>
     </message>
     <message>
         <location filename="../ui/About.ui" line="72"/>
         <source>Version %1</source>
+        <extracomment>About box: %1 is the version number.</extracomment>
         <translation>Версия %1</translation>
     </message>
     <message>
         <location filename="../ui/About.ui" line="99"/>
         <source>OK</source>
+        <extracomment>Button: closes the About box</extracomment>
         <translation>OK</translation>
     </message>
 </context>
@@ -598,6 +602,7 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Main.ui" line="1092"/>
         <location filename="../ui/Main.cpp" line="558"/>
         <source>Open File</source>
+        <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Открыть файл</translation>
     </message>
     <message>
@@ -621,6 +626,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Main.ui" line="1114"/>
         <source>Save File with new name</source>
+        <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Сохранить файл под новым именем</translation>
     </message>
     <message>
@@ -632,6 +638,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Main.ui" line="1126"/>
         <source>Program Properties</source>
+        <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Настройки программы</translation>
     </message>
     <message>
@@ -643,6 +650,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Main.ui" line="1134"/>
         <source>Exit Program</source>
+        <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Выйти из программы</translation>
     </message>
     <message>
@@ -816,6 +824,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Properties.ui" line="26"/>
         <source>Program Properties</source>
+        <extracomment>Title of the properties dialog (the program&apos;s own settings, not the sampler&apos;s parameters).</extracomment>
         <translation>Настройки программы</translation>
     </message>
     <message>
@@ -839,6 +848,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/Properties.ui" line="104"/>
         <source>Cancel</source>
+        <extracomment>Button: closes the dialog without a change</extracomment>
         <translation>Отмена</translation>
     </message>
 </context>
