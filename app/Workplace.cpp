@@ -10,6 +10,7 @@
 #include "platform/registry/Translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,16 +29,22 @@ QString RecentFileKey(int index) {
 // The language codes by LanguageId, the order of the properties dialog's list; 0 has none.
 constexpr const char* LanguageCodes[] = {nullptr, "bgr", "csy", "enu", "fra", "deu", "hun", "ita",
                                          "lvi",   "lth", "plk", "rom", "rus", "sky", "esp"};
-constexpr int LanguageCount = static_cast<int>(std::size(LanguageCodes));
+static_assert(std::size(LanguageCodes) == TWorkplace::LanguageCount);
 
-// Told once a run: a folder that refused the settings at start refuses them at close.
-void ReportOnce(bool& reported, const std::function<void()>& write) {
+// Told once a run: a folder that refused the settings at start refuses them at close. The
+// window program tells it in the user's language, with its message text `MsgSettingsWrite`
+// ("Unable to write to %1"); without message texts the settings file's own words go up.
+void ReportOnce(bool& reported, const std::function<QString(const QString&)>& messageText,
+                const QString& path, const std::function<void()>& write) {
     try {
         write();
     } catch (const Exception&) {
         if (reported)
             return;
         reported = true;
+        if (messageText)
+            throw Exception(messageText(QStringLiteral("MsgSettingsWrite"))
+                                .arg(QDir::toNativeSeparators(path)));
         throw;
     }
 }
@@ -91,14 +98,15 @@ void TWorkplace::LoadSettings() {
     MainState = 0;
     LanguageId = 0;
     RecentFiles.clear();
-    ReportOnce(SettingsWriteReported, [this] { IniFile->Recreate([this] { SaveSettings(); }); });
+    ReportOnce(SettingsWriteReported, MessageText, path,
+               [this] { IniFile->Recreate([this] { SaveSettings(); }); });
 }
 
 void TWorkplace::SaveSettings() {
     if (!IniFile)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     Version = SettingsVersion;
-    ReportOnce(SettingsWriteReported, [this] {
+    ReportOnce(SettingsWriteReported, MessageText, IniFile->FileName(), [this] {
         IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
         IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
         IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
@@ -174,6 +182,12 @@ bool TWorkplace::WriteConnector() {
     if (!Model)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     return Model->WriteConnector();
+}
+
+QString TWorkplace::LanguageCode(int languageId) {
+    if (languageId < 0 || languageId >= LanguageCount || !LanguageCodes[languageId])
+        return QString();
+    return QLatin1String(LanguageCodes[languageId]);
 }
 
 void TWorkplace::ApplyLanguage() {

@@ -57,6 +57,10 @@ public:
     // HKEY_CURRENT_USER "Software\Borland\Locales" and tells the user it applies at the next
     // start; "Windows Registry error" when the store cannot be opened or changed.
     void ApplyLanguage();
+    // The code ApplyLanguage stores for a LanguageId ("deu" for 5); empty for 0 (<Default>)
+    // and for an index that names no language.
+    static QString LanguageCode(int languageId);
+    static constexpr int LanguageCount = 15; // LanguageIds 0..14
     void RenewModel();
     // Puts a file at the head of RecentFiles (OpenFile and SaveFile do, when they succeed).
     // A name the settings file could not give back unchanged (a line break, blanks at either
@@ -69,7 +73,8 @@ public:
     QString SettingsPath() const;
 
     // A settings file that cannot be written raises "Unable to write to <path>" the first
-    // time only; later saves of the same run try again and stay silent.
+    // time only (the message text MsgSettingsWrite when MessageText is bound); later saves of
+    // the same run try again and stay silent.
     bool SettingsWriteReported = false;
 };
 

@@ -2,20 +2,368 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="lv_LV" sourcelanguage="en">
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="73"/>
+        <source>Alias</source>
+        <translation>Aizstājvārds</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="74"/>
+        <source>Drive</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="75"/>
+        <source>File</source>
+        <translation>Fails</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="76"/>
+        <source>File Folder</source>
+        <translation>Failu mape</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="77"/>
+        <source>Folder</source>
+        <translation>Mape</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="78"/>
+        <source>Shortcut</source>
+        <translation>Saīsne</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="79"/>
+        <source>Unknown</source>
+        <translation>Nezināms</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="20"/>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Direktorija nav atrasta.
+Pārliecinieties, ka tika norādīts pareizs direktorijas nosaukums.</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="23"/>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Datne nav atrasta.
+Pārliecinieties, ka tika norādīts pareizs datnes nosaukums.</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="25"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 jau eksistē.
+Vai vēlaties to aizvietot?</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="26"/>
+        <source>&amp;Choose</source>
+        <translation>&amp;Izvēlēties</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="27"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Dzēst</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="28"/>
+        <source>&amp;New Folder</source>
+        <translation>Jau&amp;na mape</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="29"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Atvērt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="30"/>
+        <source>&amp;Rename</source>
+        <translation>Pā&amp;rdēvēt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="31"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Saglabāt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="32"/>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>“%1” ir aizsargāts pret rakstīšanu.
+Vai tomēr vēlaties to dzēst?</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="33"/>
+        <source>All files (*)</source>
+        <translation>Visas datnes (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="34"/>
+        <source>All Files (*)</source>
+        <translation>Visas datnes (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="35"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Vai tiešām vēlaties dzēst “%1”?</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="36"/>
+        <source>Back</source>
+        <translation>Atpakaļ</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="37"/>
+        <source>Change to detail view mode</source>
+        <translation>Pāriet uz detalizētu skatu</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="38"/>
+        <source>Change to list view mode</source>
+        <translation>Pāriet uz saraksta skatu</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="39"/>
+        <source>Could not delete directory.</source>
+        <translation>Nevarēja izdzēst direktoriju.</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="40"/>
+        <source>Create a New Folder</source>
+        <translation>Izveidot jaunu mapi</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="41"/>
+        <source>Create New Folder</source>
+        <translation>Izveidot jaunu mapi</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="42"/>
+        <source>Delete</source>
+        <translation>Dzēst</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="43"/>
+        <source>Detail View</source>
+        <translation>Detalizēts skats</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="44"/>
+        <source>Directories</source>
+        <translation>Direktorijas</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="45"/>
+        <source>Directory:</source>
+        <translation>Direktorija:</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="46"/>
+        <source>File &amp;name:</source>
+        <translation>Datnes &amp;nosaukums:</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="47"/>
+        <source>Files</source>
+        <translation>Datnes</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="48"/>
+        <source>Files of type:</source>
+        <translation>Datnes ar tipu:</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="49"/>
+        <source>Find Directory</source>
+        <translation>Meklēt direktoriju</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="50"/>
+        <source>Forward</source>
+        <translation>Uz priekšu</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="51"/>
+        <source>Go back</source>
+        <translation>Iet atpakaļ</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="52"/>
+        <source>Go forward</source>
+        <translation>Iet uz priekšu</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="53"/>
+        <source>Go to the parent directory</source>
+        <translation>Iet uz vecāka direktoriju</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="54"/>
+        <source>List of places and bookmarks</source>
+        <translation>Vietu un grāmatzīmju saraksts</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="55"/>
+        <source>List View</source>
+        <translation>Saraksta skats</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="56"/>
+        <source>Look in:</source>
+        <translation>Meklēt:</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="57"/>
+        <source>New Folder</source>
+        <translation>Jauna mape</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="58"/>
+        <source>Open</source>
+        <translation>Atvērt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="59"/>
+        <source>Parent Directory</source>
+        <translation>Vecāka direktorija</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="60"/>
+        <source>Recent Places</source>
+        <translation>Nesenās vietas</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="61"/>
+        <source>Remove</source>
+        <translation>Izņemt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="62"/>
+        <source>Save As</source>
+        <translation>Saglabāt kā</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="63"/>
+        <source>Show </source>
+        <translation>Rādīt </translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="64"/>
+        <source>Show &amp;hidden files</source>
+        <translation>Rādīt &amp;slēptās datnes</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="65"/>
+        <source>Sidebar</source>
+        <translation>Sānjosla</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="66"/>
+        <source>Computer</source>
+        <translation>Dators</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="67"/>
+        <source>Date Modified</source>
+        <translation>Izmaiņu datums</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="68"/>
+        <source>Kind</source>
+        <translation>Veids</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="69"/>
+        <source>My Computer</source>
+        <translation>Mans dators</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="70"/>
+        <source>Name</source>
+        <translation>Nosaukums</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="71"/>
+        <source>Size</source>
+        <translation>Izmērs</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="72"/>
+        <source>Type</source>
+        <translation>Tips</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="84"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopēt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="84"/>
+        <source>&amp;Paste</source>
+        <translation>&amp;Ielīmēt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="85"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Atatsaukt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="85"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Atsaukt</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="86"/>
+        <source>Cu&amp;t</source>
+        <translation>Izgriez&amp;t</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="86"/>
+        <source>Delete</source>
+        <translation>Dzēst</translation>
+    </message>
+    <message>
+        <location filename="../ui/QtTexts.cpp" line="87"/>
+        <source>Select All</source>
+        <translation>Izvēlēties visu</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
+        <location filename="../ui/QtTexts.cpp" line="11"/>
         <source>OK</source>
         <translation>Labi</translation>
     </message>
     <message>
+        <location filename="../ui/QtTexts.cpp" line="12"/>
         <source>Cancel</source>
         <translation>Atcelt</translation>
     </message>
     <message>
+        <location filename="../ui/QtTexts.cpp" line="13"/>
         <source>&amp;Yes</source>
         <translation>&amp;Jā</translation>
     </message>
     <message>
+        <location filename="../ui/QtTexts.cpp" line="14"/>
         <source>&amp;No</source>
         <translation>&amp;Nē</translation>
     </message>
@@ -23,189 +371,326 @@
 <context>
     <name>TAboutBox</name>
     <message>
+        <location filename="../ui/About.ui" line="26"/>
         <source>About</source>
+        <extracomment>Title of the About box.</extracomment>
         <translation>Par programmu</translation>
     </message>
     <message>
+        <location filename="../ui/About.ui" line="56"/>
         <source>Brookfetch - Configuration Connector programmer</source>
+        <extracomment>About box: what the program is. The connector is the sampler&apos;s plug-in configuration memory (TERMS.md).</extracomment>
         <translation>Brookfetch – konfigurācijas spraudņu programmētājs</translation>
     </message>
     <message>
+        <location filename="../ui/About.ui" line="72"/>
         <source>Version %1</source>
+        <extracomment>About box: %1 is the version number.</extracomment>
         <translation>Versija %1</translation>
     </message>
     <message>
+        <location filename="../ui/About.ui" line="99"/>
         <source>OK</source>
+        <extracomment>Button: closes the About box</extracomment>
         <translation>Labi</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Mode</source>
-        <translation>Režīms</translation>
-    </message>
-    <message>
+        <location filename="../ui/Main.ui" line="187"/>
         <source>Acc. to Samples Count</source>
+        <extracomment>Parameter page. Sampling mode: the run ends after the number of samples set below.</extracomment>
         <translation>Pēc paraugu skaita</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="197"/>
         <source>Continuous</source>
+        <extracomment>Parameter page. Sampling mode: the sampler keeps taking samples until stopped.</extracomment>
         <translation>Nepārtraukts</translation>
     </message>
     <message>
-        <source>Samples Count :</source>
-        <translation>Paraugu skaits:</translation>
-    </message>
-    <message>
+        <location filename="../ui/Main.ui" line="285"/>
         <source>Purging time</source>
-        <translation>Skalošanas laiks</translation>
+        <extracomment>Parameter page. Heading. Purging: the pump blows air back through the suction line to empty it (not rinsing with water). See translations/TERMS.md.</extracomment>
+        <translation>Izpūšanas laiks</translation>
     </message>
     <message>
-        <source>Before Sampling :</source>
-        <translation>Pirms parauga:</translation>
-    </message>
-    <message>
-        <source>After Sampling :</source>
-        <translation>Pēc parauga:</translation>
-    </message>
-    <message>
+        <location filename="../ui/Main.ui" line="421"/>
         <source>VAR System :</source>
+        <extracomment>Parameter page. Heading: the sampler&apos;s VAR input, an external 0/4–20 mA signal that controls sampling.</extracomment>
         <translation>VAR sistēma:</translation>
     </message>
     <message>
-        <source>Mode :</source>
-        <translation>Režīms:</translation>
-    </message>
-    <message>
+        <location filename="../ui/Main.ui" line="462"/>
         <source>Disabled</source>
+        <extracomment>Parameter page. VAR input mode: the input is not used.</extracomment>
         <translation>Izslēgts</translation>
     </message>
     <message>
-        <source>Time Delay :</source>
-        <translation>Aizture:</translation>
-    </message>
-    <message>
-        <source>Purges Count :</source>
-        <translation>Skalošanu skaits:</translation>
-    </message>
-    <message>
-        <source>Sampling Interval :</source>
-        <translation>Paraugu intervāls:</translation>
-    </message>
-    <message>
-        <source>Aeration :</source>
-        <translation>Aerācija:</translation>
-    </message>
-    <message>
-        <source>Max Suction Time :</source>
-        <translation>Maks. iesūkšanas laiks:</translation>
-    </message>
-    <message>
+        <location filename="../ui/Main.ui" line="770"/>
         <source>Pump Pulses :</source>
+        <extracomment>Parameter page. Display only: pump pulses per sample, measured by the sampler.</extracomment>
         <translation>Sūkņa impulsi:</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="845"/>
         <source>Voltage control</source>
+        <extracomment>Parameter page. Heading: the battery voltage thresholds of the sampler.</extracomment>
         <translation>Sprieguma kontrole</translation>
     </message>
     <message>
-        <source>Warning at :</source>
-        <translation>Brīdināt pie:</translation>
+        <location filename="../ui/Main.ui" line="181"/>
+        <source>&amp;Mode</source>
+        <extracomment>Parameter page. Title of the choice how a sampling run ends: after a number of samples, or continuous. &amp;: Alt letter, distinct from the other fields&apos; and the menu titles&apos; letters.</extracomment>
+        <translation>&amp;Režīms</translation>
     </message>
     <message>
-        <source>Switch off at :</source>
-        <translation>Izslēgt pie:</translation>
+        <location filename="../ui/Main.ui" line="210"/>
+        <source>Samples &amp;Count :</source>
+        <extracomment>Parameter page. Number of samples in a run (1..255). &amp;: Alt letter.</extracomment>
+        <translation>Paraugu s&amp;kaits:</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="297"/>
+        <source>&amp;Before Sampling :</source>
+        <extracomment>Parameter page. Under the heading &quot;Purging time&quot;: seconds of purging before each sample is drawn. &amp;: Alt letter.</extracomment>
+        <translation>Pirm&amp;s parauga:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="325"/>
+        <location filename="../ui/Main.ui" line="367"/>
+        <source>1..240 s</source>
+        <extracomment>Tool tip: the range in seconds. Keep the numbers.</extracomment>
+        <translation>1..240 s</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="332"/>
+        <location filename="../ui/Main.ui" line="374"/>
+        <location filename="../ui/Main.ui" line="721"/>
+        <location filename="../ui/Main.ui" line="763"/>
+        <source>[s]</source>
+        <extracomment>Unit: seconds.</extracomment>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="339"/>
+        <source>&amp;After Sampling :</source>
+        <extracomment>Parameter page. Under the heading &quot;Purging time&quot;: seconds of purging after each sample. &amp;: Alt letter.</extracomment>
+        <translation>Pē&amp;c parauga:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="433"/>
+        <source>M&amp;ode :</source>
+        <extracomment>Parameter page. Under the heading &quot;VAR System&quot;: how the VAR input is used (Disabled, 0 - 20mA, 4 - 20mA). &amp;: Alt letter.</extracomment>
+        <translation>R&amp;ežīms:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="527"/>
+        <source>&amp;Time Delay :</source>
+        <extracomment>Parameter page. Dead time: how long the sampler waits after the start before the first sample (hh:mm:ss). &amp;: Alt letter.</extracomment>
+        <translation>&amp;Aizture:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="562"/>
+        <location filename="../ui/Main.ui" line="639"/>
+        <source>[hh:mm:ss]</source>
+        <extracomment>Time format: hours:minutes:seconds, as typed into the field.</extracomment>
+        <translation>[hh:mm:ss]</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="569"/>
+        <source>&amp;Purges Count :</source>
+        <extracomment>Parameter page. How many times the suction line is purged (air blown back) before a sample, 0..5. &amp;: Alt letter.</extracomment>
+        <translation>Izpūšan&amp;u skaits:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="604"/>
+        <source>Sampling &amp;Interval :</source>
+        <extracomment>Parameter page. Time from one sample to the next (hh:mm:ss). &amp;: Alt letter.</extracomment>
+        <translation>Paraugu &amp;intervāls:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="686"/>
+        <source>A&amp;eration :</source>
+        <extracomment>Parameter page. Seconds the pump blows air through the sample in the bottle (aeration). &amp;: Alt letter.</extracomment>
+        <translation>Aerāci&amp;ja:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="714"/>
+        <location filename="../ui/Main.ui" line="756"/>
+        <source>0..255 s</source>
+        <extracomment>Tool tip: the range in seconds. Keep the numbers.</extracomment>
+        <translation>0..255 s</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="728"/>
+        <source>Ma&amp;x Suction Time :</source>
+        <extracomment>Parameter page. Longest time the pump may suck to draw one sample; seconds. &amp;: Alt letter.</extracomment>
+        <translation>&amp;Maks. iesūkšanas laiks:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="857"/>
+        <source>&amp;Warning at :</source>
+        <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler warns. &amp;: Alt letter.</extracomment>
+        <translation>&amp;Brīdināt pie:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="885"/>
+        <location filename="../ui/Main.ui" line="927"/>
+        <source>0..15 V</source>
+        <extracomment>Tool tip: the range in volts. Keep the numbers.</extracomment>
+        <translation>0..15 V</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="892"/>
+        <location filename="../ui/Main.ui" line="934"/>
+        <source>[V]</source>
+        <extracomment>Unit: volts.</extracomment>
+        <translation>[V]</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="899"/>
+        <source>&amp;Switch off at :</source>
+        <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler switches itself off. &amp;: Alt letter.</extracomment>
+        <translation>Izslē&amp;gt pie:</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1010"/>
         <source>&amp;File</source>
+        <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and from the parameter fields&apos; letters.</extracomment>
         <translation>&amp;Fails</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1023"/>
         <source>&amp;Data</source>
+        <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Dati</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1026"/>
+        <location filename="../ui/Main.ui" line="1154"/>
         <source>Read data from adapter</source>
+        <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Nolasīt datus no adaptera</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1033"/>
         <source>&amp;Help</source>
+        <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Palīdzība</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1078"/>
         <source>&amp;New</source>
+        <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Jauns</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1081"/>
         <source>New session</source>
+        <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Jauna datu kopa</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1089"/>
         <source>&amp;Open</source>
+        <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Atvērt</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1092"/>
+        <location filename="../ui/Main.cpp" line="558"/>
         <source>Open File</source>
+        <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Atvērt failu</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1100"/>
         <source>&amp;Save</source>
+        <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>&amp;Saglabāt</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1103"/>
         <source>Save File</source>
+        <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Saglabāt failu</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1111"/>
         <source>Save &amp;As</source>
+        <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Saglabāt &amp;kā</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1114"/>
         <source>Save File with new name</source>
+        <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Saglabāt failu ar citu nosaukumu</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1123"/>
         <source>P&amp;roperties...</source>
+        <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>&amp;Iestatījumi...</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1126"/>
         <source>Program Properties</source>
+        <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Programmas iestatījumi</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1131"/>
         <source>E&amp;xit</source>
+        <extracomment>File menu: ends the program.</extracomment>
         <translation>I&amp;ziet</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1134"/>
         <source>Exit Program</source>
+        <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Iziet no programmas</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1139"/>
         <source>&amp;About...</source>
+        <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;Par programmu...</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1142"/>
         <source>Informations about program</source>
+        <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informācija par programmu</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1151"/>
         <source>&amp;Read</source>
+        <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Nolasīt</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1166"/>
         <source>&amp;Write</source>
+        <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Ierakstīt</translation>
     </message>
     <message>
+        <location filename="../ui/Main.ui" line="1169"/>
         <source>Write data to adapter</source>
+        <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Ierakstīt datus adapterī</translation>
     </message>
     <message>
+        <location filename="../ui/Main.cpp" line="562"/>
+        <location filename="../ui/Main.cpp" line="575"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Brookfetch konfigurācija (*.brk)</translation>
     </message>
     <message>
+        <location filename="../ui/Main.cpp" line="571"/>
         <source>Save file</source>
         <translation>Saglabāt failu</translation>
     </message>
@@ -213,158 +698,157 @@
 <context>
     <name>TMsgTemplate</name>
     <message>
+        <location filename="../ui/Msg.ui" line="12"/>
         <source>Confirmation</source>
+        <extracomment>Title of every question box.</extracomment>
         <translation>Apstiprinājums</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="22"/>
         <source>Error</source>
+        <extracomment>Title of every error box, and the status bar&apos;s result after a failed operation.</extracomment>
         <translation>Kļūda</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="32"/>
         <source>Warning</source>
+        <extracomment>Title of the box that says the new language applies at the next start.</extracomment>
         <translation>Brīdinājums</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="42"/>
         <source>&lt;noname&gt;</source>
+        <extracomment>Status bar: the current data have no file name yet.</extracomment>
         <translation>&lt;nenosaukts&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="52"/>
         <source>File already exists. Do You want to overwrite it ?</source>
+        <extracomment>Question before Save As replaces a file. Buttons: OK / Cancel.</extracomment>
         <translation>Fails jau pastāv. Vai vēlaties to pārrakstīt?</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="62"/>
         <source>noname</source>
+        <extracomment>File name that Save As proposes for data without a name (the dialog adds .brk). A word usable as a file name.</extracomment>
         <translation>nenosaukts</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="72"/>
         <source>File modified, do You want to save it ?</source>
+        <extracomment>Question before the changes would be lost. Buttons: Yes / No / Cancel. Save means to a file.</extracomment>
         <translation>Fails ir mainīts. Vai vēlaties to saglabāt?</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="82"/>
         <source>OK</source>
-        <translation>OK</translation>
+        <comment>status</comment>
+        <extracomment>Status bar: the last operation succeeded. A status word, not the button; it may differ from the OK button&apos;s word.</extracomment>
+        <translation>Sekmīgi</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="92"/>
         <source>Communication error, please try once more</source>
+        <extracomment>Error box: the adapter or the connector did not answer properly (also a damaged file).</extracomment>
         <translation>Sakaru kļūda. Lūdzu, mēģiniet vēlreiz</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="102"/>
         <source>File access error</source>
+        <extracomment>Error box: a file could not be opened, read or written.</extracomment>
         <translation>Faila piekļuves kļūda</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="112"/>
+        <source>Unable to write to %1</source>
+        <extracomment>Error box: the program&apos;s settings file could not be written; %1 is its path.</extracomment>
+        <translation>Iestatījumus nevar ierakstīt failā %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="122"/>
         <source>Parameter out of range</source>
+        <extracomment>Error box: a field&apos;s value lies outside the range the sampler accepts.</extracomment>
         <translation>Parametrs ārpus pieļaujamā diapazona</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="132"/>
         <source>Connector OK</source>
-        <translation>Spraudnis kārtībā</translation>
+        <extracomment>Status bar, beside the adapter: a connector is plugged in and answers. The counterpart of &quot;Connector NOT FOUND&quot;: use the same words (&quot;connector found&quot; / &quot;connector NOT FOUND&quot;).</extracomment>
+        <translation>Spraudnis atrasts</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="142"/>
         <source>Connector NOT FOUND</source>
+        <extracomment>Status bar, beside the adapter: no connector is plugged into the adapter. Capitals as in the English.</extracomment>
         <translation>Spraudnis NAV ATRASTS</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="152"/>
         <source>Invalid format of parameter</source>
+        <extracomment>Error box: a field holds no number, or no time of the form hh:mm:ss.</extracomment>
         <translation>Nederīgs parametra formāts</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="162"/>
         <source>Do You really want to write data into Connector ?</source>
+        <extracomment>Question before the parameters are written into the connector. Buttons: OK / Cancel. Write, not save.</extracomment>
         <translation>Vai tiešām vēlaties ierakstīt datus spraudnī?</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="172"/>
         <source>New language will be set after program restart</source>
+        <extracomment>Notice after another language was chosen.</extracomment>
         <translation>Jaunā valoda stāsies spēkā pēc programmas restartēšanas</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="182"/>
         <source>Adapter ?</source>
+        <extracomment>Status bar: no adapter answers.</extracomment>
         <translation>Adapteris?</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="192"/>
         <source>Adapter %1 is in use by another program</source>
+        <extracomment>Tool tip of the adapter&apos;s status: %1 is the adapter&apos;s serial number or device.</extracomment>
         <translation>Adapteri %1 izmanto cita programma</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="202"/>
         <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
+        <extracomment>Tool tip of the adapter&apos;s status: %1 is the device path. Keep &quot;udev&quot; and &quot;dialout&quot;.</extracomment>
         <translation>Nav atļaujas atvērt adapteri %1. Instalējiet Brookfetch pakotni (tās udev kārtula dod piekļuvi) vai pievienojieties grupai dialout un piesakieties no jauna.</translation>
     </message>
 </context>
 <context>
     <name>TPropertiesDialog</name>
     <message>
+        <location filename="../ui/Properties.ui" line="26"/>
         <source>Program Properties</source>
+        <extracomment>Title of the properties dialog (the program&apos;s own settings, not the sampler&apos;s parameters).</extracomment>
         <translation>Programmas iestatījumi</translation>
     </message>
     <message>
-        <source>Language :</source>
-        <translation>Valoda:</translation>
-    </message>
-    <message>
+        <location filename="../ui/Properties.ui" line="74"/>
         <source>&lt;Default&gt;</source>
+        <extracomment>Language list: the language the user&apos;s locale picks at start-up. The program adds the name of that language in brackets.</extracomment>
         <translation>&lt;Noklusētā&gt;</translation>
     </message>
     <message>
-        <source>Bulgarian</source>
-        <translation>Bulgāru</translation>
+        <location filename="../ui/Properties.ui" line="54"/>
+        <source>&amp;Language :</source>
+        <extracomment>Label of the list of user-interface languages. &amp;: the Alt letter that moves to the list.</extracomment>
+        <translation>&amp;Valoda:</translation>
     </message>
     <message>
-        <source>Czech</source>
-        <translation>Čehu</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Angļu</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Franču</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Vācu</translation>
-    </message>
-    <message>
-        <source>Hungarian</source>
-        <translation>Ungāru</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Itāļu</translation>
-    </message>
-    <message>
-        <source>Latvian</source>
-        <translation>Latviešu</translation>
-    </message>
-    <message>
-        <source>Lithuanian</source>
-        <translation>Lietuviešu</translation>
-    </message>
-    <message>
-        <source>Polish</source>
-        <translation>Poļu</translation>
-    </message>
-    <message>
-        <source>Rumanian</source>
-        <translation>Rumāņu</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Krievu</translation>
-    </message>
-    <message>
-        <source>Slovak</source>
-        <translation>Slovāku</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spāņu</translation>
-    </message>
-    <message>
+        <location filename="../ui/Properties.ui" line="88"/>
         <source>OK</source>
+        <extracomment>Button: confirms the choice</extracomment>
         <translation>Labi</translation>
     </message>
     <message>
+        <location filename="../ui/Properties.ui" line="104"/>
         <source>Cancel</source>
+        <extracomment>Button: closes the dialog without a change</extracomment>
         <translation>Atcelt</translation>
     </message>
 </context>

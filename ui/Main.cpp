@@ -723,9 +723,11 @@ void TMainForm::DataWriteExecute() {
 // ---- Status ------------------------------------------------------------------------------
 
 QString TMainForm::MessageText(const QString& label) {
-    if (!MsgTemplate)
-        throw Exception(ErrorOnFile("Main", __LINE__));
-    return MsgTemplate->Text(label);
+    if (MsgTemplate)
+        return MsgTemplate->Text(label);
+    // The settings are read while the main window is made, before the message texts: a
+    // settings file that cannot be written is told from a copy of them, translated alike.
+    return TMsgTemplate().Text(label);
 }
 
 QString TMainForm::StatusText(int panel) const {

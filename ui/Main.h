@@ -92,7 +92,7 @@ public:
     QString StatusText(int panel) const;
     void SetStatusText(int panel, const QString& text);
 
-    // The current text of a message label of MsgTemplate.
+    // The current text of a message label of MsgTemplate (of a copy while it is not built).
     static QString MessageText(const QString& label);
 
     // Runs a file dialog modally and returns the chosen path, empty when cancelled. Tests

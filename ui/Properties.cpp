@@ -3,15 +3,70 @@
 #include "ui_Properties.h"
 
 #include "app/Workplace.h"
+#include "platform/registry/Translation.h"
 #include "ui/TextFit.h"
 
+#include <QCollator>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <algorithm>
+#include <vector>
 
 TPropertiesDialog* PropertiesDialog = nullptr;
+
+namespace {
+
+// Each language as its speakers name it: someone who chose a language they cannot read finds
+// their own in the list.
+struct OwnName {
+    QLocale::Language Language;
+    const char* Name;
+};
+
+constexpr OwnName OwnNames[] = {
+    {QLocale::Bulgarian, "Български"}, {QLocale::Czech, "Čeština"},
+    {QLocale::English, "English"},     {QLocale::French, "Français"},
+    {QLocale::German, "Deutsch"},      {QLocale::Hungarian, "Magyar"},
+    {QLocale::Italian, "Italiano"},    {QLocale::Latvian, "Latviešu"},
+    {QLocale::Lithuanian, "Lietuvių"}, {QLocale::Polish, "Polski"},
+    {QLocale::Romanian, "Română"},     {QLocale::Russian, "Русский"},
+    {QLocale::Slovak, "Slovenčina"},   {QLocale::Spanish, "Español"},
+};
+
+// The name of the language of a code ("deu" -> "Deutsch"); empty for a code of none of ours.
+QString OwnNameOfCode(const QString& code) {
+    const QLocale::Language language = LanguageOfCode(code);
+    for (const OwnName& entry : OwnNames)
+        if (entry.Language == language)
+            return QString::fromUtf8(entry.Name);
+    return QString();
+}
+
+} // namespace
 
 TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::TPropertiesDialog) {
     ui->setupUi(this);
+    // The list is in the order of the names; each item carries its LanguageId, the index
+    // of the settings file's table.
+    QComboBox* list = ui->PropertiesLanguage;
+    list->setItemData(0, 0);
+    std::vector<std::pair<QString, int>> languages;
+    for (int id = 1; id < TWorkplace::LanguageCount; ++id)
+        languages.emplace_back(OwnNameOfCode(TWorkplace::LanguageCode(id)), id);
+    QCollator collator{QLocale(QLocale::English)};
+    std::sort(languages.begin(), languages.end(), [&collator](const auto& a, const auto& b) {
+        return collator.compare(a.first, b.first) < 0;
+    });
+    for (const auto& [name, id] : languages)
+        list->addItem(name, id);
+    // What <Default> stands for: the language the user's locale finds a translation for.
+    const QString exePath =
+        Workplace ? Workplace->ExePath : QCoreApplication::applicationFilePath();
+    QString resolved = OwnNameOfCode(QFileInfo(LocaleTranslationFile(exePath)).suffix());
+    if (resolved.isEmpty())
+        resolved = OwnNameOfCode(QStringLiteral("enu"));
+    list->setItemText(0, QStringLiteral("%1 (%2)").arg(list->itemText(0), resolved));
     FitTexts();
     connect(ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -21,12 +76,11 @@ TPropertiesDialog::~TPropertiesDialog() = default;
 
 bool TPropertiesDialog::Execute() {
     // An index from a hand-edited settings file that names no language selects nothing.
-    const int id = Workplace->LanguageId;
-    ui->PropertiesLanguage->setCurrentIndex(id >= 0 && id < ui->PropertiesLanguage->count() ? id
-                                                                                            : -1);
+    QComboBox* list = ui->PropertiesLanguage;
+    list->setCurrentIndex(list->findData(Workplace->LanguageId));
     if (exec() != QDialog::Accepted)
         return false;
-    Workplace->LanguageId = ui->PropertiesLanguage->currentIndex();
+    Workplace->LanguageId = list->currentIndex() >= 0 ? list->currentData().toInt() : -1;
     return true;
 }
 

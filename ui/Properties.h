@@ -7,8 +7,9 @@ namespace Ui {
 class TPropertiesDialog;
 }
 
-// The program properties: the user-interface language for the next start. The list index is
-// the workplace's LanguageId.
+// The program properties: the user-interface language for the next start. The list shows
+// each language in its own name, in the order of the names, "<Default>" first; each item
+// carries the workplace's LanguageId.
 class TPropertiesDialog : public QDialog {
     Q_OBJECT
 
@@ -16,8 +17,8 @@ public:
     explicit TPropertiesDialog(QWidget* parent = nullptr);
     ~TPropertiesDialog() override;
 
-    // Shows the dialog with the current language selected; on OK stores the selected index
-    // (-1 when nothing is selected) in the workplace's LanguageId and returns true.
+    // Shows the dialog with the current language selected; on OK stores the selected item's
+    // LanguageId (-1 when nothing is selected) in the workplace's LanguageId and returns true.
     bool Execute();
 
 private:

@@ -17,20 +17,6 @@
 #include <QTimer>
 #include <memory>
 
-namespace {
-
-// The words on the buttons of the program's message boxes come from Qt's translations.
-// Qt ships none for some of our languages (Romanian), so ours carry them too; Qt's own,
-// installed after ours, are asked first where they exist.
-[[maybe_unused]] const char* const MessageBoxButtons[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
-};
-
-} // namespace
-
 TProgramTranslation::~TProgramTranslation() {
     QCoreApplication::removeTranslator(&QtTranslation);
     QCoreApplication::removeTranslator(&Translation);

@@ -76,6 +76,14 @@ constexpr Abbreviation Abbreviations[] = {
     {QLocale::Chinese, QLocale::AnyTerritory, "chs"},
 };
 
+// The code of the language whatever the country: its last row in the table.
+QString MainLanguageAbbreviation(QLocale::Language language) {
+    for (const Abbreviation& entry : Abbreviations)
+        if (entry.Language == language && entry.Territory == QLocale::AnyTerritory)
+            return QLatin1String(entry.Code);
+    return QString();
+}
+
 } // namespace
 
 QString WindowsLanguageAbbreviation(const QLocale& locale) {
@@ -95,15 +103,21 @@ QString ChangeFileExt(const QString& path, const QString& extension) {
     return stem + QLatin1Char('.') + extension;
 }
 
-QString TranslationFileFor(const QString& exePath, const QLocale& locale) {
-    QStringList codes;
-    if (const std::optional<QString> stored = StoredLanguageCode(exePath))
-        codes.push_back(*stored);
-    const QString abbreviation = WindowsLanguageAbbreviation(locale);
-    if (!abbreviation.isEmpty()) {
-        codes.push_back(abbreviation);
-        codes.push_back(abbreviation.left(2));
+QLocale::Language LanguageOfCode(const QString& code) {
+    for (const Abbreviation& entry : Abbreviations) {
+        const QLatin1String known(entry.Code);
+        if (code.compare(known, Qt::CaseInsensitive) == 0 ||
+            (code.size() == 2 && code.compare(known.left(2), Qt::CaseInsensitive) == 0))
+            return entry.Language;
     }
+    return QLocale::AnyLanguage;
+}
+
+namespace {
+
+// The first translation file for one of `codes`, beside the executable or in the installed
+// tree; empty when there is none.
+QString FirstTranslationFile(const QString& exePath, const QStringList& codes) {
     const QString installed =
         SharedDataFolder(exePath) + QStringLiteral("/translations/brookfetch.");
     for (const QString& code : codes) {
@@ -112,4 +126,28 @@ QString TranslationFileFor(const QString& exePath, const QLocale& locale) {
                 return candidate;
     }
     return QString();
+}
+
+} // namespace
+
+QString LocaleTranslationFile(const QString& exePath, const QLocale& locale) {
+    QStringList codes;
+    const QString abbreviation = WindowsLanguageAbbreviation(locale);
+    if (!abbreviation.isEmpty()) {
+        codes.push_back(abbreviation);
+        codes.push_back(abbreviation.left(2));
+        // Austrian, Swiss, Canadian or Mexican users read the language's main translation
+        // rather than English.
+        const QString main = MainLanguageAbbreviation(locale.language());
+        if (main != abbreviation)
+            codes.push_back(main);
+    }
+    return FirstTranslationFile(exePath, codes);
+}
+
+QString TranslationFileFor(const QString& exePath, const QLocale& locale) {
+    if (const std::optional<QString> stored = StoredLanguageCode(exePath))
+        if (const QString file = FirstTranslationFile(exePath, {*stored}); !file.isEmpty())
+            return file;
+    return LocaleTranslationFile(exePath, locale);
 }

@@ -33,6 +33,8 @@ QString BuiltInText(const QString& label) {
         return QStringLiteral("Warning");
     if (label == QLatin1String("MsgNewLanguage"))
         return QStringLiteral("New language will be set after program restart");
+    if (label == QLatin1String("MsgSettingsWrite"))
+        return QStringLiteral("Unable to write to %1");
     return QStringLiteral("<%1>").arg(label);
 }
 

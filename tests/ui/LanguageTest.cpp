@@ -12,10 +12,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTranslator>
+#include <map>
 
 namespace {
 
@@ -153,18 +155,54 @@ TEST_F(LanguageChoiceTest, TheBuiltTranslationIsUsedByWindowsBuiltAfterIt) {
     ASSERT_FALSE(App.Boxes.empty());
     EXPECT_EQ(App.Boxes.back().Text, "Windows Registry error");
     EXPECT_EQ(App.Boxes.back().Caption, "Fehler");
+    // So is a settings file that cannot be written.
+    ASSERT_TRUE(QDir(Temp.filePath("bin")).removeRecursively());
+    EXPECT_TRUE(Main->close());
+    ASSERT_EQ(App.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(App.ErrorBoxes[0], QString::fromUtf8("Die Einstellungen können nicht in ") +
+                                     SettingsPath() + " geschrieben werden.");
     DestroyWindows();
     QCoreApplication::removeTranslator(&translator);
 }
 
-TEST_F(LanguageChoiceTest, TheListOffersTheFifteenLanguagesInTheOrderOfTheirIds) {
+// Each language in its own name, in the order of the names; the stored index and code stay
+// those of the settings file's table. <Default> names what it stands for: English, as no
+// translation lies beside this test's program.
+TEST_F(LanguageChoiceTest, TheListNamesEachLanguageInItsOwnWordsAndStoresItsCode) {
     auto* list = Properties->findChild<QComboBox*>("PropertiesLanguage");
-    const QStringList expected = {"<Default>", "Bulgarian", "Czech",   "English", "French",
-                                  "German",    "Hungarian", "Italian", "Latvian", "Lithuanian",
-                                  "Polish",    "Rumanian",  "Russian", "Slovak",  "Spanish"};
+    const QStringList expected = {"<Default> (English)",
+                                  "Čeština",
+                                  "Deutsch",
+                                  "English",
+                                  "Español",
+                                  "Français",
+                                  "Italiano",
+                                  "Latviešu",
+                                  "Lietuvių",
+                                  "Magyar",
+                                  "Polski",
+                                  "Română",
+                                  "Slovenčina",
+                                  "Български",
+                                  "Русский"};
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     EXPECT_EQ(items, expected);
     EXPECT_EQ(Properties->windowTitle(), "Program Properties");
+
+    const std::map<QString, QByteArray> codes = {
+        {"Български", "bgr"},  {"Čeština", "csy"}, {"English", "enu"},  {"Français", "fra"},
+        {"Deutsch", "deu"},    {"Magyar", "hun"},  {"Italiano", "ita"}, {"Latviešu", "lvi"},
+        {"Lietuvių", "lth"},   {"Polski", "plk"},  {"Română", "rom"},   {"Русский", "rus"},
+        {"Slovenčina", "sky"}, {"Español", "esp"}};
+    for (const auto& [name, code] : codes) {
+        const int id = list->itemData(list->findText(name)).toInt();
+        Choose(id);
+        const auto stored = StoredValue(ExePath);
+        ASSERT_TRUE(stored.has_value()) << name.toStdString();
+        EXPECT_EQ(stored->second, code + '\0') << name.toStdString();
+    }
+    EXPECT_EQ(list->itemData(list->findText("Deutsch")).toInt(), 5);
+    EXPECT_EQ(list->itemData(list->findText("Română")).toInt(), 11);
 }

@@ -143,9 +143,9 @@ void WindowTest::AnswerPropertiesDialog(int item, bool ok) {
             return;
         ++PropertiesShown;
         auto* list = Properties->findChild<QComboBox*>(QStringLiteral("PropertiesLanguage"));
-        PropertiesPreselected = list->currentIndex();
+        PropertiesPreselected = list->currentIndex() >= 0 ? list->currentData().toInt() : -1;
         if (item != -2)
-            list->setCurrentIndex(item);
+            list->setCurrentIndex(list->findData(item));
         if (ok)
             Properties->accept();
         else

@@ -65,8 +65,9 @@ protected:
     QString MakeConfiguration(const QString& name, int prePurge) const;
     // Runs Open on `path` (nothing modified, so nothing asked).
     void OpenConfiguration(const QString& path);
-    // Runs the properties dialog from inside its modal loop: records the preselected item,
-    // selects `item` (unless it is -2) and closes with OK or Cancel.
+    // Runs the properties dialog from inside its modal loop: records the LanguageId of the
+    // preselected item (-1: none), selects the item of LanguageId `item` (unless it is -2) and
+    // closes with OK or Cancel.
     void AnswerPropertiesDialog(int item, bool ok);
 
     QTemporaryDir Temp;

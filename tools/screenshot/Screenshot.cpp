@@ -102,7 +102,7 @@ int main(int argc, char* argv[]) {
 
             auto* language =
                 PropertiesDialog->findChild<QComboBox*>(QStringLiteral("PropertiesLanguage"));
-            language->setCurrentIndex(Workplace->LanguageId);
+            language->setCurrentIndex(language->findData(Workplace->LanguageId));
             PropertiesDialog->show();
             Settle();
             saved = Save(PropertiesDialog, folder, QStringLiteral("properties.png")) && saved;

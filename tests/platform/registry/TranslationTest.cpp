@@ -35,6 +35,16 @@ TEST(WindowsLanguageAbbreviationTest, LanguageAndCountryGiveWindowsCodes) {
             << c[0];
 }
 
+TEST(LanguageOfCodeTest, EveryFormOfACodeNamesItsLanguage) {
+    EXPECT_EQ(LanguageOfCode(QStringLiteral("deu")), QLocale::German);
+    EXPECT_EQ(LanguageOfCode(QStringLiteral("dea")), QLocale::German);
+    EXPECT_EQ(LanguageOfCode(QStringLiteral("de")), QLocale::German);
+    EXPECT_EQ(LanguageOfCode(QStringLiteral("ROM")), QLocale::Romanian);
+    EXPECT_EQ(LanguageOfCode(QStringLiteral("esm")), QLocale::Spanish);
+    EXPECT_EQ(LanguageOfCode(QStringLiteral("xyz")), QLocale::AnyLanguage);
+    EXPECT_EQ(LanguageOfCode(QString()), QLocale::AnyLanguage);
+}
+
 class TranslationFileTest : public ::testing::Test {
 protected:
     QTemporaryDir Config;
@@ -59,9 +69,12 @@ protected:
     }
 };
 
-TEST_F(TranslationFileTest, StoredCodeThenLocaleThenItsFirstTwoLettersThenNone) {
+TEST_F(TranslationFileTest, StoredCodeThenLocaleThenItsFirstTwoLettersThenMainCodeThenNone) {
     const QLocale austrian(QStringLiteral("de_AT"));
     EXPECT_EQ(TranslationFileFor(Exe, austrian), QString()) << "no file: built-in English";
+
+    Translation(QStringLiteral("deu"));
+    EXPECT_EQ(TranslationFileFor(Exe, austrian), Exe + QStringLiteral(".deu"));
 
     Translation(QStringLiteral("de"));
     EXPECT_EQ(TranslationFileFor(Exe, austrian), Exe + QStringLiteral(".de"));
@@ -77,6 +90,8 @@ TEST_F(TranslationFileTest, StoredCodeThenLocaleThenItsFirstTwoLettersThenNone) 
     EXPECT_EQ(TranslationFileFor(Exe, austrian), Exe + QStringLiteral(".plk"));
 
     EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), Exe + QStringLiteral(".plk"));
+    EXPECT_EQ(LocaleTranslationFile(Exe, austrian), Exe + QStringLiteral(".dea"))
+        << "the locale's file, whatever is stored";
 }
 
 TEST_F(TranslationFileTest, EachExecutablePathHasItsOwnChoice) {
@@ -119,9 +134,30 @@ TEST_F(TranslationFileTest, FolderNamedLikeATranslationIsNoFile) {
 // who never chose one gets the file of their own locale.
 TEST_F(TranslationFileTest, EachLocaleFindsItsLanguagesFile) {
     const char* const rows[][2] = {
-        {"bg_BG", "bgr"}, {"cs_CZ", "csy"}, {"fr_FR", "fra"}, {"de_DE", "deu"}, {"hu_HU", "hun"},
-        {"it_IT", "ita"}, {"lv_LV", "lvi"}, {"lt_LT", "lth"}, {"pl_PL", "plk"}, {"ro_RO", "rom"},
-        {"ru_RU", "rus"}, {"sk_SK", "sky"}, {"es_ES", "esp"}, {"en_US", "enu"},
+        {"bg_BG", "bgr"},
+        {"cs_CZ", "csy"},
+        {"fr_FR", "fra"},
+        {"de_DE", "deu"},
+        {"hu_HU", "hun"},
+        {"it_IT", "ita"},
+        {"lv_LV", "lvi"},
+        {"lt_LT", "lth"},
+        {"pl_PL", "plk"},
+        {"ro_RO", "rom"},
+        {"ru_RU", "rus"},
+        {"sk_SK", "sky"},
+        {"es_ES", "esp"},
+        {"en_US", "enu"},
+        // Other countries read their language's main translation.
+        {"de_AT", "deu"},
+        {"de_CH", "deu"},
+        {"fr_CA", "fra"},
+        {"fr_BE", "fra"},
+        {"es_MX", "esp"},
+        {"it_CH", "ita"},
+        {"en_GB", "enu"},
+        {"ru_UA", "rus"},
+        {"ro_MD", "rom"},
     };
     for (const auto& row : rows)
         Translation(QString::fromLatin1(row[1]));
