@@ -189,9 +189,12 @@ bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
     if (!file.IsOpen() && errno == EACCES)
         file.Reset(::open(name.c_str(), O_WRONLY | Flags, 0666));
     if (!file.IsOpen()) {
-        why = errno == ELOOP   ? "it is a symbolic link"
-              : errno == ENXIO ? "it is a pipe, not a file"
-                               : std::strerror(errno);
+        const int error = errno;
+        // Systems differ in what they say of a link at the name (ELOOP, EACCES in /tmp).
+        struct stat entry {};
+        why = ::lstat(name.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode) ? "it is a symbolic link"
+              : error == ENXIO ? "it is a pipe, not a file"
+                               : std::strerror(error);
         return false;
     }
     struct stat info {};
