@@ -181,6 +181,11 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
 
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
+    ConfirmationTimer = new QTimer(this);
+    ConfirmationTimer->setObjectName(QStringLiteral("ConfirmationTimer"));
+    ConfirmationTimer->setSingleShot(true);
+    ConfirmationTimer->setInterval(ConfirmationTime);
+    connect(ConfirmationTimer, &QTimer::timeout, this, [this] { EndConfirmation(); });
 
     // The program alone switches pages: the tab row is never shown.
     ui->PageControl->tabBar()->hide();
@@ -435,11 +440,11 @@ bool TMainForm::QuerySave(bool discards) {
                                     MessageText(QStringLiteral("MsgConfirmation")),
                                     MB_YESNOCANCEL)) {
     case IDYES:
-        // The question is answered whatever the save achieved.
-        FileSaveExecute();
-        return true;
+        // Only saved data may be dropped: a refused field, a cancelled Save As or a failed save
+        // stop the command with the edits still on the page.
+        return FileSaveExecute();
     case IDNO:
-        // A command that keeps the data on the page must not forget they were changed.
+        // A command that may yet keep the data on the page must not forget they were changed.
         if (discards)
             Workplace->Modified = false;
         return true;
@@ -459,23 +464,67 @@ void TMainForm::FileNewExecute() {
 }
 
 void TMainForm::FileOpenExecute() {
-    if (!QuerySave())
+    if (!QuerySave(false))
         return;
-    const QString path = RunFileDialog(OpenDialog());
-    if (path.isEmpty())
-        return;
-    // A file that cannot be loaded leaves a new, unnamed data set, shown like any other.
-    Workplace->OpenFile(path);
-    ShowStatus();
-    ModelToPage();
+    QFileDialog& dialog = OpenDialog();
+    StartInFolder(dialog);
+    const QString path = ChosenFile(dialog);
+    if (!path.isEmpty())
+        LoadFile(path);
 }
 
 void TMainForm::OpenNamedFile(QString path) {
-    if (!QuerySave())
+    if (QuerySave(false))
+        LoadFile(path);
+}
+
+// A file that cannot be loaded is reported, and the data on the page stay as they were:
+// a technician must never take defaults for the file's parameters.
+void TMainForm::LoadFile(const QString& path) {
+    if (Workplace->OpenFile(path)) {
+        ShowStatus();
+        ModelToPage();
         return;
-    Workplace->OpenFile(path);
-    ShowStatus();
-    ModelToPage();
+    }
+    ShowRecentFiles(); // a file that is gone has left the list
+    QString reason;
+    switch (Workplace->LoadFailure) {
+    case TWorkplace::TLoadFailure::Missing:
+        reason = QStringLiteral("MsgOpenMissing");
+        break;
+    case TWorkplace::TLoadFailure::Unreadable:
+        reason = QStringLiteral("MsgOpenUnreadable");
+        break;
+    case TWorkplace::TLoadFailure::TooShort:
+        reason = QStringLiteral("MsgOpenTooShort");
+        break;
+    case TWorkplace::TLoadFailure::Damaged:
+        reason = QStringLiteral("MsgOpenDamaged");
+        break;
+    case TWorkplace::TLoadFailure::None:
+        throw Exception(ErrorSwitchFile("Main", __LINE__));
+    }
+    const QString name = EscapeControlCharacters(QDir::toNativeSeparators(path));
+    Application->MessageBox(MessageText(reason).arg(name) + QStringLiteral("\n\n") +
+                                MessageText(QStringLiteral("MsgOpenKept")),
+                            MessageText(QStringLiteral("MsgError")), MB_OK);
+    SetStatusText(0, MessageText(QStringLiteral("MsgError")));
+}
+
+// Open and Save As start in the folder of the current file, else in the last one chosen.
+void TMainForm::StartInFolder(QFileDialog& dialog) const {
+    const QString folder = Workplace->FileName.isEmpty()
+                               ? Workplace->LastFolder
+                               : QFileInfo(Workplace->FileName).absolutePath();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
+}
+
+QString TMainForm::ChosenFile(QFileDialog& dialog) {
+    const QString path = RunFileDialog(dialog);
+    if (!path.isEmpty())
+        Workplace->LastFolder = QFileInfo(path).absolutePath();
+    return path;
 }
 
 void TMainForm::FileRecentExecute(int index) {
@@ -502,39 +551,48 @@ void TMainForm::ShowRecentFiles() {
     MenuFileRecentSeparator->setVisible(!files.isEmpty());
 }
 
-void TMainForm::FileSaveExecute() {
+// The keyboard focus goes back where it was, as after Read and Write, unless a refused field
+// took it.
+bool TMainForm::FileSaveExecute() {
+    TFocusReturn focus(*this);
     ClearFocus();
-    if (!PageToModel())
-        return;
-    if (Workplace->FileName.isEmpty()) {
-        FileSaveAsExecute();
-        return;
+    if (!PageToModel()) {
+        focus.Dismiss();
+        return false;
     }
-    Workplace->SaveFile(Workplace->FileName);
+    if (Workplace->FileName.isEmpty())
+        return FileSaveAsExecute();
+    const bool saved = Workplace->SaveFile(Workplace->FileName);
     ShowStatus();
+    if (saved)
+        ShowConfirmation(MessageText(QStringLiteral("MsgFileSaved")));
+    return saved;
 }
 
-void TMainForm::FileSaveAsExecute() {
+bool TMainForm::FileSaveAsExecute() {
+    TFocusReturn focus(*this);
     ClearFocus();
-    if (!PageToModel())
-        return;
-    QFileDialog& dialog = SaveDialog();
-    if (Workplace->FileName.isEmpty()) {
-        dialog.selectFile(MessageText(QStringLiteral("MsgNonameFile")));
-    } else {
-        dialog.setDirectory(QFileInfo(Workplace->FileName).absolutePath());
-        dialog.selectFile(Workplace->FileName);
+    if (!PageToModel()) {
+        focus.Dismiss();
+        return false;
     }
-    const QString path = RunFileDialog(dialog);
+    QFileDialog& dialog = SaveDialog();
+    StartInFolder(dialog);
+    dialog.selectFile(Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNonameFile"))
+                                                    : Workplace->FileName);
+    const QString path = ChosenFile(dialog);
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(path) &&
         Application->MessageBox(MessageText(QStringLiteral("MsgFileExistsQ")),
                                 MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
-        return;
-    Workplace->SaveFile(path);
+        return false;
+    const bool saved = Workplace->SaveFile(path);
     ShowStatus();
+    if (saved)
+        ShowConfirmation(MessageText(QStringLiteral("MsgFileSaved")));
+    return saved;
 }
 
 void TMainForm::FilePropertiesExecute() {
@@ -695,6 +753,7 @@ void TMainForm::DataReadExecute() {
     ShowStatus();
     if (read) {
         ModelToPage();
+        ShowConfirmation(MessageText(QStringLiteral("MsgConnectorRead")));
         return;
     }
     // Nothing of a failed read remains: a new data set with the defaults.
@@ -712,12 +771,15 @@ void TMainForm::DataWriteExecute() {
                                 MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return;
+    bool written = false;
     {
         // The outcome is in the model's LastError, which ShowStatus reports.
         const TTransferScope transfer(*this);
-        Workplace->WriteConnector();
+        written = Workplace->WriteConnector();
     }
     ShowStatus();
+    if (written)
+        ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));
 }
 
 // ---- Status ------------------------------------------------------------------------------
@@ -738,11 +800,34 @@ void TMainForm::SetStatusText(int panel, const QString& text) {
     if (panel < 0 || panel > 3)
         throw Exception(ErrorOnFile("Main", __LINE__));
     StatusTexts[panel] = text;
+    if (panel == 0 && ConfirmationTimer->isActive()) {
+        // A newer result replaces the confirmation at once.
+        EndConfirmation();
+        return;
+    }
     // The adapter's text ends in a line feed, which a one-line panel cannot show.
     QString shown = text;
     while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
         shown.chop(1);
     StatusPanels[panel]->setText(shown.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+void TMainForm::ShowConfirmation(const QString& text) {
+    QLabel* panel = StatusPanels[0];
+    panel->setText(text);
+    panel->setAutoFillBackground(true);
+    panel->setBackgroundRole(QPalette::Highlight);
+    panel->setForegroundRole(QPalette::HighlightedText);
+    ConfirmationTimer->start();
+}
+
+void TMainForm::EndConfirmation() {
+    ConfirmationTimer->stop();
+    QLabel* panel = StatusPanels[0];
+    panel->setAutoFillBackground(false);
+    panel->setBackgroundRole(QPalette::Window);
+    panel->setForegroundRole(QPalette::WindowText);
+    SetStatusText(0, StatusTexts[0]);
 }
 
 void TMainForm::ShowError(const QString& label) {
