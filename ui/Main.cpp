@@ -17,6 +17,7 @@
 #include "ui/TextFit.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QCoreApplication>
@@ -342,6 +343,7 @@ void TMainForm::FormCreate() {
                                               Workplace->MainWidth, Workplace->MainHeight, screens);
     move(placement.Position);
     resize(placement.Size);
+    NormalBounds = QRect(pos(), size());
     setWindowState(Workplace->MainState ? Qt::WindowMaximized : Qt::WindowNoState);
     // The connector status check enables them once a connector is found.
     ui->DataRead->setEnabled(false);
@@ -360,11 +362,15 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormClose() {
-    Workplace->MainTop = y();
-    Workplace->MainLeft = x();
-    Workplace->MainHeight = height();
-    Workplace->MainWidth = width();
-    Workplace->MainState = isMaximized() ? 1 : 0;
+    // A maximized window keeps the place and size it goes back to, as Windows' window
+    // placement does; the next start maximizes it over them.
+    const bool maximized = isMaximized();
+    const QRect bounds = maximized ? NormalBounds : QRect(pos(), size());
+    Workplace->MainTop = bounds.y();
+    Workplace->MainLeft = bounds.x();
+    Workplace->MainHeight = bounds.height();
+    Workplace->MainWidth = bounds.width();
+    Workplace->MainState = maximized ? 1 : 0;
     Workplace->SaveSettings();
 }
 
@@ -380,28 +386,47 @@ void TMainForm::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (!FrameFitted && frameGeometry() != geometry())
         FitFrame();
+    RememberNormalBounds();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!FrameFitted && frameGeometry() != geometry())
         FitFrame();
+    RememberNormalBounds();
 }
 
 // The stored size is the inside of the window; the title bar and border of the window
 // manager come on top, known only once the window is on the screen. When they make the
-// window larger than the screen, the inside gives way, once.
+// window larger than the screen, the inside gives way, and a frame reaching over an edge of
+// the screen is moved back inside; once.
 void TMainForm::FitFrame() {
     FrameFitted = true;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen) || !screen())
         return;
     const QRect available = screen()->availableGeometry();
     const QRect frame = frameGeometry();
-    const int width = std::min(this->width(), available.width() - (frame.width() - this->width()));
-    const int height =
-        std::min(this->height(), available.height() - (frame.height() - this->height()));
+    const QSize margins = frame.size() - size();
+    const int width = std::min(this->width(), available.width() - margins.width());
+    const int height = std::min(this->height(), available.height() - margins.height());
     if (width != this->width() || height != this->height())
         resize(width, height);
+    const QSize outside = size() + margins;
+    const QPoint place(MoveInside(frame.x(), outside.width(), available.x(), available.width()),
+                       MoveInside(frame.y(), outside.height(), available.y(), available.height()));
+    if (place != frame.topLeft())
+        move(place);
+}
+
+// What a maximized window goes back to, and what is stored for it: the place and size it had
+// when it was last neither maximized nor minimized. The window manager's own move and resize
+// for maximizing may come before it says the window is maximized; the bounds are taken once
+// the events of the moment are all in.
+void TMainForm::RememberNormalBounds() {
+    QTimer::singleShot(0, this, [this] {
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+            NormalBounds = QRect(pos(), size());
+    });
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -476,6 +501,25 @@ void TMainForm::FileOpenExecute() {
 void TMainForm::OpenNamedFile(QString path) {
     if (QuerySave(false))
         LoadFile(path);
+}
+
+void TMainForm::OpenRequested(QString path) {
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    if (!path.isEmpty())
+        OpenWhenFree(path);
+}
+
+// Asked from the event loop, a request may find a question or dialog of this window open, or a
+// transfer that let the events through: the file waits until they are done.
+void TMainForm::OpenWhenFree(const QString& path) {
+    if (QApplication::activeModalWidget() || !isEnabled()) {
+        QTimer::singleShot(250, this, Guard([this, path] { OpenWhenFree(path); }));
+        return;
+    }
+    OpenNamedFile(path);
 }
 
 // A file that cannot be loaded is reported, and the data on the page stay as they were:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -54,6 +55,9 @@ public:
     // the save question first, then the file. A file that cannot be loaded is reported and
     // changes nothing.
     void OpenNamedFile(QString path);
+    // Another start of the program handed over its file (or none): the window comes to the
+    // front and opens the file as OpenNamedFile does, once no dialog or transfer holds it.
+    void OpenRequested(QString path);
 
     // Connector commands and the status timer.
     void TimerTimer();
@@ -132,8 +136,10 @@ private:
     void LinkMenuItem(QAction* item, QAction* action);
     void ShowRecentFiles();
     void FitFrame();
+    void RememberNormalBounds();
     void ShowError(const QString& label);
     void LoadFile(const QString& path);
+    void OpenWhenFree(const QString& path);
     void StartInFolder(QFileDialog& dialog) const;
     QString ChosenFile(QFileDialog& dialog);
     void EndConfirmation();
@@ -148,6 +154,7 @@ private:
     QAction* MenuFileRecent[4];
     QAction* MenuFileRecentSeparator;
     bool FrameFitted = false;
+    QRect NormalBounds; // the window's place (its frame) and inside size when not maximized
     QString StatusTexts[4];
     QTimer* ConfirmationTimer;
     // True while the error box of a failed tick is open: the ticks in between do nothing.
