@@ -548,11 +548,12 @@ void TMainForm::LoadFile(const QString& path) {
     case TWorkplace::TLoadFailure::None:
         throw Exception(ErrorSwitchFile("Main", __LINE__));
     }
+    // The panel says so already while the box is open, instead of an earlier success.
+    SetStatusText(0, MessageText(QStringLiteral("MsgError")));
     const QString name = EscapeControlCharacters(QDir::toNativeSeparators(path));
     Application->MessageBox(MessageText(reason).arg(name) + QStringLiteral("\n\n") +
                                 MessageText(QStringLiteral("MsgOpenKept")),
                             MessageText(QStringLiteral("MsgError")), MB_OK);
-    SetStatusText(0, MessageText(QStringLiteral("MsgError")));
 }
 
 // Open and Save As start in the folder of the current file, else in the last one chosen.
