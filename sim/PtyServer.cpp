@@ -1,14 +1,13 @@
 #include "sim/PtyServer.h"
 
+#include "sim/MemoryFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <poll.h>
 #include <sstream>
@@ -54,27 +53,6 @@ bool inBackground() {
 }
 
 } // namespace
-
-bool writeFileAtomically(const std::string& file, const std::vector<std::uint8_t>& bytes) {
-    const std::string aside = file + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::remove(aside.c_str());
-            return false;
-        }
-    }
-    if (std::rename(aside.c_str(), file.c_str()) != 0) {
-        std::remove(aside.c_str());
-        return false;
-    }
-    return true;
-}
 
 PtyServer::PtyServer(AdapterFirmware& firmware, Options options)
     : firmware_(firmware), options_(std::move(options)) {}
@@ -127,39 +105,11 @@ bool PtyServer::open(std::string& error) {
 bool PtyServer::loadMemory(std::string& error) {
     if (options_.memoryFile.empty())
         return true;
-    std::error_code missing;
-    const bool exists = std::filesystem::exists(options_.memoryFile, missing);
-    std::ifstream in(options_.memoryFile, std::ios::binary);
-    if (exists && (!in || !std::filesystem::is_regular_file(options_.memoryFile, missing))) {
-        // Never replace a memory file that is there but cannot be read.
-        error = "cannot read the memory file " + options_.memoryFile;
-        return false;
-    }
-    if (in) {
-        std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-        firmware_.loadMemory(bytes);
-        // A file cut short (or kept for the other memory kind) still serves, but the person
-        // running the simulator should know which bytes are not the stored ones.
-        const std::size_t size = firmware_.memory().size();
-        if (bytes.size() < size)
-            std::fprintf(stderr,
-                         "brookfetch-adapter-sim: the memory file %s holds %zu of %zu bytes; "
-                         "the rest reads as a fresh connector\n",
-                         options_.memoryFile.c_str(), bytes.size(), size);
-        else if (bytes.size() > size)
-            std::fprintf(stderr,
-                         "brookfetch-adapter-sim: the memory file %s holds %zu bytes; this "
-                         "connector uses the first %zu\n",
-                         options_.memoryFile.c_str(), bytes.size(), size);
-        return true;
-    }
-    firmware_.resetMemory();
-    if (!writeFileAtomically(options_.memoryFile, firmware_.memory())) {
-        error = "cannot create the memory file " + options_.memoryFile;
-        return false;
-    }
-    return true;
+    std::string note;
+    const bool loaded = loadMemoryFile(firmware_, options_.memoryFile, error, note);
+    if (!note.empty())
+        std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", note.c_str());
+    return loaded;
 }
 
 void PtyServer::saveMemory() {

@@ -69,7 +69,4 @@ private:
     AdapterFirmware::Clock::time_point lastNoise_{};
 };
 
-// Writes bytes to a file atomically: aside, then renamed over it.
-bool writeFileAtomically(const std::string& file, const std::vector<std::uint8_t>& bytes);
-
 } // namespace sim
