@@ -4,6 +4,7 @@
 #include "model/Q47.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Exceptions.h"
+#include "platform/framework/NativePath.h"
 #include "platform/ini/IniFile.h"
 #include "platform/registry/LanguageStore.h"
 #include "platform/registry/Locations.h"
@@ -98,20 +99,23 @@ void TWorkplace::SaveSettings() {
     if (!IniFile)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     Version = SettingsVersion;
+    // Every key in one replacement of the file: closing the window writes it once.
     ReportOnce(SettingsWriteReported, [this] {
-        IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
-        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
-        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
-        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainWidth"), MainWidth);
-        IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
-        IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
-        IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
-        for (int i = 0; i < RecentFileCount; ++i) {
-            if (i < RecentFiles.size())
-                IniFile->WriteString(RecentFilesSection, RecentFileKey(i), RecentFiles[i]);
-            else
-                IniFile->DeleteKey(RecentFilesSection, RecentFileKey(i));
-        }
+        IniFile->Batch([this] {
+            IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
+            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
+            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
+            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainWidth"), MainWidth);
+            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
+            IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
+            IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
+            for (int i = 0; i < RecentFileCount; ++i) {
+                if (i < RecentFiles.size())
+                    IniFile->WriteString(RecentFilesSection, RecentFileKey(i), RecentFiles[i]);
+                else
+                    IniFile->DeleteKey(RecentFilesSection, RecentFileKey(i));
+            }
+        });
     });
 }
 
@@ -139,7 +143,7 @@ void TWorkplace::AddRecentFile(const QString& path) {
 
 bool TWorkplace::OpenFile(QString path) {
     RenewModel();
-    if (!Model->LoadFromFile(path)) {
+    if (!Model->LoadFromFile(NativePath(path))) {
         // A file that is gone is no longer offered; one that is there stays, whatever is
         // wrong with it now.
         if (!QFileInfo::exists(path))
@@ -157,7 +161,7 @@ bool TWorkplace::OpenFile(QString path) {
 bool TWorkplace::SaveFile(QString path) {
     if (!Model)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
-    if (!Model->SaveToFile(path))
+    if (!Model->SaveToFile(NativePath(path)))
         return false;
     FileName = path;
     Modified = false;

@@ -511,15 +511,12 @@ int TCommands::New(const QString& file, const QStringList& assignments) {
 }
 
 int TCommands::Set(const QString& file, const QStringList& assignments) {
-    // Replacing a pipe or a device is no change of a file, and opening a pipe that nobody
-    // writes would wait for ever.
-    if (const FileKind kind = KindOf(file); kind == FileKind::Other)
-        return Fail(
-            ExitFileError,
-            QStringLiteral("cannot change %1: it is not a regular file").arg(DisplayName(file)));
+    // The whole file: bytes after the image stay as they are. A pipe or a device is refused
+    // unopened: replacing one is no change of a file, and a pipe nobody writes would never end.
     TQ47 model;
     QString error;
-    if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
+    QByteArray tail;
+    if (const int loaded = LoadImage(model, file, error, &tail); loaded != ExitOk)
         return Fail(loaded, error);
     const TQ47 before = model;
     if (!ApplyAssignments(model, assignments, error))
@@ -528,19 +525,8 @@ int TCommands::Set(const QString& file, const QStringList& assignments) {
     // Only the bytes of the parameters whose value changed are rewritten, then the checksum:
     // everything else (the constant, the reserved bytes, a voltage code off the 0.1 V grid)
     // stays as the file had it.
-    TQ47 was = before;
-    was.Encode();
-    TQ47 now = model;
-    now.Encode();
-    TQ47 changed = before;
-    for (int offset = 0; offset < TQ47::ImageSize - 2; ++offset) {
-        if (was.Image[offset] != now.Image[offset])
-            changed.Image[offset] = now.Image[offset];
-    }
-    const std::uint16_t checksum = changed.Checksum();
-    changed.Image[TQ47::ImageSize - 2] = static_cast<std::uint8_t>(checksum & 0xFF);
-    changed.Image[TQ47::ImageSize - 1] = static_cast<std::uint8_t>(checksum >> 8);
-    if (const int saved = SaveImage(changed, file, error); saved != ExitOk)
+    model.EncodeChanges(before);
+    if (const int saved = SaveImage(model, file, error, tail); saved != ExitOk)
         return Fail(saved, error);
     if (!Options.Quiet)
         Out << "changed " << DisplayName(file) << '\n';
@@ -612,7 +598,7 @@ int TCommands::Production(Job job, const QString& file) {
     if (job == Job::Write) {
         if (const int loaded = LoadForWriting(source, file); loaded != ExitOk)
             return loaded;
-    } else if (const QString folder = FolderOf(file); KindOf(folder) != FileKind::Folder) {
+    } else if (const QString folder = FolderOf(file); KindOf(folder) != TFileKind::Folder) {
         // Found now, not after the first connector has been read for nothing.
         return Fail(ExitFileError,
                     QStringLiteral("cannot save %1: the folder %2 does not exist; create it first")
@@ -655,7 +641,7 @@ int TCommands::Production(Job job, const QString& file) {
 
         ++connectors;
         if (job == Job::Read) {
-            while (KindOf(NumberedName(file, nextFile)) != FileKind::Missing)
+            while (KindOf(NumberedName(file, nextFile)) != TFileKind::Missing)
                 ++nextFile; // never overwrite the files of an earlier run
         }
         QString detail;

@@ -3,18 +3,17 @@
 #include "cli/ExitCode.h"
 #include "cli/NativeName.h"
 #include "model/Q47.h"
+#include "platform/files/Files.h"
 
 #include <QFileInfo>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <tuple>
-#include <unistd.h>
 
 namespace cli {
 namespace {
+
+// What `set` keeps after the image of a longer file; a file much longer is no configuration
+// file anyone made.
+constexpr std::size_t MaxTail = 1 << 20;
 
 QString NotConfigurationFile(const QString& what, qint64 size) {
     if (size < TQ47::ImageSize)
@@ -26,171 +25,100 @@ QString NotConfigurationFile(const QString& what, qint64 size) {
         .arg(what);
 }
 
-// Up to `size` bytes, fewer only at the end of the input; -1 on a read error.
-qint64 ReadUpTo(int fd, std::uint8_t* into, qint64 size) {
-    qint64 got = 0;
-    while (got < size) {
-        const ssize_t count = ::read(fd, into + got, static_cast<size_t>(size - got));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return -1;
-        if (count == 0)
-            break;
-        got += count;
-    }
-    return got;
+bool IsFolder(const QString& name) {
+    return KindOf(name) == TFileKind::Folder;
 }
 
-bool WriteAll(int fd, const std::uint8_t* from, qint64 size) {
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t count = ::write(fd, from + done, static_cast<size_t>(size - done));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        done += count;
+QString LoadFailed(const QString& name, const QString& what, TLoadResult result) {
+    switch (result) {
+    case TLoadResult::Missing:
+        return QStringLiteral("cannot open %1: no such file; check the name").arg(what);
+    case TLoadResult::NotRegular:
+        return IsFolder(name)
+                   ? QStringLiteral("cannot open %1: it is a folder; give a file name").arg(what)
+                   : QStringLiteral("cannot open %1: it is not a regular file; give a file, or "
+                                    "- for standard input")
+                         .arg(what);
+    case TLoadResult::Loaded:
+    case TLoadResult::Short:
+    case TLoadResult::Unreadable:
+        break;
     }
-    return true;
+    return QStringLiteral("cannot read %1; check that it is a file you may read").arg(what);
 }
 
-// Closes a descriptor when it goes.
-class TDescriptor {
-public:
-    explicit TDescriptor(int fd) : Fd(fd) {}
-    ~TDescriptor() {
-        if (Fd >= 0)
-            ::close(Fd);
+QString SaveFailed(const QString& name, TSaveResult result) {
+    const QString shown = DisplayName(name);
+    switch (result) {
+    case TSaveResult::NotRegular:
+        return IsFolder(name)
+                   ? QStringLiteral("cannot save %1: it is a folder; give a file name").arg(shown)
+                   : QStringLiteral("cannot save %1: it is not a regular file").arg(shown);
+    case TSaveResult::ReadOnly:
+        return QStringLiteral("cannot save %1: the file is read-only").arg(shown);
+    case TSaveResult::ForeignLink:
+        return QStringLiteral("cannot save %1: it is a symbolic link that another user made in a "
+                              "folder anyone may write; remove it or choose another name")
+            .arg(shown);
+    case TSaveResult::NotWritten:
+        return QStringLiteral("cannot save %1: writing failed, the disk may be full").arg(shown);
+    case TSaveResult::NotReplaced:
+        return QStringLiteral("cannot save %1: the new file could not take its name; check that "
+                              "you may change files in its folder")
+            .arg(shown);
+    case TSaveResult::Saved:
+    case TSaveResult::NotCreated:
+        break;
     }
-    TDescriptor(const TDescriptor&) = delete;
-    TDescriptor& operator=(const TDescriptor&) = delete;
-    int Get() const { return Fd; }
-    // Closes now, reporting a failure (a full disk may show only here).
-    bool Close() {
-        const int fd = Fd;
-        Fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int Fd;
-};
-
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-int SaveFailed(const QString& name, bool diskFull, QString& error) {
-    error = diskFull ? QStringLiteral("cannot save %1: writing failed, the disk may be full")
-                           .arg(DisplayName(name))
-                     : QStringLiteral("cannot save %1; check that its folder exists and that you "
-                                      "may write there")
-                           .arg(DisplayName(name));
-    return ExitFileError;
-}
-
-// Rewrites an existing file in place: for a file the user may write in a folder that takes no
-// new file. A failure in the middle may leave it damaged, as any editor's in-place save would.
-int SaveInPlace(const TQ47& model, const QString& name, QString& error) {
-    TDescriptor file(::open(NativeName(name).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    if (file.Get() < 0)
-        return SaveFailed(name, false, error);
-    if (!WriteAll(file.Get(), model.Image, TQ47::ImageSize) || ::fsync(file.Get()) != 0 ||
-        !file.Close())
-        return SaveFailed(name, true, error);
-    return ExitOk;
+    return QStringLiteral("cannot save %1; check that its folder exists and that you may write "
+                          "there")
+        .arg(shown);
 }
 
 } // namespace
 
-int LoadImage(TQ47& model, const QString& name, QString& error) {
+int LoadImage(TQ47& model, const QString& name, QString& error, QByteArray* tail) {
     const bool standardInput = name == QLatin1String("-");
     const QString what = standardInput ? QStringLiteral("standard input") : DisplayName(name);
-    if (!standardInput && KindOf(name) == FileKind::Folder) {
-        error = QStringLiteral("cannot open %1: it is a folder; give a file name").arg(what);
+    const std::size_t atMost = tail ? TQ47::ImageSize + MaxTail : TQ47::ImageSize;
+    const TLoadedFile file =
+        standardInput ? LoadStandardInput(atMost) : LoadWholeFile(FilePath(name), atMost);
+    if (file.Result != TLoadResult::Loaded) {
+        error = LoadFailed(name, what, file.Result);
         return ExitFileError;
     }
-    // A pipe, a device or standard input is read like a file: only as far as needed.
-    TDescriptor input(standardInput ? ::dup(STDIN_FILENO)
-                                    : ::open(NativeName(name).constData(), O_RDONLY | O_CLOEXEC));
-    if (input.Get() < 0) {
-        error =
-            errno == ENOENT
-                ? QStringLiteral("cannot open %1: no such file; check the name").arg(what)
-                : QStringLiteral("cannot open %1; check that it is a file you may read").arg(what);
+    if (tail && file.Longer) {
+        error = QStringLiteral("%1 holds more than %2 bytes: it is not a configuration file")
+                    .arg(what)
+                    .arg(atMost);
         return ExitFileError;
     }
-    const qint64 got = ReadUpTo(input.Get(), model.Image, TQ47::ImageSize);
-    if (got < 0) {
-        error = QStringLiteral("cannot read %1; check that it is a file you may read").arg(what);
-        return ExitFileError;
-    }
-    if (got < TQ47::ImageSize || !model.ImageValid()) {
-        error = NotConfigurationFile(what, got);
+    if (!model.LoadImage(file)) {
+        error = NotConfigurationFile(what, static_cast<qint64>(file.Bytes.size()));
         return ExitCommunicationError;
     }
-    model.Decode();
+    if (tail)
+        *tail = QByteArray::fromStdString(file.Bytes.substr(TQ47::ImageSize));
     return ExitOk;
 }
 
-int SaveImage(const TQ47& model, const QString& name, QString& error) {
+int SaveImage(const TQ47& model, const QString& name, QString& error, const QByteArray& tail) {
+    std::string bytes(model.ImageBytes());
+    bytes.append(tail.constData(), static_cast<std::size_t>(tail.size()));
     if (name == QLatin1String("-")) {
         // Through the C stream, in order with any text the program printed there.
-        if (std::fwrite(model.Image, 1, TQ47::ImageSize, stdout) != TQ47::ImageSize ||
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
             std::fflush(stdout) != 0) {
             error = QStringLiteral("cannot write to standard output");
             return ExitFileError;
         }
         return ExitOk;
     }
-
-    // A link is saved through: the file it points at is replaced, the link stays.
-    QByteArray target = NativeName(name);
-    if (char* resolved = ::realpath(target.constData(), nullptr)) {
-        target = resolved;
-        std::free(resolved);
-    }
-    struct stat existing = {};
-    const bool exists = ::stat(target.constData(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        error = QStringLiteral("cannot save %1: it is a folder; give a file name")
-                    .arg(DisplayName(name));
-        return ExitFileError;
-    }
-    // Renaming over a device or a pipe would remove it; writing into it is no save either.
-    if (exists && !S_ISREG(existing.st_mode)) {
-        error = QStringLiteral("cannot save %1: it is not a regular file").arg(DisplayName(name));
-        return ExitFileError;
-    }
-    if (exists && ::access(target.constData(), W_OK) != 0) {
-        error = QStringLiteral("cannot save %1: the file is read-only").arg(DisplayName(name));
-        return ExitFileError;
-    }
-
-    // The new image goes to a file beside the target and replaces it only once it is complete
-    // on disk, so a failed save leaves the previous file as it was.
-    QByteArray aside = target + ".XXXXXX";
-    TDescriptor file(::mkostemp(aside.data(), O_CLOEXEC));
-    if (file.Get() < 0)
-        return exists ? SaveInPlace(model, name, error) : SaveFailed(name, false, error);
-    // A replaced file keeps its mode and, where the system lets us, its owner: only root may
-    // give a file away, anyone else's save makes it theirs.
-    if (exists)
-        std::ignore = ::fchown(file.Get(), existing.st_uid, existing.st_gid);
-    ::fchmod(file.Get(), exists ? existing.st_mode & 07777 : NewFileMode());
-    if (!WriteAll(file.Get(), model.Image, TQ47::ImageSize) || ::fsync(file.Get()) != 0 ||
-        !file.Close()) {
-        ::unlink(aside.constData());
-        return SaveFailed(name, true, error);
-    }
-    if (::rename(aside.constData(), target.constData()) != 0) {
-        ::unlink(aside.constData());
-        return SaveFailed(name, false, error);
-    }
-    return ExitOk;
+    const TSaveResult saved = SaveWholeFile(FilePath(name), bytes);
+    if (saved == TSaveResult::Saved)
+        return ExitOk;
+    error = SaveFailed(name, saved);
+    return ExitFileError;
 }
 
 QString NumberedName(const QString& name, int number) {

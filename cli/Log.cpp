@@ -3,11 +3,6 @@
 #include "cli/ExitCode.h"
 #include "cli/NativeName.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace cli {
 namespace {
 
@@ -40,28 +35,18 @@ QByteArray Timestamp(const QDateTime& time) {
 
 } // namespace
 
-TLog::~TLog() {
-    if (Fd >= 0)
-        ::close(Fd);
-}
-
 bool TLog::Open(const QString& name, QString& error) {
-    Fd = ::open(NativeName(name).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (Fd < 0) {
+    if (std::string why; !File.Open(FilePath(name), why)) {
         error = QStringLiteral("cannot open the log %1 for appending: %2; nothing was done")
-                    .arg(DisplayName(name), QString::fromLocal8Bit(std::strerror(errno)));
+                    .arg(DisplayName(name), QString::fromLocal8Bit(why));
         return false;
     }
     return true;
 }
 
 bool TLog::Append(const TLogRecord& record) {
-    const QByteArray line = Line(record, QDateTime::currentDateTime()) + '\n';
-    ssize_t written = -1;
-    do {
-        written = ::write(Fd, line.constData(), static_cast<size_t>(line.size()));
-    } while (written < 0 && errno == EINTR);
-    return written == line.size() && ::fdatasync(Fd) == 0;
+    const QByteArray line = Line(record, QDateTime::currentDateTime());
+    return File.Append(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
 }
 
 QByteArray TLog::Line(const TLogRecord& record, const QDateTime& time) {

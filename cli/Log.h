@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/Files.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -25,14 +27,10 @@ struct TLogRecord {
 // file opened for appending, so lanes that share the file never mix their lines.
 class TLog {
 public:
-    TLog() = default;
-    ~TLog();
-    TLog(const TLog&) = delete;
-    TLog& operator=(const TLog&) = delete;
-
-    // Opens the file for appending, creating it if needed; false with `error` saying why.
+    // Opens the file for appending, creating it if needed; false with `error` saying why. A
+    // symbolic link or another user's file is refused (TAppendFile).
     bool Open(const QString& name, QString& error);
-    bool IsOpen() const { return Fd >= 0; }
+    bool IsOpen() const { return File.IsOpen(); }
     // False when the line could not be written completely or flushed to disk.
     bool Append(const TLogRecord& record);
 
@@ -42,7 +40,7 @@ public:
     static QByteArray Line(const TLogRecord& record, const QDateTime& time);
 
 private:
-    int Fd = -1;
+    TAppendFile File;
 };
 
 } // namespace cli

@@ -2,8 +2,6 @@
 
 #include "platform/framework/Convert.h"
 
-#include <sys/stat.h>
-
 namespace cli {
 namespace {
 
@@ -99,13 +97,12 @@ QString DisplayName(const QString& name) {
     return shown + EscapeControlCharacters(name.mid(plain));
 }
 
-FileKind KindOf(const QString& name) {
-    struct stat info = {};
-    if (::stat(NativeName(name).constData(), &info) != 0)
-        return FileKind::Missing;
-    if (S_ISREG(info.st_mode))
-        return FileKind::Regular;
-    return S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::Other;
+std::filesystem::path FilePath(const QString& name) {
+    return NativeName(name).toStdString();
+}
+
+TFileKind KindOf(const QString& name) {
+    return FileKindOf(FilePath(name));
 }
 
 QString FolderOf(const QString& name) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/files/Files.h"
+
 #include <QByteArray>
 #include <QString>
+#include <filesystem>
 
 // File names as the system gives them. A Linux file name is a string of bytes, not always
 // UTF-8 (a Latin-1 name copied from an old disk), and Qt 6 decodes every name as UTF-8, so
@@ -19,10 +22,12 @@ QByteArray NativeName(const QString& name);
 // A name for messages: kept bytes as "\xff", control characters escaped.
 QString DisplayName(const QString& name);
 
+// A name as the file layer (platform/files) takes it: these very bytes.
+std::filesystem::path FilePath(const QString& name);
+
 // What is at a name (symbolic links followed): nothing, a regular file, a folder, or something
 // else (a pipe, a device).
-enum class FileKind { Missing, Regular, Folder, Other };
-FileKind KindOf(const QString& name);
+TFileKind KindOf(const QString& name);
 
 // The folder a file name lies in ("." for a bare name).
 QString FolderOf(const QString& name);

@@ -4,6 +4,7 @@
 #include "model/Q47.h"
 
 #include "fuzz/ScratchFile.h"
+#include "platform/framework/NativePath.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -29,7 +30,7 @@ bool SameParameters(const TQ47& a, const TQ47& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FillScratchFile(File(), reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     TQ47 model;
-    const bool loaded = model.LoadFromFile(File());
+    const bool loaded = model.LoadFromFile(NativePath(File()));
     if (loaded != (size >= TQ47::ImageSize && model.ImageValid()) ||
         model.LastError != (loaded ? TQ47::NoError : TQ47::CommError))
         std::abort();

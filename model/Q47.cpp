@@ -1,17 +1,12 @@
 #include "model/Q47.h"
 
+#include "platform/files/Files.h"
 #include "platform/framework/Exceptions.h"
-#include "platform/framework/WholeFile.h"
 
-#include <QFile>
-#include <QFileDevice>
+#include <QString>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <fcntl.h>
 #include <iterator>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -183,6 +178,18 @@ void TQ47::Encode() {
     Put16(Image, ChecksumLow, Checksum());
 }
 
+void TQ47::EncodeChanges(const TQ47& before) {
+    TQ47 was = before;
+    was.Encode();
+    TQ47 now = *this;
+    now.Encode();
+    for (int offset = 0; offset < ChecksumLow; ++offset) {
+        if (was.Image[offset] != now.Image[offset])
+            Image[offset] = now.Image[offset];
+    }
+    Put16(Image, ChecksumLow, Checksum());
+}
+
 void TQ47::Decode() {
     // No range checks: a connector written by other means is shown as it is.
     PumpPulses = Get16(Image, OffsetPumpPulses);
@@ -212,76 +219,39 @@ bool TQ47::ImageValid() const {
     return Image[ChecksumLow] == (sum & 0xFF) && Image[ChecksumHigh] == sum >> 8;
 }
 
-bool TQ47::LoadFromFile(const QString& name) {
-    // Only a regular file holds an image. A directory or a device is a file access error, and
-    // a pipe is not opened at all: that would block the window, or cut off its writer. What
-    // was opened is judged again, in case something else was put in the file's place.
-    const QByteArray path = QFile::encodeName(name);
-    struct stat info {};
-    if (::stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return Fail(LastError, FileError);
-    const int file = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (file < 0)
-        return Fail(LastError, FileError);
-    if (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(file);
-        return Fail(LastError, FileError);
-    }
+bool TQ47::LoadFromFile(const std::filesystem::path& name) {
     // Never more than the image: bytes after the first 128 are not looked at, however many.
-    constexpr std::size_t size = ImageSize;
-    char* const into = reinterpret_cast<char*>(Image);
-    std::size_t got = 0;
-    while (got < size) {
-        const ssize_t count = ::read(file, into + got, size - got);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            ::close(file);
-            return Fail(LastError, FileError);
-        }
-        if (count == 0)
-            break;
-        got += static_cast<std::size_t>(count);
-    }
-    ::close(file);
-    if (got < size || !ImageValid())
+    return LoadImage(LoadWholeFile(name, ImageSize, ImageSize));
+}
+
+bool TQ47::LoadImage(const TLoadedFile& file) {
+    if (file.Result != TLoadResult::Loaded && file.Result != TLoadResult::Short)
+        return Fail(LastError, FileError);
+    const std::size_t size = std::min<std::size_t>(file.Bytes.size(), ImageSize);
+    std::copy_n(file.Bytes.begin(), size, Image);
+    if (size < ImageSize || !ImageValid())
         return Fail(LastError, CommError);
     Decode();
     LastError = NoError;
     return true;
 }
 
-bool TQ47::SaveToFile(const QString& name) {
+bool TQ47::SaveToFile(const std::filesystem::path& name) {
     Encode();
     // Written aside and renamed over the target once complete, so a failed save leaves the
-    // previous file as it was; in place only where the folder takes no file beside it.
-    switch (SaveWholeFile(name, [this](QIODevice& file) { return WriteImage(file) == NoError; })) {
+    // previous file as it was.
+    switch (SaveWholeFile(name, ImageBytes())) {
     case TSaveResult::Saved:
         LastError = NoError;
         return true;
     case TSaveResult::NotWritten:
-        return Fail(LastError, CommError);
-    case TSaveResult::NotOpened:
+        return Fail(LastError, CommError); // fewer than 128 bytes reached the disk
+    case TSaveResult::NotRegular:
+    case TSaveResult::ReadOnly:
+    case TSaveResult::ForeignLink:
+    case TSaveResult::NotCreated:
     case TSaveResult::NotReplaced:
         break;
     }
     return Fail(LastError, FileError);
-}
-
-int TQ47::WriteImage(QIODevice& device) const {
-    const char* const from = reinterpret_cast<const char*>(Image);
-    qint64 done = 0;
-    while (done < ImageSize) {
-        const qint64 count = device.write(from + done, ImageSize - done);
-        if (count <= 0)
-            return CommError;
-        done += count;
-    }
-    // A file keeps small writes in its buffer, so a full disk shows only when they go out.
-    // QSaveFile's commit() flushes too, but renames even when that flush fails.
-    if (auto* file = qobject_cast<QFileDevice*>(&device)) {
-        if (!file->flush() || file->error() != QFileDevice::NoError)
-            return CommError;
-    }
-    return NoError;
 }

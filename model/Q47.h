@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <filesystem>
+#include <string_view>
 
-class QIODevice;
 class TTarnDevice;
+struct TLoadedFile;
 
 // One parameter set of the Q47 sampler: the parameters in engineering units with their
 // ranges, the 128-byte connector image that carries them, and the outcome of the last
@@ -55,6 +56,11 @@ public:
 
     void Encode();
     void Decode();
+    // Writes into Image only the parameters whose encoding differs from that of `before`
+    // (the same set as it stood before some setters ran), touching only their bytes, and
+    // renews the checksum: the constant, the reserved bytes and every other field stay as
+    // Image had them, a voltage code off the 0.1 V grid included.
+    void EncodeChanges(const TQ47& before);
     std::uint16_t Checksum() const;
     bool ImageValid() const; // the checksum matches bytes 126 and 127
 
@@ -70,12 +76,17 @@ public:
     // case (a connector that does not keep what it is given) apart.
     bool WriteImageToConnector(bool& differs);
 
-    // ".brk" configuration files: exactly one image.
-    bool LoadFromFile(const QString& name);
-    bool SaveToFile(const QString& name);
+    // ".brk" configuration files: exactly one image. Names are the system's own.
+    bool LoadFromFile(const std::filesystem::path& name);
+    bool SaveToFile(const std::filesystem::path& name);
+    // Takes the image from a configuration file that was read (by LoadFromFile, or from
+    // standard input): its first 128 bytes, any after them ignored. A valid image is decoded;
+    // a file that could not be read is a file access error, one shorter than the image or
+    // with a wrong checksum a communication error, and the members then stay as they were.
+    bool LoadImage(const TLoadedFile& file);
 
-    // Writes Image to a device open for writing and pushes it out of the device's buffer:
-    // NoError, or CommError when the device takes fewer than ImageSize bytes (a full disk).
-    // SaveToFile writes through it; it leaves LastError alone.
-    int WriteImage(QIODevice& device) const;
+    // The image as the bytes of a file.
+    std::string_view ImageBytes() const {
+        return {reinterpret_cast<const char*>(Image), ImageSize};
+    }
 };

@@ -15,7 +15,7 @@ namespace sim {
 bool loadMemoryFile(AdapterFirmware& firmware, const std::string& file, std::string& error,
                     std::string& note);
 
-// Writes bytes to a file atomically: aside, then renamed over it.
-bool writeFileAtomically(const std::string& file, const std::vector<std::uint8_t>& bytes);
+// Gives the memory file the bytes as a whole: a failed save leaves the old file whole.
+bool saveMemoryFile(const std::string& file, const std::vector<std::uint8_t>& bytes);
 
 } // namespace sim

@@ -115,7 +115,7 @@ bool PtyServer::loadMemory(std::string& error) {
 void PtyServer::saveMemory() {
     if (options_.memoryFile.empty())
         return;
-    if (!writeFileAtomically(options_.memoryFile, firmware_.memory()))
+    if (!saveMemoryFile(options_.memoryFile, firmware_.memory()))
         std::fprintf(stderr, "brookfetch-adapter-sim: cannot write %s\n",
                      options_.memoryFile.c_str());
 }

@@ -40,8 +40,7 @@ public:
         }
         const std::vector<std::uint8_t> before = firmware().memory();
         InProcessAdapter::received(data, size);
-        if (firmware().memory() != before &&
-            !sim::writeFileAtomically(memoryFile_, firmware().memory()))
+        if (firmware().memory() != before && !sim::saveMemoryFile(memoryFile_, firmware().memory()))
             complain("cannot write the memory file " + memoryFile_);
     }
 

@@ -1,5 +1,8 @@
 #include "platform/d2xx/Ports.h"
 
+#include "platform/files/Descriptor.h"
+#include "platform/files/Files.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -64,29 +67,6 @@ std::string portDirectory() {
 
 namespace {
 
-// Closes a descriptor when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        reset(std::exchange(other.fd_, -1));
-        return *this;
-    }
-    void reset(int fd = -1) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Nobody but this user may change what the thing holds (or, for a folder, which entries it has).
 bool ownedAndPrivate(const struct stat& info) {
     return info.st_uid == getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
@@ -94,7 +74,7 @@ bool ownedAndPrivate(const struct stat& info) {
 
 // Opens the port directory, folder by folder from `base` down, never through a symbolic link,
 // and checks each folder below `base`. Missing folders are made when `create` is set.
-Descriptor openPortDirectory(const PortLocation& where, bool create, std::string& why) {
+TDescriptor openPortDirectory(const PortLocation& where, bool create, std::string& why) {
     const std::string& directory = where.directory;
     std::string below;
     if (where.base == "/" && directory.size() > 1 && directory[0] == '/')
@@ -105,12 +85,12 @@ Descriptor openPortDirectory(const PortLocation& where, bool create, std::string
         below = directory.substr(where.base.size() + 1);
     else {
         why = directory + " does not lie in " + where.base;
-        return Descriptor();
+        return TDescriptor();
     }
-    Descriptor folder(::open(where.base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0) {
+    TDescriptor folder(::open(where.base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() < 0) {
         why = where.base + ": " + std::strerror(errno);
-        return Descriptor();
+        return TDescriptor();
     }
     std::string path = where.base == "/" ? std::string() : where.base;
     std::istringstream parts(below);
@@ -121,33 +101,33 @@ Descriptor openPortDirectory(const PortLocation& where, bool create, std::string
         path += "/" + name;
         if (name == "..") {
             why = path + " climbs out of the folder it is made in";
-            return Descriptor();
+            return TDescriptor();
         }
-        if (create && ::mkdirat(folder.get(), name.c_str(), 0700) != 0 && errno != EEXIST) {
+        if (create && ::mkdirat(folder.Get(), name.c_str(), 0700) != 0 && errno != EEXIST) {
             why = "cannot create " + path + ": " + std::strerror(errno);
-            return Descriptor();
+            return TDescriptor();
         }
-        Descriptor next(
-            ::openat(folder.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        TDescriptor next(
+            ::openat(folder.Get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat info {};
-        if (next.get() < 0 &&
-            ::fstatat(folder.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (next.Get() < 0 &&
+            ::fstatat(folder.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
             why = path + (S_ISLNK(info.st_mode) ? " is a symbolic link" : " is not a folder");
-            return Descriptor();
+            return TDescriptor();
         }
-        if (next.get() < 0 || ::fstat(next.get(), &info) != 0) {
+        if (next.Get() < 0 || ::fstat(next.Get(), &info) != 0) {
             why = path + ": " + std::strerror(errno);
-            return Descriptor();
+            return TDescriptor();
         }
         if (info.st_uid != getuid()) {
             why = path + " belongs to another user";
-            return Descriptor();
+            return TDescriptor();
         }
         if (!ownedAndPrivate(info)) {
             char mode[8];
             std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
             why = path + " may be written by other users (mode " + mode + ")";
-            return Descriptor();
+            return TDescriptor();
         }
         folder = std::move(next);
     }
@@ -157,17 +137,17 @@ Descriptor openPortDirectory(const PortLocation& where, bool create, std::string
 // A port file as it stands in an open folder: never through a symbolic link, never anything
 // that could block or not end (a fifo, a device, a huge file), only this user's own.
 std::optional<PortFile> readPortFileAt(int folder, const std::string& name) {
-    const Descriptor file(
+    const TDescriptor file(
         ::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0)
+    if (file.Get() < 0)
         return std::nullopt;
     struct stat info {};
     std::string contents;
-    bool usable = fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) && ownedAndPrivate(info) &&
+    bool usable = fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) && ownedAndPrivate(info) &&
                   info.st_size <= MaxPortFile;
     while (usable) {
         char chunk[4096];
-        const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
+        const ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -258,7 +238,7 @@ std::vector<std::string> portFileNames(int folder) {
 
 bool trustedPortDirectory(const PortLocation& where, std::string* why) {
     std::string reason;
-    const bool trusted = openPortDirectory(where, false, reason).get() >= 0;
+    const bool trusted = openPortDirectory(where, false, reason).Get() >= 0;
     if (why)
         *why = reason;
     return trusted;
@@ -266,14 +246,14 @@ bool trustedPortDirectory(const PortLocation& where, std::string* why) {
 
 bool makePortDirectory(const PortLocation& where, std::string& why) {
     makeFolders(where.base);
-    return openPortDirectory(where, true, why).get() >= 0;
+    return openPortDirectory(where, true, why).Get() >= 0;
 }
 
 std::optional<PortFile> readPortFile(const std::string& file) {
-    const Descriptor folder(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0)
+    const TDescriptor folder(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() < 0)
         return std::nullopt;
-    return readPortFileAt(folder.get(), file.substr(file.find_last_of('/') + 1));
+    return readPortFileAt(folder.Get(), file.substr(file.find_last_of('/') + 1));
 }
 
 bool writePortFile(const std::string& file, const PortFile& port) {
@@ -286,26 +266,9 @@ bool writePortFile(const std::string& file, const PortFile& port) {
                        "\npath=" + port.path + "\n";
     if (port.pid > 0)
         text += "pid=" + std::to_string(port.pid) + "\n";
-    // The temporary name does not end in ".port", so a listing never picks it up.
-    const std::string aside = file + ".tmp" + std::to_string(getpid());
-    const int out =
-        ::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (out < 0)
-        return false;
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(out, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    if (::close(out) != 0 || done != text.size() || std::rename(aside.c_str(), file.c_str()) != 0) {
-        std::remove(aside.c_str());
-        return false;
-    }
-    return true;
+    // Made beside it under a hidden name, which a listing never picks up, and renamed into
+    // place, so a listing never sees half a file.
+    return SaveWholeFile(file, text, TNewFile::Private) == TSaveResult::Saved;
 }
 
 bool isOwnPseudoTerminal(const std::string& path) {
@@ -328,12 +291,12 @@ bool isOwnPseudoTerminal(int fd) {
 
 std::vector<PortFile> listPortFiles(const PortLocation& where) {
     std::string why;
-    const Descriptor folder = openPortDirectory(where, false, why);
-    if (folder.get() < 0)
+    const TDescriptor folder = openPortDirectory(where, false, why);
+    if (folder.Get() < 0)
         return {};
     std::vector<PortFile> ports;
-    for (const std::string& name : portFileNames(folder.get())) {
-        auto port = readPortFileAt(folder.get(), name);
+    for (const std::string& name : portFileNames(folder.Get())) {
+        auto port = readPortFileAt(folder.Get(), name);
         if (port && isOwnPseudoTerminal(port->path) && !servingProcessGone(*port))
             ports.push_back(*port);
     }
@@ -341,13 +304,13 @@ std::vector<PortFile> listPortFiles(const PortLocation& where) {
 }
 
 int removePortFilesFor(const std::string& directory, const std::string& path) {
-    const Descriptor folder(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0)
+    const TDescriptor folder(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() < 0)
         return 0;
     int removed = 0;
-    for (const std::string& name : portFileNames(folder.get())) {
-        auto port = readPortFileAt(folder.get(), name);
-        if (port && port->path == path && ::unlinkat(folder.get(), name.c_str(), 0) == 0)
+    for (const std::string& name : portFileNames(folder.Get())) {
+        auto port = readPortFileAt(folder.Get(), name);
+        if (port && port->path == path && ::unlinkat(folder.Get(), name.c_str(), 0) == 0)
             ++removed;
     }
     return removed;

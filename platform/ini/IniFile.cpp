@@ -1,12 +1,11 @@
 #include "platform/ini/IniFile.h"
 
+#include "platform/files/Files.h"
 #include "platform/framework/Exceptions.h"
-#include "platform/framework/WholeFile.h"
+#include "platform/framework/NativePath.h"
 #include "platform/ini/IniEntry.h"
 
 #include <QByteArrayView>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <optional>
@@ -170,13 +169,26 @@ Place Find(const QByteArray& data, const QString& section, const QString& key) {
 
 TIniFile::TIniFile(QString fileName) : Path(std::move(fileName)) {}
 
+// A settings file is a few hundred bytes; one of many megabytes is none of ours.
+constexpr std::size_t MaxFileSize = 16 << 20;
+
+static TLoadedFile Load(const QString& path) {
+    return LoadWholeFile(NativePath(path), MaxFileSize);
+}
+
+static bool Readable(const TLoadedFile& file) {
+    return file.Result == TLoadResult::Loaded && !file.Longer;
+}
+
+static QByteArray Bytes(const TLoadedFile& file) {
+    return QByteArray(file.Bytes.data(), static_cast<qsizetype>(file.Bytes.size()));
+}
+
 // The file as it is now; a missing or unreadable file reads as empty. So does anything but a
 // regular file: opening a pipe would wait for a writer, and a device may never end.
 static QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return Decode(file.readAll()).Data;
+    const TLoadedFile file = Load(path);
+    return Readable(file) ? Decode(Bytes(file)).Data : QByteArray();
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key,
@@ -204,33 +216,53 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const {
 static Text ReadForChange(const QString& path, const std::optional<QByteArray>& fresh) {
     if (fresh)
         return {*fresh, std::nullopt};
-    QFile file(path);
-    if (!file.exists())
+    const TLoadedFile file = Load(path);
+    if (file.Result == TLoadResult::Missing)
         return {};
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!Readable(file))
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
-    return Decode(file.readAll());
+    return Decode(Bytes(file));
 }
 
 static void WriteAll(const QString& path, std::optional<QByteArray>& fresh, const Text& text) {
-    if (fresh)
+    if (fresh) {
         *fresh = text.Data;
-    else if (SaveWholeFile(path, Encode(text)) != TSaveResult::Saved)
+        return;
+    }
+    const QByteArray bytes = Encode(text);
+    if (SaveWholeFile(NativePath(path), std::string_view(bytes.constData(),
+                                                         static_cast<std::size_t>(bytes.size()))) !=
+        TSaveResult::Saved)
         throw Exception(QStringLiteral("Unable to write to %1").arg(path));
 }
 
-void TIniFile::Recreate(const std::function<void()>& fill) {
-    Fresh = QByteArray();
-    Text text;
+// Runs `change` with its writes collecting in `fresh`, which starts as `text`, and then writes
+// the result in one step.
+static void Collect(const QString& path, std::optional<QByteArray>& fresh, Text text,
+                    const std::function<void()>& change) {
+    fresh = text.Data;
     try {
-        fill();
-        text.Data = *Fresh;
+        change();
+        text.Data = *fresh;
     } catch (...) {
-        Fresh.reset();
+        fresh.reset();
         throw;
     }
-    Fresh.reset();
-    WriteAll(Path, Fresh, text);
+    fresh.reset();
+    WriteAll(path, fresh, text);
+}
+
+void TIniFile::Recreate(const std::function<void()>& fill) {
+    Collect(Path, Fresh, Text(), fill);
+}
+
+void TIniFile::Batch(const std::function<void()>& change) {
+    // Inside another batch or a Recreate, the writes are already collected.
+    if (Fresh) {
+        change();
+        return;
+    }
+    Collect(Path, Fresh, ReadForChange(Path, Fresh), change);
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {

@@ -58,9 +58,20 @@ public:
     // once `fill` is done; when it cannot be written, the old file stays as it was and
     // "Unable to write to <path>" is raised. Reads meanwhile still see the old file.
     void Recreate(const std::function<void()>& fill);
+    // Makes all the writes of `change` in one replacement of the file, which keeps everything
+    // else it holds, as the writes one by one would. When the file cannot be written it stays
+    // as it was and "Unable to write to <path>" is raised; when `change` raises, nothing is
+    // written. Reads meanwhile still see the file on disk.
+    void Batch(const std::function<void()>& change);
 
 private:
+    // Windows: the writes of `change` in one replacement of the file, from its copy (`keep`) or
+    // from nothing.
+    void Replace(bool keep, const std::function<void()>& change);
+
     QString Path;
-    std::optional<QByteArray> Fresh; // the new file's text while Recreate builds it (Linux)
-    QString Writing; // the new file while Recreate fills it through the system's calls (Windows)
+    // The new file's text while Recreate or Batch builds it (Linux).
+    std::optional<QByteArray> Fresh;
+    // The new file while Recreate or Batch fills it through the system's calls (Windows).
+    QString Writing;
 };

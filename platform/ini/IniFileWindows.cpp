@@ -108,21 +108,27 @@ void TIniFile::DeleteKey(const QString& section, const QString& key) {
         Unwritable(Path);
 }
 
-void TIniFile::Recreate(const std::function<void()>& fill) {
-    // The new file is made beside the old one by the same functions, then takes its place in
-    // one step: a failure on the way leaves the old file as it was.
+// The writes of `change` go to a new file beside the old one, made by the same functions from a
+// copy of it (or from nothing), which then takes its place in one step: a failure on the way
+// leaves the old file as it was, and reads meanwhile see the old one.
+void TIniFile::Replace(bool keep, const std::function<void()>& change) {
     const QString fresh = QFileInfo(Path).absolutePath() + QStringLiteral("/.") +
                           QFileInfo(Path).fileName() + QLatin1Char('.') +
                           QUuid::createUuid().toString(QUuid::Id128).left(8);
     const std::wstring freshName = QDir::toNativeSeparators(fresh).toStdWString();
-    const HANDLE made = CreateFileW(freshName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (made == INVALID_HANDLE_VALUE)
-        Unwritable(Path);
-    CloseHandle(made);
+    const std::wstring name = QDir::toNativeSeparators(Path).toStdWString();
+    const bool copied =
+        keep && QFileInfo(Path).isFile() && CopyFileW(name.c_str(), freshName.c_str(), TRUE);
+    if (!copied) {
+        const HANDLE made = CreateFileW(freshName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (made == INVALID_HANDLE_VALUE)
+            Unwritable(Path);
+        CloseHandle(made);
+    }
     Writing = fresh;
     try {
-        fill();
+        change();
     } catch (...) {
         Writing.clear();
         DeleteFileW(freshName.c_str());
@@ -132,9 +138,17 @@ void TIniFile::Recreate(const std::function<void()>& fill) {
     // The system may keep a profile it read in memory: it lets go of both files first.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, NativeName(fresh).constData());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, NativeName(Path).constData());
-    if (!MoveFileExW(freshName.c_str(), QDir::toNativeSeparators(Path).toStdWString().c_str(),
+    if (!MoveFileExW(freshName.c_str(), name.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(freshName.c_str());
         Unwritable(Path);
     }
+}
+
+void TIniFile::Recreate(const std::function<void()>& fill) {
+    Replace(false, fill);
+}
+
+void TIniFile::Batch(const std::function<void()>& change) {
+    Replace(true, change);
 }

@@ -1,6 +1,7 @@
 #include "platform/registry/Registry.h"
 
-#include "platform/framework/WholeFile.h"
+#include "platform/files/Files.h"
+#include "platform/framework/NativePath.h"
 #include "platform/registry/Locations.h"
 
 #include <QByteArray>
@@ -104,22 +105,29 @@ Store Parse(const QByteArray& data) {
     return store;
 }
 
+// The store holds a few short values; one of many megabytes is none of ours.
+constexpr std::size_t MaxStoreSize = 16 << 20;
+
 // Reads the store; false when it exists but cannot be read, or is no regular file (a pipe
 // would hold up the start-up waiting for a writer).
 bool Load(Store& store) {
-    QFile file(RegistryStorePath());
-    if (!file.exists()) {
+    const TLoadedFile file = LoadWholeFile(NativePath(RegistryStorePath()), MaxStoreSize);
+    if (file.Result == TLoadResult::Missing) {
         store = Store();
         return true;
     }
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+    if (file.Result != TLoadResult::Loaded || file.Longer)
         return false;
-    store = Parse(file.readAll());
+    store = Parse(QByteArray(file.Bytes.data(), static_cast<qsizetype>(file.Bytes.size())));
     return true;
 }
 
 bool Save(const Store& store) {
-    return SaveWholeFile(RegistryStorePath(), Serialize(store)) == TSaveResult::Saved;
+    const QByteArray bytes = Serialize(store);
+    return SaveWholeFile(
+               NativePath(RegistryStorePath()),
+               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) ==
+           TSaveResult::Saved;
 }
 
 // Holds the store's lock file while a change is read, made and written.

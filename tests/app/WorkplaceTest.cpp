@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray FreshFile = "[Properties]\n"
@@ -232,7 +235,23 @@ TEST_F(WorkplaceTest, SaveSettingsStoresTheFieldsAndRestoresTheVersion) {
     Place.MainState = 1;
     Place.LanguageId = 5;
     Place.Version = 0;
+    // Closing the window replaces the file once, not once per key. (The copies' moves away
+    // from their own names keep inotify from merging the moves onto the file's name.)
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(Programs.path()).constData(),
+                                IN_MOVED_FROM | IN_MOVED_TO),
+              0);
     Place.SaveSettings();
+    char events[4096];
+    const ssize_t size = read(watch, events, sizeof events);
+    close(watch);
+    int replacements = 0;
+    for (ssize_t at = 0; at < size;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+        replacements += (event->mask & IN_MOVED_TO) && QByteArray(event->name) == "brookfetch.INI";
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+    }
+    EXPECT_EQ(replacements, 1);
     EXPECT_EQ(Place.Version, 256);
     EXPECT_EQ(GetSettings(), QByteArray("[Properties]\nVersion=256\n[MainForm]\nMainTop=11\n"
                                         "MainLeft=22\nMainWidth=1280\nMainHeight=1024\n"

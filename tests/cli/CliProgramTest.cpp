@@ -721,16 +721,22 @@ TEST_F(CliProgramTest, ACopyKeepsEveryByteAndSetChangesOnlyWhatItSets) {
     for (int offset = 0; offset < 126; ++offset)
         EXPECT_EQ(changed[offset], offset == 4 ? char(20) : image[offset]) << offset;
     EXPECT_TRUE(Run({"show", copy}).Out.contains("PrePurge=20\n"));
+
+    // Bytes after the image of a longer file are kept, the 129th too.
+    const QString longer = Path("longer.brk");
+    Store(longer, image + "\x7F");
+    EXPECT_RESULT(Run({"set", longer, "PrePurge=20"}), 0);
+    EXPECT_EQ(Contents(longer).mid(126), changed.mid(126) + "\x7F");
 }
 
 TEST_F(CliProgramTest, EndlessInputsStrangeNamesAndDeviceTextsAreHandledSafely) {
-    // Endless sources are read only as far as an image goes, and judged by those bytes.
+    // A device or a pipe given by name is refused unopened; standard input that never ends
+    // is read only as far as an image goes, and judged by those bytes.
     for (const QStringList& arguments :
-         {QStringList{"show", "/dev/zero"}, QStringList{"show", "/dev/urandom"},
-          QStringList{"write", "/dev/zero"}}) {
+         {QStringList{"show", "/dev/zero"}, QStringList{"write", "/dev/urandom"}}) {
         const Result result = Run(arguments);
-        EXPECT_RESULT(result, 1);
-        EXPECT_TRUE(result.Err.contains("checksum")) << result.Err.toStdString();
+        EXPECT_RESULT(result, 2);
+        EXPECT_TRUE(result.Err.contains("not a regular file")) << result.Err.toStdString();
     }
     QProcess endless;
     Configure(endless, {"-c", "yes | \"$0\" show -", BROOKFETCH_CLI_PROGRAM});

@@ -3,6 +3,7 @@
 
 #include "app/Workplace.h"
 #include "model/Q47.h"
+#include "platform/framework/NativePath.h"
 #include "ui/Main.h"
 #include "ui/Properties.h"
 
@@ -26,7 +27,7 @@ namespace {
 
 int PrePurgeInFile(const QString& path) {
     TQ47 model;
-    EXPECT_TRUE(model.LoadFromFile(path)) << path.toStdString();
+    EXPECT_TRUE(model.LoadFromFile(NativePath(path))) << path.toStdString();
     return model.PrePurge;
 }
 

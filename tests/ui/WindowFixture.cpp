@@ -2,6 +2,7 @@
 
 #include "app/Workplace.h"
 #include "model/Q47.h"
+#include "platform/framework/NativePath.h"
 #include "ui/About.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
@@ -128,7 +129,7 @@ QString WindowTest::MakeConfiguration(const QString& name, int prePurge) const {
     TQ47 model;
     model.SetPrePurge(prePurge);
     const QString path = Temp.filePath(name);
-    EXPECT_TRUE(model.SaveToFile(path));
+    EXPECT_TRUE(model.SaveToFile(NativePath(path)));
     return path;
 }
 

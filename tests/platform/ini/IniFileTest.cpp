@@ -240,6 +240,35 @@ TEST_F(IniFileTest, WritesReplaceTheFileAndLeaveNothingBeside) {
               QStringList{QStringLiteral("settings.INI")});
 }
 
+// A batch makes its writes in one replacement of the file, in the file's own line ends and
+// encoding, or none at all when it is cut short.
+TEST_F(IniFileTest, ABatchWritesAllItsKeysInOneReplacementOrNone) {
+    const QByteArray before = "; kept\r\n[A]\r\nx=1\r\n";
+    Put(before);
+    TIniFile ini(Path);
+    ini.Batch([&] {
+        ini.WriteString(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("2"));
+        ini.WriteInteger(QStringLiteral("B"), QStringLiteral("y"), 3);
+        EXPECT_EQ(Get(), before) << "nothing reaches the disk before the batch ends";
+    });
+    const QByteArray after = "; kept\r\n[A]\r\nx=2\r\n[B]\r\ny=3\r\n";
+    EXPECT_EQ(Get(), after);
+    EXPECT_THROW(ini.Batch([&] {
+        ini.WriteString(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("9"));
+        throw Exception(QStringLiteral("stop"));
+    }),
+                 Exception);
+    EXPECT_EQ(Get(), after);
+
+    const auto utf16 = [](const QByteArray& text) {
+        return QByteArray("\xFF\xFE") +
+               QByteArray(QStringEncoder(QStringConverter::Utf16LE)(QString::fromUtf8(text)));
+    };
+    Put(utf16(before));
+    ini.Batch([&] { ini.WriteInteger(QStringLiteral("B"), QStringLiteral("y"), 3); });
+    EXPECT_EQ(Get(), utf16("; kept\r\n[A]\r\nx=1\r\n[B]\r\ny=3\r\n"));
+}
+
 TEST_F(IniFileTest, NamesAndValuesThatWouldBreakTheFileAreRefused) {
     Put("[S]\nK=1\n");
     TIniFile ini(Path);

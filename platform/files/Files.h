@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Whole files, loaded and saved the one way every part of the program does it: configuration
+// files, the settings, the language store, port files, the simulator's connector memory. Names
+// are the system's own (bytes on Linux, UTF-16 on Windows) and are used as given: no link is
+// resolved here, so the system's own protections for links keep applying.
+
+// How a save of a whole file ended.
+enum class TSaveResult {
+    Saved,
+    NotRegular,  // a folder, a pipe or a device stands at the name; left alone
+    ReadOnly,    // the file is there but this user may not write it; left alone
+    ForeignLink, // a symbolic link of another user in a folder that anyone may write (/tmp)
+    NotCreated,  // no file can be made there: no such folder, no permission, a name too long
+    NotWritten,  // not all bytes reached the disk (a full disk, a file-size limit)
+    NotReplaced, // the finished copy could not take the file's name
+};
+
+// Who may read a file that a save creates; a replaced file keeps its own permissions.
+enum class TNewFile {
+    Shared,  // as any program makes a file (the user's umask applies)
+    Private, // this user alone
+};
+
+// Gives the file `name` the contents `bytes` as a whole. The bytes go to a new file beside it
+// (made exclusively, under a short name of its own, so a target of the longest legal name
+// still works), reach the disk, and then the new file is renamed over the name as given: a
+// failed save leaves the old file as it was, and a symbolic link at the name is replaced, never
+// written through. A replaced file keeps its permissions, and its owner where the system lets
+// us. Only where the folder refuses new files but the file may be written is the file
+// rewritten in place, as any program opening it for writing would; a failure then may leave
+// it damaged.
+TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
+                          TNewFile newFile = TNewFile::Shared);
+
+// How a load of a whole file ended.
+enum class TLoadResult {
+    Loaded,
+    Short,      // fewer bytes than were needed; Bytes holds what there was
+    Missing,    // nothing at the name
+    NotRegular, // a folder, a pipe or a device: never opened, so a pipe cannot hold us up
+    Unreadable, // no permission, or reading failed
+};
+
+struct TLoadedFile {
+    TLoadResult Result = TLoadResult::Missing;
+    std::string Bytes;   // what was read, at most the bytes asked for
+    bool Longer = false; // the source holds more than that
+};
+
+// Reads up to `atMost` bytes of a regular file; fewer than `atLeast` make the result Short.
+TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
+                          std::size_t atLeast = 0);
+// The same from standard input, whatever it is (a pipe, a terminal, a file): never more than
+// `atMost` bytes are read, so an endless source ends too.
+TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast = 0);
+
+// What is at a name, links followed.
+enum class TFileKind { Missing, Regular, Folder, Other };
+TFileKind FileKindOf(const std::filesystem::path& name);
+
+// A record kept by appending lines to a file (a production bench's log). The file is never
+// reached through a symbolic link and must be this user's own; a device (/dev/null) is taken
+// as it is. Each line goes out in one write and is on disk before Append returns, so programs
+// that share the file never mix their lines, and a line always starts on a line of its own,
+// even after an earlier write was cut short.
+class TAppendFile {
+public:
+    TAppendFile() = default;
+    ~TAppendFile();
+    TAppendFile(const TAppendFile&) = delete;
+    TAppendFile& operator=(const TAppendFile&) = delete;
+
+    // Opens the file for appending, creating it if needed. False with `why` saying in a few
+    // words what is wrong ("it is a symbolic link", "it belongs to another user", or the
+    // system's text).
+    bool Open(const std::filesystem::path& name, std::string& why);
+    bool IsOpen() const { return Native != Closed; }
+    // Appends `line` and a line feed. False when it could not be written whole or flushed.
+    bool Append(std::string_view line);
+
+private:
+    static constexpr std::intptr_t Closed = -1;
+    std::intptr_t Native = Closed; // a descriptor on Linux, a HANDLE on Windows
+    bool Regular = false;          // a file, not a device
+    bool CutShort = false;         // the last line did not go out whole
+};

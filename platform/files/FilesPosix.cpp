@@ -1,0 +1,288 @@
+#include "platform/files/Descriptor.h"
+#include "platform/files/Files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+// Reads up to `atMost` bytes and looks for one more; false on a read error.
+bool ReadUpTo(int fd, std::size_t atMost, TLoadedFile& loaded) {
+    std::string& bytes = loaded.Bytes;
+    char chunk[16384];
+    for (;;) {
+        // One byte past the limit tells whether there is more.
+        const std::size_t wanted =
+            std::min(sizeof chunk, atMost - std::min(atMost, bytes.size()) + 1);
+        const ssize_t count = ::read(fd, chunk, wanted);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return false;
+        if (count == 0)
+            return true;
+        bytes.append(chunk, static_cast<std::size_t>(count));
+        if (bytes.size() > atMost) {
+            bytes.resize(atMost);
+            loaded.Longer = true;
+            return true;
+        }
+    }
+}
+
+TLoadedFile Finished(TLoadedFile loaded, std::size_t atLeast) {
+    loaded.Result = loaded.Bytes.size() < atLeast ? TLoadResult::Short : TLoadResult::Loaded;
+    return loaded;
+}
+
+TLoadedFile Failed(TLoadResult result) {
+    TLoadedFile loaded;
+    loaded.Result = result;
+    return loaded;
+}
+
+// A short name for the new copy, hidden, and never one that a listing of "*.port" or "*.brk"
+// would pick up.
+std::string AsideName() {
+    static thread_local std::mt19937 random{std::random_device{}()};
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = ".brookfetch-";
+    for (int i = 0; i < 8; ++i)
+        name += Letters[random() % (sizeof Letters - 1)];
+    return name + ".tmp";
+}
+
+// In a folder where anyone may make files and only their owners may remove them (/tmp), a link
+// that someone else made at our file's name is a trap: refused rather than replaced or followed.
+bool ForeignLinkInSharedFolder(int folder, const struct stat& entry) {
+    struct stat info {};
+    return S_ISLNK(entry.st_mode) && ::fstat(folder, &info) == 0 && (info.st_mode & S_ISVTX) &&
+           (info.st_mode & S_IWOTH) && entry.st_uid != ::geteuid();
+}
+
+bool Sync(int fd) {
+    return ::fsync(fd) == 0;
+}
+
+// The rename is on disk only once the folder is: a power cut could otherwise bring back the
+// old file, or none. Nothing more can be done when this fails, the save itself stands.
+void SyncFolder(const std::filesystem::path& folder) {
+    const TDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.IsOpen())
+        Sync(directory.Get());
+}
+
+// Rewrites an existing file in place: for a file the user may write in a folder that takes no
+// new file. Opening it follows a link as any program's open would, under the system's rules.
+TSaveResult SaveInPlace(int folder, const std::string& base, std::string_view bytes) {
+    TDescriptor file(
+        ::openat(folder, base.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!file.IsOpen())
+        return errno == EACCES || errno == EPERM ? TSaveResult::ReadOnly : TSaveResult::NotCreated;
+    // Something else may have been put in the file's place since it was looked at.
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return TSaveResult::NotRegular;
+    if (!WriteAll(file.Get(), bytes) || !Sync(file.Get()) || !file.Close())
+        return TSaveResult::NotWritten;
+    return TSaveResult::Saved;
+}
+
+} // namespace
+
+TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
+                          TNewFile newFile) {
+    if (name.empty())
+        return TSaveResult::NotCreated;
+    const std::string base = name.filename().string();
+    // "folder/", ".", "..": the name of a folder, not of a file in it.
+    if (base.empty() || base == "." || base == "..")
+        return TSaveResult::NotRegular;
+    const std::filesystem::path folderName = name.has_parent_path() ? name.parent_path() : ".";
+    // The folder is held open, so every step below works in the same one.
+    const TDescriptor folder(::open(folderName.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.IsOpen())
+        return TSaveResult::NotCreated;
+
+    struct stat entry {};
+    if (::fstatat(folder.Get(), base.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (ForeignLinkInSharedFolder(folder.Get(), entry))
+            return TSaveResult::ForeignLink;
+    } else if (errno != ENOENT) {
+        return TSaveResult::NotCreated; // a name too long, a folder we may not look into
+    }
+    // What the name stands for, a link followed: a link to nowhere stands for a new file.
+    struct stat target {};
+    const bool exists = ::fstatat(folder.Get(), base.c_str(), &target, 0) == 0;
+    if (!exists && errno != ENOENT)
+        return TSaveResult::NotCreated;
+    // Renaming over anything but a regular file would remove a folder's place, a pipe or a
+    // device; writing into one of them would not make a file either.
+    if (exists && !S_ISREG(target.st_mode))
+        return TSaveResult::NotRegular;
+    if (exists && ::faccessat(folder.Get(), base.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno == EROFS ? TSaveResult::NotCreated : TSaveResult::ReadOnly;
+
+    const mode_t mode = exists || newFile == TNewFile::Private ? 0600 : 0666;
+    std::string aside;
+    TDescriptor file;
+    for (int attempt = 0; attempt < 100 && !file.IsOpen(); ++attempt) {
+        aside = AsideName();
+        file.Reset(::openat(folder.Get(), aside.c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode));
+        if (!file.IsOpen() && errno != EEXIST)
+            break;
+    }
+    if (!file.IsOpen()) {
+        const int error = errno;
+        // Only a folder that refuses new files sends the save into the file itself: a full
+        // disk, a name too long or a file-size limit would fail there too, and worse.
+        if ((error == EACCES || error == EROFS) && exists)
+            return SaveInPlace(folder.Get(), base, bytes);
+        return error == ENOSPC || error == EDQUOT ? TSaveResult::NotWritten
+                                                  : TSaveResult::NotCreated;
+    }
+    if (exists) {
+        // Owner first: a change of owner clears the set-id bits. Only root may give a file
+        // away; anyone else's save makes it theirs.
+        [[maybe_unused]] const int owned = ::fchown(file.Get(), target.st_uid, target.st_gid);
+        ::fchmod(file.Get(), target.st_mode & 07777);
+    }
+    if (!WriteAll(file.Get(), bytes) || !Sync(file.Get()) || !file.Close()) {
+        ::unlinkat(folder.Get(), aside.c_str(), 0);
+        return TSaveResult::NotWritten;
+    }
+    if (::renameat(folder.Get(), aside.c_str(), folder.Get(), base.c_str()) != 0) {
+        ::unlinkat(folder.Get(), aside.c_str(), 0);
+        return TSaveResult::NotReplaced;
+    }
+    SyncFolder(folderName);
+    return TSaveResult::Saved;
+}
+
+TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
+                          std::size_t atLeast) {
+    // Judged before it is opened: opening a pipe could wait for a writer for ever.
+    struct stat info {};
+    if (name.empty() || ::stat(name.c_str(), &info) != 0)
+        return Failed(name.empty() || errno == ENOENT || errno == ENOTDIR
+                          ? TLoadResult::Missing
+                          : TLoadResult::Unreadable);
+    if (!S_ISREG(info.st_mode))
+        return Failed(TLoadResult::NotRegular);
+    const TDescriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.IsOpen())
+        return Failed(errno == ENOENT ? TLoadResult::Missing : TLoadResult::Unreadable);
+    // And judged again, in case something else was put in its place meanwhile.
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return Failed(TLoadResult::NotRegular);
+    TLoadedFile loaded;
+    if (!ReadUpTo(file.Get(), atMost, loaded))
+        return Failed(TLoadResult::Unreadable);
+    return Finished(std::move(loaded), atLeast);
+}
+
+TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast) {
+    TLoadedFile loaded;
+    if (!ReadUpTo(STDIN_FILENO, atMost, loaded))
+        return Failed(TLoadResult::Unreadable);
+    return Finished(std::move(loaded), atLeast);
+}
+
+TFileKind FileKindOf(const std::filesystem::path& name) {
+    struct stat info {};
+    if (name.empty() || ::stat(name.c_str(), &info) != 0)
+        return TFileKind::Missing;
+    if (S_ISREG(info.st_mode))
+        return TFileKind::Regular;
+    return S_ISDIR(info.st_mode) ? TFileKind::Folder : TFileKind::Other;
+}
+
+TAppendFile::~TAppendFile() {
+    if (IsOpen())
+        ::close(static_cast<int>(Native));
+}
+
+bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
+    // Not through a link, and not blocking on a pipe that nobody reads. Read too, where the
+    // file lets us, to see whether its last line was ended.
+    constexpr int Flags = O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    TDescriptor file(::open(name.c_str(), O_RDWR | Flags, 0666));
+    if (!file.IsOpen() && errno == EACCES)
+        file.Reset(::open(name.c_str(), O_WRONLY | Flags, 0666));
+    if (!file.IsOpen()) {
+        why = errno == ELOOP   ? "it is a symbolic link"
+              : errno == ENXIO ? "it is a pipe, not a file"
+                               : std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0) {
+        why = std::strerror(errno);
+        return false;
+    }
+    // A file someone else made at the name would take our records wherever they wanted.
+    if (S_ISREG(info.st_mode) && info.st_uid != ::geteuid()) {
+        why = "it belongs to another user";
+        return false;
+    }
+    if (!S_ISREG(info.st_mode) && !S_ISCHR(info.st_mode)) {
+        why = "it is not a file";
+        return false;
+    }
+    // Writes to a device (a terminal) may wait.
+    ::fcntl(file.Get(), F_SETFL, O_APPEND);
+    if (IsOpen())
+        ::close(static_cast<int>(Native));
+    Regular = S_ISREG(info.st_mode);
+    CutShort = false;
+    Native = file.Release();
+    return true;
+}
+
+bool TAppendFile::Append(std::string_view line) {
+    const int fd = static_cast<int>(Native);
+    // A line cut short, by us or by another program sharing the file, is ended first.
+    bool lineOpen = CutShort;
+    if (Regular) {
+        struct stat info {};
+        char last = '\n';
+        lineOpen = ::fstat(fd, &info) == 0 && info.st_size > 0 &&
+                   ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n';
+    }
+    std::string record;
+    record.reserve(line.size() + 2);
+    if (lineOpen)
+        record += '\n';
+    record.append(line);
+    record += '\n';
+    ssize_t written = -1;
+    do {
+        written = ::write(fd, record.data(), record.size());
+    } while (written < 0 && errno == EINTR);
+    if (written != static_cast<ssize_t>(record.size())) {
+        CutShort = CutShort || written > 0;
+        return false;
+    }
+    CutShort = false;
+    // A device has nothing to flush (/dev/null says so with EINVAL).
+    return ::fdatasync(fd) == 0 || (!Regular && (errno == EINVAL || errno == EROFS));
+}

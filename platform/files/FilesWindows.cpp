@@ -1,0 +1,292 @@
+#include "platform/files/Files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <random>
+#include <utility>
+
+namespace {
+
+// An open file handle, closed when it goes.
+class THandle {
+public:
+    explicit THandle(HANDLE handle = INVALID_HANDLE_VALUE) : Handle(handle) {}
+    ~THandle() { Reset(); }
+    THandle(const THandle&) = delete;
+    THandle& operator=(const THandle&) = delete;
+
+    HANDLE Get() const { return Handle; }
+    bool IsOpen() const { return Handle != INVALID_HANDLE_VALUE; }
+    void Reset(HANDLE handle = INVALID_HANDLE_VALUE) {
+        if (IsOpen())
+            ::CloseHandle(Handle);
+        Handle = handle;
+    }
+    HANDLE Release() { return std::exchange(Handle, INVALID_HANDLE_VALUE); }
+    // Closes now and says whether that went well.
+    bool Close() { return ::CloseHandle(std::exchange(Handle, INVALID_HANDLE_VALUE)) != 0; }
+
+private:
+    HANDLE Handle;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+        DWORD count = 0;
+        if (!::WriteFile(file, bytes.data() + done, part, &count, nullptr) || count == 0)
+            return false;
+        done += count;
+    }
+    return true;
+}
+
+// Reads up to `atMost` bytes and looks for one more; false on a read error. The end of a pipe
+// is its end of input, not an error.
+bool ReadUpTo(HANDLE file, std::size_t atMost, TLoadedFile& loaded) {
+    std::string& bytes = loaded.Bytes;
+    char chunk[16384];
+    for (;;) {
+        const DWORD wanted =
+            static_cast<DWORD>(std::min(sizeof chunk, atMost - std::min(atMost, bytes.size()) + 1));
+        DWORD count = 0;
+        if (!::ReadFile(file, chunk, wanted, &count, nullptr))
+            return ::GetLastError() == ERROR_BROKEN_PIPE;
+        if (count == 0)
+            return true;
+        bytes.append(chunk, count);
+        if (bytes.size() > atMost) {
+            bytes.resize(atMost);
+            loaded.Longer = true;
+            return true;
+        }
+    }
+}
+
+TLoadedFile Finished(TLoadedFile loaded, std::size_t atLeast) {
+    loaded.Result = loaded.Bytes.size() < atLeast ? TLoadResult::Short : TLoadResult::Loaded;
+    return loaded;
+}
+
+TLoadedFile Failed(TLoadResult result) {
+    TLoadedFile loaded;
+    loaded.Result = result;
+    return loaded;
+}
+
+bool NotThere(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool DiskFull(DWORD error) {
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+}
+
+// A short name for the new copy beside the file.
+std::wstring AsideName() {
+    static thread_local std::mt19937 random{std::random_device{}()};
+    static constexpr wchar_t Letters[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
+    std::wstring name = L".brookfetch-";
+    for (int i = 0; i < 8; ++i)
+        name += Letters[random() % (std::size(Letters) - 1)];
+    return name + L".tmp";
+}
+
+// Whether an existing name is a file on a disk: not a console, a pipe or another device.
+bool IsDiskFile(const std::wstring& name) {
+    const THandle file(::CreateFileW(name.c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsOpen() && ::GetFileType(file.Get()) == FILE_TYPE_DISK;
+}
+
+TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes) {
+    THandle file(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                               TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return ::GetLastError() == ERROR_ACCESS_DENIED ? TSaveResult::ReadOnly
+                                                       : TSaveResult::NotCreated;
+    if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()) || !file.Close())
+        return TSaveResult::NotWritten;
+    return TSaveResult::Saved;
+}
+
+} // namespace
+
+TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes, TNewFile) {
+    if (name.empty())
+        return TSaveResult::NotCreated;
+    const std::filesystem::path base = name.filename();
+    if (base.empty() || base == L"." || base == L"..")
+        return TSaveResult::NotRegular;
+    const std::wstring target = name.wstring();
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!exists && ::GetLastError() != ERROR_FILE_NOT_FOUND)
+        return TSaveResult::NotCreated;
+    if (exists && ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !IsDiskFile(target)))
+        return TSaveResult::NotRegular;
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+        return TSaveResult::ReadOnly;
+
+    const std::filesystem::path folder = name.has_parent_path() ? name.parent_path() : L".";
+    std::wstring aside;
+    THandle file;
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 100 && !file.IsOpen(); ++attempt) {
+        aside = (folder / AsideName()).wstring();
+        file.Reset(::CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+        error = file.IsOpen() ? ERROR_SUCCESS : ::GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    if (!file.IsOpen()) {
+        // Only a folder that refuses new files sends the save into the file itself.
+        if ((error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT) && exists)
+            return SaveInPlace(target, bytes);
+        return DiskFull(error) ? TSaveResult::NotWritten : TSaveResult::NotCreated;
+    }
+    if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()) || !file.Close()) {
+        ::DeleteFileW(aside.c_str());
+        return TSaveResult::NotWritten;
+    }
+    // ReplaceFileW keeps the replaced file's attributes and permissions; where the file system
+    // cannot do it, the copy is moved over the file, through to the disk.
+    const bool replaced =
+        (exists && ::ReplaceFileW(target.c_str(), aside.c_str(), nullptr,
+                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
+        ::MoveFileExW(aside.c_str(), target.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!replaced) {
+        ::DeleteFileW(aside.c_str());
+        return TSaveResult::NotReplaced;
+    }
+    return TSaveResult::Saved;
+}
+
+TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
+                          std::size_t atLeast) {
+    if (name.empty())
+        return Failed(TLoadResult::Missing);
+    const std::wstring source = name.wstring();
+    const DWORD attributes = ::GetFileAttributesW(source.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return Failed(NotThere(::GetLastError()) ? TLoadResult::Missing : TLoadResult::Unreadable);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return Failed(TLoadResult::NotRegular);
+    const THandle file(::CreateFileW(source.c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return Failed(NotThere(::GetLastError()) ? TLoadResult::Missing : TLoadResult::Unreadable);
+    if (::GetFileType(file.Get()) != FILE_TYPE_DISK)
+        return Failed(TLoadResult::NotRegular);
+    TLoadedFile loaded;
+    if (!ReadUpTo(file.Get(), atMost, loaded))
+        return Failed(TLoadResult::Unreadable);
+    return Finished(std::move(loaded), atLeast);
+}
+
+TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast) {
+    const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    TLoadedFile loaded;
+    if (input == INVALID_HANDLE_VALUE || input == nullptr || !ReadUpTo(input, atMost, loaded))
+        return Failed(TLoadResult::Unreadable);
+    return Finished(std::move(loaded), atLeast);
+}
+
+TFileKind FileKindOf(const std::filesystem::path& name) {
+    const DWORD attributes =
+        name.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(name.wstring().c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return TFileKind::Missing;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return TFileKind::Folder;
+    return IsDiskFile(name.wstring()) ? TFileKind::Regular : TFileKind::Other;
+}
+
+TAppendFile::~TAppendFile() {
+    if (IsOpen())
+        ::CloseHandle(reinterpret_cast<HANDLE>(Native));
+}
+
+namespace {
+
+std::string SystemText(DWORD error) {
+    char text[512] = {};
+    const DWORD length =
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                         0, text, sizeof text, nullptr);
+    std::string message(text, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                                message.back() == ' ' || message.back() == '.'))
+        message.pop_back();
+    return message.empty() ? "Windows error " + std::to_string(error) : message;
+}
+
+} // namespace
+
+bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
+    // The link itself is opened, never what it points at.
+    THandle file(::CreateFileW(name.wstring().c_str(), FILE_APPEND_DATA | FILE_READ_DATA,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file.IsOpen()) {
+        why = SystemText(::GetLastError());
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const DWORD type = ::GetFileType(file.Get());
+    if (type == FILE_TYPE_DISK && ::GetFileInformationByHandle(file.Get(), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        why = "it is a symbolic link";
+        return false;
+    }
+    if (type != FILE_TYPE_DISK && type != FILE_TYPE_CHAR) {
+        why = "it is not a file";
+        return false;
+    }
+    if (IsOpen())
+        ::CloseHandle(reinterpret_cast<HANDLE>(Native));
+    Regular = type == FILE_TYPE_DISK;
+    CutShort = false;
+    Native = reinterpret_cast<std::intptr_t>(file.Release());
+    return true;
+}
+
+bool TAppendFile::Append(std::string_view line) {
+    const HANDLE file = reinterpret_cast<HANDLE>(Native);
+    bool lineOpen = CutShort;
+    if (Regular) {
+        LARGE_INTEGER size{};
+        char last = '\n';
+        DWORD count = 0;
+        OVERLAPPED at{};
+        if (::GetFileSizeEx(file, &size) && size.QuadPart > 0) {
+            at.Offset = static_cast<DWORD>(size.QuadPart - 1);
+            at.OffsetHigh = static_cast<DWORD>((size.QuadPart - 1) >> 32);
+            lineOpen = ::ReadFile(file, &last, 1, &count, &at) && count == 1 && last != '\n';
+        } else {
+            lineOpen = false;
+        }
+    }
+    std::string record;
+    record.reserve(line.size() + 2);
+    if (lineOpen)
+        record += '\n';
+    record.append(line);
+    record += '\n';
+    DWORD written = 0;
+    const bool whole =
+        ::WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
+        written == record.size();
+    if (!whole) {
+        CutShort = CutShort || written > 0;
+        return false;
+    }
+    CutShort = false;
+    return !Regular || ::FlushFileBuffers(file);
+}
