@@ -1,7 +1,7 @@
 #include "platform/registry/Translation.h"
 
+#include "platform/registry/LanguageStore.h"
 #include "platform/registry/Locations.h"
-#include "platform/registry/Registry.h"
 
 #include <QFileInfo>
 #include <QStringList>
