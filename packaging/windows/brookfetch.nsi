@@ -61,6 +61,7 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "brookfetch-${VERSION}-setup.exe"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_SMALLDESC
+!define MUI_CUSTOMFUNCTION_GUIINIT CheckNewerInstalled
 
 ; The language page lists every language of the program, whatever the system's code page; it
 ; starts on the system's language, or on the one chosen at the last installation.
@@ -184,19 +185,23 @@ SectionEnd
 Function .onInit
     !insertmacro MULTIUSER_INIT
     !insertmacro MUI_LANGDLL_DISPLAY
-
-    ; Over an installed copy: a newer one is replaced only when the user says so; the desktop
-    ; shortcut is offered as the last installation left it.
+    ; Over an installed copy the desktop shortcut is offered as the last installation left it.
     ReadRegStr $PreviousVersion SHCTX "${UNINSTALL_KEY}" "DisplayVersion"
+    ${If} $PreviousVersion != ""
+    ${AndIfNot} ${FileExists} "$DESKTOP\${PRODUCT}.lnk"
+        !insertmacro UnselectSection ${SecDesktop}
+    ${EndIf}
+FunctionEnd
+
+; A newer installed copy is replaced only when the user says so; a silent setup replaces it.
+; Asked once the window is up: only then do the texts speak the language chosen above.
+Function CheckNewerInstalled
     ${If} $PreviousVersion != ""
         ${VersionCompare} $PreviousVersion "${VERSION}" $0
         ${If} $0 == 1
-            MessageBox MB_YESNO|MB_ICONQUESTION "$(NewerInstalled)" /SD IDYES IDYES replace
+            MessageBox MB_YESNO|MB_ICONQUESTION "$(NewerInstalled)" IDYES replace
             Quit
             replace:
-        ${EndIf}
-        ${IfNot} ${FileExists} "$DESKTOP\${PRODUCT}.lnk"
-            !insertmacro UnselectSection ${SecDesktop}
         ${EndIf}
     ${EndIf}
 FunctionEnd
