@@ -8,6 +8,6 @@ LangString DesktopShortcutDescription ${LANG_HUNGARIAN} "A Brookfetch parancsiko
 LangString FileTypeName ${LANG_HUNGARIAN} "Brookfetch-paraméterkészlet"
 LangString ShortcutComment ${LANG_HUNGARIAN} "Vízmintavevő konfigurációs csatlakozójának beolvasása, ellenőrzése és kiírása"
 LangString DriverMissing ${LANG_HUNGARIAN} "Az USB-adapterhez az FTDI D2XX illesztőprogramja (FTD2XX.DLL) szükséges, amely nincs telepítve ezen a számítógépen. Az adapter csatlakoztatása előtt telepítse az FTDI illesztőprogramját; addig a Brookfetch nem talál adaptert."
-LangString UninstallKeeps ${LANG_HUNGARIAN} "A Brookfetch eltávolítása a következő mappából. A beállításai (a %APPDATA%\Brookfetch mappában) és a Brookfetchben választott nyelv a számítógépen maradnak. $(^ClickUninstall)"
+LangString UninstallKeeps ${LANG_HUNGARIAN} "A telepítő eltávolítja a Brookfetch programot a következő mappából. A beállításai (a %APPDATA%\Brookfetch mappában) és a Brookfetchben választott nyelv a számítógépen maradnak. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_HUNGARIAN} "A Brookfetch $PreviousVersion verziója van telepítve, amely újabb ennél a verziónál (${VERSION}). Lecseréli erre a verzióra?"
 LangString RemovingPrevious ${LANG_HUNGARIAN} "A telepített verzió eltávolítása (a beállítások megmaradnak)..."
