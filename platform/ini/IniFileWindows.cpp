@@ -112,6 +112,10 @@ void TIniFile::DeleteKey(const QString& section, const QString& key) {
 // copy of it (or from nothing), which then takes its place in one step: a failure on the way
 // leaves the old file as it was, and reads meanwhile see the old one.
 void TIniFile::Replace(bool keep, const std::function<void()>& change) {
+    if (!Writing.isEmpty()) { // a batch within a batch or a recreation: part of it
+        change();
+        return;
+    }
     const QString fresh = QFileInfo(Path).absolutePath() + QStringLiteral("/.") +
                           QFileInfo(Path).fileName() + QLatin1Char('.') +
                           QUuid::createUuid().toString(QUuid::Id128).left(8);

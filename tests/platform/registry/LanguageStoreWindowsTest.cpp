@@ -60,9 +60,10 @@ TEST_F(LanguageStoreWindows, CodeIsStoredUnderTheLongBackslashedPathAsFourAnsiBy
     wchar_t shortName[MAX_PATH] = {};
     const std::wstring longName = QDir::toNativeSeparators(Exe).toStdWString();
     const DWORD length = GetShortPathNameW(longName.c_str(), shortName, MAX_PATH);
-    if (length > 0 && length < MAX_PATH)
+    if (length > 0 && length < MAX_PATH) {
         EXPECT_EQ(StoredLanguageCode(QString::fromWCharArray(shortName, length)),
                   QStringLiteral("deu"));
+    }
 
     ASSERT_TRUE(StoreLanguageCode(Exe, nullptr));
     EXPECT_EQ(ReadAnsi(QDir::toNativeSeparators(Exe).toLocal8Bit()).Result, ERROR_FILE_NOT_FOUND);
