@@ -6,7 +6,11 @@
 // both, over in-process devices too.
 
 #ifdef _WIN32
-#include <windows.h> // DWORD, ULONG, USHORT, UCHAR, BOOL, OVERLAPPED: the vendor's own types
+// The vendor's own types (DWORD, ULONG, USHORT, UCHAR, BOOL, PVOID, OVERLAPPED), without the
+// rest of windows.h and its macros.
+#include <windef.h>
+// After the types it is made of:
+#include <minwinbase.h>
 #else
 #include <cstdint>
 
@@ -66,8 +70,8 @@ constexpr USHORT FT_FLOW_XON_XOFF = 0x0400;
 constexpr ULONG FT_PURGE_RX = 1;
 constexpr ULONG FT_PURGE_TX = 2;
 
-// Modem status bits (Win32 names; windows.h has them)
-#ifndef _WIN32
+// Modem status bits (Win32 names; winbase.h has them too)
+#ifndef MS_CTS_ON
 constexpr DWORD MS_CTS_ON = 0x0010;
 constexpr DWORD MS_DSR_ON = 0x0020;
 constexpr DWORD MS_RING_ON = 0x0040;
