@@ -288,7 +288,7 @@ TEST_F(ConnectorTest, ReadAsksToSaveFirstThenFillsThePageFromTheConnector) {
     App.Answer(IDNO);
     Action("DataRead")->trigger();
     EXPECT_EQ(App.Boxes.size(), 2u);
-    EXPECT_EQ(Requests(0x50), 17); // 16 blocks, and the first once more to confirm it
+    EXPECT_EQ(Requests(0x50), 34); // two passes, the first block (pump pulses) twice more
     EXPECT_EQ(Runs(), 1);
     ASSERT_FALSE(Steps.empty());
     for (const ProgressStep& step : Steps) {
