@@ -105,6 +105,7 @@ private:
 class TTransferScope {
 public:
     explicit TTransferScope(TMainForm& form) : Form(form) {
+        StopSignal = 0;
         try {
             Form.BeginTransfer();
         } catch (...) {

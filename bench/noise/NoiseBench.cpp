@@ -205,7 +205,7 @@ void Burst(int count) {
     for (int i = 0; i < count; ++i) {
         const QByteArray image = RandomImage(Contents(fresh), false);
         Store(fresh, image);
-        Sim sim(Ports, memory, {"--chatter-ms", "300", "--verbose"});
+        Sim sim(Ports, memory, {"--chatter-ms", "300", "--verbose", "--pace"});
         if (!sim.Ready)
             return;
         QProcess cli;
