@@ -30,10 +30,6 @@ enum : std::uint8_t {
 constexpr std::uint8_t Yes = 2; // the adapter's "present" / "large" / "written"
 constexpr std::uint8_t No = 0;  // "no connector"
 
-// The adapter's read time-outs: a read of n bytes waits at most 300 + 20 n ms.
-constexpr std::int32_t ReadTotalMs = 300;
-constexpr std::int32_t ReadPerByteMs = 20;
-
 using TBytes = std::vector<std::uint8_t>;
 
 // How many reads the most frequent of these values leads the next one by, and that value.
@@ -137,7 +133,7 @@ bool TTarnAdapter::OpenUart(std::int32_t index, TAdapterOpen& result) {
     // The results are not looked at: a refusal shows up as a failed exchange.
     uart->SetConfig(config);
     // After SetConfig, which switches reads back to immediate mode.
-    uart->SetReadTimeouts(ReadTotalMs, ReadPerByteMs);
+    uart->SetReadTimeouts(Timing.ReadTotalMs, Timing.ReadPerByteMs);
     uart->Purge();
     result = {};
     Uart = std::move(uart);
@@ -213,11 +209,11 @@ bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std:
 }
 
 void TTarnAdapter::WaitForQuietLine() {
-    std::this_thread::sleep_for(RetryPause);
+    std::this_thread::sleep_for(Timing.RetryPause);
     if (!Uart)
         return;
-    Uart->SetReadTimeouts(static_cast<std::int32_t>(QuietGap.count()), 0);
-    const auto giveUp = std::chrono::steady_clock::now() + QuietLimit;
+    Uart->SetReadTimeouts(static_cast<std::int32_t>(Timing.QuietGap.count()), 0);
+    const auto giveUp = std::chrono::steady_clock::now() + Timing.QuietLimit;
     std::uint8_t dropped[64];
     while (std::chrono::steady_clock::now() < giveUp) {
         const std::uint32_t count = Uart->Read(dropped, sizeof dropped);
@@ -226,7 +222,7 @@ void TTarnAdapter::WaitForQuietLine() {
         if (Monitor)
             Monitor->TraceData(TTraceSink::Unexpected, dropped, static_cast<int>(count));
     }
-    Uart->SetReadTimeouts(ReadTotalMs, ReadPerByteMs);
+    Uart->SetReadTimeouts(Timing.ReadTotalMs, Timing.ReadPerByteMs);
 }
 
 // ---- TTarnDevice --------------------------------------------------------------------------

@@ -60,12 +60,18 @@ public:
     static constexpr std::uint8_t LeadByte = 0x5A;
     static constexpr std::uint8_t AckByte = 0xA5;
     static constexpr int Attempts = 5;
+
+    // The link's timing. A read of n reply bytes waits at most ReadTotalMs + ReadPerByteMs n.
     // Before an exchange is tried again, the line gets a short rest and then must stay silent
     // for QuietGap (the adapter's 16 ms USB latency and a few characters more) before the
     // request goes out again; noise that keeps up beyond QuietLimit is waited for no longer.
-    static constexpr std::chrono::milliseconds RetryPause{20};
-    static constexpr std::chrono::milliseconds QuietGap{20};
-    static constexpr std::chrono::milliseconds QuietLimit{1000};
+    struct TTiming {
+        std::int32_t ReadTotalMs = 300;
+        std::int32_t ReadPerByteMs = 20;
+        std::chrono::milliseconds RetryPause{20};
+        std::chrono::milliseconds QuietGap{20};
+        std::chrono::milliseconds QuietLimit{1000};
+    };
 
     TTarnAdapter();
     ~TTarnAdapter();
@@ -81,6 +87,7 @@ public:
     // Attempts of exchanges that failed (no answer, a damaged or refused reply), counted since
     // construction: tells a transfer that the line is in trouble.
     int FailedAttempts;
+    TTiming Timing; // taken when the link comes up and at every wait for a quiet line
 
     // Finds the adapter and opens it unless the link is up; says why when it cannot.
     TAdapterOpen Open();
@@ -99,7 +106,7 @@ public:
     // harm, and noise or a late reply must not meet the next attempt.
     bool Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                   int replyLength, const std::function<bool(const std::uint8_t*)>& accept = {});
-    // Rests RetryPause, then drops what arrives until nothing has come for QuietGap, or
+    // Rests Timing.RetryPause, then drops what arrives until nothing has come for QuietGap, or
     // QuietLimit has passed. The dropped bytes are traced as unexpected.
     void WaitForQuietLine();
 };
