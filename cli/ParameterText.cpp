@@ -1,6 +1,7 @@
 #include "cli/ParameterText.h"
 
 #include "model/Q47.h"
+#include "model/Q47Parameters.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
 
@@ -11,70 +12,18 @@
 namespace cli {
 namespace {
 
-enum class Kind {
-    ReadOnly, // PumpPulses: no setter, changes only when an image is decoded
-    Count,    // plain decimal integer
-    Time,     // hh:mm:ss
-    Volts,    // one decimal
-    Mode,     // Continuous
-    VarMode,  // by name or by code
-};
+using K = TParameterKind;
 
-struct Parameter {
-    const char* Name;
-    Kind Type;
-    int TQ47::*IntMember;
-    double TQ47::*VoltsMember;
-    void (TQ47::*SetInt)(int);
-    void (TQ47::*SetVolts)(double);
-    const char* Accepted; // empty for voltages, which take the model's upper bound
-};
-
-// In the model's member order.
-const Parameter Parameters[] = {
-    {"PumpPulses", Kind::ReadOnly, &TQ47::PumpPulses, nullptr, nullptr, nullptr,
-     "read-only: it changes only when a connector is read"},
-    {"DeadTime", Kind::Time, &TQ47::DeadTime, nullptr, &TQ47::SetDeadTime, nullptr,
-     "00:00:00..15:00:00"},
-    {"PrePurge", Kind::Count, &TQ47::PrePurge, nullptr, &TQ47::SetPrePurge, nullptr, "1..240 s"},
-    {"Aeration", Kind::Count, &TQ47::Aeration, nullptr, &TQ47::SetAeration, nullptr, "0..255 s"},
-    {"PostPurge", Kind::Count, &TQ47::PostPurge, nullptr, &TQ47::SetPostPurge, nullptr, "1..240 s"},
-    {"SamplingInterval", Kind::Time, &TQ47::SamplingInterval, nullptr, &TQ47::SetSamplingInterval,
-     nullptr, "00:00:01..15:00:00"},
-    {"Continuous", Kind::Mode, nullptr, nullptr, nullptr, nullptr,
-     "\"Acc. to Samples Count\" or \"Continuous\", also false or true"},
-    {"SamplesCount", Kind::Count, &TQ47::SamplesCount, nullptr, &TQ47::SetSamplesCount, nullptr,
-     "0..255"},
-    {"AccuWarning", Kind::Volts, nullptr, &TQ47::AccuWarning, nullptr, &TQ47::SetAccuWarning, ""},
-    {"AccuOff", Kind::Volts, nullptr, &TQ47::AccuOff, nullptr, &TQ47::SetAccuOff, ""},
-    {"MaxSuctionTime", Kind::Count, &TQ47::MaxSuctionTime, nullptr, &TQ47::SetMaxSuctionTime,
-     nullptr, "0..255 s"},
-    {"PurgesCount", Kind::Count, &TQ47::PurgesCount, nullptr, &TQ47::SetPurgesCount, nullptr,
-     "0..5"},
-    {"VarMode", Kind::VarMode, &TQ47::VarMode, nullptr, &TQ47::SetVarMode, nullptr,
-     "\"Disabled\", \"0 - 20mA\", \"4 - 20mA\" or a code 0..3"},
-};
-
-const QString ModeCounted = QStringLiteral("Acc. to Samples Count");
-const QString ModeContinuous = QStringLiteral("Continuous");
-
-// The names of the VAR input's modes on the parameter page, with their codes.
-struct VarModeName {
-    const char* Name;
-    int Code;
-};
-const VarModeName VarModeNames[] = {{"Disabled", 0}, {"0 - 20mA", 1}, {"4 - 20mA", 3}};
-
-const Parameter* Find(const QString& name) {
-    for (const Parameter& parameter : Parameters) {
-        if (name.compare(QLatin1String(parameter.Name), Qt::CaseInsensitive) == 0)
-            return &parameter;
-    }
-    return nullptr;
+QString NameOf(const TQ47Parameter& parameter) {
+    return QLatin1String(parameter.Name);
 }
 
-const Parameter& Get(const QString& name) {
-    const Parameter* parameter = Find(name);
+const TQ47Parameter* Find(const QString& name) {
+    return FindQ47Parameter(name.toStdString());
+}
+
+const TQ47Parameter& Get(const QString& name) {
+    const TQ47Parameter* parameter = Find(name);
     if (parameter == nullptr)
         throw Exception(ErrorOnFile("ParameterText", __LINE__));
     return *parameter;
@@ -87,24 +36,42 @@ QString Folded(const QString& text) {
     return folded;
 }
 
-std::optional<bool> TextToMode(const QString& text) {
+// A named value by its name, whatever its case and spacing.
+std::optional<int> ChoiceOf(const TQ47Parameter& parameter, const QString& text) {
+    for (const TQ47Choice& choice : parameter.Choices) {
+        if (Folded(text) == Folded(QLatin1String(choice.Name)))
+            return choice.Value;
+    }
+    return std::nullopt;
+}
+
+QString ChoiceText(const TQ47Parameter& parameter, int value) {
+    for (const TQ47Choice& choice : parameter.Choices) {
+        if (choice.Value == value)
+            return QLatin1String(choice.Name);
+    }
+    // A code without a name (VarMode 2, or anything a connector may hold) is shown as it is.
+    return QString::number(value);
+}
+
+std::optional<bool> TextToMode(const TQ47Parameter& parameter, const QString& text) {
+    if (const std::optional<int> mode = ChoiceOf(parameter, text))
+        return *mode != 0;
     const QString folded = Folded(text);
-    for (const char* yes : {"continuous", "true", "yes", "1"}) {
+    for (const char* yes : {"true", "yes", "1"}) {
         if (folded == QLatin1String(yes))
             return true;
     }
-    for (const char* no : {"acc.tosamplescount", "false", "no", "0"}) {
+    for (const char* no : {"false", "no", "0"}) {
         if (folded == QLatin1String(no))
             return false;
     }
     return std::nullopt;
 }
 
-std::optional<int> TextToVarMode(const QString& text) {
-    for (const VarModeName& mode : VarModeNames) {
-        if (Folded(text) == Folded(QLatin1String(mode.Name)))
-            return mode.Code;
-    }
+std::optional<int> TextToCode(const TQ47Parameter& parameter, const QString& text) {
+    if (const std::optional<int> code = ChoiceOf(parameter, text))
+        return code;
     try {
         return StrToInt(text);
     } catch (const EConvertError&) {
@@ -116,15 +83,107 @@ QString Quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString RangeMessage(const Parameter& parameter, const QString& value) {
-    return QStringLiteral("%1: %2 is out of range (accepted %3)")
-        .arg(QLatin1String(parameter.Name), Quoted(value), AcceptedText(parameter.Name));
+// The names of a parameter's values, quoted: "\"A\", \"B\" or \"C\"".
+QString ChoiceNames(const TQ47Parameter& parameter) {
+    QStringList names;
+    for (const TQ47Choice& choice : parameter.Choices)
+        names << Quoted(QLatin1String(choice.Name));
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
-QString FormatMessage(const Parameter& parameter, const QString& value, const char* what) {
+QString RangeMessage(const TQ47Parameter& parameter, const QString& value) {
+    return QStringLiteral("%1: %2 is out of range (accepted %3)")
+        .arg(NameOf(parameter), Quoted(value), AcceptedText(NameOf(parameter)));
+}
+
+QString FormatMessage(const TQ47Parameter& parameter, const QString& value, const char* what) {
     return QStringLiteral("%1: %2 is not %3 (accepted %4)")
-        .arg(QLatin1String(parameter.Name), Quoted(value), QLatin1String(what),
-             AcceptedText(parameter.Name));
+        .arg(NameOf(parameter), Quoted(value), QLatin1String(what),
+             AcceptedText(NameOf(parameter)));
+}
+
+QString ValueText(const TQ47& model, const TQ47Parameter& parameter) {
+    switch (parameter.Kind) {
+    case K::Pulses:
+    case K::Count:
+    case K::Seconds:
+    case K::Samples:
+        return QString::number(model.*parameter.Value);
+    case K::Duration:
+        return SecondsToText(model.*parameter.Value);
+    case K::Volts:
+        return VoltsToText(model.*parameter.Volts);
+    case K::Mode:
+        return ChoiceText(parameter, model.Continuous ? 1 : 0);
+    case K::VarMode:
+        return ChoiceText(parameter, model.*parameter.Value);
+    }
+    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
+}
+
+// Sets one parameter from its text through the model's setter; false with `error` for a text
+// that is no value of its kind. A value out of range raises the setter's ERangeError.
+bool Assign(TQ47& model, const TQ47Parameter& parameter, const QString& value, QString& error) {
+    switch (parameter.Kind) {
+    case K::Pulses:
+        error = QStringLiteral("%1 is %2").arg(NameOf(parameter), AcceptedText(NameOf(parameter)));
+        return false;
+    case K::Count:
+    case K::Seconds:
+    case K::Samples: {
+        int number = 0;
+        try {
+            number = StrToInt(value);
+        } catch (const EConvertError&) {
+            // Digits too many for an int are a whole number, only far out of range.
+            static const QRegularExpression digits(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
+            error = digits.match(value).hasMatch()
+                        ? RangeMessage(parameter, value.trimmed())
+                        : FormatMessage(parameter, value, "a whole number");
+            return false;
+        }
+        (model.*parameter.Set)(number);
+        return true;
+    }
+    case K::Duration: {
+        int seconds = 0;
+        if (!TimeTextToSeconds(value, seconds, TTimeReading::Strict)) {
+            error = FormatMessage(parameter, value, "a time hh:mm:ss");
+            return false;
+        }
+        (model.*parameter.Set)(seconds);
+        return true;
+    }
+    case K::Volts: {
+        const std::optional<double> volts = TextToVolts(value);
+        if (!volts) {
+            error = FormatMessage(parameter, value, "a voltage like 11.0");
+            return false;
+        }
+        (model.*parameter.SetVolts)(*volts);
+        return true;
+    }
+    case K::Mode: {
+        const std::optional<bool> continuous = TextToMode(parameter, value);
+        if (!continuous) {
+            error = FormatMessage(parameter, value, "a sampling mode");
+            return false;
+        }
+        model.Continuous = *continuous;
+        return true;
+    }
+    case K::VarMode: {
+        const std::optional<int> code = TextToCode(parameter, value);
+        if (!code) {
+            error = FormatMessage(parameter, value, "a VAR mode");
+            return false;
+        }
+        (model.*parameter.Set)(*code);
+        return true;
+    }
+    }
+    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
 }
 
 } // namespace
@@ -132,28 +191,11 @@ QString FormatMessage(const Parameter& parameter, const QString& value, const ch
 const QStringList& ParameterNames() {
     static const QStringList names = [] {
         QStringList list;
-        for (const Parameter& parameter : Parameters)
-            list << QLatin1String(parameter.Name);
+        for (const TQ47Parameter& parameter : Q47Parameters())
+            list << NameOf(parameter);
         return list;
     }();
     return names;
-}
-
-QString SecondsToText(int seconds) {
-    return QString::asprintf("%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
-}
-
-std::optional<int> TextToSeconds(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,5}):(\\d{1,2}):(\\d{1,2})$"));
-    const QRegularExpressionMatch match = form.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const int hours = match.captured(1).toInt();
-    const int minutes = match.captured(2).toInt();
-    const int seconds = match.captured(3).toInt();
-    if (minutes > 59 || seconds > 59)
-        return std::nullopt;
-    return hours * 3600 + minutes * 60 + seconds;
 }
 
 QString VoltsToText(double volts) {
@@ -176,67 +218,69 @@ std::optional<double> TextToVolts(const QString& text) {
 }
 
 QString ParameterValueText(const TQ47& model, const QString& name) {
-    const Parameter& parameter = Get(name);
-    switch (parameter.Type) {
-    case Kind::ReadOnly:
-    case Kind::Count:
-        return QString::number(model.*parameter.IntMember);
-    case Kind::Time:
-        return SecondsToText(model.*parameter.IntMember);
-    case Kind::Volts:
-        return VoltsToText(model.*parameter.VoltsMember);
-    case Kind::Mode:
-        return model.Continuous ? ModeContinuous : ModeCounted;
-    case Kind::VarMode:
-        for (const VarModeName& mode : VarModeNames) {
-            if (mode.Code == model.VarMode)
-                return QLatin1String(mode.Name);
-        }
-        // A code without a name (2, or anything a connector may hold) is shown as it is.
-        return QString::number(model.VarMode);
-    }
-    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
+    return ValueText(model, Get(name));
 }
 
 QString ShowText(const TQ47& model) {
     QString text;
-    for (const QString& name : ParameterNames())
-        text += name + QLatin1Char('=') + ParameterValueText(model, name) + QLatin1Char('\n');
+    for (const TQ47Parameter& parameter : Q47Parameters())
+        text +=
+            NameOf(parameter) + QLatin1Char('=') + ValueText(model, parameter) + QLatin1Char('\n');
     return text;
 }
 
 QString ShowJson(const TQ47& model) {
     QStringList fields;
-    for (const Parameter& parameter : Parameters) {
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
         QString value;
-        switch (parameter.Type) {
-        case Kind::ReadOnly:
-        case Kind::Count:
-        case Kind::Time:
-        case Kind::VarMode:
-            value = QString::number(model.*parameter.IntMember);
+        switch (parameter.Kind) {
+        case K::Pulses:
+        case K::Count:
+        case K::Seconds:
+        case K::Duration:
+        case K::Samples:
+        case K::VarMode:
+            value = QString::number(model.*parameter.Value);
             break;
-        case Kind::Volts:
+        case K::Volts:
             // On the 0.1 V grid the sampler stores; one decimal keeps 11.0 from printing as
             // 11.000000000000002.
-            value = VoltsToText(model.*parameter.VoltsMember);
+            value = VoltsToText(model.*parameter.Volts);
             break;
-        case Kind::Mode:
+        case K::Mode:
             value = model.Continuous ? QStringLiteral("true") : QStringLiteral("false");
             break;
         }
-        fields << QStringLiteral("\"%1\":%2").arg(QLatin1String(parameter.Name), value);
+        fields << QStringLiteral("\"%1\":%2").arg(NameOf(parameter), value);
     }
     return QLatin1Char('{') + fields.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
 QString AcceptedText(const QString& name) {
-    const Parameter& parameter = Get(name);
-    // The voltages of the lowest and the highest code.
-    if (parameter.Type == Kind::Volts)
-        return VoltsToText(TQ47::CodeToVolts(0)) + QStringLiteral("..") +
-               VoltsToText(TQ47::CodeToVolts(255)) + QStringLiteral(" V");
-    return QString::fromUtf8(parameter.Accepted);
+    const TQ47Parameter& parameter = Get(name);
+    const QString range = QStringLiteral("%1..%2").arg(parameter.Low).arg(parameter.High);
+    switch (parameter.Kind) {
+    case K::Pulses:
+        return QStringLiteral("read-only: it changes only when a connector is read");
+    case K::Count:
+    case K::Samples:
+        return range;
+    case K::Seconds:
+        return range + QStringLiteral(" s");
+    case K::Duration:
+        return SecondsToText(parameter.Low) + QStringLiteral("..") + SecondsToText(parameter.High);
+    case K::Volts:
+        // The voltages of the lowest and the highest code.
+        return VoltsToText(TQ47::CodeToVolts(static_cast<std::uint8_t>(parameter.Low))) +
+               QStringLiteral("..") +
+               VoltsToText(TQ47::CodeToVolts(static_cast<std::uint8_t>(parameter.High))) +
+               QStringLiteral(" V");
+    case K::Mode:
+        return ChoiceNames(parameter) + QStringLiteral(", also false or true");
+    case K::VarMode:
+        return ChoiceNames(parameter) + QStringLiteral(" or a code ") + range;
+    }
+    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
 }
 
 bool ApplyAssignment(TQ47& model, const QString& assignment, QString& error) {
@@ -247,76 +291,18 @@ bool ApplyAssignment(TQ47& model, const QString& assignment, QString& error) {
     }
     const QString name = assignment.left(equals).trimmed();
     const QString value = assignment.mid(equals + 1);
-    const Parameter* parameter = Find(name);
+    const TQ47Parameter* parameter = Find(name);
     if (parameter == nullptr) {
         error = QStringLiteral("unknown parameter %1 (parameters: %2)")
                     .arg(Quoted(name), ParameterNames().join(QStringLiteral(", ")));
         return false;
     }
-
     try {
-        switch (parameter->Type) {
-        case Kind::ReadOnly:
-            error = QStringLiteral("%1 is %2")
-                        .arg(QLatin1String(parameter->Name), QLatin1String(parameter->Accepted));
-            return false;
-        case Kind::Count: {
-            int number = 0;
-            try {
-                number = StrToInt(value);
-            } catch (const EConvertError&) {
-                // Digits too many for an int are a whole number, only far out of range.
-                static const QRegularExpression digits(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
-                error = digits.match(value).hasMatch()
-                            ? RangeMessage(*parameter, value.trimmed())
-                            : FormatMessage(*parameter, value, "a whole number");
-                return false;
-            }
-            (model.*parameter->SetInt)(number);
-            return true;
-        }
-        case Kind::Time: {
-            const std::optional<int> seconds = TextToSeconds(value);
-            if (!seconds) {
-                error = FormatMessage(*parameter, value, "a time hh:mm:ss");
-                return false;
-            }
-            (model.*parameter->SetInt)(*seconds);
-            return true;
-        }
-        case Kind::Volts: {
-            const std::optional<double> volts = TextToVolts(value);
-            if (!volts) {
-                error = FormatMessage(*parameter, value, "a voltage like 11.0");
-                return false;
-            }
-            (model.*parameter->SetVolts)(*volts);
-            return true;
-        }
-        case Kind::Mode: {
-            const std::optional<bool> continuous = TextToMode(value);
-            if (!continuous) {
-                error = FormatMessage(*parameter, value, "a sampling mode");
-                return false;
-            }
-            model.Continuous = *continuous;
-            return true;
-        }
-        case Kind::VarMode: {
-            const std::optional<int> code = TextToVarMode(value);
-            if (!code) {
-                error = FormatMessage(*parameter, value, "a VAR mode");
-                return false;
-            }
-            model.SetVarMode(*code);
-            return true;
-        }
-        }
+        return Assign(model, *parameter, value, error);
     } catch (const ERangeError&) {
         error = RangeMessage(*parameter, value.trimmed());
         return false;
     }
-    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
 }
 
 bool ApplyAssignments(TQ47& model, const QStringList& assignments, QString& error) {
@@ -331,18 +317,18 @@ bool ApplyAssignments(TQ47& model, const QStringList& assignments, QString& erro
 
 bool ValidateParameters(const TQ47& model, QString& error) {
     TQ47 scratch;
-    for (const Parameter& parameter : Parameters) {
-        if (parameter.Type == Kind::ReadOnly || parameter.Type == Kind::Mode)
-            continue; // no setter
-        if (parameter.IntMember == &TQ47::SamplesCount && model.Continuous)
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
+        if (parameter.Set == nullptr && parameter.SetVolts == nullptr)
+            continue; // no setter, nothing to check
+        if (parameter.Kind == K::Samples && model.Continuous)
             continue; // not used in continuous mode, so not checked
         try {
-            if (parameter.SetInt != nullptr)
-                (scratch.*parameter.SetInt)(model.*parameter.IntMember);
+            if (parameter.Set != nullptr)
+                (scratch.*parameter.Set)(model.*parameter.Value);
             else
-                (scratch.*parameter.SetVolts)(model.*parameter.VoltsMember);
+                (scratch.*parameter.SetVolts)(model.*parameter.Volts);
         } catch (const ERangeError&) {
-            error = RangeMessage(parameter, ParameterValueText(model, parameter.Name));
+            error = RangeMessage(parameter, ValueText(model, parameter));
             return false;
         }
     }
@@ -350,20 +336,8 @@ bool ValidateParameters(const TQ47& model, QString& error) {
 }
 
 QString ImageOffsetName(int offset) {
-    // Offsets of the connector image: little-endian fields, then reserved bytes and the
-    // checksum.
-    static const char* const Fields[16] = {
-        "PumpPulses",       "PumpPulses",   "DeadTime",    "DeadTime",
-        "PrePurge",         "Aeration",     "PostPurge",   "SamplingInterval",
-        "SamplingInterval", "SamplesCount", "AccuWarning", "AccuOff",
-        "MaxSuctionTime",   "constant",     "PurgesCount", "VarMode"};
-    if (offset >= 0 && offset < 16)
-        return QLatin1String(Fields[offset]);
-    if (offset >= 16 && offset < 126)
-        return QStringLiteral("reserved");
-    if (offset == 126 || offset == 127)
-        return QStringLiteral("checksum");
-    throw Exception(ErrorOnFile("ParameterText", __LINE__));
+    const std::string_view part = Q47ImagePart(offset);
+    return QString::fromLatin1(part.data(), static_cast<qsizetype>(part.size()));
 }
 
 } // namespace cli

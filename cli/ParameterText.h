@@ -9,17 +9,12 @@ class TQ47;
 // The text forms of the sampler's parameters on the command line: what `show` prints and
 // what NAME=VALUE assignments accept. Times are hh:mm:ss, voltages carry one decimal with a
 // decimal point whatever the user's locale, the two modes go by their names on the
-// parameter page. Every value reaches the model through its setter, so the ranges are the
-// model's.
+// parameter page. Names, kinds and ranges are the model's parameter table (Q47Parameters.h),
+// and every value reaches the model through its setter.
 namespace cli {
 
 // The member names of the model, in the model's order.
 const QStringList& ParameterNames();
-
-// "01:05:07" for 3907 s; hours may take more than two digits.
-QString SecondsToText(int seconds);
-// h:m:s with minutes and seconds 0..59; nothing else (no plain seconds, no spaces inside).
-std::optional<int> TextToSeconds(const QString& text);
 
 // One decimal, decimal point.
 QString VoltsToText(double volts);

@@ -1,5 +1,7 @@
 #include "model/Q47.h"
 
+#include "model/Q47Parameters.h"
+
 #include "platform/files/Files.h"
 #include "platform/framework/Exceptions.h"
 
@@ -10,25 +12,8 @@
 
 namespace {
 
-// Where the parameters sit in the image; 16-bit fields are little-endian.
-enum : int {
-    OffsetPumpPulses = 0,
-    OffsetDeadTime = 2,
-    OffsetPrePurge = 4,
-    OffsetAeration = 5,
-    OffsetPostPurge = 6,
-    OffsetSamplingInterval = 7,
-    OffsetSamplesCount = 9, // 0 means continuous sampling
-    OffsetAccuWarning = 10,
-    OffsetAccuOff = 11,
-    OffsetMaxSuctionTime = 12,
-    OffsetConstant = 13, // the sampler expects 1 here
-    OffsetPurgesCount = 14,
-    OffsetVarMode = 15,
-    ChecksumFirst = 2, // the pump pulses are not covered
-    ChecksumLow = 126,
-    ChecksumHigh = 127,
-};
+// The checksum covers bytes 2 to 125: the pump pulses are not covered.
+constexpr int ChecksumFirst = 2;
 
 // Byte 9 of 0 reads back as continuous mode with this many samples.
 constexpr int ContinuousSamplesCount = 8;
@@ -44,18 +29,25 @@ long long Tenths(double volts) {
     return static_cast<long long>((volts + 0.05L) * 10.0L);
 }
 
-void Put16(std::uint8_t* image, int offset, int value) {
-    image[offset] = static_cast<std::uint8_t>(value);
-    image[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-int Get16(const std::uint8_t* image, int offset) {
-    return image[offset] | image[offset + 1] << 8;
-}
-
 bool Fail(int& lastError, int code) {
     lastError = code;
     return false;
+}
+
+const TQ47Parameter& ParameterOf(int TQ47::*member) {
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
+        if (parameter.Value == member)
+            return parameter;
+    }
+    throw Exception(ErrorOnFile("Q47", __LINE__));
+}
+
+const TQ47Parameter& ParameterOf(double TQ47::*member) {
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
+        if (parameter.Volts == member)
+            return parameter;
+    }
+    throw Exception(ErrorOnFile("Q47", __LINE__));
 }
 
 // Every setter follows one rule: an accepted value clears LastError, a rejected one leaves
@@ -68,15 +60,64 @@ void Check(int& lastError, bool accepted) {
     lastError = TQ47::NoError;
 }
 
-bool Within(int value, int low, int high) {
-    return value >= low && value <= high;
+void SetChecked(TQ47& model, int TQ47::*member, int value) {
+    const TQ47Parameter& parameter = ParameterOf(member);
+    Check(model.LastError, value >= parameter.Low && value <= parameter.High);
+    model.*member = value;
 }
 
 // A threshold the sampler can hold: not above the voltage of the highest code, and not below
-// what rounds to 0.6 V, the voltage of code 0 (below 0.55 V the code would be negative).
+// what rounds to the voltage of the lowest (below 0.55 V the code would be negative).
 // Not-a-number fails the comparisons.
-bool VoltageAccepted(double volts) {
-    return volts >= 0.0 && volts <= TQ47::CodeToVolts(255) && Tenths(volts) >= 6;
+void SetChecked(TQ47& model, double TQ47::*member, double volts) {
+    const TQ47Parameter& parameter = ParameterOf(member);
+    const auto low = static_cast<std::uint8_t>(parameter.Low);
+    const auto high = static_cast<std::uint8_t>(parameter.High);
+    Check(model.LastError, volts >= 0.0 && volts <= TQ47::CodeToVolts(high) &&
+                               Tenths(volts) >= Tenths(TQ47::CodeToVolts(low)));
+    model.*member = volts;
+}
+
+// What a parameter puts into its bytes of the image.
+int Stored(const TQ47& model, const TQ47Parameter& parameter) {
+    switch (parameter.Kind) {
+    case TParameterKind::Volts:
+        return TQ47::VoltsToCode(model.*parameter.Volts);
+    case TParameterKind::Samples:
+        return model.Continuous ? 0 : model.*parameter.Value;
+    case TParameterKind::Mode:
+        return 0; // no byte of its own
+    case TParameterKind::Pulses:
+    case TParameterKind::Count:
+    case TParameterKind::Seconds:
+    case TParameterKind::Duration:
+    case TParameterKind::VarMode:
+        return model.*parameter.Value;
+    }
+    throw Exception(ErrorSwitchFile("Q47", __LINE__));
+}
+
+// Each field takes the low 8 or 16 bits of its value.
+void Put(std::uint8_t* image, const TQ47Parameter& parameter, int value) {
+    for (int i = 0; i < parameter.Width; ++i)
+        image[parameter.Offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+int Get(const std::uint8_t* image, const TQ47Parameter& parameter) {
+    int value = 0;
+    for (int i = 0; i < parameter.Width; ++i)
+        value |= image[parameter.Offset + i] << (8 * i);
+    return value;
+}
+
+bool SameBytes(int a, int b, const TQ47Parameter& parameter) {
+    const int mask = (1 << (8 * parameter.Width)) - 1;
+    return (a & mask) == (b & mask);
+}
+
+void PutChecksum(std::uint8_t* image, std::uint16_t sum) {
+    image[TQ47::ChecksumOffset] = static_cast<std::uint8_t>(sum);
+    image[TQ47::ChecksumOffset + 1] = static_cast<std::uint8_t>(sum >> 8);
 }
 
 } // namespace
@@ -89,59 +130,47 @@ TQ47::TQ47()
       Image{}, LastError(NoError), Device(nullptr) {}
 
 void TQ47::SetDeadTime(int value) {
-    Check(LastError, Within(value, 0, 54000));
-    DeadTime = value;
+    SetChecked(*this, &TQ47::DeadTime, value);
 }
 
 void TQ47::SetPrePurge(int value) {
-    Check(LastError, Within(value, 1, 240));
-    PrePurge = value;
+    SetChecked(*this, &TQ47::PrePurge, value);
 }
 
 void TQ47::SetAeration(int value) {
-    Check(LastError, Within(value, 0, 255));
-    Aeration = value;
+    SetChecked(*this, &TQ47::Aeration, value);
 }
 
 void TQ47::SetPostPurge(int value) {
-    Check(LastError, Within(value, 1, 240));
-    PostPurge = value;
+    SetChecked(*this, &TQ47::PostPurge, value);
 }
 
 void TQ47::SetSamplingInterval(int value) {
-    Check(LastError, Within(value, 1, 54000));
-    SamplingInterval = value;
+    SetChecked(*this, &TQ47::SamplingInterval, value);
 }
 
 void TQ47::SetSamplesCount(int value) {
-    // 0 is accepted although the page's hint says 1..255; it is written as continuous mode.
-    Check(LastError, Within(value, 0, 255));
-    SamplesCount = value;
+    SetChecked(*this, &TQ47::SamplesCount, value);
 }
 
 void TQ47::SetMaxSuctionTime(int value) {
-    Check(LastError, Within(value, 0, 255));
-    MaxSuctionTime = value;
+    SetChecked(*this, &TQ47::MaxSuctionTime, value);
 }
 
 void TQ47::SetPurgesCount(int value) {
-    Check(LastError, Within(value, 0, 5));
-    PurgesCount = value;
+    SetChecked(*this, &TQ47::PurgesCount, value);
 }
 
 void TQ47::SetVarMode(int value) {
-    Check(LastError, Within(value, 0, 3));
-    VarMode = value;
+    SetChecked(*this, &TQ47::VarMode, value);
 }
 
 void TQ47::SetAccuWarning(double value) {
-    Check(LastError, VoltageAccepted(value));
-    AccuWarning = value;
+    SetChecked(*this, &TQ47::AccuWarning, value);
 }
 
 void TQ47::SetAccuOff(double value) {
-    Check(LastError, VoltageAccepted(value));
-    AccuOff = value;
+    SetChecked(*this, &TQ47::AccuOff, value);
 }
 
 double TQ47::CodeToVolts(std::uint8_t code) {
@@ -162,61 +191,56 @@ std::uint8_t TQ47::VoltsToCode(double volts) {
 
 void TQ47::Encode() {
     std::fill(std::begin(Image), std::end(Image), std::uint8_t{0});
-    Put16(Image, OffsetPumpPulses, PumpPulses);
-    Put16(Image, OffsetDeadTime, DeadTime);
-    Image[OffsetPrePurge] = static_cast<std::uint8_t>(PrePurge);
-    Image[OffsetAeration] = static_cast<std::uint8_t>(Aeration);
-    Image[OffsetPostPurge] = static_cast<std::uint8_t>(PostPurge);
-    Put16(Image, OffsetSamplingInterval, SamplingInterval);
-    Image[OffsetSamplesCount] = Continuous ? 0 : static_cast<std::uint8_t>(SamplesCount);
-    Image[OffsetAccuWarning] = VoltsToCode(AccuWarning);
-    Image[OffsetAccuOff] = VoltsToCode(AccuOff);
-    Image[OffsetMaxSuctionTime] = static_cast<std::uint8_t>(MaxSuctionTime);
-    Image[OffsetConstant] = 1;
-    Image[OffsetPurgesCount] = static_cast<std::uint8_t>(PurgesCount);
-    Image[OffsetVarMode] = static_cast<std::uint8_t>(VarMode);
-    Put16(Image, ChecksumLow, Checksum());
+    for (const TQ47Parameter& parameter : Q47Parameters())
+        Put(Image, parameter, Stored(*this, parameter));
+    Image[ConstantOffset] = 1;
+    PutChecksum(Image, Checksum());
 }
 
 void TQ47::EncodeChanges(const TQ47& before) {
-    TQ47 was = before;
-    was.Encode();
-    TQ47 now = *this;
-    now.Encode();
-    for (int offset = 0; offset < ChecksumLow; ++offset) {
-        if (was.Image[offset] != now.Image[offset])
-            Image[offset] = now.Image[offset];
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
+        const int value = Stored(*this, parameter);
+        if (!SameBytes(value, Stored(before, parameter), parameter))
+            Put(Image, parameter, value);
     }
-    Put16(Image, ChecksumLow, Checksum());
+    PutChecksum(Image, Checksum());
 }
 
 void TQ47::Decode() {
     // No range checks: a connector written by other means is shown as it is.
-    PumpPulses = Get16(Image, OffsetPumpPulses);
-    DeadTime = Get16(Image, OffsetDeadTime);
-    PrePurge = Image[OffsetPrePurge];
-    Aeration = Image[OffsetAeration];
-    PostPurge = Image[OffsetPostPurge];
-    SamplingInterval = Get16(Image, OffsetSamplingInterval);
-    Continuous = Image[OffsetSamplesCount] == 0;
-    SamplesCount = Continuous ? ContinuousSamplesCount : Image[OffsetSamplesCount];
-    AccuWarning = CodeToVolts(Image[OffsetAccuWarning]);
-    AccuOff = CodeToVolts(Image[OffsetAccuOff]);
-    MaxSuctionTime = Image[OffsetMaxSuctionTime];
-    PurgesCount = Image[OffsetPurgesCount];
-    VarMode = Image[OffsetVarMode];
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
+        const int stored = Get(Image, parameter);
+        switch (parameter.Kind) {
+        case TParameterKind::Volts:
+            this->*parameter.Volts = CodeToVolts(static_cast<std::uint8_t>(stored));
+            break;
+        case TParameterKind::Samples:
+            Continuous = stored == 0;
+            this->*parameter.Value = Continuous ? ContinuousSamplesCount : stored;
+            break;
+        case TParameterKind::Mode:
+            break; // decoded with the samples count
+        case TParameterKind::Pulses:
+        case TParameterKind::Count:
+        case TParameterKind::Seconds:
+        case TParameterKind::Duration:
+        case TParameterKind::VarMode:
+            this->*parameter.Value = stored;
+            break;
+        }
+    }
 }
 
 std::uint16_t TQ47::Checksum() const {
     std::uint16_t sum = 0;
-    for (int i = ChecksumFirst; i < ChecksumLow; ++i)
+    for (int i = ChecksumFirst; i < ChecksumOffset; ++i)
         sum = static_cast<std::uint16_t>(sum + Image[i]);
     return static_cast<std::uint16_t>(~sum);
 }
 
 bool TQ47::ImageValid() const {
     const std::uint16_t sum = Checksum();
-    return Image[ChecksumLow] == (sum & 0xFF) && Image[ChecksumHigh] == sum >> 8;
+    return Image[ChecksumOffset] == (sum & 0xFF) && Image[ChecksumOffset + 1] == sum >> 8;
 }
 
 bool TQ47::LoadFromFile(const std::filesystem::path& name) {

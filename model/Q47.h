@@ -14,6 +14,9 @@ struct TLoadedFile;
 class TQ47 {
 public:
     static constexpr int ImageSize = 128;
+    // Where the image keeps what is not a parameter (Q47Parameters.h has the parameters).
+    static constexpr int ConstantOffset = 13;  // the sampler expects 1 here
+    static constexpr int ChecksumOffset = 126; // low byte, then high byte
 
     enum : int { NoError = 0, CommError = 1, FileError = 2, RangeError = 3 };
 

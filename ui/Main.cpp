@@ -796,14 +796,6 @@ void TMainForm::ShowStatus() {
 
 // ---- Parameter page ----------------------------------------------------------------------
 
-QString TMainForm::SecondsToText(int seconds) {
-    return QString::asprintf("%02d:%02d:%02d", seconds / 3600, (seconds / 60) % 60, seconds % 60);
-}
-
-bool TMainForm::TextToSeconds(const QString& text, int& seconds) {
-    return TimeTextToSeconds(text, seconds);
-}
-
 // Writing an unchanged text would still count as an edit; only real changes are made.
 void TMainForm::SetText(QLineEdit* edit, const QString& text) {
     if (edit->text() != text)
@@ -870,14 +862,14 @@ bool TMainForm::PageToModel() {
         }
         int seconds = 0;
         field = ui->Q47DeadTime;
-        if (!TextToSeconds(ui->Q47DeadTime->text(), seconds))
+        if (!TimeTextToSeconds(ui->Q47DeadTime->text(), seconds))
             throw EConvertError(QString());
         model.SetDeadTime(seconds);
         SetText(ui->Q47DeadTime, SecondsToText(seconds));
         field = ui->Q47PurgesCount;
         model.SetPurgesCount(StrToInt(ui->Q47PurgesCount->text()));
         field = ui->Q47SamplingInterval;
-        if (!TextToSeconds(ui->Q47SamplingInterval->text(), seconds))
+        if (!TimeTextToSeconds(ui->Q47SamplingInterval->text(), seconds))
             throw EConvertError(QString());
         model.SetSamplingInterval(seconds);
         SetText(ui->Q47SamplingInterval, SecondsToText(seconds));

@@ -72,8 +72,6 @@ public:
     // The parameter page.
     void ModelToPage();
     bool PageToModel();
-    static QString SecondsToText(int seconds);
-    static bool TextToSeconds(const QString& text, int& seconds);
     void Q47ModeClick();
     void Q47SamplesCountChange();
     void Q47PrePurgeChange();

@@ -1,15 +1,17 @@
 #include "platform/files/Descriptor.h"
 #include "platform/files/Files.h"
+#include "platform/files/FilesShared.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+using files::AsideName;
+using files::Failed;
 
 bool WriteAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
@@ -24,50 +26,14 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Reads up to `atMost` bytes and looks for one more; false on a read error.
-bool ReadUpTo(int fd, std::size_t atMost, TLoadedFile& loaded) {
-    std::string& bytes = loaded.Bytes;
-    char chunk[16384];
-    for (;;) {
-        // One byte past the limit tells whether there is more.
-        const std::size_t wanted =
-            std::min(sizeof chunk, atMost - std::min(atMost, bytes.size()) + 1);
-        const ssize_t count = ::read(fd, chunk, wanted);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        bytes.append(chunk, static_cast<std::size_t>(count));
-        if (bytes.size() > atMost) {
-            bytes.resize(atMost);
-            loaded.Longer = true;
-            return true;
+TLoadedFile ReadUpTo(int fd, std::size_t atMost, std::size_t atLeast) {
+    return files::ReadUpTo(atMost, atLeast, [fd](char* into, std::size_t size) -> long long {
+        for (;;) {
+            const ssize_t count = ::read(fd, into, size);
+            if (count >= 0 || errno != EINTR)
+                return count;
         }
-    }
-}
-
-TLoadedFile Finished(TLoadedFile loaded, std::size_t atLeast) {
-    loaded.Result = loaded.Bytes.size() < atLeast ? TLoadResult::Short : TLoadResult::Loaded;
-    return loaded;
-}
-
-TLoadedFile Failed(TLoadResult result) {
-    TLoadedFile loaded;
-    loaded.Result = result;
-    return loaded;
-}
-
-// A short name for the new copy, hidden, and never one that a listing of "*.port" or "*.brk"
-// would pick up.
-std::string AsideName() {
-    static thread_local std::mt19937 random{std::random_device{}()};
-    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string name = ".brookfetch-";
-    for (int i = 0; i < 8; ++i)
-        name += Letters[random() % (sizeof Letters - 1)];
-    return name + ".tmp";
+    });
 }
 
 // In a folder where anyone may make files and only their owners may remove them (/tmp), a link
@@ -194,17 +160,11 @@ TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
     // And judged again, in case something else was put in its place meanwhile.
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
         return Failed(TLoadResult::NotRegular);
-    TLoadedFile loaded;
-    if (!ReadUpTo(file.Get(), atMost, loaded))
-        return Failed(TLoadResult::Unreadable);
-    return Finished(std::move(loaded), atLeast);
+    return ReadUpTo(file.Get(), atMost, atLeast);
 }
 
 TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast) {
-    TLoadedFile loaded;
-    if (!ReadUpTo(STDIN_FILENO, atMost, loaded))
-        return Failed(TLoadResult::Unreadable);
-    return Finished(std::move(loaded), atLeast);
+    return ReadUpTo(STDIN_FILENO, atMost, atLeast);
 }
 
 TFileKind FileKindOf(const std::filesystem::path& name) {
@@ -229,9 +189,12 @@ bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
     if (!file.IsOpen() && errno == EACCES)
         file.Reset(::open(name.c_str(), O_WRONLY | Flags, 0666));
     if (!file.IsOpen()) {
-        why = errno == ELOOP   ? "it is a symbolic link"
-              : errno == ENXIO ? "it is a pipe, not a file"
-                               : std::strerror(errno);
+        const int error = errno;
+        // Systems differ in what they say of a link at the name (ELOOP, EACCES in /tmp).
+        struct stat entry {};
+        why = ::lstat(name.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode) ? "it is a symbolic link"
+              : error == ENXIO ? "it is a pipe, not a file"
+                               : std::strerror(error);
         return false;
     }
     struct stat info {};
@@ -268,12 +231,7 @@ bool TAppendFile::Append(std::string_view line) {
         lineOpen = ::fstat(fd, &info) == 0 && info.st_size > 0 &&
                    ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n';
     }
-    std::string record;
-    record.reserve(line.size() + 2);
-    if (lineOpen)
-        record += '\n';
-    record.append(line);
-    record += '\n';
+    const std::string record = files::Record(line, lineOpen);
     ssize_t written = -1;
     do {
         written = ::write(fd, record.data(), record.size());

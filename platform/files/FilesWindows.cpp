@@ -1,12 +1,14 @@
 #include "platform/files/Files.h"
+#include "platform/files/FilesShared.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <random>
 #include <utility>
 
 namespace {
+
+using files::Failed;
 
 // An open file handle, closed when it goes.
 class THandle {
@@ -43,37 +45,15 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-// Reads up to `atMost` bytes and looks for one more; false on a read error. The end of a pipe
-// is its end of input, not an error.
-bool ReadUpTo(HANDLE file, std::size_t atMost, TLoadedFile& loaded) {
-    std::string& bytes = loaded.Bytes;
-    char chunk[16384];
-    for (;;) {
-        const DWORD wanted =
-            static_cast<DWORD>(std::min(sizeof chunk, atMost - std::min(atMost, bytes.size()) + 1));
+// Reads from a handle up to `atMost` bytes and looks for one more. The end of a pipe is its
+// end of input, not an error.
+TLoadedFile ReadUpTo(HANDLE file, std::size_t atMost, std::size_t atLeast) {
+    return files::ReadUpTo(atMost, atLeast, [file](char* into, std::size_t size) -> long long {
         DWORD count = 0;
-        if (!::ReadFile(file, chunk, wanted, &count, nullptr))
-            return ::GetLastError() == ERROR_BROKEN_PIPE;
-        if (count == 0)
-            return true;
-        bytes.append(chunk, count);
-        if (bytes.size() > atMost) {
-            bytes.resize(atMost);
-            loaded.Longer = true;
-            return true;
-        }
-    }
-}
-
-TLoadedFile Finished(TLoadedFile loaded, std::size_t atLeast) {
-    loaded.Result = loaded.Bytes.size() < atLeast ? TLoadResult::Short : TLoadResult::Loaded;
-    return loaded;
-}
-
-TLoadedFile Failed(TLoadResult result) {
-    TLoadedFile loaded;
-    loaded.Result = result;
-    return loaded;
+        if (!::ReadFile(file, into, static_cast<DWORD>(size), &count, nullptr))
+            return ::GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
+        return count;
+    });
 }
 
 bool NotThere(DWORD error) {
@@ -82,16 +62,6 @@ bool NotThere(DWORD error) {
 
 bool DiskFull(DWORD error) {
     return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
-}
-
-// A short name for the new copy beside the file.
-std::wstring AsideName() {
-    static thread_local std::mt19937 random{std::random_device{}()};
-    static constexpr wchar_t Letters[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
-    std::wstring name = L".brookfetch-";
-    for (int i = 0; i < 8; ++i)
-        name += Letters[random() % (std::size(Letters) - 1)];
-    return name + L".tmp";
 }
 
 // Whether an existing name is a file on a disk: not a console, a pipe or another device.
@@ -136,7 +106,7 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
     THandle file;
     DWORD error = ERROR_SUCCESS;
     for (int attempt = 0; attempt < 100 && !file.IsOpen(); ++attempt) {
-        aside = (folder / AsideName()).wstring();
+        aside = (folder / files::AsideName()).wstring();
         file.Reset(::CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
         error = file.IsOpen() ? ERROR_SUCCESS : ::GetLastError();
@@ -184,18 +154,14 @@ TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
         return Failed(NotThere(::GetLastError()) ? TLoadResult::Missing : TLoadResult::Unreadable);
     if (::GetFileType(file.Get()) != FILE_TYPE_DISK)
         return Failed(TLoadResult::NotRegular);
-    TLoadedFile loaded;
-    if (!ReadUpTo(file.Get(), atMost, loaded))
-        return Failed(TLoadResult::Unreadable);
-    return Finished(std::move(loaded), atLeast);
+    return ReadUpTo(file.Get(), atMost, atLeast);
 }
 
 TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast) {
     const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
-    TLoadedFile loaded;
-    if (input == INVALID_HANDLE_VALUE || input == nullptr || !ReadUpTo(input, atMost, loaded))
+    if (input == INVALID_HANDLE_VALUE || input == nullptr)
         return Failed(TLoadResult::Unreadable);
-    return Finished(std::move(loaded), atLeast);
+    return ReadUpTo(input, atMost, atLeast);
 }
 
 TFileKind FileKindOf(const std::filesystem::path& name) {
@@ -273,12 +239,7 @@ bool TAppendFile::Append(std::string_view line) {
             lineOpen = false;
         }
     }
-    std::string record;
-    record.reserve(line.size() + 2);
-    if (lineOpen)
-        record += '\n';
-    record.append(line);
-    record += '\n';
+    const std::string record = files::Record(line, lineOpen);
     DWORD written = 0;
     const bool whole =
         ::WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&

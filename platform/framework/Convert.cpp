@@ -107,11 +107,38 @@ long LeadingNumber(QStringView part) {
 
 } // namespace
 
-bool TimeTextToSeconds(const QString& text, int& seconds) {
+namespace {
+
+bool Digits(QStringView text, qsizetype most) {
+    if (text.isEmpty() || text.size() > most)
+        return false;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// h:m:s of digits alone.
+bool PlainTime(QStringView text) {
+    const qsizetype first = text.indexOf(u':');
+    const qsizetype second = first < 0 ? -1 : text.indexOf(u':', first + 1);
+    return second > 0 && Digits(text.first(first), 5) &&
+           Digits(text.sliced(first + 1, second - first - 1), 2) &&
+           Digits(text.sliced(second + 1), 2);
+}
+
+} // namespace
+
+QString SecondsToText(int seconds) {
+    return QString::asprintf("%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+}
+
+bool TimeTextToSeconds(const QString& text, int& seconds, TTimeReading reading) {
     // Times are short; anything longer than a line of 79 characters is no time at all.
     if (text.size() > 79)
         return false;
-    const QStringView copy(text);
+    const bool strict = reading == TTimeReading::Strict;
+    const QStringView copy = strict ? QStringView(text).trimmed() : QStringView(text);
+    // The strict reading takes only what the lenient one reads as the same numbers.
+    if (strict && !PlainTime(copy))
+        return false;
     const qsizetype n = copy.size();
     qsizetype pos = 0;
     // Hours and minutes: the next run of characters other than ':', after any ':'.
@@ -135,7 +162,9 @@ bool TimeTextToSeconds(const QString& text, int& seconds) {
     const long hours = LeadingNumber(hoursPart);
     const long minutes = LeadingNumber(minutesPart);
     const long secs = LeadingNumber(copy.mid(pos + 1));
-    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || secs < 0 || secs > 59)
+    // The page's times lie within a day; the command line reads back any time it prints.
+    if (hours < 0 || (!strict && hours > 23) || minutes < 0 || minutes > 59 || secs < 0 ||
+        secs > 59)
         return false;
     seconds = static_cast<int>(hours * 3600 + minutes * 60 + secs);
     return true;

@@ -17,10 +17,23 @@ double StrToFloat(const QString& text);
 // that rounds to zero shows as zero ("0.0", not "-0.0").
 QString FloatToStrFixed(double value, int digits);
 
-// A time as the parameter page takes it: hours, minutes and seconds between colons
-// ("01:30:00"), each part read as C's strtol reads a number, at most 23, 59 and 59, in a text
-// of up to 79 characters. False, with `seconds` untouched, otherwise.
-bool TimeTextToSeconds(const QString& text, int& seconds);
+// How a time text is read.
+enum class TTimeReading {
+    // As the parameter page takes what was typed: hours, minutes and seconds between colons
+    // ("01:30:00"), each part read as C's strtol reads a number, at most 23, 59 and 59, in a
+    // text of up to 79 characters.
+    Lenient,
+    // As the command line takes it: h:m:s with nothing but digits, up to five of hours and two
+    // of minutes and seconds (at most 59), blanks around it allowed.
+    Strict,
+};
+// False, with `seconds` untouched, for a text that is no time in that reading.
+bool TimeTextToSeconds(const QString& text, int& seconds,
+                       TTimeReading reading = TTimeReading::Lenient);
+
+// "01:05:07" for 3907 s, which both readings take back; hours get more digits when they need
+// them ("100:00:00").
+QString SecondsToText(int seconds);
 
 // A text that came from outside (a USB description or serial number, a port file) made safe
 // to print on a terminal or show in a window: control characters (C0, DEL, C1) and the

@@ -1,4 +1,5 @@
 #include "model/Q47.h"
+#include "model/Q47Parameters.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,52 @@ TEST(Q47Image, EncodingWritesTheLowBitsOfMembersSetDirectly) {
     EXPECT_EQ(model.Image[4], 0xFF);
     EXPECT_EQ(model.Image[11], 0);
     EXPECT_TRUE(model.ImageValid());
+}
+
+// An image written by other means keeps what a change does not touch: each parameter changed
+// alone rewrites only its own bytes and the checksum, and one set to the value it shows keeps
+// its code, even off the 0.1 V grid.
+TEST(Q47Image, EncodingChangesTouchesOnlyTheChangedParametersBytesAndTheChecksum) {
+    TQ47 before;
+    before.Encode();
+    before.Image[TQ47::ConstantOffset] = 7;
+    before.Image[60] = 0x42;
+    before.Image[11] = 0x67; // AccuOff, 6.7 V, whose own code is 0x68
+    const std::uint16_t sum = before.Checksum();
+    before.Image[126] = static_cast<std::uint8_t>(sum);
+    before.Image[127] = static_cast<std::uint8_t>(sum >> 8);
+    before.Decode();
+
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
+        if (parameter.Kind == TParameterKind::Pulses)
+            continue; // no setter
+        SCOPED_TRACE(parameter.Name);
+        TQ47 changed = before;
+        if (parameter.Kind == TParameterKind::Mode)
+            changed.Continuous = true;
+        else if (parameter.Volts != nullptr)
+            (changed.*parameter.SetVolts)(12.0);
+        else
+            (changed.*parameter.Set)(parameter.High);
+        changed.EncodeChanges(before);
+        // Continuous lives in the samples count's byte.
+        const int first = parameter.Offset;
+        const int last = first + std::max(parameter.Width, 1);
+        for (int offset = 0; offset < 126; ++offset) {
+            if (offset < first || offset >= last) {
+                EXPECT_EQ(changed.Image[offset], before.Image[offset]) << offset;
+            }
+        }
+        EXPECT_NE(ImageOf(changed), ImageOf(before));
+        EXPECT_TRUE(changed.ImageValid());
+    }
+
+    TQ47 same = before;
+    same.SetAccuOff(6.7);
+    same.SetPrePurge(20);
+    same.EncodeChanges(before);
+    EXPECT_EQ(same.Image[11], 0x67);
+    EXPECT_EQ(same.Image[4], 20);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The parameter page: time texts, copying between page and model, and the field checks.
+// The parameter page: copying between page and model, and the field checks.
 #include "tests/ui/WindowFixture.h"
 
 #include "app/Workplace.h"
@@ -11,55 +11,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <functional>
-
-TEST(TimeText, SecondsAreShownAsTwoDigitHoursMinutesAndSeconds) {
-    const std::pair<int, const char*> table[] = {{0, "00:00:00"},     {900, "00:15:00"},
-                                                 {3907, "01:05:07"},  {54000, "15:00:00"},
-                                                 {65535, "18:12:15"}, {360000, "100:00:00"}};
-    for (const auto& [seconds, text] : table)
-        EXPECT_EQ(TMainForm::SecondsToText(seconds), text) << seconds;
-}
-
-TEST(TimeText, TimesAreReadAsHoursMinutesAndSecondsWithinADay) {
-    const std::pair<QString, int> valid[] = {
-        {"1:2:3", 3723},    {"01:02:03", 3723},  {"23:59:59", 86399}, {"0:0:0", 0},
-        {" 1: 2: 3", 3723}, {"+1:+2:+3", 3723},  {"::1:2:3", 3723},   {"1::2:3", 3723},
-        {"1:2:x", 3720},    {"1:2:3:4", 3723},   {"1:2::3", 3720},    {"1:2:3 s", 3723},
-        {"h:m:s", 0},       {"15:00:00", 54000}, {"1:5:7", 3907}};
-    for (const auto& [text, expected] : valid) {
-        int seconds = -1;
-        EXPECT_TRUE(TMainForm::TextToSeconds(text, seconds)) << text.toStdString();
-        EXPECT_EQ(seconds, expected) << text.toStdString();
-    }
-    const QString invalid[] = {"",
-                               "12:30",
-                               "1:2:",
-                               "1:2",
-                               ":::",
-                               "24:00:00",
-                               "1:60:00",
-                               "1:00:60",
-                               "-1:00:00",
-                               "1:-1:0",
-                               "12",
-                               "99999999999999999999999:0:0",
-                               "0:0:99999999999999999999"};
-    for (const QString& text : invalid) {
-        int seconds = 1234;
-        EXPECT_FALSE(TMainForm::TextToSeconds(text, seconds)) << text.toStdString();
-        EXPECT_EQ(seconds, 1234) << text.toStdString();
-    }
-}
-
-TEST(TimeText, TextsOfAnyLengthAreSafeAndOver79CharactersAreRefused) {
-    int seconds = 0;
-    const QString time = QStringLiteral("1:2:3");
-    EXPECT_TRUE(TMainForm::TextToSeconds(time + QString(74, QLatin1Char('x')), seconds));
-    EXPECT_EQ(seconds, 3723);
-    EXPECT_FALSE(TMainForm::TextToSeconds(time + QString(75, QLatin1Char('x')), seconds));
-    EXPECT_FALSE(TMainForm::TextToSeconds(QString(100000, QLatin1Char('9')), seconds));
-    EXPECT_FALSE(TMainForm::TextToSeconds(time + QString(100000, QLatin1Char(':')), seconds));
-}
 
 class PageTest : public WindowTest {
 protected:

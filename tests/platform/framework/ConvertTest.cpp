@@ -124,4 +124,70 @@ TEST(EscapeControlCharacters, LeavesTextAloneAndEscapesWhatATerminalWouldObey) {
               QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b"));
 }
 
+TEST(TimeText, SecondsAreShownAsTwoDigitHoursMinutesAndSeconds) {
+    const std::pair<int, const char*> table[] = {{0, "00:00:00"},     {900, "00:15:00"},
+                                                 {3907, "01:05:07"},  {54000, "15:00:00"},
+                                                 {65535, "18:12:15"}, {360000, "100:00:00"}};
+    for (const auto& [seconds, text] : table)
+        EXPECT_EQ(SecondsToText(seconds), text) << seconds;
+}
+
+TEST(TimeText, TimesAreReadAsHoursMinutesAndSecondsWithinADay) {
+    const std::pair<QString, int> valid[] = {
+        {"1:2:3", 3723},    {"01:02:03", 3723},  {"23:59:59", 86399}, {"0:0:0", 0},
+        {" 1: 2: 3", 3723}, {"+1:+2:+3", 3723},  {"::1:2:3", 3723},   {"1::2:3", 3723},
+        {"1:2:x", 3720},    {"1:2:3:4", 3723},   {"1:2::3", 3720},    {"1:2:3 s", 3723},
+        {"h:m:s", 0},       {"15:00:00", 54000}, {"1:5:7", 3907}};
+    for (const auto& [text, expected] : valid) {
+        int seconds = -1;
+        EXPECT_TRUE(TimeTextToSeconds(text, seconds)) << text.toStdString();
+        EXPECT_EQ(seconds, expected) << text.toStdString();
+    }
+    const QString invalid[] = {"",
+                               "12:30",
+                               "1:2:",
+                               "1:2",
+                               ":::",
+                               "24:00:00",
+                               "1:60:00",
+                               "1:00:60",
+                               "-1:00:00",
+                               "1:-1:0",
+                               "12",
+                               "99999999999999999999999:0:0",
+                               "0:0:99999999999999999999"};
+    for (const QString& text : invalid) {
+        int seconds = 1234;
+        EXPECT_FALSE(TimeTextToSeconds(text, seconds)) << text.toStdString();
+        EXPECT_EQ(seconds, 1234) << text.toStdString();
+    }
+}
+
+// The command line's strict reading: digits alone, any hours it prints itself.
+TEST(TimeText, TheStrictReadingTakesDigitsAloneAndAnyHoursItPrints) {
+    for (const auto& [text, expected] : std::initializer_list<std::pair<QString, int>>{
+             {"1:2:3", 3723}, {" 01:02:03 ", 3723}, {"18:12:15", 65535}, {"100:00:00", 360000}}) {
+        int seconds = -1;
+        EXPECT_TRUE(TimeTextToSeconds(text, seconds, TTimeReading::Strict)) << text.toStdString();
+        EXPECT_EQ(seconds, expected) << text.toStdString();
+    }
+    for (const char* text : {"1:2:x", "1:2:3:4", "::1:2:3", "1::2:3", "+1:2:3", "1:2:3 s", "1: 2:3",
+                             "1:60:00", "123456:0:0", "1:2", "h:m:s", ""}) {
+        int seconds = 1234;
+        EXPECT_FALSE(TimeTextToSeconds(QString::fromLatin1(text), seconds, TTimeReading::Strict))
+            << text;
+        EXPECT_EQ(seconds, 1234);
+    }
+}
+
+TEST(TimeText, TextsOfAnyLengthAreSafeAndOver79CharactersAreRefused) {
+    int seconds = 0;
+    const QString time = QStringLiteral("1:2:3");
+    EXPECT_TRUE(TimeTextToSeconds(time + QString(74, QLatin1Char('x')), seconds));
+    EXPECT_EQ(seconds, 3723);
+    EXPECT_FALSE(TimeTextToSeconds(time + QString(75, QLatin1Char('x')), seconds));
+    EXPECT_FALSE(TimeTextToSeconds(QString(100000, QLatin1Char('9')), seconds));
+    EXPECT_FALSE(TimeTextToSeconds(time + QString(100000, QLatin1Char(':')), seconds));
+}
+
 } // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+// What the files of each system share: the parts of a load and a save that do not touch the
+// system. Only platform/files includes this.
+
+#include "platform/files/Files.h"
+
+#include <functional>
+
+namespace files {
+
+// A function that reads into a buffer: the count, 0 at the end, -1 on an error.
+using TReader = std::function<long long(char* into, std::size_t size)>;
+// Reads up to `atMost` bytes, looking for one more to set Longer: Loaded, Short below
+// `atLeast`, or Unreadable on an error.
+TLoadedFile ReadUpTo(std::size_t atMost, std::size_t atLeast, const TReader& read);
+// A load that read nothing.
+TLoadedFile Failed(TLoadResult result);
+// A short name for a save's new copy beside the file: hidden, and never one that a listing of
+// "*.port" or "*.brk" would pick up.
+std::string AsideName();
+// A log line as it goes out in one write: ended, and begun on a line of its own when the file's
+// last line is still open.
+std::string Record(std::string_view line, bool lineOpen);
+
+} // namespace files
