@@ -36,9 +36,14 @@ endfunction()
 get_target_property(brookfetch_qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(brookfetch_qt_bin ${brookfetch_qt_core} DIRECTORY)
 get_filename_component(brookfetch_qt_prefix ${brookfetch_qt_bin} DIRECTORY)
-set(brookfetch_runtime_files
-    ${brookfetch_qt_bin}/Qt6Core.dll ${brookfetch_qt_bin}/Qt6Gui.dll
-    ${brookfetch_qt_bin}/Qt6Widgets.dll)
+# Every Qt library the build found (Network joins when the programs use it).
+set(brookfetch_runtime_files)
+foreach(module Core Gui Widgets Network)
+    if(TARGET Qt6::${module})
+        get_target_property(library Qt6::${module} IMPORTED_LOCATION_RELEASE)
+        list(APPEND brookfetch_runtime_files ${library})
+    endif()
+endforeach()
 # libssp serves the stack guard.
 foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}

@@ -17,6 +17,15 @@ Driver& active() {
 void installHook(Driver* driver) {
     hook.store(driver);
 }
+
+FT_STATUS openDevice(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) {
+    return active().OpenWithReason(deviceNumber, handle, failure);
+}
+
+// A test's hook stands for the whole library, so the library is there; else the system says.
+bool driverAvailable() {
+    return hook.load() != nullptr || systemDriverAvailable();
+}
 } // namespace d2xx
 
 using d2xx::active;

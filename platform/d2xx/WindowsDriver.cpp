@@ -71,7 +71,11 @@ public:
 
 class WindowsDriver : public Driver {
 public:
+    // Whether devices can be listed at all: the vendor's library is there, or a test attached
+    // devices of its own.
+    bool available() { return load() != nullptr || !listInProcessDevices().empty(); }
     std::string problem() {
+        load();
         std::lock_guard lock(mutex_);
         return problem_;
     }
@@ -125,6 +129,14 @@ public:
     }
 
     FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) override {
+        OpenFailure ignored;
+        return OpenWithReason(deviceNumber, handle, ignored);
+    }
+
+    // The vendor's FT_Open tells no reason; the in-process devices' driver does, and a device
+    // beyond them while the vendor's library is missing is missing for that reason.
+    FT_STATUS OpenWithReason(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) override {
+        failure = {};
         if (!handle || deviceNumber < 0)
             return handle ? FT_DEVICE_NOT_FOUND : FT_INVALID_PARAMETER;
         const DWORD vendorCount = counted();
@@ -132,7 +144,10 @@ public:
         FT_HANDLE inner = nullptr;
         const FT_STATUS status =
             fromVendor ? vendor_.Open(deviceNumber, &inner)
-                       : ports_->Open(deviceNumber - static_cast<int>(vendorCount), &inner);
+                       : ports_->OpenWithReason(deviceNumber - static_cast<int>(vendorCount),
+                                                &inner, failure);
+        if (status == FT_DEVICE_NOT_FOUND && !fromVendor && !load())
+            failure.reason = OpenRefusal::DriverMissing;
         if (status != FT_OK)
             return status;
         std::lock_guard lock(mutex_);
@@ -325,6 +340,10 @@ WindowsDriver& windowsDriver() {
 
 Driver& systemDriver() {
     return windowsDriver();
+}
+
+bool systemDriverAvailable() {
+    return windowsDriver().available();
 }
 
 std::string DriverProblem() {

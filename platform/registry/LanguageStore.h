@@ -21,3 +21,7 @@ bool StoreLanguageCode(const QString& exePath, const char* code);
 // is none, the key's default value): at most the first 5 characters, up to a zero. None when
 // nothing usable is stored; only letters make a code, in lower case.
 std::optional<QString> StoredLanguageCode(const QString& exePath);
+
+// The code a stored value holds: its characters up to the first zero, at most five, in lower
+// case; none unless they are letters, because the code becomes a file name's extension.
+std::optional<QString> LanguageCodeOf(const QString& stored);

@@ -65,15 +65,5 @@ std::optional<QString> StoredLanguageCode(const QString& exePath) {
     RegCloseKey(key);
     if (result != ERROR_SUCCESS)
         return std::nullopt;
-    QString code;
-    for (DWORD i = 0; i < size / sizeof(wchar_t) && i < 5 && data[i] != 0; ++i) {
-        const wchar_t c = data[i];
-        // The code becomes a file extension: letters only, so it cannot lead elsewhere.
-        if (!((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z')))
-            return std::nullopt;
-        code += QChar(static_cast<char16_t>(c));
-    }
-    if (code.isEmpty())
-        return std::nullopt;
-    return code.toLower();
+    return LanguageCodeOf(QString::fromWCharArray(data, static_cast<int>(size / sizeof(wchar_t))));
 }

@@ -94,6 +94,17 @@ QString WindowsLanguageAbbreviation(const QLocale& locale) {
     return QString();
 }
 
+std::optional<QString> LanguageCodeOf(const QString& stored) {
+    const QString code = stored.left(stored.indexOf(QChar(0))).left(5);
+    if (code.isEmpty())
+        return std::nullopt;
+    for (const QChar c : code)
+        if (!((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+              (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))))
+            return std::nullopt;
+    return code.toLower();
+}
+
 QString ChangeFileExt(const QString& path, const QString& extension) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));

@@ -5,6 +5,7 @@
 // two adapters, the second one's memory in BROOKFETCH_TEST_MEMORY (SimulatedDriver).
 #include "adapter/TarnAdapter.h"
 #include "platform/d2xx/DriverProblem.h"
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/d2xx/ftd2xx.h"
 #include "sim/InProcessAdapter.h"
 
@@ -57,11 +58,17 @@ std::vector<std::uint8_t> VersionReply(int index) {
 
 TEST(WithoutDriver, NoAdapterAndTheReasonButInProcessDevicesStillServe) {
     EXPECT_TRUE(ListAll().empty());
+    EXPECT_FALSE(d2xx::driverAvailable());
     EXPECT_EQ(d2xx::DriverProblem(), "FTDI's D2XX driver (FTD2XX.DLL) is not installed");
+    FT_HANDLE handle = nullptr;
+    d2xx::OpenFailure failure;
+    EXPECT_NE(d2xx::openDevice(0, &handle, failure), FT_OK);
+    EXPECT_EQ(failure.reason, d2xx::OpenRefusal::DriverMissing);
     TTarnDevice link;
     EXPECT_FALSE(link.ReadVersion());
 
     sim::InProcessAdapter adapter("INPROC1");
+    EXPECT_TRUE(d2xx::driverAvailable()) << "the devices of a test serve without FTDI's";
     const auto devices = ListAll();
     ASSERT_EQ(devices.size(), 1u);
     EXPECT_EQ(devices[0].Serial, "INPROC1");
@@ -77,6 +84,7 @@ TEST(SimulatedDriver, ItsAdaptersComeFirstAndAnswer) {
     EXPECT_EQ(devices[0].Serial, "SIMA");
     EXPECT_EQ(devices[1].Serial, "SIMB");
     EXPECT_EQ(devices[2].Serial, "INPROC1");
+    EXPECT_TRUE(d2xx::driverAvailable());
     EXPECT_EQ(d2xx::DriverProblem(), "");
     EXPECT_EQ(VersionReply(0), (std::vector<std::uint8_t>{0xA5, 0x07, 0x02}))
         << "--firmware-version";
@@ -94,9 +102,9 @@ TEST(SimulatedDriver, WritesReachTheMemoryFileAndTheConnectorKeepsThem) {
     TTarnDevice link;
     link.Description = QStringLiteral("Second Adapter");
     ASSERT_TRUE(link.ReadVersion());
-    bool present = false;
-    ASSERT_TRUE(link.CheckConnector(present));
-    ASSERT_TRUE(present);
+    TPresence presence = TPresence::Absent;
+    ASSERT_TRUE(link.CheckConnector(presence));
+    ASSERT_EQ(presence, TPresence::Present);
 
     std::array<std::uint8_t, 128> image;
     for (std::size_t i = 0; i < image.size(); ++i)
