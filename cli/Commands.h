@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/AdapterLink.h"
+#include "cli/CommandLine.h"
 #include "cli/HexTrace.h"
 #include "cli/Log.h"
 #include "cli/Progress.h"
@@ -14,16 +15,6 @@
 class TQ47;
 
 namespace cli {
-
-struct TOptions {
-    bool Quiet = false;
-    bool Trace = false;
-    bool Wait = false;
-    bool Json = false;
-    QString Serial;        // empty: the one adapter with the description
-    bool Progress = false; // draw a progress bar (standard error is a terminal, not --quiet)
-    int Retries = 2;       // whole-transfer attempts after the first, for link failures
-};
 
 // The commands of brookfetch-cli over one adapter link. Each returns the program's exit
 // code; results go to `out`, errors (one line each), the progress bar and the trace to `err`.

@@ -206,7 +206,7 @@ int RunLanes(const TLaneRequest& request, QTextStream& out, QTextStream& err) {
     if (!request.Log.isEmpty()) {
         // Checked here, before any lane begins, as a single run checks it.
         TLog log;
-        if (QString error; !log.Open(request.Log, error))
+        if (QString error; !log.Open(request.Log, out, error))
             return fail(ExitFileError, error);
     }
 

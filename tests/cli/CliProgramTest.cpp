@@ -412,14 +412,11 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
     EXPECT_FALSE(QFile::exists(Path("bad.brk")));
     EXPECT_RESULT(Run({"--help"}), 0);
 
-    // Each command's own help, both ways round: synopsis, options, one example.
-    for (const char* command : {"status", "read", "write", "verify", "show", "new", "set"}) {
-        const Result help = Run({"help", command});
-        EXPECT_RESULT(help, 0);
-        EXPECT_TRUE(help.Out.startsWith("Usage: brookfetch-cli " + QByteArray(command)));
-        EXPECT_TRUE(help.Out.contains("\nOptions:\n") && help.Out.contains("\nExample:\n  "));
-        EXPECT_EQ(Run({command, "--help"}).Out, help.Out) << command;
-    }
+    // A command's own help, both ways round (every command's: CommandLineTest).
+    const Result help = Run({"help", "verify"});
+    EXPECT_RESULT(help, 0);
+    EXPECT_TRUE(help.Out.startsWith("Usage: brookfetch-cli verify [options] FILE\n"));
+    EXPECT_EQ(Run({"verify", "--help"}).Out, help.Out);
 }
 
 TEST_F(CliProgramTest, FailedTransfersExit1AndAConnectorThatKeepsNothingExits5) {
