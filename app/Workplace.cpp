@@ -22,6 +22,8 @@ namespace {
 const QString PropertiesSection = QStringLiteral("Properties");
 const QString MainFormSection = QStringLiteral("MainForm");
 const QString RecentFilesSection = QStringLiteral("RecentFiles");
+const QString FileDialogsSection = QStringLiteral("FileDialogs");
+const QString FolderKey = QStringLiteral("Folder");
 
 QString RecentFileKey(int index) {
     return QStringLiteral("File%1").arg(index + 1);
@@ -83,6 +85,7 @@ void TWorkplace::LoadSettings() {
         RecentFiles.clear();
         for (int i = RecentFileCount - 1; i >= 0; --i)
             AddRecentFile(IniFile->ReadString(RecentFilesSection, RecentFileKey(i), QString()));
+        LastFolder = IniFile->ReadString(FileDialogsSection, FolderKey, QString());
         return;
     }
     // Missing, unreadable or of another version: nothing of it is trusted or kept. The new file
@@ -99,6 +102,7 @@ void TWorkplace::LoadSettings() {
     MainState = 0;
     LanguageId = 0;
     RecentFiles.clear();
+    LastFolder.clear();
     ReportOnce(SettingsWriteReported, MessageText, path,
                [this] { IniFile->Recreate([this] { SaveSettings(); }); });
 }
@@ -123,6 +127,10 @@ void TWorkplace::SaveSettings() {
                 else
                     IniFile->DeleteKey(RecentFilesSection, RecentFileKey(i));
             }
+            if (LastFolder.isEmpty())
+                IniFile->DeleteKey(FileDialogsSection, FolderKey);
+            else
+                IniFile->WriteString(FileDialogsSection, FolderKey, LastFolder);
         });
     });
 }
@@ -150,16 +158,24 @@ void TWorkplace::AddRecentFile(const QString& path) {
 }
 
 bool TWorkplace::OpenFile(QString path) {
-    RenewModel();
-    if (!Model->LoadFromFile(NativePath(path))) {
+    // Loaded aside: what the page shows now stays until the file proved good.
+    auto loaded = std::make_unique<TQ47>();
+    loaded->Device = Adapter.get();
+    if (!loaded->LoadFromFile(NativePath(path))) {
+        const QFileInfo file(path);
+        if (loaded->LastError == TQ47::FileError)
+            LoadFailure = file.exists() ? TLoadFailure::Unreadable : TLoadFailure::Missing;
+        else
+            LoadFailure =
+                file.size() < TQ47::ImageSize ? TLoadFailure::TooShort : TLoadFailure::Damaged;
         // A file that is gone is no longer offered; one that is there stays, whatever is
         // wrong with it now.
-        if (!QFileInfo::exists(path))
+        if (LoadFailure == TLoadFailure::Missing)
             RecentFiles.removeAll(path);
-        // The half-loaded model and its error are dropped with it.
-        NewDataSet();
         return false;
     }
+    LoadFailure = TLoadFailure::None;
+    Model = std::move(loaded);
     FileName = path;
     Modified = false;
     AddRecentFile(path);

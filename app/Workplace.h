@@ -16,6 +16,9 @@ class TWorkplace {
 public:
     static constexpr int SettingsVersion = 256;
 
+    // Why the last OpenFile failed.
+    enum class TLoadFailure { None, Missing, Unreadable, TooShort, Damaged };
+
     TWorkplace();
     ~TWorkplace();
     TWorkplace(const TWorkplace&) = delete;
@@ -34,6 +37,10 @@ public:
     // the other settings and written with them, in a section of their own.
     QStringList RecentFiles;
     static constexpr int RecentFileCount = 4;
+    // The folder of the last file chosen in the Open or Save As dialog, kept with the settings:
+    // where those dialogs start when the data have no file of their own.
+    QString LastFolder;
+    TLoadFailure LoadFailure = TLoadFailure::None;
     std::unique_ptr<TIniFile> IniFile;
     std::unique_ptr<TQ47> Model;
     std::unique_ptr<TTarnDevice> Adapter;
@@ -49,6 +56,9 @@ public:
     void LoadSettings();
     void SaveSettings();
     void NewDataSet();
+    // Loads a configuration file into a new model, which then replaces the current one. A file
+    // that cannot be loaded changes nothing: model, FileName and Modified stay, and
+    // LoadFailure says why.
     bool OpenFile(QString path);
     bool SaveFile(QString path);
     bool ReadConnector();

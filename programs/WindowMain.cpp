@@ -5,14 +5,20 @@
 //
 // A configuration file given as the one argument (a double click on it, "Open with") is
 // opened once the window is up, as File > Open would open it; other arguments are ignored.
-#include "BrookfetchVersion.h"
+// While a window runs in the user's desktop session, a start hands its file to that window and
+// ends.
 #include "ui/Main.h"
+#include "BrookfetchVersion.h"
+#include "platform/framework/Application.h"
+#include "ui/SingleWindow.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -39,18 +45,44 @@ bool AnsweredOnTheTerminal(int argc, char* argv[]) {
     return false;
 }
 
+// Another start's request, once the main window is there to take it (an error box shown while
+// the windows are made lets requests in before).
+void Deliver(const QString& file) {
+    if (!MainForm) {
+        QTimer::singleShot(250, [file] { Deliver(file); });
+        return;
+    }
+    Guarded([&file] { MainForm->OpenRequested(file); });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (AnsweredOnTheTerminal(argc, argv))
         return 0;
+    std::optional<TDisplayGuard> display(std::in_place);
     QApplication qt(argc, argv);
+    display.reset();
     // Names the desktop entry, so that a Wayland desktop shows its icon for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brookfetch.Brookfetch"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     QString file;
     if (arguments.size() == 1 && arguments[0].endsWith(QLatin1String(".brk"), Qt::CaseInsensitive))
         file = QFileInfo(arguments[0]).absoluteFilePath();
+
+    // One window per user and session: a window already running takes the file.
+    TSingleWindow single;
+    switch (single.Claim(file)) {
+    case TSingleWindow::TClaim::HandedOver:
+        return 0;
+    case TSingleWindow::TClaim::NoAnswer:
+        std::fputs("brookfetch: the window already running does not answer; opening another\n",
+                   stderr);
+        break;
+    case TSingleWindow::TClaim::First:
+        single.OnRequest = Deliver;
+        break;
+    }
     if (file.isEmpty())
         return RunWindows();
     return RunWindows([file] { MainForm->OpenNamedFile(file); });

@@ -17,6 +17,7 @@
 #include "ui/TextFit.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QCoreApplication>
@@ -181,6 +182,11 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
 
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
+    ConfirmationTimer = new QTimer(this);
+    ConfirmationTimer->setObjectName(QStringLiteral("ConfirmationTimer"));
+    ConfirmationTimer->setSingleShot(true);
+    ConfirmationTimer->setInterval(ConfirmationTime);
+    connect(ConfirmationTimer, &QTimer::timeout, this, [this] { EndConfirmation(); });
 
     // The program alone switches pages: the tab row is never shown.
     ui->PageControl->tabBar()->hide();
@@ -337,6 +343,7 @@ void TMainForm::FormCreate() {
                                               Workplace->MainWidth, Workplace->MainHeight, screens);
     move(placement.Position);
     resize(placement.Size);
+    NormalBounds = QRect(pos(), size());
     setWindowState(Workplace->MainState ? Qt::WindowMaximized : Qt::WindowNoState);
     // The connector status check enables them once a connector is found.
     ui->DataRead->setEnabled(false);
@@ -355,11 +362,15 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormClose() {
-    Workplace->MainTop = y();
-    Workplace->MainLeft = x();
-    Workplace->MainHeight = height();
-    Workplace->MainWidth = width();
-    Workplace->MainState = isMaximized() ? 1 : 0;
+    // A maximized window keeps the place and size it goes back to, as Windows' window
+    // placement does; the next start maximizes it over them.
+    const bool maximized = isMaximized();
+    const QRect bounds = maximized ? NormalBounds : QRect(pos(), size());
+    Workplace->MainTop = bounds.y();
+    Workplace->MainLeft = bounds.x();
+    Workplace->MainHeight = bounds.height();
+    Workplace->MainWidth = bounds.width();
+    Workplace->MainState = maximized ? 1 : 0;
     Workplace->SaveSettings();
 }
 
@@ -375,28 +386,47 @@ void TMainForm::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (!FrameFitted && frameGeometry() != geometry())
         FitFrame();
+    RememberNormalBounds();
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!FrameFitted && frameGeometry() != geometry())
         FitFrame();
+    RememberNormalBounds();
 }
 
 // The stored size is the inside of the window; the title bar and border of the window
 // manager come on top, known only once the window is on the screen. When they make the
-// window larger than the screen, the inside gives way, once.
+// window larger than the screen, the inside gives way, and a frame reaching over an edge of
+// the screen is moved back inside; once.
 void TMainForm::FitFrame() {
     FrameFitted = true;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen) || !screen())
         return;
     const QRect available = screen()->availableGeometry();
     const QRect frame = frameGeometry();
-    const int width = std::min(this->width(), available.width() - (frame.width() - this->width()));
-    const int height =
-        std::min(this->height(), available.height() - (frame.height() - this->height()));
+    const QSize margins = frame.size() - size();
+    const int width = std::min(this->width(), available.width() - margins.width());
+    const int height = std::min(this->height(), available.height() - margins.height());
     if (width != this->width() || height != this->height())
         resize(width, height);
+    const QSize outside = size() + margins;
+    const QPoint place(MoveInside(frame.x(), outside.width(), available.x(), available.width()),
+                       MoveInside(frame.y(), outside.height(), available.y(), available.height()));
+    if (place != frame.topLeft())
+        move(place);
+}
+
+// What a maximized window goes back to, and what is stored for it: the place and size it had
+// when it was last neither maximized nor minimized. The window manager's own move and resize
+// for maximizing may come before it says the window is maximized; the bounds are taken once
+// the events of the moment are all in.
+void TMainForm::RememberNormalBounds() {
+    QTimer::singleShot(0, this, [this] {
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+            NormalBounds = QRect(pos(), size());
+    });
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -435,11 +465,11 @@ bool TMainForm::QuerySave(bool discards) {
                                     MessageText(QStringLiteral("MsgConfirmation")),
                                     MB_YESNOCANCEL)) {
     case IDYES:
-        // The question is answered whatever the save achieved.
-        FileSaveExecute();
-        return true;
+        // Only saved data may be dropped: a refused field, a cancelled Save As or a failed save
+        // stop the command with the edits still on the page.
+        return FileSaveExecute();
     case IDNO:
-        // A command that keeps the data on the page must not forget they were changed.
+        // A command that may yet keep the data on the page must not forget they were changed.
         if (discards)
             Workplace->Modified = false;
         return true;
@@ -459,23 +489,87 @@ void TMainForm::FileNewExecute() {
 }
 
 void TMainForm::FileOpenExecute() {
-    if (!QuerySave())
+    if (!QuerySave(false))
         return;
-    const QString path = RunFileDialog(OpenDialog());
-    if (path.isEmpty())
-        return;
-    // A file that cannot be loaded leaves a new, unnamed data set, shown like any other.
-    Workplace->OpenFile(path);
-    ShowStatus();
-    ModelToPage();
+    QFileDialog& dialog = OpenDialog();
+    StartInFolder(dialog);
+    const QString path = ChosenFile(dialog);
+    if (!path.isEmpty())
+        LoadFile(path);
 }
 
 void TMainForm::OpenNamedFile(QString path) {
-    if (!QuerySave())
+    if (QuerySave(false))
+        LoadFile(path);
+}
+
+void TMainForm::OpenRequested(QString path) {
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    if (!path.isEmpty())
+        OpenWhenFree(path);
+}
+
+// Asked from the event loop, a request may find a question or dialog of this window open, or a
+// transfer that let the events through: the file waits until they are done.
+void TMainForm::OpenWhenFree(const QString& path) {
+    if (QApplication::activeModalWidget() || !isEnabled()) {
+        QTimer::singleShot(250, this, Guard([this, path] { OpenWhenFree(path); }));
         return;
-    Workplace->OpenFile(path);
-    ShowStatus();
-    ModelToPage();
+    }
+    OpenNamedFile(path);
+}
+
+// A file that cannot be loaded is reported, and the data on the page stay as they were:
+// a technician must never take defaults for the file's parameters.
+void TMainForm::LoadFile(const QString& path) {
+    if (Workplace->OpenFile(path)) {
+        ShowStatus();
+        ModelToPage();
+        return;
+    }
+    ShowRecentFiles(); // a file that is gone has left the list
+    QString reason;
+    switch (Workplace->LoadFailure) {
+    case TWorkplace::TLoadFailure::Missing:
+        reason = QStringLiteral("MsgOpenMissing");
+        break;
+    case TWorkplace::TLoadFailure::Unreadable:
+        reason = QStringLiteral("MsgOpenUnreadable");
+        break;
+    case TWorkplace::TLoadFailure::TooShort:
+        reason = QStringLiteral("MsgOpenTooShort");
+        break;
+    case TWorkplace::TLoadFailure::Damaged:
+        reason = QStringLiteral("MsgOpenDamaged");
+        break;
+    case TWorkplace::TLoadFailure::None:
+        throw Exception(ErrorSwitchFile("Main", __LINE__));
+    }
+    // The panel says so already while the box is open, instead of an earlier success.
+    SetStatusText(0, MessageText(QStringLiteral("MsgError")));
+    const QString name = EscapeControlCharacters(QDir::toNativeSeparators(path));
+    Application->MessageBox(MessageText(reason).arg(name) + QStringLiteral("\n\n") +
+                                MessageText(QStringLiteral("MsgOpenKept")),
+                            MessageText(QStringLiteral("MsgError")), MB_OK);
+}
+
+// Open and Save As start in the folder of the current file, else in the last one chosen.
+void TMainForm::StartInFolder(QFileDialog& dialog) const {
+    const QString folder = Workplace->FileName.isEmpty()
+                               ? Workplace->LastFolder
+                               : QFileInfo(Workplace->FileName).absolutePath();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
+}
+
+QString TMainForm::ChosenFile(QFileDialog& dialog) {
+    const QString path = RunFileDialog(dialog);
+    if (!path.isEmpty())
+        Workplace->LastFolder = QFileInfo(path).absolutePath();
+    return path;
 }
 
 void TMainForm::FileRecentExecute(int index) {
@@ -502,39 +596,48 @@ void TMainForm::ShowRecentFiles() {
     MenuFileRecentSeparator->setVisible(!files.isEmpty());
 }
 
-void TMainForm::FileSaveExecute() {
+// The keyboard focus goes back where it was, as after Read and Write, unless a refused field
+// took it.
+bool TMainForm::FileSaveExecute() {
+    TFocusReturn focus(*this);
     ClearFocus();
-    if (!PageToModel())
-        return;
-    if (Workplace->FileName.isEmpty()) {
-        FileSaveAsExecute();
-        return;
+    if (!PageToModel()) {
+        focus.Dismiss();
+        return false;
     }
-    Workplace->SaveFile(Workplace->FileName);
+    if (Workplace->FileName.isEmpty())
+        return FileSaveAsExecute();
+    const bool saved = Workplace->SaveFile(Workplace->FileName);
     ShowStatus();
+    if (saved)
+        ShowConfirmation(MessageText(QStringLiteral("MsgFileSaved")));
+    return saved;
 }
 
-void TMainForm::FileSaveAsExecute() {
+bool TMainForm::FileSaveAsExecute() {
+    TFocusReturn focus(*this);
     ClearFocus();
-    if (!PageToModel())
-        return;
-    QFileDialog& dialog = SaveDialog();
-    if (Workplace->FileName.isEmpty()) {
-        dialog.selectFile(MessageText(QStringLiteral("MsgNonameFile")));
-    } else {
-        dialog.setDirectory(QFileInfo(Workplace->FileName).absolutePath());
-        dialog.selectFile(Workplace->FileName);
+    if (!PageToModel()) {
+        focus.Dismiss();
+        return false;
     }
-    const QString path = RunFileDialog(dialog);
+    QFileDialog& dialog = SaveDialog();
+    StartInFolder(dialog);
+    dialog.selectFile(Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNonameFile"))
+                                                    : Workplace->FileName);
+    const QString path = ChosenFile(dialog);
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(path) &&
         Application->MessageBox(MessageText(QStringLiteral("MsgFileExistsQ")),
                                 MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
-        return;
-    Workplace->SaveFile(path);
+        return false;
+    const bool saved = Workplace->SaveFile(path);
     ShowStatus();
+    if (saved)
+        ShowConfirmation(MessageText(QStringLiteral("MsgFileSaved")));
+    return saved;
 }
 
 void TMainForm::FilePropertiesExecute() {
@@ -695,6 +798,7 @@ void TMainForm::DataReadExecute() {
     ShowStatus();
     if (read) {
         ModelToPage();
+        ShowConfirmation(MessageText(QStringLiteral("MsgConnectorRead")));
         return;
     }
     // Nothing of a failed read remains: a new data set with the defaults.
@@ -712,12 +816,15 @@ void TMainForm::DataWriteExecute() {
                                 MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return;
+    bool written = false;
     {
         // The outcome is in the model's LastError, which ShowStatus reports.
         const TTransferScope transfer(*this);
-        Workplace->WriteConnector();
+        written = Workplace->WriteConnector();
     }
     ShowStatus();
+    if (written)
+        ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));
 }
 
 // ---- Status ------------------------------------------------------------------------------
@@ -740,11 +847,34 @@ void TMainForm::SetStatusText(int panel, const QString& text) {
     if (panel < 0 || panel > 3)
         throw Exception(ErrorOnFile("Main", __LINE__));
     StatusTexts[panel] = text;
+    if (panel == 0 && ConfirmationTimer->isActive()) {
+        // A newer result replaces the confirmation at once.
+        EndConfirmation();
+        return;
+    }
     // The adapter's text ends in a line feed, which a one-line panel cannot show.
     QString shown = text;
     while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
         shown.chop(1);
     StatusPanels[panel]->setText(shown.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+void TMainForm::ShowConfirmation(const QString& text) {
+    QLabel* panel = StatusPanels[0];
+    panel->setText(text);
+    panel->setAutoFillBackground(true);
+    panel->setBackgroundRole(QPalette::Highlight);
+    panel->setForegroundRole(QPalette::HighlightedText);
+    ConfirmationTimer->start();
+}
+
+void TMainForm::EndConfirmation() {
+    ConfirmationTimer->stop();
+    QLabel* panel = StatusPanels[0];
+    panel->setAutoFillBackground(false);
+    panel->setBackgroundRole(QPalette::Window);
+    panel->setForegroundRole(QPalette::WindowText);
+    SetStatusText(0, StatusTexts[0]);
 }
 
 void TMainForm::ShowError(const QString& label) {

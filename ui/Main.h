@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -40,17 +41,23 @@ public:
     // File and help commands.
     void FileNewExecute();
     void FileOpenExecute();
-    void FileSaveExecute();
-    void FileSaveAsExecute();
+    // Save and Save As: true when the data were saved (not when a field was refused, the name
+    // not given or the file not written).
+    bool FileSaveExecute();
+    bool FileSaveAsExecute();
     void FilePropertiesExecute();
     void FileExitExecute();
     void HelpAboutExecute();
     // One of the recent files of the File menu, 0 the latest.
     void FileRecentExecute(int index);
     // Opens a file named outside the Open dialog (a recent file, the program's argument, a
-    // file dropped on the window) as Open does with the dialog's answer: the save question
-    // first, then the file, or a new data set when it cannot be loaded.
+    // file dropped on the window, another start's file) as Open does with the dialog's answer:
+    // the save question first, then the file. A file that cannot be loaded is reported and
+    // changes nothing.
     void OpenNamedFile(QString path);
+    // Another start of the program handed over its file (or none): the window comes to the
+    // front and opens the file as OpenNamedFile does, once no dialog or transfer holds it.
+    void OpenRequested(QString path);
 
     // Connector commands and the status timer.
     void TimerTimer();
@@ -62,12 +69,16 @@ public:
     void EndTransfer();
     void TransferProgress(int percent);
 
-    // True when the caller may go on: nothing to save, saved, or the changes discarded. A
-    // command that discards nothing (Properties) passes false: answering No then leaves the
-    // data modified.
+    // True when the caller may go on: nothing to save, saved, or the changes discarded. Yes
+    // that did not save stops the command. A command that may still keep the data (Properties,
+    // Open) passes false: answering No then leaves them modified until they are replaced.
     bool QuerySave(bool discards = true);
     // Panel 1 shows the file name, panel 0 and an error box the model's last result.
     void ShowStatus();
+    // A success the user should not miss: panel 0 shows `text` highlighted for
+    // ConfirmationTime ms, then its usual text again (StatusText(0) keeps that one).
+    void ShowConfirmation(const QString& text);
+    static constexpr int ConfirmationTime = 5000;
 
     // The parameter page.
     void ModelToPage();
@@ -123,7 +134,13 @@ private:
     void LinkMenuItem(QAction* item, QAction* action);
     void ShowRecentFiles();
     void FitFrame();
+    void RememberNormalBounds();
     void ShowError(const QString& label);
+    void LoadFile(const QString& path);
+    void OpenWhenFree(const QString& path);
+    void StartInFolder(QFileDialog& dialog) const;
+    QString ChosenFile(QFileDialog& dialog);
+    void EndConfirmation();
     void SetText(QLineEdit* edit, const QString& text);
     void FocusField(QWidget* field);
     void ClearFocus();
@@ -135,7 +152,9 @@ private:
     QAction* MenuFileRecent[4];
     QAction* MenuFileRecentSeparator;
     bool FrameFitted = false;
+    QRect NormalBounds; // the window's place (its frame) and inside size when not maximized
     QString StatusTexts[4];
+    QTimer* ConfirmationTimer;
     // True while the error box of a failed tick is open: the ticks in between do nothing.
     bool TickErrorOpen = false;
     QFileDialog* FileOpenDialog = nullptr; // made at first use, then kept as the user left it

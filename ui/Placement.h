@@ -11,13 +11,14 @@ struct TPlacement {
     QSize Size;
 };
 
-// The stored placement, used as it is when a user can see it; otherwise made to fit the
-// screens, given by their available areas (without panels), the primary screen first:
-// - a width or height larger than the available area of the screen the window is mostly on
-//   (the primary one when it is on none) is cut to it;
-// - a window that would then show less than 100 x 50 pixels (all of itself, when smaller) on
-//   every screen is placed at 0, 0, the default place of a first start, its size cut to the
-//   screen there.
-// Stored values come from a file a person may have edited: any int is taken without
-// overflow. With no screen at all the placement is kept.
+// The stored placement, moved and cut where needed so that the whole window is on one screen.
+// Screens are given by their available areas (without panels), the primary screen first. The
+// window stays on the screen it mostly lies on (the primary one when it lies on none); a width
+// or height larger than that screen is cut to it, and a window reaching over an edge is moved
+// back inside. Stored values come from a file a person may have edited: any int is taken
+// without overflow. With no screen at all the placement is kept.
 TPlacement FitToScreens(int left, int top, int width, int height, const QList<QRect>& screens);
+
+// The start of a window of `length` moved into [start, start + extent); the start of the
+// extent when the window is longer.
+int MoveInside(qint64 from, qint64 length, int start, int extent);

@@ -15,7 +15,55 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <vector>
+
+namespace {
+
+// Qt's messages while the QApplication is made, held until it is known whether it could.
+struct THeldMessage {
+    QtMsgType Type;
+    QByteArray Category;
+    QString Text;
+};
+QtMessageHandler PreviousHandler = nullptr;
+std::vector<THeldMessage> HeldMessages;
+
+void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        HeldMessages.push_back({type, QByteArray(context.category), text});
+        return;
+    }
+    // The reason Qt gave first ("could not connect to display :1") says which display failed.
+    QString reason;
+    for (const THeldMessage& held : HeldMessages)
+        if (reason.isEmpty() && held.Text.contains(QLatin1String("display")))
+            reason = QStringLiteral(" (") + held.Text.trimmed() + QLatin1Char(')');
+    std::fprintf(stderr,
+                 "brookfetch: no display to open the window on%s; it needs a desktop session "
+                 "(DISPLAY or WAYLAND_DISPLAY). brookfetch-cli works without one.\n",
+                 reason.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+TDisplayGuard::TDisplayGuard() {
+    PreviousHandler = qInstallMessageHandler(HoldOrEnd);
+}
+
+TDisplayGuard::~TDisplayGuard() {
+    qInstallMessageHandler(PreviousHandler);
+    for (const THeldMessage& held : HeldMessages) {
+        const QMessageLogContext context(
+            nullptr, 0, nullptr, held.Category.isEmpty() ? nullptr : held.Category.constData());
+        PreviousHandler(held.Type, context, held.Text);
+    }
+    HeldMessages.clear();
+}
 
 TProgramTranslation::~TProgramTranslation() {
     QCoreApplication::removeTranslator(&QtTranslation);

@@ -355,7 +355,7 @@ TEST_F(WorkplaceTest, SavedFileOpensAgainUnderItsName) {
     EXPECT_EQ(Place.Model->Device, Place.Adapter.get());
 }
 
-TEST_F(WorkplaceTest, FileThatCannotBeLoadedLeavesAFreshUnnamedSet) {
+TEST_F(WorkplaceTest, FileThatCannotBeLoadedChangesNothingAndTellsWhy) {
     const QString good = Programs.filePath(QStringLiteral("good.brk"));
     Place.NewDataSet();
     Place.Model->SetPrePurge(33);
@@ -364,26 +364,41 @@ TEST_F(WorkplaceTest, FileThatCannotBeLoadedLeavesAFreshUnnamedSet) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray image = file.readAll();
     file.close();
-
     QByteArray badChecksum = image;
     badChecksum[20] = static_cast<char>(badChecksum[20] ^ 0x01);
-    const QByteArray contents[] = {image.left(100), badChecksum};
-    QStringList paths{Programs.filePath(QStringLiteral("missing.brk"))};
-    for (const QByteArray& content : contents) {
-        paths.push_back(Programs.filePath(QStringLiteral("bad%1.brk").arg(paths.size())));
-        QFile bad(paths.back());
-        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    const auto make = [this](const char* name, const QByteArray& content) {
+        QFile bad(Programs.filePath(QLatin1String(name)));
+        EXPECT_TRUE(bad.open(QIODevice::WriteOnly));
         bad.write(content);
-    }
-    for (const QString& path : paths) {
-        Place.FileName = good;
-        Place.Modified = true;
+        return bad.fileName();
+    };
+    ASSERT_TRUE(QDir(Programs.path()).mkdir(QStringLiteral("folder.brk")));
+    using Failure = TWorkplace::TLoadFailure;
+    const std::pair<QString, Failure> cases[] = {
+        {Programs.filePath(QStringLiteral("missing.brk")), Failure::Missing},
+        {Programs.filePath(QStringLiteral("folder.brk")), Failure::Unreadable},
+        {make("short.brk", image.left(127)), Failure::TooShort},
+        {make("damaged.brk", badChecksum), Failure::Damaged},
+    };
+    Place.Model->SetPrePurge(44); // an edit not saved yet
+    Place.Modified = true;
+    const TQ47* const shown = Place.Model.get();
+    for (const auto& [path, failure] : cases)
+        Place.AddRecentFile(path);
+    for (const auto& [path, failure] : cases) {
         EXPECT_FALSE(Place.OpenFile(path)) << path.toStdString();
-        EXPECT_TRUE(Place.FileName.isEmpty());
-        EXPECT_FALSE(Place.Modified);
-        EXPECT_EQ(Place.Model->LastError, 0) << "the fresh model reports success";
-        ExpectDefaults(*Place.Model);
+        EXPECT_EQ(Place.LoadFailure, failure) << path.toStdString();
+        EXPECT_EQ(Place.FileName, good);
+        EXPECT_TRUE(Place.Modified);
+        EXPECT_EQ(Place.Model.get(), shown);
+        EXPECT_EQ(Place.Model->PrePurge, 44);
     }
+    // Only the file that is gone leaves the recent files.
+    EXPECT_EQ(Place.RecentFiles, QStringList({cases[3].first, cases[2].first, cases[1].first}));
+    EXPECT_TRUE(Place.OpenFile(good));
+    EXPECT_EQ(Place.LoadFailure, Failure::None);
+    EXPECT_EQ(Place.Model->PrePurge, 33);
+    EXPECT_FALSE(Place.Modified);
 }
 
 TEST_F(WorkplaceTest, FailedSaveKeepsNameAndModifiedState) {

@@ -312,18 +312,21 @@ TEST_F(ConnectorTest, ReadAsksToSaveFirstThenFillsThePageFromTheConnector) {
     EXPECT_EQ(DialogRuns[0].Title, "Save file");
 }
 
-TEST_F(ConnectorTest, ReadAndWriteGiveTheFocusBackToTheFieldThatHadIt) {
+TEST_F(ConnectorTest, ReadAndWriteAreConfirmedAndGiveTheFocusBackToTheFieldThatHadIt) {
     StartConnected();
+    auto* panel = Main->findChild<QLabel*>("StatusPanel0");
     QLineEdit* field = Field("Q47Aeration");
     field->setFocus();
     ASSERT_EQ(Main->focusWidget(), field);
     Action("DataRead")->trigger();
     EXPECT_GT(Requests(0x50), 0);
     EXPECT_EQ(Main->focusWidget(), field);
+    EXPECT_EQ(panel->text(), "Connector read");
     App.Answer(IDOK);
     Action("DataWrite")->trigger();
     EXPECT_GT(Requests(0x60), 0);
     EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_EQ(panel->text(), "Connector written and verified");
     EXPECT_EQ(Main->focusWidget(), field);
 }
 
@@ -402,6 +405,7 @@ TEST_F(ConnectorTest, WriteTheConnectorDoesNotKeepIsACommunicationError) {
     ASSERT_EQ(App.Boxes.size(), 2u);
     EXPECT_EQ(App.Boxes[1].Text, "Communication error, please try once more");
     EXPECT_EQ(Main->StatusText(0), "Error");
+    EXPECT_EQ(Main->findChild<QLabel*>("StatusPanel0")->text(), "Error");
     EXPECT_EQ(Field("Q47PrePurge")->text(), "55");
     ExpectIdle();
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The window program on an X display with a window manager, driven with keys as a user drives
 # it: a stored placement that no screen can hold, or that no screen shows, still opens a
-# window that fits and is seen, and closes normally with Ctrl+Q; Save and Open by their
-# dialogs leave nothing behind that takes the next keys (Alt+F, X closes the program); a file
-# given as the argument is the current file, saved without a dialog.
+# window wholly on the screen, and closes normally with Ctrl+Q; a window closed maximized goes
+# back to its earlier size next time; Save and Open by their dialogs leave nothing behind that
+# takes the next keys (Alt+F, X closes the program); a file given as the argument is the
+# current file, saved without a dialog; a second start hands its file to the running window.
 #   DesktopTest.sh PROGRAM      (under xvfb-run with a 1280x1024 screen; CTest runs it so)
 set -euo pipefail
 program=$1
@@ -29,12 +30,19 @@ fail() {
     exit 1
 }
 
-mkdir -m 700 "$scratch/config" "$scratch/ports" "$scratch/files"
+mkdir -m 700 "$scratch/config" "$scratch/ports" "$scratch/files" "$scratch/run"
 export XDG_CONFIG_HOME=$scratch/config BROOKFETCH_PORTS=$scratch/ports LANG=C.UTF-8
-export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$scratch/run QT_QPA_PLATFORM=xcb
 cp "$program" "$scratch/brookfetch"
 
-openbox >"$scratch/openbox.log" 2>&1 &
+# Super+M maximizes and restores, as a user does with the title bar.
+cat >"$scratch/openbox.xml" <<'END'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <keyboard><keybind key="W-m"><action name="ToggleMaximize"/></keybind></keyboard>
+</openbox_config>
+END
+openbox --config-file "$scratch/openbox.xml" >"$scratch/openbox.log" 2>&1 &
 wm_pid=$!
 for _ in $(seq 50); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
@@ -44,6 +52,10 @@ done
 settings() { # top left width height
     printf '[Properties]\nVersion=256\n[MainForm]\nMainTop=%s\nMainLeft=%s\nMainWidth=%s\nMainHeight=%s\nMainState=0\nLanguageId=0\n' \
         "$@" >"$scratch/brookfetch.INI"
+}
+# The inside of the window: "width height".
+inside() {
+    xwininfo -id "$window" | awk '/^  Width/{w=$NF} /^  Height/{h=$NF} END{print w, h}'
 }
 setting() {
     sed -n "s/^$1=//p" "$scratch/brookfetch.INI"
@@ -110,10 +122,10 @@ dialog_gone() {
     fail "the dialog \"$1\" stays"
 }
 
-# 1. A size no screen holds.
-settings 0 0 2147483647 99999
+# 1. A size no screen holds, at a place where even a smaller one would hang over the edge.
+settings 300 300 2147483647 99999
 start
-expect_on_screen "a stored size of 2147483647 x 99999"
+expect_on_screen "a stored size of 2147483647 x 99999 at 300, 300"
 peak=$(awk '/VmHWM/{print $2}' "/proc/$pid/status")
 ((peak < 400 * 1024)) || fail "the program uses $peak kB"
 echo "size 2147483647 x 99999: window $(frame), peak memory $peak kB"
@@ -128,7 +140,26 @@ start
 expect_on_screen "a stored place of -5000, -5000"
 echo "place -5000, -5000: window $(frame)"
 
-# 3. Save and Open by their dialogs, typed as a user types; then Alt+F, X.
+# 3. Closed maximized, it stores the size it goes back to.
+xdotool key ctrl+q
+expect_ended "Ctrl+Q"
+settings 100 150 700 500
+start
+xdotool key super+m
+sleep 0.5
+[[ $(inside) != "700 500" ]] || fail "Super+M did not maximize the window"
+xdotool key ctrl+q
+expect_ended "Ctrl+Q while maximized"
+[[ $(setting MainState) == 1 && $(setting MainWidth) == 700 && $(setting MainHeight) == 500 &&
+    $(setting MainLeft) == 150 && $(setting MainTop) == 100 ]] ||
+    fail "stored while maximized: $(grep Main "$scratch/brookfetch.INI" | tr '\n' ' ')"
+start
+xdotool key super+m
+sleep 0.5
+[[ $(inside) == "700 500" ]] || fail "restored to $(inside), not 700 x 500"
+echo "maximized, closed, started and restored: $(inside)"
+
+# 4. Save and Open by their dialogs, typed as a user types; then Alt+F, X.
 file=$scratch/files/one.brk
 xdotool key ctrl+s
 dialog "Save file"
@@ -150,7 +181,7 @@ sleep 0.3
 xdotool key x
 expect_ended "Alt+F, X after the Open dialog"
 
-# 4. The file as the argument: the current file, saved without a dialog.
+# 5. The file as the argument: the current file, saved without a dialog.
 before=$(stat -c %i "$file")
 start "$file"
 xdotool key ctrl+s
@@ -160,7 +191,24 @@ for _ in $(seq 50); do
 done
 [[ $(stat -c %i "$file") != "$before" ]] || fail "Save did not write $file"
 xdotool search --onlyvisible --name '^Save file$' >/dev/null && fail "Save asked for a name"
+
+# 6. A second start with a file, while an edit waits to be saved: the running window asks,
+# then opens the file; the second start ends at once with 0 and no second window comes.
+other=$scratch/files/two.brk
+cp "$file" "$other"
+xdotool key ctrl+n
+sleep 1.5 # the status check's first tick shows the parameters again
+xdotool key Tab Tab type 7 # the mode, then the samples count
+code=0
+timeout 20 "$scratch/brookfetch" "$other" || code=$?
+((code == 0)) || fail "the second start ended with $code"
+dialog "Confirmation"
+xdotool key alt+n
+dialog_gone "Confirmation"
+windows=$(xdotool search --onlyvisible --name '^Brookfetch$' | wc -l)
+((windows == 1)) || fail "$windows windows after the second start"
+xdotool windowactivate --sync "$window"
 xdotool key ctrl+q
 expect_ended "Ctrl+Q"
-[[ $(setting File1) == "$file" ]] || fail "the recent files are \"$(setting File1)\""
+[[ $(setting File1) == "$other" ]] || fail "the second start's file was not opened: $(setting File1)"
 echo "desktop test: passed"

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTabWidget>
@@ -114,30 +115,52 @@ INSTANTIATE_TEST_SUITE_P(Commands, SaveQuestionTest,
                              return std::string(info.param.Command) + answer;
                          });
 
-TEST_F(WindowTest, YesWithAnInvalidFieldReportsItAndStillStartsTheNewDataSet) {
+// Yes saves before the command goes on. When nothing was saved (a refused field, Save As
+// cancelled, the file not written) the command stops and the edit stays on the page, unsaved.
+TEST_F(WindowTest, YesThatDidNotSaveStopsTheCommand) {
     StartWindows();
-    Type("Q47PrePurge", "ten");
-    App.Answer(IDYES);
-    Main->FileNewExecute();
-    ASSERT_EQ(App.Boxes.size(), 2u);
-    EXPECT_EQ(App.Boxes[1].Text, "Invalid format of parameter");
-    EXPECT_EQ(App.Boxes[1].Caption, "Error");
-    EXPECT_EQ(App.Boxes[1].Flags, MB_OK);
-    EXPECT_TRUE(DialogRuns.empty());
-    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
-    EXPECT_FALSE(Workplace->Modified);
-}
-
-TEST_F(WindowTest, YesOnUnnamedDataThenCancellingSaveAsLosesTheChangesAndGoesOn) {
-    StartWindows();
-    Type("Q47PrePurge", "20");
-    App.Answer(IDYES);
-    Main->FileNewExecute(); // the Save As dialog is cancelled
-    ASSERT_EQ(DialogRuns.size(), 1u);
-    EXPECT_EQ(DialogRuns[0].Title, "Save file");
-    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
-    EXPECT_FALSE(Workplace->Modified);
-    EXPECT_EQ(Main->StatusText(1), "<noname>");
+    const QString other = MakeConfiguration("other.brk", 50);
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"New", [this] { Main->FileNewExecute(); }},
+        {"Open",
+         [this, other] {
+             ChosenFiles.push_back(other);
+             Main->FileOpenExecute();
+         }},
+        {"a named file", [this, other] { Main->OpenNamedFile(other); }},
+        {"Read", [this] { Main->DataReadExecute(); }},
+        {"Properties",
+         [this] {
+             AnswerPropertiesDialog(-2, true);
+             Main->FilePropertiesExecute();
+         }},
+        {"Exit", [this] { Main->FileExitExecute(); }},
+    };
+    enum Way { Refused, Cancelled, NotWritten };
+    for (const auto& [command, run] : commands) {
+        for (const Way way : {Refused, Cancelled, NotWritten}) {
+            const std::string where = command + std::string(" ") + std::to_string(way);
+            const QString edit = way == Refused ? "ten" : "20";
+            Type("Q47PrePurge", edit);
+            App.Boxes.clear();
+            DialogRuns.clear();
+            App.Answer(IDYES);
+            if (way == Cancelled)
+                ChosenFiles.push_back(QString());
+            if (way == NotWritten)
+                ChosenFiles.push_back(Temp.filePath("no/such/folder/x.brk"));
+            run();
+            ChosenFiles.clear();
+            // The question, then what the save said: nothing more.
+            EXPECT_EQ(App.Boxes.size(), way == Cancelled ? 1u : 2u) << where;
+            EXPECT_EQ(DialogRuns.size(), way == Refused ? 0u : 1u) << where;
+            EXPECT_TRUE(Main->isVisible()) << where;
+            EXPECT_EQ(PropertiesShown, 0) << where;
+            EXPECT_EQ(Field("Q47PrePurge")->text(), edit) << where;
+            EXPECT_TRUE(Workplace->Modified) << where;
+            EXPECT_TRUE(Workplace->FileName.isEmpty()) << where;
+        }
+    }
 }
 
 TEST_F(WindowTest, SaveOnUnnamedDataRunsSaveAsProposingNoname) {
@@ -168,16 +191,66 @@ TEST_F(WindowTest, SaveOnUnnamedDataRunsSaveAsProposingNoname) {
     EXPECT_EQ(PrePurgeInFile(path), 26);
 }
 
-TEST_F(WindowTest, SaveAsOnNamedDataStartsInTheFileFolderWithItsName) {
+// Open and Save As start in the folder of the current file, however it was opened, else in the
+// folder last chosen in either, also in the next run.
+TEST_F(WindowTest, FileDialogsStartInTheCurrentFilesFolderElseTheLastOneChosen) {
     StartWindows();
     QDir(Temp.path()).mkpath("sets");
-    const QString path = MakeConfiguration("sets/a.brk", 40);
-    OpenConfiguration(path);
-    Action("FileSaveAs")->trigger(); // cancelled
+    QDir(Temp.path()).mkpath("other");
+    const QString chosen = MakeConfiguration("sets/a.brk", 40);
+    const QString named = MakeConfiguration("other/b.brk", 41);
+    Main->OpenNamedFile(named);
+    Action("FileOpen")->trigger(); // cancelled
+    Action("FileSaveAs")->trigger();
     ASSERT_EQ(DialogRuns.size(), 2u);
-    EXPECT_EQ(DialogRuns[1].Folder, QFileInfo(path).absolutePath());
-    EXPECT_EQ(QFileInfo(DialogRuns[1].ProposedFile).fileName(), "a.brk");
-    EXPECT_EQ(Workplace->FileName, path);
+    EXPECT_EQ(DialogRuns[0].Folder, Temp.filePath("other"));
+    EXPECT_EQ(DialogRuns[1].Folder, Temp.filePath("other"));
+    EXPECT_EQ(QFileInfo(DialogRuns[1].ProposedFile).fileName(), "b.brk");
+    EXPECT_EQ(Workplace->FileName, named);
+
+    OpenConfiguration(chosen);
+    Action("FileNew")->trigger();
+    Action("FileOpen")->trigger();
+    ASSERT_EQ(DialogRuns.size(), 4u);
+    EXPECT_EQ(DialogRuns[3].Folder, Temp.filePath("sets"));
+
+    EXPECT_TRUE(Main->close());
+    DestroyWindows();
+    StartWindows();
+    Action("FileSaveAs")->trigger();
+    ASSERT_EQ(DialogRuns.size(), 5u);
+    EXPECT_EQ(DialogRuns[4].Folder, Temp.filePath("sets"));
+    EXPECT_TRUE(QFileInfo(DialogRuns[4].ProposedFile).fileName().startsWith("noname"));
+}
+
+// Save and Save As tell of their success in panel 0 for a while, and the keyboard focus stays
+// where it was, as after Read and Write.
+TEST_F(WindowTest, SaveAndSaveAsAreConfirmedAndKeepTheFocus) {
+    StartWindows();
+    auto* panel = Main->findChild<QLabel*>("StatusPanel0");
+    auto* timer = Main->findChild<QTimer*>("ConfirmationTimer");
+    Main->findChild<QTabWidget*>("PageControl")
+        ->setCurrentWidget(Main->findChild<QWidget*>("Q47Tab"));
+    QLineEdit* field = Field("Q47Aeration");
+    field->setFocus();
+    ChosenFiles.push_back(Temp.filePath("saved.brk"));
+    Action("FileSaveAs")->trigger();
+    EXPECT_EQ(panel->text(), "File saved");
+    EXPECT_EQ(Main->StatusText(0), "OK");
+    EXPECT_EQ(Main->focusWidget(), field);
+    EXPECT_EQ(timer->interval(), TMainForm::ConfirmationTime);
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_EQ(panel->text(), "OK");
+
+    Type("Q47Aeration", "9");
+    Action("FileSave")->trigger();
+    EXPECT_EQ(panel->text(), "File saved");
+    EXPECT_EQ(Main->focusWidget(), field);
+    // A newer result takes the panel at once; a refused field keeps the focus.
+    Type("Q47PrePurge", "999");
+    Action("FileSave")->trigger();
+    EXPECT_EQ(panel->text(), "Error");
+    EXPECT_EQ(Main->focusWidget(), Field("Q47PrePurge"));
 }
 
 TEST_F(WindowTest, SaveAsOntoAnExistingFileAsksAndCancelKeepsFileAndName) {
@@ -222,33 +295,50 @@ TEST_F(WindowTest, OpenShowsTheFileParametersAndName) {
     EXPECT_FALSE(Workplace->Modified);
 }
 
-TEST_F(WindowTest, OpenOfAFileThatCannotBeLoadedQuietlyStartsANewDataSet) {
+// A file that cannot be opened is named in a box with the reason; panel 0 says "Error" and the
+// page, the file name and an unsaved edit stay, from the Open dialog as from outside it.
+TEST_F(WindowTest, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
     StartWindows();
     const QString good = MakeConfiguration("good.brk", 77);
     QByteArray image = Contents(good);
-    const QString shortFile = Temp.filePath("short.brk");
-    const QString badSum = Temp.filePath("badsum.brk");
-    {
-        QFile file(shortFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(image.left(100));
-    }
+    const auto make = [this](const char* name, const QByteArray& content) {
+        QFile file(Temp.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    };
+    const QString shortFile = make("short.brk", image.left(100));
     image[126] = static_cast<char>(image[126] ^ 0x55);
-    {
-        QFile file(badSum);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(image);
-    }
-    for (const QString& path : {Temp.filePath("missing.brk"), shortFile, badSum}) {
-        OpenConfiguration(good);
-        ASSERT_EQ(Field("Q47PrePurge")->text(), "77");
-        OpenConfiguration(path);
-        EXPECT_TRUE(App.Boxes.empty()) << path.toStdString();
-        EXPECT_EQ(Field("Q47PrePurge")->text(), "10") << path.toStdString();
-        EXPECT_EQ(Main->StatusText(1), "<noname>");
-        EXPECT_EQ(Main->StatusText(0), "OK");
-        EXPECT_TRUE(Workplace->FileName.isEmpty());
-        EXPECT_FALSE(Workplace->Modified);
+    const QString damaged = make("damaged.brk", image);
+    ASSERT_TRUE(QDir(Temp.path()).mkdir("folder.brk"));
+    const std::pair<QString, QString> cases[] = {
+        {Temp.filePath("missing.brk"), "The file %1 does not exist."},
+        {Temp.filePath("folder.brk"), "The file %1 cannot be read."},
+        {shortFile, "The file %1 is shorter than 128 bytes: it holds no parameter set."},
+        {damaged, "The file %1 is damaged: its checksum is wrong."},
+    };
+    OpenConfiguration(good);
+    Type("Q47PrePurge", "20");
+    for (const auto& [path, reason] : cases) {
+        for (const bool dialog : {true, false}) {
+            App.Boxes.clear();
+            App.Answer(IDNO); // not saved, and not to be lost either
+            if (dialog)
+                OpenConfiguration(path);
+            else
+                Main->OpenNamedFile(path);
+            ASSERT_EQ(App.Boxes.size(), 2u) << path.toStdString();
+            EXPECT_EQ(App.Boxes[1].Text,
+                      reason.arg(path) +
+                          "\n\nNothing was opened; the parameters shown are unchanged.");
+            EXPECT_EQ(App.Boxes[1].Caption, "Error");
+            EXPECT_EQ(App.Boxes[1].Flags, MB_OK);
+            EXPECT_EQ(Main->StatusText(0), "Error");
+            EXPECT_EQ(Main->StatusText(1), good);
+            EXPECT_EQ(Field("Q47PrePurge")->text(), "20");
+            EXPECT_EQ(Workplace->FileName, good);
+            EXPECT_TRUE(Workplace->Modified);
+        }
     }
 }
 
@@ -348,17 +438,18 @@ TEST_F(WindowTest, RecentFilesAreListedKeptWithTheSettingsAndOpenedAgain) {
     EXPECT_EQ(App.Boxes.size(), 1u);
     EXPECT_EQ(Workplace->FileName, files[2]);
     EXPECT_EQ(Field("Q47PrePurge")->text(), "13");
-    // One that is gone leaves the list; Open's fallback applies.
+    // One that is gone is reported and leaves the list; the data shown stay.
     ASSERT_TRUE(QFile::remove(files[3]));
     Action("MenuFileRecent3")->trigger();
+    EXPECT_EQ(App.Boxes.size(), 2u);
     EXPECT_EQ(Workplace->RecentFiles, QStringList({files[2], files[4], files[1]}));
     EXPECT_FALSE(Action("MenuFileRecent4")->isVisible());
-    EXPECT_TRUE(Workplace->FileName.isEmpty());
-    EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
+    EXPECT_EQ(Workplace->FileName, files[2]);
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "13");
 
     EXPECT_TRUE(Main->close());
     const QStringList lines = SettingsLines();
-    const QStringList section = lines.mid(lines.indexOf("[RecentFiles]"));
+    const QStringList section = lines.mid(lines.indexOf("[RecentFiles]"), 4);
     EXPECT_EQ(section, QStringList({"[RecentFiles]", "File1=" + files[2], "File2=" + files[4],
                                     "File3=" + files[1]}));
     DestroyWindows();

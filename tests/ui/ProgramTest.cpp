@@ -59,6 +59,24 @@ TEST(Program, StartsWithFreshSettingsShowsItsWindowsAndEndsWithZero) {
     EXPECT_TRUE(text.contains("MainState=0\nLanguageId=0\n")) << text.constData();
 }
 
+// Without a display Qt would abort with a page about reinstalling; the program says in one
+// line what it needs and ends with 1.
+TEST(Program, WithoutADisplaySaysSoInOneLineAndEndsWithOne) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"})
+        environment.remove(name);
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(BROOKFETCH_PROGRAM), {});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_TRUE(error.startsWith("brookfetch: no display")) << error.toStdString();
+    EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
+}
+
 TEST(Program, TheShippedProgramReadsNoTestSwitch) {
     QFile program(QStringLiteral(BROOKFETCH_PROGRAM));
     ASSERT_TRUE(program.open(QIODevice::ReadOnly));

@@ -105,11 +105,26 @@ TEST_F(WindowTest, MaximizedStateIsReadAsAnyNonZeroValueAndWrittenAsOne) {
     EXPECT_TRUE(SettingsLines().contains("MainState=1"));
 }
 
-TEST_F(WindowTest, ClosingWhileMaximizedStoresStateOne) {
+// As Windows' window placement: the state, and the place and size to go back to.
+TEST_F(WindowTest, AMaximizedWindowStoresItsNormalBoundsAndGoesBackToThemNextTime) {
     StartWindows();
+    Main->move(60, 70);
+    Main->resize(640, 480);
+    QApplication::processEvents();
     Main->showMaximized();
+    QApplication::processEvents();
+    ASSERT_NE(Main->size(), QSize(640, 480));
     EXPECT_TRUE(Main->close());
-    EXPECT_TRUE(SettingsLines().contains("MainState=1"));
+    const QStringList lines = SettingsLines();
+    for (const char* line :
+         {"MainState=1", "MainTop=70", "MainLeft=60", "MainWidth=640", "MainHeight=480"})
+        EXPECT_TRUE(lines.contains(line)) << line;
+    DestroyWindows();
+    StartWindows();
+    EXPECT_TRUE(Main->isMaximized());
+    Main->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(Main->size(), QSize(640, 480));
 }
 
 TEST_F(WindowTest, SettingsFileThatCannotBeWrittenDoesNotKeepTheWindowOpen) {
