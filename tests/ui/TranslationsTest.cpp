@@ -387,8 +387,8 @@ QStringList CutMenuItems(QMenu* menu) {
 } // namespace
 
 // Each window laid out offscreen in each language: the main window at 800 × 600 with every
-// status text, the properties dialog and the About box. A dialog grows where a translation
-// needs more room than its design size.
+// status text and confirmation, the properties dialog and the About box. A dialog grows where a
+// translation needs more room than its design size.
 TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
     InEveryLanguage([this](const std::string& language) {
         QStringList cut;
@@ -402,6 +402,13 @@ TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
             for (int panel = 0; panel < 4; ++panel)
                 if (!panels[panel][variant].isEmpty())
                     Main->SetStatusText(panel, panels[panel][variant]);
+            QApplication::processEvents();
+            cut << CutTexts(Main.get());
+        }
+        // The confirmation of Read, Write and Save takes panel 0 for a few seconds, beside
+        // the widest texts of the other panels.
+        for (const char* label : {"MsgConnectorRead", "MsgConnectorWritten", "MsgFileSaved"}) {
+            Main->ShowConfirmation(text(label));
             QApplication::processEvents();
             cut << CutTexts(Main.get());
         }
