@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -27,31 +28,102 @@ enum : std::uint8_t {
 };
 
 constexpr std::uint8_t Yes = 2; // the adapter's "present" / "large" / "written"
+constexpr std::uint8_t No = 0;  // "no connector"
+
+using TBytes = std::vector<std::uint8_t>;
+
+// How many reads the most frequent of these values leads the next one by, and that value.
+int Lead(const std::vector<TBytes>& reads, const TBytes*& best) {
+    int first = 0;
+    int second = 0;
+    best = nullptr;
+    for (auto value = reads.begin(); value != reads.end(); ++value) {
+        if (std::find(reads.begin(), value, *value) != value)
+            continue; // counted at its first read
+        const auto same = static_cast<int>(std::count(value, reads.end(), *value));
+        if (same > first) {
+            second = first;
+            first = same;
+            best = &*value;
+        } else if (same > second) {
+            second = same;
+        }
+    }
+    return first - second;
+}
+
+TAdapterOpen::TProblem ProblemOf(d2xx::OpenRefusal refusal) {
+    switch (refusal) {
+    case d2xx::OpenRefusal::InUse:
+        return TAdapterOpen::TProblem::InUse;
+    case d2xx::OpenRefusal::PortBusy:
+        return TAdapterOpen::TProblem::PortBusy;
+    case d2xx::OpenRefusal::NoPermission:
+        return TAdapterOpen::TProblem::NoPermission;
+    case d2xx::OpenRefusal::DriverMissing:
+        return TAdapterOpen::TProblem::DriverMissing;
+    case d2xx::OpenRefusal::None:
+        break;
+    }
+    return TAdapterOpen::TProblem::OpenFailed;
+}
 
 } // namespace
 
 // ---- TTarnAdapter -------------------------------------------------------------------------
 
-TTarnAdapter::TTarnAdapter() : Monitor(nullptr), Description("USB FETCHer Adapter") {}
+TTarnAdapter::TTarnAdapter()
+    : Monitor(nullptr), Description("USB FETCHer Adapter"), FailedAttempts(0) {}
 
 TTarnAdapter::~TTarnAdapter() = default;
 
-bool TTarnAdapter::Connect() {
+TAdapterOpen TTarnAdapter::Open() {
+    TAdapterOpen result;
     if (Uart) {
         if (Uart->IsOpen())
-            return true;
+            return result;
         throw Exception(ErrorOnFile(Unit, __LINE__));
     }
+    if (!TUsbUart::DriverAvailable()) {
+        result.Problem = TAdapterOpen::TProblem::DriverMissing;
+        return result;
+    }
+    // The adapter is the one device with its description, or with its description and the
+    // chosen serial number.
     std::int32_t index = -1;
-    if (!TUsbUart::FindDevice(Description, index))
-        return false;
-    return OpenUart(index);
+    int candidates = 0;
+    for (const TUsbDevice& device : TUsbUart::ListDevices()) {
+        if (device.Description != Description)
+            continue;
+        result.Attached << device.SerialNumber;
+        if (!SerialNumber.isEmpty() && device.SerialNumber != SerialNumber)
+            continue;
+        ++candidates;
+        index = device.Index;
+    }
+    if (candidates != 1) {
+        result.Problem =
+            candidates == 0 ? TAdapterOpen::TProblem::NotFound : TAdapterOpen::TProblem::Several;
+        return result;
+    }
+    result.Attached.clear();
+    OpenUart(index, result);
+    return result;
 }
 
-bool TTarnAdapter::OpenUart(std::int32_t index) {
+bool TTarnAdapter::Connect() {
+    return Open().Ok();
+}
+
+bool TTarnAdapter::OpenUart(std::int32_t index, TAdapterOpen& result) {
     auto uart = std::make_unique<TUsbUart>();
-    if (!uart->Open(index))
+    d2xx::OpenFailure failure;
+    if (!uart->Open(index, failure)) {
+        result.Problem = ProblemOf(failure.reason);
+        result.Port = QString::fromStdString(failure.path);
+        result.SerialNumber = QString::fromStdString(failure.serial);
         return false;
+    }
     TUartConfig config;
     config.BaudRate = 19200;
     config.DataBits = 8;
@@ -61,8 +133,9 @@ bool TTarnAdapter::OpenUart(std::int32_t index) {
     // The results are not looked at: a refusal shows up as a failed exchange.
     uart->SetConfig(config);
     // After SetConfig, which switches reads back to immediate mode.
-    uart->SetReadTimeouts(300, 20);
+    uart->SetReadTimeouts(Timing.ReadTotalMs, Timing.ReadPerByteMs);
     uart->Purge();
+    result = {};
     Uart = std::move(uart);
     return true;
 }
@@ -121,12 +194,35 @@ bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
 }
 
 bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
-                            int replyLength) {
+                            int replyLength,
+                            const std::function<bool(const std::uint8_t*)>& accept) {
     for (int attempt = 0; attempt < Attempts; ++attempt) {
-        if (Send(request, requestLength) && Receive(reply, replyLength))
+        // A link that went down has nothing to drain: the attempt looks for the adapter anew.
+        if (attempt > 0 && Uart)
+            WaitForQuietLine();
+        if (Send(request, requestLength) && Receive(reply, replyLength) &&
+            (!accept || accept(reply)))
             return true;
+        ++FailedAttempts;
     }
     return false;
+}
+
+void TTarnAdapter::WaitForQuietLine() {
+    std::this_thread::sleep_for(Timing.RetryPause);
+    if (!Uart)
+        return;
+    Uart->SetReadTimeouts(static_cast<std::int32_t>(Timing.QuietGap.count()), 0);
+    const auto giveUp = std::chrono::steady_clock::now() + Timing.QuietLimit;
+    std::uint8_t dropped[64];
+    while (std::chrono::steady_clock::now() < giveUp) {
+        const std::uint32_t count = Uart->Read(dropped, sizeof dropped);
+        if (count == 0)
+            break;
+        if (Monitor)
+            Monitor->TraceData(TTraceSink::Unexpected, dropped, static_cast<int>(count));
+    }
+    Uart->SetReadTimeouts(Timing.ReadTotalMs, Timing.ReadPerByteMs);
 }
 
 // ---- TTarnDevice --------------------------------------------------------------------------
@@ -142,14 +238,17 @@ bool TTarnDevice::ReadVersion() {
     return true;
 }
 
-bool TTarnDevice::CheckConnector(bool& present) {
-    present = false;
+bool TTarnDevice::CheckConnector(TPresence& presence) {
+    presence = TPresence::Absent;
     std::uint8_t request[1] = {CmdConnectorPresent};
     std::uint8_t reply[1];
     if (!Transact(request, 1, reply, 1))
         return false;
-    if (reply[0] != Yes)
+    if (reply[0] != Yes) {
+        // "No" is one value; anything else was damaged on the way and says nothing.
+        presence = reply[0] == No ? TPresence::Absent : TPresence::Garbled;
         return true;
+    }
     request[0] = CmdMemoryKind;
     if (!Transact(request, 1, reply, 1))
         return false;
@@ -157,7 +256,7 @@ bool TTarnDevice::CheckConnector(bool& present) {
     SmallMemory = !large;
     BlockSize = large ? 32 : 8;
     Capacity = large ? 32768 : 256;
-    present = true;
+    presence = TPresence::Present;
     return true;
 }
 
@@ -186,7 +285,8 @@ bool TTarnDevice::WriteBlock(int address, const std::uint8_t* source, int count)
     request[3] = static_cast<std::uint8_t>(count);
     std::memcpy(request + 4, source, static_cast<std::size_t>(count));
     std::uint8_t reply[1];
-    return Transact(request, WriteRequestLength, reply, 1) && reply[0] == Yes;
+    return Transact(request, WriteRequestLength, reply, 1,
+                    [](const std::uint8_t* answer) { return answer[0] == Yes; });
 }
 
 bool TTarnDevice::ReadMemory(int address, std::uint8_t* destination, int length) {
@@ -239,4 +339,102 @@ bool TTarnDevice::WriteMemory(int address, const std::uint8_t* source, int lengt
             OnProgress((length - remaining) * 100 / length);
     }
     return true;
+}
+
+std::vector<TTarnDevice::TBlock> TTarnDevice::ReadBlocks(int length) const {
+    std::vector<TBlock> blocks;
+    for (int offset = 0; offset < length; offset += BlockSize)
+        blocks.push_back({offset, std::min(BlockSize, length - offset)});
+    return blocks;
+}
+
+bool TTarnDevice::ReadMemoryConfirmed(int address, std::uint8_t* destination, int length,
+                                      int unchecked) {
+    if (destination == nullptr || length < 1 || BlockSize < 1)
+        throw Exception(ErrorOnFile(Unit, __LINE__));
+    const std::vector<TBlock> blocks = ReadBlocks(length);
+    std::vector<std::vector<TBytes>> reads(blocks.size()); // every read of every block
+    const int failedBefore = FailedAttempts;
+    bool troubled = false;
+    const auto taken = [&](std::size_t b) {
+        const TBytes* best = nullptr;
+        const int needed = blocks[b].Offset < unchecked ? 4 : troubled ? 3 : 2;
+        return Lead(reads[b], best) >= needed;
+    };
+
+    // Two passes fill the bar; reads beyond them keep it just short of 100 until the whole
+    // range is taken.
+    const auto planned = static_cast<int>(2 * blocks.size());
+    int done = 0;
+    int shown = 0;
+    const auto progress = [&](int percent) {
+        shown = std::max(shown, percent);
+        if (OnProgress)
+            OnProgress(shown);
+    };
+    progress(0);
+    for (int pass = 0; pass < ReadPasses; ++pass) {
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            if (pass >= 2 && taken(b))
+                continue;
+            TBytes block(static_cast<std::size_t>(blocks[b].Count));
+            if (!ReadBlock(address + blocks[b].Offset, block.data(), blocks[b].Count))
+                return false;
+            troubled = troubled || std::any_of(reads[b].begin(), reads[b].end(),
+                                               [&block](const TBytes& r) { return r != block; });
+            reads[b].push_back(std::move(block));
+            ++done;
+            progress(std::min(99, done * 100 / planned));
+        }
+        troubled = troubled || FailedAttempts != failedBefore;
+        if (pass < 1)
+            continue;
+        bool all = true;
+        for (std::size_t b = 0; b < blocks.size(); ++b)
+            all = all && taken(b);
+        if (all) {
+            for (std::size_t b = 0; b < blocks.size(); ++b) {
+                const TBytes* best = nullptr;
+                Lead(reads[b], best);
+                std::copy(best->begin(), best->end(), destination + blocks[b].Offset);
+            }
+            progress(100);
+            return true;
+        }
+    }
+    return false;
+}
+
+TTarnDevice::TComparison TTarnDevice::CompareMemory(int address, const std::uint8_t* expected,
+                                                    std::uint8_t* actual, int length) {
+    if (expected == nullptr || actual == nullptr || length < 1 || BlockSize < 1)
+        throw Exception(ErrorOnFile(Unit, __LINE__));
+    if (OnProgress)
+        OnProgress(0);
+    bool differs = false;
+    for (const TBlock& block : ReadBlocks(length)) {
+        const TBytes wanted(expected + block.Offset, expected + block.Offset + block.Count);
+        std::vector<TBytes> reads;
+        const TBytes* taken = nullptr;
+        while (taken == nullptr) {
+            if (reads.size() == ReadPasses)
+                return TComparison::Failed;
+            TBytes bytes(static_cast<std::size_t>(block.Count));
+            if (!ReadBlock(address + block.Offset, bytes.data(), block.Count))
+                return TComparison::Failed;
+            reads.push_back(std::move(bytes));
+            // The expected bytes are taken at once: a damaged reply does not turn into them.
+            // Other bytes must lead by three reads before the connector is said to hold them.
+            const TBytes* best = nullptr;
+            if (reads.back() == wanted)
+                taken = &reads.back();
+            else if (Lead(reads, best) >= 3)
+                taken = best;
+        }
+        differs = differs || *taken != wanted;
+        std::copy(taken->begin(), taken->end(), actual + block.Offset);
+        if (OnProgress)
+            OnProgress((block.Offset + block.Count) * 100 / length);
+    }
+    return differs ? TComparison::Differs : TComparison::Same;
 }

@@ -1,11 +1,44 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TUsbUart;
+
+// What the adapter says about its connector socket.
+enum class TPresence {
+    Absent,  // "no connector"
+    Present, // a connector is plugged in
+    Garbled, // neither answer: the reply was damaged on the way
+};
+
+// How an attempt to bring the link up ended: opened, or why not.
+struct TAdapterOpen {
+    enum class TProblem {
+        None,          // the link is up
+        DriverMissing, // the D2XX driver is not installed
+        NotFound,      // no attached device has the description (and the chosen serial number)
+        Several,       // more than one has, and nothing tells them apart
+        InUse,         // another Brookfetch program holds the adapter
+        PortBusy,      // its port is held by a program that took no lock
+        NoPermission,  // the system refuses the device to this user
+        OpenFailed,    // found, but it could not be opened for another reason
+        Silent,        // open, but the adapter does not answer (told by the connector session)
+    };
+    TProblem Problem = TProblem::None;
+    QString Port;         // the refused device node (InUse, PortBusy, NoPermission)
+    QString SerialNumber; // the refused or silent adapter's serial number
+    // Serial numbers of the attached devices with the adapter's description, in list order
+    // (NotFound, Several).
+    QStringList Attached;
+
+    bool Ok() const { return Problem == TProblem::None; }
+};
 
 // Receives the bytes that pass the adapter link; nothing in the window program attaches one.
 class TTraceSink {
@@ -28,6 +61,18 @@ public:
     static constexpr std::uint8_t AckByte = 0xA5;
     static constexpr int Attempts = 5;
 
+    // The link's timing. A read of n reply bytes waits at most ReadTotalMs + ReadPerByteMs n.
+    // Before an exchange is tried again, the line gets a short rest and then must stay silent
+    // for QuietGap (the adapter's 16 ms USB latency and a few characters more) before the
+    // request goes out again; noise that keeps up beyond QuietLimit is waited for no longer.
+    struct TTiming {
+        std::int32_t ReadTotalMs = 300;
+        std::int32_t ReadPerByteMs = 20;
+        std::chrono::milliseconds RetryPause{20};
+        std::chrono::milliseconds QuietGap{20};
+        std::chrono::milliseconds QuietLimit{1000};
+    };
+
     TTarnAdapter();
     ~TTarnAdapter();
     TTarnAdapter(const TTarnAdapter&) = delete;
@@ -36,20 +81,34 @@ public:
     std::unique_ptr<TUsbUart> Uart; // null while the link is down
     TTraceSink* Monitor;            // not owned
     QString Description;            // "USB FETCHer Adapter"
+    // When set, only the adapter with this serial number is used, also when the link comes up
+    // again after a failed send: a transfer never moves to another adapter.
+    QString SerialNumber;
+    // Attempts of exchanges that failed (no answer, a damaged or refused reply), counted since
+    // construction: tells a transfer that the line is in trouble.
+    int FailedAttempts;
+    TTiming Timing; // taken when the link comes up and at every wait for a quiet line
 
-    bool Connect();
+    // Finds the adapter and opens it unless the link is up; says why when it cannot.
+    TAdapterOpen Open();
+    bool Connect(); // Open(), as a yes or no
     // Opens the device at this index of the device list with the adapter's line settings and
-    // time-outs and keeps it as Uart. Connect uses it after finding the adapter by its
-    // description; a caller that picks one of several adapters itself may use it directly.
-    bool OpenUart(std::int32_t index); // finds and opens the adapter unless the link is up
+    // time-outs and keeps it as Uart.
+    bool OpenUart(std::int32_t index, TAdapterOpen& result);
     void Disconnect();
     // A request of 1 to 63 bytes goes out behind the lead byte; other lengths raise.
     bool Send(const std::uint8_t* request, int length);
     // Exactly `length` (at least 1) reply bytes behind the acknowledge byte.
     bool Receive(std::uint8_t* reply, int length);
-    // One exchange, tried up to Attempts times.
+    // One exchange, tried up to Attempts times; an attempt succeeds when the whole reply came
+    // and `accept`, when given, takes it. Before each further attempt the line is let fall
+    // silent (WaitForQuietLine): an exchange reads or writes one block, so asking again does no
+    // harm, and noise or a late reply must not meet the next attempt.
     bool Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
-                  int replyLength);
+                  int replyLength, const std::function<bool(const std::uint8_t*)>& accept = {});
+    // Rests Timing.RetryPause, then drops what arrives until nothing has come for QuietGap, or
+    // QuietLimit has passed. The dropped bytes are traced as unexpected.
+    void WaitForQuietLine();
 };
 
 // The adapter's command set: version, connector presence and memory kind, block transfers.
@@ -64,12 +123,43 @@ public:
     int Capacity;  // 256 small, 32768 large
 
     bool ReadVersion();
-    bool CheckConnector(bool& present);
-    // One command each; a block is 1 to 32 bytes, other counts raise.
+    // False when the adapter did not answer. A connector that is present has its memory kind
+    // asked, which sets SmallMemory, BlockSize and Capacity.
+    bool CheckConnector(TPresence& presence);
+    // One command each; a block is 1 to 32 bytes, other counts raise. A block write answered
+    // by anything but "written" is sent again like an exchange without an answer.
     bool ReadBlock(int address, std::uint8_t* destination, int count);
     bool WriteBlock(int address, const std::uint8_t* source, int count); // true when stored
     // Any length of at least 1 (less raises), in blocks, with OnProgress between them. Writes
-    // never cross a multiple of BlockSize. Both stop at the first failed block.
+    // never cross a multiple of BlockSize. Both stop at the first block that fails all its
+    // attempts.
     bool ReadMemory(int address, std::uint8_t* destination, int length);
     bool WriteMemory(int address, const std::uint8_t* source, int length);
+
+    // A read that is believed. The range is read in passes, two at least; a block is taken
+    // once one value has come back two reads more often than any other. As soon as this read
+    // meets a damaged or missing reply (two reads of a block that differ, an exchange tried
+    // again), the line is in trouble and every block needs a lead of three reads: two damaged
+    // replies alike are then no longer enough to pass. The blocks of the first `unchecked`
+    // bytes, which no checksum will look at afterwards, need a lead of four on any line. At
+    // most ReadPasses reads a block.
+    // OnProgress runs once from 0 to 100 over the whole read.
+    static constexpr int ReadPasses = 10;
+    bool ReadMemoryConfirmed(int address, std::uint8_t* destination, int length, int unchecked = 0);
+
+    // Reads the range back and compares it with `expected`. A block that reads back as expected
+    // is taken; one that does not is read again, and differs only once other bytes lead by
+    // three reads (a damaged reply must not pass for a connector that does not keep its
+    // bytes). `actual` then holds the connector's bytes. OnProgress runs once from 0 to 100.
+    enum class TComparison { Same, Differs, Failed };
+    TComparison CompareMemory(int address, const std::uint8_t* expected, std::uint8_t* actual,
+                              int length);
+
+private:
+    struct TBlock {
+        int Offset;
+        int Count;
+    };
+    // The blocks a read of `length` bytes is cut into (BlockSize each, the last one shorter).
+    std::vector<TBlock> ReadBlocks(int length) const;
 };

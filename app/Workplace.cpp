@@ -1,6 +1,7 @@
 #include "app/Workplace.h"
 
 #include "adapter/TarnAdapter.h"
+#include "app/ConnectorSession.h"
 #include "model/Q47.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Exceptions.h"
@@ -56,7 +57,8 @@ void ReportOnce(bool& reported, const std::function<QString(const QString&)>& me
 
 TWorkplace::TWorkplace()
     : Modified(false), Version(SettingsVersion), LanguageId(0), MainTop(0), MainLeft(0),
-      MainWidth(0), MainHeight(0), MainState(0), Adapter(std::make_unique<TTarnDevice>()) {
+      MainWidth(0), MainHeight(0), MainState(0), Adapter(std::make_unique<TTarnDevice>()),
+      Connector(std::make_unique<TConnectorSession>(*Adapter)) {
     if (QCoreApplication::instance())
         ExePath = QCoreApplication::applicationFilePath();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class TConnectorSession;
 class TIniFile;
 class TQ47;
 class TTarnDevice;
@@ -44,6 +45,7 @@ public:
     std::unique_ptr<TIniFile> IniFile;
     std::unique_ptr<TQ47> Model;
     std::unique_ptr<TTarnDevice> Adapter;
+    std::unique_ptr<TConnectorSession> Connector; // over Adapter
 
     // The running executable's full path: names the settings file and the language value.
     // Taken from the application at construction; tests may point it elsewhere.

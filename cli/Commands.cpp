@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <thread>
 
 namespace cli {
@@ -82,6 +81,9 @@ const QString ProgramName = QStringLiteral("brookfetch-cli");
 
 const QString AdapterSilent =
     QStringLiteral("the adapter stopped answering; unplug it and plug it in again");
+const QString AnswersDisagree =
+    QStringLiteral("the adapter's answers about the connector disagree (a noisy line, or a "
+                   "connector that is not pushed home); re-seat the connector and try again");
 
 // A file operand as messages name it.
 QString InputName(const QString& file) {
@@ -110,6 +112,7 @@ QString Difference(const std::uint8_t* connector, const std::uint8_t* file) {
 TCommands::TCommands(const TOptions& options, QTextStream& out, QTextStream& err)
     : Options(options), Out(out), Err(err), Link(options.Serial),
       Progress(err, options.Progress && !options.Quiet) {
+    Link.Session().Retries = Options.Retries;
     if (Options.Trace) {
         Trace = std::make_unique<THexTrace>(Err);
         Link.Device().Monitor = Trace.get();
@@ -169,16 +172,16 @@ bool TCommands::Pause(int milliseconds) {
 
 int TCommands::FindConnector(bool mayWait) {
     TTarnDevice& device = Link.Device();
-    if (!Link.Prepare() || !device.ReadVersion())
+    if (!Link.FindAdapter())
         return Fail(ExitNoDevice, Link.NoAdapterMessage());
     NoteAdapter();
-    bool present = false;
-    if (!device.CheckConnector(present))
+    // By the session's rule, so that a reply damaged on the way turns no connector away.
+    const TConnectorVerdict verdict = Link.Session().Confirm();
+    if (verdict == TConnectorVerdict::NoAnswer)
         return Fail(ExitNoDevice, AdapterSilent);
-    // A reply corrupted on the way must not turn a connector away: a "no" is asked twice.
-    if ((!present || !device.SmallMemory) && !device.CheckConnector(present))
-        return Fail(ExitNoDevice, AdapterSilent);
-    if (!present)
+    if (verdict == TConnectorVerdict::Undecided)
+        return Fail(ExitNoDevice, AnswersDisagree);
+    if (verdict == TConnectorVerdict::Absent)
         return Fail(ExitNoDevice,
                     mayWait ? QStringLiteral("no connector found; plug a connector into the "
                                              "adapter (or use --wait to wait for one)")
@@ -230,7 +233,8 @@ int TCommands::Retrying(const QString& doing, const QString& why, bool againOnDi
             detail = QStringLiteral("%1 failed: %2; plug it in again and retry").arg(doing, gone);
             return ExitCommunicationError;
         }
-        const bool mayRetry = attempt < Options.Retries;
+        const int retries = Link.Session().Retries;
+        const bool mayRetry = attempt < retries;
         QString failure = QStringLiteral("%1 failed (%2)").arg(doing, why);
         if (result == Attempt::Differs) {
             if (!againOnDifference || differedBefore || !mayRetry)
@@ -244,7 +248,7 @@ int TCommands::Retrying(const QString& doing, const QString& why, bool againOnDi
         ++Record.Retries;
         if (!Options.Quiet)
             Err << ProgramName << ": " << failure
-                << QStringLiteral("; trying again (%1 of %2)").arg(attempt + 1).arg(Options.Retries)
+                << QStringLiteral("; trying again (%1 of %2)").arg(attempt + 1).arg(retries)
                 << '\n';
         Err.flush();
     }
@@ -277,10 +281,8 @@ int TCommands::WriteConnector(TQ47& model, QString& detail) {
             if (Transfer({QStringLiteral("writing"), QStringLiteral("verifying")},
                          [&] { return model.WriteImageToConnector(differs); }))
                 return Attempt::Done;
-            if (!differs)
-                return Attempt::LinkFailed;
-            std::uint8_t connector[TQ47::ImageSize];
-            return Compare(model.Image, connector, QStringLiteral("verifying"));
+            // A difference has been read twice alike: no damaged reply.
+            return differs ? Attempt::Differs : Attempt::LinkFailed;
         },
         detail);
     if (written == ExitContentDiffers)
@@ -292,43 +294,45 @@ int TCommands::WriteConnector(TQ47& model, QString& detail) {
 
 TCommands::Attempt TCommands::Compare(const std::uint8_t* expected, std::uint8_t* connector,
                                       const QString& phase) {
-    const auto read = [&](std::uint8_t* into) {
-        return Transfer({phase},
-                        [&] { return Link.Device().ReadMemory(0, into, TQ47::ImageSize); });
-    };
-    if (!read(connector))
-        return Attempt::LinkFailed;
-    if (std::memcmp(connector, expected, TQ47::ImageSize) == 0)
+    // A block differs only when two of its reads agree: a reply damaged on the way is a link
+    // failure to try again, not a connector to replace.
+    auto compared = TTarnDevice::TComparison::Failed;
+    Transfer({phase}, [&] {
+        compared = Link.Device().CompareMemory(0, expected, connector, TQ47::ImageSize);
+        return compared != TTarnDevice::TComparison::Failed;
+    });
+    switch (compared) {
+    case TTarnDevice::TComparison::Same:
         return Attempt::Done;
-    // A difference is one only when a second read shows the same bytes: a reply corrupted on
-    // the way is a link failure to try again, not a connector to replace.
-    std::uint8_t again[TQ47::ImageSize];
-    if (!read(again) || std::memcmp(connector, again, TQ47::ImageSize) != 0)
-        return Attempt::LinkFailed;
-    return Attempt::Differs;
+    case TTarnDevice::TComparison::Differs:
+        return Attempt::Differs;
+    case TTarnDevice::TComparison::Failed:
+        break;
+    }
+    return Attempt::LinkFailed;
 }
 
 QString TCommands::WhatWentAway() {
-    TTarnDevice& device = Link.Device();
-    if (!Link.Prepare() || !device.ReadVersion())
+    switch (Link.Session().WhatWentAway()) {
+    case TConnectorSession::TLoss::Adapter:
         return QStringLiteral("the adapter stopped answering");
-    // A reply corrupted on the way can read as "no connector", which would wrongly end a
-    // transfer worth trying again: the adapter must say so twice.
-    for (int ask = 0; ask < 2; ++ask) {
-        bool present = true;
-        if (!device.CheckConnector(present) || present)
-            return QString();
+    case TConnectorSession::TLoss::Connector:
+        return QStringLiteral("the connector was pulled");
+    case TConnectorSession::TLoss::None:
+        break;
     }
-    return QStringLiteral("the connector was pulled");
+    return QString();
 }
 
 int TCommands::Status() {
     TTarnDevice& device = Link.Device();
-    if (!Link.Prepare() || !device.ReadVersion())
+    if (!Link.FindAdapter())
         return Fail(ExitNoDevice, Link.NoAdapterMessage());
     const QString serial = device.Uart ? device.Uart->SerialNumber : QString();
-    bool present = false;
-    const bool answered = device.CheckConnector(present);
+    const TConnectorVerdict verdict = Link.Session().Confirm();
+    const bool answered = verdict != TConnectorVerdict::NoAnswer;
+    const bool decided = answered && verdict != TConnectorVerdict::Undecided;
+    const bool present = verdict == TConnectorVerdict::Present;
     const QString memory = device.SmallMemory ? QStringLiteral("small") : QStringLiteral("large");
 
     if (Options.Json) {
@@ -347,6 +351,8 @@ int TCommands::Status() {
         Out << '\n';
         if (!answered)
             Out << "connector: unknown (the adapter did not answer)\n";
+        else if (!decided)
+            Out << "connector: unknown (the adapter's answers disagree)\n";
         else if (!present)
             Out << "connector: none\n";
         else
@@ -356,6 +362,8 @@ int TCommands::Status() {
     Out.flush();
     if (!answered)
         return Fail(ExitNoDevice, AdapterSilent);
+    if (!decided)
+        return Fail(ExitNoDevice, AnswersDisagree);
     return present && device.SmallMemory ? ExitOk : ExitNoDevice;
 }
 
@@ -569,24 +577,21 @@ int TCommands::ProgramOne(Job job, TQ47& source, const QString& file, int number
 void TCommands::WaitUntilPulled() {
     // The next connector is the one plugged in after this one is pulled. An adapter that
     // stops answering meanwhile may come back with the same connector in it: only the adapter
-    // itself saying "no connector" counts as pulled, and only when it says so three times in a
-    // row (0.4 s): on a noisy line a garbled reply reads as "no connector", and two of them in a
-    // row come often enough over a connector's minute on the bench to count it twice.
-    TTarnDevice& device = Link.Device();
+    // itself saying "no connector" counts as pulled, by the session's rule (the same answer
+    // three times in a row, 0.4 s), which no garbled reply passes.
+    TConnectorSession& session = Link.Session();
     Note(QStringLiteral("pull the connector"));
     bool silent = false;
-    int absentReplies = 0;
+    session.Restart();
     while (Pause(200)) {
-        bool still = false;
-        if (!Link.Prepare() || !device.CheckConnector(still)) {
+        const TConnectorVerdict verdict = session.Observe(session.Ask());
+        if (verdict == TConnectorVerdict::NoAnswer) {
             if (!silent)
                 Note(QStringLiteral("the adapter does not answer; waiting for it"));
             silent = true;
-            absentReplies = 0;
             continue;
         }
-        absentReplies = still ? 0 : absentReplies + 1;
-        if (absentReplies == 3) {
+        if (verdict == TConnectorVerdict::Absent) {
             Note(QStringLiteral("connector pulled; waiting for the next one"));
             return;
         }
@@ -604,8 +609,7 @@ int TCommands::Production(Job job, const QString& file) {
                     QStringLiteral("cannot save %1: the folder %2 does not exist; create it first")
                         .arg(DisplayName(file), DisplayName(folder)));
     }
-    TTarnDevice& device = Link.Device();
-    if (!Link.Prepare() || !device.ReadVersion())
+    if (!Link.FindAdapter())
         return Fail(ExitNoDevice, Link.NoAdapterMessage());
     NoteAdapter();
 
@@ -616,9 +620,11 @@ int TCommands::Production(Job job, const QString& file) {
     int result = ExitOk;
     int nextFile = 1;
     bool adapterLost = false;
+    TConnectorSession& session = Link.Session();
+    session.Restart();
     while (!StopRequested()) {
-        bool present = false;
-        if (!Link.Prepare() || !device.CheckConnector(present)) {
+        const TConnectorVerdict verdict = session.Observe(session.Ask());
+        if (verdict == TConnectorVerdict::NoAnswer) {
             if (!adapterLost)
                 Note(QStringLiteral("the adapter does not answer; waiting for it"));
             adapterLost = true;
@@ -628,16 +634,13 @@ int TCommands::Production(Job job, const QString& file) {
         if (adapterLost)
             Note(QStringLiteral("the adapter answers again"));
         adapterLost = false;
-        if (!present) {
+        // A connector that is still being pushed home may make contact and lose it again: it
+        // counts once the session's rule confirms it.
+        if (verdict != TConnectorVerdict::Present) {
             Pause(200);
             continue;
         }
-        // A connector that is still being pushed home may make contact and lose it again:
-        // it counts once it is found twice in a row.
-        if (!Pause(300))
-            break;
-        if (!Link.Prepare() || !device.CheckConnector(present) || !present)
-            continue;
+        session.Restart();
 
         ++connectors;
         if (job == Job::Read) {

@@ -7,6 +7,7 @@
 
 #include "cli/Lanes.h"
 
+#include "Library/Serial/USB/UsbUart.h"
 #include "cli/AdapterLink.h"
 #include "cli/ExitCode.h"
 #include "cli/ImageFile.h"
@@ -216,7 +217,7 @@ int RunLanes(const TLaneRequest& request, QTextStream& out, QTextStream& err) {
     QSet<QString> seen;
     QSet<QString> doubled;
     int unnamed = 0;
-    for (const TListedDevice& device : ListDevices()) {
+    for (const TUsbDevice& device : TUsbUart::ListDevices()) {
         if (device.Description != wanted)
             continue;
         if (device.SerialNumber.isEmpty())
@@ -241,8 +242,13 @@ int RunLanes(const TLaneRequest& request, QTextStream& out, QTextStream& err) {
     }
     for (const QString& serial : doubled)
         serials.removeAll(serial);
-    if (serials.isEmpty())
-        return result != ExitOk ? result : fail(ExitNoDevice, TAdapterLink().NoAdapterMessage());
+    if (serials.isEmpty()) {
+        if (result != ExitOk)
+            return result;
+        TAdapterLink none;
+        none.FindAdapter();
+        return fail(ExitNoDevice, none.NoAdapterMessage());
+    }
 
     // Ctrl+C reaches the lanes from the terminal; a SIGTERM sent here is passed on to them.
     TCommands::CatchStopSignals();

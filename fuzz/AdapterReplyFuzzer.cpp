@@ -52,22 +52,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int operations = input.ConsumeIntegralInRange(1, 6);
     ScriptedAdapter adapter(input);
     TTarnDevice device;
+    // Short replies cost a read time-out each, and a failed exchange a wait for a quiet line;
+    // a millisecond or so is enough here.
+    device.Timing = {1, 0, std::chrono::milliseconds(0), std::chrono::milliseconds(1),
+                     std::chrono::milliseconds(5)};
     TQ47 model;
     model.Device = &device;
     try {
         if (!device.Connect())
             return 0;
-        // Short replies cost a read time-out each; a millisecond is enough here.
-        device.Uart->SetReadTimeouts(1, 0);
         for (int i = 0; i < operations && input.remaining_bytes() > 0; ++i) {
             std::uint8_t block[32];
-            bool present = false;
+            TPresence presence = TPresence::Absent;
             switch (input.ConsumeIntegralInRange(0, 5)) {
             case 0:
                 device.ReadVersion();
                 break;
             case 1:
-                device.CheckConnector(present);
+                device.CheckConnector(presence);
                 break;
             case 2:
                 device.ReadBlock(input.ConsumeIntegral<std::uint16_t>(), block,

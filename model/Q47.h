@@ -67,16 +67,17 @@ public:
     std::uint16_t Checksum() const;
     bool ImageValid() const; // the checksum matches bytes 126 and 127
 
-    // Connector transfers through Device (raise when no device is attached).
+    // Connector transfers through Device (raise when no device is attached). A read is taken
+    // only when every byte came back the same from two reads and the checksum holds; a
+    // read-back compares every byte.
     bool ReadConnector();
     bool WriteConnector();
     bool Verify();
-    // Reads the connector's first block once more and compares it with Image.
-    bool FirstBlockConfirmed();
     // Writes Image into the connector as it stands, without encoding it first, and reads it
     // back: a byte-exact copy of an image read from another connector or a file. False with
     // LastError 1 when the link failed or the read-back differs; `differs` tells the second
-    // case (a connector that does not keep what it is given) apart.
+    // case (a connector that does not keep what it is given: two reads agree on other bytes)
+    // apart.
     bool WriteImageToConnector(bool& differs);
 
     // ".brk" configuration files: exactly one image. Names are the system's own.

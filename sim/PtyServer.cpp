@@ -11,6 +11,9 @@
 #include <optional>
 #include <poll.h>
 #include <sstream>
+#include <sys/file.h>
+#include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -58,6 +61,8 @@ PtyServer::PtyServer(AdapterFirmware& firmware, Options options)
     : firmware_(firmware), options_(std::move(options)) {}
 
 PtyServer::~PtyServer() {
+    if (closes_ >= 0)
+        ::close(closes_);
     if (slave_ >= 0)
         ::close(slave_);
     if (master_ >= 0)
@@ -95,9 +100,20 @@ bool PtyServer::open(std::string& error) {
         ::cfsetospeed(&settings, B19200);
         ::tcsetattr(slave_, TCSANOW, &settings);
     }
+    ::tcgetattr(slave_, &slaveSettings_);
     if (::tcgetattr(master_, &settings) == 0) {
         ::cfmakeraw(&settings);
         ::tcsetattr(master_, TCSANOW, &settings);
+    }
+    // Our own descriptor keeps the terminal alive between clients, so the kernel never resets
+    // it: a client that dies holding it (SIGKILL, a closed terminal) leaves its exclusive flag
+    // and its settings behind, and every later client would be turned away as "in use". The
+    // kernel reports each close of the slave; the terminal is then put back (clientClosed).
+    closes_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (closes_ >= 0 &&
+        ::inotify_add_watch(closes_, slavePath_.c_str(), IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
+        ::close(closes_);
+        closes_ = -1;
     }
     return true;
 }
@@ -112,6 +128,19 @@ bool saveMemoryFile(const std::string& file, const std::vector<std::uint8_t>& by
 }
 
 } // namespace
+
+void PtyServer::clientClosed() {
+    alignas(inotify_event) char events[4096];
+    while (::read(closes_, events, sizeof events) > 0) {
+    }
+    // Every Brookfetch client holds the terminal's lock while it uses it: a lock we can take
+    // means nobody is using it now, and nobody can start until we let go.
+    if (::flock(slave_, LOCK_EX | LOCK_NB) != 0)
+        return;
+    ::ioctl(slave_, TIOCNXCL);
+    ::tcsetattr(slave_, TCSANOW, &slaveSettings_);
+    ::flock(slave_, LOCK_UN);
+}
 
 bool PtyServer::loadMemory(std::string& error) {
     if (options_.memoryFile.empty())
@@ -350,10 +379,11 @@ int PtyServer::run() {
             timeout.tv_nsec = static_cast<long>(wait->count() % 1000000000);
         }
 
-        pollfd fds[3];
+        pollfd fds[4];
         nfds_t count = 0;
         fds[count++] = {master_, POLLIN, 0};
         fds[count++] = {stopPipe[0], POLLIN, 0};
+        fds[count++] = {closes_, POLLIN, 0}; // a negative descriptor is left out by poll
         const bool watchStdin = stdinOpen_ && !background;
         if (watchStdin)
             fds[count++] = {STDIN_FILENO, POLLIN, 0};
@@ -365,7 +395,9 @@ int PtyServer::run() {
         }
         if (fds[1].revents & POLLIN)
             return 0;
-        if (watchStdin && (fds[2].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)))
+        if (fds[2].revents & POLLIN)
+            clientClosed();
+        if (watchStdin && (fds[3].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)))
             readStdin();
         if (fds[0].revents & POLLIN) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <termios.h>
 #include <vector>
 
 namespace sim {
@@ -56,12 +57,16 @@ private:
     void chatter(AdapterFirmware::Clock::time_point now);
     void saveMemory();
     void writeOut(const std::vector<std::uint8_t>& bytes);
+    // A client that closed the terminal, whichever way it ended, leaves no trace on it.
+    void clientClosed();
 
     AdapterFirmware& firmware_;
     Options options_;
     int master_ = -1;
     int slave_ = -1; // kept open so the master never sees a hang-up between host sessions
     std::string slavePath_;
+    termios slaveSettings_{}; // the terminal as a client should find it
+    int closes_ = -1;         // inotify: the slave was opened or closed by someone
     bool stdinOpen_ = true;
     std::string stdinBuffer_;
     bool quit_ = false;

@@ -3,12 +3,13 @@
 #include "ui_Main.h"
 
 #include "adapter/TarnAdapter.h"
+#include "app/ConnectorSession.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
-#include "platform/d2xx/OpenFailure.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
+#include "platform/signals/StopSignals.h"
 #include "ui/About.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
@@ -57,22 +58,25 @@ auto Guard(Handler handler) {
 
 // Why the adapter could not be opened, when the system said: another program holds it, or
 // the user may not open it. Empty otherwise. The panel itself keeps its "Adapter ?".
-QString AdapterRefusalText() {
-    const d2xx::OpenFailure refused = d2xx::lastOpenFailure();
-    const auto text = [](const std::string& bytes) {
-        return EscapeControlCharacters(QString::fromStdString(bytes));
-    };
-    switch (refused.reason) {
-    case d2xx::OpenRefusal::InUse:
+QString AdapterRefusalText(const TAdapterOpen& found) {
+    switch (found.Problem) {
+    case TAdapterOpen::TProblem::InUse:
+    case TAdapterOpen::TProblem::PortBusy:
         return TMainForm::MessageText(QStringLiteral("MsgAdapterBusy"))
-            .arg(text(refused.serial.empty() ? refused.path : refused.serial));
-    case d2xx::OpenRefusal::NoPermission:
-        return TMainForm::MessageText(QStringLiteral("MsgAdapterDenied")).arg(text(refused.path));
-    case d2xx::OpenRefusal::None:
+            .arg(EscapeControlCharacters(found.SerialNumber.isEmpty() ? found.Port
+                                                                      : found.SerialNumber));
+    case TAdapterOpen::TProblem::NoPermission:
+        return TMainForm::MessageText(QStringLiteral("MsgAdapterDenied"))
+            .arg(EscapeControlCharacters(found.Port));
+    default:
         break;
     }
     return QString();
 }
+
+// A hang-up, quit, interrupt or terminate signal that came during a transfer, or 0. The
+// program ends once the transfer is over, without further questions or boxes.
+int StopSignal = 0;
 
 // A status bar panel of a set width. When the window is narrower than all the panels
 // together, the file name gives way first, so that any stored window size can be restored and
@@ -97,10 +101,12 @@ private:
 };
 
 // One connector transfer: the window is busy from construction to destruction, whichever
-// way the transfer ends.
+// way the transfer ends. A signal that would end the program waits until the transfer is
+// over, so that no connector is left half written; the program then quits.
 class TTransferScope {
 public:
     explicit TTransferScope(TMainForm& form) : Form(form) {
+        StopSignal = 0;
         try {
             Form.BeginTransfer();
         } catch (...) {
@@ -108,11 +114,18 @@ public:
             throw;
         }
     }
-    ~TTransferScope() { Form.EndTransfer(); }
+    ~TTransferScope() {
+        Form.EndTransfer();
+        if (const int signal = Signals.Release(); signal != 0) {
+            StopSignal = signal;
+            QCoreApplication::exit(128 + signal);
+        }
+    }
     TTransferScope(const TTransferScope&) = delete;
     TTransferScope& operator=(const TTransferScope&) = delete;
 
 private:
+    TStopSignalHold Signals;
     TMainForm& Form;
 };
 
@@ -717,12 +730,13 @@ void TMainForm::TimerTimer() {
     // The logo page shown at start-up and after New gives way to the parameters.
     ui->PageControl->setCurrentWidget(ui->Q47Tab);
     TTarnDevice& adapter = *Workplace->Adapter;
+    TConnectorSession& session = *Workplace->Connector;
     if (LinkState == 0) {
         SetTimerInterval(1000);
-        if (!adapter.ReadVersion()) {
+        if (const TAdapterOpen found = session.FindAdapter(); !found.Ok()) {
             LinkState = 0;
             SetStatusText(2, MessageText(QStringLiteral("MsgNoAdapter")));
-            StatusPanels[2]->setToolTip(AdapterRefusalText());
+            StatusPanels[2]->setToolTip(AdapterRefusalText(found));
             SetStatusText(3, QString());
             ui->DataRead->setEnabled(false);
             ui->DataWrite->setEnabled(false);
@@ -736,14 +750,15 @@ void TMainForm::TimerTimer() {
         LinkState = 1;
     }
     if (LinkState == 1) {
-        bool present = false;
-        if (!adapter.CheckConnector(present)) {
+        const TConnectorAnswer answer = session.Ask();
+        if (!answer.Answered) {
             // The panels and commands change at the next tick, when the version query fails.
             SetTimerInterval(1000);
             LinkState = 0;
             return;
         }
-        if (present && adapter.SmallMemory) {
+        // A garbled answer shows as no connector until the next tick asks again.
+        if (answer.Presence == TPresence::Present && answer.SmallMemory) {
             SetStatusText(3, MessageText(QStringLiteral("MsgConnectorOk")));
             SetTimerInterval(5000);
             ui->DataRead->setEnabled(true);
@@ -789,12 +804,16 @@ void TMainForm::DataReadExecute() {
         const TTransferScope transfer(*this);
         read = Workplace->ReadConnector();
     } catch (...) {
+        if (StopSignal != 0)
+            return;
         // The read had begun a new data set: the page shows it, as after a failed read, so
         // that page, file name and workplace agree when the error box has been closed.
         SetStatusText(1, MessageText(QStringLiteral("MsgNoname")));
         ModelToPage();
         throw;
     }
+    if (StopSignal != 0)
+        return;
     ShowStatus();
     if (read) {
         ModelToPage();
@@ -822,6 +841,8 @@ void TMainForm::DataWriteExecute() {
         const TTransferScope transfer(*this);
         written = Workplace->WriteConnector();
     }
+    if (StopSignal != 0)
+        return;
     ShowStatus();
     if (written)
         ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));

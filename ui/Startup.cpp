@@ -109,6 +109,7 @@ int RunWindows(const std::function<void()>& started) {
     std::unique_ptr<TMsgTemplate> msgTemplate;
     std::unique_ptr<TPropertiesDialog> propertiesDialog;
     std::unique_ptr<TAboutBox> aboutBox;
+    int code = 0;
     try {
         // Every window is built from the translated texts, so the language comes first.
         translation.Install(QCoreApplication::applicationFilePath());
@@ -124,7 +125,8 @@ int RunWindows(const std::function<void()>& started) {
         MainForm->show();
         if (started)
             QTimer::singleShot(0, MainForm, [&started] { Guarded(started); });
-        QApplication::exec();
+        // Non-zero when a signal ended the program after a transfer.
+        code = QApplication::exec();
     } catch (const Exception& error) {
         Application->ShowException(error);
     }
@@ -132,5 +134,5 @@ int RunWindows(const std::function<void()>& started) {
     PropertiesDialog = nullptr;
     MsgTemplate = nullptr;
     MainForm = nullptr;
-    return 0;
+    return code;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/d2xx/ftd2xx.h"
 
 // What stands behind the FT_* functions. On Linux the system driver (kernel USB serial devices,
@@ -14,6 +15,12 @@ public:
 
     virtual FT_STATUS ListDevices(PVOID arg1, PVOID arg2, DWORD flags) = 0;
     virtual FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) = 0;
+    // FT_Open that also says why a device could not be opened (openDevice). A driver that
+    // cannot tell has no reason to give.
+    virtual FT_STATUS OpenWithReason(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) {
+        failure = {};
+        return Open(deviceNumber, handle);
+    }
     virtual FT_STATUS SetLatencyTimer(FT_HANDLE handle, UCHAR latency) = 0;
     virtual FT_STATUS GetQueueStatus(FT_HANDLE handle, DWORD* rxBytes) = 0;
     virtual FT_STATUS Purge(FT_HANDLE handle, ULONG mask) = 0;

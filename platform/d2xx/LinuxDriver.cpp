@@ -40,8 +40,6 @@ public:
         if (flags & FT_LIST_NUMBER_ONLY) {
             if (!arg1)
                 return FT_INVALID_PARAMETER;
-            // A new search for devices begins: an earlier refusal no longer tells its outcome.
-            recordOpenFailure({});
             devices_ = listDevices();
             listed_ = true;
             *static_cast<DWORD*>(arg1) = static_cast<DWORD>(devices_.size());
@@ -81,6 +79,12 @@ public:
     }
 
     FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) override {
+        OpenFailure ignored;
+        return OpenWithReason(deviceNumber, handle, ignored);
+    }
+
+    FT_STATUS OpenWithReason(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) override {
+        failure = {};
         if (!handle)
             return FT_INVALID_PARAMETER;
         std::lock_guard lock(mutex_);
@@ -88,8 +92,9 @@ public:
         if (deviceNumber < 0 || static_cast<std::size_t>(deviceNumber) >= devices_.size())
             return FT_DEVICE_NOT_FOUND;
         const DeviceEntry& entry = devices_[static_cast<std::size_t>(deviceNumber)];
-        const auto refused = [&entry](OpenRefusal reason, FT_STATUS status) {
-            recordOpenFailure({reason, entry.path, entry.description, entry.serial});
+        const auto refused = [&entry, &failure](OpenRefusal reason, FT_STATUS status) {
+            if (reason != OpenRefusal::None)
+                failure = {reason, entry.path, entry.description, entry.serial};
             return status;
         };
         // One handle per device, as with the vendor's driver; root would pass TIOCEXCL.
@@ -110,7 +115,6 @@ public:
             if (!port)
                 return refused(refusal, status);
         }
-        recordOpenFailure({});
         const std::uintptr_t id = ++lastId_;
         open_.emplace(id, OpenDevice{entry, std::move(port)});
         *handle = reinterpret_cast<FT_HANDLE>(id);

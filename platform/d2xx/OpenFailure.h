@@ -1,16 +1,21 @@
 #pragma once
 
+#include "platform/d2xx/ftd2xx.h"
+
 #include <string>
 
 // Why the D2XX layer could not open a device, for a message that says what to do about it.
 // FT_Open itself has only its status codes, which tell neither that another program holds the
-// line nor that the user may not open it.
+// line nor that the user may not open it, so the layer offers an open that also says why.
 namespace d2xx {
 
 enum class OpenRefusal {
-    None,         // no refusal to report: the last open worked, or failed for another reason
-    InUse,        // another program (or another handle of this one) holds the line
-    NoPermission, // the system refused the device node to this user
+    None,          // no refusal to report: the open worked, or failed for another reason
+    InUse,         // another program (or another handle of this one) holds the line's lock
+    PortBusy,      // the line is held exclusively, but nobody holds its lock: a program that
+                   // takes no lock (a terminal program), or one that ended without letting go
+    NoPermission,  // the system refused the device node to this user
+    DriverMissing, // the D2XX driver itself is not installed
 };
 
 struct OpenFailure {
@@ -20,12 +25,12 @@ struct OpenFailure {
     std::string serial;
 };
 
-// The refusal met by the latest FT_Open of this process. A successful FT_Open and every new
-// device count (FT_ListDevices with FT_LIST_NUMBER_ONLY) clear it, so after a failed attempt to
-// find and open an adapter it describes that attempt and no older one.
-OpenFailure lastOpenFailure();
+// FT_Open, and in `failure` why the device could not be opened when the system told (reason
+// None otherwise, and after a successful open).
+FT_STATUS openDevice(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure);
 
-// The system driver's side: what it met, or None.
-void recordOpenFailure(OpenFailure failure);
+// Whether the D2XX functions can be used at all. Where the driver is loaded at run time and is
+// missing, nothing can be listed or opened, and this says why.
+bool driverAvailable();
 
 } // namespace d2xx

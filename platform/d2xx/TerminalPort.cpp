@@ -6,9 +6,13 @@
 #include <climits>
 #include <cstdio>
 #include <fcntl.h>
+#include <fstream>
 #include <poll.h>
+#include <sstream>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -95,6 +99,28 @@ int remainingMs(Clock::time_point deadline) {
     if (left <= 0)
         return 0;
     return left > INT_MAX ? INT_MAX : static_cast<int>(left);
+}
+
+// Whether some process holds a lock on the device node (as every Brookfetch program does on
+// the line it uses). The kernel lists the locks of all processes in /proc/locks, each with
+// "major:minor:inode" of the file, the numbers of the device in hexadecimal.
+bool lockedByAnyone(const std::string& path) {
+    struct stat node {};
+    if (::stat(path.c_str(), &node) != 0)
+        return false;
+    char wanted[64];
+    std::snprintf(wanted, sizeof wanted, "%02x:%02x:%llu", major(node.st_dev), minor(node.st_dev),
+                  static_cast<unsigned long long>(node.st_ino));
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word)
+            if (word == wanted)
+                return true;
+    }
+    return false;
 }
 
 class TerminalPort : public Port {
@@ -332,12 +358,15 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC |
                                       (pseudoTerminalOnly ? O_NOFOLLOW : 0));
     if (fd < 0) {
-        // EBUSY: another program set TIOCEXCL on the line.
-        if (errno == EBUSY)
-            refusal = OpenRefusal::InUse;
-        else if (errno == EACCES || errno == EPERM)
+        const int error = errno;
+        // EBUSY: another program set TIOCEXCL on the line. A Brookfetch program also holds its
+        // lock; a line held without one belongs to some other program, or to one that died
+        // while a terminal's exclusive flag outlived it.
+        if (error == EBUSY)
+            refusal = lockedByAnyone(path) ? OpenRefusal::InUse : OpenRefusal::PortBusy;
+        else if (error == EACCES || error == EPERM)
             refusal = OpenRefusal::NoPermission;
-        status = errno == ENOENT || errno == ENXIO ? FT_DEVICE_NOT_FOUND : FT_DEVICE_NOT_OPENED;
+        status = error == ENOENT || error == ENXIO ? FT_DEVICE_NOT_FOUND : FT_DEVICE_NOT_OPENED;
         return nullptr;
     }
     // What was looked at before the open may have been replaced since.

@@ -24,20 +24,19 @@ protected:
 TEST_F(AdapterLink, SerialPicksOneAdapterAndNeverFallsBackToAnother) {
     sim::InProcessAdapter first("FIRST");
     sim::InProcessAdapter second("SECOND");
+    sim::InProcessAdapter other("ELSE", "Some Other Device");
     first.firmware().setVersion(0x0101);
     second.firmware().setVersion(0x0203);
 
     // Two adapters of the same description: the adapter's own lookup refuses both.
     cli::TAdapterLink any;
-    EXPECT_TRUE(any.Prepare());
-    EXPECT_FALSE(any.Device().ReadVersion());
+    EXPECT_FALSE(any.FindAdapter());
     EXPECT_TRUE(any.NoAdapterMessage().contains(QStringLiteral("2 adapters")))
         << any.NoAdapterMessage().toStdString();
     EXPECT_TRUE(any.NoAdapterMessage().contains(QStringLiteral("FIRST, SECOND")));
 
     cli::TAdapterLink link(QStringLiteral("SECOND"));
-    ASSERT_TRUE(link.Prepare());
-    ASSERT_TRUE(link.Device().ReadVersion());
+    ASSERT_TRUE(link.FindAdapter());
     EXPECT_EQ(link.Device().Version, 0x0203);
     EXPECT_EQ(link.Description(), QStringLiteral("USB FETCHer Adapter"));
 
@@ -47,36 +46,21 @@ TEST_F(AdapterLink, SerialPicksOneAdapterAndNeverFallsBackToAnother) {
     first.firmware().clearFrames();
     EXPECT_FALSE(link.Device().ReadVersion());
     EXPECT_TRUE(first.firmware().frames().empty());
-    EXPECT_FALSE(link.Prepare());
-    EXPECT_TRUE(link.NoAdapterMessage().contains(QStringLiteral("SECOND")));
+    EXPECT_FALSE(link.FindAdapter());
+    EXPECT_TRUE(link.NoAdapterMessage().startsWith(
+        QStringLiteral("no adapter found with serial number SECOND (attached: FIRST)")))
+        << link.NoAdapterMessage().toStdString();
 
     // Back again: the link comes up on it.
     second.plug();
-    ASSERT_TRUE(link.Prepare());
-    ASSERT_TRUE(link.Device().ReadVersion());
+    ASSERT_TRUE(link.FindAdapter());
     EXPECT_EQ(link.Device().Version, 0x0203);
     EXPECT_TRUE(first.firmware().frames().empty());
-}
 
-TEST_F(AdapterLink, ListsSerialNumbersForTheUser) {
-    sim::InProcessAdapter adapter("LISTED");
-    sim::InProcessAdapter other("ELSE", "Some Other Device");
-    int found = 0;
-    for (const cli::TListedDevice& device : cli::ListDevices()) {
-        if (device.SerialNumber == QStringLiteral("LISTED")) {
-            EXPECT_EQ(device.Description, QStringLiteral("USB FETCHer Adapter"));
-            ++found;
-        }
-        if (device.SerialNumber == QStringLiteral("ELSE")) {
-            EXPECT_EQ(device.Description, QStringLiteral("Some Other Device"));
-            ++found;
-        }
-    }
-    EXPECT_EQ(found, 2);
-
-    // A device of another description is no candidate.
-    cli::TAdapterLink link(QStringLiteral("ELSE"));
-    EXPECT_FALSE(link.Prepare());
+    // A device of another description is no candidate, whatever its serial number.
+    cli::TAdapterLink elsewhere(QStringLiteral("ELSE"));
+    EXPECT_FALSE(elsewhere.FindAdapter());
+    EXPECT_TRUE(other.firmware().frames().empty());
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/SimulatorProcess.h"
+
 #include <csignal>
 #include <memory>
 #include <sys/stat.h>
@@ -26,62 +28,7 @@ struct Result {
     QByteArray Err;
 };
 
-// The simulator program; commands go to its standard input.
-class Simulator {
-public:
-    Simulator(const QString& ports, const QString& memory, const QStringList& extra) {
-        Process.setProgram(QStringLiteral(BROOKFETCH_SIM_PROGRAM));
-        Process.setArguments(QStringList{"--ports", ports, "--memory", memory} + extra);
-        Process.start();
-        if (!Process.waitForStarted(5000))
-            return;
-        QElapsedTimer timer;
-        timer.start();
-        while (!Process.canReadLine() && timer.elapsed() < 10000 &&
-               Process.state() == QProcess::Running)
-            Process.waitForReadyRead(100);
-        Ready = Process.readLine().startsWith("ready ");
-    }
-    ~Simulator() {
-        if (Process.state() != QProcess::NotRunning) {
-            Process.write("quit\n");
-            if (!Process.waitForFinished(3000)) {
-                Process.kill();
-                Process.waitForFinished(3000);
-            }
-        }
-    }
-    // Sends a command and waits until the simulator has carried it out.
-    bool Command(const QByteArray& word) {
-        Process.write(word + "\n");
-        const QByteArray done = "brookfetch-adapter-sim: " + word;
-        QElapsedTimer timer;
-        timer.start();
-        while (!Errors.contains(done) && timer.elapsed() < 5000) {
-            Process.waitForReadyRead(50);
-            Errors += Process.readAllStandardError();
-        }
-        const bool taken = Errors.contains(done);
-        Errors.clear();
-        return taken;
-    }
-
-    // With --verbose: waits until the simulator has served a request that it logs with this
-    // text, after the last command.
-    bool WaitForRequest(const QByteArray& text) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!Errors.contains(text) && timer.elapsed() < 10000) {
-            Process.waitForReadyRead(50);
-            Errors += Process.readAllStandardError();
-        }
-        return Errors.contains(text);
-    }
-
-    QProcess Process;
-    QByteArray Errors;
-    bool Ready = false;
-};
+using Simulator = testsupport::SimulatorProcess;
 
 std::uint16_t Checksum(const QByteArray& image) {
     std::uint16_t sum = 0;
@@ -458,7 +405,11 @@ TEST_F(CliProgramTest, TraceShowsEveryFrameWithItsDirection) {
     auto sim = StartSim({"--firmware-version", "1.05"});
     const Result result = Run({"status", "--trace"});
     EXPECT_RESULT(result, 0);
-    EXPECT_EQ(result.Err, "--> 10\n<-- 05 01\n--> 20\n<-- 02\n--> 70\n<-- 01\n");
+    // The connector is asked until the same answer came three times.
+    QByteArray connector;
+    for (int ask = 0; ask < 3; ++ask)
+        connector += "--> 20\n<-- 02\n--> 70\n<-- 01\n";
+    EXPECT_EQ(result.Err, "--> 10\n<-- 05 01\n" + connector);
     EXPECT_FALSE(result.Out.contains("-->"));
 }
 
@@ -600,8 +551,8 @@ TEST_F(CliProgramTest, ReadWaitSavesNumberedFilesAndNeverOverwrites) {
 namespace {
 
 TEST_F(CliProgramTest, WriteWaitReportsFailedConnectorsAndExitsWithTheFirstFailure) {
-    // The first block write is refused; after that the adapter behaves.
-    auto sim = StartSim({"--no-connector", "--refuse-write", "1"});
+    // The first block write is refused at each of its attempts; after that the adapter behaves.
+    auto sim = StartSim({"--no-connector", "--refuse-write", "5"});
     const QString file = Path("batch.brk");
     ASSERT_EQ(Run({"new", file}).Code, 0);
 
@@ -815,10 +766,10 @@ TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
     EXPECT_TRUE(verify.value("message").toString().startsWith("differs at offset 4 (PrePurge)"));
 }
 
-TEST_F(CliProgramTest, ATransferThatMeetsACorruptedReplyStartsAgainByItself) {
+TEST_F(CliProgramTest, ACorruptedReplyIsReadAgainAndNeverTaken) {
     auto sim = StartSim({"--delay", "20", "--verbose"});
     const QString file = Path("read.brk");
-    // A verify whose read meets the corrupted reply: not a difference, a read to repeat.
+    // A verify whose read meets the corrupted reply: not a difference, a block to read again.
     for (const char* command : {"read", "verify"}) {
         SCOPED_TRACE(command);
         ProductionRun run(*this, {command, file});
@@ -827,8 +778,7 @@ TEST_F(CliProgramTest, ATransferThatMeetsACorruptedReplyStartsAgainByItself) {
         ASSERT_TRUE(run.Process.waitForFinished(20000));
         EXPECT_EQ(run.Process.exitCode(), 0);
         const QByteArray errors = run.Process.readAllStandardError();
-        EXPECT_TRUE(errors.contains("reading the connector failed (no answer or a"))
-            << errors.toStdString() << sim->Errors.toStdString();
+        EXPECT_FALSE(errors.contains("failed")) << errors.toStdString();
         EXPECT_EQ(Contents(file), Contents(Memory).left(128));
         // What the simulator logged of this command must not be taken for the next one's.
         sim->Process.waitForReadyRead(100);

@@ -17,13 +17,16 @@
 
 #include "platform/framework/Exceptions.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -122,9 +125,9 @@ TEST_F(SimProgramTest, RegistersAPrivatePortAndReadsAndWritesTheConnector) {
 
     ASSERT_TRUE(device.ReadVersion());
     EXPECT_EQ(device.Version, 0x0210);
-    bool present = false;
-    ASSERT_TRUE(device.CheckConnector(present));
-    EXPECT_TRUE(present);
+    TPresence presence = TPresence::Absent;
+    ASSERT_TRUE(device.CheckConnector(presence));
+    EXPECT_EQ(presence, TPresence::Present);
     EXPECT_TRUE(device.SmallMemory);
 
     // A fresh connector holds the default parameters.
@@ -163,17 +166,17 @@ TEST_F(SimProgramTest, RegistersAPrivatePortAndReadsAndWritesTheConnector) {
 TEST_F(SimProgramTest, ConnectorCanBePulledAndSwappedFromStandardInput) {
     auto program = start();
     ASSERT_TRUE(program->ready());
-    bool present = false;
+    TPresence presence = TPresence::Present;
     ASSERT_TRUE(program->command("unplug"));
-    ASSERT_TRUE(device.CheckConnector(present));
-    EXPECT_FALSE(present);
+    ASSERT_TRUE(device.CheckConnector(presence));
+    EXPECT_EQ(presence, TPresence::Absent);
     EXPECT_FALSE(model.ReadConnector());
     EXPECT_EQ(model.LastError, TQ47::CommError);
 
     ASSERT_TRUE(program->command("large"));
     ASSERT_TRUE(program->command("plug"));
-    ASSERT_TRUE(device.CheckConnector(present));
-    EXPECT_TRUE(present);
+    ASSERT_TRUE(device.CheckConnector(presence));
+    EXPECT_EQ(presence, TPresence::Present);
     EXPECT_FALSE(device.SmallMemory);
     EXPECT_EQ(device.BlockSize, 32);
     ASSERT_TRUE(model.ReadConnector()); // four blocks of 32 (0x30)
@@ -264,20 +267,80 @@ TEST_F(SimProgramTest, FaultsFromTheCommandLineReachTheHost) {
     }
 }
 
-TEST_F(SimProgramTest, ChatterKeepsTheHostFromGettingAnAnswer) {
-    auto program = start({"--chatter", "1", "--chatter-ms", "1000"});
+// A bout of noise after a reply meets the next request; the host waits for the line to fall
+// quiet and asks again, and a write with a bout in its middle stores every byte.
+TEST_F(SimProgramTest, TheHostWaitsOutABurstOfNoise) {
+    auto program = start({"--chatter-ms", "300"});
     ASSERT_TRUE(program->ready());
     ASSERT_TRUE(device.ReadVersion());
-    // Either the purge never finds the line quiet, or every reply comes behind noise.
-    bool answered = true;
-    try {
-        answered = device.ReadVersion();
-    } catch (const Exception&) {
-        answered = false;
+    ASSERT_TRUE(program->command("fault chatter 1"));
+    ASSERT_TRUE(device.ReadVersion()); // the reply, then the noise
+    ASSERT_TRUE(device.ReadVersion());
+    bool burst = false;
+    device.OnProgress = [&](int percent) {
+        if (percent >= 50 && !burst)
+            burst = program->command("fault chatter 1");
+    };
+    model.SetPrePurge(66);
+    EXPECT_TRUE(model.WriteConnector());
+    EXPECT_TRUE(burst);
+    device.OnProgress = nullptr;
+    TQ47 reader;
+    reader.Device = &device;
+    ASSERT_TRUE(reader.ReadConnector());
+    EXPECT_EQ(reader.PrePurge, 66);
+}
+
+// A client that dies holding the terminal (SIGKILL, a closed terminal) cannot give it back;
+// the simulator does: no exclusive flag and no settings of the dead client remain.
+TEST_F(SimProgramTest, AClientKilledWhileHoldingTheTerminalLeavesItAsItWas) {
+    auto program = start();
+    ASSERT_TRUE(program->ready());
+    const std::string pty = program->ptyPath.toStdString();
+    // The terminal's settings and exclusive flag, as the next client would find them.
+    const auto look = [&pty](termios& settings, int& exclusive) {
+        const int fd = ::open(pty.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0) {
+            exclusive = 1; // EBUSY, unless we run as root
+            return errno == EBUSY;
+        }
+        const bool ok = ::tcgetattr(fd, &settings) == 0 && ::ioctl(fd, TIOCGEXCL, &exclusive) == 0;
+        ::close(fd);
+        return ok;
+    };
+    termios before{};
+    int exclusive = 0;
+    ASSERT_TRUE(look(before, exclusive));
+    ASSERT_EQ(exclusive, 0);
+
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t client = ::fork();
+    ASSERT_GE(client, 0);
+    if (client == 0) {
+        TTarnDevice holder;
+        const char answered = holder.ReadVersion() ? 1 : 0;
+        [[maybe_unused]] auto written = ::write(ready[1], &answered, 1);
+        ::pause();
+        ::_exit(0);
     }
-    EXPECT_FALSE(answered);
-    // Once the bout is over the line is usable again.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    char answered = 0;
+    ASSERT_EQ(::read(ready[0], &answered, 1), 1);
+    ASSERT_EQ(answered, 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    ::kill(client, SIGKILL);
+    ASSERT_EQ(::waitpid(client, nullptr, 0), client);
+
+    termios after{};
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        ASSERT_TRUE(look(after, exclusive));
+    } while ((exclusive != 0 || after.c_cflag != before.c_cflag) && waited.elapsed() < 2000);
+    EXPECT_EQ(exclusive, 0);
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
     EXPECT_TRUE(device.ReadVersion());
 }
 

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <optional>
 
@@ -157,6 +158,10 @@ TEST_F(ConnectorTest, TimerFollowsAdapterAndConnectorThroughTheStateTable) {
         {"small connector",
          [](auto& a) { a.firmware().setConnectorPresent(true); },
          {Found, Ok, true, 5000}},
+        {"a garbled presence reply shows as no connector",
+         [](auto& a) { a.firmware().setFault(Fault::CorruptByte, 0, 1); },
+         {Found, NotFound, true, 5000}},
+        {"the next reply is whole", [](auto&) {}, {Found, Ok, true, 5000}},
         {"connector pulled",
          [](auto& a) { a.firmware().setConnectorPresent(false); },
          {Found, NotFound, true, 5000}},
@@ -288,7 +293,7 @@ TEST_F(ConnectorTest, ReadAsksToSaveFirstThenFillsThePageFromTheConnector) {
     App.Answer(IDNO);
     Action("DataRead")->trigger();
     EXPECT_EQ(App.Boxes.size(), 2u);
-    EXPECT_EQ(Requests(0x50), 17); // 16 blocks, and the first once more to confirm it
+    EXPECT_EQ(Requests(0x50), 34); // two passes, the first block (pump pulses) twice more
     EXPECT_EQ(Runs(), 1);
     ASSERT_FALSE(Steps.empty());
     for (const ProgressStep& step : Steps) {
@@ -426,6 +431,26 @@ TEST_F(ConnectorTest, TransferEndedByAnExceptionLeavesTheBusyState) {
     EXPECT_TRUE(Workplace->FileName.isEmpty());
     EXPECT_FALSE(Workplace->Modified);
     Adapter.firmware().stopChatter();
+}
+
+// A signal that would end the program (a closed terminal, a shutdown) waits until the transfer
+// is over; the program then quits without a box.
+TEST_F(ConnectorTest, AStopSignalDuringATransferWaitsForItsEndThenQuits) {
+    TQ47 stored;
+    stored.SetPrePurge(42);
+    StoreInConnector(stored);
+    StartConnected();
+    bool raised = false;
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [&raised](int value) {
+        if (value >= 50 && !raised)
+            raised = std::raise(SIGTERM) == 0;
+    });
+    QTimer::singleShot(0, Main.get(), [this] { Action("DataRead")->trigger(); });
+    EXPECT_EQ(QApplication::exec(), 128 + SIGTERM);
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(Requests(0x50), 34); // the read went to its end
+    EXPECT_TRUE(App.Boxes.empty() && App.ErrorBoxes.empty());
+    EXPECT_EQ(Workplace->Model->PrePurge, 42);
 }
 
 // The whole way a user goes, through a real pseudo-terminal and the simulator program.

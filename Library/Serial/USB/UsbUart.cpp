@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <cstring>
 #include <thread>
 
 namespace {
@@ -55,22 +54,36 @@ TUsbUart::~TUsbUart() {
     Close();
 }
 
-bool TUsbUart::FindDevice(const QString& description, std::int32_t& index) {
+QList<TUsbDevice> TUsbUart::ListDevices() {
+    QList<TUsbDevice> devices;
     DWORD count = 0;
-    if (FT_ListDevices(&count, nullptr, FT_LIST_NUMBER_ONLY) != FT_OK || count == 0)
-        return false;
-    const QByteArray wanted = description.toUtf8();
-    int matches = 0;
-    std::int32_t found = -1;
+    if (FT_ListDevices(&count, nullptr, FT_LIST_NUMBER_ONLY) != FT_OK)
+        return devices;
     for (DWORD i = 0; i < count; ++i) {
-        char text[DescriptionSize] = {};
-        if (FT_ListDevices(indexArgument(static_cast<std::int32_t>(i)), text,
+        const auto index = static_cast<std::int32_t>(i);
+        char description[DescriptionSize] = {};
+        if (FT_ListDevices(indexArgument(index), description,
                            FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION) != FT_OK)
             continue;
-        text[DescriptionSize - 1] = '\0';
-        if (std::strcmp(text, wanted.constData()) == 0) {
+        description[DescriptionSize - 1] = '\0';
+        char serial[SerialSize] = {};
+        if (FT_ListDevices(indexArgument(index), serial,
+                           FT_LIST_BY_INDEX | FT_OPEN_BY_SERIAL_NUMBER) != FT_OK)
+            serial[0] = '\0';
+        serial[SerialSize - 1] = '\0';
+        devices.append({index, QString::fromUtf8(description), QString::fromUtf8(serial)});
+    }
+    return devices;
+}
+
+bool TUsbUart::FindDevice(const QString& description, std::int32_t& index) {
+    int matches = 0;
+    std::int32_t found = -1;
+    for (const TUsbDevice& device : ListDevices()) {
+        // Case-sensitive, whole string.
+        if (device.Description == description) {
             ++matches;
-            found = static_cast<std::int32_t>(i);
+            found = device.Index;
         }
     }
     if (matches != 1)
@@ -79,7 +92,17 @@ bool TUsbUart::FindDevice(const QString& description, std::int32_t& index) {
     return true;
 }
 
+bool TUsbUart::DriverAvailable() {
+    return d2xx::driverAvailable();
+}
+
 bool TUsbUart::Open(std::int32_t index) {
+    d2xx::OpenFailure ignored;
+    return Open(index, ignored);
+}
+
+bool TUsbUart::Open(std::int32_t index, d2xx::OpenFailure& failure) {
+    failure = {};
     if (index == -1)
         raiseOnFile(__LINE__);
     if (IsOpen())
@@ -99,7 +122,7 @@ bool TUsbUart::Open(std::int32_t index) {
     serial[SerialSize - 1] = '\0';
     SerialNumber = QString::fromUtf8(serial);
 
-    if (FT_Open(index, &Handle) != FT_OK)
+    if (d2xx::openDevice(index, &Handle, failure) != FT_OK)
         return false;
     FT_SetLatencyTimer(Handle, static_cast<UCHAR>(LatencyMs & 0xFF));
     DeviceIndex = index;

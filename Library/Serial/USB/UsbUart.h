@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/d2xx/ftd2xx.h"
 
+#include <QList>
 #include <QString>
 #include <cstdint>
 
@@ -59,17 +61,31 @@ public:
     TUartConfig Config;
 };
 
+// An attached device as the D2XX driver lists it.
+struct TUsbDevice {
+    std::int32_t Index = -1;
+    QString Description;
+    QString SerialNumber; // empty when the device has none or it cannot be listed
+};
+
 // The UART of an FTDI USB-to-serial device, through the D2XX API.
 class TUsbUart : public TUart {
 public:
     TUsbUart();
     ~TUsbUart() override;
 
+    // Every attached device, in the driver's order; a device whose description cannot be
+    // listed is left out. The one listing of both programs.
+    static QList<TUsbDevice> ListDevices();
     // True only when exactly one attached device has this description (case-sensitive);
     // index is written only then.
     static bool FindDevice(const QString& description, std::int32_t& index);
+    // Whether the D2XX driver is there at all (see d2xx::driverAvailable).
+    static bool DriverAvailable();
 
     bool Open(std::int32_t index) override;
+    // Open, and in `failure` why the device could not be opened when the system told.
+    bool Open(std::int32_t index, d2xx::OpenFailure& failure);
     void Close() override;
     std::uint32_t Write(const void* data, std::uint32_t count) override;
     std::uint32_t Read(void* buffer, std::uint32_t count) override;

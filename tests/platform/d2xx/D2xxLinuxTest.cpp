@@ -17,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <thread>
@@ -493,22 +494,20 @@ TEST_F(D2xxLinux, HandlesAreCheckedAndDevicesOpenOnce) {
     ASSERT_EQ(count(), 1u);
     FT_HANDLE handle = open(0);
     FT_HANDLE second = nullptr;
-    EXPECT_NE(FT_Open(0, &second), FT_OK);
-    EXPECT_EQ(d2xx::lastOpenFailure().reason, d2xx::OpenRefusal::InUse);
+    d2xx::OpenFailure refused;
+    EXPECT_NE(d2xx::openDevice(0, &second, refused), FT_OK);
+    EXPECT_EQ(refused.reason, d2xx::OpenRefusal::InUse);
     EXPECT_NE(FT_Open(1, &second), FT_OK);
     EXPECT_TRUE(FT_W32_CloseHandle(handle));
     // Nor while another program holds the line, whoever runs them; the refusal says so and
-    // names the device, until the next search for devices.
+    // names the device.
     const int other = ::open(line.name().c_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(other, 0);
     ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
-    EXPECT_EQ(FT_Open(0, &second), FT_DEVICE_NOT_OPENED);
-    const d2xx::OpenFailure refused = d2xx::lastOpenFailure();
+    EXPECT_EQ(d2xx::openDevice(0, &second, refused), FT_DEVICE_NOT_OPENED);
     EXPECT_EQ(refused.reason, d2xx::OpenRefusal::InUse);
     EXPECT_EQ(refused.path, line.name());
     EXPECT_EQ(refused.serial, "L1");
-    ASSERT_EQ(count(), 1u);
-    EXPECT_EQ(d2xx::lastOpenFailure().reason, d2xx::OpenRefusal::None);
     ::close(other);
     // The closed handle, and one that was never handed out, reach nothing.
     DWORD queued = 0;
@@ -540,15 +539,53 @@ TEST_F(D2xxLinux, ADeviceNodeTheUserMayNotOpenIsReportedAsRefused) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(10);
         FT_HANDLE handle = nullptr;
-        if (count() != 1 || FT_Open(0, &handle) == FT_OK)
+        d2xx::OpenFailure refused;
+        if (count() != 1 || d2xx::openDevice(0, &handle, refused) == FT_OK)
             _exit(11);
-        const d2xx::OpenFailure refused = d2xx::lastOpenFailure();
         _exit(refused.reason == d2xx::OpenRefusal::NoPermission && refused.path == node ? 0 : 12);
     }
     int status = -1;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A line held exclusively by a program that took no lock (a terminal program, or a client
+// that died while a terminal's exclusive flag outlived it) is told apart from one that a
+// Brookfetch program holds: only the second may be in the middle of a transfer.
+TEST_F(D2xxLinux, AnExclusiveLineWithoutALockIsBusyAndWithOneInUse) {
+    testsupport::Pty line;
+    const std::string sys = devices.dir() / "sys";
+    addUsbSerial(sys, "ttyUSB0", "1-1", "ftdi_sio", "USB FETCHer Adapter", "FT1");
+    fs::create_directories(devices.dir() / "dev");
+    fs::create_symlink(line.name(), devices.dir() / "dev/ttyUSB0");
+    fs::permissions(devices.dir().path(), fs::perms::owner_all | fs::perms::group_read |
+                                              fs::perms::group_exec | fs::perms::others_read |
+                                              fs::perms::others_exec);
+    ASSERT_EQ(::ioctl(line.slave(), TIOCEXCL), 0);
+    // Root passes TIOCEXCL, so the attempt runs as an ordinary user who owns the line.
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(line.name().c_str(), 65534, 65534), 0);
+    }
+    const auto refusal = [root]() {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (root && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(10);
+            FT_HANDLE handle = nullptr;
+            d2xx::OpenFailure refused;
+            if (count() != 1 || d2xx::openDevice(0, &handle, refused) == FT_OK)
+                _exit(11);
+            _exit(static_cast<int>(refused.reason));
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(refusal(), static_cast<int>(d2xx::OpenRefusal::PortBusy));
+    ASSERT_EQ(flock(line.slave(), LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(refusal(), static_cast<int>(d2xx::OpenRefusal::InUse));
 }
 
 class Recorder : public d2xx::InProcessDevice {

@@ -1,11 +1,11 @@
-#include "platform/d2xx/RecordingDriver.h"
+#include "tests/Library/Serial/USB/RecordingDriver.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
-namespace d2xx {
+namespace testsupport {
 
 namespace {
 
@@ -258,4 +258,4 @@ BOOL RecordingDriver::W32_GetCommModemStatus(FT_HANDLE handle, LPDWORD status) {
     return reply.ok;
 }
 
-} // namespace d2xx
+} // namespace testsupport

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-namespace d2xx {
+namespace testsupport {
 
 // A stand-in for the D2XX library, for tests only: installed as the hook (ScopedHook), it
 // writes down every FT_* call with its arguments, one line per call, and answers from a
 // script, so a test can check exactly what the USB UART asks of the library:
 //
-//     d2xx::RecordingDriver driver;
+//     testsupport::RecordingDriver driver;
 //     d2xx::ScopedHook hook(driver);
 //     driver.devices = {"USB FETCHer Adapter"};
 //     driver.script("FT_SetBaudRate", Reply::Status(FT_INVALID_BAUD_RATE));
@@ -23,7 +23,7 @@ namespace d2xx {
 //
 // Handles are written "H<index>" after the device index they were opened with, the handle with
 // all bits set "H-1", anything else in hex.
-class RecordingDriver : public Driver {
+class RecordingDriver : public d2xx::Driver {
 public:
     // The answer to one call. `status` serves the FT_STATUS functions, `ok` the FT_W32_ ones;
     // `value` is the count, written count or modem status handed back, `bytes` what a read
@@ -97,4 +97,4 @@ private:
     std::map<std::string, std::deque<Reply>> script_;
 };
 
-} // namespace d2xx
+} // namespace testsupport

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "adapter/TarnAdapter.h"
+
+// What the adapter said about its connector in one query.
+struct TConnectorAnswer {
+    bool Answered = false; // false: the adapter did not answer at all
+    TPresence Presence = TPresence::Absent;
+    bool SmallMemory = true; // the kind of the connector, when Present
+};
+
+// What the confirmation rule has made of the answers so far.
+enum class TConnectorVerdict {
+    Undecided, // not yet the same answer enough times in a row
+    Present,   // a connector, of the kind the last answers gave
+    Absent,    // no connector
+    NoAnswer,  // the adapter did not answer
+};
+
+// How both programs reach a connector through the one adapter device: finding the adapter
+// (and why it cannot be found), asking for the connector, the one rule by which a connector
+// counts as present, absent or pulled, and how often a failed transfer is started again.
+//
+//     TConnectorSession session(device);
+//     if (const TAdapterOpen found = session.FindAdapter(); !found.Ok())
+//         ... found.Problem says why ...
+//     if (session.Confirm() == TConnectorVerdict::Present) ... transfer ...
+class TConnectorSession {
+public:
+    // A connector counts as present or absent when the adapter gives the same answer this
+    // many times in a row. A garbled answer, or none, starts the count again: on a noisy line
+    // a damaged "present" must never count as "absent", nor the other way round.
+    static constexpr int InARow = 3;
+    // Confirm gives up after this many answers that never came InARow times.
+    static constexpr int MaxAsks = 5 * InARow;
+    static constexpr int DefaultRetries = 2;
+
+    explicit TConnectorSession(TTarnDevice& device); // not owned
+    TConnectorSession(const TConnectorSession&) = delete;
+    TConnectorSession& operator=(const TConnectorSession&) = delete;
+
+    TTarnDevice& Device() const { return Link; }
+
+    // Brings the link up when it is down and asks the adapter's version (Version then holds
+    // it). Ok() when the adapter answered; otherwise why not, Silent for an adapter that is
+    // open but does not answer.
+    TAdapterOpen FindAdapter();
+
+    // Asks once, as the window's status timer does; a garbled reply is told as such.
+    TConnectorAnswer Ask();
+    // The confirmation rule over answers taken one by one (a program that polls feeds each
+    // one in): Present or Absent once InARow equal answers came in a row, NoAnswer for an
+    // answer that did not come, else Undecided.
+    TConnectorVerdict Observe(const TConnectorAnswer& answer);
+    void Restart(); // forgets the answers observed so far
+    // Asks back to back until the rule decides, at most MaxAsks times; NoAnswer as soon as the
+    // adapter does not answer.
+    TConnectorVerdict Confirm();
+
+    // After a failed transfer: what went away, by the same rule. A connector is pulled only
+    // when the adapter confirms that none is there.
+    enum class TLoss { None, Adapter, Connector };
+    TLoss WhatWentAway();
+
+    // Whole-transfer attempts after the first when a transfer fails on the link; one that
+    // fails because the connector or the adapter went away is not tried again.
+    int Retries = DefaultRetries;
+
+private:
+    TTarnDevice& Link;
+    TPresence Last = TPresence::Absent;
+    bool LastSmall = true;
+    int Count = 0; // equal answers in a row
+};
