@@ -4,6 +4,7 @@
 #include "cli/ExitCode.h"
 #include "cli/Lanes.h"
 #include "platform/framework/Exceptions.h"
+#include "platform/process/Process.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +19,7 @@ TCommands& TCli::Commands() {
     if (!CommandsPtr) {
         CommandsPtr = std::make_unique<TCommands>(Options, OutStream, Err);
         if (Log.IsOpen())
-            CommandsPtr->LogTo(&Log);
+            CommandsPtr->LogTo(&Log, Options.Log);
     }
     return *CommandsPtr;
 }
@@ -42,9 +43,20 @@ int TCli::Run(const QStringList& arguments) {
     // The trace's lines and a bar redrawn in place do not share a terminal well.
     Options.Progress = ErrIsTerminal && !Options.Quiet && !Options.Trace;
 
-    if (Options.All)
-        return RunLanes({QLatin1String(call.Command->Name), call.File(), Options, Options.Log},
-                        OutStream, Err);
+    const int code = Options.All ? RunLanes(call, OutStream, Err) : RunHere(call);
+    // A stop is honoured here, once the command is done: its transfer has ended, its file has
+    // been saved and its record written. Production mode has ended its run by itself.
+    if (process::StopRequested() && !Options.Wait) {
+        if (!Options.All)
+            Commands().Fail(code, Commands().Interrupted());
+        OutStream.flush();
+        Err.flush();
+        process::EndAsRequested(code);
+    }
+    return code;
+}
+
+int TCli::RunHere(const TInvocation& call) {
     if (!Options.Log.isEmpty()) {
         // Before any transfer: a bench run whose record cannot be kept does not start.
         if (QString error; !Log.Open(Options.Log, OutStream, error))
@@ -53,7 +65,8 @@ int TCli::Run(const QStringList& arguments) {
     try {
         return call.Command->Run(*this, call);
     } catch (const Exception& failure) {
-        // An internal failure of the link or the UART: the transfer did not complete.
+        // An internal failure of the link or the UART outside a recorded operation (status,
+        // show, list): the exchange did not complete.
         return Commands().Fail(ExitCommunicationError,
                                QStringLiteral("internal error: %1; unplug the adapter, plug it "
                                               "in again and retry")

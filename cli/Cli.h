@@ -31,6 +31,7 @@ public:
 
 private:
     int Usage(const QString& message);
+    int RunHere(const TInvocation& call); // on this adapter, not in lanes
 
     QTextStream& OutStream;
     QTextStream& Err;

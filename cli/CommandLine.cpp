@@ -62,6 +62,15 @@ const TOptionSpec Options[] = {
      .Text = &TOptions::Serial,
      .Anywhere = true,
      .Lane = false},
+    {.Bit = OptPort,
+     .Short = 0,
+     .Long = "port",
+     .Value = "PORT",
+     .Help = "use the adapter at this port (/dev/ttyUSB0; see list)",
+     .Text = &TOptions::Port,
+     .Excludes = OptSerial,
+     .Anywhere = true,
+     .Lane = false},
     {.Bit = OptRetries,
      .Short = 0,
      .Long = "retries",
@@ -81,7 +90,7 @@ const TOptionSpec Options[] = {
      .Short = 0,
      .Long = "json",
      .Value = nullptr,
-     .Help = "one JSON object",
+     .Help = "JSON on one line instead of text",
      .Switch = &TOptions::Json},
 };
 
@@ -409,7 +418,7 @@ QString CommandHelp(const TCommandSpec& command) {
                       .arg(QLatin1String(command.Example));
 }
 
-QStringList LaneArguments(const TInvocation& invocation, const QString& serial,
+QStringList LaneArguments(const TInvocation& invocation, bool byPort, const QString& adapter,
                           const QString& file) {
     const TOptions& options = invocation.Options;
     QStringList arguments{QStringLiteral("brookfetch-cli"),
@@ -423,8 +432,8 @@ QStringList LaneArguments(const TInvocation& invocation, const QString& serial,
         else if (option.Number != nullptr)
             arguments << QString::number(options.*option.Number);
     }
-    arguments << Dashed(Option(OptSerial)) << serial << QStringLiteral("--") << file
-              << invocation.Operands.mid(1);
+    arguments << Dashed(Option(byPort ? OptPort : OptSerial)) << adapter << QStringLiteral("--")
+              << file << invocation.Operands.mid(1);
     return arguments;
 }
 

@@ -113,8 +113,9 @@ QString ProgramHelp();
 QString CommandHelp(const TCommandSpec& command);
 
 // The arguments of a lane of --all: the same command and options for one adapter, chosen by
-// its serial number, with `file` as the file. The program's name comes first.
-QStringList LaneArguments(const TInvocation& invocation, const QString& serial,
+// its serial number (or its port, `byPort`), with `file` as the file. The program's name comes
+// first.
+QStringList LaneArguments(const TInvocation& invocation, bool byPort, const QString& adapter,
                           const QString& file);
 
 } // namespace cli

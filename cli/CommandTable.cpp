@@ -10,7 +10,7 @@ namespace cli {
 namespace {
 
 constexpr unsigned Quiet = OptQuiet | OptTrace;
-constexpr unsigned Adapter = OptSerial | Quiet;
+constexpr unsigned Adapter = OptSerial | OptPort | Quiet;
 constexpr unsigned Transfer = Adapter | OptRetries | OptLog | OptAll;
 
 const TCommandSpec Commands[] = {
@@ -29,6 +29,22 @@ const TCommandSpec Commands[] = {
              "connector is plugged in, 4 otherwise.",
      .Example = "until brookfetch-cli -q status >/dev/null; do sleep 1; done",
      .Run = [](TCli& cli, const TInvocation&) { return cli.Commands().Status(); }},
+    {.Name = "list",
+     .Operands = "",
+     .MinOperands = 0,
+     .MaxOperands = 0,
+     .First = TOperandKind::None,
+     .Assignments = false,
+     .Options = OptJson | OptTrace,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "every attached adapter: serial number, port, version, connector",
+     .Text = "Every device the USB driver lists: its serial number, port and description, and\n"
+             "for each adapter its firmware version and whether a connector is plugged in\n"
+             "(or why it could not be asked: in use by another program, ...). Exit code 0 when\n"
+             "an adapter is attached, 4 otherwise.",
+     .Example = "brookfetch-cli list --json",
+     .Run = [](TCli& cli, const TInvocation&) { return cli.Commands().List(); }},
     {.Name = "read",
      .Operands = "FILE",
      .MinOperands = 1,
@@ -93,7 +109,7 @@ const TCommandSpec Commands[] = {
      .MaxOperands = 1,
      .First = TOperandKind::File,
      .Assignments = false,
-     .Options = OptJson | OptSerial | OptRetries | OptTrace,
+     .Options = OptJson | OptSerial | OptPort | OptRetries | OptTrace,
      .ImageOut = false,
      .InPlace = false,
      .Summary = "the parameters of FILE, or of the connector",

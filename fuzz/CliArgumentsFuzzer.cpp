@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!call.Options.All)
         return 0;
     const QStringList lane =
-        cli::LaneArguments(call, QStringLiteral("SN"), QStringLiteral("x-") + call.File());
+        cli::LaneArguments(call, false, QStringLiteral("SN"), QStringLiteral("x-") + call.File());
     cli::TInvocation parsed;
     if (!cli::Parse(lane.mid(1), false, parsed, problem))
         std::abort();

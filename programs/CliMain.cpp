@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("brookfetch-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(BrookfetchVersion));
     process::UseUtf8Console();
+    // From here on a signal cannot cut a transfer or a save short: the command ends first.
+    process::CatchStopRequests();
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -29,17 +29,20 @@ TEST(CommandLine, ALanesArgumentsParseBackToTheSameCallForItsAdapter) {
         ASSERT_TRUE(call.Options.All);
 
         const QString file = QStringLiteral("lane-") + call.File();
-        const QStringList lane = cli::LaneArguments(call, QStringLiteral("-SN 1"), file);
-        EXPECT_EQ(lane.value(0), QStringLiteral("brookfetch-cli"));
-        cli::TInvocation parsed;
-        ASSERT_TRUE(cli::Parse(lane.mid(1), false, parsed, problem)) << problem.toStdString();
-        cli::TInvocation expected = call;
-        expected.Options.All = false;
-        expected.Options.Serial = QStringLiteral("-SN 1");
-        expected.Operands[0] = file;
-        EXPECT_EQ(parsed.Command, expected.Command);
-        EXPECT_EQ(parsed.Operands, expected.Operands);
-        EXPECT_TRUE(parsed.Options == expected.Options);
+        for (const bool byPort : {false, true}) {
+            const QString adapter = byPort ? QStringLiteral("/dev/pts/7") : QStringLiteral("-SN 1");
+            const QStringList lane = cli::LaneArguments(call, byPort, adapter, file);
+            EXPECT_EQ(lane.value(0), QStringLiteral("brookfetch-cli"));
+            cli::TInvocation parsed;
+            ASSERT_TRUE(cli::Parse(lane.mid(1), false, parsed, problem)) << problem.toStdString();
+            cli::TInvocation expected = call;
+            expected.Options.All = false;
+            (byPort ? expected.Options.Port : expected.Options.Serial) = adapter;
+            expected.Operands[0] = file;
+            EXPECT_EQ(parsed.Command, expected.Command);
+            EXPECT_EQ(parsed.Operands, expected.Operands);
+            EXPECT_TRUE(parsed.Options == expected.Options);
+        }
     }
 }
 

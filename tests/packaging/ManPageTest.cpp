@@ -203,7 +203,8 @@ TEST(Completion, OffersParametersThatCanBeSetAndTheValuesAfterTheirEqualsSign) {
     // Only what follows "=" is on the line to replace.
     EXPECT_EQ(CompletedText("brookfetch-cli new f.brk DeadTime="), "");
     EXPECT_EQ(CompletedText("brookfetch-cli set f.brk varmode=4"), "4-20mA");
-    EXPECT_EQ(CompletedText("brookfetch-cli show --"), "--help --json --retries --serial --trace");
+    EXPECT_EQ(CompletedText("brookfetch-cli show --"),
+              "--help --json --port --retries --serial --trace");
 }
 
 TEST(Programs, TellTheProjectsVersion) {
