@@ -5,10 +5,6 @@
 
 namespace cli {
 
-QByteArray NativeName(const QString& name) {
-    return QByteArray::fromStdString(NativeNameOf(name));
-}
-
 QString DisplayName(const QString& name) {
     QString shown;
     qsizetype plain = 0;

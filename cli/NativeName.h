@@ -11,9 +11,6 @@
 // platform/framework/NativePath.h), and hands the very name back to the system.
 namespace cli {
 
-// The bytes of a name for the system calls of a lane's arguments.
-QByteArray NativeName(const QString& name);
-
 // A name for messages: kept bytes as "\xff", control characters escaped.
 QString DisplayName(const QString& name);
 

@@ -2,6 +2,7 @@
 
 #include "cli/ExitCode.h"
 #include "model/Q47.h"
+#include "platform/process/Process.h"
 
 namespace cli {
 namespace {
@@ -15,7 +16,8 @@ const QString AnswersDisagree =
 } // namespace
 
 TConnectorTransfer::TConnectorTransfer(TAdapterLink& link, TConsole& console, bool progress)
-    : Link(link), Console(console), Progress(console.Err, progress) {}
+    : Link(link), Console(console),
+      Progress(console.Err, progress, process::TerminalColumns(process::TStream::Error)) {}
 
 int TConnectorTransfer::FindConnector(bool mayWait) {
     if (!Link.FindAdapter())

@@ -43,6 +43,19 @@ TEST(Progress, DrawsInPlaceAndSwitchesToTheVerifyingPass) {
     EXPECT_FALSE(text.contains(QLatin1Char('\n')));
 }
 
+TEST(Progress, NeverFillsTheLineOfANarrowTerminal) {
+    for (const int columns : {24, 40}) {
+        QString text;
+        QTextStream stream(&text);
+        cli::TProgress progress(stream, true, columns);
+        progress.Begin({QStringLiteral("verifying")});
+        progress.Report(100);
+        progress.End();
+        for (const QString& frame : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
+            EXPECT_LT(frame.size(), columns) << frame.toStdString();
+    }
+}
+
 TEST(Progress, DisabledDrawsNothing) {
     QString text;
     QTextStream stream(&text);
