@@ -46,8 +46,8 @@ QString TAdapterLink::NoAdapterMessage() const {
         "simulator brookfetch-adapter-sim for a dry run");
     // Simulated adapters in a folder that is not to be trusted are not listed: say so.
     if (const std::string refused = d2xx::refusedPortFolder(); !refused.empty())
-        hints = QStringLiteral("; the folder of simulated adapters was passed over: %1 (it must be "
-                               "a folder of yours that nobody else may write)")
+        hints = QStringLiteral("; the folder of simulated adapters was passed over: %1; it must be "
+                               "a folder of yours that nobody else may write")
                     .arg(EscapeControlCharacters(QString::fromStdString(refused)));
     switch (Found.Problem) {
     case TProblem::None:

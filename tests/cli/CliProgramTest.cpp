@@ -156,6 +156,17 @@ TEST_F(CliProgramTest, WithoutAdapterEveryConnectorCommandSaysWhatToCheck) {
         EXPECT_EQ(result.Err.count('\n'), 1);
     }
     EXPECT_FALSE(QFile::exists(Path("r.brk")));
+
+    // A folder of simulated adapters that others may write is passed over, and named.
+    auto sim = StartSim();
+    ASSERT_EQ(::chmod(QFile::encodeName(Ports).constData(), 0777), 0);
+    const Result list = Run({"list"});
+    EXPECT_RESULT(list, 4);
+    EXPECT_TRUE(
+        list.Err.contains("the folder of simulated adapters was passed over: " + Ports.toUtf8()))
+        << list.Err.toStdString();
+    ASSERT_EQ(::chmod(QFile::encodeName(Ports).constData(), 0700), 0);
+    EXPECT_RESULT(Run({"list"}), 0);
 }
 
 TEST_F(CliProgramTest, ReadShowWriteVerifyRoundTrip) {
