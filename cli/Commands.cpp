@@ -252,9 +252,10 @@ int TCommands::List() {
 int TCommands::Read(const QString& file) {
     Undone = QStringLiteral("nothing was saved");
     return Recorder.Run(QStringLiteral("read"), file, 0, [&] {
-        if (const int found = Transfer.FindConnector(true); found != ExitOk)
-            return found;
+        const int found = Transfer.FindConnector(true);
         Recorder.NoteAdapter(Link.Device());
+        if (found != ExitOk)
+            return found;
         TQ47 model;
         QString error;
         const int read = Transfer.Read(model, error);
@@ -295,9 +296,10 @@ int TCommands::Write(const QString& file) {
         TQ47 model;
         if (const int loaded = LoadForWriting(model, file); loaded != ExitOk)
             return loaded;
-        if (const int found = Transfer.FindConnector(true); found != ExitOk)
-            return found;
+        const int found = Transfer.FindConnector(true);
         Recorder.NoteAdapter(Link.Device());
+        if (found != ExitOk)
+            return found;
         Recorder.Record.Image = Bytes(model.Image);
         QString error;
         const int written = Transfer.Write(model, error);
@@ -318,9 +320,10 @@ int TCommands::Verify(const QString& file) {
         QString error;
         if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
             return Fail(loaded, error);
-        if (const int found = Transfer.FindConnector(false); found != ExitOk)
-            return found;
+        const int found = Transfer.FindConnector(false);
         Recorder.NoteAdapter(Link.Device());
+        if (found != ExitOk)
+            return found;
         std::uint8_t connector[TQ47::ImageSize] = {};
         const int compared = Transfer.Compare(model.Image, connector, error);
         Recorder.Record.Retries = Transfer.Retries();

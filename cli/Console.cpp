@@ -8,6 +8,7 @@ const QString ProgramName = QStringLiteral("brookfetch-cli");
 } // namespace
 
 int TConsole::Fail(int code, const QString& message) {
+    LastFailure = message;
     Out.flush(); // what came before stays before
     Err << ProgramName << ": " << message << '\n';
     Err.flush();

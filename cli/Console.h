@@ -22,6 +22,7 @@ public:
     QTextStream& Out;
     QTextStream& Err;
     const bool Quiet;
+    QString LastFailure; // the message of the latest Fail
 };
 
 } // namespace cli

@@ -8,8 +8,9 @@
 namespace cli {
 
 void TRecorder::NoteAdapter(const TTarnDevice& device) {
-    if (device.Uart)
-        Adapter = device.Uart->SerialNumber;
+    if (!device.Uart)
+        return; // none answered
+    Adapter = device.Uart->SerialNumber;
     AdapterVersion = QString::asprintf("%x.%02x", device.Version >> 8, device.Version & 0xFF);
 }
 
@@ -42,6 +43,7 @@ int TRecorder::Run(const QString& operation, const QString& file, int connector,
     Record.File = file;
     Record.Connector = connector;
     Unrecorded = false;
+    Console.LastFailure.clear();
     int code = ExitCommunicationError;
     try {
         code = run();
@@ -55,6 +57,9 @@ int TRecorder::Run(const QString& operation, const QString& file, int connector,
     }
     if (Log == nullptr)
         return code;
+    // A failure said on the way (no connector, an adapter in use) is the record's message too.
+    if (Record.Message.isEmpty() && code != ExitOk)
+        Record.Message = Console.LastFailure;
     Record.Adapter = Adapter;
     Record.AdapterVersion = AdapterVersion;
     Record.Exit = code;

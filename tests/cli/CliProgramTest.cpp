@@ -869,6 +869,15 @@ TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
         << full.Err.toStdString();
     EXPECT_EQ(full.Out, "connector 1 OK written and verified\n"
                         "summary: 1 connector, 1 OK, 0 failed\n");
+
+    // A failure before any transfer is kept with what was said and the adapter that said it.
+    ASSERT_TRUE(sim->Command("unplug"));
+    EXPECT_RESULT(Run({"read", "--log", log, Path("none.brk")}), 4);
+    const QJsonObject none =
+        QJsonDocument::fromJson(Contents(log).trimmed().split('\n').last()).object();
+    EXPECT_TRUE(none.value("message").toString().startsWith("no connector found"));
+    EXPECT_EQ(none.value("adapter").toString(), "LOG1");
+    EXPECT_EQ(none.value("result").toString(), "failed");
 }
 
 TEST_F(CliProgramTest, ACorruptedReplyIsReadAgainAndNeverTaken) {
