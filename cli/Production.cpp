@@ -156,13 +156,19 @@ int TProduction::Run(TJob job, const QString& file, const TQ47& source) {
         QString detail;
         QByteArray image;
         int programmed = ExitOk;
-        const int outcome =
-            Recorder.Run(job == TJob::Read ? QStringLiteral("read") : QStringLiteral("write"), name,
-                         connectors, [&] {
-                             programmed = ProgramOne(job, source, name, detail, image);
-                             Recorder.Record.Message = detail;
-                             return programmed;
-                         });
+        // The result line first, then the record.
+        const int outcome = Recorder.Run(
+            job == TJob::Read ? QStringLiteral("read") : QStringLiteral("write"), name, connectors,
+            [&] {
+                programmed = ProgramOne(job, source, name, detail, image);
+                Recorder.Record.Message = detail;
+                Console.Result(
+                    QStringLiteral("connector %1 %2 %3")
+                        .arg(connectors)
+                        .arg(programmed == ExitOk ? QStringLiteral("OK") : QStringLiteral("FAILED"),
+                             detail));
+                return programmed;
+            });
         if (programmed == ExitOk) {
             ++succeeded;
             if (job == TJob::Read)
@@ -170,11 +176,6 @@ int TProduction::Run(TJob job, const QString& file, const TQ47& source) {
         }
         if (result == ExitOk)
             result = outcome;
-        Console.Result(
-            QStringLiteral("connector %1 %2 %3")
-                .arg(connectors)
-                .arg(programmed == ExitOk ? QStringLiteral("OK") : QStringLiteral("FAILED"),
-                     detail));
         // A bench that keeps a record goes on only with one.
         if (Recorder.LogFailed()) {
             result = ExitFileError;
