@@ -4,6 +4,7 @@
 
 #include "cli/Json.h"
 #include "cli/Log.h"
+#include "fuzz/InputTexts.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -41,14 +42,7 @@ void CheckBytes(const QByteArray& line) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // As UTF-8, and the same bytes as UTF-16 with whatever surrogates they hold.
-    std::u16string wide(size / 2, u'\0');
-    std::memcpy(wide.data(), data, wide.size() * 2);
-    const QString texts[] = {
-        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-        QString::fromStdU16String(wide),
-    };
-    for (const QString& text : texts) {
+    for (const QString& text : InputTexts(data, size)) {
         const QByteArray object = cli::JsonObject({{"text", cli::JsonString(text)}});
         CheckBytes(object);
         QJsonParseError error;

@@ -56,7 +56,6 @@ public:
     // Starts the program again with `arguments` (its name first). False when it cannot be
     // started; the child then has no number.
     bool Start(const std::vector<TNativeString>& arguments);
-    std::size_t Count() const;
 
     // A chunk of a child's output; an empty chunk ends that stream.
     using TRelay = std::function<void(std::size_t child, TStream stream, std::string_view bytes)>;

@@ -191,10 +191,6 @@ TChildren::~TChildren() {
     State->ReapAll();
 }
 
-std::size_t TChildren::Count() const {
-    return State->Children.size();
-}
-
 bool TChildren::Start(const std::vector<TNativeString>& arguments) {
     int out[2];
     int err[2];

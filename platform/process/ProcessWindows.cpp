@@ -180,10 +180,6 @@ TChildren::~TChildren() {
     State->JoinAll();
 }
 
-std::size_t TChildren::Count() const {
-    return State->Children.size();
-}
-
 bool TChildren::Start(const std::vector<TNativeString>& arguments) {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE reads[2] = {nullptr, nullptr};
