@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "Library/Serial/USB/UsbUart.h"
+#include "cli/AdapterList.h"
 #include "cli/ExitCode.h"
 #include "cli/ImageFile.h"
 #include "cli/Json.h"
@@ -46,44 +47,6 @@ QString Difference(const std::uint8_t* connector, const std::uint8_t* file) {
            QString::asprintf("): connector 0x%02X, file 0x%02X; %d byte%s differ%s",
                              connector[first], file[first], differing, differing == 1 ? "" : "s",
                              differing == 1 ? "s" : "");
-}
-
-QString Connector(TConnectorVerdict verdict, bool small) {
-    switch (verdict) {
-    case TConnectorVerdict::NoAnswer:
-        return QStringLiteral("unknown (the adapter did not answer)");
-    case TConnectorVerdict::Undecided:
-        return QStringLiteral("unknown (the adapter's answers disagree)");
-    case TConnectorVerdict::Absent:
-        return QStringLiteral("none");
-    case TConnectorVerdict::Present:
-        break;
-    }
-    return small ? QStringLiteral("present, small memory")
-                 : QStringLiteral("present, large memory (not a sampler connector)");
-}
-
-// Why a listed adapter could not be asked, in a few words.
-QString OpenProblem(const TAdapterOpen& opened) {
-    using TProblem = TAdapterOpen::TProblem;
-    switch (opened.Problem) {
-    case TProblem::InUse:
-        return QStringLiteral("in use by another program");
-    case TProblem::PortBusy:
-        return QStringLiteral("held: another program may have the port open");
-    case TProblem::NoPermission:
-        return QStringLiteral("no permission to open it");
-    case TProblem::Silent:
-        return QStringLiteral("does not answer");
-    case TProblem::None:
-        return QString();
-    case TProblem::DriverMissing:
-    case TProblem::NotFound:
-    case TProblem::Several:
-    case TProblem::OpenFailed:
-        break;
-    }
-    return QStringLiteral("cannot be opened");
 }
 
 } // namespace
@@ -132,7 +95,7 @@ int TCommands::Status() {
         if (!serial.isEmpty())
             adapter += QStringLiteral(" (serial number %1)").arg(EscapeControlCharacters(serial));
         Console.Result(adapter);
-        Console.Result(QStringLiteral("connector: ") + Connector(verdict, device.SmallMemory));
+        Console.Result(QStringLiteral("connector: ") + ConnectorText(verdict, device.SmallMemory));
     }
     if (verdict == TConnectorVerdict::NoAnswer)
         return Fail(ExitNoDevice, AdapterSilent);
@@ -145,105 +108,13 @@ int TCommands::Status() {
 }
 
 int TCommands::List() {
-    struct TRow {
-        TUsbDevice Device;
-        bool Adapter = false;
-        QString Version;
-        QString Problem;
-        TConnectorVerdict Verdict = TConnectorVerdict::NoAnswer;
-        bool Small = true;
-    };
-    const QString wanted = Link.Description();
-    QList<TRow> rows;
-    int adapters = 0;
-    for (const TUsbDevice& listed : TUsbUart::ListDevices()) {
-        TRow row;
-        row.Device = listed;
-        row.Adapter = listed.Description == wanted;
-        rows << row;
-    }
-    // Each adapter is asked on a link of its own, held to it by its port or serial number;
-    // another kind of device is never opened.
-    for (TRow& row : rows) {
-        if (!row.Adapter)
-            continue;
-        ++adapters;
-        TTarnDevice probe;
-        probe.Monitor = Link.Device().Monitor;
-        probe.SerialNumber = row.Device.SerialNumber;
-        probe.Port = row.Device.Port;
-        TAdapterOpen opened;
-        if (!probe.OpenUart(row.Device.Index, opened)) {
-            row.Problem = OpenProblem(opened);
-            continue;
-        }
-        if (!probe.ReadVersion()) {
-            row.Problem = QStringLiteral("does not answer");
-            continue;
-        }
-        row.Version = VersionText(probe.Version);
-        TConnectorSession session(probe);
-        row.Verdict = session.Confirm();
-        row.Small = probe.SmallMemory;
-    }
-
-    if (Options.Json) {
-        QByteArray array = "[";
-        for (const TRow& row : rows) {
-            if (array.size() > 1)
-                array += ',';
-            const bool asked = row.Adapter && row.Problem.isEmpty();
-            const bool known = asked && (row.Verdict == TConnectorVerdict::Present ||
-                                         row.Verdict == TConnectorVerdict::Absent);
-            array += JsonObject({
-                {"serial", JsonString(row.Device.SerialNumber)},
-                {"description", JsonString(row.Device.Description)},
-                {"port", JsonStringOrNull(row.Device.Port)},
-                {"adapter", row.Adapter ? "true" : "false"},
-                {"version", JsonStringOrNull(row.Version)},
-                {"connector", !known                                      ? "null"
-                              : row.Verdict == TConnectorVerdict::Present ? "true"
-                                                                          : "false"},
-                {"memory", known && row.Verdict == TConnectorVerdict::Present
-                               ? (row.Small ? "\"small\"" : "\"large\"")
-                               : "null"},
-                {"problem", JsonStringOrNull(row.Problem)},
-            });
-        }
-        Console.Result(QString::fromUtf8(array + ']'));
-    } else if (!rows.isEmpty()) {
-        QList<QStringList> lines{{QStringLiteral("serial"), QStringLiteral("port"),
-                                  QStringLiteral("device"), QStringLiteral("connector")}};
-        for (const TRow& row : rows) {
-            QString device = EscapeControlCharacters(row.Device.Description);
-            if (!row.Version.isEmpty())
-                device += QLatin1Char(' ') + row.Version;
-            QString connector = row.Problem;
-            if (!row.Adapter)
-                connector = QStringLiteral("(not an adapter)");
-            else if (row.Problem.isEmpty())
-                connector = Connector(row.Verdict, row.Small);
-            lines << QStringList{row.Device.SerialNumber.isEmpty()
-                                     ? QStringLiteral("(none)")
-                                     : EscapeControlCharacters(row.Device.SerialNumber),
-                                 row.Device.Port.isEmpty()
-                                     ? QStringLiteral("-")
-                                     : EscapeControlCharacters(row.Device.Port),
-                                 device, connector};
-        }
-        qsizetype widths[3] = {0, 0, 0};
-        for (const QStringList& line : lines) {
-            for (int column = 0; column < 3; ++column)
-                widths[column] = std::max(widths[column], line[column].size());
-        }
-        for (const QStringList& line : lines)
-            Console.Result(QStringLiteral("%1  %2  %3  %4")
-                               .arg(line[0], -int(widths[0]))
-                               .arg(line[1], -int(widths[1]))
-                               .arg(line[2], -int(widths[2]))
-                               .arg(line[3]));
-    }
-    if (adapters > 0)
+    const QList<TListedAdapter> listed = ListAdapters(Link.Description(), Link.Device().Monitor);
+    if (Options.Json)
+        Console.Result(QString::fromUtf8(ListJson(listed)));
+    else if (!listed.isEmpty())
+        Console.Result(ListText(listed).join(QLatin1Char('\n')));
+    if (std::any_of(listed.begin(), listed.end(),
+                    [](const TListedAdapter& one) { return one.Adapter; }))
         return ExitOk;
     Link.FindAdapter(); // for the reason no adapter is there
     return Fail(ExitNoDevice, Link.NoAdapterMessage());
