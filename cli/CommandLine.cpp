@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/NativeName.h"
+
 #include <QRegularExpression>
 
 namespace cli {
@@ -186,7 +188,7 @@ bool Split(const QStringList& arguments, TOptions& options, QStringList& operand
             const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
             const TOptionSpec* option = FindLong(name);
             if (option == nullptr) {
-                problem = QStringLiteral("unknown option \"--%1\"").arg(name);
+                problem = QStringLiteral("unknown option \"--%1\"").arg(DisplayName(name));
                 return false;
             }
             if (equals >= 0) {
@@ -198,7 +200,8 @@ bool Split(const QStringList& arguments, TOptions& options, QStringList& operand
             for (qsizetype k = 1; k < argument.size(); ++k) {
                 const TOptionSpec* option = FindShort(argument[k]);
                 if (option == nullptr) {
-                    problem = QStringLiteral("unknown option \"-%1\"").arg(argument[k]);
+                    problem =
+                        QStringLiteral("unknown option \"-%1\"").arg(DisplayName(argument[k]));
                     return false;
                 }
                 named.push_back(option);
@@ -240,7 +243,7 @@ QString Problem(const TCommandSpec& command, const QStringList& operands, unsign
     }
     if (command.MaxOperands >= 0 && operands.size() > command.MaxOperands)
         return QStringLiteral("too many operands for %1: %2")
-            .arg(name, operands.mid(command.MaxOperands).join(QLatin1Char(' ')));
+            .arg(name, DisplayName(operands.mid(command.MaxOperands).join(QLatin1Char(' '))));
     for (const TOptionSpec& option : Options) {
         if (!(given & option.Bit))
             continue;
@@ -263,7 +266,8 @@ QString Problem(const TCommandSpec& command, const QStringList& operands, unsign
     if (command.Assignments) {
         for (const QString& assignment : operands.mid(1)) {
             if (!assignment.contains(QLatin1Char('=')))
-                return QStringLiteral("\"%1\" is not an assignment NAME=VALUE").arg(assignment);
+                return QStringLiteral("\"%1\" is not an assignment NAME=VALUE")
+                    .arg(DisplayName(assignment));
         }
     }
     if (operands.isEmpty() || command.First != TOperandKind::File)
@@ -330,13 +334,13 @@ bool Parse(const QStringList& arguments, bool outIsTerminal, TInvocation& invoca
     const QString name = operands.takeFirst();
     invocation.Command = FindCommand(name);
     if (invocation.Command == nullptr) {
-        problem = QStringLiteral("unknown command \"%1\"").arg(name);
+        problem = QStringLiteral("unknown command \"%1\"").arg(DisplayName(name));
         return false;
     }
     problem = Problem(*invocation.Command, operands, given, options, outIsTerminal);
     if (problem.isEmpty() && invocation.Command->First == TOperandKind::Command &&
         !operands.isEmpty() && FindCommand(operands[0]) == nullptr)
-        problem = QStringLiteral("unknown command \"%1\"").arg(operands[0]);
+        problem = QStringLiteral("unknown command \"%1\"").arg(DisplayName(operands[0]));
     invocation.Operands = operands;
     return problem.isEmpty();
 }

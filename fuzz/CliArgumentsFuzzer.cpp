@@ -1,6 +1,7 @@
 // Any bytes as the command line's arguments (split at NUL): every argument comes back to the
-// system byte for byte, parsing ends in a call or one line saying what is wrong, and a call
-// that runs in lanes gives each lane arguments that parse back to the same call.
+// system byte for byte, parsing ends in a call or one line saying what is wrong (with no
+// control character of an argument in it), and a call that runs in lanes gives each lane
+// arguments that parse back to the same call.
 
 #include "cli/CommandLine.h"
 #include "platform/framework/NativePath.h"
@@ -25,8 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cli::TInvocation call;
     QString problem;
     if (!cli::Parse(arguments, false, call, problem)) {
-        if (problem.isEmpty() || problem.contains(QLatin1Char('\n')))
+        // One line, and nothing a terminal would obey: arguments are shown escaped.
+        if (problem.isEmpty())
             std::abort();
+        for (const QChar c : problem) {
+            const char16_t u = c.unicode();
+            if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0x202A && u <= 0x202E) ||
+                (u >= 0x2066 && u <= 0x2069))
+                std::abort();
+        }
         return 0;
     }
     if (!problem.isEmpty())

@@ -67,4 +67,18 @@ TEST(CommandLine, EveryCommandHasItsHelpBothWaysRound) {
     }
 }
 
+TEST(CommandLine, AUsageMessageShowsTheArgumentsEscaped) {
+    const QString odd = QStringLiteral("a\x1b[2J\nb") + QChar(0xDCFF);
+    for (const QStringList& arguments :
+         {QStringList{odd}, QStringList{QStringLiteral("--") + odd},
+          QStringList{QStringLiteral("verify"), QStringLiteral("x.brk"), odd},
+          QStringList{QStringLiteral("set"), QStringLiteral("x.brk"), odd}}) {
+        cli::TInvocation call;
+        QString problem;
+        ASSERT_FALSE(cli::Parse(arguments, false, call, problem));
+        EXPECT_TRUE(problem.contains(QStringLiteral("a\\x1b[2J\\nb\\xff")))
+            << problem.toStdString();
+    }
+}
+
 } // namespace
