@@ -316,6 +316,9 @@ bool Parse(const QStringList& arguments, bool outIsTerminal, TInvocation& invoca
         return false;
     // "COMMAND --help" is "help COMMAND"; --help or --version alone need no command.
     if (options.Help) {
+        // Only the help: nothing else that was given (--all, --log) takes effect.
+        options = TOptions();
+        options.Help = true;
         invocation.Command = FindCommand(QStringLiteral("help"));
         const TCommandSpec* described = FindCommand(operands.value(0));
         // "help write --help" asks for write's help like "help write".

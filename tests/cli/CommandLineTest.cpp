@@ -55,9 +55,15 @@ TEST(CommandLine, EveryCommandHasItsHelpBothWaysRound) {
               QStringList{QStringLiteral("--help"), name}}) {
             cli::TInvocation call;
             QString problem;
-            ASSERT_TRUE(cli::Parse(arguments, false, call, problem)) << problem.toStdString();
+            // Beside -h, nothing else takes effect.
+            const QStringList more = arguments.contains(QStringLiteral("help"))
+                                         ? QStringList()
+                                         : QStringList{"--all", "--log", "x.log"};
+            ASSERT_TRUE(cli::Parse(arguments + more, false, call, problem))
+                << problem.toStdString();
             EXPECT_EQ(call.Command, cli::FindCommand(QStringLiteral("help")));
             EXPECT_EQ(call.Operands, QStringList{name});
+            EXPECT_FALSE(call.Options.All); // only the help, no lanes
         }
         const QString help = cli::CommandHelp(command);
         EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: brookfetch-cli ") + name));
