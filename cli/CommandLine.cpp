@@ -328,8 +328,11 @@ bool Parse(const QStringList& arguments, bool outIsTerminal, TInvocation& invoca
             invocation.Operands = QStringList{QLatin1String(described->Name)};
         return true;
     }
-    if (options.Version)
+    if (options.Version) {
+        options = TOptions();
+        options.Version = true;
         return true;
+    }
     if (operands.isEmpty()) {
         problem = QStringLiteral("no command given");
         return false;

@@ -39,6 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!problem.isEmpty())
         std::abort();
+    // --version alone has no command; it and -h never run lanes.
+    if ((call.Command == nullptr) != call.Options.Version ||
+        (call.Options.Version && call.Options.All))
+        std::abort();
     if (!call.Options.All)
         return 0;
     const QStringList lane =
