@@ -3,9 +3,11 @@
 namespace cli {
 namespace {
 
+// What a terminal or an editor would obey rather than show, or (the byte order mark) what a
+// reader may drop unseen.
 bool Obeyed(char16_t u) {
     return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0x202A && u <= 0x202E) ||
-           (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029;
+           (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029 || u == 0xFEFF;
 }
 
 } // namespace

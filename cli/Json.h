@@ -13,7 +13,8 @@ namespace cli {
 
 // A string: quotes and backslashes, the C0 and C1 controls and DEL, the bidirectional
 // controls U+202A..U+202E and U+2066..U+2069, the line and paragraph separators U+2028 and
-// U+2029, and any unpaired surrogate are escaped as \uXXXX (or \n, \t ...).
+// U+2029, the byte order mark U+FEFF (which readers drop) and any unpaired surrogate are
+// escaped as \uXXXX (or \n, \t ...).
 QByteArray JsonString(const QString& text);
 // The string, or null when it is empty.
 QByteArray JsonStringOrNull(const QString& text);
