@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulates the USB FETCHer adapter with a connector on a pseudo-terminal.\n"
-        "Commands on standard input: plug, unplug, small, large, fault NAME WHEN, clear (all\n"
-        "faults), status, quit.\n"
+        "Commands on standard input: plug, unplug, swap (a fresh connector in its place at\n"
+        "once), small, large, fault NAME WHEN, clear (all faults), status, quit.\n"
         "A fault WHEN is a count (\"3\": the next 3 exchanges) or a probability "
         "(\"0.1\" or \"10%\").");
     parser.addHelpOption();

@@ -1,8 +1,11 @@
 // The FT_* entry points of a build without the vendor's library: each one goes to the installed
 // hook, or else to the system driver.
 #include "platform/d2xx/D2xxHook.h"
+#include "platform/d2xx/Ports.h"
 
 #include <atomic>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace d2xx {
 namespace {
@@ -25,6 +28,20 @@ FT_STATUS openDevice(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) 
 // Linked in, never loaded: the functions are always there.
 bool driverAvailable() {
     return true;
+}
+
+std::string devicePort(int deviceNumber) {
+    return active().DevicePort(deviceNumber);
+}
+
+std::string refusedPortFolder() {
+    const PortLocation where = portLocation();
+    std::string why;
+    struct stat info {};
+    if (trustedPortDirectory(where, &why) ||
+        (::lstat(where.directory.c_str(), &info) != 0 && errno == ENOENT))
+        return {};
+    return why;
 }
 } // namespace d2xx
 

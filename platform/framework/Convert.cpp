@@ -77,6 +77,8 @@ QString EscapeControlCharacters(const QString& text) {
         if (u < 0x20 || (u >= 0x7F && u < 0xA0))
             escaped +=
                 QStringLiteral("\\x%1").arg(static_cast<unsigned>(u), 2, 16, QLatin1Char('0'));
+        else if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            escaped += QStringLiteral("\\u%1").arg(static_cast<unsigned>(u), 4, 16);
         else
             escaped += c;
     }

@@ -120,8 +120,8 @@ TEST(FloatToStrFixed, WritesTheLocalesSeparatorAndReadsBack) {
 TEST(EscapeControlCharacters, LeavesTextAloneAndEscapesWhatATerminalWouldObey) {
     EXPECT_EQ(EscapeControlCharacters(QStringLiteral("USB FETCHer Adapter \u00e4")),
               QStringLiteral("USB FETCHer Adapter \u00e4"));
-    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("A\x1b[2J\n\r\t\\\x7f\u009b")),
-              QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b"));
+    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("A\x1b[2J\n\r\t\\\x7f\u009b\u202egpj.exe")),
+              QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b\\u202egpj.exe"));
 }
 
 TEST(TimeText, SecondsAreShownAsTwoDigitHoursMinutesAndSeconds) {
