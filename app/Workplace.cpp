@@ -7,8 +7,8 @@
 #include "platform/framework/Exceptions.h"
 #include "platform/framework/NativePath.h"
 #include "platform/ini/IniFile.h"
+#include "platform/registry/LanguageStore.h"
 #include "platform/registry/Locations.h"
-#include "platform/registry/Registry.h"
 #include "platform/registry/Translation.h"
 
 #include <QCoreApplication>
@@ -67,7 +67,7 @@ TWorkplace::~TWorkplace() = default;
 
 QString TWorkplace::SettingsPath() const {
     // The layout decides first: root may write into /usr/bin, and must not.
-    if (IsInstalledLayout(ExePath) || !QFileInfo(QFileInfo(ExePath).absolutePath()).isWritable())
+    if (IsInstalledLayout(ExePath) || !FolderTakesNewFiles(QFileInfo(ExePath).absolutePath()))
         return UserConfigFolder() + QStringLiteral("/brookfetch.INI");
     return ChangeFileExt(ExePath, QStringLiteral(".INI"));
 }
@@ -219,28 +219,8 @@ void TWorkplace::ApplyLanguage() {
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     const char* const code = LanguageCodes[LanguageId];
 
-    HKEY key = nullptr;
-    DWORD disposition = 0;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, &disposition) != ERROR_SUCCESS) {
-        Application->MessageBox(QStringLiteral("Windows Registry error"),
-                                MessageText(QStringLiteral("MsgError")), MB_OK);
-        return;
-    }
-    const QByteArray valueName = QFile::encodeName(ExePath);
-    LONG result;
-    if (code) {
-        // The three letters and their terminating zero: 4 bytes.
-        result = RegSetValueExA(key, valueName.constData(), 0, REG_SZ,
-                                reinterpret_cast<const BYTE*>(code), 4);
-    } else {
-        result = RegDeleteValueA(key, valueName.constData());
-        if (result == ERROR_FILE_NOT_FOUND) // nothing was stored: the default holds already
-            result = ERROR_SUCCESS;
-    }
-    RegCloseKey(key);
     // A choice that did not reach the store must not be announced for the next start.
-    if (result != ERROR_SUCCESS) {
+    if (!StoreLanguageCode(ExePath, code)) {
         Application->MessageBox(QStringLiteral("Windows Registry error"),
                                 MessageText(QStringLiteral("MsgError")), MB_OK);
         return;

@@ -1,6 +1,6 @@
 #include "sim/PtyServer.h"
 
-#include "platform/files/Files.h"
+#include "sim/MemoryFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -118,17 +118,6 @@ bool PtyServer::open(std::string& error) {
     return true;
 }
 
-namespace {
-
-// Kept beside the program's other files, made exclusively and renamed into place: never
-// written through a link someone else put at its name.
-bool saveMemoryFile(const std::string& file, const std::vector<std::uint8_t>& bytes) {
-    return SaveWholeFile(file, std::string_view(reinterpret_cast<const char*>(bytes.data()),
-                                                bytes.size())) == TSaveResult::Saved;
-}
-
-} // namespace
-
 void PtyServer::clientClosed() {
     alignas(inotify_event) char events[4096];
     while (::read(closes_, events, sizeof events) > 0) {
@@ -145,35 +134,11 @@ void PtyServer::clientClosed() {
 bool PtyServer::loadMemory(std::string& error) {
     if (options_.memoryFile.empty())
         return true;
-    const std::size_t size = firmware_.memory().size();
-    const TLoadedFile file = LoadWholeFile(options_.memoryFile, size);
-    if (file.Result == TLoadResult::Missing) {
-        firmware_.resetMemory();
-        if (!saveMemoryFile(options_.memoryFile, firmware_.memory())) {
-            error = "cannot create the memory file " + options_.memoryFile;
-            return false;
-        }
-        return true;
-    }
-    if (file.Result != TLoadResult::Loaded) {
-        // Never replace a memory file that is there but cannot be read.
-        error = "cannot read the memory file " + options_.memoryFile;
-        return false;
-    }
-    firmware_.loadMemory(std::vector<std::uint8_t>(file.Bytes.begin(), file.Bytes.end()));
-    // A file cut short (or kept for the other memory kind) still serves, but the person running
-    // the simulator should know which bytes are not the stored ones.
-    if (file.Bytes.size() < size)
-        std::fprintf(stderr,
-                     "brookfetch-adapter-sim: the memory file %s holds %zu of %zu bytes; the rest "
-                     "reads as a fresh connector\n",
-                     options_.memoryFile.c_str(), file.Bytes.size(), size);
-    else if (file.Longer)
-        std::fprintf(stderr,
-                     "brookfetch-adapter-sim: the memory file %s holds more than %zu bytes; this "
-                     "connector uses the first %zu\n",
-                     options_.memoryFile.c_str(), size, size);
-    return true;
+    std::string note;
+    const bool loaded = loadMemoryFile(firmware_, options_.memoryFile, error, note);
+    if (!note.empty())
+        std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", note.c_str());
+    return loaded;
 }
 
 void PtyServer::saveMemory() {

@@ -1,11 +1,8 @@
 // The FT_* entry points of a build without the vendor's library: each one goes to the installed
 // hook, or else to the system driver.
 #include "platform/d2xx/D2xxHook.h"
-#include "platform/d2xx/Ports.h"
 
 #include <atomic>
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace d2xx {
 namespace {
@@ -25,24 +22,15 @@ FT_STATUS openDevice(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) 
     return active().OpenWithReason(deviceNumber, handle, failure);
 }
 
-// Linked in, never loaded: the functions are always there.
+// A test's hook stands for the whole library, so the library is there; else the system says.
 bool driverAvailable() {
-    return true;
+    return hook.load() != nullptr || systemDriverAvailable();
 }
 
 std::string devicePort(int deviceNumber) {
     return active().DevicePort(deviceNumber);
 }
 
-std::string refusedPortFolder() {
-    const PortLocation where = portLocation();
-    std::string why;
-    struct stat info {};
-    if (trustedPortDirectory(where, &why) ||
-        (::lstat(where.directory.c_str(), &info) != 0 && errno == ENOENT))
-        return {};
-    return why;
-}
 } // namespace d2xx
 
 using d2xx::active;

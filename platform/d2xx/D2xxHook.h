@@ -50,6 +50,8 @@ public:
 
 // The driver that serves the FT_* functions when no hook is installed.
 Driver& systemDriver();
+// Whether the system driver can serve devices at all (driverAvailable without a hook).
+bool systemDriverAvailable();
 
 // Routes every FT_* call to `driver` (not owned) until removed with nullptr. Tests only.
 void installHook(Driver* driver);

@@ -1,6 +1,5 @@
 #include "platform/d2xx/DeviceList.h"
 
-#include "platform/d2xx/InProcessDevice.h"
 #include "platform/d2xx/Ports.h"
 
 #include <algorithm>
@@ -17,13 +16,6 @@ namespace {
 
 std::mutex mutex;
 SystemRoots roots;
-
-struct Attached {
-    InProcessDevice* device;
-    std::uint64_t attachment;
-};
-std::vector<Attached> attached;
-std::uint64_t lastAttachment = 0;
 
 // A sysfs attribute's first line, without its newline.
 bool readAttribute(const std::string& file, std::string& value) {
@@ -124,37 +116,9 @@ std::vector<DeviceEntry> listDevices() {
         entry.path = std::move(port.path);
         devices.push_back(std::move(entry));
     }
-    std::lock_guard lock(mutex);
-    for (const Attached& one : attached) {
-        DeviceEntry entry;
-        entry.kind = DeviceEntry::Kind::InProcess;
-        entry.description = one.device->description();
-        entry.serial = one.device->serial();
-        entry.device = one.device;
-        entry.attachment = one.attachment;
+    for (DeviceEntry& entry : listInProcessDevices())
         devices.push_back(std::move(entry));
-    }
     return devices;
-}
-
-bool stillAttached(const InProcessDevice* device, std::uint64_t attachment) {
-    std::lock_guard lock(mutex);
-    return std::any_of(attached.begin(), attached.end(), [&](const Attached& one) {
-        return one.device == device && one.attachment == attachment;
-    });
-}
-
-void attach(InProcessDevice& device) {
-    std::lock_guard lock(mutex);
-    for (const Attached& one : attached)
-        if (one.device == &device)
-            return;
-    attached.push_back({&device, ++lastAttachment});
-}
-
-void detach(InProcessDevice& device) {
-    std::lock_guard lock(mutex);
-    std::erase_if(attached, [&](const Attached& one) { return one.device == &device; });
 }
 
 } // namespace d2xx

@@ -36,6 +36,9 @@ std::vector<DeviceEntry> listKernelDevices(const SystemRoots& roots);
 // The whole list in its fixed order: kernel devices, virtual ports, in-process devices.
 std::vector<DeviceEntry> listDevices();
 
+// The in-process devices attached now, in the order attached (every system has them).
+std::vector<DeviceEntry> listInProcessDevices();
+
 // Whether the device attached as `attachment` is still attached.
 bool stillAttached(const InProcessDevice* device, std::uint64_t attachment);
 

@@ -1,9 +1,17 @@
 #pragma once
 
 // The part of FTDI's D2XX API that the USB UART uses, with the vendor's names, argument
-// lists and constant values. On Windows the vendor's library provides the functions; on
-// Linux this folder does, over kernel serial devices, virtual ports and in-process devices.
+// lists and constant values. This folder provides the functions: on Windows they call the
+// vendor's FTD2XX.DLL, on Linux they work over kernel serial devices and virtual ports; on
+// both, over in-process devices too.
 
+#ifdef _WIN32
+// The vendor's own types (DWORD, ULONG, USHORT, UCHAR, BOOL, PVOID, OVERLAPPED), without the
+// rest of windows.h and its macros.
+#include <windef.h>
+// After the types it is made of:
+#include <minwinbase.h>
+#else
 #include <cstdint>
 
 using DWORD = std::uint32_t;
@@ -14,7 +22,12 @@ using BOOL = int;
 using LPDWORD = DWORD*;
 using LPVOID = void*;
 using PVOID = void*;
-using FT_HANDLE = void*;
+
+struct OVERLAPPED;
+using LPOVERLAPPED = OVERLAPPED*;
+#endif
+
+using FT_HANDLE = PVOID;
 using FT_STATUS = ULONG;
 
 enum : FT_STATUS {
@@ -57,11 +70,13 @@ constexpr USHORT FT_FLOW_XON_XOFF = 0x0400;
 constexpr ULONG FT_PURGE_RX = 1;
 constexpr ULONG FT_PURGE_TX = 2;
 
-// Modem status bits (Win32 names)
+// Modem status bits (Win32 names; winbase.h has them too)
+#ifndef MS_CTS_ON
 constexpr DWORD MS_CTS_ON = 0x0010;
 constexpr DWORD MS_DSR_ON = 0x0020;
 constexpr DWORD MS_RING_ON = 0x0040;
 constexpr DWORD MS_RLSD_ON = 0x0080;
+#endif
 
 // The Win32 communication-timeouts record, in milliseconds.
 struct FTTIMEOUTS {
@@ -72,9 +87,6 @@ struct FTTIMEOUTS {
     DWORD WriteTotalTimeoutConstant;
 };
 using LPFTTIMEOUTS = FTTIMEOUTS*;
-
-struct OVERLAPPED;
-using LPOVERLAPPED = OVERLAPPED*;
 
 extern "C" {
 FT_STATUS FT_ListDevices(PVOID pArg1, PVOID pArg2, DWORD Flags);

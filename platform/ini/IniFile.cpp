@@ -3,6 +3,7 @@
 #include "platform/files/Files.h"
 #include "platform/framework/Exceptions.h"
 #include "platform/framework/NativePath.h"
+#include "platform/ini/IniEntry.h"
 
 #include <QByteArrayView>
 #include <QStringDecoder>
@@ -164,22 +165,6 @@ Place Find(const QByteArray& data, const QString& section, const QString& key) {
     }
     return place;
 }
-bool IsNumber(const QString& text) {
-    qsizetype i = 0;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    if (i == text.size())
-        return false;
-    for (; i < text.size(); ++i)
-        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
-            return false;
-    return true;
-}
-
-bool HasLineBreak(const QString& text) {
-    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-}
-
 } // namespace
 
 TIniFile::TIniFile(QString fileName) : Path(std::move(fileName)) {}
@@ -215,21 +200,6 @@ QString TIniFile::ReadString(const QString& section, const QString& key,
     const QByteArrayView value(data.constData() + place.Equals + 1,
                                place.Key.ContentEnd - place.Equals - 1);
     return FromUtf8(Unquoted(value.trimmed()));
-}
-
-int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
-    const QString text = ReadString(section, key, QString());
-    if (!IsNumber(text))
-        return defaultValue;
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok, 10);
-    if (!ok || value < INT32_MIN || value > INT32_MAX)
-        return defaultValue;
-    return static_cast<int>(value);
-}
-
-bool TIniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const {
-    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 bool TIniFile::SectionExists(const QString& section) const {
@@ -296,16 +266,9 @@ void TIniFile::Batch(const std::function<void()>& change) {
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    CheckIniEntry(section, key, value);
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
-    if (sectionName.isEmpty() || HasLineBreak(sectionName) ||
-        sectionName.contains(QLatin1Char(']')))
-        throw Exception(ErrorOnFile("IniFile", __LINE__));
-    if (keyName.isEmpty() || HasLineBreak(keyName) || keyName.contains(QLatin1Char('=')) ||
-        keyName.startsWith(QLatin1Char(';')) || keyName.startsWith(QLatin1Char('[')))
-        throw Exception(ErrorOnFile("IniFile", __LINE__));
-    if (HasLineBreak(value))
-        throw Exception(ErrorOnFile("IniFile", __LINE__));
 
     Text text = ReadForChange(Path, Fresh);
     QByteArray& data = text.Data;
@@ -333,14 +296,6 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         data += '[' + sectionName.toUtf8() + ']' + eol + entry + eol;
     }
     WriteAll(Path, Fresh, text);
-}
-
-void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {
-    WriteString(section, key, QString::number(value));
-}
-
-void TIniFile::WriteBool(const QString& section, const QString& key, bool value) {
-    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TIniFile::DeleteKey(const QString& section, const QString& key) {

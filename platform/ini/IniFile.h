@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-// An INI file read and written one key at a time, the way the Windows private-profile
-// functions do it:
+// An INI file read and written one key at a time. On Windows the system's private-profile
+// functions do it; on Linux this class does it their way:
 // - every read looks at the file as it is on disk now; nothing is cached;
 // - every write is on disk before the call returns, by writing a new copy beside the file
 //   and renaming it over the old one, so a crash never leaves half a file;
@@ -65,6 +65,13 @@ public:
     void Batch(const std::function<void()>& change);
 
 private:
+    // Windows: the writes of `change` in one replacement of the file, from its copy (`keep`) or
+    // from nothing.
+    void Replace(bool keep, const std::function<void()>& change);
+
     QString Path;
-    std::optional<QByteArray> Fresh; // the new file's text while Recreate or Batch builds it
+    // The new file's text while Recreate or Batch builds it (Linux).
+    std::optional<QByteArray> Fresh;
+    // The new file while Recreate or Batch fills it through the system's calls (Windows).
+    QString Writing;
 };

@@ -51,3 +51,7 @@ bool IsInstalledLayout(const QString& exePath) {
     return QFileInfo(QFileInfo(exePath).absolutePath()).fileName() == QLatin1String("bin") &&
            QFileInfo(SharedDataFolder(exePath)).isDir();
 }
+
+bool FolderTakesNewFiles(const QString& folder) {
+    return QFileInfo(folder).isWritable();
+}

@@ -3,21 +3,26 @@
 #include <QString>
 
 // Where the program's own files live. Run from its build tree or from a portable folder it
-// keeps everything beside its executable. Installed (<prefix>/bin/brookfetch with
-// <prefix>/share/brookfetch/ beside bin) it reads its data from that share folder and keeps
-// what it writes in the user's configuration folder.
+// keeps everything beside its executable. Installed it keeps what it writes in the user's
+// configuration folder: on Linux (<prefix>/bin/brookfetch with <prefix>/share/brookfetch/
+// beside bin) it reads its data from that share folder; on Windows the installer leaves the
+// marker file "installed" beside brookfetch.exe and the data stay beside it.
 
-// $XDG_CONFIG_HOME/brookfetch, else ~/.config/brookfetch; a relative $XDG_CONFIG_HOME is
-// ignored. It need not exist.
+// Linux: $XDG_CONFIG_HOME/brookfetch, else ~/.config/brookfetch; a relative $XDG_CONFIG_HOME
+// is ignored. Windows: %APPDATA%/Brookfetch. It need not exist.
 QString UserConfigFolder();
 
-// Creates `folder` with its missing parents, each private to the user (0700), as the XDG
-// rules ask for configuration folders. True when it is a folder afterwards.
+// Creates `folder` with its missing parents, each private to the user (0700 on Linux, as the
+// XDG rules ask for configuration folders). True when it is a folder afterwards.
 bool MakePrivateFolder(const QString& folder);
 
-// <folder of the executable>/../share/brookfetch, cleaned; it need not exist.
+// Linux: <folder of the executable>/../share/brookfetch, cleaned. Windows: the folder of the
+// executable. It need not exist.
 QString SharedDataFolder(const QString& exePath);
 
-// True for an installed program: its executable lies in a folder named "bin" and
-// SharedDataFolder is a folder.
+// True for an installed program. Linux: its executable lies in a folder named "bin" and
+// SharedDataFolder is a folder. Windows: the marker file "installed" lies beside it.
 bool IsInstalledLayout(const QString& exePath);
+
+// True when this user may make a new file in `folder` now.
+bool FolderTakesNewFiles(const QString& folder);

@@ -329,15 +329,6 @@ std::optional<QString> StoredLanguageCode(const QString& exePath) {
     RegCloseKey(key);
     if (result != ERROR_SUCCESS)
         return std::nullopt;
-    QString code;
-    for (DWORD i = 0; i < size && data[i] != 0; ++i) {
-        const char c = static_cast<char>(data[i]);
-        // The code becomes a file extension: letters only, so it cannot lead elsewhere.
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
-            return std::nullopt;
-        code += QLatin1Char(c);
-    }
-    if (code.isEmpty())
-        return std::nullopt;
-    return code.toLower();
+    return LanguageCodeOf(
+        QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/registry/LanguageStore.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -73,11 +75,3 @@ LONG RegCloseKey(HKEY hKey);
 
 // Where the store lives for the current environment.
 QString RegistryStorePath();
-
-// The key that keeps the language codes, below HKEY_CURRENT_USER.
-inline constexpr const char* LocalesKey = "Software\\Borland\\Locales";
-
-// The language code stored for this executable (value named by its full path; when there
-// is none, the key's default value): at most the first 5 bytes, up to a zero byte. None
-// when nothing usable is stored.
-std::optional<QString> StoredLanguageCode(const QString& exePath);

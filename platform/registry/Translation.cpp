@@ -1,7 +1,7 @@
 #include "platform/registry/Translation.h"
 
+#include "platform/registry/LanguageStore.h"
 #include "platform/registry/Locations.h"
-#include "platform/registry/Registry.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -92,6 +92,17 @@ QString WindowsLanguageAbbreviation(const QLocale& locale) {
             (entry.Territory == QLocale::AnyTerritory || entry.Territory == locale.territory()))
             return QLatin1String(entry.Code);
     return QString();
+}
+
+std::optional<QString> LanguageCodeOf(const QString& stored) {
+    const QString code = stored.left(stored.indexOf(QChar(0))).left(5);
+    if (code.isEmpty())
+        return std::nullopt;
+    for (const QChar c : code)
+        if (!((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+              (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))))
+            return std::nullopt;
+    return code.toLower();
 }
 
 QString ChangeFileExt(const QString& path, const QString& extension) {

@@ -8,7 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <QtGlobal>
 
 #include <numeric>
 
@@ -16,7 +16,7 @@ namespace {
 
 // Only the in-process adapters of these tests may be listed: a simulator that someone runs
 // meanwhile registers in the usual port directory, which must not be looked at.
-const int portsIsolated = ::setenv("BROOKFETCH_PORTS", BROOKFETCH_TEST_NO_PORTS, 1);
+const bool portsIsolated = qputenv("BROOKFETCH_PORTS", BROOKFETCH_TEST_NO_PORTS);
 
 using linktest::Bytes;
 using linktest::CountingDriver;

@@ -1,4 +1,5 @@
 #include "platform/registry/Registry.h"
+#include "platform/registry/Translation.h"
 #include "tests/platform/ini/FileSizeLimit.h"
 
 #include <QDir>
@@ -249,6 +250,30 @@ TEST_F(RegistryTest, StoredLanguageCodeFallsBackToTheKeysDefaultValue) {
     RegCloseKey(key);
     EXPECT_EQ(StoredLanguageCode(QStringLiteral("/x/brookfetch")), QStringLiteral("fra"));
     EXPECT_EQ(StoredLanguageCode(QStringLiteral("/y/brookfetch")), QStringLiteral("deu"));
+}
+
+// Installed on Linux, the program finds its translations in <prefix>/share/brookfetch.
+TEST_F(RegistryTest, InstalledTranslationsAreSearchedAfterTheExecutablesFolder) {
+    QTemporaryDir programs;
+    const QString exe = programs.filePath(QStringLiteral("usr/bin/brookfetch"));
+    const QString installed =
+        programs.filePath(QStringLiteral("usr/share/brookfetch/translations"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(exe).absolutePath()));
+    ASSERT_TRUE(QDir().mkpath(installed));
+    const QLocale german(QStringLiteral("de_DE"));
+    for (const char* name : {"brookfetch.deu", "brookfetch.plk"}) {
+        QFile file(installed + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(TranslationFileFor(exe, german), installed + QStringLiteral("/brookfetch.deu"));
+
+    QFile beside(exe + QStringLiteral(".deu"));
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    EXPECT_EQ(TranslationFileFor(exe, german), beside.fileName());
+
+    ASSERT_TRUE(StoreLanguageCode(exe, "plk"));
+    EXPECT_EQ(TranslationFileFor(exe, german), installed + QStringLiteral("/brookfetch.plk"))
+        << "the stored choice comes before the locale wherever its file lies";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "platform/registry/Translation.h"
-#include "platform/registry/Registry.h"
+#include "platform/registry/LanguageStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,21 +51,22 @@ protected:
     QTemporaryDir Programs;
     QString Exe = Programs.filePath(QStringLiteral("brookfetch"));
 
+    QStringList Stored;
+
     void SetUp() override { qputenv("XDG_CONFIG_HOME", Config.path().toUtf8()); }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+    void TearDown() override {
+        for (const QString& exe : Stored)
+            StoreLanguageCode(exe, nullptr); // Windows' registry outlives the test
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 
     void Translation(const QString& code) {
         QFile file(Exe + QLatin1Char('.') + code);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     void Store(const QString& exe, const char* code) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        const QByteArray name = QFile::encodeName(exe);
-        RegSetValueExA(key, name.constData(), 0, REG_SZ, reinterpret_cast<const BYTE*>(code), 4);
-        RegCloseKey(key);
+        ASSERT_TRUE(StoreLanguageCode(exe, code));
+        Stored << exe;
     }
 };
 
@@ -101,28 +102,6 @@ TEST_F(TranslationFileTest, EachExecutablePathHasItsOwnChoice) {
     EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), QString());
     Store(Exe, "fra");
     EXPECT_EQ(TranslationFileFor(Exe, QLocale::c()), Exe + QStringLiteral(".fra"));
-}
-
-TEST_F(TranslationFileTest, InstalledTreeIsSearchedAfterTheExecutablesFolder) {
-    const QString exe = Programs.filePath(QStringLiteral("usr/bin/brookfetch"));
-    const QString installed =
-        Programs.filePath(QStringLiteral("usr/share/brookfetch/translations"));
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(exe).absolutePath()));
-    ASSERT_TRUE(QDir().mkpath(installed));
-    const QLocale german(QStringLiteral("de_DE"));
-    for (const char* name : {"brookfetch.deu", "brookfetch.plk"}) {
-        QFile file(installed + QLatin1Char('/') + QLatin1String(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    EXPECT_EQ(TranslationFileFor(exe, german), installed + QStringLiteral("/brookfetch.deu"));
-
-    QFile beside(exe + QStringLiteral(".deu"));
-    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
-    EXPECT_EQ(TranslationFileFor(exe, german), beside.fileName());
-
-    Store(exe, "plk");
-    EXPECT_EQ(TranslationFileFor(exe, german), installed + QStringLiteral("/brookfetch.plk"))
-        << "the stored choice comes before the locale wherever its file lies";
 }
 
 TEST_F(TranslationFileTest, FolderNamedLikeATranslationIsNoFile) {
