@@ -563,7 +563,10 @@ void TMainForm::LoadFile(const QString& path) {
     }
     // The panel says so already while the box is open, instead of an earlier success.
     SetStatusText(0, MessageText(QStringLiteral("MsgError")));
-    const QString name = EscapeControlCharacters(QDir::toNativeSeparators(path));
+    // Named as the system names files (C:\Sites\river.brk on Windows) and safe to show: escaped
+    // while its separators are slashes, so that Windows' backslashes are not doubled.
+    const QString name =
+        QDir::toNativeSeparators(EscapeControlCharacters(QDir::fromNativeSeparators(path)));
     Application->MessageBox(MessageText(reason).arg(name) + QStringLiteral("\n\n") +
                                 MessageText(QStringLiteral("MsgOpenKept")),
                             MessageText(QStringLiteral("MsgError")), MB_OK);
@@ -906,8 +909,9 @@ void TMainForm::ShowError(const QString& label) {
 void TMainForm::ShowStatus() {
     // Open and Save change the recent files; the File menu follows them here.
     ShowRecentFiles();
+    // Named as the system names files: C:\Sites\river.brk on Windows.
     SetStatusText(1, Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNoname"))
-                                                   : Workplace->FileName);
+                                                   : QDir::toNativeSeparators(Workplace->FileName));
     switch (Workplace->Model->LastError) {
     case TQ47::NoError:
         SetStatusText(0, MessageText(QStringLiteral("MsgOK")));
