@@ -9,7 +9,7 @@
 #include "platform/framework/Application.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
-#include "platform/signals/StopSignals.h"
+#include "platform/process/Process.h"
 #include "ui/About.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
@@ -74,9 +74,10 @@ QString AdapterRefusalText(const TAdapterOpen& found) {
     return QString();
 }
 
-// A hang-up, quit, interrupt or terminate signal that came during a transfer, or 0. The
-// program ends once the transfer is over, without further questions or boxes.
-int StopSignal = 0;
+// The exit code of a stop request (a hang-up, quit, interrupt or terminate signal) that came
+// during a transfer, or 0. The program ends once the transfer is over, without further
+// questions or boxes.
+int StopCode = 0;
 
 // A status bar panel of a set width. When the window is narrower than all the panels
 // together, the file name gives way first, so that any stored window size can be restored and
@@ -106,7 +107,7 @@ private:
 class TTransferScope {
 public:
     explicit TTransferScope(TMainForm& form) : Form(form) {
-        StopSignal = 0;
+        StopCode = 0;
         try {
             Form.BeginTransfer();
         } catch (...) {
@@ -116,16 +117,16 @@ public:
     }
     ~TTransferScope() {
         Form.EndTransfer();
-        if (const int signal = Signals.Release(); signal != 0) {
-            StopSignal = signal;
-            QCoreApplication::exit(128 + signal);
+        if (const int code = StopRequests.Release(); code != 0) {
+            StopCode = code;
+            QCoreApplication::exit(code);
         }
     }
     TTransferScope(const TTransferScope&) = delete;
     TTransferScope& operator=(const TTransferScope&) = delete;
 
 private:
-    TStopSignalHold Signals;
+    process::TStopHold StopRequests;
     TMainForm& Form;
 };
 
@@ -807,7 +808,7 @@ void TMainForm::DataReadExecute() {
         const TTransferScope transfer(*this);
         read = Workplace->ReadConnector();
     } catch (...) {
-        if (StopSignal != 0)
+        if (StopCode != 0)
             return;
         // The read had begun a new data set: the page shows it, as after a failed read, so
         // that page, file name and workplace agree when the error box has been closed.
@@ -815,7 +816,7 @@ void TMainForm::DataReadExecute() {
         ModelToPage();
         throw;
     }
-    if (StopSignal != 0)
+    if (StopCode != 0)
         return;
     ShowStatus();
     if (read) {
@@ -844,7 +845,7 @@ void TMainForm::DataWriteExecute() {
         const TTransferScope transfer(*this);
         written = Workplace->WriteConnector();
     }
-    if (StopSignal != 0)
+    if (StopCode != 0)
         return;
     ShowStatus();
     if (written)

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-// What the command-line programmer needs of the operating system around its own process: the
-// arguments as the system gave them, the terminal, requests to stop, and copies of itself
-// started as lanes with their output relayed. Plain C++; one source file per system.
+// What the programs need of the operating system around their own process: the arguments as
+// the system gave them, the terminal, requests to stop, and copies of the program started as
+// lanes with their output relayed. Plain C++; one source file per system.
 namespace process {
 
 // An argument or a file name in the system's own form: bytes on Linux, UTF-16 on Windows.
@@ -43,6 +43,32 @@ void RequestStop();
 [[noreturn]] void EndAsRequested(int code);
 // Waits `milliseconds`, less when a stop is requested meanwhile; false when one is.
 bool Pause(int milliseconds);
+
+// For a program that takes no stop requests for good (the window program): for its lifetime
+// they are caught as CatchStopRequests() catches them, so that nothing cuts a connector
+// transfer short, and their earlier handling comes back at its end. Under CatchStopRequests()
+// a hold changes nothing.
+//
+//     process::TStopHold hold;
+//     ... the transfer ...
+//     if (const int code = hold.Release(); code != 0)
+//         ... end the program with `code` ...
+class TStopHold {
+public:
+    TStopHold();
+    ~TStopHold(); // releases, forgetting a request
+    TStopHold(const TStopHold&) = delete;
+    TStopHold& operator=(const TStopHold&) = delete;
+
+    // Gives the earlier handling back. When a stop was requested meanwhile, the exit code that
+    // tells so (128 + the signal, as a shell counts it; on Windows that of a console program
+    // ended by Ctrl+C), else 0. Later calls return 0.
+    int Release();
+
+private:
+    struct TSaved;
+    std::unique_ptr<TSaved> Saved;
+};
 
 // Copies of this very program, started with other arguments, their standard output and error
 // coming back through pipes and nothing on their standard input: the lanes of --all.

@@ -112,6 +112,34 @@ void CatchStopRequests() {
     ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 }
 
+// A window program has no console and meets none of these events; a console program that
+// holds them (a test of the windows) takes them as the command line does.
+struct TStopHold::TSaved {
+    bool Replaced = false;
+};
+
+TStopHold::TStopHold() : Saved(std::make_unique<TSaved>()) {
+    if (Catching)
+        return;
+    Requested = false;
+    Saved->Replaced = ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE) != 0;
+}
+
+TStopHold::~TStopHold() {
+    Release();
+}
+
+int TStopHold::Release() {
+    if (!Saved)
+        return 0;
+    const bool held = Saved->Replaced;
+    Saved.reset();
+    if (!held)
+        return 0;
+    ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    return Requested.exchange(false) ? static_cast<int>(EndedByConsoleEvent) : 0;
+}
+
 bool StopRequested() {
     return Requested;
 }
