@@ -564,10 +564,8 @@ void TMainForm::LoadFile(const QString& path) {
     }
     // The panel says so already while the box is open, instead of an earlier success.
     SetStatusText(0, MessageText(QStringLiteral("MsgError")));
-    // Named as the system names files (C:\Sites\river.brk on Windows) and safe to show: escaped
-    // while its separators are slashes, so that Windows' backslashes are not doubled.
-    const QString name =
-        QDir::toNativeSeparators(EscapeControlCharacters(QDir::fromNativeSeparators(path)));
+    // Named as the system names files: C:\Sites\river.brk on Windows.
+    const QString name = EscapeFileName(QDir::toNativeSeparators(path));
     Application->MessageBox(MessageText(reason).arg(name) + QStringLiteral("\n\n") +
                                 MessageText(QStringLiteral("MsgOpenKept")),
                             MessageText(QStringLiteral("MsgError")), MB_OK);
