@@ -29,11 +29,12 @@ int TerminalColumns(TStream stream);
 void UseUtf8Console();
 
 // From CatchStopRequests() on, the ways a user or the system asks a program to end (SIGINT,
-// SIGTERM, SIGHUP and SIGQUIT on Linux; Ctrl+C, Ctrl+Break and a closed console window on
-// Windows) only set a request, which the program honours where it can stop without leaving a
-// connector half written. A signal the program was started to ignore (SIGINT of a job that a
-// script started with &) stays ignored. SIGPIPE and SIGXFSZ are ignored for good: a closed pipe
-// or a file-size limit becomes a failed write, never the end of the program inside a transfer.
+// SIGTERM, SIGHUP and SIGQUIT on Linux; Ctrl+C, Ctrl+Break, a closed console window and, for a
+// lane, its parent's stop event on Windows) only set a request, which the program honours where it
+// can stop without leaving a connector half written. A signal the program was started to ignore
+// (SIGINT of a job that a script started with &) stays ignored. SIGPIPE and SIGXFSZ are ignored for
+// good: a closed pipe or a file-size limit becomes a failed write, never the end of the program
+// inside a transfer.
 void CatchStopRequests();
 bool StopRequested();
 // The program's own request, as if a signal had come.
@@ -86,10 +87,11 @@ public:
     // A chunk of a child's output; an empty chunk ends that stream.
     using TRelay = std::function<void(std::size_t child, TStream stream, std::string_view bytes)>;
     // Relays the children's output until all of them have ended. The first stop request is
-    // passed on to every child still running as soon as it comes (SIGTERM; Ctrl+Break on
-    // Windows). Fills `codes` with each child's exit code in the order they were started, one
-    // ended by a signal counting 128 + its number as a shell counts it. False, with `why`, when
-    // the waiting itself failed; the children are then asked to stop and waited for.
+    // passed on to every child still running as soon as it comes (SIGTERM; on Windows an event
+    // the child watches, as no console event reaches a program without a console). Fills `codes`
+    // with each child's exit code in the order they were started, one ended by a signal counting
+    // 128 + its number as a shell counts it. False, with `why`, when the waiting itself failed; the
+    // children are then asked to stop and waited for.
     bool RelayUntilEnd(const TRelay& relay, std::vector<int>& codes, std::string& why);
 
 private:
