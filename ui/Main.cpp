@@ -56,8 +56,9 @@ auto Guard(Handler handler) {
     return [handler] { Guarded(handler); };
 }
 
-// Why the adapter could not be opened, when the system said: another program holds it, or
-// the user may not open it. Empty otherwise. The panel itself keeps its "Adapter ?".
+// Why the adapter could not be opened, when the system said: another program holds it, the
+// user may not open it, or (on Windows) its driver is not installed. Empty otherwise. The
+// panel itself keeps its "Adapter ?".
 QString AdapterRefusalText(const TAdapterOpen& found) {
     switch (found.Problem) {
     case TAdapterOpen::TProblem::InUse:
@@ -68,6 +69,8 @@ QString AdapterRefusalText(const TAdapterOpen& found) {
     case TAdapterOpen::TProblem::NoPermission:
         return TMainForm::MessageText(QStringLiteral("MsgAdapterDenied"))
             .arg(EscapeControlCharacters(found.Port));
+    case TAdapterOpen::TProblem::DriverMissing:
+        return TMainForm::MessageText(QStringLiteral("MsgDriverMissing"));
     default:
         break;
     }
