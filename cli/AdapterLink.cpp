@@ -1,5 +1,6 @@
 #include "cli/AdapterLink.h"
 
+#include "platform/d2xx/DriverProblem.h"
 #include "platform/d2xx/OpenFailure.h"
 #include "platform/framework/Convert.h"
 
@@ -68,8 +69,11 @@ QString TAdapterLink::NoAdapterMessage() const {
                               "(sudo adduser $USER dialout) and log in again")
             .arg(adapter, EscapeControlCharacters(Found.Port));
     case TProblem::DriverMissing:
-        return QStringLiteral("no adapter found: the adapter's D2XX driver (FTD2XX.DLL) is not "
-                              "installed; install FTDI's D2XX driver, then try again");
+        // The driver layer's own words: which DLL, and what is wrong with one that was found.
+        return QStringLiteral(
+                   "no adapter found: %1; install the adapter maker's D2XX driver package, "
+                   "then try again")
+            .arg(QString::fromStdString(d2xx::DriverProblem()));
     case TProblem::NotFound:
         if (!Port.isEmpty() && !attached.isEmpty())
             return QStringLiteral("no adapter found at %1 (attached: %2); pick one of those with "

@@ -12,11 +12,11 @@ QString DisplayName(const QString& name) {
         const int kept = KeptByteAt(name, i);
         if (kept < 0)
             continue;
-        shown += EscapeControlCharacters(name.mid(plain, i - plain));
+        shown += EscapeFileName(name.mid(plain, i - plain));
         shown += QStringLiteral("\\x%1").arg(kept, 2, 16, QLatin1Char('0'));
         plain = i + 1;
     }
-    return shown + EscapeControlCharacters(name.mid(plain));
+    return shown + EscapeFileName(name.mid(plain));
 }
 
 std::filesystem::path FilePath(const QString& name) {

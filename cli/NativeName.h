@@ -11,7 +11,8 @@
 // platform/framework/NativePath.h), and hands the very name back to the system.
 namespace cli {
 
-// A name for messages: kept bytes as "\xff", control characters escaped.
+// A name for messages: kept bytes as "\xff", control characters escaped, the system's separator
+// as it is.
 QString DisplayName(const QString& name);
 
 // A name as the file layer (platform/files) takes it: the very name the user gave.

@@ -2,6 +2,7 @@
 
 #include "platform/framework/Exceptions.h"
 
+#include <QDir>
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
@@ -170,4 +171,11 @@ bool TimeTextToSeconds(const QString& text, int& seconds, TTimeReading reading) 
         return false;
     seconds = static_cast<int>(hours * 3600 + minutes * 60 + secs);
     return true;
+}
+
+QString EscapeFileName(const QString& name) {
+    QStringList parts = name.split(QDir::separator());
+    for (QString& part : parts)
+        part = EscapeControlCharacters(part);
+    return parts.join(QDir::separator());
 }

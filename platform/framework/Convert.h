@@ -41,3 +41,7 @@ QString SecondsToText(int seconds);
 // U+2066..U+2069) and the backslash become C-style escapes ("\n", "\x1b", "\u202e", "\\"),
 // everything else stays as it is.
 QString EscapeControlCharacters(const QString& text);
+
+// A file name made safe to show in the same way, except for the system's own separator: the
+// backslashes of a Windows name stay single (no Windows name holds a control character).
+QString EscapeFileName(const QString& name);

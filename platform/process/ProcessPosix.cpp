@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/ioctl.h>
@@ -23,6 +24,7 @@ constexpr int StopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 volatile std::sig_atomic_t Requested = 0;
 volatile std::sig_atomic_t RequestingSignal = 0;
+bool Catching = false; // CatchStopRequests() has been called
 // Written to by the handler so that a wait in poll() ends at once (the self-pipe): the signal
 // may come just before poll() begins, when a flag alone would be seen only at the next event.
 int WakeRead = -1;
@@ -43,6 +45,18 @@ void OnStopSignal(int signal) {
         RequestingSignal = signal;
     Wake();
     errno = saved;
+}
+
+// Lets OnStopSignal take `signal` unless the program was started with it ignored (as the shell
+// meant it); `previous` receives the earlier handling. False when nothing was changed.
+bool Catch(int signal, int flags, struct sigaction& previous) {
+    if (::sigaction(signal, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN)
+        return false;
+    struct sigaction action = {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = flags;
+    return ::sigaction(signal, &action, nullptr) == 0;
 }
 
 void MakeWakePipe() {
@@ -98,17 +112,12 @@ int TerminalColumns(TStream stream) {
 void UseUtf8Console() {}
 
 void CatchStopRequests() {
+    Catching = true;
     MakeWakePipe();
     for (const int signal : StopSignals) {
         struct sigaction previous = {};
-        ::sigaction(signal, nullptr, &previous);
-        if (previous.sa_handler == SIG_IGN)
-            continue; // as the shell meant it
-        struct sigaction action = {};
-        action.sa_handler = OnStopSignal;
-        sigemptyset(&action.sa_mask);
         // No SA_RESTART: a wait on a terminal or a pipe ends, and its caller looks at the flag.
-        ::sigaction(signal, &action, nullptr);
+        Catch(signal, 0, previous);
     }
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
@@ -148,6 +157,46 @@ bool Pause(int milliseconds) {
             break;
     }
     return !Requested;
+}
+
+// The handling each signal had before the hold; a handler rather than a blocked mask, since a
+// signal sent to the process reaches any of its threads (a window program has a few).
+struct TStopHold::TSaved {
+    struct sigaction Previous[std::size(StopSignals)] = {};
+    bool Replaced[std::size(StopSignals)] = {};
+};
+
+TStopHold::TStopHold() : Saved(std::make_unique<TSaved>()) {
+    if (Catching)
+        return;
+    Requested = 0;
+    RequestingSignal = 0;
+    for (std::size_t i = 0; i < std::size(StopSignals); ++i)
+        // SA_RESTART: the window program's other waits go on undisturbed.
+        Saved->Replaced[i] = Catch(StopSignals[i], SA_RESTART, Saved->Previous[i]);
+}
+
+TStopHold::~TStopHold() {
+    Release();
+}
+
+int TStopHold::Release() {
+    if (!Saved)
+        return 0;
+    bool held = false;
+    for (std::size_t i = 0; i < std::size(StopSignals); ++i) {
+        if (!Saved->Replaced[i])
+            continue;
+        held = true;
+        ::sigaction(StopSignals[i], &Saved->Previous[i], nullptr);
+    }
+    Saved.reset();
+    if (!held)
+        return 0;
+    const int signal = RequestingSignal;
+    Requested = 0;
+    RequestingSignal = 0;
+    return signal == 0 ? 0 : 128 + signal;
 }
 
 struct TChildren::TState {

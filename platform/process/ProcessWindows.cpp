@@ -50,6 +50,17 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
     }
 }
 
+// The event through which the program that started process `id` asks it to stop: made by that
+// program before the process runs, so a lane finds it from its first instruction on. Console
+// events cannot do this for a program without a console, nor under Wine.
+std::wstring StopEventName(DWORD id) {
+    return L"Local\\Brookfetch-Stop-" + std::to_wstring(id);
+}
+
+void CALLBACK OnStopEvent(void*, BOOLEAN) {
+    Wake();
+}
+
 HANDLE Handle(TStream stream) {
     return ::GetStdHandle(stream == TStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
 }
@@ -107,9 +118,42 @@ void UseUtf8Console() {
 void CatchStopRequests() {
     if (Catching.exchange(true))
         return;
-    // A program started with Ctrl+C disabled (by a parent that made a new process group for
-    // it) still takes Ctrl+Break, which is how lanes are asked to stop.
     ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+    // A lane (or any program started so) is asked to stop through its stop event.
+    if (HANDLE stop =
+            ::OpenEventW(SYNCHRONIZE, FALSE, StopEventName(::GetCurrentProcessId()).c_str())) {
+        HANDLE wait = nullptr;
+        ::RegisterWaitForSingleObject(&wait, stop, OnStopEvent, nullptr, INFINITE,
+                                      WT_EXECUTEONLYONCE);
+    }
+}
+
+// A window program has no console and meets none of these events; a console program that
+// holds them (a test of the windows) takes them as the command line does.
+struct TStopHold::TSaved {
+    bool Replaced = false;
+};
+
+TStopHold::TStopHold() : Saved(std::make_unique<TSaved>()) {
+    if (Catching)
+        return;
+    Requested = false;
+    Saved->Replaced = ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE) != 0;
+}
+
+TStopHold::~TStopHold() {
+    Release();
+}
+
+int TStopHold::Release() {
+    if (!Saved)
+        return 0;
+    const bool held = Saved->Replaced;
+    Saved.reset();
+    if (!held)
+        return 0;
+    ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    return Requested.exchange(false) ? static_cast<int>(EndedByConsoleEvent) : 0;
 }
 
 bool StopRequested() {
@@ -134,6 +178,7 @@ bool Pause(int milliseconds) {
 struct TChildren::TState {
     struct TChild {
         PROCESS_INFORMATION Process{};
+        HANDLE Stop = nullptr; // set to ask the child to stop
         HANDLE Output[2] = {nullptr, nullptr};
         std::thread Readers[2];
         int Open = 0; // streams not yet at their end
@@ -150,7 +195,7 @@ struct TChildren::TState {
     void AskToStop() {
         for (const TChild& child : Children) {
             if (child.Code < 0)
-                ::GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, child.Process.dwProcessId);
+                ::SetEvent(child.Stop);
         }
     }
     static int Reap(TChild& child) {
@@ -159,6 +204,7 @@ struct TChildren::TState {
         ::GetExitCodeProcess(child.Process.hProcess, &code);
         ::CloseHandle(child.Process.hProcess);
         ::CloseHandle(child.Process.hThread);
+        ::CloseHandle(child.Stop);
         return static_cast<int>(code);
     }
     void JoinAll() {
@@ -212,11 +258,27 @@ bool TChildren::Start(const std::vector<TNativeString>& arguments) {
     startup.hStdOutput = writes[0];
     startup.hStdError = writes[1];
     PROCESS_INFORMATION started{};
-    // A group of its own, so that a Ctrl+Break can be sent to this child alone.
-    const BOOL ok = length > 0 && length < 32768 &&
-                    ::CreateProcessW(self, line.data(), nullptr, nullptr, TRUE,
-                                     CREATE_NEW_PROCESS_GROUP | CREATE_UNICODE_ENVIRONMENT, nullptr,
-                                     nullptr, &startup, &started);
+    // A group of its own, which a Ctrl+C in the console does not reach: this program passes
+    // the request on, through the child's stop event, made before the child runs.
+    BOOL ok =
+        length > 0 && length < 32768 &&
+        ::CreateProcessW(self, line.data(), nullptr, nullptr, TRUE,
+                         CREATE_NEW_PROCESS_GROUP | CREATE_UNICODE_ENVIRONMENT | CREATE_SUSPENDED,
+                         nullptr, nullptr, &startup, &started);
+    HANDLE stop = nullptr;
+    if (ok) {
+        stop = ::CreateEventW(nullptr, TRUE, FALSE, StopEventName(started.dwProcessId).c_str());
+        // One that existed already is someone else's: the child would not be asked by us.
+        ok = stop != nullptr && ::GetLastError() != ERROR_ALREADY_EXISTS &&
+             ::ResumeThread(started.hThread) != static_cast<DWORD>(-1);
+        if (!ok) {
+            ::TerminateProcess(started.hProcess, 1);
+            ::CloseHandle(started.hProcess);
+            ::CloseHandle(started.hThread);
+            if (stop != nullptr)
+                ::CloseHandle(stop);
+        }
+    }
     if (nothing != INVALID_HANDLE_VALUE)
         ::CloseHandle(nothing);
     ::CloseHandle(writes[0]);
@@ -230,6 +292,7 @@ bool TChildren::Start(const std::vector<TNativeString>& arguments) {
     const std::size_t index = State->Children.size();
     TState::TChild& child = State->Children.emplace_back();
     child.Process = started;
+    child.Stop = stop;
     child.Open = 2;
     for (int stream = 0; stream < 2; ++stream) {
         child.Output[stream] = reads[stream];

@@ -1,6 +1,7 @@
 // The command line from the command table, in process: what a lane is given parses back to
 // the call it came from, and every command has its help both ways round.
 #include "cli/CommandLine.h"
+#include "platform/framework/NativePath.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +83,10 @@ TEST(CommandLine, AUsageMessageShowsTheArgumentsEscaped) {
         cli::TInvocation call;
         QString problem;
         ASSERT_FALSE(cli::Parse(arguments, false, call, problem));
-        EXPECT_TRUE(problem.contains(QStringLiteral("a\\x1b[2J\\nb\\xff")))
+        // The last character is a byte kept from a Linux name; a Windows name has none.
+        const bool kept = KeptByteAt(odd, odd.size() - 1) >= 0;
+        EXPECT_TRUE(problem.contains(kept ? QStringLiteral("a\\x1b[2J\\nb\\xff")
+                                          : QStringLiteral("a\\x1b[2J\\nb")))
             << problem.toStdString();
     }
 }

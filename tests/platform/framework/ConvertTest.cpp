@@ -1,6 +1,7 @@
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
 
+#include <QDir>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -122,6 +123,10 @@ TEST(EscapeControlCharacters, LeavesTextAloneAndEscapesWhatATerminalWouldObey) {
               QStringLiteral("USB FETCHer Adapter \u00e4"));
     EXPECT_EQ(EscapeControlCharacters(QStringLiteral("A\x1b[2J\n\r\t\\\x7f\u009b\u202egpj.exe")),
               QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b\\u202egpj.exe"));
+    // In a file name the system's separator stays single: C:\Sites\river.brk on Windows.
+    const QString s = QDir::separator();
+    EXPECT_EQ(EscapeFileName("C:" + s + "Sites\t" + s + "river\u202e.brk"),
+              "C:" + s + "Sites\\t" + s + "river\\u202e.brk");
 }
 
 TEST(TimeText, SecondsAreShownAsTwoDigitHoursMinutesAndSeconds) {

@@ -1,4 +1,4 @@
-// Stop requests as the command line lives with them. Each case runs in a child process of its
+// Stop requests as the programs live with them. Each case runs in a child process of its
 // own: signal handling belongs to a whole process.
 #include "platform/process/Process.h"
 
@@ -86,6 +86,25 @@ TEST(StopRequests, EverySignalThatEndsAProgramOnlyAsksItToStop) {
                   process::EndAsRequested(7);
               }),
               7);
+}
+
+// The window program's hold: a signal during it waits for its end, and afterwards each signal
+// is handled as before, an ignored one still ignored.
+TEST(StopRequests, AHoldKeepsASignalUntilItsEndAndThenGivesTheHandlingBack) {
+    EXPECT_EQ(InChild([] {
+                  std::signal(SIGHUP, SIG_IGN);
+                  process::TStopHold hold;
+                  std::raise(SIGTERM);
+                  std::raise(SIGHUP);
+                  if (hold.Release() != 128 + SIGTERM || hold.Release() != 0)
+                      return 1;
+                  if (process::TStopHold().Release() != 0)
+                      return 2; // nothing came during this one
+                  std::raise(SIGHUP);
+                  std::raise(SIGTERM);
+                  return 3;
+              }),
+              128 + SIGTERM);
 }
 
 TEST(StopRequests, APauseEndsAsSoonAsASignalComes) {
