@@ -89,14 +89,16 @@ TAdapterOpen TTarnAdapter::Open() {
         return result;
     }
     // The adapter is the one device with its description, or with its description and the
-    // chosen serial number.
+    // chosen serial number or port.
     std::int32_t index = -1;
     int candidates = 0;
     for (const TUsbDevice& device : TUsbUart::ListDevices()) {
         if (device.Description != Description)
             continue;
         result.Attached << device.SerialNumber;
-        if (!SerialNumber.isEmpty() && device.SerialNumber != SerialNumber)
+        result.AttachedPorts << device.Port;
+        if ((!SerialNumber.isEmpty() && device.SerialNumber != SerialNumber) ||
+            (!Port.isEmpty() && device.Port != Port))
             continue;
         ++candidates;
         index = device.Index;
@@ -107,6 +109,7 @@ TAdapterOpen TTarnAdapter::Open() {
         return result;
     }
     result.Attached.clear();
+    result.AttachedPorts.clear();
     OpenUart(index, result);
     return result;
 }

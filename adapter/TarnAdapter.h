@@ -34,8 +34,9 @@ struct TAdapterOpen {
     QString Port;         // the refused device node (InUse, PortBusy, NoPermission)
     QString SerialNumber; // the refused or silent adapter's serial number
     // Serial numbers of the attached devices with the adapter's description, in list order
-    // (NotFound, Several).
+    // (NotFound, Several), and their ports.
     QStringList Attached;
+    QStringList AttachedPorts;
 
     bool Ok() const { return Problem == TProblem::None; }
 };
@@ -81,9 +82,10 @@ public:
     std::unique_ptr<TUsbUart> Uart; // null while the link is down
     TTraceSink* Monitor;            // not owned
     QString Description;            // "USB FETCHer Adapter"
-    // When set, only the adapter with this serial number is used, also when the link comes up
-    // again after a failed send: a transfer never moves to another adapter.
+    // When set, only the adapter with this serial number, or at this port, is used, also when
+    // the link comes up again after a failed send: a transfer never moves to another adapter.
     QString SerialNumber;
+    QString Port;
     // Attempts of exchanges that failed (no answer, a damaged or refused reply), counted since
     // construction: tells a transfer that the line is in trouble.
     int FailedAttempts;

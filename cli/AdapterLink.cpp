@@ -1,15 +1,19 @@
 #include "cli/AdapterLink.h"
 
+#include "platform/d2xx/DriverProblem.h"
+#include "platform/d2xx/OpenFailure.h"
 #include "platform/framework/Convert.h"
 
 #include <QStringList>
 
 namespace cli {
 
-TAdapterLink::TAdapterLink(QString serialNumber)
-    : SerialNumber(std::move(serialNumber)), DevicePtr(std::make_unique<TTarnDevice>()),
+TAdapterLink::TAdapterLink(QString serialNumber, QString port)
+    : SerialNumber(std::move(serialNumber)), Port(std::move(port)),
+      DevicePtr(std::make_unique<TTarnDevice>()),
       SessionPtr(std::make_unique<TConnectorSession>(*DevicePtr)) {
     DevicePtr->SerialNumber = SerialNumber;
+    DevicePtr->Port = Port;
 }
 
 bool TAdapterLink::FindAdapter() {
@@ -24,10 +28,28 @@ QString TAdapterLink::NoAdapterMessage() const {
     QStringList attached;
     for (const QString& serial : Found.Attached)
         attached << (serial.isEmpty() ? QStringLiteral("(none)") : EscapeControlCharacters(serial));
-    const QString hints = QStringLiteral(
+    // "SN (/dev/ttyUSB0)" for each attached adapter whose serial number is `serial`, or for all.
+    const auto ports = [this](const QString& serial, bool all) {
+        QStringList named;
+        for (qsizetype i = 0; i < Found.Attached.size(); ++i) {
+            if (!all && Found.Attached[i] != serial)
+                continue;
+            const QString port = EscapeControlCharacters(Found.AttachedPorts.value(i));
+            named << (all ? EscapeControlCharacters(Found.Attached[i]) +
+                                (port.isEmpty() ? QString() : QStringLiteral(" at ") + port)
+                          : (port.isEmpty() ? QStringLiteral("(unknown port)") : port));
+        }
+        return named.join(QStringLiteral(", "));
+    };
+    QString hints = QStringLiteral(
         "; check that the adapter is plugged in, that the ftdi_sio driver is loaded "
         "(lsmod | grep ftdi_sio) and that you are in the dialout group, or start the adapter "
         "simulator brookfetch-adapter-sim for a dry run");
+    // Simulated adapters in a folder that is not to be trusted are not listed: say so.
+    if (const std::string refused = d2xx::refusedPortFolder(); !refused.empty())
+        hints = QStringLiteral("; the folder of simulated adapters was passed over: %1; it must be "
+                               "a folder of yours that nobody else may write")
+                    .arg(EscapeControlCharacters(QString::fromStdString(refused)));
     switch (Found.Problem) {
     case TProblem::None:
         break;
@@ -47,24 +69,32 @@ QString TAdapterLink::NoAdapterMessage() const {
                               "(sudo adduser $USER dialout) and log in again")
             .arg(adapter, EscapeControlCharacters(Found.Port));
     case TProblem::DriverMissing:
-        return QStringLiteral("no adapter found: the adapter's D2XX driver (FTD2XX.DLL) is not "
-                              "installed; install FTDI's D2XX driver, then try again");
+        // The driver layer's own words: which DLL, and what is wrong with one that was found.
+        return QStringLiteral(
+                   "no adapter found: %1; install the adapter maker's D2XX driver package, "
+                   "then try again")
+            .arg(QString::fromStdString(d2xx::DriverProblem()));
     case TProblem::NotFound:
+        if (!Port.isEmpty() && !attached.isEmpty())
+            return QStringLiteral("no adapter found at %1 (attached: %2); pick one of those with "
+                                  "--port")
+                .arg(EscapeControlCharacters(Port), ports(QString(), true));
         if (!SerialNumber.isEmpty() && !attached.isEmpty())
             return QStringLiteral("no adapter found with serial number %1 (attached: %2); pick "
                                   "one of those with --serial")
                 .arg(EscapeControlCharacters(SerialNumber), attached.join(QStringLiteral(", ")));
         return QStringLiteral("no adapter found") + hints;
     case TProblem::Several:
+        // Clone chips often share one serial number: the port still tells them apart.
         if (!SerialNumber.isEmpty())
-            return QStringLiteral("no adapter found: %1 adapters have the serial number %2 and "
-                                  "cannot be told apart; use them one at a time")
+            return QStringLiteral("%1 adapters have the serial number %2 and cannot be told "
+                                  "apart by it (at %3); choose one with --port")
                 .arg(Found.Attached.count(SerialNumber))
-                .arg(EscapeControlCharacters(SerialNumber));
-        return QStringLiteral("no adapter found: %1 adapters are attached (serial numbers %2); "
-                              "pick one with --serial")
+                .arg(EscapeControlCharacters(SerialNumber), ports(SerialNumber, false));
+        return QStringLiteral("no adapter found: %1 adapters are attached (%2); pick one with "
+                              "--serial or --port")
             .arg(attached.size())
-            .arg(attached.join(QStringLiteral(", ")));
+            .arg(ports(QString(), true));
     case TProblem::OpenFailed:
     case TProblem::Silent:
         // A program that takes no lock may be reading the adapter's answers away; only when

@@ -9,12 +9,12 @@
 namespace cli {
 
 // The one adapter device of a run with its connector session, the choice of adapter that the
-// window program does not have (--serial: only the adapter with that serial number, also when
-// the link comes up again in the middle of a transfer), and the words for why no adapter
-// answered.
+// window program does not have (--serial and --port: only the adapter with that serial number,
+// or at that port, also when the link comes up again in the middle of a transfer), and the
+// words for why no adapter answered.
 class TAdapterLink {
 public:
-    explicit TAdapterLink(QString serialNumber = QString());
+    explicit TAdapterLink(QString serialNumber = QString(), QString port = QString());
 
     TTarnDevice& Device() { return *DevicePtr; }
     TConnectorSession& Session() { return *SessionPtr; }
@@ -31,6 +31,7 @@ public:
 
 private:
     QString SerialNumber;
+    QString Port;
     std::unique_ptr<TTarnDevice> DevicePtr;
     std::unique_ptr<TConnectorSession> SessionPtr;
     TAdapterOpen Found;

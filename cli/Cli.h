@@ -1,34 +1,45 @@
 #pragma once
 
+#include "cli/CommandLine.h"
+#include "cli/Log.h"
+
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 
 namespace cli {
 
-struct CommandShape;
+class TCommands;
 
-// The command line of brookfetch-cli: parses the arguments, checks that command, operands
-// and options fit together, and runs the command. Returns the exit code.
+// The command line of brookfetch-cli: parses the arguments (CommandLine.h), checks that
+// command, operands and options fit together, opens the log and runs the command, on this
+// adapter or in one lane per adapter. Returns the exit code.
 class TCli {
 public:
     // Whether the program's standard output and error are terminals: the progress bar needs
     // one, a binary image must not go to one.
     TCli(QTextStream& out, QTextStream& err, bool outIsTerminal, bool errIsTerminal);
+    ~TCli();
 
+    // The arguments with the program's name first.
     int Run(const QStringList& arguments);
 
-    static QString CommandsHelp();
+    // For the commands' rows: the result stream and the commands over the adapter link, made
+    // at their first use.
+    QTextStream& Out() { return OutStream; }
+    TCommands& Commands();
 
 private:
     int Usage(const QString& message);
-    // What is wrong with the operands and options of a command, or empty.
-    QString OperandProblem(const CommandShape& shape, const QStringList& operands, bool wait,
-                           bool json) const;
+    int RunHere(const TInvocation& call); // on this adapter, not in lanes
 
-    QTextStream& Out;
+    QTextStream& OutStream;
     QTextStream& Err;
     bool OutIsTerminal;
     bool ErrIsTerminal;
+    TOptions Options;
+    TLog Log;
+    std::unique_ptr<TCommands> CommandsPtr;
 };
 
 } // namespace cli

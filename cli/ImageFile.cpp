@@ -4,6 +4,7 @@
 #include "cli/NativeName.h"
 #include "model/Q47.h"
 #include "platform/files/Files.h"
+#include "platform/process/Process.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -81,8 +82,12 @@ int LoadImage(TQ47& model, const QString& name, QString& error, QByteArray* tail
     const bool standardInput = name == QLatin1String("-");
     const QString what = standardInput ? QStringLiteral("standard input") : DisplayName(name);
     const std::size_t atMost = tail ? TQ47::ImageSize + MaxTail : TQ47::ImageSize;
-    const TLoadedFile file =
-        standardInput ? LoadStandardInput(atMost) : LoadWholeFile(FilePath(name), atMost);
+    const TLoadedFile file = standardInput ? LoadStandardInput(atMost, 0, process::StopRequested)
+                                           : LoadWholeFile(FilePath(name), atMost);
+    if (standardInput && file.Result == TLoadResult::Unreadable && process::StopRequested()) {
+        error = QStringLiteral("interrupted while reading standard input");
+        return ExitFileError;
+    }
     if (file.Result != TLoadResult::Loaded) {
         error = LoadFailed(name, what, file.Result);
         return ExitFileError;

@@ -1,113 +1,43 @@
-// Every adapter at once. Each lane is a process of its own: this program started again with
-// --serial for one adapter, its output relayed here line by line behind the serial number.
-// Lanes then share no state at all: the D2XX layer, the adapter objects, the signal handling
-// and the log stay exactly as a single run has them (the D2XX layer is not made for threads),
-// a lane that fails or crashes cannot take the others with it, and the time of one lane is
-// the time of a single run, so two adapters take no longer than one.
+// Every adapter at once. Each lane is a process of its own: this program started again for one
+// adapter, its output relayed here line by line behind the adapter's name. Lanes then share no
+// state at all: the D2XX layer, the adapter objects, the stop requests and the log stay
+// exactly as a single run has them (the D2XX layer is not made for threads), a lane that fails
+// or crashes cannot take the others with it, and the time of one lane is the time of a single
+// run, so two adapters take no longer than one.
 
 #include "cli/Lanes.h"
 
 #include "Library/Serial/USB/UsbUart.h"
 #include "cli/AdapterLink.h"
+#include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "cli/ImageFile.h"
 #include "cli/Log.h"
-#include "cli/NativeName.h"
 #include "platform/framework/Convert.h"
+#include "platform/framework/NativePath.h"
+#include "platform/process/Process.h"
 
-#include <QSet>
-#include <cerrno>
-#include <csignal>
+#include <QHash>
 #include <cstdio>
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace cli {
 namespace {
 
-const char* const ProgramName = "brookfetch-cli";
-
-// One running lane: its process and the two pipes its output comes through.
+// An adapter that gets a lane, and how the lane finds it again.
 struct TLane {
-    QString Serial;
-    QByteArray Prefix; // "FT5XK2QA: "
-    pid_t Process = -1;
-    int Output[2] = {-1, -1}; // standard output, standard error; -1 once at its end
-    QByteArray Pending[2];    // the start of a line still to come
-    int Code = -1;
+    QString Name;          // its serial number, or its port
+    bool ByPort = false;   // chosen by --port
+    QByteArray Prefix;     // "FT5XK2QA: "
+    QByteArray Pending[2]; // the start of a line still to come, of output and error
 };
 
-// The arguments of a lane: the same command for one adapter.
-std::vector<QByteArray> LaneArguments(const TLaneRequest& request, const QString& serial) {
-    const TOptions& options = request.Options;
-    std::vector<QByteArray> arguments{ProgramName, request.Command.toUtf8(),
-                                      "--serial",  NativeName(serial),
-                                      "--retries", QByteArray::number(options.Retries)};
-    if (options.Quiet)
-        arguments.emplace_back("--quiet");
-    if (options.Trace)
-        arguments.emplace_back("--trace");
-    if (options.Wait)
-        arguments.emplace_back("--wait");
-    if (!request.Log.isEmpty()) {
-        arguments.emplace_back("--log");
-        arguments.push_back(NativeName(request.Log));
-    }
-    arguments.emplace_back("--");
-    arguments.push_back(NativeName(request.Command == QLatin1String("read")
-                                       ? LaneFileName(request.File, serial)
-                                       : request.File));
-    return arguments;
-}
-
-// Starts the program again as a lane, with nothing on its standard input. False when it
-// cannot be started.
-bool Start(TLane& lane, const std::vector<QByteArray>& arguments) {
-    int pipes[2][2];
-    if (::pipe2(pipes[0], O_CLOEXEC) != 0)
-        return false;
-    if (::pipe2(pipes[1], O_CLOEXEC) != 0) {
-        ::close(pipes[0][0]);
-        ::close(pipes[0][1]);
-        return false;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, pipes[0][1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, pipes[1][1], STDERR_FILENO);
-    std::vector<char*> argv;
-    for (const QByteArray& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.constData()));
-    argv.push_back(nullptr);
-    // The very program that runs, even if its file has been replaced meanwhile.
-    const int started =
-        ::posix_spawn(&lane.Process, "/proc/self/exe", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(pipes[0][1]);
-    ::close(pipes[1][1]);
-    lane.Output[0] = pipes[0][0];
-    lane.Output[1] = pipes[1][0];
-    if (started == 0)
-        return true;
-    lane.Process = -1;
-    ::close(lane.Output[0]);
-    ::close(lane.Output[1]);
-    lane.Output[0] = lane.Output[1] = -1;
-    return false;
-}
-
-void Relay(TLane& lane, int stream, const QByteArray& bytes, bool atEnd) {
-    QByteArray& pending = lane.Pending[stream];
-    pending += bytes;
-    if (atEnd && !pending.isEmpty() && !pending.endsWith('\n'))
-        pending += '\n';
+void Relay(TLane& lane, process::TStream stream, std::string_view bytes) {
+    const int which = stream == process::TStream::Output ? 0 : 1;
+    QByteArray& pending = lane.Pending[which];
+    pending.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (bytes.empty() && !pending.isEmpty() && !pending.endsWith('\n'))
+        pending += '\n'; // the stream's end ends its last line
     const qsizetype end = pending.lastIndexOf('\n');
     if (end < 0)
         return;
@@ -115,161 +45,111 @@ void Relay(TLane& lane, int stream, const QByteArray& bytes, bool atEnd) {
     for (const QByteArray& line : pending.left(end).split('\n'))
         lines += lane.Prefix + line + '\n';
     pending.remove(0, end + 1);
-    FILE* to = stream == 0 ? stdout : stderr;
+    // A closed stream here (a pipe whose reader went) loses these lines, not the lanes' work.
+    FILE* to = which == 0 ? stdout : stderr;
     std::fwrite(lines.constData(), 1, static_cast<size_t>(lines.size()), to);
     std::fflush(to);
 }
 
-// The exit code of an ended lane; a lane ended by a signal counts as 128 + its number, as a
-// shell counts it.
-int Reap(const TLane& lane) {
-    int status = 0;
-    while (::waitpid(lane.Process, &status, 0) < 0) {
-        if (errno != EINTR)
-            return ExitCommunicationError;
-    }
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : ExitCommunicationError;
-}
-
-// Relays the lanes' output until every lane has ended, and asks them to stop once a stop
-// signal came here. Returns the exit code of the first lane to end with a failure, else 0.
-int RelayUntilEnd(std::vector<TLane>& lanes) {
-    int first = ExitOk;
-    bool forwarded = false;
-    for (;;) {
-        if (TCommands::StopRequested() && !forwarded) {
-            forwarded = true;
-            for (const TLane& lane : lanes) {
-                if (lane.Process > 0 && lane.Code < 0)
-                    ::kill(lane.Process, SIGTERM);
-            }
-        }
-        std::vector<pollfd> watched;
-        std::vector<std::pair<TLane*, int>> owners;
-        for (TLane& lane : lanes) {
-            for (int stream = 0; stream < 2; ++stream) {
-                if (lane.Output[stream] < 0)
-                    continue;
-                watched.push_back({lane.Output[stream], POLLIN, 0});
-                owners.emplace_back(&lane, stream);
-            }
-        }
-        if (watched.empty())
-            return first;
-        if (::poll(watched.data(), watched.size(), -1) < 0)
-            continue; // a signal: look at the stop request first
-        for (std::size_t i = 0; i < watched.size(); ++i) {
-            if (watched[i].revents == 0)
-                continue;
-            auto [lane, stream] = owners[i];
-            char chunk[4096];
-            const ssize_t got = ::read(watched[i].fd, chunk, sizeof chunk);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got > 0) {
-                Relay(*lane, stream, QByteArray(chunk, got), false);
-                continue;
-            }
-            Relay(*lane, stream, QByteArray(), true);
-            ::close(lane->Output[stream]);
-            lane->Output[stream] = -1;
-            if (lane->Output[0] < 0 && lane->Output[1] < 0) {
-                lane->Code = Reap(*lane);
-                if (first == ExitOk)
-                    first = lane->Code;
-            }
-        }
-    }
+// The port as a name in a file: "/dev/ttyUSB0" gives "ttyUSB0", "/dev/pts/3" "pts-3".
+QString PortTag(const QString& port) {
+    QString tag = port.startsWith(QLatin1String("/dev/")) ? port.mid(5) : port;
+    return tag.replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
 } // namespace
 
-QString LaneFileName(const QString& name, const QString& serial) {
-    QString tag = QStringLiteral("-") + serial;
-    for (qsizetype i = 1; i < tag.size(); ++i) {
-        const QChar c = tag[i];
+QString LaneFileName(const QString& name, const QString& tag) {
+    QString suffix = QStringLiteral("-") + tag;
+    for (qsizetype i = 1; i < suffix.size(); ++i) {
+        const QChar c = suffix[i];
         if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != QLatin1Char('-') &&
             c != QLatin1Char('_') && c != QLatin1Char('.'))
-            tag[i] = QLatin1Char('_');
+            suffix[i] = QLatin1Char('_');
     }
-    return TaggedName(name, tag);
+    return TaggedName(name, suffix);
 }
 
-int RunLanes(const TLaneRequest& request, QTextStream& out, QTextStream& err) {
-    out.flush();
-    const auto fail = [&err](int code, const QString& message) {
-        err << ProgramName << ": " << message << '\n';
-        err.flush();
-        return code;
-    };
-    if (!request.Log.isEmpty()) {
+int RunLanes(const TInvocation& call, QTextStream& out, QTextStream& err) {
+    TConsole console(out, err, call.Options.Quiet);
+    if (!call.Options.Log.isEmpty()) {
         // Checked here, before any lane begins, as a single run checks it.
         TLog log;
-        if (QString error; !log.Open(request.Log, error))
-            return fail(ExitFileError, error);
+        if (QString error; !log.Open(call.Options.Log, out, error))
+            return console.Fail(ExitFileError, error);
     }
 
-    // An adapter needs a serial number of its own to be given a lane.
-    const QString wanted = TAdapterLink().Description();
-    QStringList serials;
-    QSet<QString> seen;
-    QSet<QString> doubled;
-    int unnamed = 0;
+    // An adapter with a serial number of its own is its lane's name; another one is named and
+    // found by its port, when the system tells it.
+    const QString wanted = TTarnDevice().Description;
+    QList<TUsbDevice> adapters;
+    QHash<QString, int> bySerial;
     for (const TUsbDevice& device : TUsbUart::ListDevices()) {
         if (device.Description != wanted)
             continue;
-        if (device.SerialNumber.isEmpty())
-            ++unnamed;
-        else if (seen.contains(device.SerialNumber))
-            doubled.insert(device.SerialNumber);
-        else
-            serials << device.SerialNumber;
-        seen.insert(device.SerialNumber);
+        adapters << device;
+        ++bySerial[device.SerialNumber];
+    }
+    std::vector<TLane> lanes;
+    QStringList unnamed;
+    for (const TUsbDevice& adapter : adapters) {
+        const bool own = !adapter.SerialNumber.isEmpty() && bySerial[adapter.SerialNumber] == 1;
+        if (!own && adapter.Port.isEmpty()) {
+            unnamed << (adapter.SerialNumber.isEmpty()
+                            ? QStringLiteral("one without a serial number")
+                            : EscapeControlCharacters(adapter.SerialNumber));
+            continue;
+        }
+        TLane& lane = lanes.emplace_back();
+        lane.ByPort = !own;
+        lane.Name = own ? adapter.SerialNumber : adapter.Port;
+        lane.Prefix = EscapeControlCharacters(lane.Name).toUtf8() + ": ";
     }
     int result = ExitOk;
-    if (unnamed > 0 || !doubled.isEmpty()) {
-        QStringList left;
-        for (const QString& serial : doubled)
-            left << EscapeControlCharacters(serial);
-        if (unnamed > 0)
-            left << QStringLiteral("%1 without a serial number").arg(unnamed);
-        result = fail(ExitNoDevice,
-                      QStringLiteral("adapters that cannot be told apart by their serial number "
-                                     "get no lane (%1); use them one at a time")
-                          .arg(left.join(QStringLiteral(", "))));
-    }
-    for (const QString& serial : doubled)
-        serials.removeAll(serial);
-    if (serials.isEmpty()) {
+    if (!unnamed.isEmpty())
+        result = console.Fail(ExitNoDevice,
+                              QStringLiteral("adapters that can be told apart neither by serial "
+                                             "number nor by port get no lane (%1); use them one "
+                                             "at a time")
+                                  .arg(unnamed.join(QStringLiteral(", "))));
+    if (lanes.empty()) {
         if (result != ExitOk)
             return result;
         TAdapterLink none;
         none.FindAdapter();
-        return fail(ExitNoDevice, none.NoAdapterMessage());
+        return console.Fail(ExitNoDevice, none.NoAdapterMessage());
     }
 
-    // Ctrl+C reaches the lanes from the terminal; a SIGTERM sent here is passed on to them.
-    TCommands::CatchStopSignals();
-    std::vector<TLane> lanes(static_cast<std::size_t>(serials.size()));
-    for (qsizetype i = 0; i < serials.size(); ++i) {
-        TLane& lane = lanes[static_cast<std::size_t>(i)];
-        lane.Serial = serials[i];
-        lane.Prefix = EscapeControlCharacters(serials[i]).toUtf8() + ": ";
-        if (!Start(lane, LaneArguments(request, serials[i])) && result == ExitOk)
-            result =
-                fail(ExitCommunicationError, QStringLiteral("cannot start the lane of adapter %1")
-                                                 .arg(EscapeControlCharacters(serials[i])));
+    out.flush();
+    process::TChildren children;
+    std::vector<std::size_t> started; // the lane of each child
+    for (std::size_t i = 0; i < lanes.size(); ++i) {
+        const TLane& lane = lanes[i];
+        const QString tag = lane.ByPort ? PortTag(lane.Name) : lane.Name;
+        const QString file = call.Command->ImageOut ? LaneFileName(call.File(), tag) : call.File();
+        std::vector<process::TNativeString> arguments;
+        for (const QString& argument : LaneArguments(call, lane.ByPort, lane.Name, file))
+            arguments.push_back(NativeNameOf(argument));
+        if (children.Start(arguments)) {
+            started.push_back(i);
+        } else if (result == ExitOk) {
+            result = console.Fail(ExitCommunicationError,
+                                  QStringLiteral("cannot start the lane of adapter %1")
+                                      .arg(EscapeControlCharacters(lane.Name)));
+        }
     }
-    if (const int relayed = RelayUntilEnd(lanes); result == ExitOk)
-        result = relayed;
-
-    // Outside production mode a stop signal ends the program as it ends a single run: after
-    // the transfers in hand.
-    if (const int signal = TCommands::CaughtStopSignal(); signal != 0 && !request.Options.Wait) {
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
+    std::vector<int> codes;
+    std::string why;
+    const bool relayed = children.RelayUntilEnd(
+        [&](std::size_t child, process::TStream stream, std::string_view bytes) {
+            Relay(lanes[started[child]], stream, bytes);
+        },
+        codes, why);
+    if (!relayed && result == ExitOk)
+        result = console.Fail(ExitCommunicationError, QString::fromLocal8Bit(why));
+    for (const int code : codes) {
+        if (result == ExitOk)
+            result = code;
     }
     return result;
 }

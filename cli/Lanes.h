@@ -1,28 +1,22 @@
 #pragma once
 
-#include "cli/Commands.h"
+#include "cli/CommandLine.h"
 
 #include <QString>
 #include <QTextStream>
 
 namespace cli {
 
-// What every lane of --all runs: the command, its file and the options that go with it.
-struct TLaneRequest {
-    QString Command; // read, write or verify
-    QString File;
-    TOptions Options; // Serial and Progress are the lanes' own
-    QString Log;      // --log FILE, or empty
-};
+// Runs a call of read, write or verify (with --wait too) on every attached adapter at once, one
+// lane per adapter: this program started again for that adapter alone, chosen by its serial
+// number, or by its port when its serial number is not its own (none, or one another attached
+// adapter shares). Each line a lane prints goes to the same stream, led by the adapter's serial
+// number or port ("FT5XK2QA: wrote ..."); `read` saves into NAME-<serial>.brk. A stop request
+// reaches every lane at once. Returns the exit code of the first lane that failed, else 0.
+int RunLanes(const TInvocation& call, QTextStream& out, QTextStream& err);
 
-// Runs the command on every attached adapter at once, one lane per adapter, chosen by its
-// serial number. Each line a lane prints goes to the same stream, led by the adapter's serial
-// number ("FT5XK2QA: wrote ..."); `read` saves into NAME-<serial>.brk. Returns the exit code
-// of the first lane that failed, else 0.
-int RunLanes(const TLaneRequest& request, QTextStream& out, QTextStream& err);
-
-// The file that the lane of an adapter reads into: "site.brk" gives "site-FT5XK2QA.brk".
-// Characters of the serial number that do not belong in a file name become "_".
-QString LaneFileName(const QString& name, const QString& serial);
+// The file that the lane of an adapter reads into: "site.brk" and "FT5XK2QA" give
+// "site-FT5XK2QA.brk". Characters of the tag that do not belong in a file name become "_".
+QString LaneFileName(const QString& name, const QString& tag);
 
 } // namespace cli

@@ -1,29 +1,11 @@
 #include "cli/Log.h"
 
 #include "cli/ExitCode.h"
+#include "cli/Json.h"
 #include "cli/NativeName.h"
 
 namespace cli {
 namespace {
-
-QByteArray JsonString(const QString& text) {
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'"' || u == u'\\')
-            quoted += QStringLiteral("\\") + c;
-        else if (u < 0x20)
-            quoted +=
-                QStringLiteral("\\u%1").arg(static_cast<unsigned>(u), 4, 16, QLatin1Char('0'));
-        else
-            quoted += c;
-    }
-    return (quoted + QLatin1Char('"')).toUtf8();
-}
-
-QByteArray JsonTextOrNull(const QString& text) {
-    return text.isEmpty() ? QByteArray("null") : JsonString(text);
-}
 
 QByteArray Timestamp(const QDateTime& time) {
     const int offset = time.offsetFromUtc() / 60;
@@ -35,7 +17,11 @@ QByteArray Timestamp(const QDateTime& time) {
 
 } // namespace
 
-bool TLog::Open(const QString& name, QString& error) {
+bool TLog::Open(const QString& name, QTextStream& out, QString& error) {
+    if (name == QLatin1String("-")) {
+        Out = &out;
+        return true;
+    }
     if (std::string why; !File.Open(FilePath(name), why)) {
         error = QStringLiteral("cannot open the log %1 for appending: %2; nothing was done")
                     .arg(DisplayName(name), QString::fromLocal8Bit(why));
@@ -46,6 +32,11 @@ bool TLog::Open(const QString& name, QString& error) {
 
 bool TLog::Append(const TLogRecord& record) {
     const QByteArray line = Line(record, QDateTime::currentDateTime());
+    if (Out != nullptr) {
+        *Out << QString::fromUtf8(line) << '\n';
+        Out->flush();
+        return Out->status() == QTextStream::Ok;
+    }
     return File.Append(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
 }
 
@@ -53,10 +44,10 @@ QByteArray TLog::Line(const TLogRecord& record, const QDateTime& time) {
     const char* result = record.Exit == ExitOk               ? "ok"
                          : record.Exit == ExitContentDiffers ? "differs"
                                                              : "failed";
-    return "{\"time\":\"" + Timestamp(time) + "\",\"adapter\":" + JsonTextOrNull(record.Adapter) +
-           ",\"adapter_version\":" + JsonTextOrNull(record.AdapterVersion) +
+    return "{\"time\":\"" + Timestamp(time) + "\",\"adapter\":" + JsonStringOrNull(record.Adapter) +
+           ",\"adapter_version\":" + JsonStringOrNull(record.AdapterVersion) +
            ",\"operation\":" + JsonString(record.Operation) +
-           ",\"file\":" + JsonTextOrNull(DisplayName(record.File)) + ",\"connector\":" +
+           ",\"file\":" + JsonStringOrNull(DisplayName(record.File)) + ",\"connector\":" +
            (record.Connector > 0 ? QByteArray::number(record.Connector) : QByteArray("null")) +
            ",\"result\":\"" + result + "\",\"exit\":" + QByteArray::number(record.Exit) +
            ",\"message\":" + JsonString(record.Message) +

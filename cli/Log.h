@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QTextStream>
 
 namespace cli {
 
@@ -28,9 +29,10 @@ struct TLogRecord {
 class TLog {
 public:
     // Opens the file for appending, creating it if needed; false with `error` saying why. A
-    // symbolic link or another user's file is refused (TAppendFile).
-    bool Open(const QString& name, QString& error);
-    bool IsOpen() const { return File.IsOpen(); }
+    // symbolic link or another user's file is refused (TAppendFile). "-" is `out`, the
+    // program's standard output, where the records go between the result lines.
+    bool Open(const QString& name, QTextStream& out, QString& error);
+    bool IsOpen() const { return File.IsOpen() || Out != nullptr; }
     // False when the line could not be written completely or flushed to disk.
     bool Append(const TLogRecord& record);
 
@@ -41,6 +43,7 @@ public:
 
 private:
     TAppendFile File;
+    QTextStream* Out = nullptr;
 };
 
 } // namespace cli

@@ -1,5 +1,7 @@
 #include "cli/ParameterText.h"
 
+#include "cli/NativeName.h"
+
 #include "model/Q47.h"
 #include "model/Q47Parameters.h"
 #include "platform/framework/Convert.h"
@@ -79,8 +81,10 @@ std::optional<int> TextToCode(const TQ47Parameter& parameter, const QString& tex
     }
 }
 
+// A text of the user's in a message: control characters and bytes that are no character
+// escaped, so that an argument cannot move the terminal's cursor or start a line of its own.
 QString Quoted(const QString& text) {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return QLatin1Char('"') + DisplayName(text) + QLatin1Char('"');
 }
 
 // The names of a parameter's values, quoted: "\"A\", \"B\" or \"C\"".

@@ -4,7 +4,16 @@
 
 namespace cli {
 
-TProgress::TProgress(QTextStream& stream, bool enabled) : Stream(stream), IsEnabled(enabled) {}
+namespace {
+
+constexpr int BarWidth = 30;
+constexpr int AroundBar = 18; // label, brackets and percentage
+
+} // namespace
+
+TProgress::TProgress(QTextStream& stream, bool enabled, int columns)
+    : Stream(stream), IsEnabled(enabled),
+      Width(columns > 0 ? std::clamp(columns - 1 - AroundBar, 0, BarWidth) : BarWidth) {}
 
 TProgress::~TProgress() {
     End();
@@ -25,7 +34,7 @@ void TProgress::Report(int percent) {
         ++Phase;
     Last = percent;
     const QString label = Phase < Phases.size() ? Phases[Phase] : QString();
-    Stream << '\r' << Bar(label, percent);
+    Stream << '\r' << Bar(label, percent, Width);
     Stream.flush();
 }
 
@@ -34,7 +43,7 @@ void TProgress::End() {
         return;
     Active = false;
     // Blank the bar so that the next line starts clean.
-    Stream << '\r' << QString(Bar(QString(), 0).size(), QLatin1Char(' ')) << '\r';
+    Stream << '\r' << QString(Bar(QString(), 0, Width).size(), QLatin1Char(' ')) << '\r';
     Stream.flush();
 }
 

@@ -14,7 +14,9 @@ namespace cli {
 // back to 0 switches the label to the next phase.
 class TProgress {
 public:
-    TProgress(QTextStream& stream, bool enabled);
+    // `columns`: the terminal's width, 0 when unknown; the bar never fills a whole line, which
+    // would wrap and leave a line behind at every redraw.
+    TProgress(QTextStream& stream, bool enabled, int columns = 0);
     ~TProgress();
 
     // Starts a transfer: the label of each phase, in order ("writing", "verifying").
@@ -30,6 +32,7 @@ public:
 private:
     QTextStream& Stream;
     bool IsEnabled;
+    int Width; // of the bar itself
     bool Active = false;
     QStringList Phases;
     int Phase = 0;

@@ -3,6 +3,8 @@
 
 #include "platform/framework/Convert.h"
 
+#include "fuzz/InputTexts.h"
+
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
@@ -10,14 +12,7 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // As UTF-8, and the same bytes as UTF-16 (copied: the input need not be aligned for it).
-    std::u16string wide(size / 2, u'\0');
-    std::memcpy(wide.data(), data, wide.size() * 2);
-    const QString texts[] = {
-        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-        QString::fromStdU16String(wide),
-    };
-    for (const QString& text : texts) {
+    for (const QString& text : InputTexts(data, size)) {
         for (const TTimeReading reading : {TTimeReading::Lenient, TTimeReading::Strict}) {
             int seconds = -1;
             if (!TimeTextToSeconds(text, seconds, reading))

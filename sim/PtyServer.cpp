@@ -252,6 +252,12 @@ bool PtyServer::command(const std::string& line) {
         firmware_.setConnectorPresent(true);
     } else if (word == "unplug") {
         firmware_.setConnectorPresent(false);
+    } else if (word == "swap") {
+        // Another connector in place of this one quicker than any question could see the
+        // socket empty: a fresh memory, plugged in.
+        firmware_.resetMemory();
+        firmware_.setConnectorPresent(true);
+        saveMemory();
     } else if (word == "small" || word == "large") {
         firmware_.setSmallMemory(word == "small");
         saveMemory();
@@ -280,7 +286,7 @@ bool PtyServer::command(const std::string& line) {
     } else {
         std::fprintf(stderr,
                      "brookfetch-adapter-sim: unknown command \"%s\" "
-                     "(plug, unplug, small, large, fault NAME WHEN, clear, status, quit)\n",
+                     "(plug, unplug, swap, small, large, fault NAME WHEN, clear, status, quit)\n",
                      word.c_str());
         return false;
     }

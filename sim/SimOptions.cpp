@@ -55,8 +55,8 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulates the USB FETCHer adapter with a connector on a pseudo-terminal.\n"
-        "Commands on standard input: plug, unplug, small, large, fault NAME WHEN, clear (all\n"
-        "faults), status, quit.\n"
+        "Commands on standard input: plug, unplug, swap (a fresh connector in its place at\n"
+        "once), small, large, fault NAME WHEN, clear (all faults), status, quit.\n"
         "A fault WHEN is a count (\"3\": the next 3 exchanges) or a probability "
         "(\"0.1\" or \"10%\").");
     parser.addHelpOption();

@@ -600,7 +600,7 @@ Chcete ho aj tak zmazať?</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/Main.cpp" line="661"/>
+        <location filename="../ui/Main.cpp" line="679"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Otvoriť súbor</translation>
@@ -684,13 +684,13 @@ Chcete ho aj tak zmazať?</translation>
         <translation>Zapísať údaje do adaptéra</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="665"/>
-        <location filename="../ui/Main.cpp" line="678"/>
+        <location filename="../ui/Main.cpp" line="683"/>
+        <location filename="../ui/Main.cpp" line="696"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Konfigurácia Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="674"/>
+        <location filename="../ui/Main.cpp" line="692"/>
         <source>Save file</source>
         <translation>Uložiť súbor</translation>
     </message>
@@ -820,48 +820,54 @@ Chcete ho aj tak zmazať?</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="212"/>
+        <source>FTDI&apos;s D2XX driver (FTD2XX.DLL) is not installed. Install the adapter maker&apos;s driver package.</source>
+        <extracomment>Tool tip of the adapter&apos;s status on Windows, when the adapter&apos;s driver is not installed on the computer. Keep &quot;FTDI&quot;, &quot;D2XX&quot; and &quot;FTD2XX.DLL&quot;.</extracomment>
+        <translation>Ovládač D2XX od FTDI (FTD2XX.DLL) nie je nainštalovaný. Nainštalujte balík ovládačov od výrobcu adaptéra.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="222"/>
         <source>The file %1 does not exist.</source>
         <extracomment>Error box after File &gt; Open, a recent file, a dropped file or a file named at start: %1 is the file&apos;s path. &quot;Nothing was opened; …&quot; follows as a second paragraph.</extracomment>
         <translation>Súbor %1 neexistuje.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="222"/>
+        <location filename="../ui/Msg.ui" line="232"/>
         <source>The file %1 cannot be read.</source>
         <extracomment>Error box after an open that failed: the file exists, but the program may not read it (no permission) or reading it failed. %1 is its path.</extracomment>
         <translation>Súbor %1 nemožno prečítať.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="232"/>
+        <location filename="../ui/Msg.ui" line="242"/>
         <source>The file %1 is shorter than 128 bytes: it holds no parameter set.</source>
         <extracomment>Error box after an open that failed: a configuration file holds one parameter set of 128 bytes; this one is shorter. %1 is its path.</extracomment>
         <translation>Súbor %1 je kratší ako 128 bajtov: neobsahuje žiadnu sadu parametrov.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="242"/>
+        <location filename="../ui/Msg.ui" line="252"/>
         <source>The file %1 is damaged: its checksum is wrong.</source>
         <extracomment>Error box after an open that failed: the checksum stored in the file does not match its contents. %1 is its path.</extracomment>
         <translation>Súbor %1 je poškodený: jeho kontrolný súčet nesúhlasí.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="252"/>
+        <location filename="../ui/Msg.ui" line="262"/>
         <source>Nothing was opened; the parameters shown are unchanged.</source>
         <extracomment>Second paragraph of the error boxes after an open that failed: the window still shows the parameters it showed before.</extracomment>
         <translation>Nič sa neotvorilo; zobrazené parametre zostali bez zmeny.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="262"/>
+        <location filename="../ui/Msg.ui" line="272"/>
         <source>Connector read</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Read succeeded: the connector has been read, its parameters are now in the window. A past-tense confirmation, not the command. Short: it must fit the status bar.</extracomment>
         <translation>Konektor načítaný</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="272"/>
+        <location filename="../ui/Msg.ui" line="282"/>
         <source>Connector written and verified</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Write succeeded: the parameters have been written into the connector and read back to check them. Write, not save. Short: it must fit the status bar.</extracomment>
         <translation>Konektor zapísaný a overený</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="282"/>
+        <location filename="../ui/Msg.ui" line="292"/>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Súbor uložený</translation>

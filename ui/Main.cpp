@@ -9,7 +9,7 @@
 #include "platform/framework/Application.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
-#include "platform/signals/StopSignals.h"
+#include "platform/process/Process.h"
 #include "ui/About.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
@@ -56,8 +56,9 @@ auto Guard(Handler handler) {
     return [handler] { Guarded(handler); };
 }
 
-// Why the adapter could not be opened, when the system said: another program holds it, or
-// the user may not open it. Empty otherwise. The panel itself keeps its "Adapter ?".
+// Why the adapter could not be opened, when the system said: another program holds it, the
+// user may not open it, or (on Windows) its driver is not installed. Empty otherwise. The
+// panel itself keeps its "Adapter ?".
 QString AdapterRefusalText(const TAdapterOpen& found) {
     switch (found.Problem) {
     case TAdapterOpen::TProblem::InUse:
@@ -68,15 +69,18 @@ QString AdapterRefusalText(const TAdapterOpen& found) {
     case TAdapterOpen::TProblem::NoPermission:
         return TMainForm::MessageText(QStringLiteral("MsgAdapterDenied"))
             .arg(EscapeControlCharacters(found.Port));
+    case TAdapterOpen::TProblem::DriverMissing:
+        return TMainForm::MessageText(QStringLiteral("MsgDriverMissing"));
     default:
         break;
     }
     return QString();
 }
 
-// A hang-up, quit, interrupt or terminate signal that came during a transfer, or 0. The
-// program ends once the transfer is over, without further questions or boxes.
-int StopSignal = 0;
+// The exit code of a stop request (a hang-up, quit, interrupt or terminate signal) that came
+// during a transfer, or 0. The program ends once the transfer is over, without further
+// questions or boxes.
+int StopCode = 0;
 
 // A status bar panel of a set width. When the window is narrower than all the panels
 // together, the file name gives way first, so that any stored window size can be restored and
@@ -106,7 +110,7 @@ private:
 class TTransferScope {
 public:
     explicit TTransferScope(TMainForm& form) : Form(form) {
-        StopSignal = 0;
+        StopCode = 0;
         try {
             Form.BeginTransfer();
         } catch (...) {
@@ -116,16 +120,16 @@ public:
     }
     ~TTransferScope() {
         Form.EndTransfer();
-        if (const int signal = Signals.Release(); signal != 0) {
-            StopSignal = signal;
-            QCoreApplication::exit(128 + signal);
+        if (const int code = StopRequests.Release(); code != 0) {
+            StopCode = code;
+            QCoreApplication::exit(code);
         }
     }
     TTransferScope(const TTransferScope&) = delete;
     TTransferScope& operator=(const TTransferScope&) = delete;
 
 private:
-    TStopSignalHold Signals;
+    process::TStopHold StopRequests;
     TMainForm& Form;
 };
 
@@ -563,7 +567,8 @@ void TMainForm::LoadFile(const QString& path) {
     }
     // The panel says so already while the box is open, instead of an earlier success.
     SetStatusText(0, MessageText(QStringLiteral("MsgError")));
-    const QString name = EscapeControlCharacters(QDir::toNativeSeparators(path));
+    // Named as the system names files: C:\Sites\river.brk on Windows.
+    const QString name = EscapeFileName(QDir::toNativeSeparators(path));
     Application->MessageBox(MessageText(reason).arg(name) + QStringLiteral("\n\n") +
                                 MessageText(QStringLiteral("MsgOpenKept")),
                             MessageText(QStringLiteral("MsgError")), MB_OK);
@@ -804,7 +809,7 @@ void TMainForm::DataReadExecute() {
         const TTransferScope transfer(*this);
         read = Workplace->ReadConnector();
     } catch (...) {
-        if (StopSignal != 0)
+        if (StopCode != 0)
             return;
         // The read had begun a new data set: the page shows it, as after a failed read, so
         // that page, file name and workplace agree when the error box has been closed.
@@ -812,7 +817,7 @@ void TMainForm::DataReadExecute() {
         ModelToPage();
         throw;
     }
-    if (StopSignal != 0)
+    if (StopCode != 0)
         return;
     ShowStatus();
     if (read) {
@@ -841,7 +846,7 @@ void TMainForm::DataWriteExecute() {
         const TTransferScope transfer(*this);
         written = Workplace->WriteConnector();
     }
-    if (StopSignal != 0)
+    if (StopCode != 0)
         return;
     ShowStatus();
     if (written)
@@ -906,8 +911,9 @@ void TMainForm::ShowError(const QString& label) {
 void TMainForm::ShowStatus() {
     // Open and Save change the recent files; the File menu follows them here.
     ShowRecentFiles();
+    // Named as the system names files: C:\Sites\river.brk on Windows.
     SetStatusText(1, Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNoname"))
-                                                   : Workplace->FileName);
+                                                   : QDir::toNativeSeparators(Workplace->FileName));
     switch (Workplace->Model->LastError) {
     case TQ47::NoError:
         SetStatusText(0, MessageText(QStringLiteral("MsgOK")));

@@ -28,17 +28,22 @@ TSingleWindow::TSingleWindow(const QString& name)
 TSingleWindow::~TSingleWindow() = default;
 
 QString TSingleWindow::SessionName() {
-    QString session = qEnvironmentVariable("WAYLAND_DISPLAY");
+    // Windows names its sessions (Console, RDP-Tcp#2), whatever DISPLAY an X server for
+    // Windows may have left in the environment; a Linux desktop is known by its display.
+    QString session = qEnvironmentVariable("SESSIONNAME");
+    if (session.isEmpty())
+        session = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (session.isEmpty())
         session = qEnvironmentVariable("DISPLAY");
-    if (session.isEmpty())
-        session = qEnvironmentVariable("SESSIONNAME");
     session.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
     if (session.isEmpty())
         session = QStringLiteral("none");
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return QDir(folder.isEmpty() ? QDir::tempPath() : folder)
-        .filePath(QStringLiteral("brookfetch-") + session.right(40));
+    // Windows has no runtime folder: Qt gives the user's home, where the lock would lie in
+    // sight. The user's temporary folder is the user's own there too.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty() || folder == QDir::homePath())
+        folder = QDir::tempPath();
+    return QDir(folder).filePath(QStringLiteral("brookfetch-") + session.right(40));
 }
 
 TSingleWindow::TClaim TSingleWindow::Claim(const QString& file, int patience) {

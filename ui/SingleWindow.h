@@ -32,8 +32,9 @@ public:
     std::function<void(const QString& file)> OnRequest;
 
     // <the user's runtime folder>/brookfetch-<session>: the runtime folder is the user's own
-    // (XDG_RUNTIME_DIR on Linux), the session is the desktop's display (WAYLAND_DISPLAY, else
-    // DISPLAY) or the Windows session's name.
+    // (XDG_RUNTIME_DIR on Linux, %TEMP% on Windows), the session is the Windows session's name
+    // (SESSIONNAME) or the desktop's display (WAYLAND_DISPLAY, else DISPLAY). On Windows the
+    // socket is a named pipe of that name.
     static QString SessionName();
 
 private:

@@ -26,6 +26,11 @@ FT_STATUS openDevice(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) 
 bool driverAvailable() {
     return hook.load() != nullptr || systemDriverAvailable();
 }
+
+std::string devicePort(int deviceNumber) {
+    return active().DevicePort(deviceNumber);
+}
+
 } // namespace d2xx
 
 using d2xx::active;

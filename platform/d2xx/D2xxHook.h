@@ -21,6 +21,8 @@ public:
         failure = {};
         return Open(deviceNumber, handle);
     }
+    // The port of a listed device (devicePort); a driver that cannot tell says nothing.
+    virtual std::string DevicePort(int /*deviceNumber*/) { return {}; }
     virtual FT_STATUS SetLatencyTimer(FT_HANDLE handle, UCHAR latency) = 0;
     virtual FT_STATUS GetQueueStatus(FT_HANDLE handle, DWORD* rxBytes) = 0;
     virtual FT_STATUS Purge(FT_HANDLE handle, ULONG mask) = 0;

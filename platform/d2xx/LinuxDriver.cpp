@@ -2,6 +2,10 @@
 // devices, in that order.
 #include "platform/d2xx/DriverProblem.h"
 #include "platform/d2xx/PortDriver.h"
+#include "platform/d2xx/Ports.h"
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace d2xx {
 
@@ -33,6 +37,16 @@ bool systemDriverAvailable() {
 
 std::string DriverProblem() {
     return {};
+}
+
+std::string refusedPortFolder() {
+    const PortLocation where = portLocation();
+    std::string why;
+    struct stat info {};
+    if (trustedPortDirectory(where, &why) ||
+        (::lstat(where.directory.c_str(), &info) != 0 && errno == ENOENT))
+        return {};
+    return why;
 }
 
 } // namespace d2xx

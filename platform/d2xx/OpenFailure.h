@@ -33,4 +33,13 @@ FT_STATUS openDevice(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure);
 // missing, nothing can be listed or opened, and this says why.
 bool driverAvailable();
 
+// The port a device of the latest listing is reached at, as its user names it: /dev/ttyUSB0, a
+// simulator's /dev/pts/7 (the COM port on Windows); empty when the system does not say.
+std::string devicePort(int deviceNumber);
+
+// Why the folder of virtual ports was passed over when devices were listed (a symbolic link,
+// another user's folder, one that others may write), naming the folder; empty when it was
+// listed, or there is no such folder.
+std::string refusedPortFolder();
+
 } // namespace d2xx

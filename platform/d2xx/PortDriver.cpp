@@ -120,6 +120,14 @@ public:
         return FT_OK;
     }
 
+    std::string DevicePort(int deviceNumber) override {
+        std::lock_guard lock(mutex_);
+        ensureListed();
+        if (deviceNumber < 0 || static_cast<std::size_t>(deviceNumber) >= devices_.size())
+            return {};
+        return devices_[static_cast<std::size_t>(deviceNumber)].path;
+    }
+
     FT_STATUS SetLatencyTimer(FT_HANDLE handle, UCHAR latency) override {
         std::shared_ptr<Port> port = find(handle);
         return port ? port->setLatency(latency) : FT_INVALID_HANDLE;

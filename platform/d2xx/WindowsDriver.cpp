@@ -350,4 +350,9 @@ std::string DriverProblem() {
     return windowsDriver().problem();
 }
 
+// Windows has no folder of simulated ports to refuse.
+std::string refusedPortFolder() {
+    return {};
+}
+
 } // namespace d2xx

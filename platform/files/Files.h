@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -58,8 +59,10 @@ struct TLoadedFile {
 TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
                           std::size_t atLeast = 0);
 // The same from standard input, whatever it is (a pipe, a terminal, a file): never more than
-// `atMost` bytes are read, so an endless source ends too.
-TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast = 0);
+// `atMost` bytes are read, so an endless source ends too. A wait for input that a signal
+// interrupts ends the load (Unreadable) when `stopped` says so; otherwise it goes on.
+TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast = 0,
+                              const std::function<bool()>& stopped = {});
 
 // What is at a name, links followed.
 enum class TFileKind { Missing, Regular, Folder, Other };

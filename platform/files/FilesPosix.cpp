@@ -163,8 +163,15 @@ TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
     return ReadUpTo(file.Get(), atMost, atLeast);
 }
 
-TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast) {
-    return ReadUpTo(STDIN_FILENO, atMost, atLeast);
+TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast,
+                              const std::function<bool()>& stopped) {
+    return files::ReadUpTo(atMost, atLeast, [&stopped](char* into, std::size_t size) -> long long {
+        for (;;) {
+            const ssize_t count = ::read(STDIN_FILENO, into, size);
+            if (count >= 0 || errno != EINTR || (stopped && stopped()))
+                return count;
+        }
+    });
 }
 
 TFileKind FileKindOf(const std::filesystem::path& name) {

@@ -157,7 +157,9 @@ TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
     return ReadUpTo(file.Get(), atMost, atLeast);
 }
 
-TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast) {
+// A console's Ctrl+C does not interrupt the read here: `stopped` has nothing to end.
+TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast,
+                              const std::function<bool()>&) {
     const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
     if (input == INVALID_HANDLE_VALUE || input == nullptr)
         return Failed(TLoadResult::Unreadable);

@@ -2,6 +2,7 @@
 
 #include "platform/framework/Exceptions.h"
 
+#include <QDir>
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
@@ -77,6 +78,8 @@ QString EscapeControlCharacters(const QString& text) {
         if (u < 0x20 || (u >= 0x7F && u < 0xA0))
             escaped +=
                 QStringLiteral("\\x%1").arg(static_cast<unsigned>(u), 2, 16, QLatin1Char('0'));
+        else if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
+            escaped += QStringLiteral("\\u%1").arg(static_cast<unsigned>(u), 4, 16);
         else
             escaped += c;
     }
@@ -168,4 +171,11 @@ bool TimeTextToSeconds(const QString& text, int& seconds, TTimeReading reading) 
         return false;
     seconds = static_cast<int>(hours * 3600 + minutes * 60 + secs);
     return true;
+}
+
+QString EscapeFileName(const QString& name) {
+    QStringList parts = name.split(QDir::separator());
+    for (QString& part : parts)
+        part = EscapeControlCharacters(part);
+    return parts.join(QDir::separator());
 }

@@ -36,6 +36,12 @@ bool TimeTextToSeconds(const QString& text, int& seconds,
 QString SecondsToText(int seconds);
 
 // A text that came from outside (a USB description or serial number, a port file) made safe
-// to print on a terminal or show in a window: control characters (C0, DEL, C1) and the
-// backslash become C-style escapes ("\n", "\x1b", "\\"), everything else stays as it is.
+// to print on a terminal or show in a window: control characters (C0, DEL, C1), the
+// bidirectional controls that would turn the rest of a line around (U+202A..U+202E,
+// U+2066..U+2069) and the backslash become C-style escapes ("\n", "\x1b", "\u202e", "\\"),
+// everything else stays as it is.
 QString EscapeControlCharacters(const QString& text);
+
+// A file name made safe to show in the same way, except for the system's own separator: the
+// backslashes of a Windows name stay single (no Windows name holds a control character).
+QString EscapeFileName(const QString& name);

@@ -6,8 +6,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 // Only the in-process adapters of a test are listed: no simulator that happens to run on
@@ -16,7 +14,7 @@ class AdapterLink : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(EmptyPorts.isValid());
-        ::setenv("BROOKFETCH_PORTS", EmptyPorts.path().toLocal8Bit().constData(), 1);
+        qputenv("BROOKFETCH_PORTS", EmptyPorts.path().toLocal8Bit());
     }
     QTemporaryDir EmptyPorts;
 };

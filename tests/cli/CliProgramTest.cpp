@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -155,6 +156,17 @@ TEST_F(CliProgramTest, WithoutAdapterEveryConnectorCommandSaysWhatToCheck) {
         EXPECT_EQ(result.Err.count('\n'), 1);
     }
     EXPECT_FALSE(QFile::exists(Path("r.brk")));
+
+    // A folder of simulated adapters that others may write is passed over, and named.
+    auto sim = StartSim();
+    ASSERT_EQ(::chmod(QFile::encodeName(Ports).constData(), 0777), 0);
+    const Result list = Run({"list"});
+    EXPECT_RESULT(list, 4);
+    EXPECT_TRUE(
+        list.Err.contains("the folder of simulated adapters was passed over: " + Ports.toUtf8()))
+        << list.Err.toStdString();
+    ASSERT_EQ(::chmod(QFile::encodeName(Ports).constData(), 0700), 0);
+    EXPECT_RESULT(Run({"list"}), 0);
 }
 
 TEST_F(CliProgramTest, ReadShowWriteVerifyRoundTrip) {
@@ -359,14 +371,11 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
     EXPECT_FALSE(QFile::exists(Path("bad.brk")));
     EXPECT_RESULT(Run({"--help"}), 0);
 
-    // Each command's own help, both ways round: synopsis, options, one example.
-    for (const char* command : {"status", "read", "write", "verify", "show", "new", "set"}) {
-        const Result help = Run({"help", command});
-        EXPECT_RESULT(help, 0);
-        EXPECT_TRUE(help.Out.startsWith("Usage: brookfetch-cli " + QByteArray(command)));
-        EXPECT_TRUE(help.Out.contains("\nOptions:\n") && help.Out.contains("\nExample:\n  "));
-        EXPECT_EQ(Run({command, "--help"}).Out, help.Out) << command;
-    }
+    // A command's own help, both ways round (every command's: CommandLineTest).
+    const Result help = Run({"help", "verify"});
+    EXPECT_RESULT(help, 0);
+    EXPECT_TRUE(help.Out.startsWith("Usage: brookfetch-cli verify [options] FILE\n"));
+    EXPECT_EQ(Run({"verify", "--help"}).Out, help.Out);
 }
 
 TEST_F(CliProgramTest, FailedTransfersExit1AndAConnectorThatKeepsNothingExits5) {
@@ -416,28 +425,63 @@ TEST_F(CliProgramTest, TraceShowsEveryFrameWithItsDirection) {
     EXPECT_FALSE(result.Out.contains("-->"));
 }
 
-TEST_F(CliProgramTest, SerialPicksOneOfTwoAdaptersWithTheSameDescription) {
+TEST_F(CliProgramTest, ListSerialAndPortChooseOneOfSeveralAdapters) {
     const QString otherMemory = Path("other.mem");
     auto first = StartSim({"--serial", "FIRST", "--name", "a"});
-    auto second = StartSim({"--serial", "SECOND", "--name", "b"}, otherMemory);
+    auto second = StartSim({"--serial", "SECOND", "--name", "b", "--no-connector"}, otherMemory);
     const QString file = Path("file.brk");
     ASSERT_EQ(Run({"new", file, "PostPurge=99"}).Code, 0);
 
     Result result = Run({"write", file});
     EXPECT_RESULT(result, 4);
-    EXPECT_TRUE(result.Err.contains("2 adapters")) << result.Err.toStdString();
-    EXPECT_TRUE(result.Err.contains("FIRST, SECOND"));
-    EXPECT_TRUE(result.Err.contains("--serial"));
+    EXPECT_TRUE(result.Err.contains("2 adapters are attached (FIRST at " + first->Port.toUtf8() +
+                                    ", SECOND at " + second->Port.toUtf8() +
+                                    "); pick one with --serial or --port"))
+        << result.Err.toStdString();
 
+    // Every adapter with its port, version and connector, as text and as JSON.
+    const Result listed = Run({"list"});
+    EXPECT_RESULT(listed, 0);
+    const QList<QByteArray> lines = listed.Out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3) << listed.Out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("serial"));
+    EXPECT_TRUE(lines[1].startsWith("FIRST ") && lines[1].contains(first->Port.toUtf8()) &&
+                lines[1].contains("USB FETCHer Adapter 1.05") &&
+                lines[1].endsWith("present, small memory"))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("SECOND") && lines[2].endsWith("none"));
+    const QJsonArray json = QJsonDocument::fromJson(Run({"list", "--json"}).Out).array();
+    ASSERT_EQ(json.size(), 2);
+    EXPECT_EQ(json[1].toObject().value("port").toString(), second->Port);
+    EXPECT_EQ(json[1].toObject().value("connector").toBool(true), false);
+    EXPECT_EQ(json[0].toObject().value("memory").toString(), "small");
+
+    // By serial number or by port, and never the other one.
+    ASSERT_TRUE(second->Command("plug"));
     const QByteArray firstBefore = Contents(Memory);
     EXPECT_RESULT(Run({"write", "--serial", "SECOND", file}), 0);
     EXPECT_EQ(Contents(otherMemory).left(128), Contents(file));
+    const QString other = Path("other.brk");
+    ASSERT_EQ(Run({"new", other, "PostPurge=55"}).Code, 0);
+    EXPECT_RESULT(Run({"write", "--port", second->Port, other}), 0);
+    EXPECT_EQ(Contents(otherMemory).left(128), Contents(other));
     EXPECT_EQ(Contents(Memory), firstBefore);
-    EXPECT_TRUE(Run({"status", "--serial", "FIRST"}).Out.contains("serial number FIRST"));
-
+    EXPECT_TRUE(Run({"status", "--port", first->Port}).Out.contains("serial number FIRST"));
     result = Run({"status", "--serial", "THIRD"});
     EXPECT_RESULT(result, 4);
     EXPECT_TRUE(result.Err.contains("THIRD"));
+
+    // Two adapters with one serial number (clone chips): the serial number chooses neither,
+    // and the message names their ports.
+    auto clone = StartSim({"--serial", "FIRST", "--name", "c"}, Path("clone.mem"));
+    result = Run({"status", "--serial", "FIRST"});
+    EXPECT_RESULT(result, 4);
+    EXPECT_TRUE(result.Err.contains("2 adapters have the serial number FIRST and cannot be told "
+                                    "apart by it (at " +
+                                    first->Port.toUtf8() + ", " + clone->Port.toUtf8() +
+                                    "); choose one with --port"))
+        << result.Err.toStdString();
+    EXPECT_TRUE(Run({"status", "--port", clone->Port}).Out.contains("serial number FIRST"));
 }
 
 // Production mode: the program runs until a signal; the simulator plugs and pulls connectors.
@@ -606,11 +650,19 @@ TEST_F(CliProgramTest, WriteWaitWaitsForALostAdapter) {
         sim->Errors.clear();
     }
     EXPECT_FALSE(served.contains("5A 60")) << served.toStdString(); // nothing written
+    ASSERT_TRUE(run.WaitFor("the same connector is still in place", true)) << run.Err.toStdString();
+
+    // Another connector put in its place quicker than any question sees the socket empty: its
+    // image tells, and it is programmed without a pull.
+    ASSERT_TRUE(sim->Command("swap"));
+    ASSERT_TRUE(run.WaitFor("another connector is in the adapter", true)) << run.Err.toStdString();
+    ASSERT_TRUE(run.WaitFor("connector 2 OK written and verified\n")) << run.Out.toStdString();
+    EXPECT_EQ(Contents(Memory).left(128), Contents(file));
     ASSERT_TRUE(sim->Command("unplug"));
     ASSERT_TRUE(run.WaitFor("connector pulled", true)) << run.Err.toStdString();
 
     EXPECT_EQ(run.Stop(SIGINT), 0);
-    EXPECT_TRUE(run.Out.endsWith("summary: 1 connector, 1 OK, 0 failed\n"))
+    EXPECT_TRUE(run.Out.endsWith("summary: 2 connectors, 2 OK, 0 failed\n"))
         << run.Out.toStdString();
 }
 
@@ -618,18 +670,45 @@ TEST_F(CliProgramTest, WriteWaitWaitsForALostAdapter) {
 
 namespace {
 
-TEST_F(CliProgramTest, ASignalDuringAWriteLetsTheTransferFinishFirst) {
-    // At the line rate a write takes about half a second: the signal lands in the middle.
+TEST_F(CliProgramTest, SignalsAndAClosedPipeNeverCutATransferShort) {
+    // At the line rate a write takes about half a second: each signal lands in the middle. The
+    // transfer ends, then the program ends by the signal, saying what it had done.
     auto sim = StartSim({"--pace", "--verbose"});
     const QString file = Path("file.brk");
-    ASSERT_EQ(Run({"new", file, "PrePurge=123", "AccuOff=8.8"}).Code, 0);
+    const QString log = Path("bench.log");
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        SCOPED_TRACE(signal);
+        ASSERT_EQ(Run({"new", file, QStringLiteral("PrePurge=%1").arg(100 + signal)}).Code, 0);
+        ProductionRun run(*this, {"write", "--log", log, file});
+        ASSERT_TRUE(sim->WaitForRequest("5A 60 00 00 08"));
+        ::kill(static_cast<pid_t>(run.Process.processId()), signal);
+        ASSERT_TRUE(run.Process.waitForFinished(10000));
+        EXPECT_EQ(run.Process.exitStatus(), QProcess::CrashExit); // ended by the signal
+        EXPECT_TRUE(run.Process.readAllStandardError().endsWith(
+            "brookfetch-cli: interrupted; the connector was written and verified first\n"));
+        EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+        sim->Errors.clear();
+    }
+    EXPECT_EQ(Contents(log).count("\"result\":\"ok\""), 4);
 
-    ProductionRun run(*this, {"write", file});
-    ASSERT_TRUE(sim->WaitForRequest("5A 60 00 00 08"));
-    ::kill(static_cast<pid_t>(run.Process.processId()), SIGINT);
-    ASSERT_TRUE(run.Process.waitForFinished(10000));
-    EXPECT_EQ(run.Process.exitStatus(), QProcess::CrashExit); // it still ends by the signal
-    EXPECT_TRUE(run.Process.readAllStandardError().contains("transfer was completed first"));
+    // A read stopped in the middle saves its file and its record first.
+    ProductionRun read(*this, {"read", "--log", log, Path("read.brk")});
+    ASSERT_TRUE(sim->WaitForRequest("5A 50 00 00 08"));
+    ::kill(static_cast<pid_t>(read.Process.processId()), SIGINT);
+    ASSERT_TRUE(read.Process.waitForFinished(10000));
+    EXPECT_TRUE(read.Process.readAllStandardError().endsWith(
+        "interrupted; the connector was read into " + Path("read.brk").toUtf8() + " first\n"));
+    EXPECT_EQ(Contents(Path("read.brk")), Contents(file));
+    EXPECT_EQ(Contents(log).count('\n'), 5);
+
+    // A trace into a pipe whose reader went away loses its lines, not the write.
+    ASSERT_EQ(Run({"new", file, "PrePurge=77"}).Code, 0);
+    QProcess piped;
+    Configure(piped, {"-c", "\"$0\" write --trace \"$1\" 2>&1 | head -c 20 >/dev/null",
+                      BROOKFETCH_CLI_PROGRAM, file});
+    piped.setProgram("/bin/sh");
+    piped.start();
+    ASSERT_TRUE(piped.waitForFinished(20000));
     EXPECT_EQ(Contents(Memory).left(128), Contents(file));
 }
 
@@ -734,10 +813,10 @@ TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
     for (int connector = 1; connector <= 2; ++connector) {
         ASSERT_TRUE(sim->Command("plug"));
         ASSERT_TRUE(run.WaitFor(QByteArray::number(connector) + " OK"));
-        // On disk before the next connector.
-        EXPECT_EQ(Contents(log).count('\n'), connector);
         ASSERT_TRUE(sim->Command("unplug"));
         ASSERT_TRUE(run.WaitFor("connector pulled", true));
+        // On disk before the next connector.
+        EXPECT_EQ(Contents(log).count('\n'), connector);
         run.Err.clear();
     }
     EXPECT_EQ(run.Stop(SIGINT), 0);
@@ -767,6 +846,38 @@ TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
     EXPECT_EQ(verify.value("result").toString(), "differs");
     EXPECT_EQ(verify.value("exit").toInt(), 5);
     EXPECT_TRUE(verify.value("message").toString().startsWith("differs at offset 4 (PrePurge)"));
+
+    // "-" is standard output; a record that cannot be written stops a run before the next
+    // connector, saying which one has none.
+    const Result toOutput = Run({"read", "--log", "-", Path("again.brk")});
+    EXPECT_RESULT(toOutput, 0);
+    EXPECT_TRUE(toOutput.Out.startsWith("read the connector into "));
+    EXPECT_EQ(QJsonDocument::fromJson(toOutput.Out.split('\n').value(1))
+                  .object()
+                  .value("operation")
+                  .toString(),
+              "read");
+    ASSERT_TRUE(sim->Command("unplug"));
+    ProductionRun full(*this, {"write", "--wait", "--log", "/dev/full", file});
+    ASSERT_TRUE(full.WaitFor("waiting for connectors", true));
+    ASSERT_TRUE(sim->Command("plug"));
+    ASSERT_TRUE(full.Process.waitForFinished(20000)) << "the run did not stop";
+    full.WaitFor("");
+    EXPECT_EQ(full.Process.exitCode(), 2);
+    EXPECT_TRUE(full.Err.contains("cannot write to the log /dev/full (the disk may be full); "
+                                  "connector 1 has no record"))
+        << full.Err.toStdString();
+    EXPECT_EQ(full.Out, "connector 1 OK written and verified\n"
+                        "summary: 1 connector, 1 OK, 0 failed\n");
+
+    // A failure before any transfer is kept with what was said and the adapter that said it.
+    ASSERT_TRUE(sim->Command("unplug"));
+    EXPECT_RESULT(Run({"read", "--log", log, Path("none.brk")}), 4);
+    const QJsonObject none =
+        QJsonDocument::fromJson(Contents(log).trimmed().split('\n').last()).object();
+    EXPECT_TRUE(none.value("message").toString().startsWith("no connector found"));
+    EXPECT_EQ(none.value("adapter").toString(), "LOG1");
+    EXPECT_EQ(none.value("result").toString(), "failed");
 }
 
 TEST_F(CliProgramTest, ACorruptedReplyIsReadAgainAndNeverTaken) {
@@ -848,7 +959,8 @@ TEST_F(CliProgramTest, AllRunsOneLanePerAdapterAndEndsWithTheFirstFailure) {
         << failed.Err.toStdString();
     EXPECT_EQ(Contents(Memory).left(128), defaults);
 
-    // Production mode in every lane; a SIGTERM to the program reaches them all.
+    // Production mode in every lane; a SIGTERM to the program reaches them all at once, also
+    // while they only wait.
     ASSERT_TRUE(first->Command("unplug"));
     ASSERT_TRUE(second->Command("unplug"));
     ProductionRun run(*this, {"read", "--wait", "--all", Path("batch.brk")});
@@ -857,9 +969,27 @@ TEST_F(CliProgramTest, AllRunsOneLanePerAdapterAndEndsWithTheFirstFailure) {
     ASSERT_TRUE(
         run.WaitFor("LANE1: connector 1 OK read into " + Path("batch-LANE1-0001.brk").toUtf8()))
         << run.Out.toStdString();
+    ASSERT_TRUE(first->Command("unplug"));
+    ASSERT_TRUE(run.WaitFor("LANE1: connector pulled", true));
+    QElapsedTimer stopping;
+    stopping.start();
     EXPECT_EQ(run.Stop(SIGTERM), 0);
+    EXPECT_LT(stopping.elapsed(), 1000);
     EXPECT_TRUE(run.Out.contains("LANE1: summary: 1 connector, 1 OK"));
     EXPECT_TRUE(run.Out.contains("LANE2: summary: 0 connectors"));
+
+    // Two adapters with one serial number get a lane each, by their ports.
+    second.reset();
+    second = StartSim({"--serial", "LANE1", "--name", "b"}, otherMemory);
+    ASSERT_TRUE(first->Command("plug"));
+    const Result byPort = Run({"read", "--all", Path("clone.brk")});
+    EXPECT_RESULT(byPort, 0);
+    for (const auto* sim : {first.get(), second.get()}) {
+        const QString tag = sim->Port.mid(5).replace('/', '-'); // /dev/pts/3 gives pts-3
+        EXPECT_TRUE(byPort.Out.contains(sim->Port.toUtf8() + ": read the connector into "))
+            << byPort.Out.toStdString();
+        EXPECT_EQ(Contents(Path("clone-") + tag + ".brk").size(), 128) << tag.toStdString();
+    }
 }
 
 } // namespace

@@ -1,6 +1,11 @@
-// The manual pages and the CLI's bash completion list what the programs' --help lists, the
-// pages render without a warning, and every program tells the project's version.
+// The manual pages list what the programs' --help lists and render without a warning, the CLI's
+// page and bash completion follow its command table, and every program tells the project's
+// version.
 #include "BrookfetchVersion.h"
+#include "cli/CommandLine.h"
+#include "cli/ParameterText.h"
+#include "model/Q47.h"
+#include "model/Q47Parameters.h"
 
 #include <QFile>
 #include <QProcess>
@@ -109,25 +114,97 @@ TEST(ManPages, ListTheOptionsOfEveryProgramsHelpAndRenderCleanly) {
     }
 }
 
-TEST(ManPages, CliPageAndCompletionKnowEveryCommandAndOption) {
-    const QString help = Output(QStringLiteral(BROOKFETCH_CLI_PROGRAM), {QStringLiteral("--help")});
-    const QString commandsHelp = help.section(QStringLiteral("\nCommands:\n"), 1);
-    const QStringList commands = Matches(commandsHelp, QStringLiteral("^  ([a-z]+)"));
-    ASSERT_FALSE(commands.isEmpty()) << help.toStdString();
+// The command table of brookfetch-cli is what its page and its completion must know.
+TEST(ManPages, CliPageAndCompletionFollowTheCommandTable) {
+    QStringList commands;
+    for (const cli::TCommandSpec& command : cli::CommandSpecs())
+        commands << QLatin1String(command.Name);
+    commands = Sorted(commands);
     EXPECT_EQ(Text(EntryCommands(Section(Page("brookfetch-cli"), QStringLiteral("COMMANDS")))),
               Text(commands));
 
+    // Every option by each of its names, the options each command takes.
+    const auto names = [](unsigned options) {
+        QStringList list;
+        for (const cli::TOptionSpec& option : cli::OptionSpecs()) {
+            if (!(options & option.Bit))
+                continue;
+            list << QStringLiteral("--") + QLatin1String(option.Long);
+            if (option.Short != 0)
+                list << QStringLiteral("-") + QLatin1Char(option.Short);
+        }
+        return Sorted(list);
+    };
     QFile completion(QStringLiteral(BROOKFETCH_COMPLETION));
     ASSERT_TRUE(completion.open(QIODevice::ReadOnly));
     const QString script = QString::fromUtf8(completion.readAll());
-    const auto words = [&script](const char* variable) {
-        const QRegularExpression line(QStringLiteral("local %1=\"([^\"]*)\"").arg(variable));
-        QStringList list = line.match(script).captured(1).split(QLatin1Char(' '));
-        return Sorted(list.filter(QRegularExpression(QStringLiteral("^[a-z-]"))));
+    const auto words = [&script](const QString& pattern) {
+        return Sorted(QRegularExpression(pattern).match(script).captured(1).split(
+            QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
     };
-    EXPECT_EQ(Text(words("commands")), Text(commands));
-    EXPECT_EQ(Text(words("options").filter(QStringLiteral("--"))),
-              Text(Matches(help, HelpOptionsPattern())));
+    EXPECT_EQ(Text(words(QStringLiteral("local commands=\"([^\"]*)\""))), Text(commands));
+    EXPECT_EQ(Text(words(QStringLiteral("local options=\"([^\"]*)\""))), Text(names(~0u)));
+    for (const cli::TCommandSpec& command : cli::CommandSpecs())
+        EXPECT_EQ(Text(words(QStringLiteral("\\[%1\\]=\"([^\"]*)\"").arg(command.Name))),
+                  Text(names(command.Options & ~unsigned(cli::OptHelp))))
+            << command.Name;
+
+    // The parameters that can be set, and values that set them.
+    QStringList writable;
+    for (const TQ47Parameter& parameter : Q47Parameters()) {
+        if (parameter.Kind != TParameterKind::Pulses)
+            writable << QLatin1String(parameter.Name) + QLatin1Char('=');
+    }
+    EXPECT_EQ(Text(words(QStringLiteral("local parameters=\"([^\"]*)\""))), Text(Sorted(writable)));
+    const QRegularExpression valueLine(QStringLiteral("^\\s*([a-z]+)\\) values=\"([^\"]*)\""),
+                                       QRegularExpression::MultilineOption);
+    int named = 0;
+    for (const QRegularExpressionMatch& match : valueLine.globalMatch(script)) {
+        for (const QString& value : match.captured(2).split(QLatin1Char(' '))) {
+            TQ47 model;
+            QString error;
+            EXPECT_TRUE(cli::ApplyAssignment(model, match.captured(1) + '=' + value, error))
+                << error.toStdString();
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 0);
+}
+
+// What bash offers at the end of a line, "=" breaking words as it does by default.
+QStringList Completed(const QString& line) {
+    QProcess bash;
+    bash.start(QStringLiteral("bash"),
+               {QStringLiteral("-c"),
+                QStringLiteral(
+                    "source /usr/share/bash-completion/bash_completion && source \"$1\" && "
+                    "COMP_LINE=$2 && COMP_POINT=${#COMP_LINE} && COMP_WORDS=() && "
+                    "for w in $COMP_LINE; do if [[ $w == *=* ]]; then "
+                    "COMP_WORDS+=(\"${w%%=*}\" = \"${w#*=}\"); else COMP_WORDS+=(\"$w\"); fi; "
+                    "done && [[ $COMP_LINE != *\\  ]] || COMP_WORDS+=('') && "
+                    "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) && "
+                    "_brookfetch_cli brookfetch-cli \"${COMP_WORDS[-1]}\" \"${COMP_WORDS[-2]}\" "
+                    "2>/dev/null; printf '%s\\n' \"${COMPREPLY[@]}\""),
+                QStringLiteral("bash"), QStringLiteral(BROOKFETCH_COMPLETION), line});
+    if (!bash.waitForFinished(30000))
+        return {QStringLiteral("<bash did not run>")};
+    return QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+std::string CompletedText(const char* line) {
+    return Text(Sorted(Completed(QLatin1String(line))));
+}
+
+TEST(Completion, OffersParametersThatCanBeSetAndTheValuesAfterTheirEqualsSign) {
+    ASSERT_TRUE(QFile::exists(QStringLiteral("/usr/share/bash-completion/bash_completion")))
+        << "bash-completion is missing (scripts/setup installs it)";
+    EXPECT_EQ(CompletedText("brookfetch-cli new f.brk Dead"), "DeadTime=");
+    EXPECT_EQ(CompletedText("brookfetch-cli set f.brk Pump"), "");
+    // Only what follows "=" is on the line to replace.
+    EXPECT_EQ(CompletedText("brookfetch-cli new f.brk DeadTime="), "");
+    EXPECT_EQ(CompletedText("brookfetch-cli set f.brk varmode=4"), "4-20mA");
+    EXPECT_EQ(CompletedText("brookfetch-cli show --"),
+              "--help --json --port --retries --serial --trace");
 }
 
 TEST(Programs, TellTheProjectsVersion) {

@@ -25,7 +25,10 @@ public:
         while (!Process.canReadLine() && timer.elapsed() < 10000 &&
                Process.state() == QProcess::Running)
             Process.waitForReadyRead(100);
-        Ready = Process.readLine().startsWith("ready ");
+        // "ready <port file> <terminal>"
+        const QList<QByteArray> ready = Process.readLine().trimmed().split(' ');
+        Ready = ready.value(0) == "ready";
+        Port = QString::fromUtf8(ready.value(2));
     }
     ~SimulatorProcess() {
         if (Process.state() != QProcess::NotRunning) {
@@ -66,6 +69,7 @@ public:
     QProcess Process;
     QByteArray Errors;
     bool Ready = false;
+    QString Port; // the pseudo-terminal it serves, as the adapter's port
 };
 
 } // namespace testsupport

@@ -182,7 +182,7 @@ TEST_F(WindowTest, SaveOnUnnamedDataRunsSaveAsProposingNoname) {
     EXPECT_EQ(PrePurgeInFile(path), 25);
     EXPECT_EQ(Workplace->FileName, path);
     EXPECT_FALSE(Workplace->Modified);
-    EXPECT_EQ(Main->StatusText(1), path);
+    EXPECT_EQ(Main->StatusText(1), QDir::toNativeSeparators(path));
     EXPECT_EQ(Main->StatusText(0), "OK");
 
     // Named now: Save writes the same file without a dialog.
@@ -280,7 +280,7 @@ TEST_F(WindowTest, SaveAsOntoAnExistingFileAsksAndCancelKeepsFileAndName) {
     Main->FileSaveAsExecute();
     EXPECT_EQ(PrePurgeInFile(existing), 21);
     EXPECT_EQ(Workplace->FileName, existing);
-    EXPECT_EQ(Main->StatusText(1), existing);
+    EXPECT_EQ(Main->StatusText(1), QDir::toNativeSeparators(existing));
 }
 
 TEST_F(WindowTest, OpenShowsTheFileParametersAndName) {
@@ -291,7 +291,7 @@ TEST_F(WindowTest, OpenShowsTheFileParametersAndName) {
     EXPECT_EQ(DialogRuns[0].Title, "Open File");
     EXPECT_EQ(DialogRuns[0].Filters, QStringList{"Brookfetch Configuration (*.brk)"});
     EXPECT_EQ(Field("Q47PrePurge")->text(), "77");
-    EXPECT_EQ(Main->StatusText(1), path);
+    EXPECT_EQ(Main->StatusText(1), QDir::toNativeSeparators(path));
     EXPECT_EQ(Main->StatusText(0), "OK");
     EXPECT_FALSE(Workplace->Modified);
 }
@@ -330,12 +330,12 @@ TEST_F(WindowTest, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
                 Main->OpenNamedFile(path);
             ASSERT_EQ(App.Boxes.size(), 2u) << path.toStdString();
             EXPECT_EQ(App.Boxes[1].Text,
-                      reason.arg(path) +
+                      reason.arg(QDir::toNativeSeparators(path)) +
                           "\n\nNothing was opened; the parameters shown are unchanged.");
             EXPECT_EQ(App.Boxes[1].Caption, "Error");
             EXPECT_EQ(App.Boxes[1].Flags, MB_OK);
             EXPECT_EQ(Main->StatusText(0), "Error");
-            EXPECT_EQ(Main->StatusText(1), good);
+            EXPECT_EQ(Main->StatusText(1), QDir::toNativeSeparators(good));
             EXPECT_EQ(Field("Q47PrePurge")->text(), "20");
             EXPECT_EQ(Workplace->FileName, good);
             EXPECT_TRUE(Workplace->Modified);
@@ -365,7 +365,7 @@ TEST_F(WindowTest, AFailedSaveIsReportedAndKeepsNameAndModifiedState) {
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
     EXPECT_EQ(Main->StatusText(0), "Error");
-    EXPECT_EQ(Main->StatusText(1), path);
+    EXPECT_EQ(Main->StatusText(1), QDir::toNativeSeparators(path));
     EXPECT_EQ(Workplace->FileName, path);
     EXPECT_TRUE(Workplace->Modified);
     EXPECT_EQ(PrePurgeInFile(path), 44);
@@ -497,5 +497,5 @@ TEST_F(WindowTest, AConfigurationFileDroppedOnTheWindowIsOpenedAfterTheSaveQuest
     EXPECT_EQ(App.Boxes.size(), 2u);
     EXPECT_EQ(Field("Q47PrePurge")->text(), "25");
     EXPECT_EQ(Workplace->FileName, path);
-    EXPECT_EQ(Main->StatusText(1), path);
+    EXPECT_EQ(Main->StatusText(1), QDir::toNativeSeparators(path));
 }

@@ -160,7 +160,8 @@ TEST_F(LanguageChoiceTest, TheBuiltTranslationIsUsedByWindowsBuiltAfterIt) {
     EXPECT_TRUE(Main->close());
     ASSERT_EQ(App.ErrorBoxes.size(), 1u);
     EXPECT_EQ(App.ErrorBoxes[0], QString::fromUtf8("Die Einstellungen können nicht in ") +
-                                     SettingsPath() + " geschrieben werden.");
+                                     QDir::toNativeSeparators(SettingsPath()) +
+                                     " geschrieben werden.");
     DestroyWindows();
     QCoreApplication::removeTranslator(&translator);
 }

@@ -7,20 +7,28 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSysInfo>
+#include <QLockFile>
 #include <future>
 
 TEST(SingleWindow, ALaterStartHandsItsFileToTheFirstAndALeftoverLockCountsForNothing) {
     EnsureQtApplication();
     QTemporaryDir temp;
     const QString name = temp.filePath("brookfetch-session");
-    // A window that crashed: its lock names a process that is gone, its socket is a file.
+    // A window that crashed: its lock, as this system's lock files are written, names a
+    // process that is gone; its socket is a file.
+    QByteArray lock;
+    {
+        QLockFile held(name + ".lock");
+        ASSERT_TRUE(held.tryLock(0));
+        QFile file(name + ".lock");
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        lock = file.readAll();
+    }
+    lock = "2147483644" + lock.mid(lock.indexOf('\n'));
     for (const QString& path : {name + ".lock", name}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        if (path.endsWith(".lock"))
-            file.write("2147483646\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
-                       QSysInfo::machineHostName().toUtf8() + "\n");
+        file.write(path.endsWith(".lock") ? lock : QByteArray());
     }
 
     TSingleWindow first(name);

@@ -134,7 +134,8 @@ TEST_F(WindowTest, SettingsFileThatCannotBeWrittenDoesNotKeepTheWindowOpen) {
     EXPECT_TRUE(Main->close());
     EXPECT_FALSE(Main->isVisible());
     ASSERT_EQ(App.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(App.ErrorBoxes[0], "Unable to write to " + SettingsPath() + ".");
+    EXPECT_EQ(App.ErrorBoxes[0],
+              "Unable to write to " + QDir::toNativeSeparators(SettingsPath()) + ".");
 }
 
 TEST_F(WindowTest, ClosingWithChangesAsksAndCancelKeepsTheWindowAndTheSettings) {

@@ -71,7 +71,8 @@ QList<TUsbDevice> TUsbUart::ListDevices() {
                            FT_LIST_BY_INDEX | FT_OPEN_BY_SERIAL_NUMBER) != FT_OK)
             serial[0] = '\0';
         serial[SerialSize - 1] = '\0';
-        devices.append({index, QString::fromUtf8(description), QString::fromUtf8(serial)});
+        devices.append({index, QString::fromUtf8(description), QString::fromUtf8(serial),
+                        QString::fromStdString(d2xx::devicePort(index))});
     }
     return devices;
 }

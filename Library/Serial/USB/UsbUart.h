@@ -66,6 +66,7 @@ struct TUsbDevice {
     std::int32_t Index = -1;
     QString Description;
     QString SerialNumber; // empty when the device has none or it cannot be listed
+    QString Port;         // where the system reaches it (/dev/ttyUSB0); empty when unknown
 };
 
 // The UART of an FTDI USB-to-serial device, through the D2XX API.

@@ -1,6 +1,7 @@
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
 
+#include <QDir>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -120,8 +121,12 @@ TEST(FloatToStrFixed, WritesTheLocalesSeparatorAndReadsBack) {
 TEST(EscapeControlCharacters, LeavesTextAloneAndEscapesWhatATerminalWouldObey) {
     EXPECT_EQ(EscapeControlCharacters(QStringLiteral("USB FETCHer Adapter \u00e4")),
               QStringLiteral("USB FETCHer Adapter \u00e4"));
-    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("A\x1b[2J\n\r\t\\\x7f\u009b")),
-              QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b"));
+    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("A\x1b[2J\n\r\t\\\x7f\u009b\u202egpj.exe")),
+              QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b\\u202egpj.exe"));
+    // In a file name the system's separator stays single: C:\Sites\river.brk on Windows.
+    const QString s = QDir::separator();
+    EXPECT_EQ(EscapeFileName("C:" + s + "Sites\t" + s + "river\u202e.brk"),
+              "C:" + s + "Sites\\t" + s + "river\\u202e.brk");
 }
 
 TEST(TimeText, SecondsAreShownAsTwoDigitHoursMinutesAndSeconds) {

@@ -7,9 +7,9 @@
 // opened once the window is up, as File > Open would open it; other arguments are ignored.
 // While a window runs in the user's desktop session, a start hands its file to that window and
 // ends.
-#include "ui/Main.h"
 #include "BrookfetchVersion.h"
 #include "platform/framework/Application.h"
+#include "ui/Main.h"
 #include "ui/SingleWindow.h"
 #include "ui/Startup.h"
 

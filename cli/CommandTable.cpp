@@ -1,0 +1,184 @@
+// The commands of brookfetch-cli, one row each: operands, the options that matter, help,
+// example and what runs it. A new command is a new row here and the operation it runs.
+
+#include "cli/Cli.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/ExitCode.h"
+
+namespace cli {
+namespace {
+
+constexpr unsigned Quiet = OptQuiet | OptTrace;
+constexpr unsigned Adapter = OptSerial | OptPort | Quiet;
+constexpr unsigned Transfer = Adapter | OptRetries | OptLog | OptAll;
+
+const TCommandSpec Commands[] = {
+    {.Name = "status",
+     .Operands = "",
+     .MinOperands = 0,
+     .MaxOperands = 0,
+     .First = TOperandKind::None,
+     .Assignments = false,
+     .Options = OptJson | Adapter,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "the adapter's description and version, the connector",
+     .Text = "The adapter's description, firmware version and serial number, and whether a\n"
+             "connector is plugged in and which memory it has. Exit code 0 only when a sampler\n"
+             "connector is plugged in, 4 otherwise.",
+     .Example = "until brookfetch-cli -q status >/dev/null; do sleep 1; done",
+     .Run = [](TCli& cli, const TInvocation&) { return cli.Commands().Status(); }},
+    {.Name = "list",
+     .Operands = "",
+     .MinOperands = 0,
+     .MaxOperands = 0,
+     .First = TOperandKind::None,
+     .Assignments = false,
+     .Options = OptJson | OptTrace,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "every attached adapter: serial number, port, version, connector",
+     .Text = "Every device the USB driver lists: its serial number, port and description, and\n"
+             "for each adapter its firmware version and whether a connector is plugged in\n"
+             "(or why it could not be asked: in use by another program, ...). Exit code 0 when\n"
+             "an adapter is attached, 4 otherwise.",
+     .Example = "brookfetch-cli list --json",
+     .Run = [](TCli& cli, const TInvocation&) { return cli.Commands().List(); }},
+    {.Name = "read",
+     .Operands = "FILE",
+     .MinOperands = 1,
+     .MaxOperands = 1,
+     .First = TOperandKind::File,
+     .Assignments = false,
+     .Options = OptWait | Transfer,
+     .ImageOut = true,
+     .InPlace = false,
+     .Summary = "read the connector into FILE (- for standard output)",
+     .Text =
+         "Reads the connector and saves its 128 bytes exactly as read into FILE (- for standard\n"
+         "output). With --wait, saves each connector into the next free numbered file:\n"
+         "FILE batch.brk gives batch-0001.brk, batch-0002.brk, ... With --all, each adapter's\n"
+         "lane saves into batch-<serial>.brk (with --wait batch-<serial>-0001.brk, ...).",
+     .Example = "brookfetch-cli read site-12.brk",
+     .Run =
+         [](TCli& cli, const TInvocation& call) {
+             return call.Options.Wait ? cli.Commands().ReadEach(call.File())
+                                      : cli.Commands().Read(call.File());
+         }},
+    {.Name = "write",
+     .Operands = "FILE",
+     .MinOperands = 1,
+     .MaxOperands = 1,
+     .First = TOperandKind::File,
+     .Assignments = false,
+     .Options = OptWait | Transfer,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "write FILE into the connector and verify it",
+     .Text = "Checks the checksum of FILE (- for standard input) and that every parameter is in\n"
+             "range, writes its 128 bytes into the connector exactly as they are and reads them "
+             "back.\n"
+             "Nothing is sent when a value is out of range (exit code 3). A read-back that "
+             "differs is\n"
+             "written once more; a second difference ends with exit code 5.",
+     .Example = "brookfetch-cli write --wait --log bench.log river.brk",
+     .Run =
+         [](TCli& cli, const TInvocation& call) {
+             return call.Options.Wait ? cli.Commands().WriteEach(call.File())
+                                      : cli.Commands().Write(call.File());
+         }},
+    {.Name = "verify",
+     .Operands = "FILE",
+     .MinOperands = 1,
+     .MaxOperands = 1,
+     .First = TOperandKind::File,
+     .Assignments = false,
+     .Options = Transfer,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "compare the connector with FILE",
+     .Text =
+         "Compares the connector with FILE byte for byte. A difference names its first offset,\n"
+         "both bytes and the parameter there, and ends with exit code 5.",
+     .Example = "brookfetch-cli verify site-12.brk",
+     .Run = [](TCli& cli, const TInvocation& call) { return cli.Commands().Verify(call.File()); }},
+    {.Name = "show",
+     .Operands = "[FILE]",
+     .MinOperands = 0,
+     .MaxOperands = 1,
+     .First = TOperandKind::File,
+     .Assignments = false,
+     .Options = OptJson | OptSerial | OptPort | OptRetries | OptTrace,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "the parameters of FILE, or of the connector",
+     .Text = "The parameters of FILE (- for standard input), or of the connector when no FILE is\n"
+             "given, one NAME=VALUE line each.",
+     .Example = "brookfetch-cli show --json river.brk",
+     .Run = [](TCli& cli, const TInvocation& call) { return cli.Commands().Show(call.File()); }},
+    {.Name = "new",
+     .Operands = "FILE [NAME=VALUE...]",
+     .MinOperands = 1,
+     .MaxOperands = -1,
+     .First = TOperandKind::File,
+     .Assignments = true,
+     .Options = OptQuiet,
+     .ImageOut = true,
+     .InPlace = false,
+     .Summary = "a file with the default parameters, changed as given",
+     .Text = "Creates FILE (- for standard output) with the default parameters, changed by the\n"
+             "assignments. A refused value names the parameter and its range (exit code 3).",
+     .Example = "brookfetch-cli new river.brk DeadTime=01:30:00 PrePurge=20 AccuOff=9.8",
+     .Run =
+         [](TCli& cli, const TInvocation& call) {
+             return cli.Commands().New(call.File(), call.Assignments());
+         }},
+    {.Name = "set",
+     .Operands = "FILE NAME=VALUE...",
+     .MinOperands = 2,
+     .MaxOperands = -1,
+     .First = TOperandKind::File,
+     .Assignments = true,
+     .Options = OptQuiet,
+     .ImageOut = false,
+     .InPlace = true,
+     .Summary = "change parameters of FILE (all or nothing)",
+     .Text =
+         "Changes parameters of FILE, all or nothing. Only the bytes of the changed parameters\n"
+         "and the checksum are rewritten; the file is replaced atomically.",
+     .Example = "brookfetch-cli set river.brk Aeration=20 PurgesCount=3",
+     .Run =
+         [](TCli& cli, const TInvocation& call) {
+             return cli.Commands().Set(call.File(), call.Assignments());
+         }},
+    {.Name = "help",
+     .Operands = "[COMMAND]",
+     .MinOperands = 0,
+     .MaxOperands = 1,
+     .First = TOperandKind::Command,
+     .Assignments = false,
+     .Options = 0,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "the synopsis, options and an example of a command",
+     .Text = "The synopsis of COMMAND, what it does, the options that go with it and one example;\n"
+             "brookfetch-cli COMMAND --help prints the same. Without a command, the program's "
+             "help.",
+     .Example = "brookfetch-cli help write",
+     .Run =
+         [](TCli& cli, const TInvocation& call) {
+             const TCommandSpec* described = FindCommand(call.File());
+             cli.Out() << (described != nullptr ? CommandHelp(*described) : ProgramHelp());
+             cli.Out().flush();
+             return int(ExitOk);
+         }},
+};
+
+} // namespace
+
+std::span<const TCommandSpec> CommandSpecs() {
+    return Commands;
+}
+
+} // namespace cli

@@ -1,0 +1,169 @@
+#include "cli/Transfer.h"
+
+#include "cli/ExitCode.h"
+#include "model/Q47.h"
+#include "platform/process/Process.h"
+
+namespace cli {
+namespace {
+
+const QString AdapterSilent =
+    QStringLiteral("the adapter stopped answering; unplug it and plug it in again");
+const QString AnswersDisagree =
+    QStringLiteral("the adapter's answers about the connector disagree (a noisy line, or a "
+                   "connector that is not pushed home); re-seat the connector and try again");
+
+} // namespace
+
+TConnectorTransfer::TConnectorTransfer(TAdapterLink& link, TConsole& console, bool progress)
+    : Link(link), Console(console),
+      Progress(console.Err, progress, process::TerminalColumns(process::TStream::Error)) {}
+
+int TConnectorTransfer::FindConnector(bool mayWait) {
+    if (!Link.FindAdapter())
+        return Console.Fail(ExitNoDevice, Link.NoAdapterMessage());
+    // By the session's rule, so that a reply damaged on the way turns no connector away.
+    switch (Link.Session().Confirm()) {
+    case TConnectorVerdict::NoAnswer:
+        return Console.Fail(ExitNoDevice, AdapterSilent);
+    case TConnectorVerdict::Undecided:
+        return Console.Fail(ExitNoDevice, AnswersDisagree);
+    case TConnectorVerdict::Absent:
+        return Console.Fail(ExitNoDevice,
+                            mayWait ? QStringLiteral("no connector found; plug a connector into "
+                                                     "the adapter (or use --wait to wait for one)")
+                                    : QStringLiteral("no connector found; plug a connector into "
+                                                     "the adapter and try again"));
+    case TConnectorVerdict::Present:
+        break;
+    }
+    if (!Link.Device().SmallMemory)
+        return Console.Fail(ExitNoDevice,
+                            QStringLiteral("the connector has a large memory and is not a "
+                                           "sampler's configuration connector; plug in a sampler "
+                                           "connector"));
+    return ExitOk;
+}
+
+TConnectorTransfer::TAttempt
+TConnectorTransfer::Attempt(const QStringList& phases, const std::function<TAttempt()>& transfer) {
+    TTarnDevice& device = Link.Device();
+    // Cleared on every way out, an internal failure of the link included.
+    struct TShown {
+        TTarnDevice& Device;
+        TProgress& Bar;
+        ~TShown() {
+            Device.OnProgress = nullptr;
+            Bar.End();
+        }
+    } shown{device, Progress};
+    Progress.Begin(phases);
+    device.OnProgress = [this](int percent) { Progress.Report(percent); };
+    return transfer();
+}
+
+int TConnectorTransfer::Retrying(const QString& doing, const QString& why, bool againOnDifference,
+                                 const std::function<TAttempt()>& once, QString& detail) {
+    Restarts = 0;
+    bool differedBefore = false;
+    for (int attempt = 0;; ++attempt) {
+        const TAttempt result = once();
+        if (result == TAttempt::Done)
+            return ExitOk;
+        // A pulled connector reads as 0xFF from there on, which is neither a link failure to
+        // try again nor a difference to replace the connector for.
+        if (const QString gone = WhatWentAway(); !gone.isEmpty()) {
+            detail = QStringLiteral("%1 failed: %2; plug it in again and retry").arg(doing, gone);
+            return ExitCommunicationError;
+        }
+        const int retries = Link.Session().Retries;
+        const bool mayRetry = attempt < retries;
+        QString failure = QStringLiteral("%1 failed (%2)").arg(doing, why);
+        if (result == TAttempt::Differs) {
+            if (!againOnDifference || differedBefore || !mayRetry)
+                return ExitContentDiffers;
+            differedBefore = true;
+            failure = QStringLiteral("the connector read back other bytes than were written");
+        } else if (!mayRetry) {
+            detail = failure + QStringLiteral("; re-seat the connector and try again");
+            return ExitCommunicationError;
+        }
+        ++Restarts;
+        if (!Console.Quiet)
+            Console.Fail(
+                0, failure +
+                       QStringLiteral("; trying again (%1 of %2)").arg(attempt + 1).arg(retries));
+    }
+}
+
+int TConnectorTransfer::Read(TQ47& model, QString& detail) {
+    model.Device = &Link.Device();
+    return Retrying(
+        QStringLiteral("reading the connector"), QStringLiteral("no answer or a wrong checksum"),
+        false,
+        [&] {
+            return Attempt({QStringLiteral("reading")}, [&] {
+                return model.ReadConnector() ? TAttempt::Done : TAttempt::LinkFailed;
+            });
+        },
+        detail);
+}
+
+int TConnectorTransfer::Write(TQ47& model, QString& detail) {
+    model.Device = &Link.Device();
+    const int written = Retrying(
+        QStringLiteral("writing the connector"),
+        QStringLiteral("a block write refused or unanswered, or a read-back cut short"), true,
+        [&] {
+            return Attempt({QStringLiteral("writing"), QStringLiteral("verifying")}, [&] {
+                bool differs = false;
+                if (model.WriteImageToConnector(differs))
+                    return TAttempt::Done;
+                // A difference has been read twice alike: no damaged reply.
+                return differs ? TAttempt::Differs : TAttempt::LinkFailed;
+            });
+        },
+        detail);
+    if (written == ExitContentDiffers)
+        detail = QStringLiteral("the connector does not keep what is written into it: it read "
+                                "back other bytes again after a second write; replace the "
+                                "connector");
+    return written;
+}
+
+int TConnectorTransfer::Compare(const std::uint8_t* expected, std::uint8_t* connector,
+                                QString& detail) {
+    return Retrying(
+        QStringLiteral("reading the connector"),
+        QStringLiteral("no answer or a reply corrupted on the way"), false,
+        [&] {
+            return Attempt({QStringLiteral("reading")}, [&] {
+                // A block differs only when two of its reads agree: a reply damaged on the way
+                // is a link failure to try again, not a connector to replace.
+                switch (Link.Device().CompareMemory(0, expected, connector, TQ47::ImageSize)) {
+                case TTarnDevice::TComparison::Same:
+                    return TAttempt::Done;
+                case TTarnDevice::TComparison::Differs:
+                    return TAttempt::Differs;
+                case TTarnDevice::TComparison::Failed:
+                    break;
+                }
+                return TAttempt::LinkFailed;
+            });
+        },
+        detail);
+}
+
+QString TConnectorTransfer::WhatWentAway() {
+    switch (Link.Session().WhatWentAway()) {
+    case TConnectorSession::TLoss::Adapter:
+        return QStringLiteral("the adapter stopped answering");
+    case TConnectorSession::TLoss::Connector:
+        return QStringLiteral("the connector was pulled");
+    case TConnectorSession::TLoss::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace cli

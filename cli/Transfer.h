@@ -1,0 +1,57 @@
+#pragma once
+
+#include "cli/AdapterLink.h"
+#include "cli/Console.h"
+#include "cli/Progress.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+
+class TQ47;
+
+namespace cli {
+
+// The connector transfers of the command line on one adapter link, with the connector
+// session's retry policy: a transfer that failed on the link starts again from the beginning,
+// up to the session's Retries more times, each new attempt one line on standard error; one
+// whose connector or adapter went away (by the session's rule) is not tried again. Each
+// returns the program's exit code: ExitOk, or a failure with `detail` saying what failed and
+// what to do. The progress bar runs over each attempt.
+class TConnectorTransfer {
+public:
+    TConnectorTransfer(TAdapterLink& link, TConsole& console, bool progress);
+
+    // The adapter answers and the session confirms a small-memory connector; else says why on
+    // the console (and, `mayWait`, that --wait would wait for one) and returns 4.
+    int FindConnector(bool mayWait);
+
+    // Reads the connector into the model (a verified read, see TQ47::ReadConnector).
+    int Read(TQ47& model, QString& detail);
+    // Writes the model's image and reads it back; one more write when it read back other
+    // bytes, 5 when it does so again.
+    int Write(TQ47& model, QString& detail);
+    // Compares the connector with `expected`; 5 with the connector's bytes in `connector` when
+    // they differ (a difference counts only when two reads of it agree).
+    int Compare(const std::uint8_t* expected, std::uint8_t* connector, QString& detail);
+
+    // How many times the last transfer was started again.
+    int Retries() const { return Restarts; }
+
+private:
+    enum class TAttempt { Done, LinkFailed, Differs };
+    TAttempt Attempt(const QStringList& phases, const std::function<TAttempt()>& transfer);
+    int Retrying(const QString& doing, const QString& why, bool againOnDifference,
+                 const std::function<TAttempt()>& once, QString& detail);
+    // After a failed attempt: "the adapter stopped answering", "the connector was pulled", or
+    // empty when both are still there.
+    QString WhatWentAway();
+
+    TAdapterLink& Link;
+    TConsole& Console;
+    TProgress Progress;
+    int Restarts = 0;
+};
+
+} // namespace cli

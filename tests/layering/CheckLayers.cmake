@@ -1,0 +1,39 @@
+cmake_minimum_required(VERSION 3.25)
+# The layers as DESIGN.md draws them, checked on the sources: every call of the operating
+# system stands in platform/ (the simulator's pseudo-terminal program on Linux aside), and only
+# the windows themselves and the programs' main routines include ui/. Tests, benchmarks, tools
+# and fuzz targets are scaffolding around the programs and may reach the system directly.
+#   cmake -DROOT=<source folder> -P CheckLayers.cmake
+set(checked adapter app cli Library model programs sim ui)
+set(exempt sim/PtyServer.h sim/PtyServer.cpp sim/SimMain.cpp)
+
+set(system_headers "#include <(unistd|fcntl|signal|csignal|poll|spawn|termios|pty|dirent|pwd|grp|dlfcn|windows|io|direct|shellapi|winsock2?)\\.?h?>|#include <sys/")
+set(system_calls "(^|[^A-Za-z0-9_.>])(realpath|mkostemp|mkstemp|fsync|fdatasync|fork|posix_spawn|isatty|sigaction|pipe2?|waitpid|openat|getuid|geteuid|CreateFileW|CreateProcessW|LoadLibraryW?|SetConsoleCtrlHandler) *\\(|::(open|close|read|write|rename|unlink|stat|lstat|kill|raise|signal) *\\(|std::(raise|signal) *\\(")
+
+set(found "")
+foreach(folder ${checked})
+    file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.h)
+    foreach(source ${sources})
+        if(source IN_LIST exempt)
+            continue()
+        endif()
+        file(STRINGS ${ROOT}/${source} lines)
+        set(number 0)
+        foreach(line IN LISTS lines)
+            math(EXPR number "${number} + 1")
+            if(line MATCHES "^[ \t]*//")
+                continue()
+            endif()
+            if(line MATCHES "${system_headers}" OR line MATCHES "${system_calls}")
+                string(APPEND found "  ${source}:${number}: ${line}\n")
+            endif()
+            if(line MATCHES "#include \"ui/" AND NOT folder MATCHES "^(ui|programs)$")
+                string(APPEND found "  ${source}:${number}: ${line}\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(found)
+    message(FATAL_ERROR "System calls or window headers outside their layers:\n${found}"
+        "Move the call into platform/ (one file per system) and call that.")
+endif()
