@@ -1,0 +1,13 @@
+; The setup program's own texts in Bulgarian. The words of the sampler and the program come from
+; translations/glossary_bg.md; NSIS brings the rest of the wizard's texts.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+LangString LicenseNote ${LANG_BULGARIAN} "За да използвате Brookfetch, не е нужно да приемате този лиценз: той определя как можете да копирате, променяте и разпространявате програмата."
+LangString ProgramDescription ${LANG_BULGARIAN} "Brookfetch, програмата за команден ред brookfetch-cli, техните преводи и библиотеките, от които се нуждаят."
+LangString DesktopShortcut ${LANG_BULGARIAN} "Пряк път на работния плот"
+LangString DesktopShortcutDescription ${LANG_BULGARIAN} "Пряк път към Brookfetch на работния плот."
+LangString FileTypeName ${LANG_BULGARIAN} "Набор от параметри на Brookfetch"
+LangString ShortcutComment ${LANG_BULGARIAN} "Четене, проверка и запис на конфигурационния конектор на пробовземател за вода"
+LangString DriverMissing ${LANG_BULGARIAN} "USB адаптерът се нуждае от драйвера D2XX на FTDI (FTD2XX.DLL), който не е инсталиран на този компютър. Инсталирайте драйвера на FTDI, преди да свържете адаптера; дотогава Brookfetch не намира адаптер."
+LangString UninstallKeeps ${LANG_BULGARIAN} "Brookfetch ще бъде премахнат от папката по-долу. Вашите настройки (в %APPDATA%\Brookfetch) и езикът, избран в Brookfetch, остават на този компютър. $(^ClickUninstall)"
+LangString NewerInstalled ${LANG_BULGARIAN} "Инсталиран е Brookfetch $PreviousVersion – по-нова версия от тази (${VERSION}). Да бъде ли заменен с тази версия?"
+LangString RemovingPrevious ${LANG_BULGARIAN} "Премахване на инсталираната версия (настройките ви се запазват)..."

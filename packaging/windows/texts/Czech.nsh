@@ -1,0 +1,13 @@
+; The setup program's own texts in Czech. The words of the sampler and the program come from
+; translations/glossary_cs.md; NSIS brings the rest of the wizard's texts.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+LangString LicenseNote ${LANG_CZECH} "K používání programu Brookfetch nemusíte tuto licenci přijmout: určuje, jak smíte program kopírovat, upravovat a šířit."
+LangString ProgramDescription ${LANG_CZECH} "Brookfetch, program pro příkazový řádek brookfetch-cli, jejich překlady a knihovny, které potřebují."
+LangString DesktopShortcut ${LANG_CZECH} "Zástupce na ploše"
+LangString DesktopShortcutDescription ${LANG_CZECH} "Zástupce programu Brookfetch na ploše."
+LangString FileTypeName ${LANG_CZECH} "Sada parametrů Brookfetch"
+LangString ShortcutComment ${LANG_CZECH} "Načtení, kontrola a zápis konfiguračního konektoru vzorkovače vody"
+LangString DriverMissing ${LANG_CZECH} "USB adaptér potřebuje ovladač D2XX od firmy FTDI (FTD2XX.DLL), který v tomto počítači není nainstalován. Než adaptér připojíte, nainstalujte ovladač od FTDI; do té doby Brookfetch žádný adaptér nenajde."
+LangString UninstallKeeps ${LANG_CZECH} "Brookfetch bude odebrán z následující složky. Vaše nastavení (v %APPDATA%\Brookfetch) a jazyk zvolený v programu Brookfetch v počítači zůstanou. $(^ClickUninstall)"
+LangString NewerInstalled ${LANG_CZECH} "Je nainstalován Brookfetch $PreviousVersion, novější verze než tato (${VERSION}). Nahradit jej touto verzí?"
+LangString RemovingPrevious ${LANG_CZECH} "Odebírá se nainstalovaná verze (vaše nastavení zůstanou zachována)..."

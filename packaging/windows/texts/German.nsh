@@ -1,0 +1,13 @@
+; The setup program's own texts in German. The words of the sampler and the program come from
+; translations/glossary_de.md; NSIS brings the rest of the wizard's texts.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+LangString LicenseNote ${LANG_GERMAN} "Um Brookfetch zu nutzen, müssen Sie dieser Lizenz nicht zustimmen: Sie regelt, wie Sie das Programm kopieren, ändern und weitergeben dürfen."
+LangString ProgramDescription ${LANG_GERMAN} "Brookfetch, das Kommandozeilenprogramm brookfetch-cli, ihre Übersetzungen und die Bibliotheken, die sie brauchen."
+LangString DesktopShortcut ${LANG_GERMAN} "Verknüpfung auf dem Desktop"
+LangString DesktopShortcutDescription ${LANG_GERMAN} "Eine Verknüpfung zu Brookfetch auf dem Desktop."
+LangString FileTypeName ${LANG_GERMAN} "Brookfetch-Parametersatz"
+LangString ShortcutComment ${LANG_GERMAN} "Konfigurationsstecker eines Wasserprobenehmers lesen, prüfen und schreiben"
+LangString DriverMissing ${LANG_GERMAN} "Der USB-Adapter braucht den D2XX-Treiber von FTDI (FTD2XX.DLL), der auf diesem Computer nicht installiert ist. Installieren Sie den Treiber von FTDI, bevor Sie den Adapter anschließen; bis dahin findet Brookfetch keinen Adapter."
+LangString UninstallKeeps ${LANG_GERMAN} "Brookfetch wird aus dem folgenden Ordner entfernt. Ihre Einstellungen (in %APPDATA%\Brookfetch) und die in Brookfetch gewählte Sprache bleiben auf diesem Computer erhalten. $(^ClickUninstall)"
+LangString NewerInstalled ${LANG_GERMAN} "Installiert ist Brookfetch $PreviousVersion, eine neuere Version als diese (${VERSION}). Soll sie durch diese Version ersetzt werden?"
+LangString RemovingPrevious ${LANG_GERMAN} "Die installierte Version wird entfernt (Ihre Einstellungen bleiben erhalten)..."

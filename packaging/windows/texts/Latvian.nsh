@@ -1,0 +1,13 @@
+; The setup program's own texts in Latvian. The words of the sampler and the program come from
+; translations/glossary_lv.md; NSIS brings the rest of the wizard's texts.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+LangString LicenseNote ${LANG_LATVIAN} "Lai lietotu Brookfetch, šī licence nav jāpieņem: tā nosaka, kā programmu drīkst kopēt, mainīt un izplatīt."
+LangString ProgramDescription ${LANG_LATVIAN} "Brookfetch, komandrindas programma brookfetch-cli, to tulkojumi un bibliotēkas, kas tām vajadzīgas."
+LangString DesktopShortcut ${LANG_LATVIAN} "Saīsne uz darbvirsmas"
+LangString DesktopShortcutDescription ${LANG_LATVIAN} "Brookfetch saīsne uz darbvirsmas."
+LangString FileTypeName ${LANG_LATVIAN} "Brookfetch parametru kopa"
+LangString ShortcutComment ${LANG_LATVIAN} "Ūdens paraugu ņēmēja konfigurācijas spraudņa nolasīšana, pārbaude un ierakstīšana"
+LangString DriverMissing ${LANG_LATVIAN} "USB adapterim vajadzīgs FTDI D2XX draiveris (FTD2XX.DLL), kas šajā datorā nav instalēts. Pirms adaptera pievienošanas instalējiet FTDI draiveri; līdz tam Brookfetch neatrod nevienu adapteri."
+LangString UninstallKeeps ${LANG_LATVIAN} "Brookfetch tiks noņemts no tālāk norādītās mapes. Jūsu iestatījumi (%APPDATA%\Brookfetch) un Brookfetch izvēlētā valoda paliek šajā datorā. $(^ClickUninstall)"
+LangString NewerInstalled ${LANG_LATVIAN} "Ir instalēta Brookfetch $PreviousVersion — jaunāka versija nekā šī (${VERSION}). Vai aizstāt to ar šo versiju?"
+LangString RemovingPrevious ${LANG_LATVIAN} "Noņem instalēto versiju (iestatījumi tiek saglabāti)..."

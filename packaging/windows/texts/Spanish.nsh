@@ -1,0 +1,13 @@
+; The setup program's own texts in Spanish. The words of the sampler and the program come from
+; translations/glossary_es.md; NSIS brings the rest of the wizard's texts.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+LangString LicenseNote ${LANG_SPANISH} "Para usar Brookfetch no tiene que aceptar esta licencia: indica cómo puede copiar, modificar y distribuir el programa."
+LangString ProgramDescription ${LANG_SPANISH} "Brookfetch, el programa de línea de comandos brookfetch-cli, sus traducciones y las bibliotecas que necesitan."
+LangString DesktopShortcut ${LANG_SPANISH} "Acceso directo en el escritorio"
+LangString DesktopShortcutDescription ${LANG_SPANISH} "Un acceso directo a Brookfetch en el escritorio."
+LangString FileTypeName ${LANG_SPANISH} "Juego de parámetros de Brookfetch"
+LangString ShortcutComment ${LANG_SPANISH} "Leer, comprobar y escribir el conector de configuración de un tomamuestras de agua"
+LangString DriverMissing ${LANG_SPANISH} "El adaptador USB necesita el controlador D2XX de FTDI (FTD2XX.DLL), que no está instalado en este equipo. Instale el controlador de FTDI antes de conectar el adaptador; hasta entonces Brookfetch no encontrará ningún adaptador."
+LangString UninstallKeeps ${LANG_SPANISH} "Brookfetch se quitará de la carpeta siguiente. Sus ajustes (en %APPDATA%\Brookfetch) y el idioma elegido en Brookfetch se quedan en este equipo. $(^ClickUninstall)"
+LangString NewerInstalled ${LANG_SPANISH} "Está instalado Brookfetch $PreviousVersion, una versión más reciente que esta (${VERSION}). ¿Desea sustituirla por esta versión?"
+LangString RemovingPrevious ${LANG_SPANISH} "Quitando la versión instalada (sus ajustes se conservan)..."
