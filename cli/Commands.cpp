@@ -83,7 +83,10 @@ int TCommands::Status() {
     if (Options.Json) {
         Console.Result(QString::fromUtf8(JsonObject({
             {"adapter", JsonString(Link.Description())},
-            {"connector", present ? "true" : "false"},
+            // As list --json has it: null when the adapter's answers never settled.
+            {"connector", present                                ? "true"
+                          : verdict == TConnectorVerdict::Absent ? "false"
+                                                                 : "null"},
             {"memory", present ? (device.SmallMemory ? "\"small\"" : "\"large\"") : "null"},
             {"serial", JsonString(serial)},
             {"version", JsonString(VersionText(device.Version))},

@@ -138,6 +138,13 @@ TEST_F(CliProgramTest, StatusTellsAdapterVersionAndConnector) {
     EXPECT_EQ(json.value("memory").toString(), "large");
     EXPECT_RESULT(Run({"read", Path("large.brk")}), 4);
     EXPECT_FALSE(QFile::exists(Path("large.brk")));
+
+    // Answers that never settle leave the connector unknown, not absent.
+    ASSERT_TRUE(sim->Command("fault corrupt 100%"));
+    status = Run({"status", "--json"});
+    EXPECT_RESULT(status, 4);
+    EXPECT_TRUE(QJsonDocument::fromJson(status.Out).object().value("connector").isNull())
+        << status.Out.toStdString();
 }
 
 TEST_F(CliProgramTest, WithoutAdapterEveryConnectorCommandSaysWhatToCheck) {
