@@ -131,7 +131,10 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
         ::MoveFileExW(aside.c_str(), target.c_str(),
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!replaced) {
-        ::DeleteFileW(aside.c_str());
+        // ReplaceFileW can fail halfway with the old file already gone (taken away, or kept
+        // under a name of its own): the new copy is then the only one at hand and stays.
+        if (!exists || ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+            ::DeleteFileW(aside.c_str());
         return TSaveResult::NotReplaced;
     }
     return TSaveResult::Saved;

@@ -66,6 +66,15 @@ QList<QByteArray> SectionNames(const QByteArray& file) {
     throw Exception(QStringLiteral("Unable to write to %1").arg(path));
 }
 
+// A file with the read-only attribute is refused before anything is made beside it: its copy
+// would carry the attribute, refuse the writes and then its own deletion, and stay behind.
+void RefuseReadOnly(const QString& path) {
+    const DWORD attributes =
+        GetFileAttributesW(QDir::toNativeSeparators(path).toStdWString().c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        Unwritable(path);
+}
+
 } // namespace
 
 TIniFile::TIniFile(QString fileName) : Path(std::move(fileName)) {}
@@ -91,6 +100,8 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const {
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
     CheckIniEntry(section, key, value);
+    if (Writing.isEmpty())
+        RefuseReadOnly(Path);
     const QString target = Writing.isEmpty() ? Path : Writing;
     if (!WritePrivateProfileStringA(Ansi(section.trimmed()).constData(),
                                     Ansi(key.trimmed()).constData(), Ansi(value).constData(),
@@ -102,6 +113,8 @@ void TIniFile::DeleteKey(const QString& section, const QString& key) {
     const QString target = Writing.isEmpty() ? Path : Writing;
     if (!Profile(Ansi(section.trimmed()), Ansi(key.trimmed()), NativeName(target)))
         return;
+    if (Writing.isEmpty())
+        RefuseReadOnly(Path);
     if (!WritePrivateProfileStringA(Ansi(section.trimmed()).constData(),
                                     Ansi(key.trimmed()).constData(), nullptr,
                                     NativeName(target).constData()))
@@ -116,6 +129,7 @@ void TIniFile::Replace(bool keep, const std::function<void()>& change) {
         change();
         return;
     }
+    RefuseReadOnly(Path);
     const QString fresh = QFileInfo(Path).absolutePath() + QStringLiteral("/.") +
                           QFileInfo(Path).fileName() + QLatin1Char('.') +
                           QUuid::createUuid().toString(QUuid::Id128).left(8);

@@ -223,6 +223,24 @@ TEST_F(IniFileTest, ExistingFileThatCannotBeReadIsNotOverwritten) {
     EXPECT_TRUE(QFileInfo(Path).isDir());
 }
 
+// Read-only as the user marked it (on Windows the attribute): every kind of write is refused and
+// leaves nothing beside the file.
+TEST_F(IniFileTest, AReadOnlyFileIsRefusedWhole) {
+    Put("[S]\nK=1\n");
+    const QFileDevice::Permissions readOnly = QFile::ReadOwner | QFile::ReadUser;
+    ASSERT_TRUE(QFile::setPermissions(Path, readOnly));
+    if (QFileInfo(Path).isWritable())
+        GTEST_SKIP() << "this user may write any file";
+    TIniFile ini(Path);
+    EXPECT_THROW(ini.WriteInteger("S", "K", 2), Exception);
+    EXPECT_THROW(ini.Batch([&] { ini.WriteInteger("S", "K", 3); }), Exception);
+    EXPECT_THROW(ini.Recreate([&] { ini.WriteInteger("S", "K", 4); }), Exception);
+    EXPECT_EQ(Get(), QByteArray("[S]\nK=1\n"));
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("settings.INI")});
+    QFile::setPermissions(Path, readOnly | QFile::WriteOwner | QFile::WriteUser);
+}
+
 TEST_F(IniFileTest, WritesReplaceTheFileAndLeaveNothingBeside) {
     Put("[S]\nK=1\n");
     TIniFile ini(Path);
