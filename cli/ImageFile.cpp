@@ -30,6 +30,17 @@ bool IsFolder(const QString& name) {
     return KindOf(name) == TFileKind::Folder;
 }
 
+// A folder takes names of at most 255 bytes (Linux) or characters (Windows); a longer one
+// fails as if the folder or the permission were missing, which would send the user looking
+// in the wrong place.
+bool NameTooLong(const QString& name) {
+    return FilePath(name).filename().native().size() > 255;
+}
+
+QString TooLong(const QString& verb, const QString& what) {
+    return QStringLiteral("cannot %1 %2: the file name is too long; shorten it").arg(verb, what);
+}
+
 QString LoadFailed(const QString& name, const QString& what, TLoadResult result) {
     switch (result) {
     case TLoadResult::Missing:
@@ -40,9 +51,12 @@ QString LoadFailed(const QString& name, const QString& what, TLoadResult result)
                    : QStringLiteral("cannot open %1: it is not a regular file; give a file, or "
                                     "- for standard input")
                          .arg(what);
+    case TLoadResult::Unreadable:
+        if (NameTooLong(name))
+            return TooLong(QStringLiteral("open"), what);
+        break;
     case TLoadResult::Loaded:
     case TLoadResult::Short:
-    case TLoadResult::Unreadable:
         break;
     }
     return QStringLiteral("cannot read %1; check that it is a file you may read").arg(what);
@@ -67,8 +81,11 @@ QString SaveFailed(const QString& name, TSaveResult result) {
         return QStringLiteral("cannot save %1: the new file could not take its name; check that "
                               "you may change files in its folder")
             .arg(shown);
-    case TSaveResult::Saved:
     case TSaveResult::NotCreated:
+        if (NameTooLong(name))
+            return TooLong(QStringLiteral("save"), shown);
+        break;
+    case TSaveResult::Saved:
         break;
     }
     return QStringLiteral("cannot save %1; check that its folder exists and that you may write "

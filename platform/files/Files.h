@@ -33,10 +33,11 @@ enum class TNewFile {
 // (made exclusively, under a short name of its own, so a target of the longest legal name
 // still works), reach the disk, and then the new file is renamed over the name as given: a
 // failed save leaves the old file as it was, and a symbolic link at the name is replaced, never
-// written through. A replaced file keeps its permissions, and its owner where the system lets
-// us. Only where the folder refuses new files but the file may be written is the file
-// rewritten in place, as any program opening it for writing would; a failure then may leave
-// it damaged.
+// written through. A replaced file keeps its permissions, and its owner and group where the
+// system lets us: another user's file becomes the saver's, in its group if they belong to it.
+// Only where the folder refuses new files but the file may be written is the file rewritten
+// in place, as any program opening it for writing would: the room is taken first, so a full
+// disk or a file-size limit leaves it whole; only a write failing after that may damage it.
 TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
                           TNewFile newFile = TNewFile::Shared);
 

@@ -58,16 +58,26 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 // Rewrites an existing file in place: for a file the user may write in a folder that takes no
 // new file. Opening it follows a link as any program's open would, under the system's rules.
+// The room for the new contents is taken before a byte of the file changes, so a full disk or
+// a file-size limit leaves it as it was; the old contents past the new end go last.
 TSaveResult SaveInPlace(int folder, const std::string& base, std::string_view bytes) {
-    TDescriptor file(
-        ::openat(folder, base.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    TDescriptor file(::openat(folder, base.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!file.IsOpen())
         return errno == EACCES || errno == EPERM ? TSaveResult::ReadOnly : TSaveResult::NotCreated;
     // Something else may have been put in the file's place since it was looked at.
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
         return TSaveResult::NotRegular;
-    if (!WriteAll(file.Get(), bytes) || !Sync(file.Get()) || !file.Close())
+    const auto size = static_cast<off_t>(bytes.size());
+    // A file system that reserves no room leaves it to the write to find out.
+    if (size > info.st_size && ::fallocate(file.Get(), 0, 0, size) != 0 && errno != EOPNOTSUPP &&
+        errno != ENOSYS) {
+        // What part of the room was taken goes again; shrinking the file to its size cannot fail.
+        [[maybe_unused]] const int restored = ::ftruncate(file.Get(), info.st_size);
+        return TSaveResult::NotWritten;
+    }
+    if (!WriteAll(file.Get(), bytes) || ::ftruncate(file.Get(), size) != 0 || !Sync(file.Get()) ||
+        !file.Close())
         return TSaveResult::NotWritten;
     return TSaveResult::Saved;
 }
@@ -128,8 +138,12 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
     }
     if (exists) {
         // Owner first: a change of owner clears the set-id bits. Only root may give a file
-        // away; anyone else's save makes it theirs.
-        [[maybe_unused]] const int owned = ::fchown(file.Get(), target.st_uid, target.st_gid);
+        // away; anyone else's save makes it theirs, but keeps its group where they belong to
+        // it, so that the colleagues who share the file through the group can still use it.
+        if (::fchown(file.Get(), target.st_uid, target.st_gid) != 0) {
+            [[maybe_unused]] const int grouped =
+                ::fchown(file.Get(), static_cast<uid_t>(-1), target.st_gid);
+        }
         ::fchmod(file.Get(), target.st_mode & 07777);
     }
     if (!WriteAll(file.Get(), bytes) || !Sync(file.Get()) || !file.Close()) {

@@ -72,13 +72,26 @@ bool IsDiskFile(const std::wstring& name) {
     return file.IsOpen() && ::GetFileType(file.Get()) == FILE_TYPE_DISK;
 }
 
+// The room for the new contents is taken before a byte of the file changes, so a full disk
+// leaves it as it was; the old contents past the new end go last.
 TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes) {
     THandle file(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                               TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return ::GetLastError() == ERROR_ACCESS_DENIED ? TSaveResult::ReadOnly
                                                        : TSaveResult::NotCreated;
-    if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()) || !file.Close())
+    LARGE_INTEGER size{};
+    size.QuadPart = static_cast<LONGLONG>(bytes.size());
+    LARGE_INTEGER old{};
+    if (!::GetFileSizeEx(file.Get(), &old))
+        return TSaveResult::NotWritten;
+    const LARGE_INTEGER start{};
+    if (size.QuadPart > old.QuadPart &&
+        (!::SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) || !::SetEndOfFile(file.Get())))
+        return TSaveResult::NotWritten;
+    if (!::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) ||
+        !WriteAll(file.Get(), bytes) || !::SetEndOfFile(file.Get()) ||
+        !::FlushFileBuffers(file.Get()) || !file.Close())
         return TSaveResult::NotWritten;
     return TSaveResult::Saved;
 }

@@ -345,6 +345,8 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
     const Case cases[] = {
         {{"show", Path("missing.brk")}, 2, "no such file"},
         {{"new", Path("no-such-dir/x.brk")}, 2, "cannot save"},
+        {{"new", Path(std::string(256, 'n').c_str())}, 2, "name is too long"},
+        {{"show", Path(std::string(256, 'n').c_str())}, 2, "name is too long"},
         {{"set", Path("missing.brk"), "PrePurge=5"}, 2, "cannot open"},
         {{"show", Dir.path()}, 2, "folder"},
         {{"read", "--serial", "X", Dir.path()}, 4, "no adapter found"},

@@ -9,6 +9,7 @@
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace testsupport {
 
@@ -19,15 +20,17 @@ inline uid_t PieceUser() {
     return geteuid() == 0 ? Nobody : geteuid();
 }
 
-// Runs `piece` as PieceUser() and returns its result (0 to 255); -1 when it could not run.
-inline int AsUser(const std::function<int()>& piece) {
+// Runs `piece` as PieceUser() and returns its result (0 to 255); -1 when it could not run. As
+// root, the piece's user belongs to `groups` besides its own.
+inline int AsUser(const std::function<int()>& piece, const std::vector<gid_t>& groups = {}) {
     if (geteuid() != 0)
         return piece();
     const pid_t child = fork();
     if (child < 0)
         return -1;
     if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)
+        if (setgroups(groups.size(), groups.data()) != 0 || setgid(Nobody) != 0 ||
+            setuid(Nobody) != 0)
             _exit(255);
         _exit(piece() & 0xFF);
     }

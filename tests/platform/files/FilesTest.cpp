@@ -84,6 +84,18 @@ TEST_F(Files, ALongNameSavesAtomicallyAndAReplacedFileStaysItsOwnersFile) {
         ASSERT_EQ(::chown(kept.c_str(), testsupport::Nobody, testsupport::Nobody), 0);
         ASSERT_EQ(SaveWholeFile(kept, "root's"), TSaveResult::Saved);
         EXPECT_EQ(Status(kept).st_uid, testsupport::Nobody);
+        // A colleague's file that a team shares through its group becomes the saver's own, but
+        // stays the team's: the colleague can still use it.
+        const gid_t team = 4242;
+        ASSERT_EQ(::chown(kept.c_str(), 1, team), 0);
+        ASSERT_EQ(::chmod(kept.c_str(), 0660), 0);
+        ASSERT_EQ(::chown(Dir.c_str(), testsupport::Nobody, testsupport::Nobody), 0);
+        EXPECT_EQ(
+            testsupport::AsUser([&kept] { return int(SaveWholeFile(kept, "the team's")); }, {team}),
+            int(TSaveResult::Saved));
+        EXPECT_EQ(Status(kept).st_uid, testsupport::Nobody);
+        EXPECT_EQ(Status(kept).st_gid, team);
+        EXPECT_EQ(Status(kept).st_mode & 07777, 0660u);
     }
     // New files: as any program makes them, or this user's alone.
     const mode_t mask = ::umask(022);
@@ -140,7 +152,8 @@ TEST_F(Files, AFullDiskOrAFileSizeLimitLeavesTheOldFileWhole) {
 }
 
 // A folder the user may not write (sets kept for a team) takes no new copy: a writable file
-// there is rewritten in place; a read-only one, or a new file, is refused.
+// there is rewritten in place, but only once there is room for it; a read-only one, or a new
+// file, is refused.
 TEST_F(Files, AFolderThatTakesNoNewFileHasItsWritableFilesRewrittenInPlace) {
     const fs::path folder = Dir / "shared";
     fs::create_directory(folder);
@@ -157,6 +170,23 @@ TEST_F(Files, AFolderThatTakesNoNewFileHasItsWritableFilesRewrittenInPlace) {
     const auto save = [](const fs::path& path) {
         return testsupport::AsUser([&path] { return int(SaveWholeFile(path, "new")); });
     };
+    // The room for longer contents is taken first: a file-size limit (or a full disk) that
+    // refuses it leaves the file whole, neither emptied nor grown.
+    EXPECT_EQ(testsupport::AsUser([&writable] {
+                  rlimit saved = {};
+                  ::getrlimit(RLIMIT_FSIZE, &saved);
+                  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+                  rlimit limit = saved;
+                  limit.rlim_cur = 1000;
+                  const int result = ::setrlimit(RLIMIT_FSIZE, &limit) == 0
+                                         ? int(SaveWholeFile(writable, std::string(4096, 'n')))
+                                         : -1;
+                  ::setrlimit(RLIMIT_FSIZE, &saved);
+                  std::signal(SIGXFSZ, handler);
+                  return result;
+              }),
+              int(TSaveResult::NotWritten));
+    EXPECT_EQ(Contents(writable), std::string(300, 'x'));
     EXPECT_EQ(save(writable), int(TSaveResult::Saved));
     EXPECT_EQ(save(readOnly), int(TSaveResult::ReadOnly));
     EXPECT_EQ(save(folder / "new.brk"), int(TSaveResult::NotCreated));
