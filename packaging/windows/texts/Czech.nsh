@@ -8,6 +8,6 @@ LangString DesktopShortcutDescription ${LANG_CZECH} "Zástupce programu Brookfet
 LangString FileTypeName ${LANG_CZECH} "Sada parametrů Brookfetch"
 LangString ShortcutComment ${LANG_CZECH} "Načtení, kontrola a zápis konfiguračního konektoru vzorkovače vody"
 LangString DriverMissing ${LANG_CZECH} "USB adaptér potřebuje ovladač D2XX od firmy FTDI (FTD2XX.DLL), který v tomto počítači není nainstalován. Než adaptér připojíte, nainstalujte ovladač od FTDI; do té doby Brookfetch žádný adaptér nenajde."
-LangString UninstallKeeps ${LANG_CZECH} "Brookfetch bude odebrán z následující složky. Vaše nastavení (v %APPDATA%\Brookfetch) a jazyk zvolený v programu Brookfetch v počítači zůstanou. $(^ClickUninstall)"
+LangString UninstallKeeps ${LANG_CZECH} "Program Brookfetch bude odinstalován z následující složky. Vaše nastavení (v %APPDATA%\Brookfetch) a jazyk zvolený v programu Brookfetch v počítači zůstanou. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_CZECH} "Je nainstalován Brookfetch $PreviousVersion, novější verze než tato (${VERSION}). Nahradit jej touto verzí?"
 LangString RemovingPrevious ${LANG_CZECH} "Odebírá se nainstalovaná verze (vaše nastavení zůstanou zachována)..."

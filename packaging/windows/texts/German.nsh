@@ -8,6 +8,6 @@ LangString DesktopShortcutDescription ${LANG_GERMAN} "Eine Verknüpfung zu Brook
 LangString FileTypeName ${LANG_GERMAN} "Brookfetch-Parametersatz"
 LangString ShortcutComment ${LANG_GERMAN} "Konfigurationsstecker eines Wasserprobenehmers lesen, prüfen und schreiben"
 LangString DriverMissing ${LANG_GERMAN} "Der USB-Adapter braucht den D2XX-Treiber von FTDI (FTD2XX.DLL), der auf diesem Computer nicht installiert ist. Installieren Sie den Treiber von FTDI, bevor Sie den Adapter anschließen; bis dahin findet Brookfetch keinen Adapter."
-LangString UninstallKeeps ${LANG_GERMAN} "Brookfetch wird aus dem folgenden Ordner entfernt. Ihre Einstellungen (in %APPDATA%\Brookfetch) und die in Brookfetch gewählte Sprache bleiben auf diesem Computer erhalten. $(^ClickUninstall)"
+LangString UninstallKeeps ${LANG_GERMAN} "Brookfetch wird aus dem unten angegebenen Verzeichnis entfernt. Ihre Einstellungen (in %APPDATA%\Brookfetch) und die in Brookfetch gewählte Sprache bleiben auf diesem Computer erhalten. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_GERMAN} "Installiert ist Brookfetch $PreviousVersion, eine neuere Version als diese (${VERSION}). Soll sie durch diese Version ersetzt werden?"
 LangString RemovingPrevious ${LANG_GERMAN} "Die installierte Version wird entfernt (Ihre Einstellungen bleiben erhalten)..."

@@ -8,6 +8,6 @@ LangString DesktopShortcutDescription ${LANG_SPANISH} "Un acceso directo a Brook
 LangString FileTypeName ${LANG_SPANISH} "Juego de parámetros de Brookfetch"
 LangString ShortcutComment ${LANG_SPANISH} "Leer, comprobar y escribir el conector de configuración de un tomamuestras de agua"
 LangString DriverMissing ${LANG_SPANISH} "El adaptador USB necesita el controlador D2XX de FTDI (FTD2XX.DLL), que no está instalado en este equipo. Instale el controlador de FTDI antes de conectar el adaptador; hasta entonces Brookfetch no encontrará ningún adaptador."
-LangString UninstallKeeps ${LANG_SPANISH} "Brookfetch se quitará de la carpeta siguiente. Sus ajustes (en %APPDATA%\Brookfetch) y el idioma elegido en Brookfetch se quedan en este equipo. $(^ClickUninstall)"
+LangString UninstallKeeps ${LANG_SPANISH} "Brookfetch se desinstalará del siguiente directorio. Sus ajustes (en %APPDATA%\Brookfetch) y el idioma elegido en Brookfetch permanecen en este equipo. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_SPANISH} "Está instalado Brookfetch $PreviousVersion, una versión más reciente que esta (${VERSION}). ¿Desea sustituirla por esta versión?"
-LangString RemovingPrevious ${LANG_SPANISH} "Quitando la versión instalada (sus ajustes se conservan)..."
+LangString RemovingPrevious ${LANG_SPANISH} "Desinstalando la versión instalada (sus ajustes se conservan)..."
