@@ -48,6 +48,8 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "brookfetch-${VERSION}-setup.exe"
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${UNINSTALL_KEY}"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
+; A folder given with /D= wins over both, in either mode.
+!define MULTIUSER_INSTALLMODE_FUNCTION KeepCommandLineFolder
 !include MultiUser.nsh
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -73,6 +75,8 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "brookfetch-${VERSION}-setup.exe"
 
 Var FinishText
 Var PreviousVersion
+Var CommandLineFolder
+Var OwnRegistration
 
 !insertmacro MUI_PAGE_WELCOME
 ; The GPL asks for no consent: the page says so and has a Next button.
@@ -119,6 +123,12 @@ Var PreviousVersion
 
 Section "!${PRODUCT}" SecProgram
     SectionIn RO
+    ReadRegStr $R9 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R9 != ""
+        Call WaitWhileRunning
+    ${EndIf}
+    StrCpy $R9 $INSTDIR
+    Call WaitWhileRunning
     Call RemovePrevious
     SetOutPath "$INSTDIR"
     !insertmacro InstallFiles
@@ -183,6 +193,8 @@ SectionEnd
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
+    ; /D= has already set $INSTDIR; each install mode sets it again to its own folder.
+    StrCpy $CommandLineFolder $INSTDIR
     !insertmacro MULTIUSER_INIT
     !insertmacro MUI_LANGDLL_DISPLAY
     ; Over an installed copy the desktop shortcut is offered as the last installation left it.
@@ -190,6 +202,12 @@ Function .onInit
     ${If} $PreviousVersion != ""
     ${AndIfNot} ${FileExists} "$DESKTOP\${PRODUCT}.lnk"
         !insertmacro UnselectSection ${SecDesktop}
+    ${EndIf}
+FunctionEnd
+
+Function KeepCommandLineFolder
+    ${If} $CommandLineFolder != ""
+        StrCpy $INSTDIR $CommandLineFolder
     ${EndIf}
 FunctionEnd
 
@@ -215,11 +233,45 @@ Function RemovePrevious
     ${AndIf} $1 != ""
     ${AndIf} ${FileExists} "$1\uninstall.exe"
         DetailPrint "$(RemovingPrevious)"
-        ExecWait '$0 _?=$1'
+        ExecWait '$0 _?=$1' $2
+        ${If} $2 != 0
+            Abort
+        ${EndIf}
         Delete "$1\uninstall.exe"
         RMDir "$1"
     ${EndIf}
 FunctionEnd
+
+; Windows keeps the files of a running program: replacing or removing the copy in $R9 while
+; Brookfetch or brookfetch-cli runs from it would leave half of it. Until the user has closed
+; them, nothing is changed; a silent run stops with an error.
+!macro IsRunning FILE
+    ${If} ${FileExists} "${FILE}"
+        ClearErrors
+        FileOpen $R7 "${FILE}" a
+        ${If} ${Errors}
+            StrCpy $R8 1
+        ${Else}
+            FileClose $R7
+        ${EndIf}
+    ${EndIf}
+!macroend
+!macro WaitWhileRunning UN
+    Function ${UN}WaitWhileRunning
+        ${Do}
+            StrCpy $R8 ""
+            !insertmacro IsRunning "$R9\brookfetch.exe"
+            !insertmacro IsRunning "$R9\brookfetch-cli.exe"
+            ${If} $R8 == ""
+                Return
+            ${EndIf}
+            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ProgramRunning)" /SD IDCANCEL IDRETRY +2
+            Abort
+        ${Loop}
+    FunctionEnd
+!macroend
+!insertmacro WaitWhileRunning ""
+!insertmacro WaitWhileRunning un.
 
 Function FinishPagePre
     StrCpy $FinishText "$(MUI_TEXT_FINISH_INFO_TEXT)"
@@ -230,11 +282,16 @@ Function FinishPagePre
 FunctionEnd
 
 Section "Uninstall"
+    StrCpy $R9 $INSTDIR
+    Call un.WaitWhileRunning
     !insertmacro RemoveFiles
     Delete "$INSTDIR\installed"
     Delete "$INSTDIR\uninstall.exe"
     ; Files of the user's own (FTDI's DLL put beside the program, say) keep the folder.
     RMDir "$INSTDIR"
+    ${IfNot} $OwnRegistration == 1
+        Return
+    ${EndIf}
 
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     Delete "$DESKTOP\${PRODUCT}.lnk"
@@ -255,7 +312,32 @@ Section "Uninstall"
     ; HKCU\Software\Borland\Locales; the confirmation page says so.
 SectionEnd
 
+; The uninstaller removes the copy it belongs to, whatever the command line says: with one copy
+; for all users and one for the user, the mode MultiUser.nsh picks (and the folder it reads from
+; that mode's registry key) may be the other copy's. The registration is removed only when it is
+; this copy's own.
 Function un.onInit
+    StrCpy $R0 $INSTDIR
     !insertmacro MULTIUSER_UNINIT
+    ReadRegStr $R1 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R1 != $R0
+        ${If} $MultiUser.InstallMode == "AllUsers"
+            ReadRegStr $R1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+            ${If} $R1 == $R0
+                Call un.MultiUser.InstallMode.CurrentUser
+            ${EndIf}
+        ${ElseIf} $MultiUser.Privileges == "Admin"
+        ${OrIf} $MultiUser.Privileges == "Power"
+            ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+            ${If} $R1 == $R0
+                Call un.MultiUser.InstallMode.AllUsers
+            ${EndIf}
+        ${EndIf}
+    ${EndIf}
+    StrCpy $INSTDIR $R0
+    ReadRegStr $R1 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R1 == $INSTDIR
+        StrCpy $OwnRegistration 1
+    ${EndIf}
     !insertmacro MUI_UNGETLANGUAGE
 FunctionEnd

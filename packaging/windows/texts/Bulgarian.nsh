@@ -1,6 +1,6 @@
 ; The setup program's own texts in Bulgarian. The words of the sampler and the program come from
 ; translations/glossary_bg.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_BULGARIAN} "За да използвате Brookfetch, не е нужно да приемате този лиценз: той определя как можете да копирате, променяте и разпространявате програмата."
 LangString ProgramDescription ${LANG_BULGARIAN} "Brookfetch, програмата за команден ред brookfetch-cli, техните преводи и библиотеките, от които се нуждаят."
 LangString DesktopShortcut ${LANG_BULGARIAN} "Пряк път на работния плот"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_BULGARIAN} "USB адаптерът се нужд
 LangString UninstallKeeps ${LANG_BULGARIAN} "Brookfetch ще бъде изтрит от следната папка. Вашите настройки (в %APPDATA%\Brookfetch) и езикът, избран в Brookfetch, остават на този компютър. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_BULGARIAN} "Инсталиран е Brookfetch $PreviousVersion – по-нова версия от тази (${VERSION}). Да бъде ли заменен с тази версия?"
 LangString RemovingPrevious ${LANG_BULGARIAN} "Изтриване на инсталираната версия (настройките ви се запазват)..."
+LangString ProgramRunning ${LANG_BULGARIAN} "Brookfetch работи от папка $R9. Затворете Brookfetch и brookfetch-cli и щракнете върху „Повторен опит“; „Отказ“ спира, без да променя нищо."

@@ -1,6 +1,6 @@
 ; The setup program's own texts in Czech. The words of the sampler and the program come from
 ; translations/glossary_cs.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_CZECH} "K používání programu Brookfetch nemusíte tuto licenci přijmout: určuje, jak smíte program kopírovat, upravovat a šířit."
 LangString ProgramDescription ${LANG_CZECH} "Brookfetch, program pro příkazový řádek brookfetch-cli, jejich překlady a knihovny, které potřebují."
 LangString DesktopShortcut ${LANG_CZECH} "Zástupce na ploše"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_CZECH} "USB adaptér potřebuje ovladač D2XX od
 LangString UninstallKeeps ${LANG_CZECH} "Program Brookfetch bude odinstalován z následující složky. Vaše nastavení (v %APPDATA%\Brookfetch) a jazyk zvolený v programu Brookfetch v počítači zůstanou. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_CZECH} "Je nainstalován Brookfetch $PreviousVersion, novější verze než tato (${VERSION}). Nahradit jej touto verzí?"
 LangString RemovingPrevious ${LANG_CZECH} "Odebírá se nainstalovaná verze (vaše nastavení zůstanou zachována)..."
+LangString ProgramRunning ${LANG_CZECH} "Brookfetch je spuštěn ze složky $R9. Zavřete Brookfetch i brookfetch-cli a klikněte na Opakovat; Storno skončí a nic nezmění."

@@ -1,6 +1,6 @@
 ; The setup program's own texts in French. The words of the sampler and the program come from
 ; translations/glossary_fr.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_FRENCH} "Vous n’avez pas à accepter cette licence pour utiliser Brookfetch : elle indique comment copier, modifier et redistribuer le programme."
 LangString ProgramDescription ${LANG_FRENCH} "Brookfetch, le programme en ligne de commande brookfetch-cli, leurs traductions et les bibliothèques dont ils ont besoin."
 LangString DesktopShortcut ${LANG_FRENCH} "Raccourci sur le bureau"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_FRENCH} "L’adaptateur USB a besoin du pilote D
 LangString UninstallKeeps ${LANG_FRENCH} "Brookfetch va être désinstallé du dossier ci-dessous. Vos réglages (dans %APPDATA%\Brookfetch) et la langue choisie dans Brookfetch restent sur cet ordinateur. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_FRENCH} "Brookfetch $PreviousVersion est installé, une version plus récente que celle-ci (${VERSION}). Le remplacer par cette version ?"
 LangString RemovingPrevious ${LANG_FRENCH} "Suppression de la version installée (vos réglages sont conservés)..."
+LangString ProgramRunning ${LANG_FRENCH} "Brookfetch est en cours d'exécution depuis $R9. Fermez Brookfetch et brookfetch-cli, puis cliquez sur Réessayer ; Annuler arrête sans rien modifier."

@@ -1,6 +1,6 @@
 ; The setup program's own texts in German. The words of the sampler and the program come from
 ; translations/glossary_de.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_GERMAN} "Um Brookfetch zu nutzen, müssen Sie dieser Lizenz nicht zustimmen: Sie regelt, wie Sie das Programm kopieren, ändern und weitergeben dürfen."
 LangString ProgramDescription ${LANG_GERMAN} "Brookfetch, das Kommandozeilenprogramm brookfetch-cli, ihre Übersetzungen und die Bibliotheken, die sie brauchen."
 LangString DesktopShortcut ${LANG_GERMAN} "Verknüpfung auf dem Desktop"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_GERMAN} "Der USB-Adapter braucht den D2XX-Treibe
 LangString UninstallKeeps ${LANG_GERMAN} "Brookfetch wird aus dem unten angegebenen Verzeichnis entfernt. Ihre Einstellungen (in %APPDATA%\Brookfetch) und die in Brookfetch gewählte Sprache bleiben auf diesem Computer erhalten. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_GERMAN} "Installiert ist Brookfetch $PreviousVersion, eine neuere Version als diese (${VERSION}). Soll sie durch diese Version ersetzt werden?"
 LangString RemovingPrevious ${LANG_GERMAN} "Die installierte Version wird entfernt (Ihre Einstellungen bleiben erhalten)..."
+LangString ProgramRunning ${LANG_GERMAN} "Brookfetch läuft noch aus $R9. Schließen Sie Brookfetch und brookfetch-cli und klicken Sie dann auf Wiederholen; Abbrechen beendet den Vorgang, ohne etwas zu ändern."

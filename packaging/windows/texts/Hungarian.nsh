@@ -1,6 +1,6 @@
 ; The setup program's own texts in Hungarian. The words of the sampler and the program come from
 ; translations/glossary_hu.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_HUNGARIAN} "A Brookfetch használatához nem kell elfogadnia ezt a licencet: azt szabályozza, hogyan másolhatja, módosíthatja és terjesztheti a programot."
 LangString ProgramDescription ${LANG_HUNGARIAN} "A Brookfetch, a brookfetch-cli parancssori program, fordításaik és a szükséges könyvtárak."
 LangString DesktopShortcut ${LANG_HUNGARIAN} "Asztali parancsikon"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_HUNGARIAN} "Az USB-adapterhez az FTDI D2XX-illes
 LangString UninstallKeeps ${LANG_HUNGARIAN} "A varázsló eltávolítja a Brookfetch programot a következő mappából. A beállításai (a %APPDATA%\Brookfetch mappában) és a Brookfetchben választott nyelv a számítógépen maradnak. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_HUNGARIAN} "A Brookfetch $PreviousVersion verziója van telepítve, amely újabb ennél a verziónál (${VERSION}). Lecseréli erre a verzióra?"
 LangString RemovingPrevious ${LANG_HUNGARIAN} "A telepített verzió eltávolítása (a beállítások megmaradnak)..."
+LangString ProgramRunning ${LANG_HUNGARIAN} "A Brookfetch fut a(z) $R9 mappából. Zárja be a Brookfetch és a brookfetch-cli programot, majd kattintson az Újra gombra; a Mégse kilép, és semmit sem változtat."

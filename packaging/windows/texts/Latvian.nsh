@@ -1,6 +1,6 @@
 ; The setup program's own texts in Latvian. The words of the sampler and the program come from
 ; translations/glossary_lv.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_LATVIAN} "Lai lietotu Brookfetch, šī licence nav jāpieņem: tā nosaka, kā programmu drīkst kopēt, mainīt un izplatīt."
 LangString ProgramDescription ${LANG_LATVIAN} "Brookfetch, komandrindas programma brookfetch-cli, to tulkojumi un bibliotēkas, kas tām vajadzīgas."
 LangString DesktopShortcut ${LANG_LATVIAN} "Saīsne uz darbvirsmas"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_LATVIAN} "USB adapterim vajadzīgs FTDI D2XX dra
 LangString UninstallKeeps ${LANG_LATVIAN} "Programma Brookfetch tiks atinstalēta no tālāk norādītās mapes. Jūsu iestatījumi (%APPDATA%\Brookfetch) un programmā Brookfetch izvēlētā valoda paliek šajā datorā. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_LATVIAN} "Ir uzstādīta Brookfetch $PreviousVersion — jaunāka versija nekā šī (${VERSION}). Vai aizstāt to ar šo versiju?"
 LangString RemovingPrevious ${LANG_LATVIAN} "Atinstalē uzstādīto versiju (iestatījumi tiek saglabāti)..."
+LangString ProgramRunning ${LANG_LATVIAN} "Brookfetch darbojas no mapes $R9. Aizveriet Brookfetch un brookfetch-cli un noklikšķiniet uz Mēģināt vēlreiz; Atcelt beidz, neko nemainot."

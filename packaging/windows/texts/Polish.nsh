@@ -1,6 +1,6 @@
 ; The setup program's own texts in Polish. The words of the sampler and the program come from
 ; translations/glossary_pl.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_POLISH} "Aby używać programu Brookfetch, nie musisz akceptować tej licencji: określa ona, jak możesz kopiować, zmieniać i rozpowszechniać program."
 LangString ProgramDescription ${LANG_POLISH} "Brookfetch, program wiersza poleceń brookfetch-cli, ich tłumaczenia i potrzebne im biblioteki."
 LangString DesktopShortcut ${LANG_POLISH} "Skrót na pulpicie"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_POLISH} "Adapter USB wymaga sterownika D2XX firm
 LangString UninstallKeeps ${LANG_POLISH} "Brookfetch zostanie usunięty z poniższego folderu. Twoje ustawienia (w %APPDATA%\Brookfetch) i język wybrany w programie Brookfetch pozostaną na tym komputerze. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_POLISH} "Zainstalowany jest Brookfetch $PreviousVersion, nowsza wersja niż ta (${VERSION}). Czy zastąpić ją tą wersją?"
 LangString RemovingPrevious ${LANG_POLISH} "Usuwanie zainstalowanej wersji (ustawienia zostaną zachowane)..."
+LangString ProgramRunning ${LANG_POLISH} "Brookfetch jest uruchomiony z folderu $R9. Zamknij Brookfetch i brookfetch-cli, a następnie kliknij Ponów próbę; Anuluj kończy bez wprowadzania zmian."

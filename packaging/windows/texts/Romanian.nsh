@@ -1,6 +1,6 @@
 ; The setup program's own texts in Romanian. The words of the sampler and the program come from
 ; translations/glossary_ro.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_ROMANIAN} "Pentru a folosi Brookfetch nu trebuie să acceptați această licență: ea spune cum puteți copia, modifica și distribui programul."
 LangString ProgramDescription ${LANG_ROMANIAN} "Brookfetch, programul în linie de comandă brookfetch-cli, traducerile lor și bibliotecile de care au nevoie."
 LangString DesktopShortcut ${LANG_ROMANIAN} "Comandă rapidă pe desktop"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_ROMANIAN} "Adaptorul USB are nevoie de driverul 
 LangString UninstallKeeps ${LANG_ROMANIAN} "Brookfetch va fi dezinstalat din directorul de mai jos. Setările dumneavoastră (în %APPDATA%\Brookfetch) și limba aleasă în Brookfetch rămân pe acest calculator. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_ROMANIAN} "Este instalat Brookfetch $PreviousVersion, o versiune mai nouă decât aceasta (${VERSION}). Doriți să o înlocuiți cu această versiune?"
 LangString RemovingPrevious ${LANG_ROMANIAN} "Se dezinstalează versiunea instalată (setările se păstrează)..."
+LangString ProgramRunning ${LANG_ROMANIAN} "Brookfetch rulează din $R9. Închideți Brookfetch și brookfetch-cli, apoi faceți clic pe Reîncercare; Revocare oprește fără a schimba nimic."

@@ -1,6 +1,6 @@
 ; The setup program's own texts in Slovak. The words of the sampler and the program come from
 ; translations/glossary_sk.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_SLOVAK} "Na používanie programu Brookfetch nemusíte túto licenciu prijať: určuje, ako smiete program kopírovať, upravovať a šíriť."
 LangString ProgramDescription ${LANG_SLOVAK} "Brookfetch, program pre príkazový riadok brookfetch-cli, ich preklady a knižnice, ktoré potrebujú."
 LangString DesktopShortcut ${LANG_SLOVAK} "Odkaz na pracovnej ploche"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_SLOVAK} "USB adaptér potrebuje ovládač D2XX o
 LangString UninstallKeeps ${LANG_SLOVAK} "Program Brookfetch sa odinštaluje z nasledujúceho priečinka. Vaše nastavenia (v %APPDATA%\Brookfetch) a jazyk zvolený v programe Brookfetch v počítači zostanú. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_SLOVAK} "Je nainštalovaný Brookfetch $PreviousVersion, novšia verzia ako táto (${VERSION}). Nahradiť ho touto verziou?"
 LangString RemovingPrevious ${LANG_SLOVAK} "Odstraňuje sa nainštalovaná verzia (vaše nastavenia zostanú zachované)..."
+LangString ProgramRunning ${LANG_SLOVAK} "Brookfetch je spustený z priečinka $R9. Zatvorte Brookfetch aj brookfetch-cli a kliknite na Opakovať; Zrušiť skončí a nič nezmení."

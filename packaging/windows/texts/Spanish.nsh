@@ -1,6 +1,6 @@
 ; The setup program's own texts in Spanish. The words of the sampler and the program come from
 ; translations/glossary_es.md; NSIS brings the rest of the wizard's texts.
-; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion and ${VERSION} stand for what the setup program fills in.
+; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_SPANISH} "Para usar Brookfetch no tiene que aceptar esta licencia: indica cómo puede copiar, modificar y distribuir el programa."
 LangString ProgramDescription ${LANG_SPANISH} "Brookfetch, el programa de línea de comandos brookfetch-cli, sus traducciones y las bibliotecas que necesitan."
 LangString DesktopShortcut ${LANG_SPANISH} "Acceso directo en el escritorio"
@@ -11,3 +11,4 @@ LangString DriverMissing ${LANG_SPANISH} "El adaptador USB necesita el controlad
 LangString UninstallKeeps ${LANG_SPANISH} "Brookfetch se desinstalará del siguiente directorio. Sus ajustes (en %APPDATA%\Brookfetch) y el idioma elegido en Brookfetch permanecen en este equipo. $(^ClickUninstall)"
 LangString NewerInstalled ${LANG_SPANISH} "Está instalado Brookfetch $PreviousVersion, una versión más reciente que esta (${VERSION}). ¿Desea sustituirla por esta versión?"
 LangString RemovingPrevious ${LANG_SPANISH} "Desinstalando la versión instalada (sus ajustes se conservan)..."
+LangString ProgramRunning ${LANG_SPANISH} "Brookfetch se está ejecutando desde $R9. Cierre Brookfetch y brookfetch-cli y haga clic en Reintentar; Cancelar termina sin cambiar nada."
