@@ -9,6 +9,7 @@
 // ends.
 #include "BrookfetchVersion.h"
 #include "platform/framework/Application.h"
+#include "ui/Accessibility.h"
 #include "ui/Main.h"
 #include "ui/SingleWindow.h"
 #include "ui/Startup.h"
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
     std::optional<TDisplayGuard> display(std::in_place);
     QApplication qt(argc, argv);
     display.reset();
+    accessibility::Install();
     // Names the desktop entry, so that a Wayland desktop shows its icon for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brookfetch.Brookfetch"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);

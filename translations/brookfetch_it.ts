@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <location filename="../ui/Accessibility.cpp" line="309"/>
+        <source>Tool bar</source>
+        <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <location filename="../ui/Accessibility.cpp" line="315"/>
+        <source>Logo</source>
+        <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
+        <translation>Logo</translation>
+    </message>
+</context>
+<context>
     <name>QAbstractFileIconProvider</name>
     <message>
         <location filename="../ui/QtTexts.cpp" line="73"/>
@@ -600,7 +615,7 @@ Vuoi eliminarlo comunque?</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/Main.cpp" line="679"/>
+        <location filename="../ui/Main.cpp" line="681"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Apri file</translation>
@@ -684,13 +699,13 @@ Vuoi eliminarlo comunque?</translation>
         <translation>Scrivi i dati nell’adattatore</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="683"/>
-        <location filename="../ui/Main.cpp" line="696"/>
+        <location filename="../ui/Main.cpp" line="685"/>
+        <location filename="../ui/Main.cpp" line="698"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Configurazione Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="692"/>
+        <location filename="../ui/Main.cpp" line="694"/>
         <source>Save file</source>
         <translation>Salva file</translation>
     </message>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <location filename="../ui/Accessibility.cpp" line="309"/>
+        <source>Tool bar</source>
+        <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <location filename="../ui/Accessibility.cpp" line="315"/>
+        <source>Logo</source>
+        <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
+        <translation>Logo</translation>
+    </message>
+</context>
+<context>
     <name>QAbstractFileIconProvider</name>
     <message>
         <location filename="../ui/QtTexts.cpp" line="73"/>
@@ -600,7 +615,7 @@ Czy na pewno chcesz go usunąć?</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/Main.cpp" line="679"/>
+        <location filename="../ui/Main.cpp" line="681"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Otwórz plik</translation>
@@ -684,13 +699,13 @@ Czy na pewno chcesz go usunąć?</translation>
         <translation>Zaprogramuj złącze przez adapter</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="683"/>
-        <location filename="../ui/Main.cpp" line="696"/>
+        <location filename="../ui/Main.cpp" line="685"/>
+        <location filename="../ui/Main.cpp" line="698"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Konfiguracja Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="692"/>
+        <location filename="../ui/Main.cpp" line="694"/>
         <source>Save file</source>
         <translation>Zapisz plik</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "ui_About.h"
 
 #include "BrookfetchVersion.h"
+#include "ui/Accessibility.h"
 #include "ui/Logo.h"
 #include "ui/TextFit.h"
 
@@ -15,6 +16,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(new Ui::TAboutBox) {
     ui->Logo->setPixmap(LogoPixmap());
     // The translated text carries the place of the number; the number is the build's own.
     ui->Version->setText(ui->Version->text().arg(QString::fromLatin1(BrookfetchVersion)));
+    accessibility::NameControls(this);
     FitTexts();
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }

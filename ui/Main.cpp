@@ -11,6 +11,7 @@
 #include "platform/framework/Exceptions.h"
 #include "platform/process/Process.h"
 #include "ui/About.h"
+#include "ui/Accessibility.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
 #include "ui/Placement.h"
@@ -139,10 +140,7 @@ private:
 class TFocusReturn {
 public:
     explicit TFocusReturn(QWidget& window) : Focused(window.focusWidget()) {}
-    ~TFocusReturn() {
-        if (Focused && Focused->isEnabled() && Focused->isVisible())
-            Focused->setFocus(Qt::OtherFocusReason);
-    }
+    ~TFocusReturn() { accessibility::ReturnFocus(Focused); }
     void Dismiss() { Focused = nullptr; }
     TFocusReturn(const TFocusReturn&) = delete;
     TFocusReturn& operator=(const TFocusReturn&) = delete;
@@ -255,6 +253,8 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
 
     ConnectActions();
     ConnectPage();
+    // Names for screen readers, from the texts of the window.
+    accessibility::NameControls(this);
     Guarded([this] { FormCreate(); });
 }
 
@@ -301,10 +301,12 @@ void TMainForm::ConnectActions() {
 // choosing it runs the action. The shortcut itself belongs to the action alone.
 void TMainForm::LinkMenuItem(QAction* item, QAction* action) {
     const auto follow = [item, action] {
-        QString text = action->text();
-        if (!action->shortcut().isEmpty())
-            text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
-        item->setText(text);
+        // The menu shows the shortcut beside the text; in the text itself a screen reader would
+        // say it as part of the item's name. The item's own copy of the shortcut works only
+        // inside the open menu, where the action's does not.
+        item->setText(action->text());
+        item->setShortcut(action->shortcut());
+        item->setShortcutContext(Qt::WidgetShortcut);
         item->setToolTip(action->toolTip());
         item->setIcon(action->icon());
         item->setEnabled(action->isEnabled());
@@ -800,10 +802,11 @@ void TMainForm::EndTransfer() {
     Application->SetBusyCursor(false);
 }
 
+// The keyboard focus goes to the first field of the page in every outcome (ModelToPage).
 void TMainForm::DataReadExecute() {
-    const TFocusReturn focus(*this);
     if (!QuerySave())
         return;
+    accessibility::Announce(this, ui->DataRead->toolTip());
     bool read = false;
     try {
         const TTransferScope transfer(*this);
@@ -841,6 +844,7 @@ void TMainForm::DataWriteExecute() {
                                 MB_OKCANCEL) != IDOK)
         return;
     bool written = false;
+    accessibility::Announce(this, ui->DataWrite->toolTip());
     {
         // The outcome is in the model's LastError, which ShowStatus reports.
         const TTransferScope transfer(*this);
@@ -872,22 +876,30 @@ QString TMainForm::StatusText(int panel) const {
 void TMainForm::SetStatusText(int panel, const QString& text) {
     if (panel < 0 || panel > 3)
         throw Exception(ErrorOnFile("Main", __LINE__));
+    const bool changed = StatusTexts[panel] != text;
     StatusTexts[panel] = text;
     if (panel == 0 && ConfirmationTimer->isActive()) {
         // A newer result replaces the confirmation at once.
         EndConfirmation();
+        if (changed)
+            accessibility::Announce(this, StatusPanels[0]->text());
         return;
     }
     // The adapter's text ends in a line feed, which a one-line panel cannot show.
     QString shown = text;
     while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
         shown.chop(1);
-    StatusPanels[panel]->setText(shown.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // A screen reader hears a new result, adapter or connector state; not the file name.
+    if (changed && panel != 1)
+        accessibility::Announce(this, shown);
+    StatusPanels[panel]->setText(shown);
 }
 
 void TMainForm::ShowConfirmation(const QString& text) {
     QLabel* panel = StatusPanels[0];
     panel->setText(text);
+    accessibility::Announce(this, text);
     panel->setAutoFillBackground(true);
     panel->setBackgroundRole(QPalette::Highlight);
     panel->setForegroundRole(QPalette::HighlightedText);
@@ -964,6 +976,8 @@ void TMainForm::ModelToPage() {
     if (ui->Q47VarMode->currentIndex() != item)
         ui->Q47VarMode->setCurrentIndex(item);
     Workplace->Modified = false;
+    // New data on the page (New, Open, Read): the keyboard starts at the first field.
+    accessibility::FocusFirstField(ui->Q47Tab);
 }
 
 bool TMainForm::PageToModel() {

@@ -4,6 +4,7 @@
 
 #include "app/Workplace.h"
 #include "platform/registry/Translation.h"
+#include "ui/Accessibility.h"
 #include "ui/TextFit.h"
 
 #include <QCollator>
@@ -67,6 +68,7 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     if (resolved.isEmpty())
         resolved = OwnNameOfCode(QStringLiteral("enu"));
     list->setItemText(0, QStringLiteral("%1 (%2)").arg(list->itemText(0), resolved));
+    accessibility::NameControls(this);
     FitTexts();
     connect(ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

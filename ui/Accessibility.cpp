@@ -1,0 +1,394 @@
+#include "ui/Accessibility.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace accessibility {
+
+namespace {
+
+// A caption as a name: without the Alt-letter marker ("&&" is a shown "&"), without the
+// shortcut a menu text carries after a tab, and without the colon that ends a caption.
+QString CleanText(const QString& text) {
+    QString clean;
+    const QString shown = text.left(text.indexOf(QLatin1Char('\t')));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == QLatin1Char('&')) {
+            if (i + 1 < shown.size() && shown[i + 1] == QLatin1Char('&'))
+                clean += shown[++i];
+            continue;
+        }
+        clean += shown[i];
+    }
+    clean = clean.simplified();
+    while (clean.endsWith(QLatin1Char(':'))) {
+        clean.chop(1);
+        clean = clean.trimmed();
+    }
+    return clean;
+}
+
+// "[hh:mm:ss]" -> "hh:mm:ss".
+QString UnitText(const QString& text) {
+    QString unit = CleanText(text);
+    if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
+        unit = unit.mid(1, unit.size() - 2).trimmed();
+    return unit;
+}
+
+// A drop-down that tells its value. Qt 6.4's own interface for it gives the AT-SPI bridge no
+// selection to ask for, so Orca finds no value and says only the caption. On AT-SPI the
+// name of a drop-down is therefore its current item, as GTK names its drop-downs: the
+// caption reaches the screen reader through the "labelled by" relation of the buddy label,
+// and a change of the item reaches it as the name change that Qt's bridge sends for a
+// drop-down whose value changed. Elsewhere (UI Automation on Windows) the name stays the
+// caption and the item is the value.
+class TComboBoxInterface : public QAccessibleWidget {
+public:
+    explicit TComboBoxInterface(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return Box()->currentText();
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+        if (kind == QAccessible::Name && !Box()->currentText().isEmpty())
+            return Box()->currentText();
+#endif
+        return QAccessibleWidget::text(kind);
+    }
+
+    // The one child is the list that opens, whose items speak as they are chosen.
+    int childCount() const override {
+        return 1;
+    }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Box()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == Box()->view() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override {
+        return nullptr;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = Box()->view()->isVisible();
+        state.editable = Box()->isEditable();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return {QAccessibleActionInterface::showMenuAction(),
+                QAccessibleActionInterface::pressAction(),
+                QAccessibleActionInterface::setFocusAction()};
+    }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::setFocusAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (action != QAccessibleActionInterface::showMenuAction() &&
+            action != QAccessibleActionInterface::pressAction())
+            return;
+        if (Box()->view()->isVisible())
+            Box()->hidePopup();
+        else
+            Box()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override {
+        return {};
+    }
+
+private:
+    QComboBox* Box() const {
+        return static_cast<QComboBox*>(widget());
+    }
+};
+
+// The tab row of a page control that the program never shows. Qt's own interface has its
+// current tab report the focus although nothing of it is on the screen.
+class THiddenTabBarInterface : public QAccessibleWidget {
+public:
+    explicit THiddenTabBarInterface(QTabBar* bar)
+        : QAccessibleWidget(bar, QAccessible::PageTabList) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        state.focusable = false;
+        return state;
+    }
+};
+
+// True while a notice is made: Qt asks for its interface while QWidget is constructed, when it
+// cannot be told from any other widget yet.
+bool MakingNotice = false;
+
+// What a screen reader says when a status changes: a notification in the status bar, shown
+// for each text. It takes no room and draws nothing.
+class TNotice : public QWidget {
+public:
+    static TNotice* Make(QWidget* parent) {
+        MakingNotice = true;
+        auto* notice = new TNotice(parent);
+        MakingNotice = false;
+        return notice;
+    }
+    // A screen reader asks for the text when it comes to the event, which may be after the
+    // next one (a transfer holds the program meanwhile): each text has a notice of its own,
+    // kept a while.
+    static void Say(QWidget* host, const QString& text) {
+        for (QObject* child : host->children())
+            if (auto* earlier = dynamic_cast<TNotice*>(child))
+                earlier->hide();
+        TNotice* notice = Make(host);
+        notice->setAccessibleName(text);
+        notice->show();
+        QTimer::singleShot(KeptFor, notice, [notice] { notice->deleteLater(); });
+    }
+    static constexpr int KeptFor = 30000;
+
+private:
+    explicit TNotice(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("AccessibleNotice"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+};
+
+QAccessibleInterface* Interfaces(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (auto* box = qobject_cast<QComboBox*>(object); box && !box->isEditable())
+        return new TComboBoxInterface(box);
+    if (auto* bar = qobject_cast<QTabBar*>(object); bar && bar->isHidden())
+        return new THiddenTabBarInterface(bar);
+    // Qt's own takes the window title as the name, which is no text for the user.
+    if (auto* bar = qobject_cast<QToolBar*>(object))
+        return new QAccessibleWidget(bar, QAccessible::ToolBar);
+    if (MakingNotice || dynamic_cast<TNotice*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    // A plain frame with a heading is the group its fields are heard in.
+    if (object->metaObject() == &QFrame::staticMetaObject && !widget->accessibleName().isEmpty())
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    return nullptr;
+}
+
+// A tab row hidden after its interface was made (while the window was being built) gets the
+// interface of a hidden one; nothing has asked for it yet.
+void ForgetHiddenTabBars(QWidget* root) {
+    for (QTabBar* bar : root->findChildren<QTabBar*>()) {
+        if (!bar->isHidden())
+            continue;
+        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(bar);
+        if (made && !dynamic_cast<THiddenTabBarInterface*>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+// A text that shows as it is keeps Qt's own name, which follows the text when it changes.
+void NameAfterText(QWidget* widget, const QString& text) {
+    const QString clean = CleanText(text);
+    if (widget->accessibleName().isEmpty() && !clean.isEmpty() && clean != text)
+        widget->setAccessibleName(clean);
+}
+
+QLabel* CaptionOf(QWidget* root, const QList<QLabel*>& labels, QWidget* field) {
+    for (QLabel* label : labels)
+        if (label->buddy() == field)
+            return label;
+    if (field->objectName().isEmpty())
+        return nullptr;
+    return root->findChild<QLabel*>(field->objectName() + QLatin1String("Label"));
+}
+
+void NameField(QWidget* root, const QList<QLabel*>& labels, QWidget* field) {
+    if (field->accessibleName().isEmpty())
+        if (const QLabel* caption = CaptionOf(root, labels, field))
+            field->setAccessibleName(CleanText(caption->text()));
+    if (!field->accessibleDescription().isEmpty() || field->objectName().isEmpty())
+        return;
+    QString unit;
+    if (const QLabel* label = root->findChild<QLabel*>(field->objectName() + QLatin1String("Unit")))
+        unit = UnitText(label->text());
+    const QString range = field->toolTip();
+    QString description = range;
+    if (!unit.isEmpty() && !range.endsWith(QLatin1Char(' ') + unit))
+        description = range.isEmpty() ? unit : unit + QLatin1String(", ") + range;
+    if (!description.isEmpty())
+        field->setAccessibleDescription(description);
+}
+
+// The one field a group of radio buttons has in the tab order is its checked button.
+QWidget* CheckedOfGroup(QWidget* field) {
+    auto* button = qobject_cast<QAbstractButton*>(field);
+    if (!button || button->isChecked())
+        return field;
+    if (button->group() && button->group()->checkedButton())
+        return button->group()->checkedButton();
+    if (button->autoExclusive() && button->parentWidget())
+        for (auto* sibling : button->parentWidget()->findChildren<QAbstractButton*>(
+                 QString(), Qt::FindDirectChildrenOnly))
+            if (sibling->autoExclusive() && sibling->isChecked())
+                return sibling;
+    return field;
+}
+
+QWidget* FirstField(QWidget* page) {
+    QWidget* window = page->window();
+    QWidget* widget = window;
+    do {
+        widget = widget->nextInFocusChain();
+        if (page->isAncestorOf(widget) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(page))
+            return CheckedOfGroup(widget);
+    } while (widget != window);
+    return nullptr;
+}
+
+// Focuses the first field of the page it watches when the page comes into view, once for
+// each request.
+class TFocusOnShow : public QObject {
+public:
+    explicit TFocusOnShow(QWidget* page) : QObject(page) {
+        setObjectName(QStringLiteral("FocusOnShow"));
+        page->installEventFilter(this);
+    }
+    bool Pending = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (Pending && event->type() == QEvent::Show) {
+            Pending = false;
+            auto* page = static_cast<QWidget*>(watched);
+            // After the events of the moment: the page control shows the page before it
+            // hides the other one, which would take the focus with it.
+            QPointer<QWidget> guard(page);
+            QMetaObject::invokeMethod(
+                page,
+                [guard] {
+                    if (guard && guard->isVisible())
+                        if (QWidget* field = FirstField(guard))
+                            ReturnFocus(field);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QString ToolBarName() {
+    //: Name of the main window's tool bar (New, Read, Write) for screen readers; not shown.
+    return QCoreApplication::translate("Accessibility", "Tool bar");
+}
+
+QString LogoName() {
+    //: Name of the logo picture of the main window and the About box for screen readers; not
+    //: shown.
+    return QCoreApplication::translate("Accessibility", "Logo");
+}
+
+void Install() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(Interfaces);
+}
+
+void NameControls(QWidget* root) {
+    Install();
+    ForgetHiddenTabBars(root);
+    const QList<QLabel*> labels = root->findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (label->objectName() == QLatin1String("Logo") && label->text().isEmpty())
+            label->setAccessibleName(LogoName());
+        else
+            NameAfterText(label, label->text());
+    }
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
+            (qobject_cast<QLineEdit*>(widget) &&
+             !qobject_cast<QComboBox*>(widget->parentWidget()) &&
+             !qobject_cast<QAbstractSpinBox*>(widget->parentWidget())))
+            NameField(root, labels, widget);
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            NameAfterText(button, button->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            NameAfterText(group, group->title());
+        else if (auto* bar = qobject_cast<QToolBar*>(widget))
+            bar->setAccessibleName(ToolBarName());
+        else if (widget->metaObject() == &QFrame::staticMetaObject)
+            for (const QLabel* heading :
+                 widget->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+                if (heading->objectName().endsWith(QLatin1String("Heading")))
+                    widget->setAccessibleName(CleanText(heading->text()));
+    }
+}
+
+void Announce(QWidget* widget, const QString& text) {
+    // Without a screen reader listening nothing is made.
+    if (!widget || text.trimmed().isEmpty() || !QAccessible::isActive())
+        return;
+    QWidget* window = widget->window();
+    QWidget* host = window->findChild<QStatusBar*>();
+    if (!host)
+        host = window;
+    TNotice::Say(host, text);
+}
+
+void FocusFirstField(QWidget* page) {
+    if (!page)
+        return;
+    auto* watcher = dynamic_cast<TFocusOnShow*>(
+        page->findChild<QObject*>(QStringLiteral("FocusOnShow"), Qt::FindDirectChildrenOnly));
+    if (!watcher)
+        watcher = new TFocusOnShow(page);
+    if (!page->isVisible()) {
+        watcher->Pending = true;
+        return;
+    }
+    watcher->Pending = false;
+    if (QWidget* field = FirstField(page))
+        ReturnFocus(field);
+}
+
+void ReturnFocus(QWidget* field) {
+    if (!field || !field->isEnabled() || !field->isVisible())
+        return;
+    const bool had = field->hasFocus();
+    field->setFocus(Qt::OtherFocusReason);
+    if (had && QAccessible::isActive()) {
+        QAccessibleEvent event(field, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace accessibility
