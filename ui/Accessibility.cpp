@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -122,6 +123,25 @@ private:
     QComboBox* Box() const {
         return static_cast<QComboBox*>(widget());
     }
+};
+
+// Qt's items of a drop-down's list report the focus for the current item also while the list
+// is closed: once it closes, the list has no current item (opening it sets one again).
+class TClosedListFocus : public QObject {
+public:
+    explicit TClosedListFocus(QComboBox* box) : QObject(box), View(box->view()) {
+        View->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == View && event->type() == QEvent::Hide && View->selectionModel())
+            View->selectionModel()->clearCurrentIndex();
+        return false;
+    }
+
+private:
+    QAbstractItemView* View;
 };
 
 // The tab row of a page control that the program never shows. Qt's own interface has its
@@ -334,6 +354,8 @@ void NameControls(QWidget* root) {
             NameAfterText(label, label->text());
     }
     for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            new TClosedListFocus(box);
         if (qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
             (qobject_cast<QLineEdit*>(widget) &&
              !qobject_cast<QComboBox*>(widget->parentWidget()) &&
