@@ -54,17 +54,47 @@ QString UnitText(const QString& text) {
     return unit;
 }
 
-// A drop-down that tells its value. Qt 6.4's own interface for it gives the AT-SPI bridge no
-// selection to ask for, so Orca finds no value and says only the caption. On AT-SPI the
-// name of a drop-down is therefore its current item, as GTK names its drop-downs: the
-// caption reaches the screen reader through the "labelled by" relation of the buddy label,
-// and a change of the item reaches it as the name change that Qt's bridge sends for a
-// drop-down whose value changed. Elsewhere (UI Automation on Windows) the name stays the
-// caption and the item is the value.
-class TComboBoxInterface : public QAccessibleWidget {
+// A drop-down that tells its value. Qt 6.4's AT-SPI bridge has no selection interface, so a
+// screen reader cannot ask for the selected item, and Qt's own interface for a drop-down has
+// neither a text nor a way to take the focus. On AT-SPI the name of a drop-down is its
+// current item, as GTK names its drop-downs (the caption reaches the screen reader through
+// the "labelled by" relation of the buddy label), its text is that item too (what Orca reads
+// as the value of a drop-down whose selection it cannot ask for), and a change of the item
+// reaches it as the name change and selection change that Qt's bridge sends for a drop-down
+// whose value changed. Elsewhere (UI Automation on Windows) the name stays the caption and
+// the item is the value.
+class TComboBoxInterface : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit TComboBoxInterface(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The text: the current item, read-only, without a caret or selection of its own.
+    QString text(int start, int end) const override {
+        return Box()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return int(Box()->currentText().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    using QAccessibleWidget::text;
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
             return Box()->currentText();

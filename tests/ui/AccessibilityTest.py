@@ -206,6 +206,10 @@ def check_window(window, where, dump):
             check(value in items and value != label,
                   "%s: the drop-down %r does not expose its value (a screen reader finds %r; "
                   "items %r)" % (where, label or name, value, items))
+            if "Text" in pyatspi.listInterfaces(obj):
+                check(obj.queryText().getText(0, -1) == value,
+                      "%s: the drop-down %r has the text %r for its value %r" % (
+                          where, label, obj.queryText().getText(0, -1), value))
             check(label and not bad_name(label),
                   "%s: the drop-down %r has no usable label (%r)" % (where, name, label))
     # One control has the focus; a box that hands it on to that control may say so too.
