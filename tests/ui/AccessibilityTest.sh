@@ -31,6 +31,7 @@ cleanup() {
 trap cleanup EXIT
 
 # The server picks a free display number and writes it into the file.
+: >"$scratch/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display=

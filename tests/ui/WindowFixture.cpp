@@ -4,6 +4,7 @@
 #include "model/Q47.h"
 #include "platform/framework/NativePath.h"
 #include "ui/About.h"
+#include "ui/Accessibility.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
 #include "ui/Properties.h"
@@ -25,6 +26,8 @@ void EnsureQtApplication() {
     static QApplication* application = nullptr;
     if (!application) {
         application = new QApplication(argc, argv);
+        // As the main routine does.
+        accessibility::Install();
         // Voltages are written with a decimal point in these tests.
         QLocale::setDefault(QLocale::c());
         // Closing a test window must not end the event loops of the tests that follow.
