@@ -301,9 +301,9 @@ void TMainForm::ConnectActions() {
 // choosing it runs the action. The shortcut itself belongs to the action alone.
 void TMainForm::LinkMenuItem(QAction* item, QAction* action) {
     const auto follow = [item, action] {
-        // The menu shows the shortcut beside the text; in the text itself a screen reader would
-        // say it as part of the item's name. The item's own copy of the shortcut works only
-        // inside the open menu, where the action's does not.
+        // The menu shows the item's shortcut beside its text; written into the text, it would
+        // be read out as part of the item's name. The item's copy of the shortcut only works
+        // while its menu has the keyboard.
         item->setText(action->text());
         item->setShortcut(action->shortcut());
         item->setShortcutContext(Qt::WidgetShortcut);
