@@ -8,6 +8,7 @@
 #include "model/Q47.h"
 #include "platform/d2xx/ftd2xx.h"
 #include "sim/InProcessAdapter.h"
+#include "ui/ConnectorMonitor.h"
 #include "ui/Main.h"
 
 #include <QAction>
@@ -206,7 +207,7 @@ TEST_F(ConnectorTest, AdapterVersionShowsMajorAndMinorInHexadecimal) {
     for (const auto& [version, text] : {std::pair{0x0102, "USB FETCHer Adapter 1.02\n"},
                                         std::pair{0x1A0F, "USB FETCHer Adapter 1a.0f\n"}}) {
         Adapter.firmware().setVersion(std::uint16_t(version));
-        Main->LinkState = 0;
+        Main->Monitor().LinkState = 0;
         Main->TimerTimer();
         EXPECT_EQ(Main->StatusText(2), text);
     }
@@ -264,7 +265,7 @@ TEST_F(ConnectorTest, FailedTickShowsOneErrorBoxAndTickingResumesAfterIt) {
     ASSERT_EQ(App.ErrorBoxes.size(), 1u);
     EXPECT_TRUE(App.ErrorBoxes[0].startsWith("Error on file UsbUart line "))
         << App.ErrorBoxes[0].toStdString();
-    EXPECT_EQ(Main->LinkState, 1); // as far as the failed tick got
+    EXPECT_EQ(Main->Monitor().LinkState, 1); // as far as the failed tick got
 
     App.WhileBoxOpen = nullptr;
     QMetaObject::invokeMethod(Main->Timer, "timeout");
