@@ -9,6 +9,7 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLayout>
 #include <algorithm>
 #include <vector>
 
@@ -67,7 +68,6 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     if (resolved.isEmpty())
         resolved = OwnNameOfCode(QStringLiteral("enu"));
     list->setItemText(0, QStringLiteral("%1 (%2)").arg(list->itemText(0), resolved));
-    FitTexts();
     connect(ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -84,31 +84,22 @@ bool TPropertiesDialog::Execute() {
     return true;
 }
 
-// The drawing holds the English texts. A longer label or language name widens what is to its
-// right, the frame and the dialog; longer button texts widen both buttons alike, and the pair
-// keeps its place about the dialog's middle.
-void TPropertiesDialog::FitTexts() {
-    QLabel* label = ui->Label1;
-    QComboBox* list = ui->PropertiesLanguage;
-    const int labelGrowth = std::max(0, label->sizeHint().width() - label->width());
-    const int listGrowth = std::max(0, list->sizeHint().width() - list->width());
-    label->resize(label->width() + labelGrowth, label->height());
-    list->setGeometry(list->x() + labelGrowth, list->y(), list->width() + listGrowth,
-                      list->height());
-    ui->Bevel1->resize(ui->Bevel1->width() + labelGrowth + listGrowth, ui->Bevel1->height());
+void TPropertiesDialog::showEvent(QShowEvent* event) {
+    FitTexts();
+    QDialog::showEvent(event);
+}
 
+// The layout holds the drawing's places for the English texts; a longer label or language name
+// widens what is to its right, the frame and the dialog. Longer button texts widen both
+// buttons alike. Done as the dialog is shown, in the font it is shown in.
+void TPropertiesDialog::FitTexts() {
     const int buttonWidth =
-        std::max(ButtonWidthForText(ui->OKBtn), ButtonWidthForText(ui->CancelBtn));
-    const int gap = ui->CancelBtn->x() - ui->OKBtn->x() - ui->OKBtn->width();
-    const int margin = ui->Bevel1->x();
-    const int dialogWidth =
-        std::max(width() + labelGrowth + listGrowth, 2 * buttonWidth + gap + 2 * margin);
-    // Where the pair's middle lies against the dialog's in the drawing (a little right of it).
-    const int offset = ui->OKBtn->x() + (2 * ui->OKBtn->width() + gap) / 2 - width() / 2;
-    const int left = std::clamp(dialogWidth / 2 + offset - (2 * buttonWidth + gap) / 2, margin,
-                                dialogWidth - margin - 2 * buttonWidth - gap);
-    ui->OKBtn->setGeometry(left, ui->OKBtn->y(), buttonWidth, ui->OKBtn->height());
-    ui->CancelBtn->setGeometry(left + buttonWidth + gap, ui->CancelBtn->y(), buttonWidth,
-                               ui->CancelBtn->height());
-    setFixedSize(dialogWidth, height());
+        std::max(ButtonWidthForText(ui->OKBtn, 75), ButtonWidthForText(ui->CancelBtn, 75));
+    for (QPushButton* button : {ui->OKBtn, ui->CancelBtn})
+        button->setFixedSize(buttonWidth, LineHeightForFont(button, 25));
+    ui->Label1->setFixedHeight(LineHeightForFont(ui->Label1, 22));
+    ui->PropertiesLanguage->setFixedHeight(LineHeightForFont(ui->PropertiesLanguage, 22));
+    // A font changed while the dialog was hidden has left the layout's sizes behind.
+    layout()->invalidate();
+    layout()->activate();
 }
