@@ -2,10 +2,13 @@
 
 #include "ui_Main.h"
 
+#include "adapter/AdapterVersion.h"
 #include "adapter/TarnAdapter.h"
 #include "app/ConnectorSession.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
+#include "model/Q47Parameters.h"
+#include "model/Q47Validation.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
@@ -160,7 +163,7 @@ QString DroppedConfiguration(const QMimeData* data) {
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
     const QString path = urls.front().toLocalFile();
-    return path.endsWith(QLatin1String(".brk"), Qt::CaseInsensitive) ? path : QString();
+    return IsConfigurationFileName(path) ? path : QString();
 }
 
 // The file name completion of a file dialog opens a popup of its own, which Enter does not
@@ -747,10 +750,8 @@ void TMainForm::TimerTimer() {
             ui->DataWrite->setEnabled(false);
             return;
         }
-        SetStatusText(
-            2, QString::asprintf("%s %x.%02x\n",
-                                 EscapeControlCharacters(adapter.Description).toUtf8().constData(),
-                                 unsigned(adapter.Version >> 8), unsigned(adapter.Version & 255)));
+        SetStatusText(2, EscapeControlCharacters(adapter.Description) + ' ' +
+                             AdapterVersionText(adapter.Version) + '\n');
         StatusPanels[2]->setToolTip(QString());
         LinkState = 1;
     }
@@ -960,7 +961,7 @@ void TMainForm::ModelToPage() {
     SetText(ui->Q47MaxSuctionTime, QString::number(model.MaxSuctionTime));
     SetText(ui->Q47PurgesCount, QString::number(model.PurgesCount));
     // Code 2 passes the model's check but has no item of its own.
-    const int item = model.VarMode == 1 ? 1 : model.VarMode == 3 ? 2 : 0;
+    const int item = Q47VarModeItem(model.VarMode);
     if (ui->Q47VarMode->currentIndex() != item)
         ui->Q47VarMode->setCurrentIndex(item);
     Workplace->Modified = false;
