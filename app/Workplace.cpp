@@ -26,6 +26,24 @@ const QString RecentFilesSection = QStringLiteral("RecentFiles");
 const QString FileDialogsSection = QStringLiteral("FileDialogs");
 const QString FolderKey = QStringLiteral("Folder");
 
+// The window's keys, each with its place in the settings and the value a fresh file gets; a
+// key missing from a file of this version reads as 0 (false), as it always did.
+struct TWindowKey {
+    const char* Name;
+    int TWorkplace::*Field;
+    bool Boolean; // written "1" or "0", read as any number
+    int Fresh;
+};
+const TWindowKey WindowKeys[] = {
+    {"MainTop", &TWorkplace::MainTop, false, 0},
+    {"MainLeft", &TWorkplace::MainLeft, false, 0},
+    {"MainWidth", &TWorkplace::MainWidth, false, 800},
+    {"MainHeight", &TWorkplace::MainHeight, false, 600},
+    {"MainState", &TWorkplace::MainState, true, 0},
+    {"LanguageId", &TWorkplace::LanguageId, false, 0},
+};
+const QString VersionKey = QStringLiteral("Version");
+
 QString RecentFileKey(int index) {
     return QStringLiteral("File%1").arg(index + 1);
 }
@@ -76,14 +94,14 @@ void TWorkplace::LoadSettings() {
     const QString path = SettingsPath();
     MakePrivateFolder(QFileInfo(path).absolutePath()); // a folder it cannot make fails the write
     IniFile = std::make_unique<TIniFile>(path);
-    Version = IniFile->ReadInteger(PropertiesSection, QStringLiteral("Version"), 0);
+    Version = IniFile->ReadInteger(PropertiesSection, VersionKey, 0);
     if (Version == SettingsVersion) {
-        MainTop = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainTop"), 0);
-        MainLeft = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainLeft"), 0);
-        MainWidth = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainWidth"), 0);
-        MainHeight = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainHeight"), 0);
-        MainState = IniFile->ReadBool(MainFormSection, QStringLiteral("MainState"), false) ? 1 : 0;
-        LanguageId = IniFile->ReadInteger(MainFormSection, QStringLiteral("LanguageId"), 0);
+        for (const TWindowKey& key : WindowKeys) {
+            const QString name = QLatin1String(key.Name);
+            this->*key.Field = key.Boolean
+                                   ? (IniFile->ReadBool(MainFormSection, name, false) ? 1 : 0)
+                                   : IniFile->ReadInteger(MainFormSection, name, 0);
+        }
         RecentFiles.clear();
         for (int i = RecentFileCount - 1; i >= 0; --i)
             AddRecentFile(IniFile->ReadString(RecentFilesSection, RecentFileKey(i), QString()));
@@ -97,12 +115,8 @@ void TWorkplace::LoadSettings() {
     if (old.exists() && !old.isFile() && !old.isDir())
         QFile::remove(path);
     Version = SettingsVersion;
-    MainTop = 0;
-    MainLeft = 0;
-    MainWidth = 800;
-    MainHeight = 600;
-    MainState = 0;
-    LanguageId = 0;
+    for (const TWindowKey& key : WindowKeys)
+        this->*key.Field = key.Fresh;
     RecentFiles.clear();
     LastFolder.clear();
     ReportOnce(SettingsWriteReported, MessageText, path,
@@ -116,13 +130,14 @@ void TWorkplace::SaveSettings() {
     // Every key in one replacement of the file: closing the window writes it once.
     ReportOnce(SettingsWriteReported, MessageText, IniFile->FileName(), [this] {
         IniFile->Batch([this] {
-            IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainWidth"), MainWidth);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
-            IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
+            IniFile->WriteInteger(PropertiesSection, VersionKey, Version);
+            for (const TWindowKey& key : WindowKeys) {
+                const QString name = QLatin1String(key.Name);
+                if (key.Boolean)
+                    IniFile->WriteBool(MainFormSection, name, this->*key.Field != 0);
+                else
+                    IniFile->WriteInteger(MainFormSection, name, this->*key.Field);
+            }
             for (int i = 0; i < RecentFileCount; ++i) {
                 if (i < RecentFiles.size())
                     IniFile->WriteString(RecentFilesSection, RecentFileKey(i), RecentFiles[i]);
