@@ -8,6 +8,7 @@
 #include "platform/framework/NativePath.h"
 #include "platform/ini/IniFile.h"
 #include "platform/registry/LanguageStore.h"
+#include "platform/registry/Languages.h"
 #include "platform/registry/Locations.h"
 #include "platform/registry/Translation.h"
 
@@ -47,11 +48,6 @@ const QString VersionKey = QStringLiteral("Version");
 QString RecentFileKey(int index) {
     return QStringLiteral("File%1").arg(index + 1);
 }
-
-// The language codes by LanguageId, the order of the properties dialog's list; 0 has none.
-constexpr const char* LanguageCodes[] = {nullptr, "bgr", "csy", "enu", "fra", "deu", "hun", "ita",
-                                         "lvi",   "lth", "plk", "rom", "rus", "sky", "esp"};
-static_assert(std::size(LanguageCodes) == TWorkplace::LanguageCount);
 
 // Told once a run: a folder that refused the settings at start refuses them at close. The
 // window program tells it in the user's language, with its message text `MsgSettingsWrite`
@@ -222,9 +218,8 @@ bool TWorkplace::WriteConnector() {
 }
 
 QString TWorkplace::LanguageCode(int languageId) {
-    if (languageId < 0 || languageId >= LanguageCount || !LanguageCodes[languageId])
-        return QString();
-    return QLatin1String(LanguageCodes[languageId]);
+    const TLanguage* language = LanguageOfId(languageId);
+    return language ? QLatin1String(language->Code) : QString();
 }
 
 void TWorkplace::ApplyLanguage() {
@@ -232,7 +227,8 @@ void TWorkplace::ApplyLanguage() {
         throw Exception(ErrorSwitchFile("Workplace", __LINE__));
     if (!MessageText)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
-    const char* const code = LanguageCodes[LanguageId];
+    const TLanguage* language = LanguageOfId(LanguageId);
+    const char* const code = language ? language->Code : nullptr;
 
     // A choice that did not reach the store must not be announced for the next start.
     if (!StoreLanguageCode(ExePath, code)) {
