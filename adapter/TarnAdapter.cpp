@@ -52,20 +52,9 @@ int Lead(const std::vector<TBytes>& reads, const TBytes*& best) {
     return first - second;
 }
 
+// An open that failed without a reason from the system failed for another one.
 TAdapterOpen::TProblem ProblemOf(d2xx::OpenRefusal refusal) {
-    switch (refusal) {
-    case d2xx::OpenRefusal::InUse:
-        return TAdapterOpen::TProblem::InUse;
-    case d2xx::OpenRefusal::PortBusy:
-        return TAdapterOpen::TProblem::PortBusy;
-    case d2xx::OpenRefusal::NoPermission:
-        return TAdapterOpen::TProblem::NoPermission;
-    case d2xx::OpenRefusal::DriverMissing:
-        return TAdapterOpen::TProblem::DriverMissing;
-    case d2xx::OpenRefusal::None:
-        break;
-    }
-    return TAdapterOpen::TProblem::OpenFailed;
+    return refusal == d2xx::OpenRefusal::None ? TAdapterOpen::TProblem::OpenFailed : refusal;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/d2xx/OpenFailure.h"
+
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -19,17 +21,8 @@ enum class TPresence {
 
 // How an attempt to bring the link up ended: opened, or why not.
 struct TAdapterOpen {
-    enum class TProblem {
-        None,          // the link is up
-        DriverMissing, // the D2XX driver is not installed
-        NotFound,      // no attached device has the description (and the chosen serial number)
-        Several,       // more than one has, and nothing tells them apart
-        InUse,         // another Brookfetch program holds the adapter
-        PortBusy,      // its port is held by a program that took no lock
-        NoPermission,  // the system refuses the device to this user
-        OpenFailed,    // found, but it could not be opened for another reason
-        Silent,        // open, but the adapter does not answer (told by the connector session)
-    };
+    // The D2XX layer's list of reasons (platform/d2xx/OpenFailure.h); None: the link is up.
+    using TProblem = d2xx::OpenRefusal;
     TProblem Problem = TProblem::None;
     QString Port;         // the refused device node (InUse, PortBusy, NoPermission)
     QString SerialNumber; // the refused or silent adapter's serial number

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/registry/Languages.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -72,7 +74,7 @@ public:
     // The code ApplyLanguage stores for a LanguageId ("deu" for 5); empty for 0 (<Default>)
     // and for an index that names no language.
     static QString LanguageCode(int languageId);
-    static constexpr int LanguageCount = 15; // LanguageIds 0..14
+    static constexpr int LanguageCount = LanguageIdCount; // LanguageIds 0..14, Languages.def
     void RenewModel();
     // Puts a file at the head of RecentFiles (OpenFile and SaveFile do, when they succeed).
     // A name the settings file could not give back unchanged (a line break, blanks at either

@@ -1,5 +1,6 @@
 #include "cli/AdapterList.h"
 
+#include "adapter/AdapterVersion.h"
 #include "cli/Json.h"
 #include "platform/framework/Convert.h"
 
@@ -78,7 +79,7 @@ QList<TListedAdapter> ListAdapters(const QString& description, TTraceSink* trace
             entry.Problem = QStringLiteral("does not answer");
             continue;
         }
-        entry.Version = QString::asprintf("%x.%02x", probe.Version >> 8, probe.Version & 0xFF);
+        entry.Version = AdapterVersionText(probe.Version);
         TConnectorSession session(probe);
         entry.Verdict = session.Confirm();
         entry.SmallMemory = probe.SmallMemory;

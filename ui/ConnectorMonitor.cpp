@@ -1,5 +1,6 @@
 #include "ui/ConnectorMonitor.h"
 
+#include "adapter/AdapterVersion.h"
 #include "adapter/TarnAdapter.h"
 #include "app/ConnectorSession.h"
 #include "app/Workplace.h"
@@ -92,10 +93,8 @@ void TConnectorMonitor::TimerTimer() {
             Write.setEnabled(false);
             return;
         }
-        Status.SetText(
-            2, QString::asprintf("%s %x.%02x\n",
-                                 EscapeControlCharacters(adapter.Description).toUtf8().constData(),
-                                 unsigned(adapter.Version >> 8), unsigned(adapter.Version & 255)));
+        Status.SetText(2, EscapeControlCharacters(adapter.Description) + ' ' +
+                              AdapterVersionText(adapter.Version) + '\n');
         Status.SetToolTip(2, QString());
         LinkState = 1;
     }

@@ -1,6 +1,7 @@
 #include "ui/FileCommands.h"
 
 #include "app/Workplace.h"
+#include "model/Q47Validation.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
@@ -254,7 +255,7 @@ QString TFileCommands::DroppedConfiguration(const QMimeData* data) {
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
     const QString path = urls.front().toLocalFile();
-    return path.endsWith(QLatin1String(".brk"), Qt::CaseInsensitive) ? path : QString();
+    return IsConfigurationFileName(path) ? path : QString();
 }
 
 // The dialogs' texts belong to the main window, as translators know them.

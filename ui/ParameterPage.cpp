@@ -3,11 +3,17 @@
 #include "ui_Main.h"
 
 #include "model/Q47.h"
+#include "model/Q47Parameters.h"
+#include "model/Q47Validation.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
 #include "ui/TextFit.h"
 
 #include <QLineEdit>
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 TParameterPage::TParameterPage(Ui::TMainForm& ui, QObject* parent) : QObject(parent), ui(ui) {
     // The fields' labels and panels are drawn at least as wide as the English texts need;
@@ -50,69 +56,92 @@ void TParameterPage::ModelToPage(const TQ47& model) {
     SetText(ui.Q47MaxSuctionTime, QString::number(model.MaxSuctionTime));
     SetText(ui.Q47PurgesCount, QString::number(model.PurgesCount));
     // Code 2 passes the model's check but has no item of its own.
-    const int item = model.VarMode == 1 ? 1 : model.VarMode == 3 ? 2 : 0;
+    const int item = Q47VarModeItem(model.VarMode);
     if (ui.Q47VarMode->currentIndex() != item)
         ui.Q47VarMode->setCurrentIndex(item);
 }
 
+// The fields are converted in tab order into a copy of the model, which the model's own check
+// of a parameter set then takes as the page orders them: each accepted value is stored, the
+// first refused one ends it. Where a field cannot be converted, only those before it are
+// taken, so a value out of range before it is told first, as the user reads the page.
 TParameterPage::TRefusal TParameterPage::PageToModel(TQ47& model) {
-    QWidget* field = ui.Q47Mode;
+    TQ47 set = model;
+    std::vector<std::string_view> order; // the parameters read so far
+    std::vector<QWidget*> fields;        // and their fields
+    const auto next = [&](QWidget* field, std::string_view parameter) {
+        order.push_back(parameter);
+        fields.push_back(field);
+    };
+    const auto time = [](QLineEdit* field) {
+        int seconds = 0;
+        if (!TimeTextToSeconds(field->text(), seconds))
+            throw EConvertError(QString());
+        return seconds;
+    };
+    const auto fieldOf = [&](const TQ47Parameter* parameter) {
+        const auto at = std::find(order.begin(), order.end(), std::string_view(parameter->Name));
+        return fields[static_cast<std::size_t>(at - order.begin())];
+    };
+    // Time texts read before the first refused field are shown in their normal form.
+    const auto normalizeBefore = [&](QWidget* refused) {
+        for (QLineEdit* field : {ui.Q47DeadTime, ui.Q47SamplingInterval}) {
+            const auto at = std::find(fields.begin(), fields.end(), field);
+            if (at != fields.end() && at < std::find(fields.begin(), fields.end(), refused))
+                SetText(field, SecondsToText(time(field)));
+        }
+    };
     try {
         const int mode = ui.Q47ModeButtons->checkedId();
-        field = mode == 1 ? ui.Q47ModeContinuous : ui.Q47ModeSamples;
+        if (mode == 0 || mode == 1)
+            next(mode == 1 ? ui.Q47ModeContinuous : ui.Q47ModeSamples, "Continuous");
         if (mode == 0) {
-            model.Continuous = false;
-            field = ui.Q47SamplesCount;
-            model.SetSamplesCount(StrToInt(ui.Q47SamplesCount->text()));
+            set.Continuous = false;
+            next(ui.Q47SamplesCount, "SamplesCount");
+            set.SamplesCount = StrToInt(ui.Q47SamplesCount->text());
         } else if (mode == 1) {
             // The samples count is not used in continuous mode and is left as it is.
-            model.Continuous = true;
+            set.Continuous = true;
         }
-        field = ui.Q47PrePurge;
-        model.SetPrePurge(StrToInt(ui.Q47PrePurge->text()));
-        field = ui.Q47PostPurge;
-        model.SetPostPurge(StrToInt(ui.Q47PostPurge->text()));
-        field = ui.Q47VarMode;
-        switch (ui.Q47VarMode->currentIndex()) {
-        case 0:
-            model.SetVarMode(0);
-            break;
-        case 1:
-            model.SetVarMode(1);
-            break;
-        case 2:
-            model.SetVarMode(3);
-            break;
-        default:
+        next(ui.Q47PrePurge, "PrePurge");
+        set.PrePurge = StrToInt(ui.Q47PrePurge->text());
+        next(ui.Q47PostPurge, "PostPurge");
+        set.PostPurge = StrToInt(ui.Q47PostPurge->text());
+        next(ui.Q47VarMode, "VarMode");
+        const std::optional<int> varMode = Q47VarModeCode(ui.Q47VarMode->currentIndex());
+        if (!varMode)
             throw Exception(ErrorSwitchFile("Main", __LINE__));
-        }
-        int seconds = 0;
-        field = ui.Q47DeadTime;
-        if (!TimeTextToSeconds(ui.Q47DeadTime->text(), seconds))
-            throw EConvertError(QString());
-        model.SetDeadTime(seconds);
-        SetText(ui.Q47DeadTime, SecondsToText(seconds));
-        field = ui.Q47PurgesCount;
-        model.SetPurgesCount(StrToInt(ui.Q47PurgesCount->text()));
-        field = ui.Q47SamplingInterval;
-        if (!TimeTextToSeconds(ui.Q47SamplingInterval->text(), seconds))
-            throw EConvertError(QString());
-        model.SetSamplingInterval(seconds);
-        SetText(ui.Q47SamplingInterval, SecondsToText(seconds));
-        field = ui.Q47Aeration;
-        model.SetAeration(StrToInt(ui.Q47Aeration->text()));
-        field = ui.Q47MaxSuctionTime;
-        model.SetMaxSuctionTime(StrToInt(ui.Q47MaxSuctionTime->text()));
-        field = ui.Q47AccuWarning;
-        model.SetAccuWarning(StrToFloat(ui.Q47AccuWarning->text()));
-        field = ui.Q47AccuOff;
-        model.SetAccuOff(StrToFloat(ui.Q47AccuOff->text()));
-        return {};
+        set.VarMode = *varMode;
+        next(ui.Q47DeadTime, "DeadTime");
+        set.DeadTime = time(ui.Q47DeadTime);
+        next(ui.Q47PurgesCount, "PurgesCount");
+        set.PurgesCount = StrToInt(ui.Q47PurgesCount->text());
+        next(ui.Q47SamplingInterval, "SamplingInterval");
+        set.SamplingInterval = time(ui.Q47SamplingInterval);
+        next(ui.Q47Aeration, "Aeration");
+        set.Aeration = StrToInt(ui.Q47Aeration->text());
+        next(ui.Q47MaxSuctionTime, "MaxSuctionTime");
+        set.MaxSuctionTime = StrToInt(ui.Q47MaxSuctionTime->text());
+        next(ui.Q47AccuWarning, "AccuWarning");
+        set.AccuWarning = StrToFloat(ui.Q47AccuWarning->text());
+        next(ui.Q47AccuOff, "AccuOff");
+        set.AccuOff = StrToFloat(ui.Q47AccuOff->text());
     } catch (const EConvertError&) {
-        return {TRefusal::TKind::Format, field};
-    } catch (const ERangeError&) {
-        return {TRefusal::TKind::Range, field};
+        QWidget* unreadable = fields.back();
+        order.pop_back();
+        if (const TQ47Parameter* refused = TakeParameterSet(model, set, order)) {
+            normalizeBefore(fieldOf(refused));
+            return {TRefusal::TKind::Range, fieldOf(refused)};
+        }
+        normalizeBefore(unreadable);
+        return {TRefusal::TKind::Format, unreadable};
     }
+    if (const TQ47Parameter* refused = TakeParameterSet(model, set, order)) {
+        normalizeBefore(fieldOf(refused));
+        return {TRefusal::TKind::Range, fieldOf(refused)};
+    }
+    normalizeBefore(nullptr);
+    return {};
 }
 
 void TParameterPage::FocusField(QWidget* field) {

@@ -3,6 +3,7 @@
 #include "ui_Properties.h"
 
 #include "app/Workplace.h"
+#include "platform/registry/Languages.h"
 #include "platform/registry/Translation.h"
 #include "ui/TextFit.h"
 
@@ -17,27 +18,12 @@ TPropertiesDialog* PropertiesDialog = nullptr;
 
 namespace {
 
-// Each language as its speakers name it: someone who chose a language they cannot read finds
-// their own in the list.
-struct OwnName {
-    QLocale::Language Language;
-    const char* Name;
-};
-
-constexpr OwnName OwnNames[] = {
-    {QLocale::Bulgarian, "Български"}, {QLocale::Czech, "Čeština"},
-    {QLocale::English, "English"},     {QLocale::French, "Français"},
-    {QLocale::German, "Deutsch"},      {QLocale::Hungarian, "Magyar"},
-    {QLocale::Italian, "Italiano"},    {QLocale::Latvian, "Latviešu"},
-    {QLocale::Lithuanian, "Lietuvių"}, {QLocale::Polish, "Polski"},
-    {QLocale::Romanian, "Română"},     {QLocale::Russian, "Русский"},
-    {QLocale::Slovak, "Slovenčina"},   {QLocale::Spanish, "Español"},
-};
-
-// The name of the language of a code ("deu" -> "Deutsch"); empty for a code of none of ours.
+// The name of the language of a code ("deu" -> "Deutsch"), as its speakers write it: someone
+// who chose a language they cannot read finds their own in the list. Empty for a code of none
+// of ours.
 QString OwnNameOfCode(const QString& code) {
     const QLocale::Language language = LanguageOfCode(code);
-    for (const OwnName& entry : OwnNames)
+    for (const TLanguage& entry : Languages)
         if (entry.Language == language)
             return QString::fromUtf8(entry.Name);
     return QString();

@@ -31,7 +31,7 @@ Clock::time_point after(std::uint64_t milliseconds) {
     return Clock::now() + std::chrono::milliseconds(milliseconds);
 }
 
-class PortDriver : public Driver {
+class PortDriver : public ReasonedDriver {
 public:
     explicit PortDriver(DeviceSource& source) : source_(source) {}
 
@@ -76,11 +76,6 @@ public:
             return FT_OK;
         }
         return FT_INVALID_PARAMETER;
-    }
-
-    FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) override {
-        OpenFailure ignored;
-        return OpenWithReason(deviceNumber, handle, ignored);
     }
 
     FT_STATUS OpenWithReason(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) override {

@@ -137,27 +137,24 @@ public:
     }
 
     Io readSome(std::uint8_t* buffer, std::size_t size, std::size_t& moved) override {
-        moved = 0;
-        while (moved < size) {
-            ssize_t count = ::read(fd_, buffer + moved, size - moved);
-            if (count > 0) {
-                moved += static_cast<std::size_t>(count);
-                continue;
-            }
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-                return Io::Ready;
-            // 0 (end of file) or EIO: the other side of the line is gone.
-            return Io::Gone;
-        }
-        return Io::Ready;
+        return transfer(size, moved, [this, buffer, size](std::size_t done) {
+            return ::read(fd_, buffer + done, size - done);
+        });
     }
 
     Io writeSome(const std::uint8_t* data, std::size_t size, std::size_t& moved) override {
+        return transfer(size, moved, [this, data, size](std::size_t done) {
+            return ::write(fd_, data + done, size - done);
+        });
+    }
+
+    // Moves bytes with `step` (one read or write from the count done so far) until `size` are
+    // through or the line would block; a line that ends (0, EIO) is gone.
+    template <typename Step>
+    static Io transfer(std::size_t size, std::size_t& moved, Step step) {
         moved = 0;
         while (moved < size) {
-            ssize_t count = ::write(fd_, data + moved, size - moved);
+            const ssize_t count = step(moved);
             if (count > 0) {
                 moved += static_cast<std::size_t>(count);
                 continue;

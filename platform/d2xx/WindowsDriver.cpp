@@ -69,7 +69,7 @@ public:
     }
 };
 
-class WindowsDriver : public Driver {
+class WindowsDriver : public ReasonedDriver {
 public:
     // Whether devices can be listed at all: the vendor's library is there, or a test attached
     // devices of its own.
@@ -126,11 +126,6 @@ public:
             return status;
         }
         return FT_INVALID_PARAMETER;
-    }
-
-    FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) override {
-        OpenFailure ignored;
-        return OpenWithReason(deviceNumber, handle, ignored);
     }
 
     // The vendor's FT_Open tells no reason; the in-process devices' driver does, and a device

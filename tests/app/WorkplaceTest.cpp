@@ -3,10 +3,11 @@
 #include "adapter/TarnAdapter.h"
 #include "model/Q47.h"
 #include "platform/framework/Exceptions.h"
-#include "platform/registry/Registry.h"
+#include "platform/registry/LanguageStore.h"
 #include "sim/InProcessAdapter.h"
 #include "tests/platform/ini/FileSizeLimit.h"
 #include "tests/support/ScriptedApplication.h"
+#include "tests/support/StoredLanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,20 +71,8 @@ protected:
         QFile file(Settings());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    QByteArray StoredValue(const QString& exe) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return "<no key>";
-        BYTE data[16];
-        DWORD size = sizeof data;
-        DWORD type = 0;
-        const QByteArray name = QFile::encodeName(exe);
-        const LONG result = RegQueryValueExA(key, name.constData(), nullptr, &type, data, &size);
-        RegCloseKey(key);
-        if (result != ERROR_SUCCESS)
-            return "<none>";
-        return QByteArray::number(type) + ':' +
-               QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    static QByteArray StoredValue(const QString& exe) {
+        return StoredLanguageValue(exe).value_or("<none>");
     }
     static void ExpectDefaults(const TQ47& model) {
         const TQ47 fresh;
@@ -509,12 +498,8 @@ TEST_F(WorkplaceTest, StoreThatCannotBeCreatedIsReported) {
 
 // A choice that never reached the store must not be announced for the next start.
 TEST_F(WorkplaceTest, ValueThatCannotBeStoredIsReportedNotAnnounced) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-    const qint64 before = QFileInfo(RegistryStorePath()).size();
+    ASSERT_TRUE(StoreLanguageCode(Programs.filePath(QStringLiteral("other/brookfetch")), nullptr));
+    const qint64 before = QFileInfo(LanguageStoreFile()).size();
     Place.LanguageId = 5;
     {
         // The key exists, so opening it writes nothing; storing the value would grow the file.
@@ -539,7 +524,7 @@ TEST_F(WorkplaceTest, IndexOutsideTheListRaisesBeforeTouchingTheRegistry) {
                 << error.Message.toStdString();
         }
     }
-    EXPECT_FALSE(QFile::exists(RegistryStorePath()));
+    EXPECT_FALSE(QFile::exists(LanguageStoreFile()));
     EXPECT_TRUE(App.Boxes.empty());
 }
 

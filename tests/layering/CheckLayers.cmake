@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# The layers as DESIGN.md draws them, checked on the sources: every call of the operating
-# system stands in platform/ (the simulator's pseudo-terminal program on Linux aside), and only
-# the windows themselves and the programs' main routines include ui/. Tests, benchmarks, tools
+# The layers as docs/architecture.md draws them, checked on the sources: every call of the
+# operating system stands in platform/ (the simulator's pseudo-terminal program on Linux aside),
+# and only the windows themselves and the programs' main routines include ui/. Tests, benchmarks, tools
 # and fuzz targets are scaffolding around the programs and may reach the system directly.
 #   cmake -DROOT=<source folder> -P CheckLayers.cmake
 set(checked adapter app cli Library model programs sim ui)
