@@ -7,7 +7,6 @@
 #include "platform/registry/Translation.h"
 #include "ui/TextFit.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLayout>
@@ -29,6 +28,18 @@ QString OwnNameOfCode(const QString& code) {
     return QString();
 }
 
+// Where a name stands in the list: its letters without their accents, as an alphabetical list
+// of names in Latin and Cyrillic letters takes them (Čeština beside Czech names, the Cyrillic
+// names after the Latin ones). Qt's own Unicode tables suffice; a collator would load the
+// whole ICU collation data at start-up for fourteen names.
+QString AlphabetKey(const QString& name) {
+    QString key;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (!c.isMark())
+            key += c.toCaseFolded();
+    return key;
+}
+
 } // namespace
 
 TPropertiesDialog::TPropertiesDialog(QWidget* parent)
@@ -41,9 +52,8 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     std::vector<std::pair<QString, int>> languages;
     for (int id = 1; id < TWorkplace::LanguageCount; ++id)
         languages.emplace_back(OwnNameOfCode(TWorkplace::LanguageCode(id)), id);
-    QCollator collator{QLocale(QLocale::English)};
-    std::sort(languages.begin(), languages.end(), [&collator](const auto& a, const auto& b) {
-        return collator.compare(a.first, b.first) < 0;
+    std::sort(languages.begin(), languages.end(), [](const auto& a, const auto& b) {
+        return AlphabetKey(a.first) < AlphabetKey(b.first);
     });
     for (const auto& [name, id] : languages)
         list->addItem(name, id);
