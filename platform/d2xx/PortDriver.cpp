@@ -181,10 +181,8 @@ public:
 
     BOOL W32_ReadFile(FT_HANDLE handle, LPVOID buffer, DWORD size, LPDWORD returned,
                       LPOVERLAPPED) override {
-        std::shared_ptr<Port> port = find(handle);
-        if (returned)
-            *returned = 0;
-        if (!port || !returned || (!buffer && size > 0))
+        std::shared_ptr<Port> port = transferPort(handle, buffer, size, returned);
+        if (!port)
             return false;
         auto bytes = static_cast<std::uint8_t*>(buffer);
         const FTTIMEOUTS t = port->timeouts;
@@ -242,10 +240,8 @@ public:
 
     BOOL W32_WriteFile(FT_HANDLE handle, LPVOID buffer, DWORD size, LPDWORD written,
                        LPOVERLAPPED) override {
-        std::shared_ptr<Port> port = find(handle);
-        if (written)
-            *written = 0;
-        if (!port || !written || (!buffer && size > 0))
+        std::shared_ptr<Port> port = transferPort(handle, buffer, size, written);
+        if (!port)
             return false;
         auto bytes = static_cast<const std::uint8_t*>(buffer);
         const FTTIMEOUTS t = port->timeouts;
@@ -314,6 +310,18 @@ private:
         std::lock_guard lock(mutex_);
         auto it = open_.find(reinterpret_cast<std::uintptr_t>(handle));
         return it == open_.end() ? nullptr : it->second.port;
+    }
+
+    // The port of a read or write of `size` bytes at `buffer`, with the count of bytes moved
+    // zeroed first; null for a handle that is not open or arguments the call refuses.
+    std::shared_ptr<Port> transferPort(FT_HANDLE handle, const void* buffer, DWORD size,
+                                       LPDWORD count) {
+        std::shared_ptr<Port> port = find(handle);
+        if (count)
+            *count = 0;
+        if (!port || !count || (!buffer && size > 0))
+            return nullptr;
+        return port;
     }
 
     FT_STATUS setLine(FT_HANDLE handle, Line line, bool on) {
