@@ -359,15 +359,16 @@ private:
     }
 
     int fd_;
-    // The driver's period as its attribute reads; ftdi_sio's 16 ms when it cannot be read.
+    // The driver's period as its attribute reads; ftdi_sio's 16 ms when it cannot be read, or
+    // reads 0 (a device that never told the driver its timer).
     unsigned attributeLatency() const {
-        unsigned value = DriverDefaultLatency;
+        unsigned value = 0;
         if (FILE* file = std::fopen(latencyFile_.c_str(), "r")) {
             if (std::fscanf(file, "%u", &value) != 1)
-                value = DriverDefaultLatency;
+                value = 0;
             std::fclose(file);
         }
-        return value;
+        return value == 0 ? DriverDefaultLatency : value;
     }
     static constexpr unsigned DriverDefaultLatency = 16;
 
