@@ -66,6 +66,9 @@ TEST(ChipModel, AFullPacketGoesAtOnceAndTheRestAtTheTick) {
 
 TEST(ChipModel, HostBytesLeaveInTheNextFrameAtTheLineRate) {
     ChipModel chip(T0);
+    // 10 bits a byte (start, 8 data, stop) at 19200 bit/s.
+    EXPECT_EQ(std::chrono::duration_cast<std::chrono::nanoseconds>(chip.byteTime()).count(),
+              520833);
     const auto request = bytes(5);
     chip.hostWrite(request.data(), request.size(), T0 + 2300us);
     const auto arrived = T0 + 3ms + 5 * chip.byteTime();
