@@ -32,11 +32,6 @@ const std::array<std::uint8_t, AdapterFirmware::ImageSize>& AdapterFirmware::def
     return image;
 }
 
-std::chrono::microseconds lineTime(std::size_t bytes) {
-    // 10 bits a byte (start, 8 data, stop) at 19200 bit/s
-    return std::chrono::microseconds(bytes * 10 * 1000000 / 19200);
-}
-
 int AdapterFirmware::requestLength(std::uint8_t command) {
     switch (command) {
     case ReadVersion:

@@ -170,7 +170,4 @@ private:
     std::vector<std::vector<std::uint8_t>> frames_;
 };
 
-// The line time of `bytes` bytes at 19200 bit/s, 10 bits a byte.
-std::chrono::microseconds lineTime(std::size_t bytes);
-
 } // namespace sim

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     }
     sim::PtyServer::Options options;
     options.delay = setup.delay;
-    options.pace = setup.pace;
+    options.timing = setup.timing;
     options.verbose = setup.verbose;
     options.memoryFile = setup.memoryFile;
     options.ptmx = setup.ptmx;
@@ -76,8 +76,11 @@ int main(int argc, char** argv) {
     const std::string portName =
         !setup.name.empty() ? setup.name : "sim-" + std::to_string(::getpid());
     const std::string portFile = (directory / (portName + ".port")).string();
+    const std::string latencyFile = (directory / (portName + ".latency")).string();
+    if (!server.makeLatencyFile(latencyFile, error))
+        return fail(QString::fromStdString(error), 1);
     d2xx::PortFile port{setup.description, setup.serial, server.slavePath(),
-                        static_cast<long>(::getpid())};
+                        static_cast<long>(::getpid()), latencyFile};
     if (!d2xx::writePortFile(portFile, port))
         return fail(QString("cannot write the port file %1").arg(QString::fromStdString(portFile)),
                     1);
