@@ -120,6 +120,7 @@ bool TTarnAdapter::Connect() {
 
 bool TTarnAdapter::OpenUart(std::int32_t index, TAdapterOpen& result) {
     auto uart = std::make_unique<TUsbUart>();
+    uart->LatencyMs = Timing.LatencyMs;
     d2xx::OpenFailure failure;
     if (!uart->Open(index, failure)) {
         result.Problem = ProblemOf(failure.reason);

@@ -72,6 +72,8 @@ public:
         std::chrono::milliseconds RetryPause{20};
         std::chrono::milliseconds QuietGap{20};
         std::chrono::milliseconds QuietLimit{1000};
+        // The USB chip's latency timer, set at every opening of the link.
+        std::int32_t LatencyMs = 16;
     };
 
     TTarnAdapter();

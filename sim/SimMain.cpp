@@ -30,6 +30,7 @@ int serveUsbIp(sim::AdapterFirmware& firmware, const sim::SimSetup& setup) {
         return fail(QString::fromStdString(error), 2);
     options.identity.description = setup.description;
     options.identity.serial = setup.serial;
+    options.timing = setup.timing;
     options.delay = setup.delay;
     options.verbose = setup.verbose;
     options.memoryFile = setup.memoryFile;
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
         return serveUsbIp(firmware, setup);
     sim::PtyServer::Options options;
     options.delay = setup.delay;
-    options.pace = setup.pace;
+    options.timing = setup.timing;
     options.verbose = setup.verbose;
     options.memoryFile = setup.memoryFile;
     options.ptmx = setup.ptmx;
@@ -104,8 +105,11 @@ int main(int argc, char** argv) {
     const std::string portName =
         !setup.name.empty() ? setup.name : "sim-" + std::to_string(::getpid());
     const std::string portFile = (directory / (portName + ".port")).string();
+    const std::string latencyFile = (directory / (portName + ".latency")).string();
+    if (!server.makeLatencyFile(latencyFile, error))
+        return fail(QString::fromStdString(error), 1);
     d2xx::PortFile port{setup.description, setup.serial, server.slavePath(),
-                        static_cast<long>(::getpid())};
+                        static_cast<long>(::getpid()), latencyFile};
     if (!d2xx::writePortFile(portFile, port))
         return fail(QString("cannot write the port file %1").arg(QString::fromStdString(portFile)),
                     1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/AdapterFirmware.h"
+#include "sim/ChipModel.h"
 
 #include <QStringList>
 #include <chrono>
@@ -13,7 +14,8 @@ struct SimSetup {
     std::string description = "USB FETCHer Adapter";
     std::string serial = "SIM0001";
     std::string memoryFile; // empty: the memory lives only as long as the program
-    bool pace = false;
+    // The USB chip's timing: the real chip's unless a test asks for an ideal line.
+    ChipModel::Timing timing = ChipModel::Timing::Chip;
     std::chrono::milliseconds delay{0};
     bool verbose = false;
     // Only a simulator on a pseudo-terminal registers a port; the simulated FTD2XX.DLL has none.

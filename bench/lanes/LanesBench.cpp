@@ -20,7 +20,7 @@ std::unique_ptr<QProcess> StartSim(const QString& ports, const QString& memory,
     auto sim = std::make_unique<QProcess>();
     sim->start(
         QStringLiteral(BROOKFETCH_SIM_PROGRAM),
-        {"--ports", ports, "--memory", memory, "--serial", serial, "--name", serial, "--pace"});
+        {"--ports", ports, "--memory", memory, "--serial", serial, "--name", serial});
     if (!sim->waitForStarted(5000))
         return nullptr;
     QElapsedTimer timer;

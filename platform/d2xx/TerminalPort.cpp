@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sstream>
 #include <sys/file.h>
@@ -125,8 +126,8 @@ bool lockedByAnyone(const std::string& path) {
 
 class TerminalPort : public Port {
 public:
-    TerminalPort(int fd, std::string latencyFile, const termios& original)
-        : fd_(fd), latencyFile_(std::move(latencyFile)), original_(original) {}
+    TerminalPort(int fd, std::string latencyFile, bool portFile, const termios& original)
+        : fd_(fd), latencyFile_(std::move(latencyFile)), portFile_(portFile), original_(original) {}
 
     ~TerminalPort() override {
         // The line goes back as it was found: a terminal someone else uses afterwards (a
@@ -275,13 +276,30 @@ public:
     }
 
     FT_STATUS setLatency(UCHAR milliseconds) override {
-        // Only an ftdi_sio port has the attribute, and writing it may need privileges the
-        // program lacks; the port works either way, so a failure changes nothing.
+        // The port works whatever becomes of this, so a failure changes nothing.
         if (latencyFile_.empty())
             return FT_OK;
+        if (portFile_) {
+            writeLatencyFile(latencyFile_, milliseconds);
+            return FT_OK;
+        }
         if (FILE* file = std::fopen(latencyFile_.c_str(), "w")) {
-            std::fprintf(file, "%u\n", static_cast<unsigned>(milliseconds));
-            std::fclose(file);
+            const bool written =
+                std::fprintf(file, "%u\n", static_cast<unsigned>(milliseconds)) > 0;
+            if (std::fclose(file) == 0 && written)
+                return FT_OK;
+        }
+        // Writing ftdi_sio's attribute takes root. Its low-latency flag is the port user's to
+        // set, and runs the timer at 1 ms: the nearest a user gets to a short timer.
+        serial_struct serial{};
+        if (ioctl(fd_, TIOCGSERIAL, &serial) != 0)
+            return FT_OK;
+        const bool low = (serial.flags & ASYNC_LOW_LATENCY) != 0;
+        const bool wanted =
+            low ? milliseconds < DriverDefaultLatency : milliseconds < attributeLatency();
+        if (wanted != low) {
+            serial.flags ^= ASYNC_LOW_LATENCY;
+            ioctl(fd_, TIOCSSERIAL, &serial);
         }
         return FT_OK;
     }
@@ -341,7 +359,20 @@ private:
     }
 
     int fd_;
+    // The driver's period as its attribute reads; ftdi_sio's 16 ms when it cannot be read.
+    unsigned attributeLatency() const {
+        unsigned value = DriverDefaultLatency;
+        if (FILE* file = std::fopen(latencyFile_.c_str(), "r")) {
+            if (std::fscanf(file, "%u", &value) != 1)
+                value = DriverDefaultLatency;
+            std::fclose(file);
+        }
+        return value;
+    }
+    static constexpr unsigned DriverDefaultLatency = 16;
+
     std::string latencyFile_;
+    bool portFile_;
     termios original_;
 };
 
@@ -403,7 +434,7 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
         return nullptr;
     }
     status = FT_OK;
-    return std::make_unique<TerminalPort>(fd, latencyFile, original);
+    return std::make_unique<TerminalPort>(fd, latencyFile, pseudoTerminalOnly, original);
 }
 
 } // namespace d2xx

@@ -682,7 +682,7 @@ namespace {
 TEST_F(CliProgramTest, SignalsAndAClosedPipeNeverCutATransferShort) {
     // At the line rate a write takes about half a second: each signal lands in the middle. The
     // transfer ends, then the program ends by the signal, saying what it had done.
-    auto sim = StartSim({"--pace", "--verbose"});
+    auto sim = StartSim({"--verbose"});
     const QString file = Path("file.brk");
     const QString log = Path("bench.log");
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
@@ -722,7 +722,7 @@ TEST_F(CliProgramTest, SignalsAndAClosedPipeNeverCutATransferShort) {
 }
 
 TEST_F(CliProgramTest, ASignalInProductionModeEndsTheRunAfterTheConnectorInHand) {
-    auto sim = StartSim({"--pace", "--verbose", "--no-connector"});
+    auto sim = StartSim({"--verbose", "--no-connector"});
     const QString file = Path("file.brk");
     ASSERT_EQ(Run({"new", file, "PostPurge=200"}).Code, 0);
 

@@ -12,7 +12,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -94,6 +96,25 @@ TEST(SimulatedDriver, ItsAdaptersComeFirstAndAnswer) {
     ASSERT_EQ(FT_Open(0, &first), FT_OK);
     EXPECT_NE(FT_Open(0, &again), FT_OK) << "one handle per device, as with FTDI's driver";
     FT_W32_CloseHandle(first);
+}
+
+// Its adapters hold each reply in the USB chip until the latency timer ticks, and
+// FT_SetLatencyTimer sets the timer: at 255 ms an exchange right behind another waits for the
+// next tick, where the chip's 16 ms would not keep it that long. At 2 ms a read is exact.
+TEST(SimulatedDriver, TheLatencyTimerHoldsRepliesAsTheChipDoes) {
+    TTarnDevice link;
+    link.Timing.LatencyMs = 255;
+    ASSERT_TRUE(link.ReadVersion());
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(link.ReadVersion());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+    link.Disconnect();
+
+    link.Timing.LatencyMs = 2;
+    std::array<std::uint8_t, 128> image{};
+    ASSERT_TRUE(link.ReadMemory(0, image.data(), static_cast<int>(image.size())));
+    EXPECT_TRUE(
+        std::equal(image.begin(), image.end(), sim::AdapterFirmware::defaultImage().begin()));
 }
 
 TEST(SimulatedDriver, WritesReachTheMemoryFileAndTheConnectorKeepsThem) {
