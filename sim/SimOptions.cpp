@@ -89,9 +89,14 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
                                   "PATH");
     const QCommandLineOption chatterMs("chatter-ms", "Length of one bout of chatter.", "MS",
                                        "1500");
+    const QCommandLineOption usbip(
+        "usbip",
+        "Serve the adapter as a USB/IP device on [ADDRESS:]PORT (default address 127.0.0.1) "
+        "for usbip attach, instead of on a pseudo-terminal.",
+        "[ADDRESS:]PORT");
     parser.addOptions({programVersion, description, serial, name, ports, version, large,
                        noConnector, memory, timing, instant, delay, verbose, seed, slowMs,
-                       chatterMs, ptmx});
+                       chatterMs, ptmx, usbip});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(AdapterFirmware::faultName(option.fault)),
@@ -163,6 +168,7 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
     setup.name = parser.value(name).toStdString();
     setup.ports = parser.value(ports).toStdString();
     setup.ptmx = parser.value(ptmx).toStdString();
+    setup.usbip = parser.value(usbip).toStdString();
     for (std::size_t i = 0; i < std::size(faultOptions); ++i) {
         if (!parser.isSet(faultFlags[i]))
             continue;

@@ -22,6 +22,8 @@ struct SimSetup {
     std::string name;  // port file name without ".port"; empty: sim-<pid>
     std::string ports; // port directory; empty: where Brookfetch looks
     std::string ptmx;  // the pseudo-terminal multiplexer; empty: the system's
+    // Served as a USB/IP device instead: "[ADDRESS:]PORT"; empty: on a pseudo-terminal.
+    std::string usbip;
 };
 
 struct SimParse {
