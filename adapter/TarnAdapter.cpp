@@ -78,20 +78,31 @@ TAdapterOpen TTarnAdapter::Open() {
         return result;
     }
     // The adapter is the one device with its description, or with its description and the
-    // chosen serial number or port.
+    // chosen serial number or port. A look that finds it lists each device's description once,
+    // and the serial numbers only to choose by them.
     std::int32_t index = -1;
     int candidates = 0;
-    for (const TUsbDevice& device : TUsbUart::ListDevices()) {
-        if (device.Description != Description)
-            continue;
-        result.Attached << device.SerialNumber;
-        result.AttachedPorts << device.Port;
-        if ((!SerialNumber.isEmpty() && device.SerialNumber != SerialNumber) ||
-            (!Port.isEmpty() && device.Port != Port))
-            continue;
-        ++candidates;
-        index = device.Index;
-    }
+    const auto look = [&](TUsbUart::TListing listing) {
+        index = -1;
+        candidates = 0;
+        result.Attached.clear();
+        result.AttachedPorts.clear();
+        for (const TUsbDevice& device : TUsbUart::ListDevices(listing)) {
+            if (device.Description != Description)
+                continue;
+            result.Attached << device.SerialNumber;
+            result.AttachedPorts << device.Port;
+            if ((!SerialNumber.isEmpty() && device.SerialNumber != SerialNumber) ||
+                (!Port.isEmpty() && device.Port != Port))
+                continue;
+            ++candidates;
+            index = device.Index;
+        }
+    };
+    look(SerialNumber.isEmpty() ? TUsbUart::TListing::Descriptions
+                                : TUsbUart::TListing::WithSerialNumbers);
+    if (candidates != 1 && NamesAttached && SerialNumber.isEmpty() && !result.Attached.isEmpty())
+        look(TUsbUart::TListing::WithSerialNumbers);
     if (candidates != 1) {
         result.Problem =
             candidates == 0 ? TAdapterOpen::TProblem::NotFound : TAdapterOpen::TProblem::Several;

@@ -81,6 +81,10 @@ public:
     // the link comes up again after a failed send: a transfer never moves to another adapter.
     QString SerialNumber;
     QString Port;
+    // When set, an adapter that cannot be told apart (none of the attached ones is the chosen
+    // one, or several are) has the serial numbers of the attached ones listed for a message
+    // that names them; otherwise a serial number is listed only to choose by it.
+    bool NamesAttached = false;
     // Attempts of exchanges that failed (no answer, a damaged or refused reply), counted since
     // construction: tells a transfer that the line is in trouble.
     int FailedAttempts;

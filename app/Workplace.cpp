@@ -3,6 +3,7 @@
 #include "adapter/TarnAdapter.h"
 #include "app/ConnectorSession.h"
 #include "model/Q47.h"
+#include "platform/files/Files.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Exceptions.h"
 #include "platform/framework/NativePath.h"
@@ -49,22 +50,42 @@ QString RecentFileKey(int index) {
     return QStringLiteral("File%1").arg(index + 1);
 }
 
-// Told once a run: a folder that refused the settings at start refuses them at close. The
-// window program tells it in the user's language, with its message text `MsgSettingsWrite`
-// ("Unable to write to %1"); without message texts the settings file's own words go up.
-void ReportOnce(bool& reported, const std::function<QString(const QString&)>& messageText,
-                const QString& path, const std::function<void()>& write) {
+// Told at every occasion that fails, at the start and again at the close: a user told at the
+// start may have freed the disk or the file meanwhile, and must not believe the placement kept
+// when it was not. The window program tells it in the user's language, with its message text
+// `MsgSettingsWrite` ("Unable to write to %1"); without message texts the settings file's own
+// words go up.
+void Report(const std::function<QString(const QString&)>& messageText, const QString& path,
+            const std::function<void()>& write) {
     try {
         write();
     } catch (const Exception&) {
-        if (reported)
-            return;
-        reported = true;
         if (messageText)
             throw Exception(messageText(QStringLiteral("MsgSettingsWrite"))
                                 .arg(QDir::toNativeSeparators(path)));
         throw;
     }
+}
+
+// A settings file is a few hundred bytes; one of many megabytes is none of ours.
+constexpr std::size_t MaxSettingsSize = 16 << 20;
+
+// An installed copy (or one whose folder takes no new file) keeps its settings in the user's
+// folder. At its first start there, the brookfetch.INI beside the executable, which the portable
+// copy installed over or the earlier Windows program left in its folder, is taken over whole:
+// placement, recent files, language preselection and every key of the user's own. It stays where
+// it is, for the portable copy if it is run again and for the first start of every other user.
+// A file that cannot be read is left to the user; the fresh settings then begin.
+void TakeOverPortableSettings(const QString& exePath, const QString& settingsPath) {
+    const QString portable = ChangeFileExt(exePath, QStringLiteral(".INI"));
+    if (portable == settingsPath || FileKindOf(NativePath(settingsPath)) != TFileKind::Missing)
+        return;
+    const TLoadedFile old = LoadWholeFile(NativePath(portable), MaxSettingsSize);
+    if (old.Result != TLoadResult::Loaded || old.Longer)
+        return;
+    // A copy that cannot be saved leaves no settings file, and LoadSettings then fails to make
+    // one in the same place, which it tells.
+    SaveWholeFile(NativePath(settingsPath), old.Bytes);
 }
 
 } // namespace
@@ -89,6 +110,7 @@ QString TWorkplace::SettingsPath() const {
 void TWorkplace::LoadSettings() {
     const QString path = SettingsPath();
     MakePrivateFolder(QFileInfo(path).absolutePath()); // a folder it cannot make fails the write
+    TakeOverPortableSettings(ExePath, path);
     IniFile = std::make_unique<TIniFile>(path);
     Version = IniFile->ReadInteger(PropertiesSection, VersionKey, 0);
     if (Version == SettingsVersion) {
@@ -115,8 +137,7 @@ void TWorkplace::LoadSettings() {
         this->*key.Field = key.Fresh;
     RecentFiles.clear();
     LastFolder.clear();
-    ReportOnce(SettingsWriteReported, MessageText, path,
-               [this] { IniFile->Recreate([this] { SaveSettings(); }); });
+    Report(MessageText, path, [this] { IniFile->Recreate([this] { SaveSettings(); }); });
 }
 
 void TWorkplace::SaveSettings() {
@@ -124,7 +145,7 @@ void TWorkplace::SaveSettings() {
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     Version = SettingsVersion;
     // Every key in one replacement of the file: closing the window writes it once.
-    ReportOnce(SettingsWriteReported, MessageText, IniFile->FileName(), [this] {
+    Report(MessageText, IniFile->FileName(), [this] {
         IniFile->Batch([this] {
             IniFile->WriteInteger(PropertiesSection, VersionKey, Version);
             for (const TWindowKey& key : WindowKeys) {

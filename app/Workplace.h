@@ -57,6 +57,8 @@ public:
     // "Error on file Workplace line <n>" while it is unbound.
     std::function<QString(const QString& label)> MessageText;
 
+    // A settings file that cannot be written raises "Unable to write to <path>" (the message
+    // text MsgSettingsWrite when MessageText is bound), at the start and at every save.
     void LoadSettings();
     void SaveSettings();
     void NewDataSet();
@@ -85,11 +87,6 @@ public:
     // tree or a portable folder; brookfetch.INI in the user's configuration folder for an
     // installed one (IsInstalledLayout) or one whose folder cannot be written.
     QString SettingsPath() const;
-
-    // A settings file that cannot be written raises "Unable to write to <path>" the first
-    // time only (the message text MsgSettingsWrite when MessageText is bound); later saves of
-    // the same run try again and stay silent.
-    bool SettingsWriteReported = false;
 };
 
 // The one workplace, created by the main window.

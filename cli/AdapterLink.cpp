@@ -14,6 +14,7 @@ TAdapterLink::TAdapterLink(QString serialNumber, QString port)
       SessionPtr(std::make_unique<TConnectorSession>(*DevicePtr)) {
     DevicePtr->SerialNumber = SerialNumber;
     DevicePtr->Port = Port;
+    DevicePtr->NamesAttached = true; // NoAdapterMessage names them
 }
 
 bool TAdapterLink::FindAdapter() {

@@ -56,7 +56,7 @@ QString ConnectorText(TConnectorVerdict verdict, bool smallMemory) {
 
 QList<TListedAdapter> ListAdapters(const QString& description, TTraceSink* trace) {
     QList<TListedAdapter> listed;
-    for (const TUsbDevice& device : TUsbUart::ListDevices()) {
+    for (const TUsbDevice& device : TUsbUart::ListDevices(TUsbUart::TListing::WithSerialNumbers)) {
         TListedAdapter entry;
         entry.Device = device;
         entry.Adapter = device.Description == description;

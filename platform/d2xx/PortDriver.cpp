@@ -45,7 +45,10 @@ public:
             *static_cast<DWORD*>(arg1) = static_cast<DWORD>(devices_.size());
             return FT_OK;
         }
-        const DWORD what = flags & (FT_OPEN_BY_SERIAL_NUMBER | FT_OPEN_BY_DESCRIPTION);
+        // Neither kind asked for gives the serial number, as FTDI's library does.
+        DWORD what = flags & (FT_OPEN_BY_SERIAL_NUMBER | FT_OPEN_BY_DESCRIPTION);
+        if (what == 0)
+            what = FT_OPEN_BY_SERIAL_NUMBER;
         if (what != FT_OPEN_BY_SERIAL_NUMBER && what != FT_OPEN_BY_DESCRIPTION)
             return FT_INVALID_PARAMETER;
         auto text = [what](const DeviceEntry& entry) -> const std::string& {
@@ -63,15 +66,15 @@ public:
             return FT_OK;
         }
         if (flags & FT_LIST_ALL) {
-            // arg1: array of buffer pointers, one per device; arg2: the device count.
+            // arg1: array of buffer pointers, one per device, ended by a null pointer; arg2: the
+            // device count. An array that ends early gets no more than it has room for.
             if (!arg1 || !arg2)
                 return FT_INVALID_PARAMETER;
             devices_ = source_.list();
             listed_ = true;
             auto buffers = static_cast<char**>(arg1);
-            for (std::size_t i = 0; i < devices_.size(); ++i)
-                if (buffers[i])
-                    copyText(text(devices_[i]), buffers[i], size);
+            for (std::size_t i = 0; i < devices_.size() && buffers[i]; ++i)
+                copyText(text(devices_[i]), buffers[i], size);
             *static_cast<DWORD*>(arg2) = static_cast<DWORD>(devices_.size());
             return FT_OK;
         }

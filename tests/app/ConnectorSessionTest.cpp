@@ -124,6 +124,7 @@ TEST(ConnectorSession, FindAdapterSaysWhyNoAdapterAnswers) {
               d2xx::driverAvailable() ? TProblem::NotFound : TProblem::DriverMissing);
 
     sim::InProcessAdapter first("FIRST");
+    device.NamesAttached = true; // as the command line's messages have them
     {
         sim::InProcessAdapter second("SECOND");
         const TAdapterOpen several = session.FindAdapter();

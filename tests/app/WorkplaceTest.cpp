@@ -125,7 +125,50 @@ TEST_F(WorkplaceTest, SettingsBesideAPortableProgramElseInTheUsersFolder) {
               QStringList());
 }
 
-TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedOnceAndTheRunGoesOn) {
+// Installed over a portable copy's folder, or over the earlier program's: the first start takes
+// the settings beside the program over whole, and later starts keep to their own file.
+TEST_F(WorkplaceTest, AnInstalledCopyTakesOverThePortableSettingsAtItsFirstStart) {
+    const QString tree = Programs.filePath(QStringLiteral("usr"));
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/share/brookfetch")));
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/bin")));
+    const QString portable = tree + QStringLiteral("/bin/brookfetch.INI");
+    const QByteArray before = "; the bench PC\r\n[Properties]\r\nVersion=256\r\n[MainForm]\r\n"
+                              "MainTop=40\r\nMainLeft=50\r\nMainWidth=900\r\nMainHeight=700\r\n"
+                              "MainState=1\r\nLanguageId=5\r\nToolbar=off\r\n[RecentFiles]\r\n"
+                              "File1=/data/river.brk\r\n";
+    const auto put = [](const QString& path, const QByteArray& data) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    };
+    const auto get = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    };
+    put(portable, before);
+    const QString user = Config.filePath(QStringLiteral("brookfetch/brookfetch.INI"));
+    Place.ExePath = tree + QStringLiteral("/bin/brookfetch");
+    Place.LoadSettings();
+    EXPECT_EQ(get(user), before) << "taken over byte for byte";
+    EXPECT_EQ(get(portable), before) << "left where it was";
+    EXPECT_EQ(Place.MainLeft, 50);
+    EXPECT_EQ(Place.MainWidth, 900);
+    EXPECT_EQ(Place.MainState, 1);
+    EXPECT_EQ(Place.LanguageId, 5);
+    EXPECT_EQ(Place.RecentFiles, QStringList{QStringLiteral("/data/river.brk")});
+    Place.MainLeft = 60;
+    Place.SaveSettings();
+    EXPECT_TRUE(get(user).contains("Toolbar=off\r\n")) << "a key of the user's own survives";
+
+    // From now on the user's own file counts, whatever happens beside the program.
+    put(portable, "[Properties]\nVersion=256\n[MainForm]\nMainLeft=7\n");
+    TWorkplace next;
+    next.ExePath = Place.ExePath;
+    next.LoadSettings();
+    EXPECT_EQ(next.MainLeft, 60);
+}
+
+TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedAtTheStartAndAgainAtTheClose) {
     const QString tree = Programs.filePath(QStringLiteral("usr"));
     ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/bin")));
     ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/share/brookfetch")));
@@ -143,7 +186,7 @@ TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedOnceAndTheRunGoesOn
                                      QStringLiteral("/brookfetch/brookfetch.INI"));
     }
     EXPECT_EQ(Place.MainWidth, 800);
-    EXPECT_NO_THROW(Place.SaveSettings()) << "the close says nothing more";
+    EXPECT_THROW(Place.SaveSettings(), Exception) << "the close fails too, and says so";
 }
 
 TEST_F(WorkplaceTest, FirstStartWritesTheWholeFreshFile) {

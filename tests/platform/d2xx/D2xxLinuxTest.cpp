@@ -632,8 +632,10 @@ TEST_F(D2xxLinux, InProcessDevicesAnswerLikeAPortAndMayVanish) {
     device.reset();
     EXPECT_FALSE(FT_W32_ReadFile(handle, buffer, 2, &moved, nullptr));
     EXPECT_FALSE(FT_W32_WriteFile(handle, buffer, 2, &moved, nullptr));
-    EXPECT_NE(FT_GetQueueStatus(handle, &queued), FT_OK);
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_IO_ERROR) << "as FTDI's for a pulled device";
+    EXPECT_EQ(FT_Purge(handle, FT_PURGE_RX | FT_PURGE_TX), FT_IO_ERROR);
     EXPECT_TRUE(FT_W32_CloseHandle(handle));
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_INVALID_HANDLE) << "closed";
     EXPECT_EQ(count(), 0u);
 }
 

@@ -94,7 +94,7 @@ TEST(SimulatedDriver, ItsAdaptersComeFirstAndAnswer) {
 
     FT_HANDLE first = nullptr, again = nullptr;
     ASSERT_EQ(FT_Open(0, &first), FT_OK);
-    EXPECT_NE(FT_Open(0, &again), FT_OK) << "one handle per device, as with FTDI's driver";
+    EXPECT_EQ(FT_Open(0, &again), FT_DEVICE_NOT_OPENED) << "one handle per device, as FTDI's";
     FT_W32_CloseHandle(first);
 }
 
@@ -115,6 +115,30 @@ TEST(SimulatedDriver, TheLatencyTimerHoldsRepliesAsTheChipDoes) {
     ASSERT_TRUE(link.ReadMemory(0, image.data(), static_cast<int>(image.size())));
     EXPECT_TRUE(
         std::equal(image.begin(), image.end(), sim::AdapterFirmware::defaultImage().begin()));
+}
+
+// Where FTDI's library says what it does, the simulated one does the same.
+TEST(SimulatedDriver, AnswersAsFtdisLibraryDoes) {
+    char text[32] = {};
+    EXPECT_EQ(FT_ListDevices(reinterpret_cast<PVOID>(std::uintptr_t{1}), text, FT_LIST_BY_INDEX),
+              FT_OK);
+    EXPECT_STREQ(text, "SIMB") << "neither kind asked for gives the serial number";
+    EXPECT_EQ(FT_ListDevices(reinterpret_cast<PVOID>(std::uintptr_t{9}), text,
+                             FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION),
+              FT_DEVICE_NOT_FOUND);
+
+    FT_HANDLE handle = nullptr;
+    ASSERT_EQ(FT_Open(0, &handle), FT_OK);
+    FTTIMEOUTS timeouts{1, 2, 3, 4, 5};
+    EXPECT_TRUE(FT_W32_GetCommTimeouts(handle, &timeouts));
+    EXPECT_EQ(timeouts.ReadIntervalTimeout, 0u) << "a fresh handle has no time limits";
+    EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 0u);
+    EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 0u);
+    EXPECT_TRUE(FT_W32_CloseHandle(handle));
+    DWORD queued = 0;
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_INVALID_HANDLE) << "after the close";
+    EXPECT_EQ(FT_Purge(handle, FT_PURGE_RX | FT_PURGE_TX), FT_INVALID_HANDLE);
+    EXPECT_FALSE(FT_W32_ReadFile(handle, text, 1, &queued, nullptr));
 }
 
 TEST(SimulatedDriver, WritesReachTheMemoryFileAndTheConnectorKeepsThem) {
