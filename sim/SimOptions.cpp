@@ -83,8 +83,12 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
                                   "PATH");
     const QCommandLineOption chatterMs("chatter-ms", "Length of one bout of chatter.", "MS",
                                        "1500");
+    const QCommandLineOption unplugAfter(
+        "unplug-after", "Answer N requests, then nothing more, as if the adapter were pulled.",
+        "N");
     parser.addOptions({programVersion, description, serial, name, ports, version, large,
-                       noConnector, memory, pace, delay, verbose, seed, slowMs, chatterMs, ptmx});
+                       noConnector, memory, pace, delay, verbose, seed, slowMs, chatterMs, ptmx,
+                       unplugAfter});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(AdapterFirmware::faultName(option.fault)),
@@ -140,6 +144,8 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
     firmware.slowDelay = std::chrono::milliseconds(number(slowMs));
     firmware.chatterSpan = std::chrono::milliseconds(number(chatterMs));
     setup.delay = std::chrono::milliseconds(number(delay));
+    if (parser.isSet(unplugAfter))
+        firmware.setUnplugAfter(number(unplugAfter));
     setup.pace = parser.isSet(pace);
     setup.verbose = parser.isSet(verbose);
     setup.memoryFile = parser.value(memory).toStdString();
