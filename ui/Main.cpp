@@ -3,6 +3,7 @@
 #include "ui_Main.h"
 
 #include "adapter/TarnAdapter.h"
+#include "app/AdapterWords.h"
 #include "app/ConnectorSession.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
@@ -54,27 +55,6 @@ namespace {
 template <class Handler>
 auto Guard(Handler handler) {
     return [handler] { Guarded(handler); };
-}
-
-// Why the adapter could not be opened, when the system said: another program holds it, the
-// user may not open it, or (on Windows) its driver is not installed. Empty otherwise. The
-// panel itself keeps its "Adapter ?".
-QString AdapterRefusalText(const TAdapterOpen& found) {
-    switch (found.Problem) {
-    case TAdapterOpen::TProblem::InUse:
-    case TAdapterOpen::TProblem::PortBusy:
-        return TMainForm::MessageText(QStringLiteral("MsgAdapterBusy"))
-            .arg(EscapeControlCharacters(found.SerialNumber.isEmpty() ? found.Port
-                                                                      : found.SerialNumber));
-    case TAdapterOpen::TProblem::NoPermission:
-        return TMainForm::MessageText(QStringLiteral("MsgAdapterDenied"))
-            .arg(EscapeControlCharacters(found.Port));
-    case TAdapterOpen::TProblem::DriverMissing:
-        return TMainForm::MessageText(QStringLiteral("MsgDriverMissing"));
-    default:
-        break;
-    }
-    return QString();
 }
 
 // The exit code of a stop request (a hang-up, quit, interrupt or terminate signal) that came
@@ -741,7 +721,8 @@ void TMainForm::TimerTimer() {
         if (const TAdapterOpen found = session.FindAdapter(); !found.Ok()) {
             LinkState = 0;
             SetStatusText(2, MessageText(QStringLiteral("MsgNoAdapter")));
-            StatusPanels[2]->setToolTip(AdapterRefusalText(found));
+            StatusPanels[2]->setToolTip(
+                AdapterProblemWords(found, TAdapterReader::Window, {}, &TMainForm::MessageText));
             SetStatusText(3, QString());
             ui->DataRead->setEnabled(false);
             ui->DataWrite->setEnabled(false);
@@ -903,8 +884,11 @@ void TMainForm::EndConfirmation() {
     SetStatusText(0, StatusTexts[0]);
 }
 
-void TMainForm::ShowError(const QString& label) {
-    Application->MessageBox(MessageText(label), MessageText(QStringLiteral("MsgError")), MB_OK);
+void TMainForm::ShowError(const QString& label, const QString& more) {
+    Application->MessageBox(MessageText(label) + (more.isEmpty()
+                                                      ? QString()
+                                                      : QStringLiteral("\n\n") + MessageText(more)),
+                            MessageText(QStringLiteral("MsgError")), MB_OK);
     SetStatusText(0, MessageText(QStringLiteral("MsgError")));
 }
 
@@ -919,7 +903,18 @@ void TMainForm::ShowStatus() {
         SetStatusText(0, MessageText(QStringLiteral("MsgOK")));
         break;
     case TQ47::CommError:
-        ShowError(QStringLiteral("MsgCommError"));
+        // What a cut transfer left on the connector follows the communication error.
+        switch (Workplace->Model->Left) {
+        case TQ47::TConnectorLeft::Mixed:
+            ShowError(QStringLiteral("MsgCommError"), QStringLiteral("MsgConnectorMixed"));
+            break;
+        case TQ47::TConnectorLeft::BadChecksum:
+            ShowError(QStringLiteral("MsgCommError"), QStringLiteral("MsgConnectorHalfWritten"));
+            break;
+        default:
+            ShowError(QStringLiteral("MsgCommError"));
+            break;
+        }
         break;
     case TQ47::FileError:
         ShowError(QStringLiteral("MsgFileError"));

@@ -135,7 +135,9 @@ private:
     void ShowRecentFiles();
     void FitFrame();
     void RememberNormalBounds();
-    void ShowError(const QString& label);
+    // The error box with the text of `label` and, when given, that of `more` as a second
+    // paragraph.
+    void ShowError(const QString& label, const QString& more = QString());
     void LoadFile(const QString& path);
     void OpenWhenFree(const QString& path);
     void StartInFolder(QFileDialog& dialog) const;
