@@ -4,9 +4,8 @@
 #include "app/AdapterWords.h"
 #include "app/SystemWords.h"
 
-const char PortOptionHelp[] =
-    "use the adapter with this device index (0, 1, ...: its place in the D2XX driver's list; "
-    "see list)";
+// The index is the adapter's place in the D2XX driver's list.
+const char PortOptionHelp[] = "use the adapter with this device index (0, 1, ...; see list)";
 const char WaitForConnectorExample[] =
     "do { Start-Sleep 1; brookfetch-cli -q status >$null } while ($LASTEXITCODE -ne 0)";
 
