@@ -88,6 +88,9 @@ public:
     // Attempts of exchanges that failed (no answer, a damaged or refused reply), counted since
     // construction: tells a transfer that the line is in trouble.
     int FailedAttempts;
+    // Requests that went out but got no whole reply, counted since construction: a block write
+    // among them may have been stored.
+    int UnansweredRequests;
     TTiming Timing; // taken when the link comes up and at every wait for a quiet line
 
     // Finds the adapter and opens it unless the link is up; says why when it cannot.
@@ -136,6 +139,11 @@ public:
     // attempts.
     bool ReadMemory(int address, std::uint8_t* destination, int length);
     bool WriteMemory(int address, const std::uint8_t* source, int length);
+    // What the last WriteMemory left on the connector: how many of its bytes, from the start,
+    // the adapter said it stored, and whether the connector may have changed at all (a block
+    // was stored, or a block's request went out and no whole answer came).
+    int StoredBytes;
+    bool MayHaveChanged;
 
     // A read that is believed. The range is read in passes, two at least; a block is taken
     // once one value has come back two reads more often than any other. As soon as this read
@@ -161,6 +169,8 @@ private:
         int Offset;
         int Count;
     };
-    // The blocks a read of `length` bytes is cut into (BlockSize each, the last one shorter).
-    std::vector<TBlock> ReadBlocks(int length) const;
+    // The blocks a transfer of `length` bytes from `address` is cut into, offsets from the
+    // address: BlockSize each, the last one shorter; `aligned` (writes) ends the first block at
+    // the next multiple of BlockSize.
+    std::vector<TBlock> Blocks(int address, int length, bool aligned) const;
 };

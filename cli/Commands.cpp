@@ -175,6 +175,7 @@ int TCommands::Write(const QString& file) {
         QString error;
         const int written = Transfer.Write(model, error);
         Recorder.Record.Retries = Transfer.Retries();
+        Recorder.Record.Outcome = Transfer.Outcome();
         if (written != ExitOk)
             return Fail(written, error);
         Recorder.Succeeded(

@@ -265,6 +265,12 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
 
         Answer answer;
         answer.frame = frames_.back();
+        if (unplugAt_ >= 0 && requests_ >= unplugAt_) {
+            answer.log = "unplugged: no answer";
+            answers.push_back(std::move(answer));
+            continue;
+        }
+        ++requests_;
         const bool write = request.command == WriteSmall || request.command == WriteLarge;
         std::string faults;
         auto note = [&faults](Fault fault) {

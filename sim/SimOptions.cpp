@@ -89,6 +89,9 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
                                   "PATH");
     const QCommandLineOption chatterMs("chatter-ms", "Length of one bout of chatter.", "MS",
                                        "1500");
+    const QCommandLineOption unplugAfter(
+        "unplug-after", "Answer N requests, then nothing more, as if the adapter were pulled.",
+        "N");
     const QCommandLineOption usbip(
         "usbip",
         "Serve the adapter as a USB/IP device on [ADDRESS:]PORT (default address 127.0.0.1) "
@@ -96,7 +99,7 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
         "[ADDRESS:]PORT");
     parser.addOptions({programVersion, description, serial, name, ports, version, large,
                        noConnector, memory, timing, instant, delay, verbose, seed, slowMs,
-                       chatterMs, ptmx, usbip});
+                       chatterMs, ptmx, usbip, unplugAfter});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(AdapterFirmware::faultName(option.fault)),
@@ -161,6 +164,8 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
         setup.timing = ChipModel::Timing::Instant;
     else
         bad << "bad --timing " + mode + " (chip, line or instant)";
+    if (parser.isSet(unplugAfter))
+        firmware.setUnplugAfter(number(unplugAfter));
     setup.verbose = parser.isSet(verbose);
     setup.memoryFile = parser.value(memory).toStdString();
     setup.description = parser.value(description).toStdString();

@@ -2,6 +2,7 @@
 
 #include "adapter/AdapterVersion.h"
 #include "adapter/TarnAdapter.h"
+#include "app/AdapterWords.h"
 #include "app/ConnectorSession.h"
 #include "app/Workplace.h"
 #include "platform/framework/Application.h"
@@ -16,31 +17,6 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <exception>
-
-namespace {
-
-// Why the adapter could not be opened, when the system said: another program holds it, the
-// user may not open it, or (on Windows) its driver is not installed. Empty otherwise. The
-// panel itself keeps its "Adapter ?".
-QString AdapterRefusalText(const TAdapterOpen& found) {
-    switch (found.Problem) {
-    case TAdapterOpen::TProblem::InUse:
-    case TAdapterOpen::TProblem::PortBusy:
-        return TMainForm::MessageText(QStringLiteral("MsgAdapterBusy"))
-            .arg(EscapeControlCharacters(found.SerialNumber.isEmpty() ? found.Port
-                                                                      : found.SerialNumber));
-    case TAdapterOpen::TProblem::NoPermission:
-        return TMainForm::MessageText(QStringLiteral("MsgAdapterDenied"))
-            .arg(EscapeControlCharacters(found.Port));
-    case TAdapterOpen::TProblem::DriverMissing:
-        return TMainForm::MessageText(QStringLiteral("MsgDriverMissing"));
-    default:
-        break;
-    }
-    return QString();
-}
-
-} // namespace
 
 TConnectorMonitor::TConnectorMonitor(TStatusBar& status, TParameterPage& page, QAction& read,
                                      QAction& write, QObject* parent)
@@ -87,7 +63,8 @@ void TConnectorMonitor::TimerTimer() {
         if (const TAdapterOpen found = session.FindAdapter(); !found.Ok()) {
             LinkState = 0;
             Status.SetText(2, TMainForm::MessageText(QStringLiteral("MsgNoAdapter")));
-            Status.SetToolTip(2, AdapterRefusalText(found));
+            Status.SetToolTip(
+                2, AdapterProblemWords(found, TAdapterReader::Window, {}, &TMainForm::MessageText));
             Status.SetText(3, QString());
             Read.setEnabled(false);
             Write.setEnabled(false);

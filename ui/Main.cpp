@@ -360,8 +360,11 @@ void TMainForm::ShowConfirmation(const QString& text) {
     Status->ShowConfirmation(text);
 }
 
-void TMainForm::ShowError(const QString& label) {
-    Application->MessageBox(MessageText(label), MessageText(QStringLiteral("MsgError")), MB_OK);
+void TMainForm::ShowError(const QString& label, const QString& more) {
+    Application->MessageBox(MessageText(label) + (more.isEmpty()
+                                                      ? QString()
+                                                      : QStringLiteral("\n\n") + MessageText(more)),
+                            MessageText(QStringLiteral("MsgError")), MB_OK);
     SetStatusText(0, MessageText(QStringLiteral("MsgError")));
 }
 
@@ -376,7 +379,18 @@ void TMainForm::ShowStatus() {
         SetStatusText(0, MessageText(QStringLiteral("MsgOK")));
         break;
     case TQ47::CommError:
-        ShowError(QStringLiteral("MsgCommError"));
+        // What a cut transfer left on the connector follows the communication error.
+        switch (Workplace->Model->Left) {
+        case TQ47::TConnectorLeft::Mixed:
+            ShowError(QStringLiteral("MsgCommError"), QStringLiteral("MsgConnectorMixed"));
+            break;
+        case TQ47::TConnectorLeft::BadChecksum:
+            ShowError(QStringLiteral("MsgCommError"), QStringLiteral("MsgConnectorHalfWritten"));
+            break;
+        default:
+            ShowError(QStringLiteral("MsgCommError"));
+            break;
+        }
         break;
     case TQ47::FileError:
         ShowError(QStringLiteral("MsgFileError"));

@@ -79,6 +79,9 @@ public:
         std::lock_guard lock(mutex_);
         return problem_;
     }
+    // FTDI's driver names no port; a device is reached by its serial number or by its index in
+    // the list, which therefore stands as its port (brookfetch-cli's --port takes it).
+    std::string DevicePort(int deviceNumber) override { return std::to_string(deviceNumber); }
 
     FT_STATUS ListDevices(PVOID arg1, PVOID arg2, DWORD flags) override {
         if (flags & FT_LIST_NUMBER_ONLY) {

@@ -424,6 +424,45 @@ TEST_F(CliProgramTest, FailedTransfersExit1AndAConnectorThatKeepsNothingExits5) 
     }
 }
 
+// An adapter pulled in the middle of a write leaves old and new parameters on the connector:
+// the message and the log say that it must be written again, and a read of it afterwards says
+// why it fails. Pulled during the read-back, every byte is there and only the check is missing.
+TEST_F(CliProgramTest, AWriteCutByAnUnplugSaysWhatItLeftOnTheConnector) {
+    const QString file = Path("river.brk");
+    const QString log = Path("bench.log");
+    ASSERT_EQ(Run({"new", file, "DeadTime=01:30:00"}).Code, 0);
+    {
+        // Seven requests find the adapter and its connector; five blocks are stored.
+        auto sim = StartSim({"--unplug-after", "12"});
+        const Result cut = Run({"write", "--log", log, file});
+        EXPECT_RESULT(cut, 1);
+        EXPECT_TRUE(cut.Err.contains("the adapter stopped answering; the connector may now hold a "
+                                     "mix of old and new parameters and must be written again "
+                                     "before use"))
+            << cut.Err.toStdString();
+        EXPECT_TRUE(Contents(log).contains("\"result\":\"mixed\",\"exit\":1"));
+    }
+    {
+        auto sim = StartSim();
+        const Result read = Run({"read", Path("read.brk")});
+        EXPECT_RESULT(read, 1);
+        EXPECT_TRUE(read.Err.contains("may have been left half-written by a write that was cut "
+                                      "short: write it again, or re-seat it"))
+            << read.Err.toStdString();
+    }
+    {
+        auto sim = StartSim({"--unplug-after", "23"});
+        const Result unchecked = Run({"write", "--log", log, file});
+        EXPECT_RESULT(unchecked, 1);
+        EXPECT_TRUE(unchecked.Err.contains("every block was written into the connector, but the "
+                                           "read-back that checks them was cut short: the adapter "
+                                           "stopped answering"))
+            << unchecked.Err.toStdString();
+        EXPECT_TRUE(Contents(log).contains("\"result\":\"unverified\",\"exit\":1"));
+    }
+    EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+}
+
 TEST_F(CliProgramTest, TraceShowsEveryFrameWithItsDirection) {
     auto sim = StartSim({"--firmware-version", "1.05"});
     const Result result = Run({"status", "--trace"});

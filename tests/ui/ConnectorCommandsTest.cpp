@@ -416,6 +416,30 @@ TEST_F(ConnectorTest, WriteTheConnectorDoesNotKeepIsACommunicationError) {
     ExpectIdle();
 }
 
+// An adapter pulled in the middle of a write leaves old and new parameters on the connector:
+// the box says that it must be written again, and a read of it afterwards says why it fails.
+TEST_F(ConnectorTest, AWriteCutByAnUnplugAsksForTheConnectorToBeWrittenAgain) {
+    StartConnected();
+    Workplace->Adapter->Timing.ReadTotalMs = 30; // the pulled adapter is given up sooner
+    Type("Q47DeadTime", "01:00:00");
+    Adapter.firmware().setUnplugAfter(3);
+    App.Answer(IDOK);
+    Action("DataWrite")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(App.Boxes[1].Text, "Communication error, please try once more\n\nThe connector may "
+                                 "now hold a mix of old and new parameters. Write it again before "
+                                 "it is used.");
+    ExpectIdle();
+
+    Adapter.firmware().setUnplugAfter(-1);
+    App.Answer(IDNO); // the page's changes are not saved first
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 4u);
+    EXPECT_EQ(App.Boxes[3].Text, "Communication error, please try once more\n\nA write that was "
+                                 "cut short may have left the connector half-written. Re-seat it "
+                                 "and read it again, or write it again.");
+}
+
 // An internal failure in the middle of a transfer still ends the busy state, and a read cut
 // short leaves the new data set it began on the page, as a failed read does.
 TEST_F(ConnectorTest, TransferEndedByAnExceptionLeavesTheBusyState) {

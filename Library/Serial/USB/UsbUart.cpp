@@ -10,9 +10,10 @@ namespace {
 
 const char* const Unit = "UsbUart";
 
-// The listing buffers: a USB description and a serial number fit these.
+// The listing buffers: a USB description and a serial number fit these. FT_ListDevices takes
+// no length, so the serial number gets the 64 bytes FTDI's programmer's guide gives it.
 constexpr std::size_t DescriptionSize = 256;
-constexpr std::size_t SerialSize = 32;
+constexpr std::size_t SerialSize = 64;
 
 constexpr int PurgeAttempts = 10;
 constexpr auto PurgePause = std::chrono::milliseconds(50);
