@@ -52,20 +52,9 @@ int Lead(const std::vector<TBytes>& reads, const TBytes*& best) {
     return first - second;
 }
 
+// An open that failed without a reason from the system failed for another one.
 TAdapterOpen::TProblem ProblemOf(d2xx::OpenRefusal refusal) {
-    switch (refusal) {
-    case d2xx::OpenRefusal::InUse:
-        return TAdapterOpen::TProblem::InUse;
-    case d2xx::OpenRefusal::PortBusy:
-        return TAdapterOpen::TProblem::PortBusy;
-    case d2xx::OpenRefusal::NoPermission:
-        return TAdapterOpen::TProblem::NoPermission;
-    case d2xx::OpenRefusal::DriverMissing:
-        return TAdapterOpen::TProblem::DriverMissing;
-    case d2xx::OpenRefusal::None:
-        break;
-    }
-    return TAdapterOpen::TProblem::OpenFailed;
+    return refusal == d2xx::OpenRefusal::None ? TAdapterOpen::TProblem::OpenFailed : refusal;
 }
 
 } // namespace
@@ -73,7 +62,8 @@ TAdapterOpen::TProblem ProblemOf(d2xx::OpenRefusal refusal) {
 // ---- TTarnAdapter -------------------------------------------------------------------------
 
 TTarnAdapter::TTarnAdapter()
-    : Monitor(nullptr), Description("USB FETCHer Adapter"), FailedAttempts(0) {}
+    : Monitor(nullptr), Description("USB FETCHer Adapter"), FailedAttempts(0),
+      UnansweredRequests(0) {}
 
 TTarnAdapter::~TTarnAdapter() = default;
 
@@ -89,20 +79,31 @@ TAdapterOpen TTarnAdapter::Open() {
         return result;
     }
     // The adapter is the one device with its description, or with its description and the
-    // chosen serial number or port.
+    // chosen serial number or port. A look that finds it lists each device's description once,
+    // and the serial numbers only to choose by them.
     std::int32_t index = -1;
     int candidates = 0;
-    for (const TUsbDevice& device : TUsbUart::ListDevices()) {
-        if (device.Description != Description)
-            continue;
-        result.Attached << device.SerialNumber;
-        result.AttachedPorts << device.Port;
-        if ((!SerialNumber.isEmpty() && device.SerialNumber != SerialNumber) ||
-            (!Port.isEmpty() && device.Port != Port))
-            continue;
-        ++candidates;
-        index = device.Index;
-    }
+    const auto look = [&](TUsbUart::TListing listing) {
+        index = -1;
+        candidates = 0;
+        result.Attached.clear();
+        result.AttachedPorts.clear();
+        for (const TUsbDevice& device : TUsbUart::ListDevices(listing)) {
+            if (device.Description != Description)
+                continue;
+            result.Attached << device.SerialNumber;
+            result.AttachedPorts << device.Port;
+            if ((!SerialNumber.isEmpty() && device.SerialNumber != SerialNumber) ||
+                (!Port.isEmpty() && device.Port != Port))
+                continue;
+            ++candidates;
+            index = device.Index;
+        }
+    };
+    look(SerialNumber.isEmpty() ? TUsbUart::TListing::Descriptions
+                                : TUsbUart::TListing::WithSerialNumbers);
+    if (candidates != 1 && NamesAttached && SerialNumber.isEmpty() && !result.Attached.isEmpty())
+        look(TUsbUart::TListing::WithSerialNumbers);
     if (candidates != 1) {
         result.Problem =
             candidates == 0 ? TAdapterOpen::TProblem::NotFound : TAdapterOpen::TProblem::Several;
@@ -120,6 +121,7 @@ bool TTarnAdapter::Connect() {
 
 bool TTarnAdapter::OpenUart(std::int32_t index, TAdapterOpen& result) {
     auto uart = std::make_unique<TUsbUart>();
+    uart->LatencyMs = Timing.LatencyMs;
     d2xx::OpenFailure failure;
     if (!uart->Open(index, failure)) {
         result.Problem = ProblemOf(failure.reason);
@@ -203,8 +205,16 @@ bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std:
         // A link that went down has nothing to drain: the attempt looks for the adapter anew.
         if (attempt > 0 && Uart)
             WaitForQuietLine();
-        if (Send(request, requestLength) && Receive(reply, replyLength) &&
-            (!accept || accept(reply)))
+        if (!Send(request, requestLength)) {
+            ++FailedAttempts;
+            continue;
+        }
+        if (!Receive(reply, replyLength)) {
+            ++UnansweredRequests;
+            ++FailedAttempts;
+            continue;
+        }
+        if (!accept || accept(reply))
             return true;
         ++FailedAttempts;
     }
@@ -230,7 +240,9 @@ void TTarnAdapter::WaitForQuietLine() {
 
 // ---- TTarnDevice --------------------------------------------------------------------------
 
-TTarnDevice::TTarnDevice() : Version(0), SmallMemory(true), BlockSize(8), Capacity(256) {}
+TTarnDevice::TTarnDevice()
+    : Version(0), SmallMemory(true), BlockSize(8), Capacity(256), StoredBytes(0),
+      MayHaveChanged(false) {}
 
 bool TTarnDevice::ReadVersion() {
     const std::uint8_t request[1] = {CmdReadVersion};
@@ -298,16 +310,11 @@ bool TTarnDevice::ReadMemory(int address, std::uint8_t* destination, int length)
         throw Exception(ErrorOnFile(Unit, __LINE__));
     if (OnProgress)
         OnProgress(0);
-    int remaining = length;
-    while (remaining > 0) {
-        const int chunk = std::min(remaining, BlockSize);
-        remaining -= chunk;
-        if (!ReadBlock(address, destination, chunk))
+    for (const TBlock& block : Blocks(address, length, false)) {
+        if (!ReadBlock(address + block.Offset, destination + block.Offset, block.Count))
             return false;
-        address += chunk;
-        destination += chunk;
         if (OnProgress)
-            OnProgress((length - remaining) * 100 / length);
+            OnProgress((block.Offset + block.Count) * 100 / length);
     }
     return true;
 }
@@ -315,39 +322,33 @@ bool TTarnDevice::ReadMemory(int address, std::uint8_t* destination, int length)
 bool TTarnDevice::WriteMemory(int address, const std::uint8_t* source, int length) {
     if (source == nullptr || length < 1 || BlockSize < 1 || address < 0)
         throw Exception(ErrorOnFile(Unit, __LINE__));
+    StoredBytes = 0;
+    MayHaveChanged = false;
     if (OnProgress)
         OnProgress(0);
-    // No block may cross a multiple of BlockSize, so the first one ends at the next boundary.
-    const int boundary = address / BlockSize * BlockSize + BlockSize;
-    int first = boundary - address;
-    int remaining = 0;
-    if (first < length)
-        remaining = length - first;
-    else
-        first = length;
-    if (!WriteBlock(address, source, first))
-        return false;
-    if (OnProgress)
-        OnProgress(first * 100 / length);
-    source += first;
-    address = boundary;
-    while (remaining > 0) {
-        const int chunk = std::min(remaining, BlockSize);
-        remaining -= chunk;
-        if (!WriteBlock(address, source, chunk))
+    for (const TBlock& block : Blocks(address, length, true)) {
+        const int unansweredBefore = UnansweredRequests;
+        if (!WriteBlock(address + block.Offset, source + block.Offset, block.Count)) {
+            // A block whose request went out may have been stored although no answer said so;
+            // one the adapter refused was not.
+            MayHaveChanged = MayHaveChanged || UnansweredRequests != unansweredBefore;
             return false;
-        address += chunk;
-        source += chunk;
+        }
+        StoredBytes = block.Offset + block.Count;
+        MayHaveChanged = true;
         if (OnProgress)
-            OnProgress((length - remaining) * 100 / length);
+            OnProgress(StoredBytes * 100 / length);
     }
     return true;
 }
 
-std::vector<TTarnDevice::TBlock> TTarnDevice::ReadBlocks(int length) const {
+std::vector<TTarnDevice::TBlock> TTarnDevice::Blocks(int address, int length, bool aligned) const {
     std::vector<TBlock> blocks;
-    for (int offset = 0; offset < length; offset += BlockSize)
-        blocks.push_back({offset, std::min(BlockSize, length - offset)});
+    // An aligned cut ends its first block at the next multiple of BlockSize, so that no block
+    // crosses one; the others follow BlockSize apart.
+    int count = aligned ? BlockSize - address % BlockSize : BlockSize;
+    for (int offset = 0; offset < length; offset += count, count = BlockSize)
+        blocks.push_back({offset, std::min(count, length - offset)});
     return blocks;
 }
 
@@ -355,7 +356,7 @@ bool TTarnDevice::ReadMemoryConfirmed(int address, std::uint8_t* destination, in
                                       int unchecked) {
     if (destination == nullptr || length < 1 || BlockSize < 1)
         throw Exception(ErrorOnFile(Unit, __LINE__));
-    const std::vector<TBlock> blocks = ReadBlocks(length);
+    const std::vector<TBlock> blocks = Blocks(address, length, false);
     std::vector<std::vector<TBytes>> reads(blocks.size()); // every read of every block
     const int failedBefore = FailedAttempts;
     bool troubled = false;
@@ -415,7 +416,7 @@ TTarnDevice::TComparison TTarnDevice::CompareMemory(int address, const std::uint
     if (OnProgress)
         OnProgress(0);
     bool differs = false;
-    for (const TBlock& block : ReadBlocks(length)) {
+    for (const TBlock& block : Blocks(address, length, false)) {
         const TBytes wanted(expected + block.Offset, expected + block.Offset + block.Count);
         std::vector<TBytes> reads;
         const TBytes* taken = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/d2xx/OpenFailure.h"
+
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -19,17 +21,8 @@ enum class TPresence {
 
 // How an attempt to bring the link up ended: opened, or why not.
 struct TAdapterOpen {
-    enum class TProblem {
-        None,          // the link is up
-        DriverMissing, // the D2XX driver is not installed
-        NotFound,      // no attached device has the description (and the chosen serial number)
-        Several,       // more than one has, and nothing tells them apart
-        InUse,         // another Brookfetch program holds the adapter
-        PortBusy,      // its port is held by a program that took no lock
-        NoPermission,  // the system refuses the device to this user
-        OpenFailed,    // found, but it could not be opened for another reason
-        Silent,        // open, but the adapter does not answer (told by the connector session)
-    };
+    // The D2XX layer's list of reasons (platform/d2xx/OpenFailure.h); None: the link is up.
+    using TProblem = d2xx::OpenRefusal;
     TProblem Problem = TProblem::None;
     QString Port;         // the refused device node (InUse, PortBusy, NoPermission)
     QString SerialNumber; // the refused or silent adapter's serial number
@@ -72,6 +65,8 @@ public:
         std::chrono::milliseconds RetryPause{20};
         std::chrono::milliseconds QuietGap{20};
         std::chrono::milliseconds QuietLimit{1000};
+        // The USB chip's latency timer, set at every opening of the link.
+        std::int32_t LatencyMs = 16;
     };
 
     TTarnAdapter();
@@ -86,9 +81,16 @@ public:
     // the link comes up again after a failed send: a transfer never moves to another adapter.
     QString SerialNumber;
     QString Port;
+    // When set, an adapter that cannot be told apart (none of the attached ones is the chosen
+    // one, or several are) has the serial numbers of the attached ones listed for a message
+    // that names them; otherwise a serial number is listed only to choose by it.
+    bool NamesAttached = false;
     // Attempts of exchanges that failed (no answer, a damaged or refused reply), counted since
     // construction: tells a transfer that the line is in trouble.
     int FailedAttempts;
+    // Requests that went out but got no whole reply, counted since construction: a block write
+    // among them may have been stored.
+    int UnansweredRequests;
     TTiming Timing; // taken when the link comes up and at every wait for a quiet line
 
     // Finds the adapter and opens it unless the link is up; says why when it cannot.
@@ -137,6 +139,11 @@ public:
     // attempts.
     bool ReadMemory(int address, std::uint8_t* destination, int length);
     bool WriteMemory(int address, const std::uint8_t* source, int length);
+    // What the last WriteMemory left on the connector: how many of its bytes, from the start,
+    // the adapter said it stored, and whether the connector may have changed at all (a block
+    // was stored, or a block's request went out and no whole answer came).
+    int StoredBytes;
+    bool MayHaveChanged;
 
     // A read that is believed. The range is read in passes, two at least; a block is taken
     // once one value has come back two reads more often than any other. As soon as this read
@@ -162,6 +169,8 @@ private:
         int Offset;
         int Count;
     };
-    // The blocks a read of `length` bytes is cut into (BlockSize each, the last one shorter).
-    std::vector<TBlock> ReadBlocks(int length) const;
+    // The blocks a transfer of `length` bytes from `address` is cut into, offsets from the
+    // address: BlockSize each, the last one shorter; `aligned` (writes) ends the first block at
+    // the next multiple of BlockSize.
+    std::vector<TBlock> Blocks(int address, int length, bool aligned) const;
 };

@@ -2,7 +2,9 @@
 
 #include "Library/Serial/USB/UsbUart.h"
 
-TConnectorSession::TConnectorSession(TTarnDevice& device) : Link(device) {}
+TConnectorSession::TConnectorSession(TTarnDevice& device) : Link(device) {
+    Link.Timing.LatencyMs = LatencyMs;
+}
 
 TAdapterOpen TConnectorSession::FindAdapter() {
     // Opened here first, so that an adapter that cannot be opened is looked for once and its

@@ -34,8 +34,12 @@ public:
     // Confirm gives up after this many answers that never came InARow times.
     static constexpr int MaxAsks = 5 * InARow;
     static constexpr int DefaultRetries = 2;
+    // The adapter's USB chip holds every reply until its latency timer ticks: at its usual
+    // 16 ms a read of the connector takes twice its line time. The session opens the link
+    // with this timer instead.
+    static constexpr std::int32_t LatencyMs = 2;
 
-    explicit TConnectorSession(TTarnDevice& device); // not owned
+    explicit TConnectorSession(TTarnDevice& device); // not owned; sets its latency timer
     TConnectorSession(const TConnectorSession&) = delete;
     TConnectorSession& operator=(const TConnectorSession&) = delete;
 

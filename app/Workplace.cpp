@@ -3,11 +3,13 @@
 #include "adapter/TarnAdapter.h"
 #include "app/ConnectorSession.h"
 #include "model/Q47.h"
+#include "platform/files/Files.h"
 #include "platform/framework/Application.h"
 #include "platform/framework/Exceptions.h"
 #include "platform/framework/NativePath.h"
 #include "platform/ini/IniFile.h"
 #include "platform/registry/LanguageStore.h"
+#include "platform/registry/Languages.h"
 #include "platform/registry/Locations.h"
 #include "platform/registry/Translation.h"
 
@@ -26,31 +28,64 @@ const QString RecentFilesSection = QStringLiteral("RecentFiles");
 const QString FileDialogsSection = QStringLiteral("FileDialogs");
 const QString FolderKey = QStringLiteral("Folder");
 
+// The window's keys, each with its place in the settings and the value a fresh file gets; a
+// key missing from a file of this version reads as 0 (false), as it always did.
+struct TWindowKey {
+    const char* Name;
+    int TWorkplace::*Field;
+    bool Boolean; // written "1" or "0", read as any number
+    int Fresh;
+};
+const TWindowKey WindowKeys[] = {
+    {"MainTop", &TWorkplace::MainTop, false, 0},
+    {"MainLeft", &TWorkplace::MainLeft, false, 0},
+    {"MainWidth", &TWorkplace::MainWidth, false, 800},
+    {"MainHeight", &TWorkplace::MainHeight, false, 600},
+    {"MainState", &TWorkplace::MainState, true, 0},
+    {"LanguageId", &TWorkplace::LanguageId, false, 0},
+};
+const QString VersionKey = QStringLiteral("Version");
+
 QString RecentFileKey(int index) {
     return QStringLiteral("File%1").arg(index + 1);
 }
 
-// The language codes by LanguageId, the order of the properties dialog's list; 0 has none.
-constexpr const char* LanguageCodes[] = {nullptr, "bgr", "csy", "enu", "fra", "deu", "hun", "ita",
-                                         "lvi",   "lth", "plk", "rom", "rus", "sky", "esp"};
-static_assert(std::size(LanguageCodes) == TWorkplace::LanguageCount);
-
-// Told once a run: a folder that refused the settings at start refuses them at close. The
-// window program tells it in the user's language, with its message text `MsgSettingsWrite`
-// ("Unable to write to %1"); without message texts the settings file's own words go up.
-void ReportOnce(bool& reported, const std::function<QString(const QString&)>& messageText,
-                const QString& path, const std::function<void()>& write) {
+// Told at every occasion that fails, at the start and again at the close: a user told at the
+// start may have freed the disk or the file meanwhile, and must not believe the placement kept
+// when it was not. The window program tells it in the user's language, with its message text
+// `MsgSettingsWrite` ("Unable to write to %1"); without message texts the settings file's own
+// words go up.
+void Report(const std::function<QString(const QString&)>& messageText, const QString& path,
+            const std::function<void()>& write) {
     try {
         write();
     } catch (const Exception&) {
-        if (reported)
-            return;
-        reported = true;
         if (messageText)
             throw Exception(messageText(QStringLiteral("MsgSettingsWrite"))
                                 .arg(QDir::toNativeSeparators(path)));
         throw;
     }
+}
+
+// A settings file is a few hundred bytes; one of many megabytes is none of ours.
+constexpr std::size_t MaxSettingsSize = 16 << 20;
+
+// An installed copy (or one whose folder takes no new file) keeps its settings in the user's
+// folder. At its first start there, the brookfetch.INI beside the executable, which the portable
+// copy installed over or the earlier Windows program left in its folder, is taken over whole:
+// placement, recent files, language preselection and every key of the user's own. It stays where
+// it is, for the portable copy if it is run again and for the first start of every other user.
+// A file that cannot be read is left to the user; the fresh settings then begin.
+void TakeOverPortableSettings(const QString& exePath, const QString& settingsPath) {
+    const QString portable = ChangeFileExt(exePath, QStringLiteral(".INI"));
+    if (portable == settingsPath || FileKindOf(NativePath(settingsPath)) != TFileKind::Missing)
+        return;
+    const TLoadedFile old = LoadWholeFile(NativePath(portable), MaxSettingsSize);
+    if (old.Result != TLoadResult::Loaded || old.Longer)
+        return;
+    // A copy that cannot be saved leaves no settings file, and LoadSettings then fails to make
+    // one in the same place, which it tells.
+    SaveWholeFile(NativePath(settingsPath), old.Bytes);
 }
 
 } // namespace
@@ -75,15 +110,16 @@ QString TWorkplace::SettingsPath() const {
 void TWorkplace::LoadSettings() {
     const QString path = SettingsPath();
     MakePrivateFolder(QFileInfo(path).absolutePath()); // a folder it cannot make fails the write
+    TakeOverPortableSettings(ExePath, path);
     IniFile = std::make_unique<TIniFile>(path);
-    Version = IniFile->ReadInteger(PropertiesSection, QStringLiteral("Version"), 0);
+    Version = IniFile->ReadInteger(PropertiesSection, VersionKey, 0);
     if (Version == SettingsVersion) {
-        MainTop = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainTop"), 0);
-        MainLeft = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainLeft"), 0);
-        MainWidth = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainWidth"), 0);
-        MainHeight = IniFile->ReadInteger(MainFormSection, QStringLiteral("MainHeight"), 0);
-        MainState = IniFile->ReadBool(MainFormSection, QStringLiteral("MainState"), false) ? 1 : 0;
-        LanguageId = IniFile->ReadInteger(MainFormSection, QStringLiteral("LanguageId"), 0);
+        for (const TWindowKey& key : WindowKeys) {
+            const QString name = QLatin1String(key.Name);
+            this->*key.Field = key.Boolean
+                                   ? (IniFile->ReadBool(MainFormSection, name, false) ? 1 : 0)
+                                   : IniFile->ReadInteger(MainFormSection, name, 0);
+        }
         RecentFiles.clear();
         for (int i = RecentFileCount - 1; i >= 0; --i)
             AddRecentFile(IniFile->ReadString(RecentFilesSection, RecentFileKey(i), QString()));
@@ -97,16 +133,11 @@ void TWorkplace::LoadSettings() {
     if (old.exists() && !old.isFile() && !old.isDir())
         QFile::remove(path);
     Version = SettingsVersion;
-    MainTop = 0;
-    MainLeft = 0;
-    MainWidth = 800;
-    MainHeight = 600;
-    MainState = 0;
-    LanguageId = 0;
+    for (const TWindowKey& key : WindowKeys)
+        this->*key.Field = key.Fresh;
     RecentFiles.clear();
     LastFolder.clear();
-    ReportOnce(SettingsWriteReported, MessageText, path,
-               [this] { IniFile->Recreate([this] { SaveSettings(); }); });
+    Report(MessageText, path, [this] { IniFile->Recreate([this] { SaveSettings(); }); });
 }
 
 void TWorkplace::SaveSettings() {
@@ -114,15 +145,16 @@ void TWorkplace::SaveSettings() {
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     Version = SettingsVersion;
     // Every key in one replacement of the file: closing the window writes it once.
-    ReportOnce(SettingsWriteReported, MessageText, IniFile->FileName(), [this] {
+    Report(MessageText, IniFile->FileName(), [this] {
         IniFile->Batch([this] {
-            IniFile->WriteInteger(PropertiesSection, QStringLiteral("Version"), Version);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainTop"), MainTop);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainLeft"), MainLeft);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainWidth"), MainWidth);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("MainHeight"), MainHeight);
-            IniFile->WriteBool(MainFormSection, QStringLiteral("MainState"), MainState != 0);
-            IniFile->WriteInteger(MainFormSection, QStringLiteral("LanguageId"), LanguageId);
+            IniFile->WriteInteger(PropertiesSection, VersionKey, Version);
+            for (const TWindowKey& key : WindowKeys) {
+                const QString name = QLatin1String(key.Name);
+                if (key.Boolean)
+                    IniFile->WriteBool(MainFormSection, name, this->*key.Field != 0);
+                else
+                    IniFile->WriteInteger(MainFormSection, name, this->*key.Field);
+            }
             for (int i = 0; i < RecentFileCount; ++i) {
                 if (i < RecentFiles.size())
                     IniFile->WriteString(RecentFilesSection, RecentFileKey(i), RecentFiles[i]);
@@ -207,9 +239,8 @@ bool TWorkplace::WriteConnector() {
 }
 
 QString TWorkplace::LanguageCode(int languageId) {
-    if (languageId < 0 || languageId >= LanguageCount || !LanguageCodes[languageId])
-        return QString();
-    return QLatin1String(LanguageCodes[languageId]);
+    const TLanguage* language = LanguageOfId(languageId);
+    return language ? QLatin1String(language->Code) : QString();
 }
 
 void TWorkplace::ApplyLanguage() {
@@ -217,7 +248,8 @@ void TWorkplace::ApplyLanguage() {
         throw Exception(ErrorSwitchFile("Workplace", __LINE__));
     if (!MessageText)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
-    const char* const code = LanguageCodes[LanguageId];
+    const TLanguage* language = LanguageOfId(LanguageId);
+    const char* const code = language ? language->Code : nullptr;
 
     // A choice that did not reach the store must not be announced for the next start.
     if (!StoreLanguageCode(ExePath, code)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/registry/Languages.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -55,6 +57,8 @@ public:
     // "Error on file Workplace line <n>" while it is unbound.
     std::function<QString(const QString& label)> MessageText;
 
+    // A settings file that cannot be written raises "Unable to write to <path>" (the message
+    // text MsgSettingsWrite when MessageText is bound), at the start and at every save.
     void LoadSettings();
     void SaveSettings();
     void NewDataSet();
@@ -72,7 +76,7 @@ public:
     // The code ApplyLanguage stores for a LanguageId ("deu" for 5); empty for 0 (<Default>)
     // and for an index that names no language.
     static QString LanguageCode(int languageId);
-    static constexpr int LanguageCount = 15; // LanguageIds 0..14
+    static constexpr int LanguageCount = LanguageIdCount; // LanguageIds 0..14, Languages.def
     void RenewModel();
     // Puts a file at the head of RecentFiles (OpenFile and SaveFile do, when they succeed).
     // A name the settings file could not give back unchanged (a line break, blanks at either
@@ -83,11 +87,6 @@ public:
     // tree or a portable folder; brookfetch.INI in the user's configuration folder for an
     // installed one (IsInstalledLayout) or one whose folder cannot be written.
     QString SettingsPath() const;
-
-    // A settings file that cannot be written raises "Unable to write to <path>" the first
-    // time only (the message text MsgSettingsWrite when MessageText is bound); later saves of
-    // the same run try again and stay silent.
-    bool SettingsWriteReported = false;
 };
 
 // The one workplace, created by the main window.

@@ -1,5 +1,7 @@
 #include "cli/AdapterList.h"
 
+#include "adapter/AdapterVersion.h"
+#include "app/AdapterWords.h"
 #include "cli/Json.h"
 #include "platform/framework/Convert.h"
 
@@ -7,28 +9,6 @@
 
 namespace cli {
 namespace {
-
-// Why a listed adapter could not be asked, in a few words.
-QString OpenProblem(const TAdapterOpen& opened) {
-    using TProblem = TAdapterOpen::TProblem;
-    switch (opened.Problem) {
-    case TProblem::InUse:
-        return QStringLiteral("in use by another program");
-    case TProblem::PortBusy:
-        return QStringLiteral("held: another program may have the port open");
-    case TProblem::NoPermission:
-        return QStringLiteral("no permission to open it");
-    case TProblem::None:
-        return QString();
-    case TProblem::DriverMissing:
-    case TProblem::NotFound:
-    case TProblem::Several:
-    case TProblem::OpenFailed:
-    case TProblem::Silent:
-        break;
-    }
-    return QStringLiteral("cannot be opened");
-}
 
 bool Known(const TListedAdapter& listed) {
     return listed.Adapter && listed.Problem.isEmpty() &&
@@ -55,7 +35,7 @@ QString ConnectorText(TConnectorVerdict verdict, bool smallMemory) {
 
 QList<TListedAdapter> ListAdapters(const QString& description, TTraceSink* trace) {
     QList<TListedAdapter> listed;
-    for (const TUsbDevice& device : TUsbUart::ListDevices()) {
+    for (const TUsbDevice& device : TUsbUart::ListDevices(TUsbUart::TListing::WithSerialNumbers)) {
         TListedAdapter entry;
         entry.Device = device;
         entry.Adapter = device.Description == description;
@@ -71,14 +51,14 @@ QList<TListedAdapter> ListAdapters(const QString& description, TTraceSink* trace
         probe.Port = entry.Device.Port;
         TAdapterOpen opened;
         if (!probe.OpenUart(entry.Device.Index, opened)) {
-            entry.Problem = OpenProblem(opened);
+            entry.Problem = AdapterProblemWords(opened, TAdapterReader::List);
             continue;
         }
         if (!probe.ReadVersion()) {
             entry.Problem = QStringLiteral("does not answer");
             continue;
         }
-        entry.Version = QString::asprintf("%x.%02x", probe.Version >> 8, probe.Version & 0xFF);
+        entry.Version = AdapterVersionText(probe.Version);
         TConnectorSession session(probe);
         entry.Verdict = session.Confirm();
         entry.SmallMemory = probe.SmallMemory;

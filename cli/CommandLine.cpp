@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "app/AdapterWords.h"
 #include "cli/NativeName.h"
 
 #include <QRegularExpression>
@@ -68,7 +69,7 @@ const TOptionSpec Options[] = {
      .Short = 0,
      .Long = "port",
      .Value = "PORT",
-     .Help = "use the adapter at this port (/dev/ttyUSB0; see list)",
+     .Help = PortOptionHelp,
      .Text = &TOptions::Port,
      .Excludes = OptSerial,
      .Anywhere = true,

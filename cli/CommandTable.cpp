@@ -1,6 +1,7 @@
 // The commands of brookfetch-cli, one row each: operands, the options that matter, help,
 // example and what runs it. A new command is a new row here and the operation it runs.
 
+#include "app/AdapterWords.h"
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
@@ -27,7 +28,7 @@ const TCommandSpec Commands[] = {
      .Text = "The adapter's description, firmware version and serial number, and whether a\n"
              "connector is plugged in and which memory it has. Exit code 0 only when a sampler\n"
              "connector is plugged in, 4 otherwise.",
-     .Example = "until brookfetch-cli -q status >/dev/null; do sleep 1; done",
+     .Example = WaitForConnectorExample,
      .Run = [](TCli& cli, const TInvocation&) { return cli.Commands().Status(); }},
     {.Name = "list",
      .Operands = "",

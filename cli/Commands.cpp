@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "Library/Serial/USB/UsbUart.h"
+#include "adapter/AdapterVersion.h"
 #include "cli/AdapterList.h"
 #include "cli/ExitCode.h"
 #include "cli/ImageFile.h"
@@ -15,10 +16,6 @@
 
 namespace cli {
 namespace {
-
-QString VersionText(std::uint16_t version) {
-    return QString::asprintf("%x.%02x", version >> 8, version & 0xFF);
-}
 
 const QString AdapterSilent =
     QStringLiteral("the adapter stopped answering; unplug it and plug it in again");
@@ -89,12 +86,12 @@ int TCommands::Status() {
                                                                  : "null"},
             {"memory", present ? (device.SmallMemory ? "\"small\"" : "\"large\"") : "null"},
             {"serial", JsonString(serial)},
-            {"version", JsonString(VersionText(device.Version))},
+            {"version", JsonString(AdapterVersionText(device.Version))},
         })));
     } else {
-        QString adapter =
-            QStringLiteral("adapter: %1 %2")
-                .arg(EscapeControlCharacters(Link.Description()), VersionText(device.Version));
+        QString adapter = QStringLiteral("adapter: %1 %2")
+                              .arg(EscapeControlCharacters(Link.Description()),
+                                   AdapterVersionText(device.Version));
         if (!serial.isEmpty())
             adapter += QStringLiteral(" (serial number %1)").arg(EscapeControlCharacters(serial));
         Console.Result(adapter);
@@ -178,6 +175,7 @@ int TCommands::Write(const QString& file) {
         QString error;
         const int written = Transfer.Write(model, error);
         Recorder.Record.Retries = Transfer.Retries();
+        Recorder.Record.Outcome = Transfer.Outcome();
         if (written != ExitOk)
             return Fail(written, error);
         Recorder.Succeeded(

@@ -84,7 +84,7 @@ int RunLanes(const TInvocation& call, QTextStream& out, QTextStream& err) {
     const QString wanted = TTarnDevice().Description;
     QList<TUsbDevice> adapters;
     QHash<QString, int> bySerial;
-    for (const TUsbDevice& device : TUsbUart::ListDevices()) {
+    for (const TUsbDevice& device : TUsbUart::ListDevices(TUsbUart::TListing::WithSerialNumbers)) {
         if (device.Description != wanted)
             continue;
         adapters << device;

@@ -41,9 +41,10 @@ bool TLog::Append(const TLogRecord& record) {
 }
 
 QByteArray TLog::Line(const TLogRecord& record, const QDateTime& time) {
-    const char* result = record.Exit == ExitOk               ? "ok"
-                         : record.Exit == ExitContentDiffers ? "differs"
-                                                             : "failed";
+    const QByteArray result = record.Exit == ExitOk               ? QByteArray("ok")
+                              : record.Exit == ExitContentDiffers ? QByteArray("differs")
+                              : !record.Outcome.isEmpty()         ? record.Outcome.toLatin1()
+                                                                  : QByteArray("failed");
     return "{\"time\":\"" + Timestamp(time) + "\",\"adapter\":" + JsonStringOrNull(record.Adapter) +
            ",\"adapter_version\":" + JsonStringOrNull(record.AdapterVersion) +
            ",\"operation\":" + JsonString(record.Operation) +

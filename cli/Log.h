@@ -18,6 +18,9 @@ struct TLogRecord {
     int Connector = 0; // its number in production mode; 0 outside it
     int Exit = 0;      // the program's exit code for this operation
     QString Message;   // the result line or the error, as printed
+    // What a failed write left on the connector ("mixed", "unverified"), which the result then
+    // says instead of "failed"; empty otherwise.
+    QString Outcome;
     int Retries = 0;
     QByteArray Image; // the 128 bytes as read or as written; empty when none were
 };
@@ -37,8 +40,8 @@ public:
     bool Append(const TLogRecord& record);
 
     // The line of a record, without its line feed: keys time (ISO 8601 with the offset from
-    // UTC), adapter, adapter_version, operation, file, connector, result (ok, failed or
-    // differs), exit, message, retries, image (hex).
+    // UTC), adapter, adapter_version, operation, file, connector, result (ok, failed, differs,
+    // mixed or unverified), exit, message, retries, image (hex).
     static QByteArray Line(const TLogRecord& record, const QDateTime& time);
 
 private:

@@ -4,6 +4,7 @@
 
 #include "model/Q47.h"
 #include "model/Q47Parameters.h"
+#include "model/Q47Validation.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
 
@@ -320,23 +321,10 @@ bool ApplyAssignments(TQ47& model, const QStringList& assignments, QString& erro
 }
 
 bool ValidateParameters(const TQ47& model, QString& error) {
-    TQ47 scratch;
-    for (const TQ47Parameter& parameter : Q47Parameters()) {
-        if (parameter.Set == nullptr && parameter.SetVolts == nullptr)
-            continue; // no setter, nothing to check
-        if (parameter.Kind == K::Samples && model.Continuous)
-            continue; // not used in continuous mode, so not checked
-        try {
-            if (parameter.Set != nullptr)
-                (scratch.*parameter.Set)(model.*parameter.Value);
-            else
-                (scratch.*parameter.SetVolts)(model.*parameter.Volts);
-        } catch (const ERangeError&) {
-            error = RangeMessage(parameter, ValueText(model, parameter));
-            return false;
-        }
-    }
-    return true;
+    const TQ47Parameter* refused = FirstRefusedParameter(model);
+    if (refused != nullptr)
+        error = RangeMessage(*refused, ValueText(model, *refused));
+    return refused == nullptr;
 }
 
 QString ImageOffsetName(int offset) {

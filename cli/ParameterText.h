@@ -39,9 +39,9 @@ bool ApplyAssignment(TQ47& model, const QString& assignment, QString& error);
 // All or nothing: on the first failure nothing at all has changed.
 bool ApplyAssignments(TQ47& model, const QStringList& assignments, QString& error);
 
-// Runs every parameter of `model` through the setters of a scratch model, as the parameter
-// page does before a write (the samples count only in counted mode). A decoded image may hold
-// values the setters refuse; `error` then names the first of them.
+// The model's check of a whole set (FirstRefusedParameter, model/Q47Validation.h), which the
+// parameter page runs before a write too. A decoded image may hold values the setters refuse;
+// `error` then names the first of them with what it accepts.
 bool ValidateParameters(const TQ47& model, QString& error);
 
 // The parameter that a byte of the connector image belongs to: a member name, "constant",

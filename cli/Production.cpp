@@ -113,6 +113,7 @@ int TProduction::ProgramOne(TJob job, const TQ47& source, const QString& name, Q
         Recorder.Record.Image = Bytes(model.Image);
         const int written = Transfer.Write(model, detail);
         Recorder.Record.Retries = Transfer.Retries();
+        Recorder.Record.Outcome = Transfer.Outcome();
         if (written != ExitOk)
             return written;
         image = Bytes(model.Image);

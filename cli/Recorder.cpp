@@ -1,6 +1,7 @@
 #include "cli/Recorder.h"
 
 #include "Library/Serial/USB/UsbUart.h"
+#include "adapter/AdapterVersion.h"
 #include "cli/ExitCode.h"
 #include "cli/NativeName.h"
 #include "platform/framework/Exceptions.h"
@@ -11,7 +12,7 @@ void TRecorder::NoteAdapter(const TTarnDevice& device) {
     if (!device.Uart)
         return; // none answered
     Adapter = device.Uart->SerialNumber;
-    AdapterVersion = QString::asprintf("%x.%02x", device.Version >> 8, device.Version & 0xFF);
+    AdapterVersion = AdapterVersionText(device.Version);
 }
 
 void TRecorder::LogTo(TLog* log, const QString& name) {

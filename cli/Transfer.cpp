@@ -65,6 +65,7 @@ TConnectorTransfer::Attempt(const QStringList& phases, const std::function<TAtte
 int TConnectorTransfer::Retrying(const QString& doing, const QString& why, bool againOnDifference,
                                  const std::function<TAttempt()>& once, QString& detail) {
     Restarts = 0;
+    Loss = TConnectorSession::TLoss::None;
     bool differedBefore = false;
     for (int attempt = 0;; ++attempt) {
         const TAttempt result = once();
@@ -72,7 +73,8 @@ int TConnectorTransfer::Retrying(const QString& doing, const QString& why, bool 
             return ExitOk;
         // A pulled connector reads as 0xFF from there on, which is neither a link failure to
         // try again nor a difference to replace the connector for.
-        if (const QString gone = WhatWentAway(); !gone.isEmpty()) {
+        Loss = Link.Session().WhatWentAway();
+        if (const QString gone = LossText(Loss); !gone.isEmpty()) {
             detail = QStringLiteral("%1 failed: %2; plug it in again and retry").arg(doing, gone);
             return ExitCommunicationError;
         }
@@ -98,7 +100,8 @@ int TConnectorTransfer::Retrying(const QString& doing, const QString& why, bool 
 
 int TConnectorTransfer::Read(TQ47& model, QString& detail) {
     model.Device = &Link.Device();
-    return Retrying(
+    Left.clear();
+    const int read = Retrying(
         QStringLiteral("reading the connector"), QStringLiteral("no answer or a wrong checksum"),
         false,
         [&] {
@@ -107,10 +110,23 @@ int TConnectorTransfer::Read(TQ47& model, QString& detail) {
             });
         },
         detail);
+    // Every read gave the same bytes: the connector holds them, and a write cut short is the
+    // likely cause, which only writing it again mends.
+    if (read == ExitCommunicationError && Loss == TConnectorSession::TLoss::None &&
+        model.Left == TQ47::TConnectorLeft::BadChecksum)
+        detail = QStringLiteral("reading the connector failed: its checksum is wrong, though "
+                                "every read gave the same bytes; the connector may have been "
+                                "left half-written by a write that was cut short: write it "
+                                "again, or re-seat it and try again");
+    return read;
 }
 
 int TConnectorTransfer::Write(TQ47& model, QString& detail) {
     model.Device = &Link.Device();
+    Left.clear();
+    // What the attempts left on the connector: an attempt that wrote nothing does not mend the
+    // mix that an earlier one left.
+    TQ47::TConnectorLeft left = TQ47::TConnectorLeft::Unchanged;
     const int written = Retrying(
         QStringLiteral("writing the connector"),
         QStringLiteral("a block write refused or unanswered, or a read-back cut short"), true,
@@ -119,15 +135,50 @@ int TConnectorTransfer::Write(TQ47& model, QString& detail) {
                 bool differs = false;
                 if (model.WriteImageToConnector(differs))
                     return TAttempt::Done;
+                if (model.Left == TQ47::TConnectorLeft::Mixed ||
+                    model.Left == TQ47::TConnectorLeft::Unverified)
+                    left = model.Left;
                 // A difference has been read twice alike: no damaged reply.
                 return differs ? TAttempt::Differs : TAttempt::LinkFailed;
             });
         },
         detail);
-    if (written == ExitContentDiffers)
+    if (written == ExitContentDiffers) {
         detail = QStringLiteral("the connector does not keep what is written into it: it read "
                                 "back other bytes again after a second write; replace the "
                                 "connector");
+        return written;
+    }
+    if (written == ExitOk)
+        return written;
+    const QString why =
+        Loss == TConnectorSession::TLoss::None ? QString() : QStringLiteral(": ") + LossText(Loss);
+    const QString todo = Loss == TConnectorSession::TLoss::Adapter
+                             ? QStringLiteral("plug the adapter in again")
+                         : Loss == TConnectorSession::TLoss::Connector
+                             ? QStringLiteral("plug the connector in again")
+                             : QStringLiteral("re-seat the connector");
+    switch (left) {
+    case TQ47::TConnectorLeft::Mixed:
+        Left = QStringLiteral("mixed");
+        detail =
+            QStringLiteral("writing the connector failed%1; the connector may now hold a mix "
+                           "of old and new parameters and must be written again before "
+                           "use: %2 and write it again")
+                .arg(why.isEmpty() ? QStringLiteral(" (a block write refused or unanswered)") : why,
+                     todo);
+        break;
+    case TQ47::TConnectorLeft::Unverified:
+        Left = QStringLiteral("unverified");
+        detail =
+            QStringLiteral("every block was written into the connector, but the read-back "
+                           "that checks them was cut short%1; the connector holds the new "
+                           "parameters unchecked: %2 and verify it, or write it again")
+                .arg(why.isEmpty() ? QStringLiteral(" (no answer or a damaged reply)") : why, todo);
+        break;
+    default:
+        break;
+    }
     return written;
 }
 
@@ -154,8 +205,8 @@ int TConnectorTransfer::Compare(const std::uint8_t* expected, std::uint8_t* conn
         detail);
 }
 
-QString TConnectorTransfer::WhatWentAway() {
-    switch (Link.Session().WhatWentAway()) {
+QString TConnectorTransfer::LossText(TConnectorSession::TLoss loss) {
+    switch (loss) {
     case TConnectorSession::TLoss::Adapter:
         return QStringLiteral("the adapter stopped answering");
     case TConnectorSession::TLoss::Connector:

@@ -38,20 +38,25 @@ public:
 
     // How many times the last transfer was started again.
     int Retries() const { return Restarts; }
+    // What a failed write left on the connector, for the log: "mixed" (old and new parameters,
+    // it must be written again), "unverified" (written, the read-back cut short), or empty.
+    const QString& Outcome() const { return Left; }
 
 private:
     enum class TAttempt { Done, LinkFailed, Differs };
     TAttempt Attempt(const QStringList& phases, const std::function<TAttempt()>& transfer);
     int Retrying(const QString& doing, const QString& why, bool againOnDifference,
                  const std::function<TAttempt()>& once, QString& detail);
-    // After a failed attempt: "the adapter stopped answering", "the connector was pulled", or
-    // empty when both are still there.
-    QString WhatWentAway();
+    // What went away after a failed attempt: "the adapter stopped answering", "the connector
+    // was pulled", or empty when both are still there.
+    static QString LossText(TConnectorSession::TLoss loss);
 
     TAdapterLink& Link;
     TConsole& Console;
     TProgress Progress;
     int Restarts = 0;
+    TConnectorSession::TLoss Loss = TConnectorSession::TLoss::None; // after the last transfer
+    QString Left;
 };
 
 } // namespace cli

@@ -127,7 +127,7 @@ TQ47::TQ47()
       SamplingInterval(900), Continuous(false), SamplesCount(8), AccuWarning(11.0), AccuOff(10.5),
       MaxSuctionTime(60), PurgesCount(0), VarMode(0),
       // Zeros until the first encoding, read or load: an all-zero image is never valid.
-      Image{}, LastError(NoError), Device(nullptr) {}
+      Image{}, LastError(NoError), Device(nullptr), Left(TConnectorLeft::Unchanged) {}
 
 void TQ47::SetDeadTime(int value) {
     SetChecked(*this, &TQ47::DeadTime, value);

@@ -19,6 +19,14 @@ public:
     static constexpr int ChecksumOffset = 126; // low byte, then high byte
 
     enum : int { NoError = 0, CommError = 1, FileError = 2, RangeError = 3 };
+    // What a connector transfer that failed says of the connector itself, beside LastError 1.
+    enum class TConnectorLeft {
+        Unchanged,   // nothing was written, or the transfer was a read that met no checksum
+        Mixed,       // a write stopped after it may have stored a block: old and new bytes mixed
+        Unverified,  // every block was stored, but the read-back that checks them was cut
+        Differs,     // the read-back found other bytes (two reads agree on them)
+        BadChecksum, // a read came back whole, two reads alike, but its checksum is wrong
+    };
 
     TQ47();
 
@@ -38,6 +46,7 @@ public:
     std::uint8_t Image[ImageSize];
     int LastError;
     TTarnDevice* Device; // not owned
+    TConnectorLeft Left; // of the last connector transfer
 
     // Each setter stores an accepted value and clears LastError; a rejected value sets
     // LastError 3, keeps the member and raises ERangeError with an empty message.
@@ -69,7 +78,7 @@ public:
 
     // Connector transfers through Device (raise when no device is attached). A read is taken
     // only when every byte came back the same from two reads and the checksum holds; a
-    // read-back compares every byte.
+    // read-back compares every byte. After a failure Left says what the connector holds.
     bool ReadConnector();
     bool WriteConnector();
     bool Verify();

@@ -19,8 +19,15 @@ bool TQ47::ReadConnector() {
     // The checksum alone cannot be trusted with what came over the line: two damaged bytes
     // may cancel in its sum, and the pump pulses in bytes 0 and 1 lie outside it. A wrong
     // image taken from one connector would go into every connector programmed from it.
-    if (!Device->ReadMemoryConfirmed(ImageAddress, Image, ImageSize, UncheckedBytes) ||
-        !ImageValid()) {
+    Left = TConnectorLeft::Unchanged;
+    if (!Device->ReadMemoryConfirmed(ImageAddress, Image, ImageSize, UncheckedBytes)) {
+        LastError = CommError;
+        return false;
+    }
+    if (!ImageValid()) {
+        // Read alike twice: the connector holds these bytes, a write cut short may have left
+        // them so.
+        Left = TConnectorLeft::BadChecksum;
         LastError = CommError;
         return false;
     }
@@ -34,16 +41,8 @@ bool TQ47::WriteConnector() {
         throw Exception(ErrorOnFile(Unit, __LINE__));
     // What goes out is always rebuilt from the parameters.
     Encode();
-    if (!Device->WriteMemory(ImageAddress, Image, ImageSize)) {
-        LastError = CommError;
-        return false;
-    }
-    if (!Verify()) {
-        LastError = CommError;
-        return false;
-    }
-    LastError = NoError;
-    return true;
+    bool differs = false;
+    return WriteImageToConnector(differs);
 }
 
 bool TQ47::Verify() {
@@ -59,12 +58,27 @@ bool TQ47::WriteImageToConnector(bool& differs) {
     if (Device == nullptr)
         throw Exception(ErrorOnFile(Unit, __LINE__));
     std::uint8_t readBack[ImageSize];
+    Left = TConnectorLeft::Unchanged;
     if (!Device->WriteMemory(ImageAddress, Image, ImageSize)) {
+        // The sampler takes what it finds: a connector cut in the middle of a write holds old
+        // and new parameters under the old checksum.
+        if (Device->MayHaveChanged)
+            Left = TConnectorLeft::Mixed;
         LastError = CommError;
         return false;
     }
-    const auto compared = Device->CompareMemory(ImageAddress, Image, readBack, ImageSize);
-    differs = compared == TTarnDevice::TComparison::Differs;
-    LastError = compared == TTarnDevice::TComparison::Same ? NoError : CommError;
-    return LastError == NoError;
+    switch (Device->CompareMemory(ImageAddress, Image, readBack, ImageSize)) {
+    case TTarnDevice::TComparison::Same:
+        LastError = NoError;
+        return true;
+    case TTarnDevice::TComparison::Differs:
+        differs = true;
+        Left = TConnectorLeft::Differs;
+        break;
+    case TTarnDevice::TComparison::Failed:
+        Left = TConnectorLeft::Unverified;
+        break;
+    }
+    LastError = CommError;
+    return false;
 }

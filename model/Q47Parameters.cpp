@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace {
 
@@ -157,4 +158,17 @@ std::string_view Q47ImagePart(int offset) {
     if (offset == TQ47::ConstantOffset)
         return "constant";
     return offset >= TQ47::ChecksumOffset ? "checksum" : "reserved";
+}
+
+int Q47VarModeItem(int code) {
+    for (std::size_t item = 0; item < std::size(VarModes); ++item)
+        if (VarModes[item].Value == code)
+            return static_cast<int>(item);
+    return 0;
+}
+
+std::optional<int> Q47VarModeCode(int item) {
+    if (item < 0 || item >= static_cast<int>(std::size(VarModes)))
+        return std::nullopt;
+    return VarModes[item].Value;
 }

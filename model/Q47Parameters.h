@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -46,3 +47,10 @@ std::span<const TQ47Parameter> Q47Parameters();
 const TQ47Parameter* FindQ47Parameter(std::string_view name);
 // What a byte of the image holds: a parameter's name, "constant", "reserved" or "checksum".
 std::string_view Q47ImagePart(int offset);
+
+// The VAR input's modes as the page's drop-down list offers them: item 0 "Disabled", 1
+// "0 - 20mA", 2 "4 - 20mA" (codes 0, 1, 3). Code 2 passes the setter but has no item of its
+// own, and shows as "Disabled", as does any other code without one.
+int Q47VarModeItem(int code);
+// The code of a list item; none for an item the list does not have.
+std::optional<int> Q47VarModeCode(int item);

@@ -8,6 +8,7 @@
 // While a window runs in the user's desktop session, a start hands its file to that window and
 // ends.
 #include "BrookfetchVersion.h"
+#include "model/Q47Validation.h"
 #include "platform/framework/Application.h"
 #include "ui/Accessibility.h"
 #include "ui/Main.h"
@@ -69,7 +70,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brookfetch.Brookfetch"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     QString file;
-    if (arguments.size() == 1 && arguments[0].endsWith(QLatin1String(".brk"), Qt::CaseInsensitive))
+    if (arguments.size() == 1 && IsConfigurationFileName(arguments[0]))
         file = QFileInfo(arguments[0]).absoluteFilePath();
 
     // One window per user and session: a window already running takes the file.

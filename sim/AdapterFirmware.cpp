@@ -32,11 +32,6 @@ const std::array<std::uint8_t, AdapterFirmware::ImageSize>& AdapterFirmware::def
     return image;
 }
 
-std::chrono::microseconds lineTime(std::size_t bytes) {
-    // 10 bits a byte (start, 8 data, stop) at 19200 bit/s
-    return std::chrono::microseconds(bytes * 10 * 1000000 / 19200);
-}
-
 int AdapterFirmware::requestLength(std::uint8_t command) {
     switch (command) {
     case ReadVersion:
@@ -270,6 +265,12 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
 
         Answer answer;
         answer.frame = frames_.back();
+        if (unplugAt_ >= 0 && requests_ >= unplugAt_) {
+            answer.log = "unplugged: no answer";
+            answers.push_back(std::move(answer));
+            continue;
+        }
+        ++requests_;
         const bool write = request.command == WriteSmall || request.command == WriteLarge;
         std::string faults;
         auto note = [&faults](Fault fault) {

@@ -99,6 +99,9 @@ public:
     void setFault(Fault fault, double probability, int count = 0);
     void clearFaults();
     void setSeed(std::uint32_t seed);
+    // After this many more requests the adapter is pulled from the USB port: nothing answers
+    // any more. Negative: plugged in for good (again).
+    void setUnplugAfter(int requests) { unplugAt_ = requests < 0 ? -1 : requests_ + requests; }
     std::chrono::milliseconds slowDelay{600};    // beyond the host's 320 ms read time-out
     std::chrono::milliseconds chatterSpan{1500}; // how long one bout of chatter lasts
 
@@ -168,9 +171,8 @@ private:
     Clock::time_point pendingSince_{};
     Clock::time_point chatterUntil_{};
     std::vector<std::vector<std::uint8_t>> frames_;
+    int requests_ = 0; // counted for setUnplugAfter
+    int unplugAt_ = -1;
 };
-
-// The line time of `bytes` bytes at 19200 bit/s, 10 bits a byte.
-std::chrono::microseconds lineTime(std::size_t bytes);
 
 } // namespace sim

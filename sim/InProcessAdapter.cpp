@@ -5,7 +5,8 @@
 namespace sim {
 
 InProcessAdapter::InProcessAdapter(std::string serial, std::string description, bool plugged)
-    : d2xx::InProcessDevice(std::move(description), std::move(serial)) {
+    : d2xx::InProcessDevice(std::move(description), std::move(serial)),
+      chip_(ChipModel::Clock::now(), ChipModel::Timing::Instant) {
     if (plugged)
         plug();
 }
@@ -28,19 +29,38 @@ void InProcessAdapter::unplug() {
     plugged_ = false;
 }
 
+void InProcessAdapter::setTiming(ChipModel::Timing timing) {
+    const auto latency = chip_.latency();
+    const auto now = ChipModel::Clock::now();
+    chip_ = ChipModel(now, timing);
+    chip_.setLatency(latency, now);
+}
+
+void InProcessAdapter::latencyTimerSet(unsigned milliseconds) {
+    chip_.setLatency(std::chrono::milliseconds(milliseconds), ChipModel::Clock::now());
+}
+
 void InProcessAdapter::received(const std::uint8_t* data, std::size_t size) {
-    const bool chattering = firmware_.chattering();
-    for (auto& answer : firmware_.receive(data, size)) {
-        if (answer.reply.empty())
-            continue;
-        // A reply into a chattering line lands behind noise.
-        if (chattering)
-            answer.reply.insert(answer.reply.begin(), firmware_.noise());
-        auto delay = answerDelay_ + answer.delay;
-        if (pace_)
-            delay += std::chrono::ceil<std::chrono::milliseconds>(
-                lineTime(answer.frame.size() + answer.reply.size()));
-        send(answer.reply.data(), answer.reply.size(), delay);
+    // Nothing else happens on this line until the host looks again, so the bytes are taken
+    // through the chip to the firmware and back at once, each with the moment it arrives.
+    const auto now = ChipModel::Clock::now();
+    const bool chattering = firmware_.chattering(now);
+    chip_.hostWrite(data, size, now);
+    while (const auto at = chip_.nextToFirmware()) {
+        const auto bytes = chip_.takeToFirmware(*at);
+        for (auto& answer : firmware_.receive(bytes.data(), bytes.size(), *at)) {
+            if (answer.reply.empty())
+                continue;
+            // A reply into a chattering line lands behind noise.
+            if (chattering)
+                answer.reply.insert(answer.reply.begin(), firmware_.noise());
+            chip_.firmwareSend(answer.reply.data(), answer.reply.size(),
+                               *at + answerDelay_ + answer.delay);
+        }
+    }
+    while (const auto at = chip_.nextToHost()) {
+        const auto bytes = chip_.takeToHost(*at);
+        sendAt(bytes.data(), bytes.size(), *at);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/d2xx/InProcessDevice.h"
 #include "sim/AdapterFirmware.h"
+#include "sim/ChipModel.h"
 
 #include <chrono>
 #include <string>
@@ -10,7 +11,8 @@ namespace sim {
 
 // A simulated USB adapter inside the process: the D2XX layer lists it like a port and every
 // byte the host writes goes to an AdapterFirmware. It is plugged in (attached) while it
-// lives, unless constructed unplugged, and pulled out when destroyed.
+// lives, unless constructed unplugged, and pulled out when destroyed. Its bytes move without
+// delay unless it is given the USB chip's timing (setTiming).
 //
 //     sim::InProcessAdapter adapter;                 // "USB FETCHer Adapter", plugged in
 //     adapter.firmware().setConnectorPresent(false); // pull the connector
@@ -30,19 +32,23 @@ public:
     void unplug(); // detach (no effect when detached)
     bool plugged() const { return plugged_; }
 
-    // A fixed wait before every reply, on top of the line time when pacing.
+    // A fixed wait before every reply, on top of the chip's timing.
     void setAnswerDelay(std::chrono::milliseconds delay) { answerDelay_ = delay; }
-    // Each reply then comes after the line time of its request and reply at 19200 bit/s.
-    void setPace(bool pace) { pace_ = pace; }
+    // How the USB chip between host and firmware moves the bytes (ChipModel); Instant at first.
+    // The latency timer starts at the chip's 16 ms; the host sets it.
+    void setTiming(ChipModel::Timing timing);
+    ChipModel::Timing timing() const { return chip_.timing(); }
+    std::chrono::milliseconds latency() const { return chip_.latency(); }
 
     // d2xx::InProcessDevice
     void received(const std::uint8_t* data, std::size_t size) override;
     void poll() override;
+    void latencyTimerSet(unsigned milliseconds) override;
 
 private:
     AdapterFirmware firmware_;
     bool plugged_ = false;
-    bool pace_ = false;
+    ChipModel chip_;
     std::chrono::milliseconds answerDelay_{0};
     AdapterFirmware::Clock::time_point nextNoise_{};
 };

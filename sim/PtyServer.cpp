@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
@@ -58,9 +59,12 @@ bool inBackground() {
 } // namespace
 
 PtyServer::PtyServer(AdapterFirmware& firmware, Options options)
-    : firmware_(firmware), options_(std::move(options)) {}
+    : firmware_(firmware), options_(std::move(options)),
+      chip_(ChipModel::Clock::now(), options_.timing) {}
 
 PtyServer::~PtyServer() {
+    if (!latencyFile_.empty())
+        std::remove(latencyFile_.c_str());
     if (closes_ >= 0)
         ::close(closes_);
     if (slave_ >= 0)
@@ -116,6 +120,43 @@ bool PtyServer::open(std::string& error) {
         closes_ = -1;
     }
     return true;
+}
+
+bool PtyServer::makeLatencyFile(const std::string& path, std::string& error) {
+    // The chip's power-on value, private to this user as the port file is.
+    const int file =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const char text[] = "16\n";
+    const bool made =
+        file >= 0 && ::write(file, text, sizeof text - 1) == static_cast<ssize_t>(sizeof text - 1);
+    if (!made)
+        error = "cannot write the latency file " + path + ": " + std::strerror(errno);
+    if (file >= 0)
+        ::close(file);
+    if (made)
+        latencyFile_ = path;
+    return made;
+}
+
+void PtyServer::readLatency(ChipModel::TimePoint now) {
+    if (latencyFile_.empty())
+        return;
+    const int file = ::open(latencyFile_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (file < 0)
+        return;
+    char text[16] = {};
+    const ssize_t n = ::read(file, text, sizeof text - 1);
+    ::close(file);
+    if (n <= 0)
+        return;
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text, &end, 10);
+    if (end == text || value == latencyWritten_)
+        return;
+    latencyWritten_ = static_cast<unsigned>(value);
+    chip_.setLatency(std::chrono::milliseconds(value), now);
+    if (options_.verbose)
+        std::fprintf(stderr, "brookfetch-adapter-sim: latency timer %lu ms\n", value);
 }
 
 void PtyServer::clientClosed() {
@@ -193,10 +234,9 @@ void PtyServer::writeOut(const std::vector<std::uint8_t>& bytes) {
     }
 }
 
-void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
-    const auto now = AdapterFirmware::Clock::now();
+void PtyServer::serveBytes(const std::vector<std::uint8_t>& bytes, ChipModel::TimePoint now) {
     const bool chattering = firmware_.chattering(now);
-    for (auto& answer : firmware_.receive(data, size, now)) {
+    for (auto& answer : firmware_.receive(bytes.data(), bytes.size(), now)) {
         if (options_.verbose)
             std::fprintf(stderr, "%s: %s\n", hex(answer.frame).c_str(), answer.log.c_str());
         if (answer.stored)
@@ -207,8 +247,6 @@ void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
         if (chattering)
             answer.reply.insert(answer.reply.begin(), firmware_.noise());
         auto due = now + options_.delay + answer.delay;
-        if (options_.pace)
-            due += lineTime(answer.frame.size() + answer.reply.size());
         // Replies leave in order even when one of them is slow.
         if (!pending_.empty())
             due = std::max(due, pending_.back().due);
@@ -219,11 +257,17 @@ void PtyServer::serveBytes(const std::uint8_t* data, std::size_t size) {
         firmware_.clearFrames();
 }
 
-void PtyServer::flushDue(AdapterFirmware::Clock::time_point now) {
+void PtyServer::step(ChipModel::TimePoint now) {
+    if (const auto at = chip_.nextToFirmware(); at && *at <= now)
+        serveBytes(chip_.takeToFirmware(now), now);
     while (!pending_.empty() && pending_.front().due <= now) {
-        writeOut(pending_.front().bytes);
+        chip_.firmwareSend(pending_.front().bytes.data(), pending_.front().bytes.size(),
+                           pending_.front().due);
         pending_.pop_front();
     }
+    chatter(now);
+    if (const auto at = chip_.nextToHost(); at && *at <= now)
+        writeOut(chip_.takeToHost(now));
 }
 
 void PtyServer::chatter(AdapterFirmware::Clock::time_point now) {
@@ -236,7 +280,7 @@ void PtyServer::chatter(AdapterFirmware::Clock::time_point now) {
     std::vector<std::uint8_t> noise(count);
     for (auto& byte : noise)
         byte = firmware_.noise();
-    writeOut(noise);
+    chip_.firmwareSend(noise.data(), noise.size(), now);
     lastNoise_ = now;
 }
 
@@ -320,23 +364,29 @@ void PtyServer::readStdin() {
 
 int PtyServer::run() {
     std::uint8_t buffer[512];
-    // The kernel may otherwise wake a timed wait up to 50 us late, on every paced reply.
-    if (options_.pace)
+    // The kernel may otherwise wake a timed wait up to 50 us late, at every step of the chip.
+    if (options_.timing != ChipModel::Timing::Instant)
         ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     while (!quit_) {
         const auto now = AdapterFirmware::Clock::now();
-        flushDue(now);
-        chatter(now);
+        step(now);
 
-        // Paced replies are due at sub-millisecond moments; poll()'s whole milliseconds
-        // would add up to a millisecond to every exchange.
-        std::optional<std::chrono::nanoseconds> wait;
+        // The chip's moments fall between milliseconds; poll()'s whole milliseconds would add
+        // up to a millisecond to every one of them.
+        std::optional<ChipModel::TimePoint> next;
+        const auto earliest = [&next](std::optional<ChipModel::TimePoint> at) {
+            if (at && (!next || *at < *next))
+                next = at;
+        };
+        earliest(chip_.nextToFirmware());
+        earliest(chip_.nextToHost());
         if (!pending_.empty())
-            wait = std::max<std::chrono::nanoseconds>(pending_.front().due - now,
-                                                      std::chrono::nanoseconds(0));
+            earliest(pending_.front().due);
         if (firmware_.chattering(now))
-            wait = std::min<std::chrono::nanoseconds>(wait.value_or(std::chrono::milliseconds(1)),
-                                                      std::chrono::milliseconds(1));
+            earliest(now + std::chrono::milliseconds(1));
+        std::optional<std::chrono::nanoseconds> wait;
+        if (next)
+            wait = std::max<std::chrono::nanoseconds>(*next - now, std::chrono::nanoseconds(0));
         // Typing into the shell that started us in the background is not meant for us. Look
         // again now and then, so commands work once the job is brought to the foreground.
         const bool background = stdinOpen_ && inBackground();
@@ -372,8 +422,11 @@ int PtyServer::run() {
             readStdin();
         if (fds[0].revents & POLLIN) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            if (n > 0)
-                serveBytes(buffer, static_cast<std::size_t>(n));
+            if (n > 0) {
+                const auto at = AdapterFirmware::Clock::now();
+                readLatency(at);
+                chip_.hostWrite(buffer, static_cast<std::size_t>(n), at);
+            }
         }
     }
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/AdapterFirmware.h"
+#include "sim/ChipModel.h"
 
 #include <chrono>
 #include <deque>
@@ -11,12 +12,13 @@
 
 namespace sim {
 
-// Serves an AdapterFirmware on the master side of a pseudo-terminal, with line-rate pacing,
-// an answer delay, commands from standard input and a clean stop on a signal.
+// Serves an AdapterFirmware on the master side of a pseudo-terminal through a model of the
+// adapter's USB chip (its line rate, USB frame and latency timer), with an answer delay,
+// commands from standard input and a clean stop on a signal.
 class PtyServer {
 public:
     struct Options {
-        bool pace = false;
+        ChipModel::Timing timing = ChipModel::Timing::Chip;
         std::chrono::milliseconds delay{0};
         bool verbose = false;
         std::string memoryFile; // empty: the memory lives only as long as the program
@@ -31,6 +33,11 @@ public:
     // Makes the pseudo-terminal. False with a message in `error` when it cannot be made.
     bool open(std::string& error);
     const std::string& slavePath() const { return slavePath_; }
+
+    // Makes the port's latency file, with the chip's 16 ms, and removes it when the server
+    // goes. The host writes the latency timer into it as into ftdi_sio's latency_timer
+    // attribute, and the chip takes its period from it. False with a message in `error`.
+    bool makeLatencyFile(const std::string& path, std::string& error);
 
     // Loads the memory file, or creates it with a fresh memory. False with a message.
     bool loadMemory(std::string& error);
@@ -52,8 +59,11 @@ private:
     };
     void readStdin();
     bool command(const std::string& line);
-    void serveBytes(const std::uint8_t* data, std::size_t size);
-    void flushDue(AdapterFirmware::Clock::time_point now);
+    void serveBytes(const std::vector<std::uint8_t>& bytes, ChipModel::TimePoint now);
+    // Moves bytes on through the chip and the firmware as far as they have come by `now`.
+    void step(ChipModel::TimePoint now);
+    // Takes the latency timer from the latency file when the host has changed it.
+    void readLatency(ChipModel::TimePoint now);
     void chatter(AdapterFirmware::Clock::time_point now);
     void saveMemory();
     void writeOut(const std::vector<std::uint8_t>& bytes);
@@ -70,7 +80,10 @@ private:
     bool stdinOpen_ = true;
     std::string stdinBuffer_;
     bool quit_ = false;
-    std::deque<Pending> pending_;
+    std::deque<Pending> pending_; // replies the firmware is about to send
+    ChipModel chip_;
+    std::string latencyFile_;
+    unsigned latencyWritten_ = 16; // what the latency file said last
     AdapterFirmware::Clock::time_point lastNoise_{};
 };
 

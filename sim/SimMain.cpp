@@ -6,6 +6,7 @@
 #include "sim/AdapterFirmware.h"
 #include "sim/PtyServer.h"
 #include "sim/SimOptions.h"
+#include "sim/UsbIpServer.h"
 
 #include <QStringList>
 
@@ -18,6 +19,32 @@ namespace {
 int fail(const QString& message, int code) {
     for (const QString& line : message.split('\n'))
         std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", qPrintable(line));
+    return code;
+}
+
+// The adapter as a USB/IP device: no port file, the kernel's driver makes its ttyUSB.
+int serveUsbIp(sim::AdapterFirmware& firmware, const sim::SimSetup& setup) {
+    sim::UsbIpServer::Options options;
+    std::string error;
+    if (!sim::UsbIpServer::parseListen(setup.usbip, options, error))
+        return fail(QString::fromStdString(error), 2);
+    options.identity.description = setup.description;
+    options.identity.serial = setup.serial;
+    options.timing = setup.timing;
+    options.delay = setup.delay;
+    options.verbose = setup.verbose;
+    options.memoryFile = setup.memoryFile;
+    sim::UsbIpServer server(firmware, options);
+    if (!server.loadMemory(error))
+        return fail(QString::fromStdString(error), 1);
+    sim::UsbIpServer::installSignalHandlers();
+    if (!server.open(error))
+        return fail(QString::fromStdString(error), 1);
+    std::printf("ready usbip %s:%d %s\n", options.address.c_str(), server.port(),
+                sim::UsbIpServer::BusId);
+    std::fflush(stdout);
+    const int code = server.run();
+    std::fprintf(stderr, "brookfetch-adapter-sim: stopped\n");
     return code;
 }
 
@@ -44,9 +71,11 @@ int main(int argc, char** argv) {
     case sim::SimParse::Outcome::Run:
         break;
     }
+    if (!setup.usbip.empty())
+        return serveUsbIp(firmware, setup);
     sim::PtyServer::Options options;
     options.delay = setup.delay;
-    options.pace = setup.pace;
+    options.timing = setup.timing;
     options.verbose = setup.verbose;
     options.memoryFile = setup.memoryFile;
     options.ptmx = setup.ptmx;
@@ -76,8 +105,11 @@ int main(int argc, char** argv) {
     const std::string portName =
         !setup.name.empty() ? setup.name : "sim-" + std::to_string(::getpid());
     const std::string portFile = (directory / (portName + ".port")).string();
+    const std::string latencyFile = (directory / (portName + ".latency")).string();
+    if (!server.makeLatencyFile(latencyFile, error))
+        return fail(QString::fromStdString(error), 1);
     d2xx::PortFile port{setup.description, setup.serial, server.slavePath(),
-                        static_cast<long>(::getpid())};
+                        static_cast<long>(::getpid()), latencyFile};
     if (!d2xx::writePortFile(portFile, port))
         return fail(QString("cannot write the port file %1").arg(QString::fromStdString(portFile)),
                     1);

@@ -74,7 +74,13 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
     const QCommandLineOption large("large", "A connector with the large (32 KiB) memory.");
     const QCommandLineOption noConnector("no-connector", "Start with no connector plugged in.");
     const QCommandLineOption memory("memory", "Keep the connector memory in FILE.", "FILE");
-    const QCommandLineOption pace("pace", "Take the line time at 19200 bit/s for every exchange.");
+    const QCommandLineOption timing(
+        "timing",
+        "How the adapter's USB chip moves the bytes: \"chip\" (the default: 19200 bit/s both "
+        "ways, the 1 ms USB frame, and the latency timer, 16 ms until the host sets it), "
+        "\"line\" (the same without the latency timer) or \"instant\" (an ideal line).",
+        "MODE", "chip");
+    const QCommandLineOption instant("instant", "The same as --timing instant.");
     const QCommandLineOption delay("delay", "Wait MS before every reply.", "MS", "0");
     const QCommandLineOption verbose("verbose", "One line per request on standard error.");
     const QCommandLineOption seed("seed", "Seed for fault probabilities.", "N", "1");
@@ -83,8 +89,17 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
                                   "PATH");
     const QCommandLineOption chatterMs("chatter-ms", "Length of one bout of chatter.", "MS",
                                        "1500");
+    const QCommandLineOption unplugAfter(
+        "unplug-after", "Answer N requests, then nothing more, as if the adapter were pulled.",
+        "N");
+    const QCommandLineOption usbip(
+        "usbip",
+        "Serve the adapter as a USB/IP device on [ADDRESS:]PORT (default address 127.0.0.1) "
+        "for usbip attach, instead of on a pseudo-terminal.",
+        "[ADDRESS:]PORT");
     parser.addOptions({programVersion, description, serial, name, ports, version, large,
-                       noConnector, memory, pace, delay, verbose, seed, slowMs, chatterMs, ptmx});
+                       noConnector, memory, timing, instant, delay, verbose, seed, slowMs,
+                       chatterMs, ptmx, usbip, unplugAfter});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(AdapterFirmware::faultName(option.fault)),
@@ -140,7 +155,17 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
     firmware.slowDelay = std::chrono::milliseconds(number(slowMs));
     firmware.chatterSpan = std::chrono::milliseconds(number(chatterMs));
     setup.delay = std::chrono::milliseconds(number(delay));
-    setup.pace = parser.isSet(pace);
+    const QString mode = parser.isSet(instant) ? QStringLiteral("instant") : parser.value(timing);
+    if (mode == "chip")
+        setup.timing = ChipModel::Timing::Chip;
+    else if (mode == "line")
+        setup.timing = ChipModel::Timing::Line;
+    else if (mode == "instant")
+        setup.timing = ChipModel::Timing::Instant;
+    else
+        bad << "bad --timing " + mode + " (chip, line or instant)";
+    if (parser.isSet(unplugAfter))
+        firmware.setUnplugAfter(number(unplugAfter));
     setup.verbose = parser.isSet(verbose);
     setup.memoryFile = parser.value(memory).toStdString();
     setup.description = parser.value(description).toStdString();
@@ -148,6 +173,7 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
     setup.name = parser.value(name).toStdString();
     setup.ports = parser.value(ports).toStdString();
     setup.ptmx = parser.value(ptmx).toStdString();
+    setup.usbip = parser.value(usbip).toStdString();
     for (std::size_t i = 0; i < std::size(faultOptions); ++i) {
         if (!parser.isSet(faultFlags[i]))
             continue;

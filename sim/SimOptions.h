@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/AdapterFirmware.h"
+#include "sim/ChipModel.h"
 
 #include <QStringList>
 #include <chrono>
@@ -13,13 +14,16 @@ struct SimSetup {
     std::string description = "USB FETCHer Adapter";
     std::string serial = "SIM0001";
     std::string memoryFile; // empty: the memory lives only as long as the program
-    bool pace = false;
+    // The USB chip's timing: the real chip's unless a test asks for an ideal line.
+    ChipModel::Timing timing = ChipModel::Timing::Chip;
     std::chrono::milliseconds delay{0};
     bool verbose = false;
     // Only a simulator on a pseudo-terminal registers a port; the simulated FTD2XX.DLL has none.
     std::string name;  // port file name without ".port"; empty: sim-<pid>
     std::string ports; // port directory; empty: where Brookfetch looks
     std::string ptmx;  // the pseudo-terminal multiplexer; empty: the system's
+    // Served as a USB/IP device instead: "[ADDRESS:]PORT"; empty: on a pseudo-terminal.
+    std::string usbip;
 };
 
 struct SimParse {

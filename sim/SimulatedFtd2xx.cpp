@@ -84,7 +84,7 @@ private:
             auto adapter = std::make_unique<SimulatedAdapter>(setup);
             sim::AdapterFirmware& its = adapter->firmware();
             its = std::move(*firmware);
-            adapter->setPace(setup.pace);
+            adapter->setTiming(setup.timing);
             adapter->setAnswerDelay(setup.delay);
             if (!setup.memoryFile.empty()) {
                 std::string error, note;

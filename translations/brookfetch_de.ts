@@ -615,7 +615,7 @@ Möchten Sie die Datei trotzdem löschen?</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/Main.cpp" line="681"/>
+        <location filename="../ui/Main.cpp" line="659"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Datei öffnen</translation>
@@ -699,13 +699,13 @@ Möchten Sie die Datei trotzdem löschen?</translation>
         <translation>Daten zum Adapter schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="685"/>
-        <location filename="../ui/Main.cpp" line="698"/>
+        <location filename="../ui/Main.cpp" line="663"/>
+        <location filename="../ui/Main.cpp" line="676"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Brookfetch-Konfiguration (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="694"/>
+        <location filename="../ui/Main.cpp" line="672"/>
         <source>Save file</source>
         <translation>Datei speichern</translation>
     </message>
@@ -769,120 +769,132 @@ Möchten Sie die Datei trotzdem löschen?</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="102"/>
+        <source>The connector may now hold a mix of old and new parameters. Write it again before it is used.</source>
+        <extracomment>Second paragraph of the communication error box, after a write that stopped after part of the connector was written (the adapter or the connector was pulled, for instance): the sampler would take wrong parameters from it.</extracomment>
+        <translation>Der Stecker kann jetzt alte und neue Parameter gemischt enthalten. Schreiben Sie ihn vor dem Gebrauch erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="112"/>
+        <source>A write that was cut short may have left the connector half-written. Re-seat it and read it again, or write it again.</source>
+        <extracomment>Second paragraph of the communication error box, after a read that came back whole but with a wrong checksum: a write that was cut short leaves a connector so.</extracomment>
+        <translation>Ein abgebrochener Schreibvorgang kann den Stecker halb geschrieben hinterlassen haben. Stecken Sie ihn neu ein und lesen Sie ihn erneut, oder schreiben Sie ihn erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="122"/>
         <source>File access error</source>
         <extracomment>Error box: a file could not be opened, read or written.</extracomment>
         <translation>Fehler beim Dateizugriff</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="112"/>
+        <location filename="../ui/Msg.ui" line="132"/>
         <source>Unable to write to %1</source>
         <extracomment>Error box: the program&apos;s settings file could not be written; %1 is its path.</extracomment>
         <translation>Die Einstellungen können nicht in %1 geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="122"/>
+        <location filename="../ui/Msg.ui" line="142"/>
         <source>Parameter out of range</source>
         <extracomment>Error box: a field&apos;s value lies outside the range the sampler accepts.</extracomment>
         <translation>Parameter außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="132"/>
+        <location filename="../ui/Msg.ui" line="152"/>
         <source>Connector OK</source>
         <extracomment>Status bar, beside the adapter: a connector is plugged in and answers. The counterpart of &quot;Connector NOT FOUND&quot;: use the same words (&quot;connector found&quot; / &quot;connector NOT FOUND&quot;).</extracomment>
         <translation>Stecker OK</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="142"/>
+        <location filename="../ui/Msg.ui" line="162"/>
         <source>Connector NOT FOUND</source>
         <extracomment>Status bar, beside the adapter: no connector is plugged into the adapter. Capitals as in the English.</extracomment>
         <translation>Stecker NICHT GEFUNDEN</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="152"/>
+        <location filename="../ui/Msg.ui" line="172"/>
         <source>Invalid format of parameter</source>
         <extracomment>Error box: a field holds no number, or no time of the form hh:mm:ss.</extracomment>
         <translation>Ungültiges Parameterformat</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="162"/>
+        <location filename="../ui/Msg.ui" line="182"/>
         <source>Do You really want to write data into Connector ?</source>
         <extracomment>Question before the parameters are written into the connector. Buttons: OK / Cancel. Write, not save.</extracomment>
         <translation>Möchten Sie die Daten wirklich in den Stecker schreiben?</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="172"/>
+        <location filename="../ui/Msg.ui" line="192"/>
         <source>New language will be set after program restart</source>
         <extracomment>Notice after another language was chosen.</extracomment>
         <translation>Die neue Sprache gilt nach einem Neustart des Programms</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="182"/>
+        <location filename="../ui/Msg.ui" line="202"/>
         <source>Adapter ?</source>
         <extracomment>Status bar: no adapter answers.</extracomment>
         <translation>Adapter?</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="192"/>
+        <location filename="../ui/Msg.ui" line="212"/>
         <source>Adapter %1 is in use by another program</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the adapter&apos;s serial number or device.</extracomment>
         <translation>Adapter %1 wird von einem anderen Programm benutzt</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="202"/>
+        <location filename="../ui/Msg.ui" line="222"/>
         <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the device path. Keep &quot;udev&quot; and &quot;dialout&quot;.</extracomment>
         <translation>Keine Berechtigung, den Adapter %1 zu öffnen. Installieren Sie das Brookfetch-Paket (seine udev-Regel gibt den Zugriff frei) oder treten Sie der Gruppe dialout bei und melden Sie sich neu an.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="212"/>
+        <location filename="../ui/Msg.ui" line="232"/>
         <source>FTDI&apos;s D2XX driver (FTD2XX.DLL) is not installed. Install the adapter maker&apos;s driver package.</source>
         <extracomment>Tool tip of the adapter&apos;s status on Windows, when the adapter&apos;s driver is not installed on the computer. Keep &quot;FTDI&quot;, &quot;D2XX&quot; and &quot;FTD2XX.DLL&quot;.</extracomment>
         <translation>Der D2XX-Treiber von FTDI (FTD2XX.DLL) ist nicht installiert. Installieren Sie das Treiberpaket des Adapterherstellers.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="222"/>
+        <location filename="../ui/Msg.ui" line="242"/>
         <source>The file %1 does not exist.</source>
         <extracomment>Error box after File &gt; Open, a recent file, a dropped file or a file named at start: %1 is the file&apos;s path. &quot;Nothing was opened; …&quot; follows as a second paragraph.</extracomment>
         <translation>Die Datei %1 existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="232"/>
+        <location filename="../ui/Msg.ui" line="252"/>
         <source>The file %1 cannot be read.</source>
         <extracomment>Error box after an open that failed: the file exists, but the program may not read it (no permission) or reading it failed. %1 is its path.</extracomment>
         <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="242"/>
+        <location filename="../ui/Msg.ui" line="262"/>
         <source>The file %1 is shorter than 128 bytes: it holds no parameter set.</source>
         <extracomment>Error box after an open that failed: a configuration file holds one parameter set of 128 bytes; this one is shorter. %1 is its path.</extracomment>
         <translation>Die Datei %1 ist kürzer als 128 Byte: Sie enthält keinen Parametersatz.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="252"/>
+        <location filename="../ui/Msg.ui" line="272"/>
         <source>The file %1 is damaged: its checksum is wrong.</source>
         <extracomment>Error box after an open that failed: the checksum stored in the file does not match its contents. %1 is its path.</extracomment>
         <translation>Die Datei %1 ist beschädigt: Ihre Prüfsumme stimmt nicht.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="262"/>
+        <location filename="../ui/Msg.ui" line="282"/>
         <source>Nothing was opened; the parameters shown are unchanged.</source>
         <extracomment>Second paragraph of the error boxes after an open that failed: the window still shows the parameters it showed before.</extracomment>
         <translation>Es wurde nichts geöffnet; die angezeigten Parameter sind unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="272"/>
+        <location filename="../ui/Msg.ui" line="292"/>
         <source>Connector read</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Read succeeded: the connector has been read, its parameters are now in the window. A past-tense confirmation, not the command. Short: it must fit the status bar.</extracomment>
         <translation>Stecker gelesen</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="282"/>
+        <location filename="../ui/Msg.ui" line="302"/>
         <source>Connector written and verified</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Write succeeded: the parameters have been written into the connector and read back to check them. Write, not save. Short: it must fit the status bar.</extracomment>
         <translation>Stecker geschrieben und geprüft</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="292"/>
+        <location filename="../ui/Msg.ui" line="312"/>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Datei gespeichert</translation>

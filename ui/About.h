@@ -15,6 +15,9 @@ public:
     explicit TAboutBox(QWidget* parent = nullptr);
     ~TAboutBox() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FitTexts();
 

@@ -10,9 +10,12 @@ void InitUiResources() {
 }
 
 QPixmap LogoPixmap() {
-    InitUiResources();
-    QFile file(QStringLiteral(":/images/logo.jpg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QPixmap::fromImage(DecodeJpeg(file.readAll()));
+    // Decoded once for the main window and the About box; kept as an image, which unlike a
+    // pixmap may outlive the application object.
+    static const QImage logo = [] {
+        InitUiResources();
+        QFile file(QStringLiteral(":/images/logo.jpg"));
+        return file.open(QIODevice::ReadOnly) ? DecodeJpeg(file.readAll()) : QImage();
+    }();
+    return logo.isNull() ? QPixmap() : QPixmap::fromImage(logo);
 }

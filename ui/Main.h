@@ -1,19 +1,20 @@
 #pragma once
 
+#include "ui/StatusBar.h"
+
 #include <QMainWindow>
-#include <QRect>
 #include <QString>
-#include <functional>
 #include <memory>
 
-class QAction;
 class QDragEnterEvent;
 class QDropEvent;
-class QFileDialog;
-class QLabel;
-class QLineEdit;
 class QTimer;
 class QToolButton;
+class TConnectorMonitor;
+class TConnectorTransfer;
+class TFileCommands;
+class TParameterPage;
+class TWindowPlacement;
 class TWorkplace;
 
 namespace Ui {
@@ -22,7 +23,7 @@ class TMainForm;
 
 // The program's working window: menus, tool bar, the parameter page and the logo page, the
 // progress bar for connector transfers and the four-panel status bar. It owns the workplace
-// that holds the settings and the current data set.
+// that holds the settings and the current data set, and hands each job to a class of its own.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -78,23 +79,12 @@ public:
     // A success the user should not miss: panel 0 shows `text` highlighted for
     // ConfirmationTime ms, then its usual text again (StatusText(0) keeps that one).
     void ShowConfirmation(const QString& text);
-    static constexpr int ConfirmationTime = 5000;
+    static constexpr int ConfirmationTime = TStatusBar::ConfirmationTime;
 
-    // The parameter page.
+    // The parameter page: filled from the model (the data are then unmodified), and validated
+    // into it (false when a field was refused: the user was told, the field has the focus).
     void ModelToPage();
     bool PageToModel();
-    void Q47ModeClick();
-    void Q47SamplesCountChange();
-    void Q47PrePurgeChange();
-    void Q47PostPurgeChange();
-    void Q47VarModeChange();
-    void Q47DeadTimeChange();
-    void Q47PurgesCountChange();
-    void Q47SamplingIntervalChange();
-    void Q47AerationChange();
-    void Q47MaxSuctionTimeChange();
-    void Q47AccuWarningChange();
-    void Q47AccuOffChange();
 
     // Status bar panels 0..3: result, file name, adapter, connector. The text is kept as set;
     // the panel shows it without line ends.
@@ -104,14 +94,12 @@ public:
     // The current text of a message label of MsgTemplate (of a copy while it is not built).
     static QString MessageText(const QString& label);
 
-    // Runs a file dialog modally and returns the chosen path, empty when cancelled. Tests
-    // replace it so that no dialog ever waits for a person.
-    std::function<QString(QFileDialog& dialog)> RunFileDialog;
+    // The classes the window hands its jobs to.
+    TFileCommands& Files() const { return *FileCommands; }
+    TConnectorMonitor& Monitor() const { return *ConnectorMonitor; }
 
-    // The status timer (1000 ms while looking for the adapter or a connector, 5000 ms once a
-    // connector is found) and its link state: 0 look for the adapter, 1 watch the connector.
+    // The status timer of the connector monitor.
     QTimer* Timer;
-    int LinkState;
 
     // Tool-bar buttons of the actions FileNew, DataRead and DataWrite.
     QToolButton* ToolNew;
@@ -127,38 +115,20 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void TimerTick();
-    void SetTimerInterval(int milliseconds);
+    void MakeToolBar();
     void ConnectActions();
-    void ConnectPage();
-    void LinkMenuItem(QAction* item, QAction* action);
-    void ShowRecentFiles();
-    void FitFrame();
-    void RememberNormalBounds();
-    void ShowError(const QString& label);
-    void LoadFile(const QString& path);
-    void OpenWhenFree(const QString& path);
-    void StartInFolder(QFileDialog& dialog) const;
-    QString ChosenFile(QFileDialog& dialog);
-    void EndConfirmation();
-    void SetText(QLineEdit* edit, const QString& text);
-    void FocusField(QWidget* field);
+    // The error box with the text of `label` and, when given, that of `more` as a second
+    // paragraph.
+    void ShowError(const QString& label, const QString& more = QString());
     void ClearFocus();
-    QFileDialog& OpenDialog();
-    QFileDialog& SaveDialog();
 
     std::unique_ptr<Ui::TMainForm> ui;
-    QLabel* StatusPanels[4];
-    QAction* MenuFileRecent[4];
-    QAction* MenuFileRecentSeparator;
-    bool FrameFitted = false;
-    QRect NormalBounds; // the window's place (its frame) and inside size when not maximized
-    QString StatusTexts[4];
-    QTimer* ConfirmationTimer;
-    // True while the error box of a failed tick is open: the ticks in between do nothing.
-    bool TickErrorOpen = false;
-    QFileDialog* FileOpenDialog = nullptr; // made at first use, then kept as the user left it
-    QFileDialog* FileSaveDialog = nullptr;
+    TStatusBar* Status;
+    TParameterPage* Page;
+    TConnectorMonitor* ConnectorMonitor;
+    TFileCommands* FileCommands;
+    TWindowPlacement* Placement;
+    std::unique_ptr<TConnectorTransfer> Transfer;
     QString ExePathOverride;
     std::unique_ptr<TWorkplace> OwnedWorkplace;
 };

@@ -3,13 +3,14 @@
 #include "ui_Properties.h"
 
 #include "app/Workplace.h"
+#include "platform/registry/Languages.h"
 #include "platform/registry/Translation.h"
 #include "ui/Accessibility.h"
 #include "ui/TextFit.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLayout>
 #include <algorithm>
 #include <vector>
 
@@ -17,30 +18,27 @@ TPropertiesDialog* PropertiesDialog = nullptr;
 
 namespace {
 
-// Each language as its speakers name it: someone who chose a language they cannot read finds
-// their own in the list.
-struct OwnName {
-    QLocale::Language Language;
-    const char* Name;
-};
-
-constexpr OwnName OwnNames[] = {
-    {QLocale::Bulgarian, "Български"}, {QLocale::Czech, "Čeština"},
-    {QLocale::English, "English"},     {QLocale::French, "Français"},
-    {QLocale::German, "Deutsch"},      {QLocale::Hungarian, "Magyar"},
-    {QLocale::Italian, "Italiano"},    {QLocale::Latvian, "Latviešu"},
-    {QLocale::Lithuanian, "Lietuvių"}, {QLocale::Polish, "Polski"},
-    {QLocale::Romanian, "Română"},     {QLocale::Russian, "Русский"},
-    {QLocale::Slovak, "Slovenčina"},   {QLocale::Spanish, "Español"},
-};
-
-// The name of the language of a code ("deu" -> "Deutsch"); empty for a code of none of ours.
+// The name of the language of a code ("deu" -> "Deutsch"), as its speakers write it: someone
+// who chose a language they cannot read finds their own in the list. Empty for a code of none
+// of ours.
 QString OwnNameOfCode(const QString& code) {
     const QLocale::Language language = LanguageOfCode(code);
-    for (const OwnName& entry : OwnNames)
+    for (const TLanguage& entry : Languages)
         if (entry.Language == language)
             return QString::fromUtf8(entry.Name);
     return QString();
+}
+
+// Where a name stands in the list: its letters without their accents, as an alphabetical list
+// of names in Latin and Cyrillic letters takes them (Čeština beside Czech names, the Cyrillic
+// names after the Latin ones). Qt's own Unicode tables suffice; a collator would load the
+// whole ICU collation data at start-up for fourteen names.
+QString AlphabetKey(const QString& name) {
+    QString key;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (!c.isMark())
+            key += c.toCaseFolded();
+    return key;
 }
 
 } // namespace
@@ -55,9 +53,8 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     std::vector<std::pair<QString, int>> languages;
     for (int id = 1; id < TWorkplace::LanguageCount; ++id)
         languages.emplace_back(OwnNameOfCode(TWorkplace::LanguageCode(id)), id);
-    QCollator collator{QLocale(QLocale::English)};
-    std::sort(languages.begin(), languages.end(), [&collator](const auto& a, const auto& b) {
-        return collator.compare(a.first, b.first) < 0;
+    std::sort(languages.begin(), languages.end(), [](const auto& a, const auto& b) {
+        return AlphabetKey(a.first) < AlphabetKey(b.first);
     });
     for (const auto& [name, id] : languages)
         list->addItem(name, id);
@@ -69,7 +66,6 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
         resolved = OwnNameOfCode(QStringLiteral("enu"));
     list->setItemText(0, QStringLiteral("%1 (%2)").arg(list->itemText(0), resolved));
     accessibility::NameControls(this);
-    FitTexts();
     connect(ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -86,31 +82,22 @@ bool TPropertiesDialog::Execute() {
     return true;
 }
 
-// The drawing holds the English texts. A longer label or language name widens what is to its
-// right, the frame and the dialog; longer button texts widen both buttons alike, and the pair
-// keeps its place about the dialog's middle.
-void TPropertiesDialog::FitTexts() {
-    QLabel* label = ui->Label1;
-    QComboBox* list = ui->PropertiesLanguage;
-    const int labelGrowth = std::max(0, label->sizeHint().width() - label->width());
-    const int listGrowth = std::max(0, list->sizeHint().width() - list->width());
-    label->resize(label->width() + labelGrowth, label->height());
-    list->setGeometry(list->x() + labelGrowth, list->y(), list->width() + listGrowth,
-                      list->height());
-    ui->Bevel1->resize(ui->Bevel1->width() + labelGrowth + listGrowth, ui->Bevel1->height());
+void TPropertiesDialog::showEvent(QShowEvent* event) {
+    FitTexts();
+    QDialog::showEvent(event);
+}
 
+// The layout holds the drawing's places for the English texts; a longer label or language name
+// widens what is to its right, the frame and the dialog. Longer button texts widen both
+// buttons alike. Done as the dialog is shown, in the font it is shown in.
+void TPropertiesDialog::FitTexts() {
     const int buttonWidth =
-        std::max(ButtonWidthForText(ui->OKBtn), ButtonWidthForText(ui->CancelBtn));
-    const int gap = ui->CancelBtn->x() - ui->OKBtn->x() - ui->OKBtn->width();
-    const int margin = ui->Bevel1->x();
-    const int dialogWidth =
-        std::max(width() + labelGrowth + listGrowth, 2 * buttonWidth + gap + 2 * margin);
-    // Where the pair's middle lies against the dialog's in the drawing (a little right of it).
-    const int offset = ui->OKBtn->x() + (2 * ui->OKBtn->width() + gap) / 2 - width() / 2;
-    const int left = std::clamp(dialogWidth / 2 + offset - (2 * buttonWidth + gap) / 2, margin,
-                                dialogWidth - margin - 2 * buttonWidth - gap);
-    ui->OKBtn->setGeometry(left, ui->OKBtn->y(), buttonWidth, ui->OKBtn->height());
-    ui->CancelBtn->setGeometry(left + buttonWidth + gap, ui->CancelBtn->y(), buttonWidth,
-                               ui->CancelBtn->height());
-    setFixedSize(dialogWidth, height());
+        std::max(ButtonWidthForText(ui->OKBtn, 75), ButtonWidthForText(ui->CancelBtn, 75));
+    for (QPushButton* button : {ui->OKBtn, ui->CancelBtn})
+        button->setFixedSize(buttonWidth, LineHeightForFont(button, 25));
+    ui->Label1->setFixedHeight(LineHeightForFont(ui->Label1, 22));
+    ui->PropertiesLanguage->setFixedHeight(LineHeightForFont(ui->PropertiesLanguage, 22));
+    // A font changed while the dialog was hidden has left the layout's sizes behind.
+    layout()->invalidate();
+    layout()->activate();
 }

@@ -21,6 +21,9 @@ public:
     // LanguageId (-1 when nothing is selected) in the workplace's LanguageId and returns true.
     bool Execute();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FitTexts();
 

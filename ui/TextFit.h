@@ -10,6 +10,10 @@ class QWidget;
 // widgets first: a minimum set in a layout means "at least this", never "cut to this".
 void KeepContentsWhole(QWidget* root);
 
-// The width `button` needs for its text: its drawn width while the text fits in it with a
-// little room to spare, else the width the style gives such a text.
-int ButtonWidthForText(const QPushButton* button);
+// The width `button` needs for its text: `drawnWidth`, the drawing's, while the text fits in
+// it with a little room to spare, else the width the style gives such a text.
+int ButtonWidthForText(const QPushButton* button, int drawnWidth);
+
+// The height a one-line control needs for its font: `drawnHeight` while the font fits in it,
+// more for a larger font.
+int LineHeightForFont(const QWidget* widget, int drawnHeight);

@@ -1,9 +1,12 @@
-// What one full device listing costs: a number-only FT_ListDevices plus one description
-// listing per device, as FindDevice does on every status-timer tick while no adapter answers.
-// Virtual ports are pseudo-terminals registered by port files; kernel devices are whatever
-// this machine has under /sys.
+// What one status-timer tick costs while no adapter answers: the look for the adapter that the
+// window's timer makes every second (and brookfetch-cli --wait between connectors), with the
+// FT_ListDevices calls it makes per tick and the time they take. It counts the devices once
+// and lists each one's description once; serial numbers are listed only where one chooses the
+// adapter by its serial number (--serial). Virtual ports are pseudo-terminals registered by
+// port files, none of them the adapter; kernel devices are whatever this machine has under /sys.
+#include "adapter/TarnAdapter.h"
 #include "platform/d2xx/Ports.h"
-#include "platform/d2xx/ftd2xx.h"
+#include "tests/adapter/LinkDoubles.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,16 +22,34 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double listOnceMicroseconds(DWORD& devices) {
-    const auto start = Clock::now();
-    devices = 0;
-    FT_ListDevices(&devices, nullptr, FT_LIST_NUMBER_ONLY);
-    for (DWORD i = 0; i < devices; ++i) {
-        char description[256];
-        FT_ListDevices(reinterpret_cast<PVOID>(static_cast<std::uintptr_t>(i)), description,
-                       FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION);
+struct Figures {
+    double median = 0, mean = 0, max = 0;
+    double counts = 0, descriptions = 0, serials = 0; // calls per tick
+};
+
+// `rounds` ticks of a device that is not connected: each one looks for the adapter afresh.
+Figures ticks(TTarnDevice& device, int rounds) {
+    linktest::CountingDriver calls;
+    d2xx::ScopedHook hook(calls);
+    device.Open(); // warms the caches once
+    calls.deviceCounts = calls.descriptions = calls.serials = 0;
+    std::vector<double> times;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = Clock::now();
+        device.Open();
+        times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
     }
-    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+    std::sort(times.begin(), times.end());
+    Figures figures;
+    for (double t : times)
+        figures.mean += t;
+    figures.mean /= static_cast<double>(times.size());
+    figures.median = times[times.size() / 2];
+    figures.max = times.back();
+    figures.counts = static_cast<double>(calls.deviceCounts) / rounds;
+    figures.descriptions = static_cast<double>(calls.descriptions) / rounds;
+    figures.serials = static_cast<double>(calls.serials) / rounds;
+    return figures;
 }
 
 } // namespace
@@ -45,9 +66,11 @@ int main(int argc, char** argv) {
     setenv("BROOKFETCH_PORTS", ports.c_str(), 1);
 
     std::vector<int> masters;
-    std::printf("device listing (number-only + one description per device), %d rounds\n", rounds);
-    std::printf("%10s %8s %12s %12s %12s\n", "port files", "devices", "median us", "mean us",
-                "max us");
+    std::printf("status tick without an adapter: FT_ListDevices calls per tick and time, "
+                "%d ticks\n",
+                rounds);
+    std::printf("%10s %-9s %6s %6s %6s %11s %11s %11s\n", "port files", "look", "count", "descr",
+                "serial", "median us", "mean us", "max us");
     for (int files : {0, 1, 10}) {
         while (static_cast<int>(masters.size()) < files) {
             int master = -1, slave = -1;
@@ -63,17 +86,14 @@ int main(int argc, char** argv) {
             d2xx::writePortFile(ports + file, {"Port " + std::to_string(masters.size()),
                                                "SN" + std::to_string(masters.size()), name});
         }
-        std::vector<double> times;
-        DWORD devices = 0;
-        listOnceMicroseconds(devices); // warm the caches once
-        for (int round = 0; round < rounds; ++round)
-            times.push_back(listOnceMicroseconds(devices));
-        std::sort(times.begin(), times.end());
-        double sum = 0;
-        for (double t : times)
-            sum += t;
-        std::printf("%10d %8u %12.1f %12.1f %12.1f\n", files, devices, times[times.size() / 2],
-                    sum / static_cast<double>(times.size()), times.back());
+        for (const char* serial : {"", "SN1"}) {
+            TTarnDevice device;
+            device.SerialNumber = QString::fromLatin1(serial);
+            const Figures f = ticks(device, rounds);
+            std::printf("%10d %-9s %6.1f %6.1f %6.1f %11.1f %11.1f %11.1f\n", files,
+                        *serial ? "--serial" : "window", f.counts, f.descriptions, f.serials,
+                        f.median, f.mean, f.max);
+        }
     }
     for (int master : masters)
         close(master);

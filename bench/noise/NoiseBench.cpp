@@ -6,7 +6,8 @@
 //   bytes in the connector, how many failed calling the connector pulled;
 // - writes through a 0.3 s burst of noise in their middle, with the default retries;
 // - status right after kill -9 of a brookfetch-cli that held the simulator.
-// Prints counts; it does not judge them.
+// Reads and writes go through the USB chip's timing and then the same line without its latency
+// timer, to show what the timer costs. Prints counts; it does not judge them.
 //
 //   bench_noise [READS [WRITES [IN_PROCESS_READS]]]      (default 300, 100 and 10000)
 
@@ -97,15 +98,16 @@ QByteArray RandomImage(const QByteArray& base, bool everything) {
     return image;
 }
 
-void Reads(int count) {
+// Returns the milliseconds a read took, on average.
+double Reads(int count, const char* timing) {
     const QString memory = Dir + "/reads.mem";
     const QByteArray image = RandomImage(QByteArray(128, '\0'), true);
     Store(memory, image + QByteArray(128, '\xFF'));
     Sim sim(Ports, memory,
-            {"--corrupt", "0.1", "--seed",
+            {"--timing", timing, "--corrupt", "0.1", "--seed",
              QString::number(QRandomGenerator::global()->bounded(1, 1 << 30))});
     if (!sim.Ready)
-        return;
+        return 0;
     int good = 0, wrong = 0, failed = 0, retried = 0;
     QElapsedTimer timer;
     timer.start();
@@ -128,9 +130,11 @@ void Reads(int count) {
                                  at, std::uint8_t(saved[at]), std::uint8_t(image[at]));
         }
     }
-    std::printf("reads at 10%% corrupted replies: %d, reported good %d, of those wrong %d, "
+    const double each = double(timer.elapsed()) / count;
+    std::printf("%-8s reads at 10%% corrupted replies: %d, reported good %d, of those wrong %d, "
                 "failed %d, started again %d; %.0f ms a read\n",
-                count, good, wrong, failed, retried, double(timer.elapsed()) / count);
+                timing, count, good, wrong, failed, retried, each);
+    return each;
 }
 
 // The same reads without processes or a terminal, many of them: the model over the simulated
@@ -162,7 +166,8 @@ void ReadsInProcess(int count) {
                 count, good, wrong);
 }
 
-void Writes(int count) {
+// Returns the milliseconds a write took, on average.
+double Writes(int count, const char* timing) {
     const QString memory = Dir + "/writes.mem";
     const QString fresh = Dir + "/fresh.brk";
     Run({"new", fresh, "PrePurge=33"});
@@ -172,10 +177,10 @@ void Writes(int count) {
     for (int i = 0; i < 2; ++i)
         Store(files[i], images[i]);
     Sim sim(Ports, memory,
-            {"--corrupt", "0.1", "--seed",
+            {"--timing", timing, "--corrupt", "0.1", "--seed",
              QString::number(QRandomGenerator::global()->bounded(1, 1 << 30))});
     if (!sim.Ready)
-        return;
+        return 0;
     int ok = 0, wrong = 0, pulled = 0, failed = 0, retried = 0;
     QElapsedTimer timer;
     timer.start();
@@ -192,9 +197,11 @@ void Writes(int count) {
         ++ok;
         wrong += Contents(memory, 128) != images[i % 2];
     }
-    std::printf("writes at 10%% corrupted replies: %d, succeeded %d, of those wrong %d, failed %d, "
-                "called pulled %d, started again %d; %.0f ms a write\n",
-                count, ok, wrong, failed, pulled, retried, double(timer.elapsed()) / count);
+    const double each = double(timer.elapsed()) / count;
+    std::printf("%-8s writes at 10%% corrupted replies: %d, succeeded %d, of those wrong %d, "
+                "failed %d, called pulled %d, started again %d; %.0f ms a write\n",
+                timing, count, ok, wrong, failed, pulled, retried, each);
+    return each;
 }
 
 void Burst(int count) {
@@ -205,7 +212,7 @@ void Burst(int count) {
     for (int i = 0; i < count; ++i) {
         const QByteArray image = RandomImage(Contents(fresh), false);
         Store(fresh, image);
-        Sim sim(Ports, memory, {"--chatter-ms", "300", "--verbose", "--pace"});
+        Sim sim(Ports, memory, {"--chatter-ms", "300", "--verbose"});
         if (!sim.Ready)
             return;
         QProcess cli;
@@ -273,8 +280,16 @@ int main(int argc, char** argv) {
     // The in-process adapter must be the only one: no port folder of the machine.
     ::setenv("BROOKFETCH_PORTS", qPrintable(Ports), 1);
     ReadsInProcess(inProcess);
-    Reads(reads);
-    Writes(writes);
+    // Through the USB chip, and through the same line without its latency timer: what the
+    // timer costs the program, noise and all.
+    const double chipRead = Reads(reads, "chip");
+    const double lineRead = Reads(reads, "line");
+    const double chipWrite = Writes(writes, "chip");
+    const double lineWrite = Writes(writes, "line");
+    if (lineRead > 0 && lineWrite > 0)
+        std::printf("latency timer's cost at 10%% corrupted replies (chip / line, brookfetch-cli's "
+                    "start included): read %.3f, write %.3f\n",
+                    chipRead / lineRead, chipWrite / lineWrite);
     Burst(8);
     Killed(10);
     return 0;

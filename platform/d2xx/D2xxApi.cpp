@@ -37,68 +37,69 @@ using d2xx::active;
 
 extern "C" {
 
-FT_STATUS FT_ListDevices(PVOID pArg1, PVOID pArg2, DWORD Flags) {
+FT_STATUS WINAPI FT_ListDevices(PVOID pArg1, PVOID pArg2, DWORD Flags) {
     return active().ListDevices(pArg1, pArg2, Flags);
 }
-FT_STATUS FT_Open(int deviceNumber, FT_HANDLE* pHandle) {
+FT_STATUS WINAPI FT_Open(int deviceNumber, FT_HANDLE* pHandle) {
     return active().Open(deviceNumber, pHandle);
 }
-FT_STATUS FT_SetLatencyTimer(FT_HANDLE ftHandle, UCHAR ucLatency) {
+FT_STATUS WINAPI FT_SetLatencyTimer(FT_HANDLE ftHandle, UCHAR ucLatency) {
     return active().SetLatencyTimer(ftHandle, ucLatency);
 }
-FT_STATUS FT_GetQueueStatus(FT_HANDLE ftHandle, DWORD* dwRxBytes) {
+FT_STATUS WINAPI FT_GetQueueStatus(FT_HANDLE ftHandle, DWORD* dwRxBytes) {
     return active().GetQueueStatus(ftHandle, dwRxBytes);
 }
-FT_STATUS FT_Purge(FT_HANDLE ftHandle, ULONG Mask) {
+FT_STATUS WINAPI FT_Purge(FT_HANDLE ftHandle, ULONG Mask) {
     return active().Purge(ftHandle, Mask);
 }
-FT_STATUS FT_SetBaudRate(FT_HANDLE ftHandle, ULONG BaudRate) {
+FT_STATUS WINAPI FT_SetBaudRate(FT_HANDLE ftHandle, ULONG BaudRate) {
     return active().SetBaudRate(ftHandle, BaudRate);
 }
-FT_STATUS FT_SetDataCharacteristics(FT_HANDLE ftHandle, UCHAR WordLength, UCHAR StopBits,
-                                    UCHAR Parity) {
+FT_STATUS WINAPI FT_SetDataCharacteristics(FT_HANDLE ftHandle, UCHAR WordLength, UCHAR StopBits,
+                                           UCHAR Parity) {
     return active().SetDataCharacteristics(ftHandle, WordLength, StopBits, Parity);
 }
-FT_STATUS FT_SetFlowControl(FT_HANDLE ftHandle, USHORT FlowControl, UCHAR XonChar, UCHAR XoffChar) {
+FT_STATUS WINAPI FT_SetFlowControl(FT_HANDLE ftHandle, USHORT FlowControl, UCHAR XonChar,
+                                   UCHAR XoffChar) {
     return active().SetFlowControl(ftHandle, FlowControl, XonChar, XoffChar);
 }
-FT_STATUS FT_SetDtr(FT_HANDLE ftHandle) {
+FT_STATUS WINAPI FT_SetDtr(FT_HANDLE ftHandle) {
     return active().SetDtr(ftHandle);
 }
-FT_STATUS FT_ClrDtr(FT_HANDLE ftHandle) {
+FT_STATUS WINAPI FT_ClrDtr(FT_HANDLE ftHandle) {
     return active().ClrDtr(ftHandle);
 }
-FT_STATUS FT_SetRts(FT_HANDLE ftHandle) {
+FT_STATUS WINAPI FT_SetRts(FT_HANDLE ftHandle) {
     return active().SetRts(ftHandle);
 }
-FT_STATUS FT_ClrRts(FT_HANDLE ftHandle) {
+FT_STATUS WINAPI FT_ClrRts(FT_HANDLE ftHandle) {
     return active().ClrRts(ftHandle);
 }
-FT_STATUS FT_SetBreakOn(FT_HANDLE ftHandle) {
+FT_STATUS WINAPI FT_SetBreakOn(FT_HANDLE ftHandle) {
     return active().SetBreakOn(ftHandle);
 }
-FT_STATUS FT_SetBreakOff(FT_HANDLE ftHandle) {
+FT_STATUS WINAPI FT_SetBreakOff(FT_HANDLE ftHandle) {
     return active().SetBreakOff(ftHandle);
 }
 
-BOOL FT_W32_CloseHandle(FT_HANDLE ftHandle) {
+BOOL WINAPI FT_W32_CloseHandle(FT_HANDLE ftHandle) {
     return active().W32_CloseHandle(ftHandle);
 }
-BOOL FT_W32_ReadFile(FT_HANDLE ftHandle, LPVOID lpBuffer, DWORD nBufferSize,
-                     LPDWORD lpBytesReturned, LPOVERLAPPED lpOverlapped) {
+BOOL WINAPI FT_W32_ReadFile(FT_HANDLE ftHandle, LPVOID lpBuffer, DWORD nBufferSize,
+                            LPDWORD lpBytesReturned, LPOVERLAPPED lpOverlapped) {
     return active().W32_ReadFile(ftHandle, lpBuffer, nBufferSize, lpBytesReturned, lpOverlapped);
 }
-BOOL FT_W32_WriteFile(FT_HANDLE ftHandle, LPVOID lpBuffer, DWORD nBufferSize,
-                      LPDWORD lpBytesWritten, LPOVERLAPPED lpOverlapped) {
+BOOL WINAPI FT_W32_WriteFile(FT_HANDLE ftHandle, LPVOID lpBuffer, DWORD nBufferSize,
+                             LPDWORD lpBytesWritten, LPOVERLAPPED lpOverlapped) {
     return active().W32_WriteFile(ftHandle, lpBuffer, nBufferSize, lpBytesWritten, lpOverlapped);
 }
-BOOL FT_W32_GetCommTimeouts(FT_HANDLE ftHandle, LPFTTIMEOUTS pTimeouts) {
+BOOL WINAPI FT_W32_GetCommTimeouts(FT_HANDLE ftHandle, LPFTTIMEOUTS pTimeouts) {
     return active().W32_GetCommTimeouts(ftHandle, pTimeouts);
 }
-BOOL FT_W32_SetCommTimeouts(FT_HANDLE ftHandle, LPFTTIMEOUTS pTimeouts) {
+BOOL WINAPI FT_W32_SetCommTimeouts(FT_HANDLE ftHandle, LPFTTIMEOUTS pTimeouts) {
     return active().W32_SetCommTimeouts(ftHandle, pTimeouts);
 }
-BOOL FT_W32_GetCommModemStatus(FT_HANDLE ftHandle, LPDWORD lpdwModemStatus) {
+BOOL WINAPI FT_W32_GetCommModemStatus(FT_HANDLE ftHandle, LPDWORD lpdwModemStatus) {
     return active().W32_GetCommModemStatus(ftHandle, lpdwModemStatus);
 }
 }

@@ -48,6 +48,18 @@ public:
     virtual BOOL W32_GetCommModemStatus(FT_HANDLE handle, LPDWORD modemStatus) = 0;
 };
 
+// A driver that can tell why an open failed: its FT_Open is the same open with the reason
+// dropped.
+class ReasonedDriver : public Driver {
+public:
+    FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) final {
+        OpenFailure ignored;
+        return OpenWithReason(deviceNumber, handle, ignored);
+    }
+    FT_STATUS OpenWithReason(int deviceNumber, FT_HANDLE* handle,
+                             OpenFailure& failure) override = 0;
+};
+
 // The driver that serves the FT_* functions when no hook is installed.
 Driver& systemDriver();
 // Whether the system driver can serve devices at all (driverAvailable without a hook).

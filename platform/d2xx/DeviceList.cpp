@@ -114,6 +114,7 @@ std::vector<DeviceEntry> listDevices() {
         entry.description = std::move(port.description);
         entry.serial = std::move(port.serial);
         entry.path = std::move(port.path);
+        entry.latencyFile = std::move(port.latency);
         devices.push_back(std::move(entry));
     }
     for (DeviceEntry& entry : listInProcessDevices())

@@ -15,7 +15,8 @@ struct DeviceEntry {
     std::string description;
     std::string serial;
     std::string path;                  // terminal device (Kernel, Port)
-    std::string latencyFile;           // the interface's latency_timer attribute (Kernel)
+    std::string latencyFile;           // the interface's latency_timer attribute (Kernel),
+                                       // the port file's latency file (Port)
     InProcessDevice* device = nullptr; // InProcess; valid while attached under `attachment`
     std::uint64_t attachment = 0;
 };

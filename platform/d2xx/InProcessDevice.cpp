@@ -15,7 +15,11 @@ InProcessDevice::~InProcessDevice() {
 
 void InProcessDevice::send(const std::uint8_t* data, std::size_t size,
                            std::chrono::milliseconds delay) {
-    const auto at = std::chrono::steady_clock::now() + delay;
+    sendAt(data, size, std::chrono::steady_clock::now() + delay);
+}
+
+void InProcessDevice::sendAt(const std::uint8_t* data, std::size_t size,
+                             std::chrono::steady_clock::time_point at) {
     std::lock_guard lock(mutex_);
     for (std::size_t i = 0; i < size; ++i) {
         // Bytes never overtake each other: a later send with a shorter delay waits its turn.

@@ -29,9 +29,16 @@ public:
     // device can keep talking on its own, e.g. a line that never falls silent.
     virtual void poll() {}
 
+    // The host set the latency timer (FT_SetLatencyTimer): a device that models the USB chip's
+    // timing takes its period from here.
+    virtual void latencyTimerSet(unsigned milliseconds) { (void)milliseconds; }
+
     // Queues bytes for the host; they become readable `delay` after this call.
     void send(const std::uint8_t* data, std::size_t size,
               std::chrono::milliseconds delay = std::chrono::milliseconds(0));
+    // The same, readable from `at` on.
+    void sendAt(const std::uint8_t* data, std::size_t size,
+                std::chrono::steady_clock::time_point at);
 
     // Host side, used by the D2XX layer.
     std::size_t available();                                  // bytes readable now

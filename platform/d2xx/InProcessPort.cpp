@@ -93,7 +93,12 @@ public:
         return valid ? FT_OK : FT_INVALID_PARAMETER;
     }
 
-    FT_STATUS setLatency(UCHAR) override { return alive() ? FT_OK : FT_IO_ERROR; }
+    FT_STATUS setLatency(UCHAR milliseconds) override {
+        if (!alive())
+            return FT_IO_ERROR;
+        device_->latencyTimerSet(milliseconds);
+        return FT_OK;
+    }
 
     FT_STATUS setLine(Line line, bool on) override {
         if (!alive())

@@ -9,13 +9,20 @@
 // line nor that the user may not open it, so the layer offers an open that also says why.
 namespace d2xx {
 
+// The one list of reasons, for the adapter link above too (TAdapterOpen::TProblem): this layer
+// tells what the system says (InUse, PortBusy, NoPermission, DriverMissing); the link adds
+// what only it can know (NotFound, Several, OpenFailed, Silent).
 enum class OpenRefusal {
     None,          // no refusal to report: the open worked, or failed for another reason
+    DriverMissing, // the D2XX driver itself is not installed
+    NotFound,      // no attached device has the description (and the chosen serial number)
+    Several,       // more than one has, and nothing tells them apart
     InUse,         // another program (or another handle of this one) holds the line's lock
     PortBusy,      // the line is held exclusively, but nobody holds its lock: a program that
                    // takes no lock (a terminal program), or one that ended without letting go
     NoPermission,  // the system refused the device node to this user
-    DriverMissing, // the D2XX driver itself is not installed
+    OpenFailed,    // found, but it could not be opened for another reason
+    Silent,        // open, but the adapter does not answer (told by the connector session)
 };
 
 struct OpenFailure {

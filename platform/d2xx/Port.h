@@ -46,9 +46,9 @@ public:
     virtual FT_STATUS setLine(Line line, bool on) = 0;
     virtual bool modemStatus(DWORD& bits) = 0;
 
-    // Fresh ports read immediately and write without a time limit, as the vendor's
-    // library does until its caller sets timeouts.
-    FTTIMEOUTS timeouts{0xFFFFFFFF, 0, 0, 0, 0};
+    // Fresh ports have no time limits, as the vendor's library's handles until their caller
+    // sets timeouts: a read waits until all its bytes came, a write until all went.
+    FTTIMEOUTS timeouts{0, 0, 0, 0, 0};
 };
 
 // Opens a terminal device in raw mode, to be put back as it was when the port goes; nullptr

@@ -31,7 +31,7 @@ Clock::time_point after(std::uint64_t milliseconds) {
     return Clock::now() + std::chrono::milliseconds(milliseconds);
 }
 
-class PortDriver : public Driver {
+class PortDriver : public ReasonedDriver {
 public:
     explicit PortDriver(DeviceSource& source) : source_(source) {}
 
@@ -45,7 +45,10 @@ public:
             *static_cast<DWORD*>(arg1) = static_cast<DWORD>(devices_.size());
             return FT_OK;
         }
-        const DWORD what = flags & (FT_OPEN_BY_SERIAL_NUMBER | FT_OPEN_BY_DESCRIPTION);
+        // Neither kind asked for gives the serial number, as FTDI's library does.
+        DWORD what = flags & (FT_OPEN_BY_SERIAL_NUMBER | FT_OPEN_BY_DESCRIPTION);
+        if (what == 0)
+            what = FT_OPEN_BY_SERIAL_NUMBER;
         if (what != FT_OPEN_BY_SERIAL_NUMBER && what != FT_OPEN_BY_DESCRIPTION)
             return FT_INVALID_PARAMETER;
         auto text = [what](const DeviceEntry& entry) -> const std::string& {
@@ -63,24 +66,19 @@ public:
             return FT_OK;
         }
         if (flags & FT_LIST_ALL) {
-            // arg1: array of buffer pointers, one per device; arg2: the device count.
+            // arg1: array of buffer pointers, one per device, ended by a null pointer; arg2: the
+            // device count. An array that ends early gets no more than it has room for.
             if (!arg1 || !arg2)
                 return FT_INVALID_PARAMETER;
             devices_ = source_.list();
             listed_ = true;
             auto buffers = static_cast<char**>(arg1);
-            for (std::size_t i = 0; i < devices_.size(); ++i)
-                if (buffers[i])
-                    copyText(text(devices_[i]), buffers[i], size);
+            for (std::size_t i = 0; i < devices_.size() && buffers[i]; ++i)
+                copyText(text(devices_[i]), buffers[i], size);
             *static_cast<DWORD*>(arg2) = static_cast<DWORD>(devices_.size());
             return FT_OK;
         }
         return FT_INVALID_PARAMETER;
-    }
-
-    FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) override {
-        OpenFailure ignored;
-        return OpenWithReason(deviceNumber, handle, ignored);
     }
 
     FT_STATUS OpenWithReason(int deviceNumber, FT_HANDLE* handle, OpenFailure& failure) override {
@@ -186,10 +184,8 @@ public:
 
     BOOL W32_ReadFile(FT_HANDLE handle, LPVOID buffer, DWORD size, LPDWORD returned,
                       LPOVERLAPPED) override {
-        std::shared_ptr<Port> port = find(handle);
-        if (returned)
-            *returned = 0;
-        if (!port || !returned || (!buffer && size > 0))
+        std::shared_ptr<Port> port = transferPort(handle, buffer, size, returned);
+        if (!port)
             return false;
         auto bytes = static_cast<std::uint8_t*>(buffer);
         const FTTIMEOUTS t = port->timeouts;
@@ -247,10 +243,8 @@ public:
 
     BOOL W32_WriteFile(FT_HANDLE handle, LPVOID buffer, DWORD size, LPDWORD written,
                        LPOVERLAPPED) override {
-        std::shared_ptr<Port> port = find(handle);
-        if (written)
-            *written = 0;
-        if (!port || !written || (!buffer && size > 0))
+        std::shared_ptr<Port> port = transferPort(handle, buffer, size, written);
+        if (!port)
             return false;
         auto bytes = static_cast<const std::uint8_t*>(buffer);
         const FTTIMEOUTS t = port->timeouts;
@@ -319,6 +313,18 @@ private:
         std::lock_guard lock(mutex_);
         auto it = open_.find(reinterpret_cast<std::uintptr_t>(handle));
         return it == open_.end() ? nullptr : it->second.port;
+    }
+
+    // The port of a read or write of `size` bytes at `buffer`, with the count of bytes moved
+    // zeroed first; null for a handle that is not open or arguments the call refuses.
+    std::shared_ptr<Port> transferPort(FT_HANDLE handle, const void* buffer, DWORD size,
+                                       LPDWORD count) {
+        std::shared_ptr<Port> port = find(handle);
+        if (count)
+            *count = 0;
+        if (!port || !count || (!buffer && size > 0))
+            return nullptr;
+        return port;
     }
 
     FT_STATUS setLine(FT_HANDLE handle, Line line, bool on) {

@@ -181,6 +181,10 @@ std::optional<PortFile> readPortFileAt(int folder, const std::string& name) {
             port.path = value;
         } else if (key == "pid") {
             port.pid = std::strtol(value.c_str(), nullptr, 10);
+        } else if (key == "latency") {
+            // Only an absolute path; a relative one would depend on whoever reads the file.
+            if (!value.empty() && value[0] == '/')
+                port.latency = value;
         }
     }
     if (!haveDescription || port.path.empty())
@@ -258,7 +262,7 @@ std::optional<PortFile> readPortFile(const std::string& file) {
 
 bool writePortFile(const std::string& file, const PortFile& port) {
     if (holdsLineBreak(port.description) || holdsLineBreak(port.serial) ||
-        holdsLineBreak(port.path))
+        holdsLineBreak(port.path) || holdsLineBreak(port.latency))
         return false;
     // Whoever lists the file judges its folder; here it only has to exist.
     makeFolders(folderOf(file));
@@ -266,9 +270,22 @@ bool writePortFile(const std::string& file, const PortFile& port) {
                        "\npath=" + port.path + "\n";
     if (port.pid > 0)
         text += "pid=" + std::to_string(port.pid) + "\n";
+    if (!port.latency.empty())
+        text += "latency=" + port.latency + "\n";
     // Made beside it under a hidden name, which a listing never picks up, and renamed into
     // place, so a listing never sees half a file.
     return SaveWholeFile(file, text, TNewFile::Private) == TSaveResult::Saved;
+}
+
+bool writeLatencyFile(const std::string& file, unsigned milliseconds) {
+    const TDescriptor out(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (out.Get() < 0 || ::fstat(out.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_uid != ::getuid() || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return false;
+    const std::string text = std::to_string(milliseconds) + "\n";
+    return ::ftruncate(out.Get(), 0) == 0 &&
+           ::pwrite(out.Get(), text.data(), text.size(), 0) == static_cast<ssize_t>(text.size());
 }
 
 bool isOwnPseudoTerminal(const std::string& path) {

@@ -11,6 +11,7 @@
 //   serial=SIM0001
 //   path=/dev/pts/7
 //   pid=4242
+//   latency=/run/user/1000/brookfetch/ports/sim-4242.latency
 // The D2XX layer lists these ports after the kernel's USB serial devices.
 //
 // What a port file names gets opened and written to, so only this user's own files are
@@ -27,6 +28,10 @@ struct PortFile {
     // The serving process, when the file names it. A file whose process is gone is stale: its
     // terminal may since have been given to someone else (a user's shell), so it is not listed.
     long pid = 0;
+    // A file that stands for the adapter's latency timer, as ftdi_sio's latency_timer
+    // attribute does: FT_SetLatencyTimer writes the period into it in decimal milliseconds and
+    // a newline, and the serving program takes its timing from it. Empty: none.
+    std::string latency = {};
 };
 
 // A port directory and the existing folder below which its path is the programs' own to make
@@ -61,6 +66,10 @@ std::optional<PortFile> readPortFile(const std::string& file);
 // directory if needed, so a listing never sees half a file. False when it cannot be written or
 // a value holds a line break (it would add lines of its own to the file).
 bool writePortFile(const std::string& file, const PortFile& port);
+
+// Writes a latency timer period into a port's latency file ("2\n"). Only an existing regular
+// file of this user's that nobody else may write is written (a symbolic link is not followed).
+bool writeLatencyFile(const std::string& file, unsigned milliseconds);
 
 // The usable ports of a trusted directory: "*.port" files in file-name order whose path is one
 // of this user's pseudo-terminals and whose serving process, if named, still runs.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sstream>
 #include <sys/file.h>
@@ -125,8 +126,8 @@ bool lockedByAnyone(const std::string& path) {
 
 class TerminalPort : public Port {
 public:
-    TerminalPort(int fd, std::string latencyFile, const termios& original)
-        : fd_(fd), latencyFile_(std::move(latencyFile)), original_(original) {}
+    TerminalPort(int fd, std::string latencyFile, bool portFile, const termios& original)
+        : fd_(fd), latencyFile_(std::move(latencyFile)), portFile_(portFile), original_(original) {}
 
     ~TerminalPort() override {
         // The line goes back as it was found: a terminal someone else uses afterwards (a
@@ -137,27 +138,24 @@ public:
     }
 
     Io readSome(std::uint8_t* buffer, std::size_t size, std::size_t& moved) override {
-        moved = 0;
-        while (moved < size) {
-            ssize_t count = ::read(fd_, buffer + moved, size - moved);
-            if (count > 0) {
-                moved += static_cast<std::size_t>(count);
-                continue;
-            }
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-                return Io::Ready;
-            // 0 (end of file) or EIO: the other side of the line is gone.
-            return Io::Gone;
-        }
-        return Io::Ready;
+        return transfer(size, moved, [this, buffer, size](std::size_t done) {
+            return ::read(fd_, buffer + done, size - done);
+        });
     }
 
     Io writeSome(const std::uint8_t* data, std::size_t size, std::size_t& moved) override {
+        return transfer(size, moved, [this, data, size](std::size_t done) {
+            return ::write(fd_, data + done, size - done);
+        });
+    }
+
+    // Moves bytes with `step` (one read or write from the count done so far) until `size` are
+    // through or the line would block; a line that ends (0, EIO) is gone.
+    template <typename Step>
+    static Io transfer(std::size_t size, std::size_t& moved, Step step) {
         moved = 0;
         while (moved < size) {
-            ssize_t count = ::write(fd_, data + moved, size - moved);
+            const ssize_t count = step(moved);
             if (count > 0) {
                 moved += static_cast<std::size_t>(count);
                 continue;
@@ -275,13 +273,30 @@ public:
     }
 
     FT_STATUS setLatency(UCHAR milliseconds) override {
-        // Only an ftdi_sio port has the attribute, and writing it may need privileges the
-        // program lacks; the port works either way, so a failure changes nothing.
+        // The port works whatever becomes of this, so a failure changes nothing.
         if (latencyFile_.empty())
             return FT_OK;
+        if (portFile_) {
+            writeLatencyFile(latencyFile_, milliseconds);
+            return FT_OK;
+        }
         if (FILE* file = std::fopen(latencyFile_.c_str(), "w")) {
-            std::fprintf(file, "%u\n", static_cast<unsigned>(milliseconds));
-            std::fclose(file);
+            const bool written =
+                std::fprintf(file, "%u\n", static_cast<unsigned>(milliseconds)) > 0;
+            if (std::fclose(file) == 0 && written)
+                return FT_OK;
+        }
+        // Writing ftdi_sio's attribute takes root. Its low-latency flag is the port user's to
+        // set, and runs the timer at 1 ms: the nearest a user gets to a short timer.
+        serial_struct serial{};
+        if (ioctl(fd_, TIOCGSERIAL, &serial) != 0)
+            return FT_OK;
+        const bool low = (serial.flags & ASYNC_LOW_LATENCY) != 0;
+        const bool wanted =
+            low ? milliseconds < DriverDefaultLatency : milliseconds < attributeLatency();
+        if (wanted != low) {
+            serial.flags ^= ASYNC_LOW_LATENCY;
+            ioctl(fd_, TIOCSSERIAL, &serial);
         }
         return FT_OK;
     }
@@ -341,7 +356,21 @@ private:
     }
 
     int fd_;
+    // The driver's period as its attribute reads; ftdi_sio's 16 ms when it cannot be read, or
+    // reads 0 (a device that never told the driver its timer).
+    unsigned attributeLatency() const {
+        unsigned value = 0;
+        if (FILE* file = std::fopen(latencyFile_.c_str(), "r")) {
+            if (std::fscanf(file, "%u", &value) != 1)
+                value = 0;
+            std::fclose(file);
+        }
+        return value == 0 ? DriverDefaultLatency : value;
+    }
+    static constexpr unsigned DriverDefaultLatency = 16;
+
     std::string latencyFile_;
+    bool portFile_;
     termios original_;
 };
 
@@ -403,7 +432,7 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
         return nullptr;
     }
     status = FT_OK;
-    return std::make_unique<TerminalPort>(fd, latencyFile, original);
+    return std::make_unique<TerminalPort>(fd, latencyFile, pseudoTerminalOnly, original);
 }
 
 } // namespace d2xx

@@ -69,7 +69,7 @@ public:
     }
 };
 
-class WindowsDriver : public Driver {
+class WindowsDriver : public ReasonedDriver {
 public:
     // Whether devices can be listed at all: the vendor's library is there, or a test attached
     // devices of its own.
@@ -79,6 +79,9 @@ public:
         std::lock_guard lock(mutex_);
         return problem_;
     }
+    // FTDI's driver names no port; a device is reached by its serial number or by its index in
+    // the list, which therefore stands as its port (brookfetch-cli's --port takes it).
+    std::string DevicePort(int deviceNumber) override { return std::to_string(deviceNumber); }
 
     FT_STATUS ListDevices(PVOID arg1, PVOID arg2, DWORD flags) override {
         if (flags & FT_LIST_NUMBER_ONLY) {
@@ -126,11 +129,6 @@ public:
             return status;
         }
         return FT_INVALID_PARAMETER;
-    }
-
-    FT_STATUS Open(int deviceNumber, FT_HANDLE* handle) override {
-        OpenFailure ignored;
-        return OpenWithReason(deviceNumber, handle, ignored);
     }
 
     // The vendor's FT_Open tells no reason; the in-process devices' driver does, and a device

@@ -59,9 +59,9 @@ public:
     // "Unable to write to <path>" is raised. Reads meanwhile still see the old file.
     void Recreate(const std::function<void()>& fill);
     // Makes all the writes of `change` in one replacement of the file, which keeps everything
-    // else it holds, as the writes one by one would. When the file cannot be written it stays
-    // as it was and "Unable to write to <path>" is raised; when `change` raises, nothing is
-    // written. Reads meanwhile still see the file on disk.
+    // else it holds, as the writes one by one would. When the file cannot be read whole or
+    // cannot be written it stays as it was and "Unable to write to <path>" is raised; when `change`
+    // raises, nothing is written. Reads meanwhile still see the file on disk.
     void Batch(const std::function<void()>& change);
 
 private:

@@ -75,6 +75,15 @@ void RefuseReadOnly(const QString& path) {
         Unwritable(path);
 }
 
+// Whether anything stands at the path. Only "no such file" says no; any other failure to look
+// (a folder this user may not read) counts as a file that is there.
+bool Exists(const std::wstring& name) {
+    if (GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
 } // namespace
 
 TIniFile::TIniFile(QString fileName) : Path(std::move(fileName)) {}
@@ -135,9 +144,15 @@ void TIniFile::Replace(bool keep, const std::function<void()>& change) {
                           QUuid::createUuid().toString(QUuid::Id128).left(8);
     const std::wstring freshName = QDir::toNativeSeparators(fresh).toStdWString();
     const std::wstring name = QDir::toNativeSeparators(Path).toStdWString();
-    const bool copied =
-        keep && QFileInfo(Path).isFile() && CopyFileW(name.c_str(), freshName.c_str(), TRUE);
-    if (!copied) {
+    // A file that is there but cannot be copied (another program holds it against reading, the
+    // disk is nearly full) is refused, not replaced by one that holds only the new keys: every
+    // other section, key and comment of it would be gone.
+    if (keep && Exists(name)) {
+        if (!CopyFileW(name.c_str(), freshName.c_str(), TRUE)) {
+            DeleteFileW(freshName.c_str()); // what a copy cut short left
+            Unwritable(Path);
+        }
+    } else {
         const HANDLE made = CreateFileW(freshName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (made == INVALID_HANDLE_VALUE)

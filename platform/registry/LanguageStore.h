@@ -6,7 +6,7 @@
 // The language chosen for an executable, kept per user where Windows programs of its kind keep
 // it: under HKEY_CURRENT_USER "Software\Borland\Locales", a value named by the executable's
 // full path holding a three-letter code. On Windows these are the registry's own calls; on
-// Linux a store file stands in for the registry (Registry.h).
+// Linux the same values live in a per-user file (LanguageStoreFile, LanguageStorePosix.cpp).
 
 // The key that keeps the language codes, below HKEY_CURRENT_USER.
 inline constexpr const char* LocalesKey = "Software\\Borland\\Locales";
@@ -25,3 +25,7 @@ std::optional<QString> StoredLanguageCode(const QString& exePath);
 // The code a stored value holds: its characters up to the first zero, at most five, in lower
 // case; none unless they are letters, because the code becomes a file name's extension.
 std::optional<QString> LanguageCodeOf(const QString& stored);
+
+// Linux: the file that keeps the values, $XDG_CONFIG_HOME/brookfetch/registry.ini (else
+// ~/.config/brookfetch/registry.ini). It need not exist.
+QString LanguageStoreFile();

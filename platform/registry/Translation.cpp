@@ -1,6 +1,7 @@
 #include "platform/registry/Translation.h"
 
 #include "platform/registry/LanguageStore.h"
+#include "platform/registry/Languages.h"
 #include "platform/registry/Locations.h"
 
 #include <QFileInfo>
@@ -14,42 +15,29 @@ struct Abbreviation {
     const char* Code;
 };
 
-// Windows' abbreviated language names: two letters for the language, one for the country.
-// Each language's main code comes last and serves every country not listed before it.
+// Windows' abbreviated language names: two letters for the language, one for the country. A
+// row with a country serves that country; one without is the language's main code, for every
+// other country. The main codes of the program's own languages are their rows of Languages.def.
 constexpr Abbreviation Abbreviations[] = {
-    {QLocale::Bulgarian, QLocale::AnyTerritory, "bgr"},
-    {QLocale::Czech, QLocale::AnyTerritory, "csy"},
     {QLocale::English, QLocale::UnitedKingdom, "eng"},
     {QLocale::English, QLocale::Australia, "ena"},
     {QLocale::English, QLocale::Canada, "enc"},
     {QLocale::English, QLocale::NewZealand, "enz"},
     {QLocale::English, QLocale::Ireland, "eni"},
     {QLocale::English, QLocale::SouthAfrica, "ens"},
-    {QLocale::English, QLocale::AnyTerritory, "enu"},
     {QLocale::French, QLocale::Belgium, "frb"},
     {QLocale::French, QLocale::Canada, "frc"},
     {QLocale::French, QLocale::Switzerland, "frs"},
     {QLocale::French, QLocale::Luxembourg, "frl"},
-    {QLocale::French, QLocale::AnyTerritory, "fra"},
     {QLocale::German, QLocale::Austria, "dea"},
     {QLocale::German, QLocale::Switzerland, "des"},
     {QLocale::German, QLocale::Luxembourg, "del"},
     {QLocale::German, QLocale::Liechtenstein, "dec"},
-    {QLocale::German, QLocale::AnyTerritory, "deu"},
-    {QLocale::Hungarian, QLocale::AnyTerritory, "hun"},
     {QLocale::Italian, QLocale::Switzerland, "its"},
-    {QLocale::Italian, QLocale::AnyTerritory, "ita"},
-    {QLocale::Latvian, QLocale::AnyTerritory, "lvi"},
-    {QLocale::Lithuanian, QLocale::AnyTerritory, "lth"},
-    {QLocale::Polish, QLocale::AnyTerritory, "plk"},
-    {QLocale::Romanian, QLocale::AnyTerritory, "rom"},
-    {QLocale::Russian, QLocale::AnyTerritory, "rus"},
-    {QLocale::Slovak, QLocale::AnyTerritory, "sky"},
     {QLocale::Spanish, QLocale::Mexico, "esm"},
     {QLocale::Spanish, QLocale::Argentina, "ess"},
     {QLocale::Spanish, QLocale::Colombia, "eso"},
     {QLocale::Spanish, QLocale::Chile, "esl"},
-    {QLocale::Spanish, QLocale::AnyTerritory, "esp"},
     {QLocale::Dutch, QLocale::Belgium, "nlb"},
     {QLocale::Dutch, QLocale::AnyTerritory, "nld"},
     {QLocale::Portuguese, QLocale::Brazil, "ptb"},
@@ -76,22 +64,31 @@ constexpr Abbreviation Abbreviations[] = {
     {QLocale::Chinese, QLocale::AnyTerritory, "chs"},
 };
 
-// The code of the language whatever the country: its last row in the table.
+// The code of the language whatever the country.
 QString MainLanguageAbbreviation(QLocale::Language language) {
+    for (const TLanguage& entry : Languages)
+        if (entry.Language == language)
+            return QLatin1String(entry.Code);
     for (const Abbreviation& entry : Abbreviations)
         if (entry.Language == language && entry.Territory == QLocale::AnyTerritory)
             return QLatin1String(entry.Code);
     return QString();
 }
 
+// Whether `code` is `known`, or its first two letters.
+bool CodeMatches(const QString& code, QLatin1String known) {
+    return code.compare(known, Qt::CaseInsensitive) == 0 ||
+           (code.size() == 2 && code.compare(known.left(2), Qt::CaseInsensitive) == 0);
+}
+
 } // namespace
 
 QString WindowsLanguageAbbreviation(const QLocale& locale) {
     for (const Abbreviation& entry : Abbreviations)
-        if (entry.Language == locale.language() &&
-            (entry.Territory == QLocale::AnyTerritory || entry.Territory == locale.territory()))
+        if (entry.Language == locale.language() && entry.Territory != QLocale::AnyTerritory &&
+            entry.Territory == locale.territory())
             return QLatin1String(entry.Code);
-    return QString();
+    return MainLanguageAbbreviation(locale.language());
 }
 
 std::optional<QString> LanguageCodeOf(const QString& stored) {
@@ -115,12 +112,12 @@ QString ChangeFileExt(const QString& path, const QString& extension) {
 }
 
 QLocale::Language LanguageOfCode(const QString& code) {
-    for (const Abbreviation& entry : Abbreviations) {
-        const QLatin1String known(entry.Code);
-        if (code.compare(known, Qt::CaseInsensitive) == 0 ||
-            (code.size() == 2 && code.compare(known.left(2), Qt::CaseInsensitive) == 0))
+    for (const TLanguage& entry : Languages)
+        if (CodeMatches(code, QLatin1String(entry.Code)))
             return entry.Language;
-    }
+    for (const Abbreviation& entry : Abbreviations)
+        if (CodeMatches(code, QLatin1String(entry.Code)))
+            return entry.Language;
     return QLocale::AnyLanguage;
 }
 

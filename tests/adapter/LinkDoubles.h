@@ -61,12 +61,18 @@ public:
 class CountingDriver : public d2xx::Driver {
 public:
     int deviceCounts = 0; // FT_ListDevices with FT_LIST_NUMBER_ONLY
+    int descriptions = 0; // ... by index for a description
+    int serials = 0;      // ... by index for a serial number
     int opens = 0;
     int failWrites = 0;
 
     FT_STATUS ListDevices(PVOID a, PVOID b, DWORD flags) override {
         if (flags & FT_LIST_NUMBER_ONLY)
             ++deviceCounts;
+        else if ((flags & FT_LIST_BY_INDEX) && (flags & FT_OPEN_BY_DESCRIPTION))
+            ++descriptions;
+        else if ((flags & FT_LIST_BY_INDEX) && (flags & FT_OPEN_BY_SERIAL_NUMBER))
+            ++serials;
         return real().ListDevices(a, b, flags);
     }
     FT_STATUS Open(int n, FT_HANDLE* h) override {

@@ -387,6 +387,32 @@ TEST(TarnAdapterLink, TwoAdaptersOfTheSameDescriptionAreNotUsed) {
     EXPECT_TRUE(device.ReadVersion());
 }
 
+// The status timer looks for the adapter every second: one description listing per device, and
+// a serial number only where one chooses the adapter or names the attached ones.
+TEST(TarnAdapterLink, ALookForTheAdapterListsSerialNumbersOnlyWhereTheyAreAsked) {
+    sim::InProcessAdapter first("SIM1");
+    sim::InProcessAdapter second("SIM2");
+    CountingDriver driver;
+    d2xx::ScopedHook hook(driver);
+    TTarnDevice device;
+    EXPECT_EQ(device.Open().Problem, TAdapterOpen::TProblem::Several);
+    EXPECT_EQ(driver.deviceCounts, 1);
+    EXPECT_EQ(driver.descriptions, 2);
+    EXPECT_EQ(driver.serials, 0);
+
+    device.NamesAttached = true; // the command line's message names them
+    const TAdapterOpen several = device.Open();
+    EXPECT_EQ(several.Problem, TAdapterOpen::TProblem::Several);
+    EXPECT_EQ(several.Attached, (QStringList{"SIM1", "SIM2"}));
+
+    driver.descriptions = driver.serials = 0;
+    device.NamesAttached = false;
+    device.SerialNumber = QStringLiteral("SIM2");
+    EXPECT_TRUE(device.Open().Ok());
+    EXPECT_EQ(driver.descriptions, 3) << "the look's two and the open's own";
+    EXPECT_EQ(driver.serials, 3);
+}
+
 TEST(TarnAdapterLink, UartThatIsNotOpenIsAnInternalError) {
     TTarnDevice device;
     device.Uart = std::make_unique<TUsbUart>();

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QtGlobal>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -88,6 +89,33 @@ TEST(ConnectorSession, AGarbledLineNeverPullsAConnector) {
     EXPECT_EQ(session.WhatWentAway(), TConnectorSession::TLoss::Adapter);
 }
 
+// The session opens the adapter with a short latency timer, every time the link comes up; a
+// link of its own keeps the chip's usual 16 ms. Through the chip's timing a read is exact.
+TEST(ConnectorSession, OpensTheAdapterWithAShortLatencyTimer) {
+    sim::InProcessAdapter adapter("CHIP");
+    adapter.setTiming(sim::ChipModel::Timing::Chip);
+    {
+        TTarnDevice plain;
+        ASSERT_TRUE(plain.ReadVersion());
+        EXPECT_EQ(adapter.latency().count(), 16);
+    }
+    TTarnDevice device;
+    TConnectorSession session(device);
+    ASSERT_TRUE(session.FindAdapter().Ok());
+    EXPECT_EQ(adapter.latency().count(), TConnectorSession::LatencyMs);
+    for (std::size_t i = 0; i < 128; ++i)
+        adapter.firmware().memory()[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    std::uint8_t image[128] = {};
+    ASSERT_TRUE(device.ReadMemory(0, image, 128));
+    EXPECT_TRUE(std::equal(image, image + 128, adapter.firmware().memory().begin()));
+
+    adapter.unplug();
+    adapter.plug();
+    adapter.latencyTimerSet(16); // a fresh chip
+    EXPECT_EQ(session.WhatWentAway(), TConnectorSession::TLoss::None);
+    EXPECT_EQ(adapter.latency().count(), TConnectorSession::LatencyMs);
+}
+
 TEST(ConnectorSession, FindAdapterSaysWhyNoAdapterAnswers) {
     TTarnDevice device;
     TConnectorSession session(device);
@@ -96,6 +124,7 @@ TEST(ConnectorSession, FindAdapterSaysWhyNoAdapterAnswers) {
               d2xx::driverAvailable() ? TProblem::NotFound : TProblem::DriverMissing);
 
     sim::InProcessAdapter first("FIRST");
+    device.NamesAttached = true; // as the command line's messages have them
     {
         sim::InProcessAdapter second("SECOND");
         const TAdapterOpen several = session.FindAdapter();

@@ -3,10 +3,11 @@
 #include "adapter/TarnAdapter.h"
 #include "model/Q47.h"
 #include "platform/framework/Exceptions.h"
-#include "platform/registry/Registry.h"
+#include "platform/registry/LanguageStore.h"
 #include "sim/InProcessAdapter.h"
 #include "tests/platform/ini/FileSizeLimit.h"
 #include "tests/support/ScriptedApplication.h"
+#include "tests/support/StoredLanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,20 +71,8 @@ protected:
         QFile file(Settings());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    QByteArray StoredValue(const QString& exe) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return "<no key>";
-        BYTE data[16];
-        DWORD size = sizeof data;
-        DWORD type = 0;
-        const QByteArray name = QFile::encodeName(exe);
-        const LONG result = RegQueryValueExA(key, name.constData(), nullptr, &type, data, &size);
-        RegCloseKey(key);
-        if (result != ERROR_SUCCESS)
-            return "<none>";
-        return QByteArray::number(type) + ':' +
-               QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    static QByteArray StoredValue(const QString& exe) {
+        return StoredLanguageValue(exe).value_or("<none>");
     }
     static void ExpectDefaults(const TQ47& model) {
         const TQ47 fresh;
@@ -136,7 +125,50 @@ TEST_F(WorkplaceTest, SettingsBesideAPortableProgramElseInTheUsersFolder) {
               QStringList());
 }
 
-TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedOnceAndTheRunGoesOn) {
+// Installed over a portable copy's folder, or over the earlier program's: the first start takes
+// the settings beside the program over whole, and later starts keep to their own file.
+TEST_F(WorkplaceTest, AnInstalledCopyTakesOverThePortableSettingsAtItsFirstStart) {
+    const QString tree = Programs.filePath(QStringLiteral("usr"));
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/share/brookfetch")));
+    ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/bin")));
+    const QString portable = tree + QStringLiteral("/bin/brookfetch.INI");
+    const QByteArray before = "; the bench PC\r\n[Properties]\r\nVersion=256\r\n[MainForm]\r\n"
+                              "MainTop=40\r\nMainLeft=50\r\nMainWidth=900\r\nMainHeight=700\r\n"
+                              "MainState=1\r\nLanguageId=5\r\nToolbar=off\r\n[RecentFiles]\r\n"
+                              "File1=/data/river.brk\r\n";
+    const auto put = [](const QString& path, const QByteArray& data) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    };
+    const auto get = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    };
+    put(portable, before);
+    const QString user = Config.filePath(QStringLiteral("brookfetch/brookfetch.INI"));
+    Place.ExePath = tree + QStringLiteral("/bin/brookfetch");
+    Place.LoadSettings();
+    EXPECT_EQ(get(user), before) << "taken over byte for byte";
+    EXPECT_EQ(get(portable), before) << "left where it was";
+    EXPECT_EQ(Place.MainLeft, 50);
+    EXPECT_EQ(Place.MainWidth, 900);
+    EXPECT_EQ(Place.MainState, 1);
+    EXPECT_EQ(Place.LanguageId, 5);
+    EXPECT_EQ(Place.RecentFiles, QStringList{QStringLiteral("/data/river.brk")});
+    Place.MainLeft = 60;
+    Place.SaveSettings();
+    EXPECT_TRUE(get(user).contains("Toolbar=off\r\n")) << "a key of the user's own survives";
+
+    // From now on the user's own file counts, whatever happens beside the program.
+    put(portable, "[Properties]\nVersion=256\n[MainForm]\nMainLeft=7\n");
+    TWorkplace next;
+    next.ExePath = Place.ExePath;
+    next.LoadSettings();
+    EXPECT_EQ(next.MainLeft, 60);
+}
+
+TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedAtTheStartAndAgainAtTheClose) {
     const QString tree = Programs.filePath(QStringLiteral("usr"));
     ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/bin")));
     ASSERT_TRUE(QDir().mkpath(tree + QStringLiteral("/share/brookfetch")));
@@ -154,7 +186,7 @@ TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedOnceAndTheRunGoesOn
                                      QStringLiteral("/brookfetch/brookfetch.INI"));
     }
     EXPECT_EQ(Place.MainWidth, 800);
-    EXPECT_NO_THROW(Place.SaveSettings()) << "the close says nothing more";
+    EXPECT_THROW(Place.SaveSettings(), Exception) << "the close fails too, and says so";
 }
 
 TEST_F(WorkplaceTest, FirstStartWritesTheWholeFreshFile) {
@@ -509,12 +541,8 @@ TEST_F(WorkplaceTest, StoreThatCannotBeCreatedIsReported) {
 
 // A choice that never reached the store must not be announced for the next start.
 TEST_F(WorkplaceTest, ValueThatCannotBeStoredIsReportedNotAnnounced) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-    const qint64 before = QFileInfo(RegistryStorePath()).size();
+    ASSERT_TRUE(StoreLanguageCode(Programs.filePath(QStringLiteral("other/brookfetch")), nullptr));
+    const qint64 before = QFileInfo(LanguageStoreFile()).size();
     Place.LanguageId = 5;
     {
         // The key exists, so opening it writes nothing; storing the value would grow the file.
@@ -539,7 +567,7 @@ TEST_F(WorkplaceTest, IndexOutsideTheListRaisesBeforeTouchingTheRegistry) {
                 << error.Message.toStdString();
         }
     }
-    EXPECT_FALSE(QFile::exists(RegistryStorePath()));
+    EXPECT_FALSE(QFile::exists(LanguageStoreFile()));
     EXPECT_TRUE(App.Boxes.empty());
 }
 

@@ -69,6 +69,16 @@ program=$plain run 4 no-driver status
 grep -q "FTDI's D2XX driver (FTD2XX.DLL) is not installed" "$scratch/no-driver.err" ||
     fail "the missing driver is not named"
 
+# Windows words only: no Linux driver, group or device path in what a technician reads.
+linux_words() { grep -E 'ftdi_sio|lsmod|dialout|/dev/' "$@"; }
+BROOKFETCH_SIM="--description Other" run 4 no-adapter status
+grep -q "Device Manager" "$scratch/no-adapter.err" || fail "no adapter: Device Manager not named"
+run 0 help-write help write
+run 0 help --help
+! linux_words "$scratch"/no-driver.* "$scratch"/no-adapter.* "$scratch"/help-write.* \
+    "$scratch"/help.* || fail "Linux words in the Windows program's texts"
+grep -q "device index" "$scratch/help-write.out" || fail "--port does not say it takes an index"
+
 # read -> write -> read: the same bytes as the connector memory, under names in any script.
 river=$scratch/Образец.brk
 lake=$scratch/样本.brk
@@ -91,6 +101,22 @@ run 0 write-back write "$(win "$copy")"
 same "$memory" "$scratch/memory.before" "the clone written back differs from the first connector"
 run 0 read-again read "$(win "$scratch/again.brk")"
 same "$scratch/again.brk" "$copy" "a second read differs from the first"
+
+# --port takes the device index that list shows.
+export BROOKFETCH_SIM="--serial SIMA;--serial SIMB --no-connector"
+run 0 list-two list
+grep -qE '^SIMB +1 ' "$scratch/list-two.out" || fail "list does not show the device index as port"
+run 4 port-one status --port 1
+grep -q "SIMB" "$scratch/port-one.out" || fail "--port 1 did not choose the second adapter"
+
+# Pulled in the middle of a write: the connector must be written again, and a read says why.
+export BROOKFETCH_SIM="--serial SIM1 --memory $(win "$memory") --unplug-after 12"
+run 1 cut write "$(win "$lake")"
+grep -q "must be written again before use" "$scratch/cut.err" || fail "a cut write was not told"
+export BROOKFETCH_SIM="--serial SIM1 --memory $(win "$memory")"
+run 1 half-written read "$(win "$scratch/half.brk")"
+grep -q "half-written" "$scratch/half-written.err" || fail "a half-written connector was not told"
+run 0 rewrite write "$(win "$copy")"
 
 # The exit codes of Linux.
 head -c 100 "$river" >"$scratch/short.brk"

@@ -262,10 +262,4 @@ TEST(AdapterFirmwareFaults, ProbabilitiesFollowTheSeed) {
         EXPECT_FALSE(reply(never, {0x5A, 0x20}).empty());
 }
 
-TEST(AdapterFirmwareTiming, LineTimeIsTenBitsAByteAt19200) {
-    EXPECT_EQ(sim::lineTime(14).count(), 7291);  // one small block read
-    EXPECT_EQ(sim::lineTime(39).count(), 20312); // one small block write
-    EXPECT_EQ(sim::lineTime(1920).count(), 1000000);
-}
-
 } // namespace

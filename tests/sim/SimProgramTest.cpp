@@ -122,8 +122,18 @@ TEST_F(SimProgramTest, RegistersAPrivatePortAndReadsAndWritesTheConnector) {
     EXPECT_TRUE(text.contains("description=USB FETCHer Adapter\n"));
     EXPECT_TRUE(text.contains("serial=E2E1\n"));
     EXPECT_TRUE(text.contains("path=" + program->ptyPath.toUtf8() + "\n"));
+    // The chip's latency timer, 16 ms until the link sets its own when it opens.
+    const QString latency = QDir(ports).filePath("e2e.latency");
+    EXPECT_TRUE(text.contains("latency=" + latency.toUtf8() + "\n"));
+    const auto latencyFile = [&latency] {
+        QFile file(latency);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    };
+    EXPECT_EQ(latencyFile(), "16\n");
+    device.Timing.LatencyMs = 3;
 
     ASSERT_TRUE(device.ReadVersion());
+    EXPECT_EQ(latencyFile(), "3\n");
     EXPECT_EQ(device.Version, 0x0210);
     TPresence presence = TPresence::Absent;
     ASSERT_TRUE(device.CheckConnector(presence));
@@ -144,6 +154,7 @@ TEST_F(SimProgramTest, RegistersAPrivatePortAndReadsAndWritesTheConnector) {
     ASSERT_TRUE(program->process.waitForFinished(5000));
     EXPECT_EQ(program->process.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(program->portFile));
+    EXPECT_FALSE(QFile::exists(latency));
 
     // The memory file keeps what was written across a restart.
     QFile stored(memory);
@@ -232,7 +243,7 @@ TEST_F(SimProgramTest, RejectsBadOptionsWithAMessage) {
     for (const QStringList& arguments :
          {QStringList{"--drop", "1.5"}, QStringList{"--firmware-version", "zz"},
           QStringList{"extra"}, QStringList{"--description", "two\npath=/dev/tty"},
-          QStringList{"--name", "../up"}}) {
+          QStringList{"--name", "../up"}, QStringList{"--timing", "warp"}}) {
         QProcess process;
         process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM),
                       arguments + QStringList{"--ports", ports});

@@ -8,6 +8,7 @@
 #include "model/Q47.h"
 #include "platform/d2xx/ftd2xx.h"
 #include "sim/InProcessAdapter.h"
+#include "ui/ConnectorMonitor.h"
 #include "ui/Main.h"
 
 #include <QAction>
@@ -206,7 +207,7 @@ TEST_F(ConnectorTest, AdapterVersionShowsMajorAndMinorInHexadecimal) {
     for (const auto& [version, text] : {std::pair{0x0102, "USB FETCHer Adapter 1.02\n"},
                                         std::pair{0x1A0F, "USB FETCHer Adapter 1a.0f\n"}}) {
         Adapter.firmware().setVersion(std::uint16_t(version));
-        Main->LinkState = 0;
+        Main->Monitor().LinkState = 0;
         Main->TimerTimer();
         EXPECT_EQ(Main->StatusText(2), text);
     }
@@ -264,7 +265,7 @@ TEST_F(ConnectorTest, FailedTickShowsOneErrorBoxAndTickingResumesAfterIt) {
     ASSERT_EQ(App.ErrorBoxes.size(), 1u);
     EXPECT_TRUE(App.ErrorBoxes[0].startsWith("Error on file UsbUart line "))
         << App.ErrorBoxes[0].toStdString();
-    EXPECT_EQ(Main->LinkState, 1); // as far as the failed tick got
+    EXPECT_EQ(Main->Monitor().LinkState, 1); // as far as the failed tick got
 
     App.WhileBoxOpen = nullptr;
     QMetaObject::invokeMethod(Main->Timer, "timeout");
@@ -416,6 +417,30 @@ TEST_F(ConnectorTest, WriteTheConnectorDoesNotKeepIsACommunicationError) {
     EXPECT_EQ(Main->findChild<QLabel*>("StatusPanel0")->text(), "Error");
     EXPECT_EQ(Field("Q47PrePurge")->text(), "55");
     ExpectIdle();
+}
+
+// An adapter pulled in the middle of a write leaves old and new parameters on the connector:
+// the box says that it must be written again, and a read of it afterwards says why it fails.
+TEST_F(ConnectorTest, AWriteCutByAnUnplugAsksForTheConnectorToBeWrittenAgain) {
+    StartConnected();
+    Workplace->Adapter->Timing.ReadTotalMs = 30; // the pulled adapter is given up sooner
+    Type("Q47DeadTime", "01:00:00");
+    Adapter.firmware().setUnplugAfter(3);
+    App.Answer(IDOK);
+    Action("DataWrite")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(App.Boxes[1].Text, "Communication error, please try once more\n\nThe connector may "
+                                 "now hold a mix of old and new parameters. Write it again before "
+                                 "it is used.");
+    ExpectIdle();
+
+    Adapter.firmware().setUnplugAfter(-1);
+    App.Answer(IDNO); // the page's changes are not saved first
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 4u);
+    EXPECT_EQ(App.Boxes[3].Text, "Communication error, please try once more\n\nA write that was "
+                                 "cut short may have left the connector half-written. Re-seat it "
+                                 "and read it again, or write it again.");
 }
 
 // An internal failure in the middle of a transfer still ends the busy state, and a read cut

@@ -4,6 +4,7 @@
 #include "app/Workplace.h"
 #include "model/Q47.h"
 #include "platform/framework/NativePath.h"
+#include "ui/FileCommands.h"
 #include "ui/Main.h"
 #include "ui/Properties.h"
 
@@ -396,7 +397,7 @@ TEST_F(WindowTest, NoPopupOfAFileDialogOutlivesIt) {
     const QString path = MakeConfiguration("chosen.brk", 12);
     QList<QWidget*> popups;
     // The name completion is open when the dialog is accepted, as after typing and Enter.
-    Main->RunFileDialog = [&](QFileDialog& dialog) {
+    Main->Files().RunFileDialog = [&](QFileDialog& dialog) {
         dialog.show();
         for (QCompleter* completer : dialog.findChildren<QCompleter*>()) {
             completer->popup()->show();

@@ -2,8 +2,10 @@
 // the next start uses.
 #include "tests/ui/WindowFixture.h"
 
+#include "tests/support/StoredLanguage.h"
+
 #include "app/Workplace.h"
-#include "platform/registry/Registry.h"
+#include "platform/registry/LanguageStore.h"
 #include "platform/registry/Translation.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
@@ -22,19 +24,12 @@
 namespace {
 
 // The raw value stored for an executable: type and bytes; nullopt when there is none.
-std::optional<std::pair<DWORD, QByteArray>> StoredValue(const QString& exePath) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+std::optional<std::pair<unsigned, QByteArray>> StoredValue(const QString& exePath) {
+    const std::optional<QByteArray> value = StoredLanguageValue(exePath);
+    if (!value)
         return std::nullopt;
-    const QByteArray name = QFile::encodeName(exePath);
-    DWORD type = 0;
-    BYTE data[16] = {};
-    DWORD size = sizeof data;
-    const LONG result = RegQueryValueExA(key, name.constData(), nullptr, &type, data, &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::make_pair(type, QByteArray(reinterpret_cast<const char*>(data), size));
+    const qsizetype colon = value->indexOf(':');
+    return std::make_pair(value->left(colon).toUInt(), value->mid(colon + 1));
 }
 
 } // namespace
@@ -55,7 +50,7 @@ TEST_F(LanguageChoiceTest, GermanIsStoredForThisExecutableAndTakesEffectAtTheNex
     EXPECT_EQ(Workplace->LanguageId, 5);
     const auto stored = StoredValue(ExePath);
     ASSERT_TRUE(stored.has_value());
-    EXPECT_EQ(stored->first, REG_SZ);
+    EXPECT_EQ(stored->first, 1u) << "REG_SZ";
     EXPECT_EQ(stored->second, QByteArray("deu", 4));
     ASSERT_EQ(App.Boxes.size(), 1u);
     EXPECT_EQ(App.Boxes[0].Text, "New language will be set after program restart");
@@ -73,12 +68,12 @@ TEST_F(LanguageChoiceTest, GermanIsStoredForThisExecutableAndTakesEffectAtTheNex
 TEST_F(LanguageChoiceTest, ChoosingTheSameLanguageAgainDoesNothing) {
     Choose(5);
     ASSERT_EQ(App.Boxes.size(), 1u);
-    ASSERT_TRUE(QFile::remove(RegistryStorePath()));
+    ASSERT_TRUE(QFile::remove(LanguageStoreFile()));
     Choose(5);
     EXPECT_EQ(PropertiesShown, 2);
     EXPECT_EQ(PropertiesPreselected, 5);
     EXPECT_EQ(App.Boxes.size(), 1u);
-    EXPECT_FALSE(QFileInfo::exists(RegistryStorePath()));
+    EXPECT_FALSE(QFileInfo::exists(LanguageStoreFile()));
 }
 
 TEST_F(LanguageChoiceTest, DefaultRemovesTheStoredValue) {

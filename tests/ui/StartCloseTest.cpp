@@ -3,6 +3,7 @@
 
 #include "app/Workplace.h"
 #include "ui/About.h"
+#include "ui/ConnectorMonitor.h"
 #include "ui/Main.h"
 
 #include <QAbstractButton>
@@ -40,7 +41,7 @@ TEST_F(WindowTest, FirstStartWritesTheSettingsFileBeforeTheWindowIsShown) {
     EXPECT_FALSE(Main->findChild<QToolButton*>("ToolDataWrite")->isEnabled());
     EXPECT_TRUE(Action("FileNew")->isEnabled());
     EXPECT_EQ(Main->Timer->interval(), 1000);
-    EXPECT_EQ(Main->LinkState, 0);
+    EXPECT_EQ(Main->Monitor().LinkState, 0);
 }
 
 TEST_F(WindowTest, FirstShowStartsANewDataSetOnTheLogoPage) {

@@ -425,3 +425,31 @@ TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
         EXPECT_TRUE(cut.isEmpty()) << language << ":\n" << cut.join('\n').toStdString();
     });
 }
+
+// A larger font than the drawing's (a desktop set to large text) widens or lengthens the two
+// dialogs as far as their texts need; at the drawing's font they keep its size.
+TEST_F(WindowTest, TheDialogsGrowWithALargerFont) {
+    StartWindows();
+    const QFont drawn = QApplication::font();
+    const QList<QDialog*> dialogs = {Properties.get(), About.get()};
+    QList<QSize> sizes;
+    for (QDialog* dialog : dialogs) {
+        dialog->show();
+        QApplication::processEvents();
+        sizes << dialog->size();
+        dialog->hide();
+    }
+    EXPECT_EQ(sizes, (QList<QSize>{{313, 143}, {298, 213}}));
+    QFont large = drawn;
+    large.setPointSizeF(drawn.pointSizeF() * 1.6);
+    QApplication::setFont(large);
+    for (int i = 0; i < dialogs.size(); ++i) {
+        dialogs[i]->show();
+        QApplication::processEvents();
+        const QStringList cut = CutTexts(dialogs[i]);
+        EXPECT_TRUE(cut.isEmpty()) << cut.join('\n').toStdString();
+        EXPECT_GT(dialogs[i]->width() * dialogs[i]->height(), sizes[i].width() * sizes[i].height());
+        dialogs[i]->hide();
+    }
+    QApplication::setFont(drawn);
+}

@@ -5,6 +5,7 @@
 #include "platform/framework/NativePath.h"
 #include "ui/About.h"
 #include "ui/Accessibility.h"
+#include "ui/FileCommands.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
 #include "ui/Properties.h"
@@ -53,7 +54,7 @@ WindowTest::~WindowTest() {
 void WindowTest::StartWindows(bool show) {
     Main = std::make_unique<TMainForm>(nullptr, ExePath);
     MainForm = Main.get();
-    Main->RunFileDialog = [this](QFileDialog& dialog) {
+    Main->Files().RunFileDialog = [this](QFileDialog& dialog) {
         DialogRuns.push_back({dialog.windowTitle(), dialog.selectedFiles().value(0),
                               dialog.directory().absolutePath(), dialog.nameFilters(),
                               dialog.defaultSuffix(),

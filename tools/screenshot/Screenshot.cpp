@@ -11,7 +11,7 @@
 // makes its settings file beside itself.
 #include "app/Workplace.h"
 #include "platform/framework/Application.h"
-#include "platform/registry/Registry.h"
+#include "platform/registry/LanguageStore.h"
 #include "platform/registry/Translation.h"
 #include "ui/About.h"
 #include "ui/Main.h"
@@ -41,17 +41,9 @@ void Settle() {
     }
 }
 
+// The store takes the three letters of a code and their zero, as the properties dialog does.
 bool StoreLanguage(const QString& exePath, const QByteArray& code) {
-    HKEY key = nullptr;
-    DWORD disposition = 0;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, LocalesKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, &disposition) != ERROR_SUCCESS)
-        return false;
-    const LONG result = RegSetValueExA(key, QFile::encodeName(exePath).constData(), 0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(code.constData()),
-                                       static_cast<DWORD>(code.size() + 1));
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return code.size() == 3 && StoreLanguageCode(exePath, code.constData());
 }
 
 } // namespace
@@ -73,7 +65,7 @@ int main(int argc, char* argv[]) {
         const QString code = arguments[1];
         if (!StoreLanguage(exe, code.toLatin1())) {
             std::fprintf(stderr, "brookfetch-screenshot: cannot store the language in %s\n",
-                         qPrintable(RegistryStorePath()));
+                         qPrintable(LanguageStoreFile()));
             return 1;
         }
         // Found where the program itself looks for it, or the pictures would be in English.

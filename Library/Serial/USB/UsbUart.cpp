@@ -10,9 +10,10 @@ namespace {
 
 const char* const Unit = "UsbUart";
 
-// The listing buffers: a USB description and a serial number fit these.
+// The listing buffers: a USB description and a serial number fit these. FT_ListDevices takes
+// no length, so the serial number gets the 64 bytes FTDI's programmer's guide gives it.
 constexpr std::size_t DescriptionSize = 256;
-constexpr std::size_t SerialSize = 32;
+constexpr std::size_t SerialSize = 64;
 
 constexpr int PurgeAttempts = 10;
 constexpr auto PurgePause = std::chrono::milliseconds(50);
@@ -54,7 +55,7 @@ TUsbUart::~TUsbUart() {
     Close();
 }
 
-QList<TUsbDevice> TUsbUart::ListDevices() {
+QList<TUsbDevice> TUsbUart::ListDevices(TListing listing) {
     QList<TUsbDevice> devices;
     DWORD count = 0;
     if (FT_ListDevices(&count, nullptr, FT_LIST_NUMBER_ONLY) != FT_OK)
@@ -67,7 +68,8 @@ QList<TUsbDevice> TUsbUart::ListDevices() {
             continue;
         description[DescriptionSize - 1] = '\0';
         char serial[SerialSize] = {};
-        if (FT_ListDevices(indexArgument(index), serial,
+        if (listing == TListing::WithSerialNumbers &&
+            FT_ListDevices(indexArgument(index), serial,
                            FT_LIST_BY_INDEX | FT_OPEN_BY_SERIAL_NUMBER) != FT_OK)
             serial[0] = '\0';
         serial[SerialSize - 1] = '\0';
@@ -80,7 +82,9 @@ QList<TUsbDevice> TUsbUart::ListDevices() {
 bool TUsbUart::FindDevice(const QString& description, std::int32_t& index) {
     int matches = 0;
     std::int32_t found = -1;
-    for (const TUsbDevice& device : ListDevices()) {
+    // One description listing per device: the status timer looks for the adapter this way
+    // every second.
+    for (const TUsbDevice& device : ListDevices(TListing::Descriptions)) {
         // Case-sensitive, whole string.
         if (device.Description == description) {
             ++matches;

@@ -65,7 +65,7 @@ public:
 struct TUsbDevice {
     std::int32_t Index = -1;
     QString Description;
-    QString SerialNumber; // empty when the device has none or it cannot be listed
+    QString SerialNumber; // empty when not listed, or the device has none or it cannot be listed
     QString Port;         // where the system reaches it (/dev/ttyUSB0); empty when unknown
 };
 
@@ -75,9 +75,12 @@ public:
     TUsbUart();
     ~TUsbUart() override;
 
+    // What a listing asks the driver for each device: its description, and its serial number
+    // only where the serial number is wanted (each is one more FT_ListDevices call per device).
+    enum class TListing { Descriptions, WithSerialNumbers };
     // Every attached device, in the driver's order; a device whose description cannot be
     // listed is left out. The one listing of both programs.
-    static QList<TUsbDevice> ListDevices();
+    static QList<TUsbDevice> ListDevices(TListing listing);
     // True only when exactly one attached device has this description (case-sensitive);
     // index is written only then.
     static bool FindDevice(const QString& description, std::int32_t& index);

@@ -245,6 +245,45 @@ TEST(Q47Connector, AWriteRefusedAtEveryAttemptStopsBeforeAnyVerification) {
     EXPECT_EQ(bench.model.LastError, TQ47::CommError);
     EXPECT_EQ(bench.firmware().frames().size(), std::size_t(TTarnAdapter::Attempts));
     EXPECT_THAT(bench.progress, ElementsAre(0));
+    EXPECT_EQ(bench.model.Left, TQ47::TConnectorLeft::Unchanged); // the adapter said so
+}
+
+// An adapter pulled in the middle of a write: the connector keeps what had been stored, under
+// the old checksum, and says so; pulled during the read-back, it holds the whole new image.
+TEST(Q47Connector, AWriteCutByAnUnplugSaysWhatItLeftOnTheConnector) {
+    {
+        Bench bench;
+        bench.device.Timing.ReadTotalMs = 30; // an unplugged adapter is given up sooner
+        const std::vector<std::uint8_t> before = bench.firmware().memory();
+        bench.model.SetDeadTime(3600);
+        bench.model.SetAeration(20);
+        bench.model.SetPurgesCount(4);
+        bench.firmware().setUnplugAfter(1);
+        EXPECT_FALSE(bench.model.WriteConnector());
+        EXPECT_EQ(bench.model.LastError, TQ47::CommError);
+        EXPECT_EQ(bench.model.Left, TQ47::TConnectorLeft::Mixed);
+        EXPECT_EQ(bench.device.StoredBytes, 8);
+        const std::vector<std::uint8_t>& after = bench.firmware().memory();
+        EXPECT_TRUE(std::equal(after.begin(), after.begin() + 8, bench.model.Image));
+        EXPECT_TRUE(std::equal(after.begin() + 8, after.end(), before.begin() + 8));
+
+        // Plugged in again, the connector reads alike every time, and its checksum is wrong.
+        bench.firmware().setUnplugAfter(-1);
+        TQ47 reader;
+        reader.Device = &bench.device;
+        EXPECT_FALSE(reader.ReadConnector());
+        EXPECT_EQ(reader.Left, TQ47::TConnectorLeft::BadChecksum);
+    }
+    // Cut after the 16 blocks: the connector holds the image, unchecked.
+    Bench late;
+    late.device.Timing.ReadTotalMs = 30;
+    late.model.SetDeadTime(3600);
+    late.firmware().setUnplugAfter(16);
+    EXPECT_FALSE(late.model.WriteConnector());
+    EXPECT_EQ(late.model.Left, TQ47::TConnectorLeft::Unverified);
+    EXPECT_EQ(late.device.StoredBytes, TQ47::ImageSize);
+    EXPECT_TRUE(std::equal(late.model.Image, late.model.Image + TQ47::ImageSize,
+                           late.firmware().memory().begin()));
 }
 
 TEST(Q47Connector, VerifyComparesEveryByte) {

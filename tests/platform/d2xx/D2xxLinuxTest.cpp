@@ -632,20 +632,53 @@ TEST_F(D2xxLinux, InProcessDevicesAnswerLikeAPortAndMayVanish) {
     device.reset();
     EXPECT_FALSE(FT_W32_ReadFile(handle, buffer, 2, &moved, nullptr));
     EXPECT_FALSE(FT_W32_WriteFile(handle, buffer, 2, &moved, nullptr));
-    EXPECT_NE(FT_GetQueueStatus(handle, &queued), FT_OK);
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_IO_ERROR) << "as FTDI's for a pulled device";
+    EXPECT_EQ(FT_Purge(handle, FT_PURGE_RX | FT_PURGE_TX), FT_IO_ERROR);
     EXPECT_TRUE(FT_W32_CloseHandle(handle));
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_INVALID_HANDLE) << "closed";
     EXPECT_EQ(count(), 0u);
 }
 
 TEST_F(D2xxLinux, PortFilesRoundTrip) {
     const std::string file = devices.ports() + "/deep/er/one.port";
-    ASSERT_TRUE(d2xx::writePortFile(file, {"USB FETCHer Adapter", "", "/dev/pts/3"}));
+    ASSERT_TRUE(d2xx::writePortFile(file, {"USB FETCHer Adapter", "", "/dev/pts/3", 0, "/l"}));
     auto port = d2xx::readPortFile(file);
     ASSERT_TRUE(port);
     EXPECT_EQ(port->description, "USB FETCHer Adapter");
     EXPECT_EQ(port->serial, "");
     EXPECT_EQ(port->path, "/dev/pts/3");
+    EXPECT_EQ(port->latency, "/l");
     EXPECT_FALSE(d2xx::readPortFile(devices.ports() + "/missing.port"));
+}
+
+// A port's latency timer goes into its latency file as into ftdi_sio's attribute; what the
+// file names is written only when it is a private file of this user's.
+TEST_F(D2xxLinux, APortsLatencyTimerGoesIntoItsLatencyFile) {
+    testsupport::Pty line;
+    const std::string latency = devices.ports() + "/sim.latency";
+    writeFile(latency, "16\n");
+    ASSERT_TRUE(d2xx::writePortFile(devices.ports() + "/sim.port",
+                                    {"Adapter", "S", line.name(), 0, latency}));
+    ASSERT_EQ(count(), 1u);
+    FT_HANDLE handle = open(0);
+    EXPECT_EQ(FT_SetLatencyTimer(handle, 2), FT_OK);
+    EXPECT_EQ(readFile(latency), "2\n");
+
+    // Another's writable file, a link, a missing file: left alone, and the port still works.
+    ASSERT_EQ(chmod(latency.c_str(), 0666), 0);
+    EXPECT_EQ(FT_SetLatencyTimer(handle, 7), FT_OK);
+    EXPECT_EQ(readFile(latency), "2\n");
+    ASSERT_EQ(chmod(latency.c_str(), 0600), 0);
+    const std::string other = devices.dir() / "other";
+    writeFile(other, "keep\n");
+    fs::remove(latency);
+    fs::create_symlink(other, latency);
+    EXPECT_EQ(FT_SetLatencyTimer(handle, 7), FT_OK);
+    EXPECT_EQ(readFile(other), "keep\n");
+    fs::remove(latency);
+    EXPECT_EQ(FT_SetLatencyTimer(handle, 7), FT_OK);
+    EXPECT_FALSE(fs::exists(latency));
+    EXPECT_TRUE(FT_W32_CloseHandle(handle));
 }
 
 } // namespace

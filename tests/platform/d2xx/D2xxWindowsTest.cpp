@@ -12,7 +12,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -92,8 +94,51 @@ TEST(SimulatedDriver, ItsAdaptersComeFirstAndAnswer) {
 
     FT_HANDLE first = nullptr, again = nullptr;
     ASSERT_EQ(FT_Open(0, &first), FT_OK);
-    EXPECT_NE(FT_Open(0, &again), FT_OK) << "one handle per device, as with FTDI's driver";
+    EXPECT_EQ(FT_Open(0, &again), FT_DEVICE_NOT_OPENED) << "one handle per device, as FTDI's";
     FT_W32_CloseHandle(first);
+}
+
+// Its adapters hold each reply in the USB chip until the latency timer ticks, and
+// FT_SetLatencyTimer sets the timer: at 255 ms an exchange right behind another waits for the
+// next tick, where the chip's 16 ms would not keep it that long. At 2 ms a read is exact.
+TEST(SimulatedDriver, TheLatencyTimerHoldsRepliesAsTheChipDoes) {
+    TTarnDevice link;
+    link.Timing.LatencyMs = 255;
+    ASSERT_TRUE(link.ReadVersion());
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(link.ReadVersion());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+    link.Disconnect();
+
+    link.Timing.LatencyMs = 2;
+    std::array<std::uint8_t, 128> image{};
+    ASSERT_TRUE(link.ReadMemory(0, image.data(), static_cast<int>(image.size())));
+    EXPECT_TRUE(
+        std::equal(image.begin(), image.end(), sim::AdapterFirmware::defaultImage().begin()));
+}
+
+// Where FTDI's library says what it does, the simulated one does the same.
+TEST(SimulatedDriver, AnswersAsFtdisLibraryDoes) {
+    char text[32] = {};
+    EXPECT_EQ(FT_ListDevices(reinterpret_cast<PVOID>(std::uintptr_t{1}), text, FT_LIST_BY_INDEX),
+              FT_OK);
+    EXPECT_STREQ(text, "SIMB") << "neither kind asked for gives the serial number";
+    EXPECT_EQ(FT_ListDevices(reinterpret_cast<PVOID>(std::uintptr_t{9}), text,
+                             FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION),
+              FT_DEVICE_NOT_FOUND);
+
+    FT_HANDLE handle = nullptr;
+    ASSERT_EQ(FT_Open(0, &handle), FT_OK);
+    FTTIMEOUTS timeouts{1, 2, 3, 4, 5};
+    EXPECT_TRUE(FT_W32_GetCommTimeouts(handle, &timeouts));
+    EXPECT_EQ(timeouts.ReadIntervalTimeout, 0u) << "a fresh handle has no time limits";
+    EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 0u);
+    EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 0u);
+    EXPECT_TRUE(FT_W32_CloseHandle(handle));
+    DWORD queued = 0;
+    EXPECT_EQ(FT_GetQueueStatus(handle, &queued), FT_INVALID_HANDLE) << "after the close";
+    EXPECT_EQ(FT_Purge(handle, FT_PURGE_RX | FT_PURGE_TX), FT_INVALID_HANDLE);
+    EXPECT_FALSE(FT_W32_ReadFile(handle, text, 1, &queued, nullptr));
 }
 
 TEST(SimulatedDriver, WritesReachTheMemoryFileAndTheConnectorKeepsThem) {

@@ -116,8 +116,8 @@ FT_STATUS RecordingDriver::ListDevices(PVOID arg1, PVOID arg2, DWORD flags) {
         fallback.bytes = devices[index];
     Reply reply = next("FT_ListDevices", fallback);
     if (reply.status == FT_OK && arg2) {
-        // The buffers of the caller: 256 bytes for a description, 32 for a serial number.
-        const std::size_t size = bySerial ? 32 : 256;
+        // The buffers of the caller: 256 bytes for a description, 64 for a serial number.
+        const std::size_t size = bySerial ? 64 : 256;
         std::size_t length = std::min(reply.bytes.size(), size - 1);
         std::memcpy(arg2, reply.bytes.data(), length);
         static_cast<char*>(arg2)[length] = '\0';

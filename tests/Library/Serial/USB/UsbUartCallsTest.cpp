@@ -108,7 +108,7 @@ TEST_F(UsbUartCalls, ListDevicesGivesIndexDescriptionAndSerialNumber) {
     driver.script("FT_ListDevices", Reply::Bytes("First"));
     driver.script("FT_ListDevices", Reply::Status(FT_DEVICE_NOT_FOUND)); // its serial number
     driver.script("FT_ListDevices", Reply::Status(FT_DEVICE_NOT_FOUND)); // the second device
-    const QList<TUsbDevice> devices = TUsbUart::ListDevices();
+    const QList<TUsbDevice> devices = TUsbUart::ListDevices(TUsbUart::TListing::WithSerialNumbers);
     ASSERT_EQ(devices.size(), 2);
     EXPECT_EQ(devices[0].Index, 0);
     EXPECT_EQ(devices[0].Description, "First");

@@ -1,0 +1,178 @@
+#include "sim/FtdiUsbDevice.h"
+#include "sim/UsbIpProtocol.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using sim::FtdiUsbDevice;
+using Bytes = std::vector<std::uint8_t>;
+namespace usbip = sim::usbip;
+
+// One control transfer as vhci-hcd sends it: packed, parsed as the server parses it, answered
+// by the device and returned, then read back as the client reads the return.
+struct Control {
+    bool stall;
+    Bytes data;
+};
+Control control(FtdiUsbDevice& device, std::uint8_t type, std::uint8_t request, std::uint16_t value,
+                std::uint16_t index, std::uint16_t length, FtdiUsbDevice::TimePoint now) {
+    usbip::UrbHeader command;
+    command.command = usbip::CmdSubmit;
+    command.seqnum = 7;
+    command.direction = type & 0x80 ? usbip::DirIn : usbip::DirOut;
+    command.transferLength = length;
+    command.setup = usbip::Setup{type, request, value, index, length}.bytes();
+    const Bytes wire = usbip::packCommand(command);
+    EXPECT_EQ(wire.size(), usbip::UrbHeaderSize);
+
+    const usbip::UrbHeader parsed = usbip::parseUrbHeader(wire.data());
+    EXPECT_EQ(usbip::urbPayloadSize(parsed), 0u);
+    const auto setup = usbip::Setup::from(parsed.setup);
+    device.advance(now);
+    const auto answer = device.control(setup, {}, now);
+    const Bytes back =
+        usbip::retSubmit(parsed.seqnum, answer.stall ? usbip::StatusPipe : 0,
+                         static_cast<std::uint32_t>(answer.data.size()), answer.data);
+    std::size_t used = 0;
+    const auto ret = usbip::parseReturn(back, setup.in(), used);
+    EXPECT_TRUE(ret);
+    EXPECT_EQ(used, back.size());
+    EXPECT_EQ(ret->header.command, usbip::RetSubmit);
+    EXPECT_EQ(ret->header.seqnum, 7u);
+    return {ret->status == usbip::StatusPipe, ret->data};
+}
+
+std::string fromUtf16(const Bytes& descriptor) {
+    std::string text;
+    for (std::size_t i = 2; i + 1 < descriptor.size(); i += 2)
+        text += static_cast<char>(descriptor[i]);
+    return text;
+}
+
+struct UsbDevice : ::testing::Test {
+    sim::AdapterFirmware firmware;
+    FtdiUsbDevice::TimePoint start = sim::ChipModel::Clock::now();
+    FtdiUsbDevice device{firmware, {"USB FETCHer Adapter", "FT5XK2QA", "FTDI"}, start};
+
+    Control ask(std::uint8_t type, std::uint8_t request, std::uint16_t value, std::uint16_t index,
+                std::uint16_t length) {
+        return control(device, type, request, value, index, length, start);
+    }
+
+    // Writes the version request and steps the clock until the reply's packet comes in;
+    // returns how long that took, or a second when it never does.
+    std::chrono::microseconds versionReplyTime(Bytes& packet) {
+        const Bytes request{0x5A, 0x10};
+        device.advance(start);
+        device.bulkOut(request.data(), request.size(), start);
+        for (auto now = start; now < start + 1s; now += 100us) {
+            device.advance(now);
+            if (auto in = device.bulkIn(now); in && in->size() > 2) {
+                packet = *in;
+                return std::chrono::duration_cast<std::chrono::microseconds>(now - start);
+            }
+        }
+        return 1s;
+    }
+};
+
+TEST_F(UsbDevice, EnumeratesAsTheAdaptersFt232r) {
+    const Control head = ask(0x80, 6, 0x0100, 0, 8); // the host's first look: 8 bytes
+    ASSERT_FALSE(head.stall);
+    EXPECT_EQ(head.data.size(), 8u);
+    const Control full = ask(0x80, 6, 0x0100, 0, 18);
+    ASSERT_EQ(full.data.size(), 18u);
+    EXPECT_EQ(full.data[8] | full.data[9] << 8, 0x0403);
+    EXPECT_EQ(full.data[10] | full.data[11] << 8, 0x6001);
+    EXPECT_EQ(full.data[12] | full.data[13] << 8, 0x0600);
+
+    const Control config = ask(0x80, 6, 0x0200, 0, 255);
+    ASSERT_EQ(config.data.size(), 32u);
+    EXPECT_EQ(config.data[2], 32); // total length
+    EXPECT_EQ(config.data[9 + 9 + 2], FtdiUsbDevice::BulkIn);
+    EXPECT_EQ(config.data[9 + 9 + 7 + 2], FtdiUsbDevice::BulkOut);
+
+    EXPECT_EQ(fromUtf16(ask(0x80, 6, 0x0302, 0x0409, 255).data), "USB FETCHer Adapter");
+    EXPECT_EQ(fromUtf16(ask(0x80, 6, 0x0303, 0x0409, 255).data), "FT5XK2QA");
+    EXPECT_TRUE(ask(0x80, 6, 0x0600, 0, 10).stall); // no qualifier: a full-speed device
+    EXPECT_FALSE(ask(0x00, 9, 1, 0, 0).stall);
+    EXPECT_EQ(device.exported("1-1").configurationValue, 1);
+}
+
+TEST_F(UsbDevice, AnswersFtdiSiosVendorRequests) {
+    for (const auto& [request, value] : std::vector<std::pair<std::uint8_t, std::uint16_t>>{
+             {0x00, 0},      // reset
+             {0x01, 0x0303}, // DTR and RTS on
+             {0x02, 0},      // no flow control
+             {0x03, 0xC09C}, // 19200 bit/s
+             {0x04, 0x0008}, // 8N1
+         })
+        EXPECT_FALSE(ask(0x40, request, value, 0, 0).stall) << int(request);
+    EXPECT_EQ(ask(0xC0, 0x0A, 0, 0, 1).data, Bytes{16}); // as at power-on
+    EXPECT_FALSE(ask(0x40, 0x09, 1, 0, 0).stall);
+    EXPECT_EQ(ask(0xC0, 0x0A, 0, 0, 1).data, Bytes{1});
+    EXPECT_EQ(ask(0xC0, 0x05, 0, 0, 2).data.size(), 2u);
+    EXPECT_TRUE(ask(0x40, 0x77, 0, 0, 0).stall);
+}
+
+TEST_F(UsbDevice, BulkInCarriesTheStatusAndTheReplyAtTheLatencyTheHostSet) {
+    // The first packet only says the lines' state.
+    device.advance(start);
+    const auto first = device.bulkIn(start);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->size(), 2u);
+    EXPECT_FALSE(device.bulkIn(start));
+
+    ask(0x40, 0x09, 16, 0, 0);
+    Bytes packet;
+    const auto slow = versionReplyTime(packet);
+    EXPECT_GE(slow, 15ms); // held until the 16 ms timer ticks
+    ASSERT_EQ(packet.size(), 2u + 3u);
+    EXPECT_EQ(packet[2], 0xA5);
+    EXPECT_EQ(packet[3] | packet[4] << 8, sim::AdapterFirmware::DefaultVersion);
+
+    start += 100ms;
+    ask(0x40, 0x09, 1, 0, 0);
+    EXPECT_LT(versionReplyTime(packet), 8ms); // the line time and a tick of 1 ms
+}
+
+TEST(UsbIpProtocol, OperationsAndUnlinkHaveTheirWireSizes) {
+    sim::AdapterFirmware firmware;
+    const FtdiUsbDevice device(firmware, {}, sim::ChipModel::Clock::now());
+    const auto exported = device.exported("1-1");
+    const Bytes list = usbip::devlistReply({exported});
+    EXPECT_EQ(list.size(), usbip::OpHeaderSize + 4 + usbip::DeviceRecordSize + 4);
+    EXPECT_EQ(usbip::parseOpHeader(list.data()).code, usbip::OpRepDevlist);
+    EXPECT_EQ(usbip::importReply(&exported).size(), usbip::OpHeaderSize + 312);
+    EXPECT_EQ(usbip::parseOpHeader(usbip::importReply(nullptr).data()).status, 1u);
+
+    Bytes import{0x01, 0x11, 0x80, 0x03, 0, 0, 0, 0, '1', '-', '1'};
+    import.resize(usbip::opRequestSize(usbip::OpReqImport), 0);
+    EXPECT_EQ(usbip::importBusId(import.data()), "1-1");
+
+    usbip::UrbHeader out;
+    out.command = usbip::CmdSubmit;
+    out.endpoint = 2;
+    out.transferLength = 3;
+    const Bytes wire = usbip::packCommand(out, {0x5A, 0x10, 0});
+    EXPECT_EQ(usbip::urbPayloadSize(usbip::parseUrbHeader(wire.data())), 3u);
+
+    usbip::UrbHeader unlink;
+    unlink.command = usbip::CmdUnlink;
+    unlink.seqnum = 9;
+    unlink.unlinkSeqnum = 5;
+    const auto parsed = usbip::parseUrbHeader(usbip::packCommand(unlink).data());
+    EXPECT_EQ(parsed.unlinkSeqnum, 5u);
+    std::size_t used = 0;
+    const auto ret = usbip::parseReturn(usbip::retUnlink(9, usbip::StatusConnReset), false, used);
+    ASSERT_TRUE(ret);
+    EXPECT_EQ(ret->status, usbip::StatusConnReset);
+    EXPECT_EQ(used, usbip::UrbHeaderSize);
+}
+
+} // namespace

@@ -1,0 +1,292 @@
+#include "ui/FileCommands.h"
+
+#include "app/Workplace.h"
+#include "model/Q47Validation.h"
+#include "platform/framework/Application.h"
+#include "platform/framework/Convert.h"
+#include "platform/framework/Exceptions.h"
+#include "ui/FocusReturn.h"
+#include "ui/Guard.h"
+#include "ui/Main.h"
+#include "ui/Properties.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCompleter>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <iterator>
+
+namespace {
+
+// The file name completion of a file dialog opens a popup of its own, which Enter does not
+// close when it accepts the dialog: left open over the main window it would take the next key
+// or click. It goes with the dialog.
+void ClosePopupsWith(QFileDialog* dialog) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+            if (QWidget* popup = completer->popup(); popup && popup->isVisible())
+                popup->hide();
+    });
+}
+
+QString RunModal(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+} // namespace
+
+TFileCommands::TFileCommands(TMainForm& form, QMenu& menu, QAction& before)
+    : QObject(&form), RunFileDialog(RunModal), Form(form), Menu(menu) {
+    // The recent files go between Properties and Exit, shown when there are any.
+    static_assert(std::size(decltype(Recent){}) == TWorkplace::RecentFileCount);
+    RecentSeparator = menu.insertSeparator(&before);
+    RecentSeparator->setVisible(false);
+    for (int i = 0; i < TWorkplace::RecentFileCount; ++i) {
+        Recent[i] = new QAction(&form);
+        Recent[i]->setObjectName(QStringLiteral("MenuFileRecent%1").arg(i + 1));
+        Recent[i]->setVisible(false);
+        menu.insertAction(RecentSeparator, Recent[i]);
+        connect(Recent[i], &QAction::triggered, this,
+                Guard([this, i] { Form.FileRecentExecute(i); }));
+    }
+}
+
+bool TFileCommands::QuerySave(bool discards) {
+    if (!Workplace->Modified)
+        return true;
+    switch (Application->MessageBox(TMainForm::MessageText(QStringLiteral("MsgFileModifiedQ")),
+                                    TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
+                                    MB_YESNOCANCEL)) {
+    case IDYES:
+        // Only saved data may be dropped: a refused field, a cancelled Save As or a failed save
+        // stop the command with the edits still on the page.
+        return Form.FileSaveExecute();
+    case IDNO:
+        // A command that may yet keep the data on the page must not forget they were changed.
+        if (discards)
+            Workplace->Modified = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFileCommands::Open() {
+    if (!QuerySave(false))
+        return;
+    QFileDialog& dialog = OpenDialog();
+    StartInFolder(dialog);
+    const QString path = ChosenFile(dialog);
+    if (!path.isEmpty())
+        LoadFile(path);
+}
+
+void TFileCommands::OpenNamedFile(const QString& path) {
+    if (QuerySave(false))
+        LoadFile(path);
+}
+
+void TFileCommands::OpenRequested(const QString& path) {
+    if (Form.isMinimized())
+        Form.setWindowState(Form.windowState() & ~Qt::WindowMinimized);
+    Form.raise();
+    Form.activateWindow();
+    if (!path.isEmpty())
+        OpenWhenFree(path);
+}
+
+// Asked from the event loop, a request may find a question or dialog of this window open, or a
+// transfer that let the events through: the file waits until they are done.
+void TFileCommands::OpenWhenFree(const QString& path) {
+    if (QApplication::activeModalWidget() || !Form.isEnabled()) {
+        QTimer::singleShot(250, this, Guard([this, path] { OpenWhenFree(path); }));
+        return;
+    }
+    Form.OpenNamedFile(path);
+}
+
+// A file that cannot be loaded is reported, and the data on the page stay as they were:
+// a technician must never take defaults for the file's parameters.
+void TFileCommands::LoadFile(const QString& path) {
+    if (Workplace->OpenFile(path)) {
+        Form.ShowStatus();
+        Form.ModelToPage();
+        return;
+    }
+    ShowRecentFiles(); // a file that is gone has left the list
+    QString reason;
+    switch (Workplace->LoadFailure) {
+    case TWorkplace::TLoadFailure::Missing:
+        reason = QStringLiteral("MsgOpenMissing");
+        break;
+    case TWorkplace::TLoadFailure::Unreadable:
+        reason = QStringLiteral("MsgOpenUnreadable");
+        break;
+    case TWorkplace::TLoadFailure::TooShort:
+        reason = QStringLiteral("MsgOpenTooShort");
+        break;
+    case TWorkplace::TLoadFailure::Damaged:
+        reason = QStringLiteral("MsgOpenDamaged");
+        break;
+    case TWorkplace::TLoadFailure::None:
+        throw Exception(ErrorSwitchFile("Main", __LINE__));
+    }
+    // The panel says so already while the box is open, instead of an earlier success.
+    Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));
+    // Named as the system names files: C:\Sites\river.brk on Windows.
+    const QString name = EscapeFileName(QDir::toNativeSeparators(path));
+    Application->MessageBox(TMainForm::MessageText(reason).arg(name) + QStringLiteral("\n\n") +
+                                TMainForm::MessageText(QStringLiteral("MsgOpenKept")),
+                            TMainForm::MessageText(QStringLiteral("MsgError")), MB_OK);
+}
+
+// Open and Save As start in the folder of the current file, else in the last one chosen.
+void TFileCommands::StartInFolder(QFileDialog& dialog) const {
+    const QString folder = Workplace->FileName.isEmpty()
+                               ? Workplace->LastFolder
+                               : QFileInfo(Workplace->FileName).absolutePath();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
+}
+
+QString TFileCommands::ChosenFile(QFileDialog& dialog) {
+    const QString path = RunFileDialog(dialog);
+    if (!path.isEmpty())
+        Workplace->LastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void TFileCommands::OpenRecent(int index) {
+    // Taken before the save question, which may put the current file at the head of the list.
+    const QString path = Workplace->RecentFiles.value(index);
+    if (!path.isEmpty())
+        Form.OpenNamedFile(path);
+}
+
+void TFileCommands::ShowRecentFiles() {
+    const QStringList& files = Workplace->RecentFiles;
+    const QFontMetrics metrics(Menu.font());
+    for (int i = 0; i < TWorkplace::RecentFileCount; ++i) {
+        QAction* item = Recent[i];
+        item->setVisible(i < files.size());
+        if (i >= files.size())
+            continue;
+        // "&1 /folder/name.brk": the digit is the accelerator, an "&" of the path is shown.
+        QString name = metrics.elidedText(QDir::toNativeSeparators(files[i]), Qt::ElideMiddle,
+                                          metrics.averageCharWidth() * 60);
+        item->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
+                      name.replace(QLatin1Char('&'), QLatin1String("&&")));
+    }
+    RecentSeparator->setVisible(!files.isEmpty());
+}
+
+void TFileCommands::ClearFocus() {
+    if (QWidget* focused = Form.focusWidget())
+        focused->clearFocus();
+}
+
+bool TFileCommands::Saved(bool saved) {
+    Form.ShowStatus();
+    if (saved)
+        Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgFileSaved")));
+    return saved;
+}
+
+// The keyboard focus goes back where it was, as after Read and Write, unless a refused field
+// took it.
+bool TFileCommands::Save() {
+    TFocusReturn focus(Form);
+    ClearFocus();
+    if (!Form.PageToModel()) {
+        focus.Dismiss();
+        return false;
+    }
+    if (Workplace->FileName.isEmpty())
+        return Form.FileSaveAsExecute();
+    return Saved(Workplace->SaveFile(Workplace->FileName));
+}
+
+bool TFileCommands::SaveAs() {
+    TFocusReturn focus(Form);
+    ClearFocus();
+    if (!Form.PageToModel()) {
+        focus.Dismiss();
+        return false;
+    }
+    QFileDialog& dialog = SaveDialog();
+    StartInFolder(dialog);
+    dialog.selectFile(Workplace->FileName.isEmpty()
+                          ? TMainForm::MessageText(QStringLiteral("MsgNonameFile"))
+                          : Workplace->FileName);
+    const QString path = ChosenFile(dialog);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path) &&
+        Application->MessageBox(TMainForm::MessageText(QStringLiteral("MsgFileExistsQ")),
+                                TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
+                                MB_OKCANCEL) != IDOK)
+        return false;
+    return Saved(Workplace->SaveFile(path));
+}
+
+void TFileCommands::Properties() {
+    if (!QuerySave(false))
+        return;
+    const int previous = Workplace->LanguageId;
+    if (PropertiesDialog->Execute() && Workplace->LanguageId != previous)
+        Workplace->ApplyLanguage();
+}
+
+QString TFileCommands::DroppedConfiguration(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString path = urls.front().toLocalFile();
+    return IsConfigurationFileName(path) ? path : QString();
+}
+
+// The dialogs' texts belong to the main window, as translators know them.
+QFileDialog& TFileCommands::OpenDialog() {
+    if (!FileOpenDialog) {
+        FileOpenDialog =
+            new QFileDialog(&Form, QCoreApplication::translate("TMainForm", "Open File"));
+        FileOpenDialog->setObjectName(QStringLiteral("FileOpenDialog"));
+        FileOpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        FileOpenDialog->setFileMode(QFileDialog::AnyFile);
+        FileOpenDialog->setNameFilter(
+            QCoreApplication::translate("TMainForm", "Brookfetch Configuration (*.brk)"));
+        FileOpenDialog->setDefaultSuffix(QStringLiteral("brk"));
+        ClosePopupsWith(FileOpenDialog);
+    }
+    return *FileOpenDialog;
+}
+
+QFileDialog& TFileCommands::SaveDialog() {
+    if (!FileSaveDialog) {
+        FileSaveDialog =
+            new QFileDialog(&Form, QCoreApplication::translate("TMainForm", "Save file"));
+        FileSaveDialog->setObjectName(QStringLiteral("FileSaveDialog"));
+        FileSaveDialog->setAcceptMode(QFileDialog::AcceptSave);
+        FileSaveDialog->setFileMode(QFileDialog::AnyFile);
+        FileSaveDialog->setNameFilter(
+            QCoreApplication::translate("TMainForm", "Brookfetch Configuration (*.brk)"));
+        FileSaveDialog->setDefaultSuffix(QStringLiteral("brk"));
+        // The program asks about overwriting itself, with its own message texts.
+        FileSaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+        ClosePopupsWith(FileSaveDialog);
+    }
+    return *FileSaveDialog;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+class QWidget;
+class TQ47;
+
+namespace Ui {
+class TMainForm;
+}
+
+// The parameter page: copies a parameter set into its fields and back, and tells of every
+// change the user makes.
+class TParameterPage : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TParameterPage(Ui::TMainForm& ui, QObject* parent = nullptr);
+
+    // Fills every field from the model; only fields whose text differs are written.
+    void ModelToPage(const TQ47& model);
+
+    // Why the page could not be stored: a text that is not a number or time, or a value the
+    // model refused (its LastError then says so). Field is the refused control.
+    struct TRefusal {
+        enum class TKind { None, Format, Range } Kind = TKind::None;
+        QWidget* Field = nullptr;
+        explicit operator bool() const { return Kind != TKind::None; }
+    };
+    // Converts and stores every field into the model in the page's tab order, up to the first
+    // refused one. A time text is rewritten into its normal form as it is taken.
+    TRefusal PageToModel(TQ47& model);
+
+    // The refused field is brought into view and given the focus, its text selected for
+    // retyping.
+    void FocusField(QWidget* field);
+    // Brings the parameters into view, in place of the logo.
+    void Show();
+    void ShowLogo();
+
+    // The radio group was clicked: the samples count is used in samples mode only.
+    void Q47ModeClick();
+
+signals:
+    // The user changed a field, the mode or the VAR input's mode.
+    void modified();
+
+private:
+    void SetText(QLineEdit* edit, const QString& text);
+
+    Ui::TMainForm& ui;
+};
