@@ -1,5 +1,6 @@
-// Any bytes as a virtual port's file: no crash, a file taken has a description and a path of one
-// line each, and what the program writes for it reads back as the same port.
+// Any bytes as a virtual port's file: no crash, a file taken has a description, a path and a
+// latency file name of one line each, and what the program writes for it reads back as the same
+// port.
 
 #include "platform/d2xx/Ports.h"
 
@@ -33,15 +34,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     if (port->path.empty() || port->path.find('\n') != std::string::npos ||
         port->description.find('\n') != std::string::npos ||
-        port->serial.find('\n') != std::string::npos)
+        port->serial.find('\n') != std::string::npos ||
+        port->latency.find('\n') != std::string::npos)
         std::abort();
-    if (!OneLine(port->description) || !OneLine(port->serial) || !OneLine(port->path))
+    if (!OneLine(port->description) || !OneLine(port->serial) || !OneLine(port->path) ||
+        !OneLine(port->latency))
         return 0; // the writer refuses such values, rightly
     if (!d2xx::writePortFile(again, *port))
         std::abort();
     const std::optional<d2xx::PortFile> back = d2xx::readPortFile(again);
     if (!back || back->description != port->description || back->serial != port->serial ||
-        back->path != port->path || back->pid != (port->pid > 0 ? port->pid : 0))
+        back->path != port->path || back->latency != port->latency ||
+        back->pid != (port->pid > 0 ? port->pid : 0))
         std::abort();
     return 0;
 }
