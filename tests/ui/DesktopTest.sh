@@ -8,6 +8,8 @@
 #   DesktopTest.sh PROGRAM      (under xvfb-run with a 1280x1024 screen; CTest runs it so)
 set -euo pipefail
 program=$1
+# Waits for a window by name; see there why not xdotool search --sync.
+window_wait=$(cd "$(dirname "$0")/../.." && pwd)/scripts/window-wait
 for tool in openbox xdotool xwininfo xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "desktop test: $tool is missing (scripts/setup installs it)" >&2
@@ -65,7 +67,7 @@ setting() {
 start() {
     "$scratch/brookfetch" "$@" >"$scratch/program.log" 2>&1 &
     pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brookfetch$' | head -1) ||
+    window=$("$window_wait" '^Brookfetch$' 20) ||
         fail "no main window"
     xdotool windowactivate --sync "$window"
     sleep 0.5
@@ -109,7 +111,7 @@ expect_ended() {
 # Waits for a dialog of that title to come and to have the keyboard, or to go.
 dialog() {
     local id
-    id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -1) ||
+    id=$("$window_wait" "^$1\$" 10) ||
         fail "no dialog \"$1\""
     timeout 10 xdotool windowactivate --sync "$id" || fail "the dialog \"$1\" gets no focus"
     sleep 0.3
