@@ -7,86 +7,8 @@
 // opened once the window is up, as File > Open would open it; other arguments are ignored.
 // While a window runs in the user's desktop session, a start hands its file to that window and
 // ends.
-#include "BrookfetchVersion.h"
-#include "model/Q47Validation.h"
-#include "platform/framework/Application.h"
-#include "ui/Accessibility.h"
-#include "ui/Main.h"
-#include "ui/SingleWindow.h"
-#include "ui/Startup.h"
-
-#include <QApplication>
-#include <QFileInfo>
-#include <QTimer>
-#include <cstdio>
-#include <cstring>
-#include <optional>
-
-namespace {
-
-// --help and --version answer on the terminal, without a display; true when one did.
-bool AnsweredOnTheTerminal(int argc, char* argv[]) {
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (!std::strcmp(argv[i], "-h") || !std::strcmp(argv[i], "--help")) {
-            std::fputs("Usage: brookfetch [options] [FILE.brk]\n"
-                       "Programs the configuration connector of the Q47 water sampler through "
-                       "the USB adapter.\n"
-                       "A FILE.brk given is opened once the window is up.\n"
-                       "\n"
-                       "Options:\n"
-                       "  -h, --help     Show this help.\n"
-                       "  -V, --version  Show the program's version.\n",
-                       stdout);
-            return true;
-        }
-        if (!std::strcmp(argv[i], "-V") || !std::strcmp(argv[i], "--version")) {
-            std::printf("brookfetch %s\n", BrookfetchVersion);
-            return true;
-        }
-    }
-    return false;
-}
-
-// Another start's request, once the main window is there to take it (an error box shown while
-// the windows are made lets requests in before).
-void Deliver(const QString& file) {
-    if (!MainForm) {
-        QTimer::singleShot(250, [file] { Deliver(file); });
-        return;
-    }
-    Guarded([&file] { MainForm->OpenRequested(file); });
-}
-
-} // namespace
+#include "WindowProgram.h"
 
 int main(int argc, char* argv[]) {
-    if (AnsweredOnTheTerminal(argc, argv))
-        return 0;
-    std::optional<TDisplayGuard> display(std::in_place);
-    QApplication qt(argc, argv);
-    display.reset();
-    accessibility::Install();
-    // Names the desktop entry, so that a Wayland desktop shows its icon for the window.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.brookfetch.Brookfetch"));
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    QString file;
-    if (arguments.size() == 1 && IsConfigurationFileName(arguments[0]))
-        file = QFileInfo(arguments[0]).absoluteFilePath();
-
-    // One window per user and session: a window already running takes the file.
-    TSingleWindow single;
-    switch (single.Claim(file)) {
-    case TSingleWindow::TClaim::HandedOver:
-        return 0;
-    case TSingleWindow::TClaim::NoAnswer:
-        std::fputs("brookfetch: the window already running does not answer; opening another\n",
-                   stderr);
-        break;
-    case TSingleWindow::TClaim::First:
-        single.OnRequest = Deliver;
-        break;
-    }
-    if (file.isEmpty())
-        return RunWindows();
-    return RunWindows([file] { MainForm->OpenNamedFile(file); });
+    return RunWindowProgram(argc, argv);
 }
