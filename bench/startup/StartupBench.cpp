@@ -6,9 +6,10 @@
 //
 //   bench_startup [RUNS]     (default 5; the median of the runs is printed)
 //
-// The window program is measured as bench_startup_probe, the program's own start-up with two
-// time stamps: it prints "probe shown <us>" and "probe tick <us>" (monotonic clock) on stderr
-// and closes its window after the first tick. It runs from a copy in a scratch folder with a
+// A window counts as shown once its first paint is done. The window program is measured as
+// bench_startup_probe, the program's own start-up with two time stamps: it prints
+// "probe shown <us>" and "probe tick <us>" (monotonic clock) on stderr and closes its window
+// after the first tick. It runs from a copy in a scratch folder with a
 // settings folder, a runtime folder (for its one-window lock) and an empty port directory of
 // its own, so no adapter is found, no window of the user's takes it over and nothing of the
 // user's is touched. Qt runs offscreen unless
