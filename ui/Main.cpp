@@ -8,6 +8,7 @@
 #include "platform/framework/Exceptions.h"
 #include "ui/About.h"
 #include "ui/Accessibility.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ConnectorMonitor.h"
 #include "ui/ConnectorTransfer.h"
 #include "ui/FileCommands.h"
