@@ -3,7 +3,7 @@
 #include "ui_About.h"
 
 #include "BrookfetchVersion.h"
-#include "ui/Accessibility.h"
+#include "ui/AccessibleNames.h"
 #include "ui/Logo.h"
 #include "ui/TextFit.h"
 

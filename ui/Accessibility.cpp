@@ -1,20 +1,17 @@
+// The accessible interfaces the program puts before Qt's own (drop-downs that tell their value,
+// the hidden tab row, the tool bar, framed groups), the notices that announce status changes,
+// and the keyboard focus a screen reader follows.
 #include "ui/Accessibility.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
-#include <QGroupBox>
 #include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTabBar>
@@ -24,35 +21,6 @@
 namespace accessibility {
 
 namespace {
-
-// A caption as a name: without the Alt-letter marker ("&&" is a shown "&"), without the
-// shortcut a menu text carries after a tab, and without the colon that ends a caption.
-QString CleanText(const QString& text) {
-    QString clean;
-    const QString shown = text.left(text.indexOf(QLatin1Char('\t')));
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (shown[i] == QLatin1Char('&')) {
-            if (i + 1 < shown.size() && shown[i + 1] == QLatin1Char('&'))
-                clean += shown[++i];
-            continue;
-        }
-        clean += shown[i];
-    }
-    clean = clean.simplified();
-    while (clean.endsWith(QLatin1Char(':'))) {
-        clean.chop(1);
-        clean = clean.trimmed();
-    }
-    return clean;
-}
-
-// "[hh:mm:ss]" -> "hh:mm:ss".
-QString UnitText(const QString& text) {
-    QString unit = CleanText(text);
-    if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
-        unit = unit.mid(1, unit.size() - 2).trimmed();
-    return unit;
-}
 
 // A drop-down that tells its value. Qt 6.4's AT-SPI bridge has no selection interface, so a
 // screen reader cannot ask for the selected item, and Qt's own interface for a drop-down has
@@ -261,39 +229,6 @@ void ForgetHiddenTabBars(QWidget* root) {
     }
 }
 
-// A text that shows as it is keeps Qt's own name, which follows the text when it changes.
-void NameAfterText(QWidget* widget, const QString& text) {
-    const QString clean = CleanText(text);
-    if (widget->accessibleName().isEmpty() && !clean.isEmpty() && clean != text)
-        widget->setAccessibleName(clean);
-}
-
-QLabel* CaptionOf(QWidget* root, const QList<QLabel*>& labels, QWidget* field) {
-    for (QLabel* label : labels)
-        if (label->buddy() == field)
-            return label;
-    if (field->objectName().isEmpty())
-        return nullptr;
-    return root->findChild<QLabel*>(field->objectName() + QLatin1String("Label"));
-}
-
-void NameField(QWidget* root, const QList<QLabel*>& labels, QWidget* field) {
-    if (field->accessibleName().isEmpty())
-        if (const QLabel* caption = CaptionOf(root, labels, field))
-            field->setAccessibleName(CleanText(caption->text()));
-    if (!field->accessibleDescription().isEmpty() || field->objectName().isEmpty())
-        return;
-    QString unit;
-    if (const QLabel* label = root->findChild<QLabel*>(field->objectName() + QLatin1String("Unit")))
-        unit = UnitText(label->text());
-    const QString range = field->toolTip();
-    QString description = range;
-    if (!unit.isEmpty() && !range.endsWith(QLatin1Char(' ') + unit))
-        description = range.isEmpty() ? unit : unit + QLatin1String(", ") + range;
-    if (!description.isEmpty())
-        field->setAccessibleDescription(description);
-}
-
 // The one field a group of radio buttons has in the tab order is its checked button.
 QWidget* CheckedOfGroup(QWidget* field) {
     auto* button = qobject_cast<QAbstractButton*>(field);
@@ -354,17 +289,6 @@ protected:
 
 } // namespace
 
-QString ToolBarName() {
-    //: Name of the main window's tool bar (New, Read, Write) for screen readers; not shown.
-    return QCoreApplication::translate("Accessibility", "Tool bar");
-}
-
-QString LogoName() {
-    //: Name of the logo picture of the main window and the About box for screen readers; not
-    //: shown.
-    return QCoreApplication::translate("Accessibility", "Logo");
-}
-
 void Install() {
     static bool installed = false;
     if (installed)
@@ -373,36 +297,10 @@ void Install() {
     QAccessible::installFactory(Interfaces);
 }
 
-void NameControls(QWidget* root) {
-    Install();
+void PrepareWindow(QWidget* root) {
     ForgetHiddenTabBars(root);
-    const QList<QLabel*> labels = root->findChildren<QLabel*>();
-    for (QLabel* label : labels) {
-        if (label->objectName() == QLatin1String("Logo") && label->text().isEmpty())
-            label->setAccessibleName(LogoName());
-        else
-            NameAfterText(label, label->text());
-    }
-    for (QWidget* widget : root->findChildren<QWidget*>()) {
-        if (auto* box = qobject_cast<QComboBox*>(widget))
-            new TClosedListFocus(box);
-        if (qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget) ||
-            (qobject_cast<QLineEdit*>(widget) &&
-             !qobject_cast<QComboBox*>(widget->parentWidget()) &&
-             !qobject_cast<QAbstractSpinBox*>(widget->parentWidget())))
-            NameField(root, labels, widget);
-        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            NameAfterText(button, button->text());
-        else if (auto* group = qobject_cast<QGroupBox*>(widget))
-            NameAfterText(group, group->title());
-        else if (auto* bar = qobject_cast<QToolBar*>(widget))
-            bar->setAccessibleName(ToolBarName());
-        else if (widget->metaObject() == &QFrame::staticMetaObject)
-            for (const QLabel* heading :
-                 widget->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-                if (heading->objectName().endsWith(QLatin1String("Heading")))
-                    widget->setAccessibleName(CleanText(heading->text()));
-    }
+    for (QComboBox* box : root->findChildren<QComboBox*>())
+        new TClosedListFocus(box);
 }
 
 void Announce(QWidget* widget, const QString& text) {

@@ -4,9 +4,10 @@
 
 class QWidget;
 
-// What a screen reader gets from the windows beyond what Qt gives by itself: names taken from
-// the texts the user sees, drop-downs that tell their value, spoken status changes and a
-// keyboard focus that is always somewhere a user can see.
+// What a screen reader gets from the windows beyond what Qt gives by itself: drop-downs that
+// tell their value, no focus reported on what is not shown, spoken status changes and a
+// keyboard focus that is always somewhere a user can see. The names of the controls are in
+// AccessibleNames.h.
 namespace accessibility {
 
 // Puts the program's accessible interfaces before Qt's own. Once the application object
@@ -14,17 +15,10 @@ namespace accessibility {
 // first widgets).
 void Install();
 
-// Names every control under root from the texts on the screen, in the user's language: a
-// field after its caption label (its buddy, else the label named after it with "Label"), a
-// frame after the heading label inside it ("...Heading"), without the Alt-letter marker and
-// the trailing " :"; a field's unit label ("...Unit") and its range go into its description.
-// Labels, buttons and group boxes whose text carries a marker or a colon get the clean text.
-// Call it once a window is built; the language does not change while the program runs.
-void NameControls(QWidget* root);
-
-// The name of the tool bar and of the logo pictures, in the user's language.
-QString ToolBarName();
-QString LogoName();
+// Readies the widgets under root, made before their window was named, for the program's
+// interfaces: a tab row hidden since its interface was made gets the one of a hidden tab row,
+// and a drop-down's list reports no focus once it has closed. NameControls does it.
+void PrepareWindow(QWidget* root);
 
 // Has a screen reader say text at once, as a notification in the status bar of widget's
 // window (or in the window itself): for a status panel whose text changed, the start of a

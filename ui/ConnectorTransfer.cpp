@@ -3,8 +3,11 @@
 #include "adapter/TarnAdapter.h"
 #include "app/Workplace.h"
 #include "platform/framework/Application.h"
+#include "ui/Accessibility.h"
+#include "ui/FocusReturn.h"
 #include "ui/Main.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QProgressBar>
 #include <QTimer>
@@ -15,8 +18,65 @@ int LastStopCode = 0;
 
 } // namespace
 
-TConnectorTransfer::TConnectorTransfer(QWidget& window, QProgressBar& progress, QTimer& timer)
-    : Window(window), ProgressBar(progress), Timer(timer) {}
+TConnectorTransfer::TConnectorTransfer(TMainForm& form, QAction& read, QAction& write,
+                                       QProgressBar& progress, QTimer& timer)
+    : Form(form), ReadAction(read), WriteAction(write), ProgressBar(progress), Timer(timer) {}
+
+// The keyboard focus goes to the first field of the page in every outcome (ModelToPage).
+void TConnectorTransfer::Read() {
+    if (!Form.QuerySave())
+        return;
+    accessibility::Announce(&Form, ReadAction.toolTip());
+    bool read = false;
+    try {
+        const TScope transfer(Form);
+        read = Workplace->ReadConnector();
+    } catch (...) {
+        if (StopCode() != 0)
+            return;
+        // The read had begun a new data set: the page shows it, as after a failed read, so
+        // that page, file name and workplace agree when the error box has been closed.
+        Form.SetStatusText(1, TMainForm::MessageText(QStringLiteral("MsgNoname")));
+        Form.ModelToPage();
+        throw;
+    }
+    if (StopCode() != 0)
+        return;
+    Form.ShowStatus();
+    if (read) {
+        Form.ModelToPage();
+        Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorRead")));
+        return;
+    }
+    // Nothing of a failed read remains: a new data set with the defaults.
+    Form.FileNewExecute();
+}
+
+void TConnectorTransfer::Write() {
+    TFocusReturn focus(Form);
+    if (QWidget* focused = Form.focusWidget())
+        focused->clearFocus();
+    if (!Form.PageToModel()) {
+        focus.Dismiss();
+        return;
+    }
+    if (Application->MessageBox(TMainForm::MessageText(QStringLiteral("MsgReallyWriteQ")),
+                                TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
+                                MB_OKCANCEL) != IDOK)
+        return;
+    bool written = false;
+    accessibility::Announce(&Form, WriteAction.toolTip());
+    {
+        // The outcome is in the model's LastError, which ShowStatus reports.
+        const TScope transfer(Form);
+        written = Workplace->WriteConnector();
+    }
+    if (StopCode() != 0)
+        return;
+    Form.ShowStatus();
+    if (written)
+        Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorWritten")));
+}
 
 void TConnectorTransfer::Progress(int percent) {
     ProgressBar.setValue(percent);
@@ -27,7 +87,7 @@ void TConnectorTransfer::Begin() {
     ProgressBar.show();
     ProgressBar.repaint();
     Timer.stop();
-    Window.setEnabled(false);
+    Form.setEnabled(false);
     // The window repaints in its busy state before the transfer blocks the thread.
     Application->ProcessMessages();
     Application->SetBusyCursor(true);
@@ -38,7 +98,7 @@ void TConnectorTransfer::End() {
     ProgressBar.setValue(0);
     ProgressBar.hide();
     Workplace->Adapter->OnProgress = nullptr;
-    Window.setEnabled(true);
+    Form.setEnabled(true);
     Timer.start();
     Application->SetBusyCursor(false);
 }

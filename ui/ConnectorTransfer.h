@@ -2,16 +2,25 @@
 
 #include "platform/process/Process.h"
 
+class QAction;
 class QProgressBar;
 class QTimer;
-class QWidget;
 class TMainForm;
 
-// The busy state of the main window around one connector transfer: window disabled, status
-// timer stopped, hourglass, progress bar driven by the adapter.
+// The main window's Read and Write commands and its busy state around each connector transfer:
+// window disabled, status timer stopped, hourglass, progress bar driven by the adapter.
 class TConnectorTransfer {
 public:
-    TConnectorTransfer(QWidget& window, QProgressBar& progress, QTimer& timer);
+    // read and write are the window's Data actions, whose hints are announced as each begins.
+    TConnectorTransfer(TMainForm& form, QAction& read, QAction& write, QProgressBar& progress,
+                       QTimer& timer);
+
+    // Data, Read after the save question: the page shows what was read, else a new data set.
+    // The keyboard focus goes to the first field of the page in every outcome.
+    void Read();
+    // Data, Write of the page's values after the user's confirmation; a refused field keeps
+    // the focus, else it goes back where it was.
+    void Write();
 
     void Begin();
     void End();
@@ -39,7 +48,9 @@ public:
     static int StopCode();
 
 private:
-    QWidget& Window;
+    TMainForm& Form;
+    QAction& ReadAction;
+    QAction& WriteAction;
     QProgressBar& ProgressBar;
     QTimer& Timer;
 };

@@ -7,11 +7,10 @@
 #include "platform/framework/Application.h"
 #include "platform/framework/Exceptions.h"
 #include "ui/About.h"
-#include "ui/Accessibility.h"
+#include "ui/AccessibleNames.h"
 #include "ui/ConnectorMonitor.h"
 #include "ui/ConnectorTransfer.h"
 #include "ui/FileCommands.h"
-#include "ui/FocusReturn.h"
 #include "ui/Guard.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
@@ -77,7 +76,8 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     Timer = ConnectorMonitor->Timer;
     FileCommands = new TFileCommands(*this, *ui->MenuFile, *ui->MenuFileExit);
     Placement = new TWindowPlacement(*this);
-    Transfer = std::make_unique<TConnectorTransfer>(*this, *ui->ProgressBar, *Timer);
+    Transfer = std::make_unique<TConnectorTransfer>(*this, *ui->DataRead, *ui->DataWrite,
+                                                    *ui->ProgressBar, *Timer);
 
     // Files are dropped on the window as a whole.
     setAcceptDrops(true);
@@ -285,64 +285,12 @@ void TMainForm::EndTransfer() {
     Transfer->End();
 }
 
-// The keyboard focus goes to the first field of the page in every outcome (ModelToPage).
 void TMainForm::DataReadExecute() {
-    if (!QuerySave())
-        return;
-    accessibility::Announce(this, ui->DataRead->toolTip());
-    bool read = false;
-    try {
-        const TConnectorTransfer::TScope transfer(*this);
-        read = Workplace->ReadConnector();
-    } catch (...) {
-        if (TConnectorTransfer::StopCode() != 0)
-            return;
-        // The read had begun a new data set: the page shows it, as after a failed read, so
-        // that page, file name and workplace agree when the error box has been closed.
-        SetStatusText(1, MessageText(QStringLiteral("MsgNoname")));
-        ModelToPage();
-        throw;
-    }
-    if (TConnectorTransfer::StopCode() != 0)
-        return;
-    ShowStatus();
-    if (read) {
-        ModelToPage();
-        ShowConfirmation(MessageText(QStringLiteral("MsgConnectorRead")));
-        return;
-    }
-    // Nothing of a failed read remains: a new data set with the defaults.
-    FileNewExecute();
+    Transfer->Read();
 }
 
 void TMainForm::DataWriteExecute() {
-    TFocusReturn focus(*this);
-    ClearFocus();
-    if (!PageToModel()) {
-        focus.Dismiss();
-        return;
-    }
-    if (Application->MessageBox(MessageText(QStringLiteral("MsgReallyWriteQ")),
-                                MessageText(QStringLiteral("MsgConfirmation")),
-                                MB_OKCANCEL) != IDOK)
-        return;
-    bool written = false;
-    accessibility::Announce(this, ui->DataWrite->toolTip());
-    {
-        // The outcome is in the model's LastError, which ShowStatus reports.
-        const TConnectorTransfer::TScope transfer(*this);
-        written = Workplace->WriteConnector();
-    }
-    if (TConnectorTransfer::StopCode() != 0)
-        return;
-    ShowStatus();
-    if (written)
-        ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));
-}
-
-void TMainForm::ClearFocus() {
-    if (QWidget* focused = focusWidget())
-        focused->clearFocus();
+    Transfer->Write();
 }
 
 // ---- Status ------------------------------------------------------------------------------

@@ -120,7 +120,6 @@ private:
     // The error box with the text of `label` and, when given, that of `more` as a second
     // paragraph.
     void ShowError(const QString& label, const QString& more = QString());
-    void ClearFocus();
 
     std::unique_ptr<Ui::TMainForm> ui;
     TStatusBar* Status;

@@ -5,7 +5,7 @@
 #include "app/Workplace.h"
 #include "platform/registry/Languages.h"
 #include "platform/registry/Translation.h"
-#include "ui/Accessibility.h"
+#include "ui/AccessibleNames.h"
 #include "ui/TextFit.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The names a screen reader hears for the controls of a window, taken from the texts the user
+// sees there.
+namespace accessibility {
+
+// Names every control under root from the texts on the screen, in the user's language: a
+// field after its caption label (its buddy, else the label named after it with "Label"), a
+// frame after the heading label inside it ("...Heading"), without the Alt-letter marker and
+// the trailing " :"; a field's unit label ("...Unit") and its range go into its description.
+// Labels, buttons and group boxes whose text carries a marker or a colon get the clean text.
+// Call it once a window is built; the language does not change while the program runs. It
+// readies the window's widgets for the program's interfaces as well (PrepareWindow).
+void NameControls(QWidget* root);
+
+// The name of the tool bar and of the logo pictures, in the user's language.
+QString ToolBarName();
+QString LogoName();
+
+} // namespace accessibility
