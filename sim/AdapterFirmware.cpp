@@ -27,6 +27,16 @@ std::string hexWord(unsigned value) {
 
 } // namespace
 
+std::string AdapterFirmware::Answer::logLine() const {
+    std::string line;
+    char part[4];
+    for (std::size_t i = 0; i < frame.size(); ++i) {
+        std::snprintf(part, sizeof part, i ? " %02X" : "%02X", frame[i]);
+        line += part;
+    }
+    return line + ": " + log;
+}
+
 const std::array<std::uint8_t, AdapterFirmware::ImageSize>& AdapterFirmware::defaultImage() {
     static const auto image = makeDefaultImage();
     return image;

@@ -131,7 +131,9 @@ public:
         std::chrono::milliseconds delay{0}; // extra wait before the reply (slow answer)
         std::vector<std::uint8_t> frame;    // the request, lead byte included
         bool stored = false;                // the connector memory changed
-        std::string log;                    // one line for a verbose log
+        std::string log;                    // what the firmware made of the request
+        // The line of a verbose log: the request in hex, then `log`.
+        std::string logLine() const;
     };
 
     // The host sent these bytes. Returns an answer for every request they complete. A frame

@@ -30,16 +30,6 @@ void onSignal(int) {
     PtyServer::requestStop();
 }
 
-std::string hex(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    char part[4];
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(part, sizeof part, i ? " %02X" : "%02X", bytes[i]);
-        text += part;
-    }
-    return text;
-}
-
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
@@ -172,24 +162,6 @@ void PtyServer::clientClosed() {
     ::flock(slave_, LOCK_UN);
 }
 
-bool PtyServer::loadMemory(std::string& error) {
-    if (options_.memoryFile.empty())
-        return true;
-    std::string note;
-    const bool loaded = loadMemoryFile(firmware_, options_.memoryFile, error, note);
-    if (!note.empty())
-        std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", note.c_str());
-    return loaded;
-}
-
-void PtyServer::saveMemory() {
-    if (options_.memoryFile.empty())
-        return;
-    if (!saveMemoryFile(options_.memoryFile, firmware_.memory()))
-        std::fprintf(stderr, "brookfetch-adapter-sim: cannot write %s\n",
-                     options_.memoryFile.c_str());
-}
-
 void PtyServer::requestStop() {
     if (stopPipe[1] >= 0) {
         const char byte = 1;
@@ -238,9 +210,9 @@ void PtyServer::serveBytes(const std::vector<std::uint8_t>& bytes, ChipModel::Ti
     const bool chattering = firmware_.chattering(now);
     for (auto& answer : firmware_.receive(bytes.data(), bytes.size(), now)) {
         if (options_.verbose)
-            std::fprintf(stderr, "%s: %s\n", hex(answer.frame).c_str(), answer.log.c_str());
+            std::fprintf(stderr, "%s\n", answer.logLine().c_str());
         if (answer.stored)
-            saveMemory();
+            saveServedMemory(options_.memoryFile, firmware_.memory());
         if (answer.reply.empty())
             continue;
         // A reply into a chattering line lands behind noise.
@@ -301,10 +273,10 @@ bool PtyServer::command(const std::string& line) {
         // socket empty: a fresh memory, plugged in.
         firmware_.resetMemory();
         firmware_.setConnectorPresent(true);
-        saveMemory();
+        saveServedMemory(options_.memoryFile, firmware_.memory());
     } else if (word == "small" || word == "large") {
         firmware_.setSmallMemory(word == "small");
-        saveMemory();
+        saveServedMemory(options_.memoryFile, firmware_.memory());
     } else if (word == "clear") {
         firmware_.clearFaults();
     } else if (word == "fault") {

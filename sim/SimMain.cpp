@@ -4,6 +4,7 @@
 #include "BrookfetchVersion.h"
 #include "platform/d2xx/Ports.h"
 #include "sim/AdapterFirmware.h"
+#include "sim/MemoryFile.h"
 #include "sim/PtyServer.h"
 #include "sim/SimOptions.h"
 #include "sim/UsbIpServer.h"
@@ -35,7 +36,7 @@ int serveUsbIp(sim::AdapterFirmware& firmware, const sim::SimSetup& setup) {
     options.verbose = setup.verbose;
     options.memoryFile = setup.memoryFile;
     sim::UsbIpServer server(firmware, options);
-    if (!server.loadMemory(error))
+    if (!sim::loadServedMemory(firmware, setup.memoryFile, error))
         return fail(QString::fromStdString(error), 1);
     sim::UsbIpServer::installSignalHandlers();
     if (!server.open(error))
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
 
     sim::PtyServer server(firmware, options);
     std::string error;
-    if (!server.loadMemory(error))
+    if (!sim::loadServedMemory(firmware, setup.memoryFile, error))
         return fail(QString::fromStdString(error), 1);
     // Signals stop the server from here on, so the port file below is always removed.
     sim::PtyServer::installSignalHandlers();

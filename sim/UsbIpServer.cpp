@@ -82,22 +82,6 @@ bool UsbIpServer::open(std::string& error) {
     return true;
 }
 
-bool UsbIpServer::loadMemory(std::string& error) {
-    if (options_.memoryFile.empty())
-        return true;
-    std::string message;
-    const bool loaded = loadMemoryFile(firmware_, options_.memoryFile, error, message);
-    if (!message.empty())
-        std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", message.c_str());
-    return loaded;
-}
-
-void UsbIpServer::saveMemory() {
-    if (!options_.memoryFile.empty() && !saveMemoryFile(options_.memoryFile, firmware_.memory()))
-        std::fprintf(stderr, "brookfetch-adapter-sim: cannot write %s\n",
-                     options_.memoryFile.c_str());
-}
-
 void UsbIpServer::note(const std::string& line) const {
     if (options_.verbose)
         std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", line.c_str());
@@ -252,7 +236,7 @@ void UsbIpServer::submit(Connection& connection, const usbip::UrbHeader& header,
         const std::vector<std::uint8_t> outData(
             data, data + (header.direction == usbip::DirOut ? header.transferLength : 0));
         if (device_->advance(now))
-            saveMemory();
+            saveServedMemory(options_.memoryFile, firmware_.memory());
         const FtdiUsbDevice::ControlAnswer answer = device_->control(setup, outData, now);
         note(answer.log);
         if (answer.stall)
@@ -267,7 +251,7 @@ void UsbIpServer::submit(Connection& connection, const usbip::UrbHeader& header,
     } else if (header.direction == usbip::DirOut &&
                header.endpoint == (FtdiUsbDevice::BulkOut & 0x0F)) {
         if (device_->advance(now))
-            saveMemory();
+            saveServedMemory(options_.memoryFile, firmware_.memory());
         device_->bulkOut(data, header.transferLength, now);
         reply = usbip::retSubmit(header.seqnum, 0, header.transferLength);
     } else if (header.direction == usbip::DirIn &&
@@ -283,7 +267,7 @@ void UsbIpServer::submit(Connection& connection, const usbip::UrbHeader& header,
 void UsbIpServer::releaseIn(Connection& connection) {
     const auto now = ChipModel::Clock::now();
     if (device_->advance(now))
-        saveMemory();
+        saveServedMemory(options_.memoryFile, firmware_.memory());
     for (const std::string& line : device_->takeLog())
         note(line);
     while (!pendingIn_.empty()) {

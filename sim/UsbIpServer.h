@@ -40,7 +40,6 @@ public:
     bool open(std::string& error);
     // The port listened on (the one given, or the system's choice for 0).
     int port() const { return port_; }
-    bool loadMemory(std::string& error);
 
     // Serves until a stop request; returns the exit code.
     int run();
@@ -69,7 +68,6 @@ private:
     void submit(Connection& connection, const usbip::UrbHeader& header, const std::uint8_t* data);
     void releaseIn(Connection& connection);
     void unplug();
-    void saveMemory();
     void note(const std::string& line) const;
 
     AdapterFirmware& firmware_;
