@@ -1,6 +1,7 @@
 #include "sim/PtyServer.h"
 
 #include "sim/MemoryFile.h"
+#include "sim/StopPipe.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,13 +23,6 @@
 namespace sim {
 
 namespace {
-
-// The self-pipe that turns a signal into something poll() sees.
-int stopPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    PtyServer::requestStop();
-}
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -162,33 +156,12 @@ void PtyServer::clientClosed() {
     ::flock(slave_, LOCK_UN);
 }
 
-void PtyServer::requestStop() {
-    if (stopPipe[1] >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] auto written = ::write(stopPipe[1], &byte, 1);
-    }
-}
-
 void PtyServer::ignoreTerminalStops() {
     // Started with "&" from a shell, the program must not be stopped when it looks at the
     // terminal the shell is reading from; such a read then fails instead (see run()). Nor
     // when it prints there under "stty tostop".
     std::signal(SIGTTIN, SIG_IGN);
     std::signal(SIGTTOU, SIG_IGN);
-}
-
-void PtyServer::installSignalHandlers() {
-    if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_NONBLOCK | O_CLOEXEC) != 0)
-        stopPipe[0] = stopPipe[1] = -1;
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGHUP, &action, nullptr);
-    // A closed stdout or stderr must not end the program without its clean-up.
-    std::signal(SIGPIPE, SIG_IGN);
-    ignoreTerminalStops();
 }
 
 void PtyServer::writeOut(const std::vector<std::uint8_t>& bytes) {
@@ -375,7 +348,7 @@ int PtyServer::run() {
         pollfd fds[4];
         nfds_t count = 0;
         fds[count++] = {master_, POLLIN, 0};
-        fds[count++] = {stopPipe[0], POLLIN, 0};
+        fds[count++] = {stopRequests(), POLLIN, 0};
         fds[count++] = {closes_, POLLIN, 0}; // a negative descriptor is left out by poll
         const bool watchStdin = stdinOpen_ && !background;
         if (watchStdin)

@@ -39,13 +39,10 @@ public:
     // attribute, and the chip takes its period from it. False with a message in `error`.
     bool makeLatencyFile(const std::string& path, std::string& error);
 
-    // Serves until "quit" on standard input or a stop request; returns the exit code.
+    // Serves until "quit" on standard input or a stop request (StopPipe.h); returns the exit
+    // code.
     int run();
 
-    // Async-signal-safe: asks run() to return.
-    static void requestStop();
-    // Installs handlers for SIGINT, SIGTERM and SIGHUP that call requestStop().
-    static void installSignalHandlers();
     // A background job is not stopped for reading or printing on its terminal.
     static void ignoreTerminalStops();
 

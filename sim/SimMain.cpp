@@ -7,6 +7,7 @@
 #include "sim/MemoryFile.h"
 #include "sim/PtyServer.h"
 #include "sim/SimOptions.h"
+#include "sim/StopPipe.h"
 #include "sim/UsbIpServer.h"
 
 #include <QStringList>
@@ -38,7 +39,7 @@ int serveUsbIp(sim::AdapterFirmware& firmware, const sim::SimSetup& setup) {
     sim::UsbIpServer server(firmware, options);
     if (!sim::loadServedMemory(firmware, setup.memoryFile, error))
         return fail(QString::fromStdString(error), 1);
-    sim::UsbIpServer::installSignalHandlers();
+    sim::installStopHandlers();
     if (!server.open(error))
         return fail(QString::fromStdString(error), 1);
     std::printf("ready usbip %s:%d %s\n", options.address.c_str(), server.port(),
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
     if (!sim::loadServedMemory(firmware, setup.memoryFile, error))
         return fail(QString::fromStdString(error), 1);
     // Signals stop the server from here on, so the port file below is always removed.
-    sim::PtyServer::installSignalHandlers();
+    sim::installStopHandlers();
     if (!server.open(error))
         return fail(QString::fromStdString(error), 1);
 

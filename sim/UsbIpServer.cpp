@@ -1,14 +1,13 @@
 #include "sim/UsbIpServer.h"
 
 #include "sim/MemoryFile.h"
+#include "sim/StopPipe.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -17,16 +16,6 @@
 #include <unistd.h>
 
 namespace sim {
-
-namespace {
-
-int stopPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    UsbIpServer::requestStop();
-}
-
-} // namespace
 
 UsbIpServer::UsbIpServer(AdapterFirmware& firmware, Options options)
     : firmware_(firmware), options_(std::move(options)) {}
@@ -85,25 +74,6 @@ bool UsbIpServer::open(std::string& error) {
 void UsbIpServer::note(const std::string& line) const {
     if (options_.verbose)
         std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", line.c_str());
-}
-
-void UsbIpServer::requestStop() {
-    if (stopPipe[1] >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] auto written = ::write(stopPipe[1], &byte, 1);
-    }
-}
-
-void UsbIpServer::installSignalHandlers() {
-    if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_NONBLOCK | O_CLOEXEC) != 0)
-        stopPipe[0] = stopPipe[1] = -1;
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGHUP, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void UsbIpServer::accept() {
@@ -295,7 +265,7 @@ int UsbIpServer::run() {
             releaseIn(*importer);
 
         std::vector<pollfd> fds;
-        fds.push_back({stopPipe[0], POLLIN, 0});
+        fds.push_back({stopRequests(), POLLIN, 0});
         fds.push_back({listener_, POLLIN, 0});
         for (auto& connection : connections_)
             fds.push_back({connection->fd,

@@ -41,12 +41,8 @@ public:
     // The port listened on (the one given, or the system's choice for 0).
     int port() const { return port_; }
 
-    // Serves until a stop request; returns the exit code.
+    // Serves until a stop request (StopPipe.h); returns the exit code.
     int run();
-    // Async-signal-safe: asks run() to return.
-    static void requestStop();
-    // Installs handlers for SIGINT, SIGTERM and SIGHUP that call requestStop().
-    static void installSignalHandlers();
 
 private:
     struct Connection {
