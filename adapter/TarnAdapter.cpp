@@ -1,5 +1,7 @@
 #include "adapter/TarnAdapter.h"
 
+#include "adapter/TarnProtocol.h"
+
 #include "Library/Serial/USB/UsbUart.h"
 #include "platform/framework/Exceptions.h"
 
@@ -13,23 +15,6 @@ constexpr const char* Unit = "TarnAdapter";
 
 // The frame, lead byte included, fits 64 bytes.
 constexpr int MaxRequest = 63;
-// A block travels in a 32-byte field either way.
-constexpr int MaxBlock = 32;
-constexpr int WriteRequestLength = 36;
-
-enum : std::uint8_t {
-    CmdReadVersion = 0x10,
-    CmdConnectorPresent = 0x20,
-    CmdMemoryKind = 0x70,
-    CmdReadSmall = 0x50,
-    CmdReadLarge = 0x30,
-    CmdWriteSmall = 0x60,
-    CmdWriteLarge = 0x40,
-};
-
-constexpr std::uint8_t Yes = 2; // the adapter's "present" / "large" / "written"
-constexpr std::uint8_t No = 0;  // "no connector"
-
 using TBytes = std::vector<std::uint8_t>;
 
 // How many reads the most frequent of these values leads the next one by, and that value.
@@ -155,7 +140,7 @@ bool TTarnAdapter::Send(const std::uint8_t* request, int length) {
     if (!Connect())
         return false;
     std::uint8_t frame[MaxRequest + 1];
-    frame[0] = LeadByte;
+    frame[0] = tarn::LeadByte;
     std::memcpy(frame + 1, request, static_cast<std::size_t>(length));
     Uart->Purge();
     const auto expected = static_cast<std::uint32_t>(length + 1);
@@ -177,7 +162,7 @@ bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
         return false;
     if (Uart->Read(reply, 1) != 1)
         return false; // nothing within the read time-out
-    if (reply[0] != AckByte) {
+    if (reply[0] != tarn::AckByte) {
         if (Monitor)
             Monitor->TraceData(TTraceSink::Unexpected, reply, 1);
         return false;
@@ -245,7 +230,7 @@ TTarnDevice::TTarnDevice()
       MayHaveChanged(false) {}
 
 bool TTarnDevice::ReadVersion() {
-    const std::uint8_t request[1] = {CmdReadVersion};
+    const std::uint8_t request[1] = {tarn::ReadVersion};
     std::uint8_t reply[2];
     if (!Transact(request, 1, reply, 2))
         return false;
@@ -255,19 +240,19 @@ bool TTarnDevice::ReadVersion() {
 
 bool TTarnDevice::CheckConnector(TPresence& presence) {
     presence = TPresence::Absent;
-    std::uint8_t request[1] = {CmdConnectorPresent};
+    std::uint8_t request[1] = {tarn::ConnectorPresent};
     std::uint8_t reply[1];
     if (!Transact(request, 1, reply, 1))
         return false;
-    if (reply[0] != Yes) {
+    if (reply[0] != tarn::Yes) {
         // "No" is one value; anything else was damaged on the way and says nothing.
-        presence = reply[0] == No ? TPresence::Absent : TPresence::Garbled;
+        presence = reply[0] == tarn::No ? TPresence::Absent : TPresence::Garbled;
         return true;
     }
-    request[0] = CmdMemoryKind;
+    request[0] = tarn::MemoryKind;
     if (!Transact(request, 1, reply, 1))
         return false;
-    const bool large = reply[0] == Yes;
+    const bool large = reply[0] == tarn::Yes;
     SmallMemory = !large;
     BlockSize = large ? 32 : 8;
     Capacity = large ? 32768 : 256;
@@ -276,14 +261,14 @@ bool TTarnDevice::CheckConnector(TPresence& presence) {
 }
 
 bool TTarnDevice::ReadBlock(int address, std::uint8_t* destination, int count) {
-    if (destination == nullptr || count < 1 || count > MaxBlock)
+    if (destination == nullptr || count < 1 || count > tarn::MaxBlock)
         throw Exception(ErrorOnFile(Unit, __LINE__));
-    std::uint8_t request[WriteRequestLength] = {};
-    request[0] = SmallMemory ? CmdReadSmall : CmdReadLarge;
+    std::uint8_t request[tarn::WriteRequestLength] = {};
+    request[0] = SmallMemory ? tarn::ReadSmall : tarn::ReadLarge;
     request[1] = static_cast<std::uint8_t>(address & 0xFF);
     request[2] = static_cast<std::uint8_t>((address >> 8) & 0xFF);
     request[3] = static_cast<std::uint8_t>(count);
-    std::uint8_t reply[MaxBlock];
+    std::uint8_t reply[tarn::MaxBlock];
     if (!Transact(request, 4, reply, count))
         return false;
     std::memcpy(destination, reply, static_cast<std::size_t>(count));
@@ -291,17 +276,17 @@ bool TTarnDevice::ReadBlock(int address, std::uint8_t* destination, int count) {
 }
 
 bool TTarnDevice::WriteBlock(int address, const std::uint8_t* source, int count) {
-    if (source == nullptr || count < 1 || count > MaxBlock)
+    if (source == nullptr || count < 1 || count > tarn::MaxBlock)
         throw Exception(ErrorOnFile(Unit, __LINE__));
-    std::uint8_t request[WriteRequestLength] = {};
-    request[0] = SmallMemory ? CmdWriteSmall : CmdWriteLarge;
+    std::uint8_t request[tarn::WriteRequestLength] = {};
+    request[0] = SmallMemory ? tarn::WriteSmall : tarn::WriteLarge;
     request[1] = static_cast<std::uint8_t>(address & 0xFF);
     request[2] = static_cast<std::uint8_t>((address >> 8) & 0xFF);
     request[3] = static_cast<std::uint8_t>(count);
     std::memcpy(request + 4, source, static_cast<std::size_t>(count));
     std::uint8_t reply[1];
-    return Transact(request, WriteRequestLength, reply, 1,
-                    [](const std::uint8_t* answer) { return answer[0] == Yes; });
+    return Transact(request, tarn::WriteRequestLength, reply, 1,
+                    [](const std::uint8_t* answer) { return answer[0] == tarn::Yes; });
 }
 
 bool TTarnDevice::ReadMemory(int address, std::uint8_t* destination, int length) {

@@ -51,8 +51,6 @@ public:
 // demand at the first exchange and goes down when a send fails.
 class TTarnAdapter {
 public:
-    static constexpr std::uint8_t LeadByte = 0x5A;
-    static constexpr std::uint8_t AckByte = 0xA5;
     static constexpr int Attempts = 5;
 
     // The link's timing. A read of n reply bytes waits at most ReadTotalMs + ReadPerByteMs n.

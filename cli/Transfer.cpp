@@ -149,36 +149,28 @@ int TConnectorTransfer::Write(TQ47& model, QString& detail) {
                                 "connector");
         return written;
     }
-    if (written == ExitOk)
+    if (written == ExitOk ||
+        (left != TQ47::TConnectorLeft::Mixed && left != TQ47::TConnectorLeft::Unverified))
         return written;
-    const QString why =
-        Loss == TConnectorSession::TLoss::None ? QString() : QStringLiteral(": ") + LossText(Loss);
+    const bool mixed = left == TQ47::TConnectorLeft::Mixed;
+    Left = mixed ? QStringLiteral("mixed") : QStringLiteral("unverified");
+    const QString why = Loss != TConnectorSession::TLoss::None
+                            ? QStringLiteral(": ") + LossText(Loss)
+                        : mixed ? QStringLiteral(" (a block write refused or unanswered)")
+                                : QStringLiteral(" (no answer or a damaged reply)");
     const QString todo = Loss == TConnectorSession::TLoss::Adapter
                              ? QStringLiteral("plug the adapter in again")
                          : Loss == TConnectorSession::TLoss::Connector
                              ? QStringLiteral("plug the connector in again")
                              : QStringLiteral("re-seat the connector");
-    switch (left) {
-    case TQ47::TConnectorLeft::Mixed:
-        Left = QStringLiteral("mixed");
-        detail =
-            QStringLiteral("writing the connector failed%1; the connector may now hold a mix "
-                           "of old and new parameters and must be written again before "
-                           "use: %2 and write it again")
-                .arg(why.isEmpty() ? QStringLiteral(" (a block write refused or unanswered)") : why,
-                     todo);
-        break;
-    case TQ47::TConnectorLeft::Unverified:
-        Left = QStringLiteral("unverified");
-        detail =
-            QStringLiteral("every block was written into the connector, but the read-back "
-                           "that checks them was cut short%1; the connector holds the new "
-                           "parameters unchecked: %2 and verify it, or write it again")
-                .arg(why.isEmpty() ? QStringLiteral(" (no answer or a damaged reply)") : why, todo);
-        break;
-    default:
-        break;
-    }
+    detail = (mixed ? QStringLiteral("writing the connector failed%1; the connector may now hold a "
+                                     "mix of old and new parameters and must be written again "
+                                     "before use: %2 and write it again")
+                    : QStringLiteral("every block was written into the connector, but the "
+                                     "read-back that checks them was cut short%1; the connector "
+                                     "holds the new parameters unchecked: %2 and verify it, or "
+                                     "write it again"))
+                 .arg(why, todo);
     return written;
 }
 

@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (scan.check == AdapterFirmware::FrameCheck::Complete)
             AdapterFirmware::decode(bytes, scan.length);
         for (const auto& answer : firmware.receive(bytes, piece.size(), now)) {
-            if (answer.reply.size() > 1 + AdapterFirmware::MaxBlock || answer.frame.empty() ||
-                answer.frame[0] != AdapterFirmware::LeadByte)
+            if (answer.reply.size() > 1 + tarn::MaxBlock || answer.frame.empty() ||
+                answer.frame[0] != tarn::LeadByte)
                 std::abort();
         }
         if (firmware.memory().size() != AdapterFirmware::SmallSize &&

@@ -27,6 +27,16 @@ std::string hexWord(unsigned value) {
 
 } // namespace
 
+std::string AdapterFirmware::Answer::logLine() const {
+    std::string line;
+    char part[4];
+    for (std::size_t i = 0; i < frame.size(); ++i) {
+        std::snprintf(part, sizeof part, i ? " %02X" : "%02X", frame[i]);
+        line += part;
+    }
+    return line + ": " + log;
+}
+
 const std::array<std::uint8_t, AdapterFirmware::ImageSize>& AdapterFirmware::defaultImage() {
     static const auto image = makeDefaultImage();
     return image;
@@ -34,16 +44,16 @@ const std::array<std::uint8_t, AdapterFirmware::ImageSize>& AdapterFirmware::def
 
 int AdapterFirmware::requestLength(std::uint8_t command) {
     switch (command) {
-    case ReadVersion:
-    case ConnectorPresent:
-    case MemoryKind:
+    case tarn::ReadVersion:
+    case tarn::ConnectorPresent:
+    case tarn::MemoryKind:
         return 1;
-    case ReadSmall:
-    case ReadLarge:
+    case tarn::ReadSmall:
+    case tarn::ReadLarge:
         return 4;
-    case WriteSmall:
-    case WriteLarge:
-        return WriteRequestLength;
+    case tarn::WriteSmall:
+    case tarn::WriteLarge:
+        return tarn::WriteRequestLength;
     default:
         return 0;
     }
@@ -52,9 +62,9 @@ int AdapterFirmware::requestLength(std::uint8_t command) {
 AdapterFirmware::FrameScan AdapterFirmware::scanFrame(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return {FrameCheck::NeedMore, 0};
-    if (data[0] != LeadByte) {
+    if (data[0] != tarn::LeadByte) {
         // Noise before a frame: skip up to the next lead byte.
-        const auto* lead = std::find(data, data + size, LeadByte);
+        const auto* lead = std::find(data, data + size, tarn::LeadByte);
         return {FrameCheck::Invalid, static_cast<std::size_t>(lead - data)};
     }
     if (size < 2)
@@ -76,8 +86,8 @@ AdapterFirmware::Request AdapterFirmware::decode(const std::uint8_t* frame, std:
         request.address = static_cast<std::uint16_t>(frame[2] | frame[3] << 8);
         request.count = frame[4];
     }
-    if (length >= 5 + MaxBlock)
-        std::copy(frame + 5, frame + 5 + MaxBlock, request.data.begin());
+    if (length >= 5 + tarn::MaxBlock)
+        std::copy(frame + 5, frame + 5 + tarn::MaxBlock, request.data.begin());
     return request;
 }
 
@@ -187,27 +197,27 @@ std::uint8_t AdapterFirmware::noise() {
     // cannot pass for the start of a reply.
     const auto byte =
         static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 254)(random_));
-    return byte >= AckByte ? static_cast<std::uint8_t>(byte + 1) : byte;
+    return byte >= tarn::AckByte ? static_cast<std::uint8_t>(byte + 1) : byte;
 }
 
 std::vector<std::uint8_t> AdapterFirmware::execute(const Request& request, bool& stored) {
     stored = false;
-    std::vector<std::uint8_t> reply{AckByte};
+    std::vector<std::uint8_t> reply{tarn::AckByte};
     switch (request.command) {
-    case ReadVersion:
+    case tarn::ReadVersion:
         reply.push_back(static_cast<std::uint8_t>(version_ & 0xFF));
         reply.push_back(static_cast<std::uint8_t>(version_ >> 8));
         return reply;
-    case ConnectorPresent:
-        reply.push_back(present_ ? 2 : 0);
+    case tarn::ConnectorPresent:
+        reply.push_back(present_ ? tarn::Yes : tarn::No);
         return reply;
-    case MemoryKind:
+    case tarn::MemoryKind:
         // Without a connector there is nothing to tell; the adapter says "small".
-        reply.push_back(present_ && !smallMemory() ? 2 : 1);
+        reply.push_back(present_ && !smallMemory() ? tarn::Yes : 1);
         return reply;
-    case ReadSmall:
-    case ReadLarge:
-        if (request.count < 1 || request.count > MaxBlock)
+    case tarn::ReadSmall:
+    case tarn::ReadLarge:
+        if (request.count < 1 || request.count > tarn::MaxBlock)
             return {};
         for (int i = 0; i < request.count; ++i) {
             // An empty socket reads like an erased memory.
@@ -215,12 +225,12 @@ std::vector<std::uint8_t> AdapterFirmware::execute(const Request& request, bool&
             reply.push_back(present_ ? memory_[at] : 0xFF);
         }
         return reply;
-    case WriteSmall:
-    case WriteLarge:
-        if (request.count < 1 || request.count > MaxBlock)
+    case tarn::WriteSmall:
+    case tarn::WriteLarge:
+        if (request.count < 1 || request.count > tarn::MaxBlock)
             return {};
         if (!present_) {
-            reply.push_back(0);
+            reply.push_back(tarn::No);
             return reply;
         }
         for (int i = 0; i < request.count; ++i) {
@@ -228,7 +238,7 @@ std::vector<std::uint8_t> AdapterFirmware::execute(const Request& request, bool&
             memory_[at] = request.data[static_cast<std::size_t>(i)];
         }
         stored = true;
-        reply.push_back(2);
+        reply.push_back(tarn::Yes);
         return reply;
     default:
         return {};
@@ -271,7 +281,8 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
             continue;
         }
         ++requests_;
-        const bool write = request.command == WriteSmall || request.command == WriteLarge;
+        const bool write =
+            request.command == tarn::WriteSmall || request.command == tarn::WriteLarge;
         std::string faults;
         auto note = [&faults](Fault fault) {
             faults += faults.empty() ? " [" : ", ";
@@ -295,25 +306,26 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
             memory_.swap(saved);
             stored = false;
             if (refuse)
-                answer.reply = {AckByte, 0};
+                answer.reply = {tarn::AckByte, tarn::No};
         }
         answer.stored = stored;
 
         switch (request.command) {
-        case ReadVersion:
+        case tarn::ReadVersion:
             answer.log = "version";
             break;
-        case ConnectorPresent:
+        case tarn::ConnectorPresent:
             answer.log = "connector present";
             break;
-        case MemoryKind:
+        case tarn::MemoryKind:
             answer.log = "memory kind";
             break;
         default:
-            answer.log =
-                std::string(write ? "write " : "read ") + std::to_string(request.count) + " at " +
-                hexWord(request.address) +
-                (request.command == ReadLarge || request.command == WriteLarge ? " (large)" : "");
+            answer.log = std::string(write ? "write " : "read ") + std::to_string(request.count) +
+                         " at " + hexWord(request.address) +
+                         (request.command == tarn::ReadLarge || request.command == tarn::WriteLarge
+                              ? " (large)"
+                              : "");
         }
 
         if (answer.reply.empty()) {
@@ -326,7 +338,7 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
             }
             if (!answer.reply.empty() && strikes(Fault::WrongAck)) {
                 note(Fault::WrongAck);
-                answer.reply[0] = static_cast<std::uint8_t>(AckByte ^ 0xFF);
+                answer.reply[0] = static_cast<std::uint8_t>(tarn::AckByte ^ 0xFF);
             }
             if (!answer.reply.empty() && strikes(Fault::CorruptByte)) {
                 note(Fault::CorruptByte);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "adapter/TarnProtocol.h"
+
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -19,25 +21,10 @@ class AdapterFirmware {
 public:
     using Clock = std::chrono::steady_clock;
 
-    static constexpr std::uint8_t LeadByte = 0x5A;
-    static constexpr std::uint8_t AckByte = 0xA5;
     static constexpr std::uint16_t DefaultVersion = 0x0105;
     static constexpr std::size_t SmallSize = 256;
     static constexpr std::size_t LargeSize = 32768;
     static constexpr std::size_t ImageSize = 128;
-    static constexpr int MaxBlock = 32;
-    static constexpr int WriteRequestLength = 36; // after the lead byte, whatever the count
-
-    // Commands, the first byte after the lead byte.
-    enum Command : std::uint8_t {
-        ReadVersion = 0x10,
-        ConnectorPresent = 0x20,
-        MemoryKind = 0x70,
-        ReadSmall = 0x50,
-        ReadLarge = 0x30,
-        WriteSmall = 0x60,
-        WriteLarge = 0x40,
-    };
 
     // The sampler's default parameter image, which a fresh connector memory starts with.
     static const std::array<std::uint8_t, ImageSize>& defaultImage();
@@ -62,10 +49,10 @@ public:
     // A complete request, decoded (lead byte stripped).
     struct Request {
         std::uint8_t command = 0;
-        std::uint16_t address = 0;                 // block commands
-        int count = 0;                             // block commands
-        std::array<std::uint8_t, MaxBlock> data{}; // write commands
-        std::vector<std::uint8_t> raw;             // the request bytes after the lead byte
+        std::uint16_t address = 0;                       // block commands
+        int count = 0;                                   // block commands
+        std::array<std::uint8_t, tarn::MaxBlock> data{}; // write commands
+        std::vector<std::uint8_t> raw;                   // the request bytes after the lead byte
     };
     static Request decode(const std::uint8_t* frame, std::size_t length);
 
@@ -131,7 +118,9 @@ public:
         std::chrono::milliseconds delay{0}; // extra wait before the reply (slow answer)
         std::vector<std::uint8_t> frame;    // the request, lead byte included
         bool stored = false;                // the connector memory changed
-        std::string log;                    // one line for a verbose log
+        std::string log;                    // what the firmware made of the request
+        // The line of a verbose log: the request in hex, then `log`.
+        std::string logLine() const;
     };
 
     // The host sent these bytes. Returns an answer for every request they complete. A frame

@@ -54,16 +54,6 @@ std::vector<std::uint8_t> stringDescriptor(const std::string& text) {
     return out;
 }
 
-std::string hexBytes(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    char part[4];
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(part, sizeof part, i ? " %02X" : "%02X", bytes[i]);
-        text += part;
-    }
-    return text;
-}
-
 std::string hexWord(std::uint16_t value) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", value);
@@ -271,7 +261,7 @@ bool FtdiUsbDevice::advance(TimePoint now) {
         const TimePoint at = *toFirmware;
         const std::vector<std::uint8_t> bytes = chip_.takeToFirmware(at);
         for (auto& reply : firmware_.receive(bytes.data(), bytes.size(), at)) {
-            log_.push_back(hexBytes(reply.frame) + ": " + reply.log);
+            log_.push_back(reply.logLine());
             stored = stored || reply.stored;
             if (reply.reply.empty())
                 continue;

@@ -2,6 +2,7 @@
 
 #include "platform/files/Files.h"
 
+#include <cstdio>
 #include <filesystem>
 
 namespace sim {
@@ -41,6 +42,21 @@ bool saveMemoryFile(const std::string& file, const std::vector<std::uint8_t>& by
     return SaveWholeFile(std::filesystem::u8path(file),
                          std::string_view(reinterpret_cast<const char*>(bytes.data()),
                                           bytes.size())) == TSaveResult::Saved;
+}
+
+bool loadServedMemory(AdapterFirmware& firmware, const std::string& file, std::string& error) {
+    if (file.empty())
+        return true;
+    std::string note;
+    const bool loaded = loadMemoryFile(firmware, file, error, note);
+    if (!note.empty())
+        std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", note.c_str());
+    return loaded;
+}
+
+void saveServedMemory(const std::string& file, const std::vector<std::uint8_t>& bytes) {
+    if (!file.empty() && !saveMemoryFile(file, bytes))
+        std::fprintf(stderr, "brookfetch-adapter-sim: cannot write %s\n", file.c_str());
 }
 
 } // namespace sim

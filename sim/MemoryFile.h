@@ -18,4 +18,10 @@ bool loadMemoryFile(AdapterFirmware& firmware, const std::string& file, std::str
 // Gives the memory file the bytes as a whole: a failed save leaves the old file whole.
 bool saveMemoryFile(const std::string& file, const std::vector<std::uint8_t>& bytes);
 
+// The simulator program's memory file, where none named means a memory that lives only as long
+// as the program: loads it (notes go to standard error), or saves it (a failed save is told
+// there and serving goes on).
+bool loadServedMemory(AdapterFirmware& firmware, const std::string& file, std::string& error);
+void saveServedMemory(const std::string& file, const std::vector<std::uint8_t>& bytes);
+
 } // namespace sim

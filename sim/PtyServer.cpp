@@ -1,6 +1,7 @@
 #include "sim/PtyServer.h"
 
 #include "sim/MemoryFile.h"
+#include "sim/StopPipe.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,23 +23,6 @@
 namespace sim {
 
 namespace {
-
-// The self-pipe that turns a signal into something poll() sees.
-int stopPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    PtyServer::requestStop();
-}
-
-std::string hex(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    char part[4];
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(part, sizeof part, i ? " %02X" : "%02X", bytes[i]);
-        text += part;
-    }
-    return text;
-}
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -172,51 +156,12 @@ void PtyServer::clientClosed() {
     ::flock(slave_, LOCK_UN);
 }
 
-bool PtyServer::loadMemory(std::string& error) {
-    if (options_.memoryFile.empty())
-        return true;
-    std::string note;
-    const bool loaded = loadMemoryFile(firmware_, options_.memoryFile, error, note);
-    if (!note.empty())
-        std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", note.c_str());
-    return loaded;
-}
-
-void PtyServer::saveMemory() {
-    if (options_.memoryFile.empty())
-        return;
-    if (!saveMemoryFile(options_.memoryFile, firmware_.memory()))
-        std::fprintf(stderr, "brookfetch-adapter-sim: cannot write %s\n",
-                     options_.memoryFile.c_str());
-}
-
-void PtyServer::requestStop() {
-    if (stopPipe[1] >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] auto written = ::write(stopPipe[1], &byte, 1);
-    }
-}
-
 void PtyServer::ignoreTerminalStops() {
     // Started with "&" from a shell, the program must not be stopped when it looks at the
     // terminal the shell is reading from; such a read then fails instead (see run()). Nor
     // when it prints there under "stty tostop".
     std::signal(SIGTTIN, SIG_IGN);
     std::signal(SIGTTOU, SIG_IGN);
-}
-
-void PtyServer::installSignalHandlers() {
-    if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_NONBLOCK | O_CLOEXEC) != 0)
-        stopPipe[0] = stopPipe[1] = -1;
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGHUP, &action, nullptr);
-    // A closed stdout or stderr must not end the program without its clean-up.
-    std::signal(SIGPIPE, SIG_IGN);
-    ignoreTerminalStops();
 }
 
 void PtyServer::writeOut(const std::vector<std::uint8_t>& bytes) {
@@ -238,9 +183,9 @@ void PtyServer::serveBytes(const std::vector<std::uint8_t>& bytes, ChipModel::Ti
     const bool chattering = firmware_.chattering(now);
     for (auto& answer : firmware_.receive(bytes.data(), bytes.size(), now)) {
         if (options_.verbose)
-            std::fprintf(stderr, "%s: %s\n", hex(answer.frame).c_str(), answer.log.c_str());
+            std::fprintf(stderr, "%s\n", answer.logLine().c_str());
         if (answer.stored)
-            saveMemory();
+            saveServedMemory(options_.memoryFile, firmware_.memory());
         if (answer.reply.empty())
             continue;
         // A reply into a chattering line lands behind noise.
@@ -301,10 +246,10 @@ bool PtyServer::command(const std::string& line) {
         // socket empty: a fresh memory, plugged in.
         firmware_.resetMemory();
         firmware_.setConnectorPresent(true);
-        saveMemory();
+        saveServedMemory(options_.memoryFile, firmware_.memory());
     } else if (word == "small" || word == "large") {
         firmware_.setSmallMemory(word == "small");
-        saveMemory();
+        saveServedMemory(options_.memoryFile, firmware_.memory());
     } else if (word == "clear") {
         firmware_.clearFaults();
     } else if (word == "fault") {
@@ -403,7 +348,7 @@ int PtyServer::run() {
         pollfd fds[4];
         nfds_t count = 0;
         fds[count++] = {master_, POLLIN, 0};
-        fds[count++] = {stopPipe[0], POLLIN, 0};
+        fds[count++] = {stopRequests(), POLLIN, 0};
         fds[count++] = {closes_, POLLIN, 0}; // a negative descriptor is left out by poll
         const bool watchStdin = stdinOpen_ && !background;
         if (watchStdin)

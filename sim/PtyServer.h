@@ -39,16 +39,10 @@ public:
     // attribute, and the chip takes its period from it. False with a message in `error`.
     bool makeLatencyFile(const std::string& path, std::string& error);
 
-    // Loads the memory file, or creates it with a fresh memory. False with a message.
-    bool loadMemory(std::string& error);
-
-    // Serves until "quit" on standard input or a stop request; returns the exit code.
+    // Serves until "quit" on standard input or a stop request (StopPipe.h); returns the exit
+    // code.
     int run();
 
-    // Async-signal-safe: asks run() to return.
-    static void requestStop();
-    // Installs handlers for SIGINT, SIGTERM and SIGHUP that call requestStop().
-    static void installSignalHandlers();
     // A background job is not stopped for reading or printing on its terminal.
     static void ignoreTerminalStops();
 
@@ -65,7 +59,6 @@ private:
     // Takes the latency timer from the latency file when the host has changed it.
     void readLatency(ChipModel::TimePoint now);
     void chatter(AdapterFirmware::Clock::time_point now);
-    void saveMemory();
     void writeOut(const std::vector<std::uint8_t>& bytes);
     // A client that closed the terminal, whichever way it ended, leaves no trace on it.
     void clientClosed();

@@ -4,8 +4,10 @@
 #include "BrookfetchVersion.h"
 #include "platform/d2xx/Ports.h"
 #include "sim/AdapterFirmware.h"
+#include "sim/MemoryFile.h"
 #include "sim/PtyServer.h"
 #include "sim/SimOptions.h"
+#include "sim/StopPipe.h"
 #include "sim/UsbIpServer.h"
 
 #include <QStringList>
@@ -35,9 +37,9 @@ int serveUsbIp(sim::AdapterFirmware& firmware, const sim::SimSetup& setup) {
     options.verbose = setup.verbose;
     options.memoryFile = setup.memoryFile;
     sim::UsbIpServer server(firmware, options);
-    if (!server.loadMemory(error))
+    if (!sim::loadServedMemory(firmware, setup.memoryFile, error))
         return fail(QString::fromStdString(error), 1);
-    sim::UsbIpServer::installSignalHandlers();
+    sim::installStopHandlers();
     if (!server.open(error))
         return fail(QString::fromStdString(error), 1);
     std::printf("ready usbip %s:%d %s\n", options.address.c_str(), server.port(),
@@ -82,10 +84,10 @@ int main(int argc, char** argv) {
 
     sim::PtyServer server(firmware, options);
     std::string error;
-    if (!server.loadMemory(error))
+    if (!sim::loadServedMemory(firmware, setup.memoryFile, error))
         return fail(QString::fromStdString(error), 1);
     // Signals stop the server from here on, so the port file below is always removed.
-    sim::PtyServer::installSignalHandlers();
+    sim::installStopHandlers();
     if (!server.open(error))
         return fail(QString::fromStdString(error), 1);
 

@@ -1,27 +1,45 @@
 #include "sim/UsbIpProtocol.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <span>
 
 namespace sim::usbip {
 
 namespace {
 
-std::uint32_t get32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
+// One field in network byte order, whatever its width.
+template <typename T>
+T get(const std::uint8_t* p) {
+    T value = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        value = static_cast<T>(value << 8 | p[i]);
+    return value;
 }
 
-std::uint16_t get16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] << 8 | p[1]);
+template <typename T>
+void put(std::vector<std::uint8_t>& out, T value) {
+    for (std::size_t i = sizeof(T); i-- > 0;)
+        out.push_back(static_cast<std::uint8_t>(value >> 8 * i));
 }
 
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
+// The 32-bit words of a URB header: the basic header, then those of a submit or an unlink.
+using Word = std::uint32_t UrbHeader::*;
+constexpr Word BasicWords[] = {&UrbHeader::command, &UrbHeader::seqnum, &UrbHeader::devId,
+                               &UrbHeader::direction, &UrbHeader::endpoint};
+constexpr Word SubmitWords[] = {&UrbHeader::transferFlags, &UrbHeader::transferLength,
+                                &UrbHeader::startFrame, &UrbHeader::numberOfPackets,
+                                &UrbHeader::interval};
+constexpr Word UnlinkWords[] = {&UrbHeader::unlinkSeqnum};
 
-void put16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-    out.push_back(static_cast<std::uint8_t>(value));
+// Calls `each` with the words of a command's header in the order they travel; the setup
+// packet or the padding follows them.
+template <typename Each>
+void eachWord(std::uint32_t command, Each each) {
+    for (Word word : BasicWords)
+        each(word);
+    for (Word word : command == CmdUnlink ? std::span<const Word>(UnlinkWords) : SubmitWords)
+        each(word);
 }
 
 // A NUL-padded text field of a fixed size; the last byte always stays NUL.
@@ -32,35 +50,36 @@ void putText(std::vector<std::uint8_t>& out, const std::string& text, std::size_
 }
 
 void putOpHeader(std::vector<std::uint8_t>& out, std::uint16_t code, std::uint32_t status) {
-    put16(out, Version);
-    put16(out, code);
-    put32(out, status);
+    put(out, Version);
+    put(out, code);
+    put(out, status);
 }
 
 void putDevice(std::vector<std::uint8_t>& out, const ExportedDevice& device) {
     putText(out, device.path, PathSize);
     putText(out, device.busId, BusIdSize);
-    put32(out, device.busNumber);
-    put32(out, device.deviceNumber);
-    put32(out, static_cast<std::uint32_t>(device.speed));
-    put16(out, device.vendor);
-    put16(out, device.product);
-    put16(out, device.bcdDevice);
-    out.push_back(device.deviceClass);
-    out.push_back(device.deviceSubClass);
-    out.push_back(device.deviceProtocol);
-    out.push_back(device.configurationValue);
-    out.push_back(device.numConfigurations);
-    out.push_back(static_cast<std::uint8_t>(device.interfaces.size()));
+    for (std::uint32_t word :
+         {device.busNumber, device.deviceNumber, static_cast<std::uint32_t>(device.speed)})
+        put(out, word);
+    for (std::uint16_t half : {device.vendor, device.product, device.bcdDevice})
+        put(out, half);
+    out.insert(out.end(), {device.deviceClass, device.deviceSubClass, device.deviceProtocol,
+                           device.configurationValue, device.numConfigurations,
+                           static_cast<std::uint8_t>(device.interfaces.size())});
 }
 
-void putBasic(std::vector<std::uint8_t>& out, std::uint32_t command, std::uint32_t seqnum) {
-    put32(out, command);
-    put32(out, seqnum);
-    // A server's returns carry no device, direction or endpoint.
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
+// A return's header: a server's returns carry no device, direction or endpoint. Then the
+// status, the words of its kind, and zeros to the header's size.
+std::vector<std::uint8_t> returnHeader(std::uint32_t command, std::uint32_t seqnum,
+                                       std::int32_t status,
+                                       std::initializer_list<std::uint32_t> words) {
+    std::vector<std::uint8_t> out;
+    for (std::uint32_t word : {command, seqnum, 0u, 0u, 0u, static_cast<std::uint32_t>(status)})
+        put(out, word);
+    for (std::uint32_t word : words)
+        put(out, word);
+    out.resize(UrbHeaderSize);
+    return out;
 }
 
 bool hasIsoPackets(const UrbHeader& header) {
@@ -71,7 +90,7 @@ bool hasIsoPackets(const UrbHeader& header) {
 } // namespace
 
 OpHeader parseOpHeader(const std::uint8_t* data) {
-    return {get16(data), get16(data + 2), get32(data + 4)};
+    return {get<std::uint16_t>(data), get<std::uint16_t>(data + 2), get<std::uint32_t>(data + 4)};
 }
 
 std::size_t opRequestSize(std::uint16_t code) {
@@ -93,7 +112,7 @@ std::string importBusId(const std::uint8_t* request) {
 std::vector<std::uint8_t> devlistReply(const std::vector<ExportedDevice>& devices) {
     std::vector<std::uint8_t> out;
     putOpHeader(out, OpRepDevlist, 0);
-    put32(out, static_cast<std::uint32_t>(devices.size()));
+    put(out, static_cast<std::uint32_t>(devices.size()));
     for (const ExportedDevice& device : devices) {
         putDevice(out, device);
         for (const auto& interface : device.interfaces) {
@@ -116,21 +135,13 @@ std::vector<std::uint8_t> importReply(const ExportedDevice* device) {
 
 UrbHeader parseUrbHeader(const std::uint8_t* data) {
     UrbHeader header;
-    header.command = get32(data);
-    header.seqnum = get32(data + 4);
-    header.devId = get32(data + 8);
-    header.direction = get32(data + 12);
-    header.endpoint = get32(data + 16);
-    if (header.command == CmdUnlink) {
-        header.unlinkSeqnum = get32(data + 20);
-        return header;
-    }
-    header.transferFlags = get32(data + 20);
-    header.transferLength = get32(data + 24);
-    header.startFrame = get32(data + 28);
-    header.numberOfPackets = get32(data + 32);
-    header.interval = get32(data + 36);
-    std::copy(data + 40, data + 48, header.setup.begin());
+    header.command = get<std::uint32_t>(data);
+    eachWord(header.command, [&](Word word) {
+        header.*word = get<std::uint32_t>(data);
+        data += 4;
+    });
+    if (header.command != CmdUnlink)
+        std::copy(data, data + header.setup.size(), header.setup.begin());
     return header;
 }
 
@@ -146,21 +157,11 @@ std::size_t urbPayloadSize(const UrbHeader& header) {
 std::vector<std::uint8_t> packCommand(const UrbHeader& header,
                                       const std::vector<std::uint8_t>& outData) {
     std::vector<std::uint8_t> out;
-    put32(out, header.command);
-    put32(out, header.seqnum);
-    put32(out, header.devId);
-    put32(out, header.direction);
-    put32(out, header.endpoint);
+    eachWord(header.command, [&](Word word) { put(out, header.*word); });
     if (header.command == CmdUnlink) {
-        put32(out, header.unlinkSeqnum);
-        out.insert(out.end(), 24, 0);
+        out.resize(UrbHeaderSize);
         return out;
     }
-    put32(out, header.transferFlags);
-    put32(out, header.transferLength);
-    put32(out, header.startFrame);
-    put32(out, header.numberOfPackets);
-    put32(out, header.interval);
     out.insert(out.end(), header.setup.begin(), header.setup.end());
     out.insert(out.end(), outData.begin(), outData.end());
     return out;
@@ -169,24 +170,15 @@ std::vector<std::uint8_t> packCommand(const UrbHeader& header,
 std::vector<std::uint8_t> retSubmit(std::uint32_t seqnum, std::int32_t status,
                                     std::uint32_t actualLength,
                                     const std::vector<std::uint8_t>& inData) {
-    std::vector<std::uint8_t> out;
-    putBasic(out, RetSubmit, seqnum);
-    put32(out, static_cast<std::uint32_t>(status));
-    put32(out, actualLength);
-    put32(out, 0); // start frame
-    put32(out, 0); // number of packets: none, this is no isochronous transfer
-    put32(out, 0); // error count
-    out.insert(out.end(), 8, 0);
+    // Start frame, number of packets (none: this is no isochronous transfer), error count and
+    // setup are all zero.
+    std::vector<std::uint8_t> out = returnHeader(RetSubmit, seqnum, status, {actualLength});
     out.insert(out.end(), inData.begin(), inData.end());
     return out;
 }
 
 std::vector<std::uint8_t> retUnlink(std::uint32_t seqnum, std::int32_t status) {
-    std::vector<std::uint8_t> out;
-    putBasic(out, RetUnlink, seqnum);
-    put32(out, static_cast<std::uint32_t>(status));
-    out.insert(out.end(), 24, 0);
-    return out;
+    return returnHeader(RetUnlink, seqnum, status, {});
 }
 
 std::optional<Return> parseReturn(const std::vector<std::uint8_t>& bytes, bool inDirection,
@@ -195,12 +187,12 @@ std::optional<Return> parseReturn(const std::vector<std::uint8_t>& bytes, bool i
         return std::nullopt;
     Return ret;
     const std::uint8_t* data = bytes.data();
-    ret.header.command = get32(data);
-    ret.header.seqnum = get32(data + 4);
-    ret.status = static_cast<std::int32_t>(get32(data + 20));
+    ret.header.command = get<std::uint32_t>(data);
+    ret.header.seqnum = get<std::uint32_t>(data + 4);
+    ret.status = static_cast<std::int32_t>(get<std::uint32_t>(data + 20));
     std::size_t size = UrbHeaderSize;
     if (ret.header.command == RetSubmit) {
-        ret.actualLength = get32(data + 24);
+        ret.actualLength = get<std::uint32_t>(data + 24);
         if (inDirection) {
             if (bytes.size() < size + ret.actualLength)
                 return std::nullopt;

@@ -1,14 +1,13 @@
 #include "sim/UsbIpServer.h"
 
 #include "sim/MemoryFile.h"
+#include "sim/StopPipe.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -17,16 +16,6 @@
 #include <unistd.h>
 
 namespace sim {
-
-namespace {
-
-int stopPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    UsbIpServer::requestStop();
-}
-
-} // namespace
 
 UsbIpServer::UsbIpServer(AdapterFirmware& firmware, Options options)
     : firmware_(firmware), options_(std::move(options)) {}
@@ -82,44 +71,9 @@ bool UsbIpServer::open(std::string& error) {
     return true;
 }
 
-bool UsbIpServer::loadMemory(std::string& error) {
-    if (options_.memoryFile.empty())
-        return true;
-    std::string message;
-    const bool loaded = loadMemoryFile(firmware_, options_.memoryFile, error, message);
-    if (!message.empty())
-        std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", message.c_str());
-    return loaded;
-}
-
-void UsbIpServer::saveMemory() {
-    if (!options_.memoryFile.empty() && !saveMemoryFile(options_.memoryFile, firmware_.memory()))
-        std::fprintf(stderr, "brookfetch-adapter-sim: cannot write %s\n",
-                     options_.memoryFile.c_str());
-}
-
 void UsbIpServer::note(const std::string& line) const {
     if (options_.verbose)
         std::fprintf(stderr, "brookfetch-adapter-sim: %s\n", line.c_str());
-}
-
-void UsbIpServer::requestStop() {
-    if (stopPipe[1] >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] auto written = ::write(stopPipe[1], &byte, 1);
-    }
-}
-
-void UsbIpServer::installSignalHandlers() {
-    if (stopPipe[0] < 0 && ::pipe2(stopPipe, O_NONBLOCK | O_CLOEXEC) != 0)
-        stopPipe[0] = stopPipe[1] = -1;
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGHUP, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void UsbIpServer::accept() {
@@ -252,7 +206,7 @@ void UsbIpServer::submit(Connection& connection, const usbip::UrbHeader& header,
         const std::vector<std::uint8_t> outData(
             data, data + (header.direction == usbip::DirOut ? header.transferLength : 0));
         if (device_->advance(now))
-            saveMemory();
+            saveServedMemory(options_.memoryFile, firmware_.memory());
         const FtdiUsbDevice::ControlAnswer answer = device_->control(setup, outData, now);
         note(answer.log);
         if (answer.stall)
@@ -267,7 +221,7 @@ void UsbIpServer::submit(Connection& connection, const usbip::UrbHeader& header,
     } else if (header.direction == usbip::DirOut &&
                header.endpoint == (FtdiUsbDevice::BulkOut & 0x0F)) {
         if (device_->advance(now))
-            saveMemory();
+            saveServedMemory(options_.memoryFile, firmware_.memory());
         device_->bulkOut(data, header.transferLength, now);
         reply = usbip::retSubmit(header.seqnum, 0, header.transferLength);
     } else if (header.direction == usbip::DirIn &&
@@ -283,7 +237,7 @@ void UsbIpServer::submit(Connection& connection, const usbip::UrbHeader& header,
 void UsbIpServer::releaseIn(Connection& connection) {
     const auto now = ChipModel::Clock::now();
     if (device_->advance(now))
-        saveMemory();
+        saveServedMemory(options_.memoryFile, firmware_.memory());
     for (const std::string& line : device_->takeLog())
         note(line);
     while (!pendingIn_.empty()) {
@@ -311,7 +265,7 @@ int UsbIpServer::run() {
             releaseIn(*importer);
 
         std::vector<pollfd> fds;
-        fds.push_back({stopPipe[0], POLLIN, 0});
+        fds.push_back({stopRequests(), POLLIN, 0});
         fds.push_back({listener_, POLLIN, 0});
         for (auto& connection : connections_)
             fds.push_back({connection->fd,

@@ -40,14 +40,9 @@ public:
     bool open(std::string& error);
     // The port listened on (the one given, or the system's choice for 0).
     int port() const { return port_; }
-    bool loadMemory(std::string& error);
 
-    // Serves until a stop request; returns the exit code.
+    // Serves until a stop request (StopPipe.h); returns the exit code.
     int run();
-    // Async-signal-safe: asks run() to return.
-    static void requestStop();
-    // Installs handlers for SIGINT, SIGTERM and SIGHUP that call requestStop().
-    static void installSignalHandlers();
 
 private:
     struct Connection {
@@ -69,7 +64,6 @@ private:
     void submit(Connection& connection, const usbip::UrbHeader& header, const std::uint8_t* data);
     void releaseIn(Connection& connection);
     void unplug();
-    void saveMemory();
     void note(const std::string& line) const;
 
     AdapterFirmware& firmware_;

@@ -1,12 +1,14 @@
 cmake_minimum_required(VERSION 3.25)
 # The layers as docs/architecture.md draws them, checked on the sources: every call of the
 # operating system stands in platform/ (the simulator's pseudo-terminal and USB/IP servers on
-# Linux aside), and only the windows themselves and the programs' main routines include ui/.
+# Linux aside), only the windows themselves and the programs' main routines include ui/, and
+# only the simulator includes sim/ (the programs never contain its firmware).
 # Tests, benchmarks, tools and fuzz targets are scaffolding around the programs and may reach
 # the system directly.
 #   cmake -DROOT=<source folder> -P CheckLayers.cmake
 set(checked adapter app cli Library model programs sim ui)
-set(exempt sim/PtyServer.h sim/PtyServer.cpp sim/SimMain.cpp sim/UsbIpServer.h sim/UsbIpServer.cpp)
+set(exempt sim/PtyServer.h sim/PtyServer.cpp sim/SimMain.cpp sim/StopPipe.cpp sim/UsbIpServer.h
+    sim/UsbIpServer.cpp)
 
 set(system_headers "#include <(unistd|fcntl|signal|csignal|poll|spawn|termios|pty|dirent|pwd|grp|dlfcn|windows|io|direct|shellapi|winsock2?)\\.?h?>|#include <sys/")
 set(system_calls "(^|[^A-Za-z0-9_.>])(realpath|mkostemp|mkstemp|fsync|fdatasync|fork|posix_spawn|isatty|sigaction|pipe2?|waitpid|openat|getuid|geteuid|CreateFileW|CreateProcessW|LoadLibraryW?|SetConsoleCtrlHandler) *\\(|::(open|close|read|write|rename|unlink|stat|lstat|kill|raise|signal) *\\(|std::(raise|signal) *\\(")
@@ -28,13 +30,14 @@ foreach(folder ${checked})
             if(line MATCHES "${system_headers}" OR line MATCHES "${system_calls}")
                 string(APPEND found "  ${source}:${number}: ${line}\n")
             endif()
-            if(line MATCHES "#include \"ui/" AND NOT folder MATCHES "^(ui|programs)$")
+            if((line MATCHES "#include \"ui/" AND NOT folder MATCHES "^(ui|programs)$") OR
+               (line MATCHES "#include \"sim/" AND NOT folder STREQUAL "sim"))
                 string(APPEND found "  ${source}:${number}: ${line}\n")
             endif()
         endforeach()
     endforeach()
 endforeach()
 if(found)
-    message(FATAL_ERROR "System calls or window headers outside their layers:\n${found}"
+    message(FATAL_ERROR "System calls, window or simulator headers outside their layers:\n${found}"
         "Move the call into platform/ (one file per system) and call that.")
 endif()

@@ -175,4 +175,25 @@ TEST(UsbIpProtocol, OperationsAndUnlinkHaveTheirWireSizes) {
     EXPECT_EQ(used, usbip::UrbHeaderSize);
 }
 
+// The kernel's vhci-hcd reads the words at fixed offsets; a word out of place fails only there.
+TEST(UsbIpProtocol, UrbWordsStandWhereTheKernelReadsThem) {
+    usbip::UrbHeader submit;
+    submit.command = usbip::CmdSubmit;
+    Bytes expected{0, 0, 0, 1};
+    std::uint8_t n = 0;
+    for (auto* word :
+         {&submit.seqnum, &submit.devId, &submit.direction, &submit.endpoint, &submit.transferFlags,
+          &submit.transferLength, &submit.startFrame, &submit.numberOfPackets, &submit.interval}) {
+        *word = 0x01020300u + ++n;
+        expected.insert(expected.end(), {1, 2, 3, n});
+    }
+    submit.setup = {0xC0, 0x05, 0, 0, 0, 0, 2, 0};
+    expected.insert(expected.end(), submit.setup.begin(), submit.setup.end());
+    EXPECT_EQ(usbip::packCommand(submit), expected);
+    const Bytes ret = usbip::retSubmit(7, usbip::StatusPipe, 0x0A0B0C0D, {0x42});
+    EXPECT_EQ(Bytes(ret.begin() + 20, ret.begin() + 28),
+              (Bytes{0xFF, 0xFF, 0xFF, 0xE0, 0x0A, 0x0B, 0x0C, 0x0D}));
+    EXPECT_EQ(ret.size(), usbip::UrbHeaderSize + 1);
+}
+
 } // namespace
