@@ -8,8 +8,8 @@
 #include "platform/framework/Exceptions.h"
 #include "ui/About.h"
 #include "ui/AccessibleNames.h"
+#include "ui/ConnectorCommands.h"
 #include "ui/ConnectorMonitor.h"
-#include "ui/ConnectorTransfer.h"
 #include "ui/FileCommands.h"
 #include "ui/Guard.h"
 #include "ui/Logo.h"
@@ -76,8 +76,8 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     Timer = ConnectorMonitor->Timer;
     FileCommands = new TFileCommands(*this, *ui->MenuFile, *ui->MenuFileExit);
     Placement = new TWindowPlacement(*this);
-    Transfer = std::make_unique<TConnectorTransfer>(*this, *ui->DataRead, *ui->DataWrite,
-                                                    *ui->ProgressBar, *Timer);
+    ConnectorCommands = std::make_unique<TConnectorCommands>(*this, *ui->DataRead, *ui->DataWrite,
+                                                             *ui->ProgressBar, *Timer);
 
     // Files are dropped on the window as a whole.
     setAcceptDrops(true);
@@ -274,23 +274,23 @@ void TMainForm::TimerTimer() {
 }
 
 void TMainForm::TransferProgress(int percent) {
-    Transfer->Progress(percent);
+    ConnectorCommands->Progress(percent);
 }
 
 void TMainForm::BeginTransfer() {
-    Transfer->Begin();
+    ConnectorCommands->Begin();
 }
 
 void TMainForm::EndTransfer() {
-    Transfer->End();
+    ConnectorCommands->End();
 }
 
 void TMainForm::DataReadExecute() {
-    Transfer->Read();
+    ConnectorCommands->Read();
 }
 
 void TMainForm::DataWriteExecute() {
-    Transfer->Write();
+    ConnectorCommands->Write();
 }
 
 // ---- Status ------------------------------------------------------------------------------

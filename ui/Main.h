@@ -11,7 +11,7 @@ class QDropEvent;
 class QTimer;
 class QToolButton;
 class TConnectorMonitor;
-class TConnectorTransfer;
+class TConnectorCommands;
 class TFileCommands;
 class TParameterPage;
 class TWindowPlacement;
@@ -127,7 +127,7 @@ private:
     TConnectorMonitor* ConnectorMonitor;
     TFileCommands* FileCommands;
     TWindowPlacement* Placement;
-    std::unique_ptr<TConnectorTransfer> Transfer;
+    std::unique_ptr<TConnectorCommands> ConnectorCommands;
     QString ExePathOverride;
     std::unique_ptr<TWorkplace> OwnedWorkplace;
 };

@@ -1,4 +1,4 @@
-#include "ui/ConnectorTransfer.h"
+#include "ui/ConnectorCommands.h"
 
 #include "adapter/TarnAdapter.h"
 #include "app/Workplace.h"
@@ -18,12 +18,12 @@ int LastStopCode = 0;
 
 } // namespace
 
-TConnectorTransfer::TConnectorTransfer(TMainForm& form, QAction& read, QAction& write,
+TConnectorCommands::TConnectorCommands(TMainForm& form, QAction& read, QAction& write,
                                        QProgressBar& progress, QTimer& timer)
     : Form(form), ReadAction(read), WriteAction(write), ProgressBar(progress), Timer(timer) {}
 
 // The keyboard focus goes to the first field of the page in every outcome (ModelToPage).
-void TConnectorTransfer::Read() {
+void TConnectorCommands::Read() {
     if (!Form.QuerySave())
         return;
     accessibility::Announce(&Form, ReadAction.toolTip());
@@ -52,7 +52,7 @@ void TConnectorTransfer::Read() {
     Form.FileNewExecute();
 }
 
-void TConnectorTransfer::Write() {
+void TConnectorCommands::Write() {
     TFocusReturn focus(Form);
     if (QWidget* focused = Form.focusWidget())
         focused->clearFocus();
@@ -78,11 +78,11 @@ void TConnectorTransfer::Write() {
         Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorWritten")));
 }
 
-void TConnectorTransfer::Progress(int percent) {
+void TConnectorCommands::Progress(int percent) {
     ProgressBar.setValue(percent);
 }
 
-void TConnectorTransfer::Begin() {
+void TConnectorCommands::Begin() {
     ProgressBar.setValue(0);
     ProgressBar.show();
     ProgressBar.repaint();
@@ -94,7 +94,7 @@ void TConnectorTransfer::Begin() {
     Workplace->Adapter->OnProgress = [this](int percent) { Progress(percent); };
 }
 
-void TConnectorTransfer::End() {
+void TConnectorCommands::End() {
     ProgressBar.setValue(0);
     ProgressBar.hide();
     Workplace->Adapter->OnProgress = nullptr;
@@ -103,11 +103,11 @@ void TConnectorTransfer::End() {
     Application->SetBusyCursor(false);
 }
 
-int TConnectorTransfer::StopCode() {
+int TConnectorCommands::StopCode() {
     return LastStopCode;
 }
 
-TConnectorTransfer::TScope::TScope(TMainForm& form) : Form(form) {
+TConnectorCommands::TScope::TScope(TMainForm& form) : Form(form) {
     LastStopCode = 0;
     try {
         Form.BeginTransfer();
@@ -117,7 +117,7 @@ TConnectorTransfer::TScope::TScope(TMainForm& form) : Form(form) {
     }
 }
 
-TConnectorTransfer::TScope::~TScope() {
+TConnectorCommands::TScope::~TScope() {
     Form.EndTransfer();
     if (const int code = StopRequests.Release(); code != 0) {
         LastStopCode = code;

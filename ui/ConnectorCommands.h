@@ -9,10 +9,10 @@ class TMainForm;
 
 // The main window's Read and Write commands and its busy state around each connector transfer:
 // window disabled, status timer stopped, hourglass, progress bar driven by the adapter.
-class TConnectorTransfer {
+class TConnectorCommands {
 public:
     // read and write are the window's Data actions, whose hints are announced as each begins.
-    TConnectorTransfer(TMainForm& form, QAction& read, QAction& write, QProgressBar& progress,
+    TConnectorCommands(TMainForm& form, QAction& read, QAction& write, QProgressBar& progress,
                        QTimer& timer);
 
     // Data, Read after the save question: the page shows what was read, else a new data set.
