@@ -4,13 +4,13 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../ui/Accessibility.cpp" line="309"/>
+        <location filename="../ui/AccessibleNames.cpp" line="87"/>
         <source>Tool bar</source>
         <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
         <translation>Rīkjosla</translation>
     </message>
     <message>
-        <location filename="../ui/Accessibility.cpp" line="315"/>
+        <location filename="../ui/AccessibleNames.cpp" line="93"/>
         <source>Logo</source>
         <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
         <translation>Logotips</translation>
@@ -386,25 +386,25 @@ Vai tomēr vēlaties to dzēst?</translation>
 <context>
     <name>TAboutBox</name>
     <message>
-        <location filename="../ui/About.ui" line="26"/>
+        <location filename="../ui/About.ui" line="14"/>
         <source>About</source>
         <extracomment>Title of the About box.</extracomment>
         <translation>Par programmu</translation>
     </message>
     <message>
-        <location filename="../ui/About.ui" line="56"/>
+        <location filename="../ui/About.ui" line="86"/>
         <source>Brookfetch - Configuration Connector programmer</source>
         <extracomment>About box: what the program is. The connector is the sampler&apos;s plug-in configuration memory (TERMS.md).</extracomment>
         <translation>Brookfetch – konfigurācijas spraudņu programmētājs</translation>
     </message>
     <message>
-        <location filename="../ui/About.ui" line="72"/>
+        <location filename="../ui/About.ui" line="102"/>
         <source>Version %1</source>
         <extracomment>About box: %1 is the version number.</extracomment>
         <translation>Versija %1</translation>
     </message>
     <message>
-        <location filename="../ui/About.ui" line="99"/>
+        <location filename="../ui/About.ui" line="181"/>
         <source>OK</source>
         <extracomment>Button: closes the About box</extracomment>
         <translation>Labi</translation>
@@ -449,7 +449,7 @@ Vai tomēr vēlaties to dzēst?</translation>
         <translation>Sūkņa impulsi:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="845"/>
+        <location filename="../ui/Main.ui" line="906"/>
         <source>Voltage control</source>
         <extracomment>Parameter page. Heading: the battery voltage thresholds of the sampler.</extracomment>
         <translation>Sprieguma kontrole</translation>
@@ -545,167 +545,167 @@ Vai tomēr vēlaties to dzēst?</translation>
         <translation>&amp;Maks. iesūkšanas laiks:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="857"/>
+        <location filename="../ui/Main.ui" line="918"/>
         <source>&amp;Warning at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler warns. &amp;: Alt letter.</extracomment>
         <translation>&amp;Brīdināt pie:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="885"/>
-        <location filename="../ui/Main.ui" line="927"/>
+        <location filename="../ui/Main.ui" line="946"/>
+        <location filename="../ui/Main.ui" line="988"/>
         <source>0..15 V</source>
         <extracomment>Tool tip: the range in volts. Keep the numbers.</extracomment>
         <translation>0..15 V</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="892"/>
-        <location filename="../ui/Main.ui" line="934"/>
+        <location filename="../ui/Main.ui" line="953"/>
+        <location filename="../ui/Main.ui" line="995"/>
         <source>[V]</source>
         <extracomment>Unit: volts.</extracomment>
         <translation>[V]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="899"/>
+        <location filename="../ui/Main.ui" line="960"/>
         <source>&amp;Switch off at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler switches itself off. &amp;: Alt letter.</extracomment>
         <translation>Izslē&amp;gt pie:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1010"/>
+        <location filename="../ui/Main.ui" line="1071"/>
         <source>&amp;File</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and from the parameter fields&apos; letters.</extracomment>
         <translation>&amp;Fails</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1023"/>
+        <location filename="../ui/Main.ui" line="1084"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Dati</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1026"/>
-        <location filename="../ui/Main.ui" line="1154"/>
+        <location filename="../ui/Main.ui" line="1087"/>
+        <location filename="../ui/Main.ui" line="1215"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Nolasīt datus no adaptera</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1033"/>
+        <location filename="../ui/Main.ui" line="1094"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Palīdzība</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1078"/>
+        <location filename="../ui/Main.ui" line="1139"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Jauns</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1081"/>
+        <location filename="../ui/Main.ui" line="1142"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Jauna datu kopa</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1089"/>
+        <location filename="../ui/Main.ui" line="1150"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Atvērt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/Main.cpp" line="659"/>
+        <location filename="../ui/Main.ui" line="1153"/>
+        <location filename="../ui/FileCommands.cpp" line="265"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Atvērt failu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1100"/>
+        <location filename="../ui/Main.ui" line="1161"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>&amp;Saglabāt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1103"/>
+        <location filename="../ui/Main.ui" line="1164"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Saglabāt failu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1111"/>
+        <location filename="../ui/Main.ui" line="1172"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Saglabāt &amp;kā</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1114"/>
+        <location filename="../ui/Main.ui" line="1175"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Saglabāt failu ar citu nosaukumu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1123"/>
+        <location filename="../ui/Main.ui" line="1184"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>&amp;Iestatījumi...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1126"/>
+        <location filename="../ui/Main.ui" line="1187"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Programmas iestatījumi</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1131"/>
+        <location filename="../ui/Main.ui" line="1192"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>I&amp;ziet</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1134"/>
+        <location filename="../ui/Main.ui" line="1195"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Iziet no programmas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1139"/>
+        <location filename="../ui/Main.ui" line="1200"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;Par programmu...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1142"/>
+        <location filename="../ui/Main.ui" line="1203"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informācija par programmu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1151"/>
+        <location filename="../ui/Main.ui" line="1212"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Nolasīt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1166"/>
+        <location filename="../ui/Main.ui" line="1227"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Ierakstīt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1169"/>
+        <location filename="../ui/Main.ui" line="1230"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Ierakstīt datus adapterī</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="663"/>
-        <location filename="../ui/Main.cpp" line="676"/>
+        <location filename="../ui/FileCommands.cpp" line="270"/>
+        <location filename="../ui/FileCommands.cpp" line="285"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Brookfetch konfigurācija (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/Main.cpp" line="672"/>
+        <location filename="../ui/FileCommands.cpp" line="280"/>
         <source>Save file</source>
         <translation>Saglabāt failu</translation>
     </message>
@@ -903,31 +903,31 @@ Vai tomēr vēlaties to dzēst?</translation>
 <context>
     <name>TPropertiesDialog</name>
     <message>
-        <location filename="../ui/Properties.ui" line="26"/>
+        <location filename="../ui/Properties.ui" line="14"/>
         <source>Program Properties</source>
         <extracomment>Title of the properties dialog (the program&apos;s own settings, not the sampler&apos;s parameters).</extracomment>
         <translation>Programmas iestatījumi</translation>
     </message>
     <message>
-        <location filename="../ui/Properties.ui" line="74"/>
+        <location filename="../ui/Properties.ui" line="94"/>
         <source>&lt;Default&gt;</source>
         <extracomment>Language list: the language the user&apos;s locale picks at start-up. The program adds the name of that language in brackets.</extracomment>
         <translation>&lt;Noklusētā&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/Properties.ui" line="54"/>
+        <location filename="../ui/Properties.ui" line="74"/>
         <source>&amp;Language :</source>
         <extracomment>Label of the list of user-interface languages. &amp;: the Alt letter that moves to the list.</extracomment>
         <translation>&amp;Valoda:</translation>
     </message>
     <message>
-        <location filename="../ui/Properties.ui" line="88"/>
+        <location filename="../ui/Properties.ui" line="158"/>
         <source>OK</source>
         <extracomment>Button: confirms the choice</extracomment>
         <translation>Labi</translation>
     </message>
     <message>
-        <location filename="../ui/Properties.ui" line="104"/>
+        <location filename="../ui/Properties.ui" line="174"/>
         <source>Cancel</source>
         <extracomment>Button: closes the dialog without a change</extracomment>
         <translation>Atcelt</translation>
