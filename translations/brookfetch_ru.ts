@@ -449,7 +449,7 @@ Do you want to delete it anyway?</source>
         <translation>Импульсы насоса:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="906"/>
+        <location filename="../ui/Main.ui" line="845"/>
         <source>Voltage control</source>
         <extracomment>Parameter page. Heading: the battery voltage thresholds of the sampler.</extracomment>
         <translation>Контроль напряжения</translation>
@@ -545,155 +545,155 @@ Do you want to delete it anyway?</source>
         <translation>&amp;Макс. время всасывания:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="918"/>
+        <location filename="../ui/Main.ui" line="857"/>
         <source>&amp;Warning at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler warns. &amp;: Alt letter.</extracomment>
         <translation>Преду&amp;преждение:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="946"/>
-        <location filename="../ui/Main.ui" line="988"/>
+        <location filename="../ui/Main.ui" line="885"/>
+        <location filename="../ui/Main.ui" line="927"/>
         <source>0..15 V</source>
         <extracomment>Tool tip: the range in volts. Keep the numbers.</extracomment>
         <translation>0..15 В</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="953"/>
-        <location filename="../ui/Main.ui" line="995"/>
+        <location filename="../ui/Main.ui" line="892"/>
+        <location filename="../ui/Main.ui" line="934"/>
         <source>[V]</source>
         <extracomment>Unit: volts.</extracomment>
         <translation>[В]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="960"/>
+        <location filename="../ui/Main.ui" line="899"/>
         <source>&amp;Switch off at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler switches itself off. &amp;: Alt letter.</extracomment>
         <translation>Отк&amp;лючение:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1071"/>
+        <location filename="../ui/Main.ui" line="1010"/>
         <source>&amp;File</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and from the parameter fields&apos; letters.</extracomment>
         <translation>&amp;Файл</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1084"/>
+        <location filename="../ui/Main.ui" line="1023"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Данные</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1087"/>
-        <location filename="../ui/Main.ui" line="1215"/>
+        <location filename="../ui/Main.ui" line="1026"/>
+        <location filename="../ui/Main.ui" line="1154"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Считать данные из адаптера</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1094"/>
+        <location filename="../ui/Main.ui" line="1033"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Справка</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1139"/>
+        <location filename="../ui/Main.ui" line="1078"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Создать</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1142"/>
+        <location filename="../ui/Main.ui" line="1081"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Новый набор данных</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1150"/>
+        <location filename="../ui/Main.ui" line="1089"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Открыть</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1153"/>
+        <location filename="../ui/Main.ui" line="1092"/>
         <location filename="../ui/FileCommands.cpp" line="265"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Открыть файл</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1161"/>
+        <location filename="../ui/Main.ui" line="1100"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>Со&amp;хранить</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1164"/>
+        <location filename="../ui/Main.ui" line="1103"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Сохранить файл</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1172"/>
+        <location filename="../ui/Main.ui" line="1111"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Сохранить &amp;как</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1175"/>
+        <location filename="../ui/Main.ui" line="1114"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Сохранить файл под новым именем</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1184"/>
+        <location filename="../ui/Main.ui" line="1123"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>&amp;Настройки...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1187"/>
+        <location filename="../ui/Main.ui" line="1126"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Настройки программы</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1192"/>
+        <location filename="../ui/Main.ui" line="1131"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>В&amp;ыход</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1195"/>
+        <location filename="../ui/Main.ui" line="1134"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Выйти из программы</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1200"/>
+        <location filename="../ui/Main.ui" line="1139"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;О программе...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1203"/>
+        <location filename="../ui/Main.ui" line="1142"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Сведения о программе</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1212"/>
+        <location filename="../ui/Main.ui" line="1151"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Считать</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1227"/>
+        <location filename="../ui/Main.ui" line="1166"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Записать</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1230"/>
+        <location filename="../ui/Main.ui" line="1169"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Записать данные в адаптер</translation>
