@@ -4,6 +4,7 @@
 
 #include "BrookfetchVersion.h"
 #include "ui/AccessibleNames.h"
+#include "ui/DialogFrame.h"
 #include "ui/Logo.h"
 #include "ui/TextFit.h"
 
@@ -14,6 +15,7 @@ TAboutBox* AboutBox = nullptr;
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(new Ui::TAboutBox) {
     ui->setupUi(this);
+    GiveDialogFrame(*this);
     // The translated text carries the place of the number; the number is the build's own.
     ui->Version->setText(ui->Version->text().arg(QString::fromLatin1(BrookfetchVersion)));
     accessibility::NameControls(this);

@@ -11,16 +11,99 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QItemSelectionModel>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
+#include <vector>
 
 namespace accessibility {
 
 namespace {
+
+// The list of a closed drop-down, as a screen reader may read it: its items with their names
+// and the chosen one selected. Qt's own items would also report the focus for the list's
+// current item, although nothing of the list is on the screen; the current item itself must
+// stay, as the drop-down takes the chosen item from it when its list closes.
+class TClosedList : public QAccessibleInterface {
+public:
+    explicit TClosedList(QComboBox* box) : Box(box) {}
+    ~TClosedList() override {
+        for (const QAccessible::Id id : Items)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    bool isValid() const override { return Box; }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(Box.data());
+    }
+    int childCount() const override { return Box ? Box->count() : 0; }
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (std::size_t row = 0; row < Items.size(); ++row)
+            if (QAccessible::accessibleInterface(Items[row]) == child)
+                return int(row);
+        return -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text) const override { return {}; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = true;
+        state.offscreen = true;
+        return state;
+    }
+
+    QPointer<QComboBox> Box;
+
+private:
+    mutable std::vector<QAccessible::Id> Items;
+};
+
+class TClosedListItem : public QAccessibleInterface {
+public:
+    TClosedListItem(const TClosedList* list, int row) : List(list), Row(row) {}
+
+    bool isValid() const override { return List->Box && Row < List->Box->count(); }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return const_cast<TClosedList*>(List); }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name && isValid() ? List->Box->itemText(Row) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = true;
+        state.offscreen = true;
+        state.selectable = true;
+        state.selected = isValid() && List->Box->currentIndex() == Row;
+        return state;
+    }
+
+private:
+    const TClosedList* List;
+    int Row;
+};
+
+QAccessibleInterface* TClosedList::child(int index) const {
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    while (Items.size() <= std::size_t(index))
+        Items.push_back(
+            QAccessible::registerAccessibleInterface(new TClosedListItem(this, int(Items.size()))));
+    return QAccessible::accessibleInterface(Items[std::size_t(index)]);
+}
 
 // A drop-down that tells its value. Qt 6.4's AT-SPI bridge has no selection interface, so a
 // screen reader cannot ask for the selected item, and Qt's own interface for a drop-down has
@@ -34,6 +117,10 @@ namespace {
 class TComboBoxInterface : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit TComboBoxInterface(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    ~TComboBoxInterface() override {
+        if (ClosedList)
+            QAccessible::deleteAccessibleInterface(ClosedList);
+    }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface)
@@ -73,15 +160,22 @@ public:
         return QAccessibleWidget::text(kind);
     }
 
-    // The one child is the list that opens, whose items speak as they are chosen.
+    // The one child is the list: while open, Qt's own, whose items speak as they are chosen;
+    // closed, one that reports no focus.
     int childCount() const override {
         return 1;
     }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(Box()->view()) : nullptr;
+        if (index != 0)
+            return nullptr;
+        if (ListOpen())
+            return QAccessible::queryAccessibleInterface(Box()->view());
+        if (!ClosedList)
+            ClosedList = QAccessible::registerAccessibleInterface(new TClosedList(Box()));
+        return QAccessible::accessibleInterface(ClosedList);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && child->object() == Box()->view() ? 0 : -1;
+        return child && child == this->child(0) ? 0 : -1;
     }
     QAccessibleInterface* childAt(int, int) const override {
         return nullptr;
@@ -90,7 +184,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.expandable = true;
-        state.expanded = Box()->view()->isVisible();
+        state.expanded = ListOpen();
         state.editable = Box()->isEditable();
         return state;
     }
@@ -108,7 +202,7 @@ public:
         if (action != QAccessibleActionInterface::showMenuAction() &&
             action != QAccessibleActionInterface::pressAction())
             return;
-        if (Box()->view()->isVisible())
+        if (ListOpen())
             Box()->hidePopup();
         else
             Box()->showPopup();
@@ -121,25 +215,10 @@ private:
     QComboBox* Box() const {
         return static_cast<QComboBox*>(widget());
     }
-};
-
-// Qt's items of a drop-down's list report the focus for the current item also while the list
-// is closed: once it closes, the list has no current item (opening it sets one again).
-class TClosedListFocus : public QObject {
-public:
-    explicit TClosedListFocus(QComboBox* box) : QObject(box), View(box->view()) {
-        View->installEventFilter(this);
+    bool ListOpen() const {
+        return Box()->view()->isVisible();
     }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == View && event->type() == QEvent::Hide && View->selectionModel())
-            View->selectionModel()->clearCurrentIndex();
-        return false;
-    }
-
-private:
-    QAbstractItemView* View;
+    mutable QAccessible::Id ClosedList = 0;
 };
 
 // The tab row of a page control that the program never shows. Qt's own interface has its
@@ -299,8 +378,6 @@ void Install() {
 
 void PrepareWindow(QWidget* root) {
     ForgetHiddenTabBars(root);
-    for (QComboBox* box : root->findChildren<QComboBox*>())
-        new TClosedListFocus(box);
 }
 
 void Announce(QWidget* widget, const QString& text) {

@@ -16,8 +16,8 @@ namespace accessibility {
 void Install();
 
 // Readies the widgets under root, made before their window was named, for the program's
-// interfaces: a tab row hidden since its interface was made gets the one of a hidden tab row,
-// and a drop-down's list reports no focus once it has closed. NameControls does it.
+// interfaces: a tab row hidden since its interface was made gets the one of a hidden tab row.
+// NameControls does it.
 void PrepareWindow(QWidget* root);
 
 // Has a screen reader say text at once, as a notification in the status bar of widget's

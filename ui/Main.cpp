@@ -22,11 +22,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFrame>
+#include <QMenu>
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
+#include <vector>
 
 TMainForm* MainForm = nullptr;
 
@@ -36,12 +39,7 @@ namespace {
 // choosing it runs the action. The shortcut itself belongs to the action alone.
 void LinkMenuItem(QAction* item, QAction* action) {
     const auto follow = [item, action] {
-        // The menu shows the item's shortcut beside its text; written into the text, it would
-        // be read out as part of the item's name. The item's copy of the shortcut only works
-        // while its menu has the keyboard.
         item->setText(action->text());
-        item->setShortcut(action->shortcut());
-        item->setShortcutContext(Qt::WidgetShortcut);
         item->setToolTip(action->toolTip());
         item->setIcon(action->icon());
         item->setEnabled(action->isEnabled());
@@ -50,6 +48,25 @@ void LinkMenuItem(QAction* item, QAction* action) {
     follow();
     QObject::connect(action, &QAction::changed, item, follow);
     QObject::connect(item, &QAction::triggered, action, &QAction::trigger);
+}
+
+// The menu shows each item's shortcut beside its text (written into the text, it would be read
+// out as part of the item's name), so the item holds a copy of its action's shortcut, but only
+// while its menu is open, where the window's shortcuts do not reach. Kept after the menu
+// closes, the copy would meet the action's own shortcut whenever the menu bar keeps the
+// keyboard (after Escape): Qt takes two actions with one shortcut as ambiguous and runs
+// neither.
+void ShowShortcutsWhileOpen(QMenu* menu, const std::vector<std::pair<QAction*, QAction*>>& items) {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [items] {
+        for (const auto& [item, action] : items) {
+            item->setShortcut(action->shortcut());
+            item->setShortcutContext(Qt::WidgetShortcut);
+        }
+    });
+    QObject::connect(menu, &QMenu::aboutToHide, menu, [items] {
+        for (const auto& [item, action] : items)
+            item->setShortcut(QKeySequence());
+    });
 }
 
 } // namespace
@@ -126,15 +143,22 @@ void TMainForm::ConnectActions() {
     addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FileProperties,
                 ui->FileExit, ui->HelpAbout, ui->DataRead, ui->DataWrite});
 
-    LinkMenuItem(ui->MenuFileNew, ui->FileNew);
-    LinkMenuItem(ui->MenuFileOpen, ui->FileOpen);
-    LinkMenuItem(ui->MenuFileSave, ui->FileSave);
-    LinkMenuItem(ui->MenuFileSaveAs, ui->FileSaveAs);
-    LinkMenuItem(ui->MenuFileProperties, ui->FileProperties);
-    LinkMenuItem(ui->MenuFileExit, ui->FileExit);
-    LinkMenuItem(ui->MenuDataRead, ui->DataRead);
-    LinkMenuItem(ui->MenuDataWrite1, ui->DataWrite);
-    LinkMenuItem(ui->MenuHelpAbout, ui->HelpAbout);
+    const std::vector<std::pair<QAction*, QAction*>> file = {
+        {ui->MenuFileNew, ui->FileNew},
+        {ui->MenuFileOpen, ui->FileOpen},
+        {ui->MenuFileSave, ui->FileSave},
+        {ui->MenuFileSaveAs, ui->FileSaveAs},
+        {ui->MenuFileProperties, ui->FileProperties},
+        {ui->MenuFileExit, ui->FileExit}};
+    const std::vector<std::pair<QAction*, QAction*>> data = {{ui->MenuDataRead, ui->DataRead},
+                                                             {ui->MenuDataWrite1, ui->DataWrite}};
+    const std::vector<std::pair<QAction*, QAction*>> help = {{ui->MenuHelpAbout, ui->HelpAbout}};
+    for (const auto& [menu, items] : {std::pair{ui->MenuFile, file}, std::pair{ui->MenuData, data},
+                                      std::pair{ui->MenuHelp, help}}) {
+        for (const auto& [item, action] : items)
+            LinkMenuItem(item, action);
+        ShowShortcutsWhileOpen(menu, items);
+    }
 }
 
 // ---- Window life -------------------------------------------------------------------------

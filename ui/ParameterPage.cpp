@@ -22,7 +22,12 @@ TParameterPage::TParameterPage(Ui::TMainForm& ui, QObject* parent) : QObject(par
     KeepContentsWhole(ui.Q47Page);
     ui.Q47ModeButtons->setId(ui.Q47ModeSamples, 0);
     ui.Q47ModeButtons->setId(ui.Q47ModeContinuous, 1);
-    connect(ui.Q47ModeButtons, &QButtonGroup::idClicked, this, [this] { Q47ModeClick(); });
+    // A mode is chosen when its button becomes checked, by a click, Space or an arrow key: a
+    // click on the button already checked changes nothing.
+    connect(ui.Q47ModeButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            Q47ModeClick();
+    });
     for (QLineEdit* field : ui.Q47Page->findChildren<QLineEdit*>()) {
         // Files are dropped on the window as a whole; the fields take no drops of their own.
         field->setAcceptDrops(false);

@@ -39,7 +39,7 @@ public:
     void Show();
     void ShowLogo();
 
-    // The radio group was clicked: the samples count is used in samples mode only.
+    // Another mode was chosen: the samples count is used in samples mode only.
     void Q47ModeClick();
 
 signals:

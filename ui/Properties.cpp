@@ -6,6 +6,7 @@
 #include "platform/registry/Languages.h"
 #include "platform/registry/Translation.h"
 #include "ui/AccessibleNames.h"
+#include "ui/DialogFrame.h"
 #include "ui/TextFit.h"
 
 #include <QCoreApplication>
@@ -46,6 +47,7 @@ QString AlphabetKey(const QString& name) {
 TPropertiesDialog::TPropertiesDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::TPropertiesDialog) {
     ui->setupUi(this);
+    GiveDialogFrame(*this);
     // The list is in the order of the names; each item carries its LanguageId, the index
     // of the settings file's table.
     QComboBox* list = ui->PropertiesLanguage;

@@ -1,0 +1,51 @@
+// Read and Write through the tool bar and the Data menu, with the confirmation question, against
+// a simulated adapter; the connector checked afterwards by brookfetch-cli verify.
+#include "tests/journeys/Journey.h"
+
+#include "ui/Main.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+class ConnectorJourney : public Journey {};
+
+TEST_P(ConnectorJourney, WrittenByTheToolBarReadByTheMenuAndVerified) {
+    PlugAdapter();
+    Start();
+    ASSERT_TRUE(ConnectorFound());
+    ASSERT_TRUE(Tool("ToolDataWrite")->isEnabled());
+    person::TypeInto(Field("Q47PrePurge"), QStringLiteral("33"));
+    ASSERT_TRUE(person::Choose(VarMode(), QStringLiteral("4 - 20mA"), person::TChoice::Click));
+    const QString file = Path(QStringLiteral("written.brk"));
+    AnswerFileDialog(file);
+    person::Key(&Main(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(person::WaitFor([&] { return Panel(1) == file; }));
+
+    // Cancel writes nothing; OK writes and verifies.
+    Answer(QStringLiteral("Cancel"));
+    person::Click(Tool("ToolDataWrite"));
+    Answer(QStringLiteral("OK"));
+    person::Click(Tool("ToolDataWrite"));
+    EXPECT_TRUE(person::WaitFor([this] { return Panel(0) == "Connector written and verified"; }));
+    const QString question =
+        QStringLiteral("Confirmation: Do You really want to write data into Connector ?");
+    EXPECT_EQ(Boxes(), (QStringList{question, question}));
+
+    // Read by the Data menu: the page shows the connector, which holds what was written.
+    person::Click(Tool("ToolNew"));
+    ASSERT_EQ(Field("Q47PrePurge")->text(), "10");
+    ASSERT_TRUE(PageShown());
+    ASSERT_TRUE(ConnectorFound());
+    ASSERT_TRUE(person::ClickMenu(Menus(), QStringLiteral("Data"), QStringLiteral("Read")));
+    EXPECT_TRUE(person::WaitFor([this] { return Panel(0) == "Connector read"; }));
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "33");
+    EXPECT_EQ(VarMode()->currentText(), "4 - 20mA");
+    EXPECT_EQ(Boxes(), QStringList());
+    Exit();
+
+    QString said;
+    EXPECT_EQ(Verify(file, &said), 0) << said.toStdString();
+}
+
+JOURNEY_STYLES(ConnectorJourney);

@@ -1,0 +1,289 @@
+#include "tests/journeys/Journey.h"
+
+#include "app/Workplace.h"
+#include "ui/About.h"
+#include "ui/Main.h"
+#include "ui/Msg.h"
+#include "ui/Properties.h"
+#include "ui/QtApplication.h"
+#include "ui/Startup.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#ifndef Q_OS_WIN
+#include "tests/support/SimulatorProcess.h"
+#endif
+
+namespace {
+
+// The offscreen platform says, for each window, what it cannot do; nothing a journey needs.
+QtMessageHandler PreviousHandler = nullptr;
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    PreviousHandler(type, context, text);
+}
+
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "ui_journeys";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = nullptr;
+    if (!application) {
+        PreviousHandler = qInstallMessageHandler(QuietOffscreen);
+        application = new QApplication(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        // Voltages typed with a decimal point.
+        QLocale::setDefault(QLocale::c());
+    }
+}
+
+// Where the build put the compiled translations and, on Windows, the command-line program
+// (the test runs beside the simulated driver, where the programs are linked too).
+QString BuildFolder(const char* path) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("Z:") + QString::fromUtf8(path);
+#else
+    return QString::fromUtf8(path);
+#endif
+}
+
+} // namespace
+
+QStringList JourneyStyles() {
+    // Listed before the application exists (while the tests are registered): Windows' own
+    // style, where it is, is the one the platform gives; elsewhere that is Fusion.
+    QStringList styles{QStringLiteral("Fusion"), QStringLiteral("Windows")};
+    if (QStyleFactory::keys().contains(QStringLiteral("windowsvista"), Qt::CaseInsensitive))
+        styles << QStringLiteral("windowsvista");
+    return styles;
+}
+
+Journey::Journey() {
+    EnsureApplication();
+    QApplication::setStyle(QStyleFactory::create(GetParam()));
+    EXPECT_TRUE(Temp.isValid());
+    QDir(Temp.path()).mkpath(QStringLiteral("bin"));
+    QDir(Temp.path()).mkpath(QStringLiteral("config"));
+    QDir(Temp.path()).mkpath(QStringLiteral("files"));
+    ExePath = Temp.filePath(QStringLiteral("bin/brookfetch"));
+    // The translations beside the executable, where an installed program has them too.
+    const QDir translations(BuildFolder(BROOKFETCH_TRANSLATIONS_DIR));
+    for (const QString& file :
+         translations.entryList({QStringLiteral("brookfetch.???")}, QDir::Files))
+        QFile::copy(translations.filePath(file), Temp.filePath(QStringLiteral("bin/") + file));
+    PreviousConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", Temp.filePath(QStringLiteral("config")).toLocal8Bit());
+    PreviousPorts = qgetenv("BROOKFETCH_PORTS");
+#ifndef Q_OS_WIN
+    // No adapter until one is plugged in; a simulator someone runs beside stays out.
+    QDir(Temp.path()).mkpath(QStringLiteral("ports"));
+    qputenv("BROOKFETCH_PORTS", Temp.filePath(QStringLiteral("ports")).toLocal8Bit());
+#endif
+    person::TakeBoxes();
+    person::TakeUnexpected();
+}
+
+Journey::~Journey() {
+    DestroyWindows();
+    EXPECT_EQ(person::PendingAnswers(), 0) << "a window the journey waited for never came";
+    EXPECT_EQ(person::TakeUnexpected(), QStringList()) << "windows nobody expected";
+    person::ForgetAnswers();
+    Simulator.reset();
+    qputenv("XDG_CONFIG_HOME", PreviousConfigHome);
+    qputenv("BROOKFETCH_PORTS", PreviousPorts);
+}
+
+void Journey::Start() {
+    Application = std::make_unique<TQtApplication>();
+    ::Application->Title = QStringLiteral("Brookfetch");
+    Translation = std::make_unique<TProgramTranslation>();
+    Translation->Install(ExePath);
+    Window = std::make_unique<TMainForm>(nullptr, ExePath);
+    MainForm = Window.get();
+    Messages = std::make_unique<TMsgTemplate>();
+    MsgTemplate = Messages.get();
+    Properties = std::make_unique<TPropertiesDialog>();
+    PropertiesDialog = Properties.get();
+    About = std::make_unique<TAboutBox>();
+    AboutBox = About.get();
+    Window->show();
+    Window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    ASSERT_TRUE(PageShown());
+}
+
+bool Journey::PageShown() {
+    auto* pages = Window->findChild<QTabWidget*>(QStringLiteral("PageControl"));
+    if (!person::WaitFor(
+            [pages] { return pages->currentWidget()->objectName() == QLatin1String("Q47Tab"); }))
+        return false;
+    // Shown, the page puts the keyboard on its first field, from an event of its own.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return person::WaitFor([this, pages] {
+        return Window->focusWidget() && pages->currentWidget()->isAncestorOf(Window->focusWidget());
+    });
+}
+
+void Journey::Exit() {
+    ASSERT_TRUE(Window);
+    ASSERT_TRUE(person::ClickMenu(Menus(),
+                                  Main().findChild<QMenu*>("MenuFile")->title().remove('&'),
+                                  Main().findChild<QAction*>("MenuFileExit")->text().remove('&')));
+    EXPECT_TRUE(person::WaitFor([this] { return !Window->isVisible(); }));
+    DestroyWindows();
+}
+
+void Journey::DestroyWindows() {
+    AboutBox = nullptr;
+    PropertiesDialog = nullptr;
+    MsgTemplate = nullptr;
+    MainForm = nullptr;
+    About.reset();
+    Properties.reset();
+    Messages.reset();
+    Window.reset();
+    Translation.reset();
+    Application.reset();
+}
+
+void Journey::PlugAdapter() {
+#ifndef Q_OS_WIN
+    Simulator = std::make_unique<testsupport::SimulatorProcess>(
+        Temp.filePath(QStringLiteral("ports")), Temp.filePath(QStringLiteral("connector.mem")),
+        QStringList{});
+    ASSERT_TRUE(Simulator->Ready) << Simulator->Errors.toStdString();
+#endif
+    // On Windows the simulated driver beside the test is the adapter, its memory in the file
+    // that BROOKFETCH_SIM names for the test and brookfetch-cli alike.
+}
+
+bool Journey::ConnectorFound() {
+    const QString found = MainForm->MessageText(QStringLiteral("MsgConnectorOk"));
+    return person::WaitFor([this, found] { return Panel(3) == found; }, 10000);
+}
+
+QWidget* Journey::Widget(const char* name) const {
+    auto* widget = Window->findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+QLineEdit* Journey::Field(const char* name) const {
+    return qobject_cast<QLineEdit*>(Widget(name));
+}
+
+QComboBox* Journey::VarMode() const {
+    return qobject_cast<QComboBox*>(Widget("Q47VarMode"));
+}
+
+QRadioButton* Journey::Mode(bool continuous) const {
+    return qobject_cast<QRadioButton*>(Widget(continuous ? "Q47ModeContinuous" : "Q47ModeSamples"));
+}
+
+QMenuBar* Journey::Menus() const {
+    return Window->menuBar();
+}
+
+QToolButton* Journey::Tool(const char* name) const {
+    return qobject_cast<QToolButton*>(Widget(name));
+}
+
+QString Journey::Panel(int panel) const {
+    // What the panel shows (a confirmation for a while, the result after).
+    auto* label = Window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(panel));
+    return label ? label->text() : QString();
+}
+
+bool Journey::Modified() const {
+    return Workplace && Workplace->Modified;
+}
+
+QString Journey::Path(const QString& name) const {
+    return QDir::toNativeSeparators(Temp.filePath(QStringLiteral("files/") + name));
+}
+
+QString Journey::SettingsText() const {
+    QFile file(Temp.filePath(QStringLiteral("bin/brookfetch.INI")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+int Journey::Cli(const QStringList& arguments, QString* output) {
+    QProcess cli;
+#ifdef Q_OS_WIN
+    cli.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/brookfetch-cli.exe"));
+#else
+    cli.setProgram(QStringLiteral(BROOKFETCH_CLI_PROGRAM));
+#endif
+    cli.setArguments(arguments);
+    cli.start();
+    if (!cli.waitForFinished(60000)) {
+        cli.kill();
+        cli.waitForFinished();
+        return -1;
+    }
+    if (output)
+        *output = QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+    return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+}
+
+QJsonObject Journey::Show(const QString& file) {
+    QString said;
+    if (Cli({QStringLiteral("show"), QStringLiteral("--json"), file}, &said) != 0) {
+        ADD_FAILURE() << "brookfetch-cli show " << file.toStdString() << ": " << said.toStdString();
+        return {};
+    }
+    return QJsonDocument::fromJson(said.toUtf8()).object();
+}
+
+int Journey::Verify(const QString& file, QString* said) {
+    return Cli({QStringLiteral("verify"), QStringLiteral("--quiet"), file}, said);
+}
+
+void Journey::Answer(const QString& button) {
+    person::WhenModal([button](QWidget* box) {
+        EXPECT_TRUE(person::ClickButton(box, button))
+            << "no button " << button.toStdString() << " in " << box->windowTitle().toStdString();
+    });
+}
+
+void Journey::AnswerFileDialog(const QString& path) {
+    person::WhenModal([path](QWidget* dialog) {
+        EXPECT_NE(qobject_cast<QFileDialog*>(dialog), nullptr) << "not a file dialog";
+        // The name field has the keyboard when the dialog comes up.
+        QWidget* field = QApplication::focusWidget();
+        ASSERT_NE(field, nullptr);
+        person::Key(field, Qt::Key_A, Qt::ControlModifier);
+        person::Type(field, path);
+        // The name completion's list may have opened over the dialog while typing.
+        if (QWidget* popup = QApplication::activePopupWidget())
+            person::Key(popup, Qt::Key_Escape);
+        person::Key(field, Qt::Key_Return);
+    });
+}
+
+QStringList Journey::Boxes() {
+    QStringList boxes;
+    for (const person::TBox& box : person::TakeBoxes())
+        boxes << box.Caption + QStringLiteral(": ") + box.Text;
+    return boxes;
+}
