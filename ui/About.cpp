@@ -29,6 +29,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
     if (ui->Logo->pixmap().isNull())
         ui->Logo->setPixmap(LogoPixmap());
     FitTexts();
+    PlaceDialog(*this);
     QDialog::showEvent(event);
 }
 

@@ -3,6 +3,10 @@
 class QDialog;
 
 // Gives a dialog of the program (Properties, About) a dialog's frame: a title with a close
-// button, no minimize or maximize button; the dialog's layout keeps its size fixed. Each time
-// it is shown it stands in the middle of the screen the main window is on, above that window.
+// button, no minimize or maximize button.
 void GiveDialogFrame(QDialog& dialog);
+
+// Called as the dialog is shown, once its texts are fitted: its size is fixed before the window
+// manager frames it (a frame made for a resizable window keeps its maximize button), and it
+// stands in the middle of the screen the main window is on, above that window.
+void PlaceDialog(QDialog& dialog);

@@ -86,6 +86,7 @@ bool TPropertiesDialog::Execute() {
 
 void TPropertiesDialog::showEvent(QShowEvent* event) {
     FitTexts();
+    PlaceDialog(*this);
     QDialog::showEvent(event);
 }
 

@@ -39,6 +39,7 @@ class Journey : public ::testing::TestWithParam<QString> {
 protected:
     Journey();
     ~Journey() override;
+    void SetUp() override; // the style
 
     // Starts the program's windows and waits until the parameter page is in front.
     void Start();

@@ -12,26 +12,17 @@ AccessibilityTest.py PROGRAM SIMULATOR SCRATCH   (AccessibilityTest.sh runs it i
 """
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
 
-import gi
-
-gi.require_version("Atspi", "2.0")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from desktop import (Program, ancestors, check, extents, failures, find, has,  # noqa: E402
+                     label_of, new_window, pump, status_panels, until, walk, window_gone)
 from gi.repository import Gio, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
 PROGRAM, SIMULATOR, SCRATCH = sys.argv[1:4]
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-        print("FAILED: " + message, flush=True)
-    return condition
 
 
 class Events:
@@ -57,9 +48,7 @@ class Events:
 
     @staticmethod
     def pump():
-        context = GLib.MainContext.default()
-        while context.pending():
-            context.iteration(False)
+        pump()
 
     def mark(self):
         self.pump()
@@ -82,38 +71,6 @@ class Events:
             if time.monotonic() >= end:
                 return None
             time.sleep(0.02)
-
-
-def until(condition, timeout):
-    end = time.monotonic() + timeout
-    while True:
-        Events.pump()
-        try:
-            value = condition()
-        except Exception:
-            value = None
-        if value or time.monotonic() >= end:
-            return value
-        time.sleep(0.05)
-
-
-def has(obj, state):
-    return obj.getState().contains(state)
-
-
-def walk(obj, depth=0):
-    yield obj, depth
-    for i in range(obj.childCount):
-        child = obj.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child, depth + 1)
-
-
-def ancestors(obj):
-    parent = obj.parent
-    while parent is not None and parent.getRole() != pyatspi.ROLE_APPLICATION:
-        yield parent
-        parent = parent.parent
 
 
 def line(obj, depth):
@@ -161,18 +118,6 @@ def combo_value(box):
         if selection.nSelectedChildren == 1:
             return selection.getSelectedChild(0).name
     return box.name
-
-
-def label_of(obj):
-    for relation in obj.getRelationSet():
-        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-            return relation.getTarget(0).name
-    return ""
-
-
-def extents(obj):
-    box = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
 
 
 def check_window(window, where, dump):
@@ -254,63 +199,6 @@ def check_window(window, where, dump):
     return objects
 
 
-class Program:
-    """The window program and the simulator, each in a folder of its own."""
-
-    def __init__(self, language, folder):
-        self.folder = folder
-        os.makedirs(os.path.join(folder, "ports"))
-        os.makedirs(os.path.join(folder, "config"))
-        os.makedirs(os.path.join(folder, "run"), mode=0o700)
-        self.env = dict(os.environ, LANG=language, LC_ALL=language, LANGUAGE="",
-                        XDG_CONFIG_HOME=os.path.join(folder, "config"),
-                        XDG_RUNTIME_DIR=os.path.join(folder, "run"),
-                        BROOKFETCH_PORTS=os.path.join(folder, "ports"), QT_QPA_PLATFORM="xcb",
-                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        self.sim = subprocess.Popen(
-            [SIMULATOR, "--ports", os.path.join(folder, "ports"), "--name", "a11y",
-             "--memory", os.path.join(folder, "connector.bin")],
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-            env=self.env, text=True)
-        check(self.sim.stdout.readline().startswith("ready "), "the simulator did not start")
-        # The program beside its translations, keeping its settings in its folder.
-        source = os.path.dirname(PROGRAM)
-        shutil.copy(PROGRAM, os.path.join(folder, "brookfetch"))
-        for name in os.listdir(source):
-            if name.startswith("brookfetch.") and len(name) == len("brookfetch.xxx"):
-                shutil.copy(os.path.join(source, name), folder)
-        self.log = open(os.path.join(folder, "program.log"), "w")
-        self.process = subprocess.Popen([os.path.join(folder, "brookfetch")], env=self.env,
-                                        stdout=self.log, stderr=subprocess.STDOUT)
-
-    def app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.get_process_id() == self.process.pid:
-                return app
-        return None
-
-    def windows(self):
-        app = self.app()
-        return [app.getChildAtIndex(i) for i in range(app.childCount)] if app else []
-
-    def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-        self.sim.stdin.write("quit\n")
-        self.sim.stdin.flush()
-        try:
-            self.sim.wait(5)
-        except subprocess.TimeoutExpired:
-            self.sim.kill()
-        self.log.close()
-
-
 A11Y_BUS = None
 
 
@@ -334,28 +222,6 @@ def press(obj, action_names=("press", "click", "activate", "toggle")):
                   None, Gio.DBusCallFlags.NONE, 60000, None, None, None)
 
 
-def find(root, role, predicate=lambda o: True):
-    for obj, _ in walk(root):
-        if obj.getRole() == role and predicate(obj):
-            return obj
-    return None
-
-
-def new_window(program, known, timeout=10):
-    """A window of the program that was not there before (a dialog or message box)."""
-    def look():
-        for window in program.windows():
-            if window is not None and window not in known and has(window, pyatspi.STATE_SHOWING):
-                return window
-        return None
-    return until(look, timeout)
-
-
-def window_gone(program, window, timeout=10):
-    return until(lambda: window not in program.windows() or
-                 not has(window, pyatspi.STATE_SHOWING), timeout)
-
-
 def is_notification(text=None, other_than=()):
     return lambda e: (e[1] == "object:state-changed:showing" and e[3] == 1 and
                       e[5] == pyatspi.ROLE_NOTIFICATION and (text is None or e[4] == text) and
@@ -370,12 +236,6 @@ def is_focus(e):
     return e[1] == "object:state-changed:focused" and e[3] == 1
 
 
-def status_panels(main):
-    bar = find(main, pyatspi.ROLE_STATUS_BAR)
-    return [c for c in (bar.getChildAtIndex(i) for i in range(bar.childCount))
-            if c is not None and c.getRole() == pyatspi.ROLE_LABEL]
-
-
 def step(text):
     print("%.1f %s" % (time.monotonic() - STARTED, text), flush=True)
 
@@ -386,11 +246,9 @@ STARTED = time.monotonic()
 def run(language, folder, events, results, timing):
     where = language.split(".")[0]
     dump = []
-    program = Program(language, folder)
+    program = Program(PROGRAM, SIMULATOR, language, folder, name="a11y")
     try:
-        main = until(lambda: next((w for w in program.windows()
-                                   if w.getRole() == pyatspi.ROLE_FRAME and
-                                   has(w, pyatspi.STATE_SHOWING)), None), 30)
+        main = program.main_window()
         if not check(main, "%s: the main window did not appear on the accessibility bus" % where):
             return
         opened = events.mark()  # the texts the window opens with are no changes
