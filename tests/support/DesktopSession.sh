@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A desktop of a test's own: an X server, a window manager and a D-Bus session, whose
-# accessibility bus and registry at-spi2-core starts on demand; runs SCRIPT in it with the
-# Debian Python (which has the AT-SPI bindings) and a scratch folder as its last argument.
+# accessibility bus and registry at-spi2-core starts on demand; runs SCRIPT in it (a .py with
+# the Debian Python, which has the AT-SPI bindings) with a scratch folder as its last argument.
 #   DesktopSession.sh NAME SCRIPT ARGUMENTS...      (BROOKFETCH_KEEP=1 keeps the scratch folder)
 set -euo pipefail
 name=$1
@@ -13,10 +13,13 @@ for tool in Xvfb openbox dbus-run-session xdotool; do
         exit 1
     fi
 done
-python=/usr/bin/python3
-if ! "$python" -c 'import pyatspi' 2>/dev/null; then
-    echo "$name: python3-pyatspi is missing (scripts/setup installs it)" >&2
-    exit 1
+runner=()
+if [[ $script == *.py ]]; then
+    runner=(/usr/bin/python3)
+    if ! "${runner[0]}" -c 'import pyatspi' 2>/dev/null; then
+        echo "$name: python3-pyatspi is missing (scripts/setup installs it)" >&2
+        exit 1
+    fi
 fi
 
 scratch=$(mktemp -d)
@@ -54,4 +57,4 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-dbus-run-session -- "$python" "$script" "$@" "$scratch"
+dbus-run-session -- "${runner[@]}" "$script" "$@" "$scratch"
