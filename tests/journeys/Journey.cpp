@@ -113,7 +113,9 @@ Journey::~Journey() {
     EXPECT_EQ(person::PendingAnswers(), 0) << "a window the journey waited for never came";
     EXPECT_EQ(person::TakeUnexpected(), QStringList()) << "windows nobody expected";
     person::ForgetAnswers();
+#ifndef Q_OS_WIN
     Simulator.reset();
+#endif
     qputenv("XDG_CONFIG_HOME", PreviousConfigHome);
     qputenv("BROOKFETCH_PORTS", PreviousPorts);
 }

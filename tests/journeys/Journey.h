@@ -22,9 +22,11 @@ class TProgramTranslation;
 class TPropertiesDialog;
 class TQtApplication;
 
+#ifndef _WIN32
 namespace testsupport {
 class SimulatorProcess;
 }
+#endif
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -95,7 +97,9 @@ private:
     std::unique_ptr<TMsgTemplate> Messages;
     std::unique_ptr<TPropertiesDialog> Properties;
     std::unique_ptr<TAboutBox> About;
-    std::unique_ptr<testsupport::SimulatorProcess> Simulator;
+#ifndef _WIN32
+    std::unique_ptr<testsupport::SimulatorProcess> Simulator; // Windows: the simulated driver
+#endif
     QByteArray PreviousConfigHome;
     QByteArray PreviousPorts;
 };
