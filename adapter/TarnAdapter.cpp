@@ -244,14 +244,14 @@ bool TTarnDevice::CheckConnector(TPresence& presence) {
     std::uint8_t reply[1];
     if (!Transact(request, 1, reply, 1))
         return false;
-    if (reply[0] != tarn::Yes) {
-        // "No" is one value; anything else was damaged on the way and says nothing.
-        presence = reply[0] == tarn::No ? TPresence::Absent : TPresence::Garbled;
+    if (reply[0] != tarn::Yes)
+        return true; // any other answer says "no connector"
+    request[0] = tarn::MemoryKind;
+    if (!Transact(request, 1, reply, 1)) {
+        // The adapter is there, but its answer about the connector did not come whole.
+        presence = TPresence::Garbled;
         return true;
     }
-    request[0] = tarn::MemoryKind;
-    if (!Transact(request, 1, reply, 1))
-        return false;
     const bool large = reply[0] == tarn::Yes;
     SmallMemory = !large;
     BlockSize = large ? 32 : 8;
