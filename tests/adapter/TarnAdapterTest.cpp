@@ -348,13 +348,18 @@ TEST(TarnAdapterLink, FiveFailuresGiveFalseAndKeepTheValue) {
     EXPECT_EQ(device.Version, 0x0105);
 }
 
-TEST(TarnAdapterLink, FourDroppedRepliesStillSucceed) {
+// The fifth attempt still counts; after every two that heard nothing at all the port is opened
+// afresh, as a driver that stopped reading needs.
+TEST(TarnAdapterLink, FourDroppedRepliesStillSucceedAndSilenceOpensThePortAfresh) {
     sim::InProcessAdapter adapter;
     adapter.firmware().setFault(Fault::DropReply, 0, 4);
+    CountingDriver driver;
+    d2xx::ScopedHook hook(driver);
     TTarnDevice device;
     TPresence presence = TPresence::Absent;
     EXPECT_TRUE(device.CheckConnector(presence));
     EXPECT_EQ(presence, TPresence::Present);
+    EXPECT_EQ(driver.opens, 3);
 }
 
 TEST(TarnAdapterLink, FailedSendDisconnectsAndTheNextAttemptFindsTheAdapterAfresh) {
