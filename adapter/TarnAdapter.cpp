@@ -158,10 +158,12 @@ bool TTarnAdapter::Send(const std::uint8_t* request, int length) {
 bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
     if (reply == nullptr || length < 1)
         throw Exception(ErrorOnFile(Unit, __LINE__));
+    Heard = false;
     if (!Connect())
         return false;
     if (Uart->Read(reply, 1) != 1)
         return false; // nothing within the read time-out
+    Heard = true;
     if (reply[0] != tarn::AckByte) {
         if (Monitor)
             Monitor->TraceData(TTraceSink::Unexpected, reply, 1);
@@ -186,6 +188,7 @@ bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
 bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                             int replyLength,
                             const std::function<bool(const std::uint8_t*)>& accept) {
+    int silent = 0;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         // A link that went down has nothing to drain: the attempt looks for the adapter anew.
         if (attempt > 0 && Uart)
@@ -197,6 +200,13 @@ bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std:
         if (!Receive(reply, replyLength)) {
             ++UnansweredRequests;
             ++FailedAttempts;
+            // Silence on a port that is open may be the driver's: ftdi_sio stops a read that met
+            // a stalled USB endpoint until the port is opened again.
+            silent = Heard ? 0 : silent + 1;
+            if (silent == SilentAttempts) {
+                silent = 0;
+                Disconnect();
+            }
             continue;
         }
         if (!accept || accept(reply))
@@ -244,14 +254,14 @@ bool TTarnDevice::CheckConnector(TPresence& presence) {
     std::uint8_t reply[1];
     if (!Transact(request, 1, reply, 1))
         return false;
-    if (reply[0] != tarn::Yes) {
-        // "No" is one value; anything else was damaged on the way and says nothing.
-        presence = reply[0] == tarn::No ? TPresence::Absent : TPresence::Garbled;
+    if (reply[0] != tarn::Yes)
+        return true; // any other answer says "no connector"
+    request[0] = tarn::MemoryKind;
+    if (!Transact(request, 1, reply, 1)) {
+        // The adapter is there, but its answer about the connector did not come whole.
+        presence = TPresence::Garbled;
         return true;
     }
-    request[0] = tarn::MemoryKind;
-    if (!Transact(request, 1, reply, 1))
-        return false;
     const bool large = reply[0] == tarn::Yes;
     SmallMemory = !large;
     BlockSize = large ? 32 : 8;

@@ -14,9 +14,9 @@ class TUsbUart;
 
 // What the adapter says about its connector socket.
 enum class TPresence {
-    Absent,  // "no connector"
+    Absent,  // no connector: any answer but "present"
     Present, // a connector is plugged in
-    Garbled, // neither answer: the reply was damaged on the way
+    Garbled, // "present", but the question about its memory kind got no whole answer
 };
 
 // How an attempt to bring the link up ended: opened, or why not.
@@ -52,6 +52,11 @@ public:
 class TTarnAdapter {
 public:
     static constexpr int Attempts = 5;
+    static constexpr int SilentAttempts = 2;
+    // The adapter's USB chip holds every reply until its latency timer ticks: at the chip's
+    // usual 16 ms a read of the connector takes twice its line time. The link sets this timer
+    // whenever it opens the adapter, whoever uses it.
+    static constexpr std::int32_t ShortLatencyMs = 2;
 
     // The link's timing. A read of n reply bytes waits at most ReadTotalMs + ReadPerByteMs n.
     // Before an exchange is tried again, the line gets a short rest and then must stay silent
@@ -64,7 +69,7 @@ public:
         std::chrono::milliseconds QuietGap{20};
         std::chrono::milliseconds QuietLimit{1000};
         // The USB chip's latency timer, set at every opening of the link.
-        std::int32_t LatencyMs = 16;
+        std::int32_t LatencyMs = ShortLatencyMs;
     };
 
     TTarnAdapter();
@@ -105,12 +110,16 @@ public:
     // One exchange, tried up to Attempts times; an attempt succeeds when the whole reply came
     // and `accept`, when given, takes it. Before each further attempt the line is let fall
     // silent (WaitForQuietLine): an exchange reads or writes one block, so asking again does no
-    // harm, and noise or a late reply must not meet the next attempt.
+    // harm, and noise or a late reply must not meet the next attempt. After SilentAttempts
+    // attempts in a row that heard not one byte, the next one opens the adapter afresh.
     bool Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                   int replyLength, const std::function<bool(const std::uint8_t*)>& accept = {});
     // Rests Timing.RetryPause, then drops what arrives until nothing has come for QuietGap, or
     // QuietLimit has passed. The dropped bytes are traced as unexpected.
     void WaitForQuietLine();
+
+private:
+    bool Heard = false; // the last Receive got at least its first byte
 };
 
 // The adapter's command set: version, connector presence and memory kind, block transfers.
@@ -126,7 +135,8 @@ public:
 
     bool ReadVersion();
     // False when the adapter did not answer. A connector that is present has its memory kind
-    // asked, which sets SmallMemory, BlockSize and Capacity.
+    // asked, which sets SmallMemory, BlockSize and Capacity; when that exchange fails the
+    // presence is Garbled.
     bool CheckConnector(TPresence& presence);
     // One command each; a block is 1 to 32 bytes, other counts raise. A block write answered
     // by anything but "written" is sent again like an exchange without an answer.

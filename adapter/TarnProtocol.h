@@ -25,7 +25,8 @@ enum Command : std::uint8_t {
     WriteLarge = 0x40,
 };
 
-constexpr std::uint8_t Yes = 2; // the adapter's "present" / "large" / "written"
-constexpr std::uint8_t No = 0;  // "no connector", a refused write
+// The adapter's "a connector is plugged in", "large memory" and "written". Any other answer
+// means the opposite: adapters do not all say "no" with the same byte.
+constexpr std::uint8_t Yes = 2;
 
 } // namespace tarn

@@ -2,9 +2,7 @@
 
 #include "Library/Serial/USB/UsbUart.h"
 
-TConnectorSession::TConnectorSession(TTarnDevice& device) : Link(device) {
-    Link.Timing.LatencyMs = LatencyMs;
-}
+TConnectorSession::TConnectorSession(TTarnDevice& device) : Link(device) {}
 
 TAdapterOpen TConnectorSession::FindAdapter() {
     // Opened here first, so that an adapter that cannot be opened is looked for once and its

@@ -29,17 +29,13 @@ class TConnectorSession {
 public:
     // A connector counts as present or absent when the adapter gives the same answer this
     // many times in a row. A garbled answer, or none, starts the count again: on a noisy line
-    // a damaged "present" must never count as "absent", nor the other way round.
+    // a "present" damaged into another byte reads as "no connector" once, not three times.
     static constexpr int InARow = 3;
     // Confirm gives up after this many answers that never came InARow times.
     static constexpr int MaxAsks = 5 * InARow;
     static constexpr int DefaultRetries = 2;
-    // The adapter's USB chip holds every reply until its latency timer ticks: at its usual
-    // 16 ms a read of the connector takes twice its line time. The session opens the link
-    // with this timer instead.
-    static constexpr std::int32_t LatencyMs = 2;
 
-    explicit TConnectorSession(TTarnDevice& device); // not owned; sets its latency timer
+    explicit TConnectorSession(TTarnDevice& device); // not owned
     TConnectorSession(const TConnectorSession&) = delete;
     TConnectorSession& operator=(const TConnectorSession&) = delete;
 

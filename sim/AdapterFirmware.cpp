@@ -209,11 +209,11 @@ std::vector<std::uint8_t> AdapterFirmware::execute(const Request& request, bool&
         reply.push_back(static_cast<std::uint8_t>(version_ >> 8));
         return reply;
     case tarn::ConnectorPresent:
-        reply.push_back(present_ ? tarn::Yes : tarn::No);
+        reply.push_back(present_ ? tarn::Yes : absentAnswer);
         return reply;
     case tarn::MemoryKind:
         // Without a connector there is nothing to tell; the adapter says "small".
-        reply.push_back(present_ && !smallMemory() ? tarn::Yes : 1);
+        reply.push_back(present_ && !smallMemory() ? tarn::Yes : smallAnswer);
         return reply;
     case tarn::ReadSmall:
     case tarn::ReadLarge:
@@ -230,7 +230,7 @@ std::vector<std::uint8_t> AdapterFirmware::execute(const Request& request, bool&
         if (request.count < 1 || request.count > tarn::MaxBlock)
             return {};
         if (!present_) {
-            reply.push_back(tarn::No);
+            reply.push_back(NotWritten);
             return reply;
         }
         for (int i = 0; i < request.count; ++i) {
@@ -306,7 +306,7 @@ AdapterFirmware::receive(const std::uint8_t* data, std::size_t size, Clock::time
             memory_.swap(saved);
             stored = false;
             if (refuse)
-                answer.reply = {tarn::AckByte, tarn::No};
+                answer.reply = {tarn::AckByte, NotWritten};
         }
         answer.stored = stored;
 

@@ -63,7 +63,7 @@ public:
         WrongAck,    // the reply starts with another byte than 0xA5
         ShortReply,  // the last reply byte is missing
         CorruptByte, // one reply byte after the acknowledge byte is changed
-        RefuseWrite, // a block write answers 0 and stores nothing
+        RefuseWrite, // a block write answers "not written" and stores nothing
         LoseWrite,   // a block write answers 2 and stores nothing
         Chatter,     // after the reply the adapter keeps sending noise for a while
         SlowAnswer,  // the reply comes after slowDelay
@@ -103,6 +103,11 @@ public:
     void setSmallMemory(bool small);
     std::uint16_t version() const { return version_; }
     void setVersion(std::uint16_t version) { version_ = version; }
+    // The bytes this adapter answers for "no connector" and "small memory". Only "present" and
+    // "large" have a fixed byte; adapters differ in what they send for the other answer.
+    std::uint8_t absentAnswer = 0;
+    std::uint8_t smallAnswer = 1;
+    static constexpr std::uint8_t NotWritten = 0; // a refused block write
 
     std::vector<std::uint8_t>& memory() { return memory_; }
     const std::vector<std::uint8_t>& memory() const { return memory_; }

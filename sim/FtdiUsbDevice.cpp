@@ -63,9 +63,10 @@ std::string hexWord(std::uint16_t value) {
 } // namespace
 
 FtdiUsbDevice::FtdiUsbDevice(AdapterFirmware& firmware, Identity identity, TimePoint now,
-                             ChipModel::Timing timing, std::chrono::milliseconds answerDelay)
+                             ChipModel::Timing timing, std::chrono::milliseconds answerDelay,
+                             UsbFaults* faults)
     : firmware_(firmware), identity_(std::move(identity)), chip_(now, timing),
-      answerDelay_(answerDelay) {}
+      answerDelay_(answerDelay), faults_(faults) {}
 
 usbip::ExportedDevice FtdiUsbDevice::exported(const std::string& busId) const {
     usbip::ExportedDevice device;
@@ -239,8 +240,21 @@ FtdiUsbDevice::ControlAnswer FtdiUsbDevice::control(const usbip::Setup& setup,
     return answer;
 }
 
-void FtdiUsbDevice::bulkOut(const std::uint8_t* data, std::size_t size, TimePoint now) {
+bool FtdiUsbDevice::strikes(UsbFaults::Fault fault, const char* where) {
+    if (faults_ == nullptr || !faults_->strikes(fault))
+        return false;
+    log_.push_back(std::string("usb fault: ") + UsbFaults::name(fault) + " (" + where + ")");
+    return true;
+}
+
+FtdiUsbDevice::OutResult FtdiUsbDevice::bulkOut(const std::uint8_t* data, std::size_t size,
+                                                TimePoint now) {
+    if (strikes(UsbFaults::Fault::Disconnect, "bulk OUT"))
+        return OutResult::Gone;
+    if (strikes(UsbFaults::Fault::Stall, "bulk OUT"))
+        return OutResult::Stalled;
     chip_.hostWrite(data, size, now);
+    return OutResult::Taken;
 }
 
 bool FtdiUsbDevice::advance(TimePoint now) {
@@ -283,19 +297,79 @@ std::optional<FtdiUsbDevice::TimePoint> FtdiUsbDevice::nextEvent(bool hostWaitin
     };
     if (!answers_.empty())
         consider(answers_.front().due);
-    if (hostWaiting)
-        consider(statusChanged_ ? std::optional<TimePoint>(TimePoint{}) : chip_.nextToHost());
+    if (hostWaiting) {
+        std::optional<TimePoint> packet = chip_.nextToHost();
+        if (statusChanged_ || !carry_.empty())
+            packet = TimePoint{};
+        if (packet)
+            consider(std::max(*packet, heldUntil_));
+    }
     return next;
 }
 
-std::optional<std::vector<std::uint8_t>> FtdiUsbDevice::bulkIn(TimePoint now) {
-    std::vector<std::uint8_t> data = chip_.takeToHost(now, ChipModel::PacketData);
+void FtdiUsbDevice::damage(std::vector<std::uint8_t>& data, std::uint8_t& lineStatus) {
+    // FTDI's line-status bits in the second status byte; ftdi_sio flags the packet's bytes.
+    enum : std::uint8_t { OverrunError = 0x02, ParityError = 0x04, FramingError = 0x08 };
+    if (data.size() > 1 && strikes(UsbFaults::Fault::Short, "bulk IN")) {
+        const std::size_t keep = 1 + faults_->pick(data.size() - 1);
+        carry_.assign(data.begin() + static_cast<long>(keep), data.end());
+        data.resize(keep);
+    }
+    if (strikes(UsbFaults::Fault::Overrun, "bulk IN")) {
+        lineStatus |= OverrunError;
+        data.erase(data.begin() + static_cast<long>(faults_->pick(data.size())));
+    }
+    for (const auto& [fault, bit] : {std::pair{UsbFaults::Fault::Parity, ParityError},
+                                     std::pair{UsbFaults::Fault::Framing, FramingError}}) {
+        if (!data.empty() && strikes(fault, "bulk IN")) {
+            lineStatus |= bit;
+            data[faults_->pick(data.size())] ^= static_cast<std::uint8_t>(1u << faults_->pick(8));
+        }
+    }
+}
+
+std::optional<FtdiUsbDevice::InPacket> FtdiUsbDevice::bulkIn(TimePoint now) {
+    if (now < heldUntil_)
+        return std::nullopt;
+    std::vector<std::uint8_t> data = std::exchange(carry_, {});
+    const std::vector<std::uint8_t> more =
+        chip_.takeToHost(now, ChipModel::PacketData - std::min(data.size(), ChipModel::PacketData));
+    data.insert(data.end(), more.begin(), more.end());
     if (data.empty() && !statusChanged_)
         return std::nullopt;
     statusChanged_ = false;
-    const auto status = modemStatus();
-    data.insert(data.begin(), status.begin(), status.end());
-    return data;
+    auto status = modemStatus();
+    InPacket packet;
+    if (!data.empty()) {
+        // A packet that goes out without its bytes leaves them for the next one.
+        if (strikes(UsbFaults::Fault::Disconnect, "bulk IN")) {
+            packet.gone = true;
+            return packet;
+        }
+        if (strikes(UsbFaults::Fault::Late, "bulk IN")) {
+            carry_ = std::move(data);
+            heldUntil_ = now + faults_->lateDelay;
+            return std::nullopt;
+        }
+        if (strikes(UsbFaults::Fault::Stall, "bulk IN")) {
+            carry_ = std::move(data);
+            packet.stall = true;
+            return packet;
+        }
+        if (strikes(UsbFaults::Fault::Zero, "bulk IN")) {
+            carry_ = std::move(data);
+            return packet;
+        }
+        if (strikes(UsbFaults::Fault::Empty, "bulk IN")) {
+            carry_ = std::move(data);
+            packet.bytes.assign(status.begin(), status.end());
+            return packet;
+        }
+        damage(data, status[1]);
+    }
+    packet.bytes.assign(status.begin(), status.end());
+    packet.bytes.insert(packet.bytes.end(), data.begin(), data.end());
+    return packet;
 }
 
 std::vector<std::string> FtdiUsbDevice::takeLog() {

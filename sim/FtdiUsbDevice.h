@@ -2,6 +2,7 @@
 
 #include "sim/AdapterFirmware.h"
 #include "sim/ChipModel.h"
+#include "sim/UsbFaults.h"
 #include "sim/UsbIpProtocol.h"
 
 #include <chrono>
@@ -15,7 +16,8 @@ namespace sim {
 // The adapter as a USB device: an FTDI FT232R with the adapter's descriptors, FTDI's vendor
 // requests, bulk OUT into the firmware and bulk IN packets (two modem-status bytes, then the
 // data the chip releases at its latency timer). Plugged in when made, so the chip starts as at
-// power-on. No clock and no system calls: the server says what happened when.
+// power-on. No clock and no system calls: the server says what happened when. Faults of the
+// USB line, when given, strike the bulk transfers.
 class FtdiUsbDevice {
 public:
     using TimePoint = ChipModel::TimePoint;
@@ -35,7 +37,7 @@ public:
 
     FtdiUsbDevice(AdapterFirmware& firmware, Identity identity, TimePoint now,
                   ChipModel::Timing timing = ChipModel::Timing::Chip,
-                  std::chrono::milliseconds answerDelay = {});
+                  std::chrono::milliseconds answerDelay = {}, UsbFaults* faults = nullptr);
 
     // The device as `usbip list` shows it.
     usbip::ExportedDevice exported(const std::string& busId) const;
@@ -51,8 +53,10 @@ public:
 
     // Every call below at a time `now` comes after advance(now).
 
-    // The host sent bytes on the bulk OUT endpoint.
-    void bulkOut(const std::uint8_t* data, std::size_t size, TimePoint now);
+    // The host sent bytes on the bulk OUT endpoint. Stalled: the endpoint stalled and the
+    // bytes went nowhere; Gone: the adapter dropped off the bus as they came.
+    enum class OutResult { Taken, Stalled, Gone };
+    OutResult bulkOut(const std::uint8_t* data, std::size_t size, TimePoint now);
 
     // Moves bytes along until `now`: into the firmware, and its answers back into the chip.
     // True when the connector memory changed (the server saves it).
@@ -61,8 +65,14 @@ public:
     // packets count only while the host has a bulk IN transfer waiting for one.
     std::optional<TimePoint> nextEvent(bool hostWaiting) const;
     // A bulk IN packet for a transfer the host has pending, when the chip sends one by `now`:
-    // the modem status and the released data, or the status alone when it changed.
-    std::optional<std::vector<std::uint8_t>> bulkIn(TimePoint now);
+    // the modem status and the released data, or the status alone when it changed. A fault
+    // may stall the endpoint instead or take the adapter off the bus.
+    struct InPacket {
+        std::vector<std::uint8_t> bytes;
+        bool stall = false;
+        bool gone = false;
+    };
+    std::optional<InPacket> bulkIn(TimePoint now);
 
     std::chrono::milliseconds latency() const { return chip_.latency(); }
     // Verbose lines of the firmware's requests since the last call.
@@ -78,12 +88,20 @@ private:
     std::vector<std::uint8_t> descriptor(std::uint8_t type, std::uint8_t index,
                                          std::uint16_t language) const;
     std::array<std::uint8_t, 2> modemStatus() const;
+    bool strikes(UsbFaults::Fault fault, const char* where);
+    // The faults that change a packet with data: what it carries, and its line status.
+    void damage(std::vector<std::uint8_t>& data, std::uint8_t& lineStatus);
 
     AdapterFirmware& firmware_;
     Identity identity_;
     ChipModel chip_;
     std::chrono::milliseconds answerDelay_;
+    UsbFaults* faults_;          // not owned; none: a clean line
     std::deque<Answer> answers_; // firmware replies waiting to go on the line
+    // Released bytes that a faulty packet did not carry: they go first in the next one, not
+    // before heldUntil_ when a packet was held back.
+    std::vector<std::uint8_t> carry_;
+    TimePoint heldUntil_{};
     std::uint8_t configuration_ = 0;
     bool dtr_ = false;
     bool rts_ = false;

@@ -36,6 +36,7 @@ int serveUsbIp(sim::AdapterFirmware& firmware, const sim::SimSetup& setup) {
     options.delay = setup.delay;
     options.verbose = setup.verbose;
     options.memoryFile = setup.memoryFile;
+    options.faults = setup.usbFaults;
     sim::UsbIpServer server(firmware, options);
     if (!sim::loadServedMemory(firmware, setup.memoryFile, error))
         return fail(QString::fromStdString(error), 1);
@@ -46,6 +47,8 @@ int serveUsbIp(sim::AdapterFirmware& firmware, const sim::SimSetup& setup) {
                 sim::UsbIpServer::BusId);
     std::fflush(stdout);
     const int code = server.run();
+    if (const std::string struck = server.faultSummary(); !struck.empty())
+        std::fprintf(stderr, "brookfetch-adapter-sim: usb faults struck: %s\n", struck.c_str());
     std::fprintf(stderr, "brookfetch-adapter-sim: stopped\n");
     return code;
 }

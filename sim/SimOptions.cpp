@@ -19,7 +19,7 @@ const FaultOption faultOptions[] = {
     {Fault::WrongAck, "Start replies with a wrong acknowledge byte."},
     {Fault::ShortReply, "Cut the last byte off replies."},
     {Fault::CorruptByte, "Change one byte of replies."},
-    {Fault::RefuseWrite, "Refuse block writes (answer 0, store nothing)."},
+    {Fault::RefuseWrite, "Refuse block writes (answer \"not written\", store nothing)."},
     {Fault::LoseWrite, "Accept block writes (answer 2) without storing them."},
     {Fault::Chatter, "Keep sending noise after a reply (see --chatter-ms)."},
     {Fault::SlowAnswer, "Answer late (see --slow-ms)."},
@@ -97,14 +97,32 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
         "Serve the adapter as a USB/IP device on [ADDRESS:]PORT (default address 127.0.0.1) "
         "for usbip attach, instead of on a pseudo-terminal.",
         "[ADDRESS:]PORT");
+    const QCommandLineOption absentAnswer(
+        "absent-answer",
+        "The byte the adapter answers for \"no connector\" (default 0; any byte but 2).", "BYTE",
+        "0");
+    const QCommandLineOption smallAnswer(
+        "small-answer",
+        "The byte the adapter answers for \"small memory\" (default 1; any byte but 2).", "BYTE",
+        "1");
+    const QCommandLineOption usbLateMs("usb-late-ms", "How long --usb-late holds a packet back.",
+                                       "MS", "50");
     parser.addOptions({programVersion, description, serial, name, ports, version, large,
                        noConnector, memory, timing, instant, delay, verbose, seed, slowMs,
                        chatterMs, ptmx, usbip, unplugAfter});
+    parser.addOptions({absentAnswer, smallAnswer, usbLateMs});
     std::vector<QCommandLineOption> faultFlags;
     for (const auto& option : faultOptions) {
         faultFlags.emplace_back(QString::fromLatin1(AdapterFirmware::faultName(option.fault)),
                                 QString::fromLatin1(option.help), "WHEN");
         parser.addOption(faultFlags.back());
+    }
+    std::vector<QCommandLineOption> usbFlags;
+    for (int i = 0; i < UsbFaults::Count; ++i) {
+        const auto fault = static_cast<UsbFaults::Fault>(i);
+        usbFlags.emplace_back(QStringLiteral("usb-") + QString::fromLatin1(UsbFaults::name(fault)),
+                              QString::fromLatin1(UsbFaults::help(fault)), "WHEN");
+        parser.addOption(usbFlags.back());
     }
     if (!parser.parse(arguments))
         return failed(parser.errorText());
@@ -151,7 +169,20 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
             bad << QString("bad --%1 %2").arg(option.names().first(), parser.value(option));
         return value;
     };
+    // "Present" and "large" are 2; a "no" that were 2 would be a "yes".
+    const auto answer = [&parser, &bad](const QCommandLineOption& option) {
+        bool good = false;
+        const unsigned value = parser.value(option).toUInt(&good, 0);
+        if (!good || value > 0xFF || value == tarn::Yes)
+            bad << QString("bad --%1 %2 (a byte other than 2, which means yes)")
+                       .arg(option.names().first(), parser.value(option));
+        return static_cast<std::uint8_t>(value);
+    };
+    firmware.absentAnswer = answer(absentAnswer);
+    firmware.smallAnswer = answer(smallAnswer);
     firmware.setSeed(static_cast<std::uint32_t>(number(seed)));
+    setup.usbFaults.setSeed(static_cast<std::uint32_t>(number(seed)));
+    setup.usbFaults.lateDelay = std::chrono::milliseconds(number(usbLateMs));
     firmware.slowDelay = std::chrono::milliseconds(number(slowMs));
     firmware.chatterSpan = std::chrono::milliseconds(number(chatterMs));
     setup.delay = std::chrono::milliseconds(number(delay));
@@ -184,6 +215,19 @@ SimParse parseSimOptions(const QStringList& arguments, AdapterFirmware& firmware
                               .arg(AdapterFirmware::faultName(faultOptions[i].fault),
                                    parser.value(faultFlags[i])));
         firmware.setFault(faultOptions[i].fault, plan->probability, plan->count);
+    }
+    for (int i = 0; i < UsbFaults::Count; ++i) {
+        const QCommandLineOption& flag = usbFlags[static_cast<std::size_t>(i)];
+        if (!parser.isSet(flag))
+            continue;
+        const auto plan = AdapterFirmware::parseFaultPlan(parser.value(flag).toStdString());
+        if (!plan)
+            return failed(QString("bad --%1 %2 (a count, or a probability like 0.1 or 10%)")
+                              .arg(flag.names().first(), parser.value(flag)));
+        if (setup.usbip.empty())
+            return failed(QString("--%1 is a fault of the USB line: it needs --usbip")
+                              .arg(flag.names().first()));
+        setup.usbFaults.set(static_cast<UsbFaults::Fault>(i), plan->probability, plan->count);
     }
     if (!bad.isEmpty())
         return failed(bad.join('\n'));

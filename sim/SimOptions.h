@@ -2,6 +2,7 @@
 
 #include "sim/AdapterFirmware.h"
 #include "sim/ChipModel.h"
+#include "sim/UsbFaults.h"
 
 #include <QStringList>
 #include <chrono>
@@ -24,6 +25,7 @@ struct SimSetup {
     std::string ptmx;  // the pseudo-terminal multiplexer; empty: the system's
     // Served as a USB/IP device instead: "[ADDRESS:]PORT"; empty: on a pseudo-terminal.
     std::string usbip;
+    UsbFaults usbFaults; // of the USB line, for a USB/IP device only
 };
 
 struct SimParse {

@@ -157,7 +157,7 @@ void UsbIpServer::handleOp(Connection& connection) {
         return;
     }
     device_ = std::make_unique<FtdiUsbDevice>(firmware_, options_.identity, ChipModel::Clock::now(),
-                                              options_.timing, options_.delay);
+                                              options_.timing, options_.delay, &options_.faults);
     const usbip::ExportedDevice exported = device_->exported(BusId);
     connection.out = usbip::importReply(&exported);
     connection.imported = true;
@@ -167,7 +167,7 @@ void UsbIpServer::handleOp(Connection& connection) {
 
 void UsbIpServer::handleUrbs(Connection& connection) {
     std::size_t used = 0;
-    while (connection.in.size() - used >= usbip::UrbHeaderSize) {
+    while (!connection.closing && connection.in.size() - used >= usbip::UrbHeaderSize) {
         const usbip::UrbHeader header = usbip::parseUrbHeader(connection.in.data() + used);
         const std::size_t payload = usbip::urbPayloadSize(header);
         if (connection.in.size() - used < usbip::UrbHeaderSize + payload)
@@ -222,8 +222,17 @@ void UsbIpServer::submit(Connection& connection, const usbip::UrbHeader& header,
                header.endpoint == (FtdiUsbDevice::BulkOut & 0x0F)) {
         if (device_->advance(now))
             saveServedMemory(options_.memoryFile, firmware_.memory());
-        device_->bulkOut(data, header.transferLength, now);
-        reply = usbip::retSubmit(header.seqnum, 0, header.transferLength);
+        switch (device_->bulkOut(data, header.transferLength, now)) {
+        case FtdiUsbDevice::OutResult::Taken:
+            reply = usbip::retSubmit(header.seqnum, 0, header.transferLength);
+            break;
+        case FtdiUsbDevice::OutResult::Stalled:
+            reply = usbip::retSubmit(header.seqnum, usbip::StatusPipe, 0);
+            break;
+        case FtdiUsbDevice::OutResult::Gone:
+            dropOffTheBus(connection);
+            return;
+        }
     } else if (header.direction == usbip::DirIn &&
                header.endpoint == (FtdiUsbDevice::BulkIn & 0x0F) && header.transferLength >= 2) {
         pendingIn_.push_back({header.seqnum, header.transferLength});
@@ -242,15 +251,32 @@ void UsbIpServer::releaseIn(Connection& connection) {
         note(line);
     while (!pendingIn_.empty()) {
         auto packet = device_->bulkIn(now);
+        for (const std::string& line : device_->takeLog())
+            note(line);
         if (!packet)
             break;
+        if (packet->gone) {
+            dropOffTheBus(connection);
+            return;
+        }
         const PendingIn in = pendingIn_.front();
         pendingIn_.pop_front();
-        packet->resize(std::min<std::size_t>(packet->size(), in.length));
+        std::vector<std::uint8_t>& bytes = packet->bytes;
+        bytes.resize(std::min<std::size_t>(bytes.size(), in.length));
         const auto reply =
-            usbip::retSubmit(in.seqnum, 0, static_cast<std::uint32_t>(packet->size()), *packet);
+            packet->stall
+                ? usbip::retSubmit(in.seqnum, usbip::StatusPipe, 0)
+                : usbip::retSubmit(in.seqnum, 0, static_cast<std::uint32_t>(bytes.size()), bytes);
         connection.out.insert(connection.out.end(), reply.begin(), reply.end());
     }
+}
+
+void UsbIpServer::dropOffTheBus(Connection& connection) {
+    // Nothing more goes back: to the host the device is gone, as when a cable is pulled.
+    for (const std::string& line : device_->takeLog())
+        note(line);
+    connection.out.clear();
+    connection.closing = true;
 }
 
 int UsbIpServer::run() {

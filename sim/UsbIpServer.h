@@ -25,6 +25,7 @@ public:
         std::chrono::milliseconds delay{0};
         bool verbose = false;
         std::string memoryFile; // empty: the memory lives only as long as the program
+        UsbFaults faults;       // of the USB line, for every import
     };
     static constexpr const char* BusId = "1-1";
 
@@ -43,6 +44,8 @@ public:
 
     // Serves until a stop request (StopPipe.h); returns the exit code.
     int run();
+    // What the USB line's faults have struck so far: "stall 2, short 5, ...".
+    std::string faultSummary() const { return options_.faults.summary(); }
 
 private:
     struct Connection {
@@ -63,6 +66,7 @@ private:
     void handleUrbs(Connection& connection);
     void submit(Connection& connection, const usbip::UrbHeader& header, const std::uint8_t* data);
     void releaseIn(Connection& connection);
+    void dropOffTheBus(Connection& connection);
     void unplug();
     void note(const std::string& line) const;
 

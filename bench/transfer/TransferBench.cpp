@@ -146,10 +146,10 @@ int main(int argc, char** argv) {
                 rounds);
     std::printf("%-31s %10s %10s %10s %8s\n", "", "best ms", "median ms", "bound ms", "ratio");
     const Mode modes[] = {
-        {"instant", "instant", TConnectorSession::LatencyMs},
-        {"no timer", "line", TConnectorSession::LatencyMs},
+        {"instant", "instant", TTarnAdapter::ShortLatencyMs},
+        {"no timer", "line", TTarnAdapter::ShortLatencyMs},
         {"chip 16", "chip", 16},
-        {"chip 2", "chip", TConnectorSession::LatencyMs},
+        {"chip 2", "chip", TTarnAdapter::ShortLatencyMs},
     };
     for (const Mode& mode : modes) {
         QProcess sim;
@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
                 "ideal line (the fixed cost of purge and pty round trip); no timer: line rate and "
                 "USB frame; chip N: the USB chip with its latency timer at N ms (16: the chip's "
                 "own; %d: what the program sets)\n",
-                static_cast<int>(TConnectorSession::LatencyMs));
+                static_cast<int>(TTarnAdapter::ShortLatencyMs));
     std::printf("verified read: two passes that must agree and the first block twice more, "
                 "bound 34 blocks = %.1f ms; status: the version and three presence answers\n",
                 ReadBoundMs);

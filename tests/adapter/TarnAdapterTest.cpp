@@ -88,11 +88,12 @@ TEST(TarnDeviceWire, StartsWithSmallMemoryValues) {
     EXPECT_FALSE(adapter.OnProgress);
 }
 
-// Presence is one of three answers: 2 a connector, 0 none, anything else a reply damaged on the
-// way, which is told as such rather than taken for "none".
+// Only 2 is "present" or "large"; any other byte is "no connector" or "small", whatever
+// damage made it. A present connector whose kind never comes whole is garbled.
 TEST(TarnDeviceWire, ConnectorQueriesSetTheMemoryKind) {
+    const Bytes failed{0x00}; // a wrong acknowledge byte
     struct Case {
-        Bytes replies; // presence, then kind
+        std::vector<Bytes> replies; // presence, then kind
         TPresence presence;
         bool small;
         int blockSize;
@@ -100,18 +101,19 @@ TEST(TarnDeviceWire, ConnectorQueriesSetTheMemoryKind) {
         std::size_t requests;
     };
     const Case cases[] = {
-        {{2, 2}, TPresence::Present, false, 32, 32768, 2},
-        {{2, 1}, TPresence::Present, true, 8, 256, 2},
-        {{2, 0}, TPresence::Present, true, 8, 256, 2},
-        {{0}, TPresence::Absent, true, 8, 256, 1}, // the kind is not asked
-        {{1}, TPresence::Garbled, true, 8, 256, 1},
-        {{2 ^ 0x5A}, TPresence::Garbled, true, 8, 256, 1},
-        {{0 ^ 0x5A}, TPresence::Garbled, true, 8, 256, 1},
+        {{{0xA5, 2}, {0xA5, 2}}, TPresence::Present, false, 32, 32768, 2},
+        {{{0xA5, 2}, {0xA5, 1}}, TPresence::Present, true, 8, 256, 2},
+        {{{0xA5, 2}, {0xA5, 0}}, TPresence::Present, true, 8, 256, 2},
+        {{{0xA5, 2}, {0xA5, 0xFF}}, TPresence::Present, true, 8, 256, 2},
+        {{{0xA5, 0}}, TPresence::Absent, true, 8, 256, 1}, // the kind is not asked
+        {{{0xA5, 1}}, TPresence::Absent, true, 8, 256, 1},
+        {{{0xA5, 0xFF}}, TPresence::Absent, true, 8, 256, 1},
+        {{{0xA5, 2 ^ 0x5A}}, TPresence::Absent, true, 8, 256, 1},
+        {{{0xA5, 2}, failed, failed, failed, failed, failed}, TPresence::Garbled, true, 8, 256, 6},
     };
     for (const auto& c : cases) {
         ScriptedDevice device;
-        for (auto value : c.replies)
-            device.replies.push_back({0xA5, value});
+        device.replies.assign(c.replies.begin(), c.replies.end());
         TTarnDevice adapter;
         TPresence presence = TPresence::Absent;
         ASSERT_TRUE(adapter.CheckConnector(presence));
@@ -121,6 +123,27 @@ TEST(TarnDeviceWire, ConnectorQueriesSetTheMemoryKind) {
         EXPECT_EQ(adapter.Capacity, c.capacity);
         EXPECT_EQ(device.writes.size(), c.requests);
     }
+}
+
+// Whoever builds the device, the adapter is opened with the short latency timer, and again
+// when the link comes up anew. Through the chip's timing a read is exact.
+TEST(TarnDeviceWire, OpensTheAdapterWithAShortLatencyTimer) {
+    sim::InProcessAdapter adapter("CHIP");
+    adapter.setTiming(sim::ChipModel::Timing::Chip);
+    TTarnDevice device;
+    ASSERT_TRUE(device.ReadVersion());
+    EXPECT_EQ(adapter.latency().count(), TTarnAdapter::ShortLatencyMs);
+    for (std::size_t i = 0; i < 128; ++i)
+        adapter.firmware().memory()[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    std::uint8_t image[128] = {};
+    ASSERT_TRUE(device.ReadMemory(0, image, 128));
+    EXPECT_TRUE(std::equal(image, image + 128, adapter.firmware().memory().begin()));
+
+    adapter.unplug();
+    adapter.plug();
+    adapter.latencyTimerSet(16); // a fresh chip
+    ASSERT_TRUE(device.ReadVersion());
+    EXPECT_EQ(adapter.latency().count(), TTarnAdapter::ShortLatencyMs);
 }
 
 TEST(TarnDeviceWire, UnpluggedConnectorKeepsTheLastKind) {
@@ -325,13 +348,18 @@ TEST(TarnAdapterLink, FiveFailuresGiveFalseAndKeepTheValue) {
     EXPECT_EQ(device.Version, 0x0105);
 }
 
-TEST(TarnAdapterLink, FourDroppedRepliesStillSucceed) {
+// The fifth attempt still counts; after every two that heard nothing at all the port is opened
+// afresh, as a driver that stopped reading needs.
+TEST(TarnAdapterLink, FourDroppedRepliesStillSucceedAndSilenceOpensThePortAfresh) {
     sim::InProcessAdapter adapter;
     adapter.firmware().setFault(Fault::DropReply, 0, 4);
+    CountingDriver driver;
+    d2xx::ScopedHook hook(driver);
     TTarnDevice device;
     TPresence presence = TPresence::Absent;
     EXPECT_TRUE(device.CheckConnector(presence));
     EXPECT_EQ(presence, TPresence::Present);
+    EXPECT_EQ(driver.opens, 3);
 }
 
 TEST(TarnAdapterLink, FailedSendDisconnectsAndTheNextAttemptFindsTheAdapterAfresh) {

@@ -140,13 +140,26 @@ TEST_F(CliProgramTest, StatusTellsAdapterVersionAndConnector) {
     EXPECT_EQ(json.value("memory").toString(), "large");
     EXPECT_RESULT(Run({"read", Path("large.brk")}), 4);
     EXPECT_FALSE(QFile::exists(Path("large.brk")));
+}
 
-    // Answers that never settle leave the connector unknown, not absent.
-    ASSERT_TRUE(sim->Command("fault corrupt 100%"));
-    status = Run({"status", "--json"});
-    EXPECT_RESULT(status, 4);
-    EXPECT_TRUE(QJsonDocument::fromJson(status.Out).object().value("connector").isNull())
-        << status.Out.toStdString();
+// Only 2 means "present" and "large": an adapter may say "no connector" and "small" with any
+// other byte.
+TEST_F(CliProgramTest, EveryAnswerButTwoIsNoConnectorOrASmallMemory) {
+    for (const char* no : {"0", "1", "0xFF"}) {
+        SCOPED_TRACE(no);
+        auto sim =
+            StartSim({"--instant", "--no-connector", "--absent-answer", no, "--small-answer", no});
+        Result status = Run({"status"});
+        EXPECT_RESULT(status, 4);
+        EXPECT_TRUE(status.Out.contains("connector: none\n"));
+        const Result read = Run({"read", Path("none.brk")});
+        EXPECT_RESULT(read, 4);
+        EXPECT_TRUE(read.Err.startsWith("brookfetch-cli: no connector found"));
+        ASSERT_TRUE(sim->Command("plug"));
+        status = Run({"status"});
+        EXPECT_RESULT(status, 0);
+        EXPECT_TRUE(status.Out.contains("connector: present, small memory\n"));
+    }
 }
 
 TEST_F(CliProgramTest, WithoutAdapterEveryConnectorCommandSaysWhatToCheck) {
@@ -500,6 +513,9 @@ TEST_F(CliProgramTest, ListSerialAndPortChooseOneOfSeveralAdapters) {
                 lines[1].endsWith("present, small memory"))
         << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith("SECOND") && lines[2].endsWith("none"));
+    // list opens each adapter as every other command does: with the short latency timer.
+    for (const char* name : {"a", "b"})
+        EXPECT_EQ(Contents(QDir(Ports).filePath(QString("%1.latency").arg(name))), "2\n") << name;
     const QJsonArray json = QJsonDocument::fromJson(Run({"list", "--json"}).Out).array();
     ASSERT_EQ(json.size(), 2);
     EXPECT_EQ(json[1].toObject().value("port").toString(), second->Port);
@@ -592,7 +608,8 @@ TEST_F(CliProgramTest, WriteWaitProgramsEachConnectorUntilInterrupted) {
             << run.Out.toStdString() << run.Err.toStdString();
         EXPECT_EQ(Contents(Memory).left(128), Contents(file));
         if (connector == 1) {
-            // "No connector" garbled on the line is not a pull: the same connector stays.
+            // A "present" damaged into "no connector" on the line is not a pull: the same
+            // connector stays.
             ASSERT_TRUE(sim->Command("fault corrupt 2"));
             ASSERT_TRUE(sim->WaitForRequest("[corrupt]"));
             for (int poll = 0; poll < 3; ++poll) {
@@ -970,9 +987,10 @@ TEST_F(CliProgramTest, AConnectorPulledDuringAVerifyIsNoDifference) {
     const QString file = Path("file.brk");
     ASSERT_EQ(Run({"new", file, "PrePurge=77"}).Code, 0);
     Store(Memory, Contents(file) + QByteArray(128, '\0'));
-    auto sim = StartSim({"--delay", "50", "--verbose"});
+    auto sim = StartSim({"--delay", "50", "--verbose", "--absent-answer", "0xFF"});
 
-    // The rest of a pulled connector reads as 0xFF: not a difference to write away.
+    // The rest of a pulled connector reads as 0xFF: not a difference to write away. The adapter
+    // says "no connector" with 0xFF, and the connector is still named as pulled.
     ProductionRun run(*this, {"verify", file});
     ASSERT_TRUE(sim->WaitForRequest("5A 50 20 00 08"));
     ASSERT_TRUE(sim->Command("unplug"));

@@ -125,6 +125,9 @@ run 2 missing verify "$(win "$scratch/missing.brk")"
 run 3 out-of-range new "$(win "$scratch/x.brk")" PrePurge=999
 run 1 short write "$(win "$scratch/short.brk")"
 BROOKFETCH_SIM=--no-connector run 4 no-connector status
+# An adapter that says "no connector" with another byte than 0.
+BROOKFETCH_SIM="--no-connector --absent-answer 0xFF" run 4 no-connector-ff status
+grep -q "connector: none" "$scratch/no-connector-ff.out" || fail "0xFF was not taken for none"
 
 # --all: one lane per adapter, each file named by its adapter.
 cp "$memory" "$scratch/a.mem"

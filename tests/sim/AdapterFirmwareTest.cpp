@@ -161,6 +161,13 @@ TEST(AdapterFirmwareCommands, WithoutAConnectorNothingIsReadOrStored) {
     EXPECT_EQ(answer.reply, (Bytes{0xA5, 0x00}));
     EXPECT_FALSE(answer.stored);
     EXPECT_EQ(firmware.memory()[0], 0xDC);
+    // Another adapter's "no connector" and "small".
+    firmware.absentAnswer = 0xFF;
+    firmware.smallAnswer = 0x01;
+    EXPECT_EQ(reply(firmware, {0x5A, 0x20}), (Bytes{0xA5, 0xFF}));
+    firmware.setConnectorPresent(true);
+    firmware.smallAnswer = 0x00;
+    EXPECT_EQ(reply(firmware, {0x5A, 0x70}), (Bytes{0xA5, 0x00}));
 }
 
 TEST(AdapterFirmwareCommands, LoadMemoryKeepsFreshBytesWhereTheFileIsShort) {

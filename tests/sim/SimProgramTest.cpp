@@ -243,7 +243,9 @@ TEST_F(SimProgramTest, RejectsBadOptionsWithAMessage) {
     for (const QStringList& arguments :
          {QStringList{"--drop", "1.5"}, QStringList{"--firmware-version", "zz"},
           QStringList{"extra"}, QStringList{"--description", "two\npath=/dev/tty"},
-          QStringList{"--name", "../up"}, QStringList{"--timing", "warp"}}) {
+          QStringList{"--name", "../up"}, QStringList{"--timing", "warp"},
+          QStringList{"--absent-answer", "2"}, QStringList{"--small-answer", "256"},
+          QStringList{"--usb-stall", "1"}}) { // a fault of the USB line without --usbip
         QProcess process;
         process.start(QStringLiteral(BROOKFETCH_SIM_PROGRAM),
                       arguments + QStringList{"--ports", ports});

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -72,8 +73,8 @@ struct UsbDevice : ::testing::Test {
         device.bulkOut(request.data(), request.size(), start);
         for (auto now = start; now < start + 1s; now += 100us) {
             device.advance(now);
-            if (auto in = device.bulkIn(now); in && in->size() > 2) {
-                packet = *in;
+            if (auto in = device.bulkIn(now); in && in->bytes.size() > 2) {
+                packet = in->bytes;
                 return std::chrono::duration_cast<std::chrono::microseconds>(now - start);
             }
         }
@@ -125,7 +126,7 @@ TEST_F(UsbDevice, BulkInCarriesTheStatusAndTheReplyAtTheLatencyTheHostSet) {
     device.advance(start);
     const auto first = device.bulkIn(start);
     ASSERT_TRUE(first);
-    EXPECT_EQ(first->size(), 2u);
+    EXPECT_EQ(first->bytes.size(), 2u);
     EXPECT_FALSE(device.bulkIn(start));
 
     ask(0x40, 0x09, 16, 0, 0);
@@ -139,6 +140,97 @@ TEST_F(UsbDevice, BulkInCarriesTheStatusAndTheReplyAtTheLatencyTheHostSet) {
     start += 100ms;
     ask(0x40, 0x09, 1, 0, 0);
     EXPECT_LT(versionReplyTime(packet), 8ms); // the line time and a tick of 1 ms
+}
+
+// What the host gets for the version request from a chip on an ideal line when one fault of the
+// USB line strikes once: on the request (its bulk OUT) or on the reply's packets.
+struct Served {
+    FtdiUsbDevice::OutResult out = FtdiUsbDevice::OutResult::Taken;
+    Bytes data;          // the packets' data, in order
+    int dataPackets = 0; // packets that carried data
+    int withoutData = 0; // packets of the status bytes alone, or of nothing at all
+    int stalls = 0;
+    std::uint8_t flags = 0; // the line-status bits of the packets with data
+    bool gone = false;
+    std::chrono::milliseconds first{-1}; // when the first data came
+};
+Served serveVersion(sim::UsbFaults::Fault fault, bool onRequest) {
+    sim::UsbFaults faults;
+    sim::AdapterFirmware firmware;
+    const auto start = sim::ChipModel::Clock::now();
+    FtdiUsbDevice device(firmware, {}, start, sim::ChipModel::Timing::Instant, {}, &faults);
+    device.advance(start);
+    device.bulkIn(start); // the lines' first state
+    const Bytes request{0x5A, 0x10};
+    faults.set(fault, 0, onRequest ? 1 : 0);
+    Served served;
+    served.out = device.bulkOut(request.data(), request.size(), start);
+    faults.set(fault, 0, onRequest ? 0 : 1);
+    for (auto now = start; now < start + 200ms && !served.gone; now += 1ms) {
+        device.advance(now);
+        const auto packet = device.bulkIn(now);
+        if (!packet)
+            continue;
+        served.gone = packet->gone;
+        served.stalls += packet->stall;
+        if (packet->bytes.size() <= 2) {
+            served.withoutData += !packet->stall && !packet->gone;
+            continue;
+        }
+        ++served.dataPackets;
+        served.flags |= packet->bytes[1];
+        served.data.insert(served.data.end(), packet->bytes.begin() + 2, packet->bytes.end());
+        if (served.first < 0ms)
+            served.first = std::chrono::duration_cast<std::chrono::milliseconds>(now - start);
+    }
+    EXPECT_EQ(faults.struck(fault), 1);
+    return served;
+}
+
+// Each fault of the USB line strikes where it was set and only there: what it held back comes in
+// the packets after it, what it damaged is flagged in the line status, a request it took is lost.
+TEST(UsbLineFaults, EachStrikesOnceAndKeepsTheRest) {
+    using Fault = sim::UsbFaults::Fault;
+    using Out = FtdiUsbDevice::OutResult;
+    const Bytes reply{0xA5, 0x05, 0x01}; // the version
+
+    Served served = serveVersion(Fault::Stall, true);
+    EXPECT_EQ(served.out, Out::Stalled);
+    EXPECT_TRUE(served.data.empty());
+    served = serveVersion(Fault::Stall, false);
+    EXPECT_EQ(served.stalls, 1);
+    EXPECT_EQ(served.data, reply);
+    served = serveVersion(Fault::Disconnect, true);
+    EXPECT_EQ(served.out, Out::Gone);
+    served = serveVersion(Fault::Disconnect, false);
+    EXPECT_TRUE(served.gone);
+    EXPECT_TRUE(served.data.empty());
+
+    served = serveVersion(Fault::Short, false);
+    EXPECT_EQ(served.dataPackets, 2);
+    EXPECT_EQ(served.data, reply);
+    for (const Fault fault : {Fault::Empty, Fault::Zero}) {
+        served = serveVersion(fault, false);
+        EXPECT_EQ(served.withoutData, 1) << sim::UsbFaults::name(fault);
+        EXPECT_EQ(served.data, reply) << sim::UsbFaults::name(fault);
+    }
+    served = serveVersion(Fault::Late, false);
+    EXPECT_GE(served.first, sim::UsbFaults().lateDelay);
+    EXPECT_EQ(served.data, reply);
+
+    served = serveVersion(Fault::Overrun, false);
+    EXPECT_EQ(served.flags & 0x0E, 0x02);
+    EXPECT_EQ(served.data.size(), reply.size() - 1);
+    for (const auto& [fault, flag] :
+         {std::pair{Fault::Parity, 0x04}, std::pair{Fault::Framing, 0x08}}) {
+        served = serveVersion(fault, false);
+        EXPECT_EQ(served.flags & 0x0E, flag);
+        ASSERT_EQ(served.data.size(), reply.size());
+        int bits = 0;
+        for (std::size_t i = 0; i < reply.size(); ++i)
+            bits += std::popcount(static_cast<unsigned>(served.data[i] ^ reply[i]));
+        EXPECT_EQ(bits, 1) << sim::UsbFaults::name(fault);
+    }
 }
 
 TEST(UsbIpProtocol, OperationsAndUnlinkHaveTheirWireSizes) {

@@ -156,10 +156,20 @@ TEST_F(ConnectorTest, TimerFollowsAdapterAndConnectorThroughTheStateTable) {
              a.plug();
          },
          {Found, NotFound, false, 1000}},
-        {"small connector",
-         [](auto& a) { a.firmware().setConnectorPresent(true); },
+        // Another adapter may say "no connector" and "small" with other bytes than 0 and 1.
+        {"no connector, said with 1",
+         [](auto& a) { a.firmware().absentAnswer = 1; },
+         {Found, NotFound, false, 1000}},
+        {"no connector, said with 0xFF",
+         [](auto& a) { a.firmware().absentAnswer = 0xFF; },
+         {Found, NotFound, false, 1000}},
+        {"small connector, said with 0xFF",
+         [](auto& a) {
+             a.firmware().smallAnswer = 0xFF;
+             a.firmware().setConnectorPresent(true);
+         },
          {Found, Ok, true, 5000}},
-        {"a garbled presence reply shows as no connector",
+        {"a presence reply damaged on the way shows as no connector",
          [](auto& a) { a.firmware().setFault(Fault::CorruptByte, 0, 1); },
          {Found, NotFound, true, 5000}},
         {"the next reply is whole", [](auto&) {}, {Found, Ok, true, 5000}},
