@@ -77,7 +77,6 @@ TFileFailure FromWin32(DWORD error) {
         return Because(TFileReason::ReadOnlyDisk);
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
         return Because(TFileReason::NoSpace);
     case ERROR_FILENAME_EXCED_RANGE:
         return Because(TFileReason::NameTooLong);
@@ -93,8 +92,7 @@ TFileFailure FromWin32(DWORD error) {
 }
 
 bool DiskFull(DWORD error) {
-    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL ||
-           error == ERROR_DISK_QUOTA_EXCEEDED;
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
 }
 
 // Whether an existing name is a file on a disk: not a console, a pipe or another device.
