@@ -143,3 +143,90 @@ QString AdapterProblemWords(const TAdapterOpen& found, TAdapterReader reader,
     }
     return CommandLineWords(found, choice);
 }
+
+QString ConnectorRefusalWords(TConnectorRefusal refusal, TAdapterReader reader, bool mayWait,
+                              const std::function<QString(const QString&)>& label) {
+    if (reader == TAdapterReader::Window) {
+        switch (refusal) {
+        case TConnectorRefusal::None:
+            return QString();
+        case TConnectorRefusal::NoAnswer:
+            return label(QStringLiteral("MsgAdapterGone"));
+        case TConnectorRefusal::Undecided:
+            return label(QStringLiteral("MsgLineNoisy"));
+        case TConnectorRefusal::Absent:
+            return label(QStringLiteral("MsgConnectorNone"));
+        case TConnectorRefusal::LargeMemory:
+            return label(QStringLiteral("MsgConnectorLarge"));
+        }
+        return QString();
+    }
+    switch (refusal) {
+    case TConnectorRefusal::None:
+        break;
+    case TConnectorRefusal::NoAnswer:
+        return QStringLiteral("the adapter stopped answering; unplug it and plug it in again");
+    case TConnectorRefusal::Undecided:
+        return QStringLiteral("the adapter's answers about the connector disagree (a noisy line, "
+                              "or a connector that is not pushed home); re-seat the connector and "
+                              "try again");
+    case TConnectorRefusal::Absent:
+        return mayWait ? QStringLiteral("no connector found; plug a connector into the adapter (or "
+                                        "use --wait to wait for one)")
+                       : QStringLiteral("no connector found; plug a connector into the adapter "
+                                        "and try again");
+    case TConnectorRefusal::LargeMemory:
+        return QStringLiteral("the connector has a large memory and is not a sampler's "
+                              "configuration connector; plug in a sampler connector");
+    }
+    return QString();
+}
+
+QString ConnectorLossWords(TConnectorSession::TLoss loss) {
+    switch (loss) {
+    case TConnectorSession::TLoss::Adapter:
+        return QStringLiteral("the adapter stopped answering");
+    case TConnectorSession::TLoss::Connector:
+        return QStringLiteral("the connector was pulled");
+    case TConnectorSession::TLoss::None:
+        break;
+    }
+    return QString();
+}
+
+QString TransferFailureWords(TTransferFailure failure,
+                             const std::function<QString(const QString&)>& label) {
+    switch (failure) {
+    case TTransferFailure::None:
+        break;
+    case TTransferFailure::AdapterGone:
+        return label(QStringLiteral("MsgAdapterGone"));
+    case TTransferFailure::ConnectorPulled:
+        return label(QStringLiteral("MsgConnectorPulled"));
+    case TTransferFailure::Line:
+        return label(QStringLiteral("MsgLineNoisy"));
+    case TTransferFailure::Differs:
+        return label(QStringLiteral("MsgConnectorDiffers"));
+    case TTransferFailure::Blank:
+        return label(QStringLiteral("MsgConnectorBlank"));
+    // Read alike twice with a wrong checksum: what a write cut short leaves.
+    case TTransferFailure::BadChecksum:
+        return label(QStringLiteral("MsgConnectorHalfWritten"));
+    }
+    return QString();
+}
+
+QString ConnectorLeftWords(TQ47::TConnectorLeft left,
+                           const std::function<QString(const QString&)>& label) {
+    switch (left) {
+    case TQ47::TConnectorLeft::Mixed:
+        return label(QStringLiteral("MsgConnectorMixed"));
+    case TQ47::TConnectorLeft::Unverified:
+        return label(QStringLiteral("MsgConnectorUnverified"));
+    case TQ47::TConnectorLeft::Unchanged:
+    case TQ47::TConnectorLeft::Differs:
+    case TQ47::TConnectorLeft::BadChecksum:
+        break;
+    }
+    return QString();
+}

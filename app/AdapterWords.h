@@ -1,14 +1,17 @@
 #pragma once
 
 #include "adapter/TarnAdapter.h"
+#include "app/ConnectorSession.h"
+#include "model/Q47.h"
 
 #include <QString>
 #include <functional>
 
-// Why no adapter could be used, in words for the user, with what to do about it: one home for
-// both programs. What differs between the systems (the adapter's driver, how a user gets the
-// right to open it, how an adapter is named on the command line) comes from the system's own
-// file, AdapterWordsLinux.cpp or AdapterWordsWindows.cpp, whichever the build takes.
+// Why no adapter or connector could be used, or what a transfer met, in words for the user,
+// with what to do about it: one home for both programs. What differs between the systems (the
+// adapter's driver, how a user gets the right to open it, how an adapter is named on the command
+// line) comes from the system's own file, AdapterWordsLinux.cpp or AdapterWordsWindows.cpp,
+// whichever the build takes.
 
 // Who reads the words.
 enum class TAdapterReader {
@@ -28,6 +31,23 @@ struct TAdapterChoice {
 QString AdapterProblemWords(const TAdapterOpen& found, TAdapterReader reader,
                             const TAdapterChoice& choice = {},
                             const std::function<QString(const QString&)>& label = {});
+
+// Why a connector may not be read or written, with what to do: brookfetch-cli's error line
+// (`mayWait`: the command could wait for a connector with --wait), or the window's paragraph
+// under its communication error. Empty for None.
+QString ConnectorRefusalWords(TConnectorRefusal refusal, TAdapterReader reader,
+                              bool mayWait = false,
+                              const std::function<QString(const QString&)>& label = {});
+// What went away during a transfer, for brookfetch-cli's error line ("the connector was
+// pulled"); empty for None.
+QString ConnectorLossWords(TConnectorSession::TLoss loss);
+// The window's paragraph for what a failed transfer met, with what to do; empty for None.
+QString TransferFailureWords(TTransferFailure failure,
+                             const std::function<QString(const QString&)>& label);
+// The window's paragraph for what a failed write left on the connector and what it needs; empty
+// when the write left nothing to fear.
+QString ConnectorLeftWords(TQ47::TConnectorLeft left,
+                           const std::function<QString(const QString&)>& label);
 
 // The command line's help on this system: what --port takes, and how a script waits for a
 // connector.

@@ -72,3 +72,17 @@ TConnectorSession::TLoss TConnectorSession::WhatWentAway() {
     // pulled connector: the transfer is worth another try.
     return Confirm() == TConnectorVerdict::Absent ? TLoss::Connector : TLoss::None;
 }
+
+TConnectorRefusal TConnectorSession::Refusal() {
+    switch (Confirm()) {
+    case TConnectorVerdict::Present:
+        return Link.SmallMemory ? TConnectorRefusal::None : TConnectorRefusal::LargeMemory;
+    case TConnectorVerdict::Absent:
+        return TConnectorRefusal::Absent;
+    case TConnectorVerdict::NoAnswer:
+        return TConnectorRefusal::NoAnswer;
+    case TConnectorVerdict::Undecided:
+        break;
+    }
+    return TConnectorRefusal::Undecided;
+}

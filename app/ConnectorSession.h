@@ -17,6 +17,29 @@ enum class TConnectorVerdict {
     NoAnswer,  // the adapter did not answer
 };
 
+// Whether a connector may be read or written, by the one rule of both programs; why not when it
+// may not. A large-memory connector is no sampler's configuration connector: 128 bytes of
+// parameters written into it would destroy what it holds.
+enum class TConnectorRefusal {
+    None,        // a small-memory connector, confirmed: it may be read and written
+    NoAnswer,    // the adapter is not there, or does not answer
+    Undecided,   // its answers never agreed (a noisy line, a connector not pushed home)
+    Absent,      // no connector
+    LargeMemory, // a connector with a large memory
+};
+
+// What a transfer that failed met, told after it by the same rule: what went away, else what
+// the connector held.
+enum class TTransferFailure {
+    None,
+    AdapterGone,     // the adapter stopped answering
+    ConnectorPulled, // the adapter says no connector is there any more
+    Line,            // both are still there: answers damaged or missing on the way
+    Differs,         // a write read back other bytes than were written, two reads alike
+    Blank,           // a read found the connector's memory erased: it holds no parameters
+    BadChecksum,     // a read found parameters whose checksum is wrong, two reads alike
+};
+
 // How both programs reach a connector through the one adapter device: finding the adapter
 // (and why it cannot be found), asking for the connector, the one rule by which a connector
 // counts as present, absent or pulled, and how often a failed transfer is started again.
@@ -61,6 +84,10 @@ public:
     // when the adapter confirms that none is there.
     enum class TLoss { None, Adapter, Connector };
     TLoss WhatWentAway();
+
+    // The rule for a connector that is to be read or written, once the adapter was found:
+    // confirmed present (Confirm) and of the small kind.
+    TConnectorRefusal Refusal();
 
     // Whole-transfer attempts after the first when a transfer fails on the link; one that
     // fails because the connector or the adapter went away is not tried again.

@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <iterator>
 
 TWorkplace* Workplace = nullptr;
 
@@ -173,6 +175,8 @@ void TWorkplace::RenewModel() {
     Model.reset();
     Model = std::make_unique<TQ47>();
     Model->Device = Adapter.get();
+    FileSet.reset();
+    FileTail.clear();
 }
 
 void TWorkplace::NewDataSet() {
@@ -192,23 +196,32 @@ void TWorkplace::AddRecentFile(const QString& path) {
 }
 
 bool TWorkplace::OpenFile(QString path) {
-    // Loaded aside: what the page shows now stays until the file proved good.
+    // Loaded aside: what the page shows now stays until the file proved good. The bytes after
+    // the image are kept for the next save, up to what a configuration file may hold.
     auto loaded = std::make_unique<TQ47>();
     loaded->Device = Adapter.get();
-    if (!loaded->LoadFromFile(NativePath(path))) {
-        const QFileInfo file(path);
-        if (loaded->LastError == TQ47::FileError)
-            LoadFailure = file.exists() ? TLoadFailure::Unreadable : TLoadFailure::Missing;
-        else
-            LoadFailure =
-                file.size() < TQ47::ImageSize ? TLoadFailure::TooShort : TLoadFailure::Damaged;
+    const TLoadedFile file =
+        LoadWholeFile(NativePath(path), TQ47::ImageSize + TQ47::MaxTail, TQ47::ImageSize);
+    FileFailure = file.Failure;
+    LoadFailure = TLoadFailure::None;
+    if (file.Result == TLoadResult::Missing)
+        LoadFailure = TLoadFailure::Missing;
+    else if (file.Result != TLoadResult::Loaded && file.Result != TLoadResult::Short)
+        LoadFailure = TLoadFailure::Unreadable;
+    else if (file.Longer)
+        LoadFailure = TLoadFailure::TooLong;
+    else if (!loaded->LoadImage(file))
+        LoadFailure =
+            file.Result == TLoadResult::Short ? TLoadFailure::TooShort : TLoadFailure::Damaged;
+    if (LoadFailure != TLoadFailure::None) {
         // A file that is gone is no longer offered; one that is there stays, whatever is
         // wrong with it now.
         if (LoadFailure == TLoadFailure::Missing)
             RecentFiles.removeAll(path);
         return false;
     }
-    LoadFailure = TLoadFailure::None;
+    FileSet = std::make_unique<TQ47>(*loaded);
+    FileTail = file.Bytes.substr(TQ47::ImageSize);
     Model = std::move(loaded);
     FileName = path;
     Modified = false;
@@ -219,23 +232,72 @@ bool TWorkplace::OpenFile(QString path) {
 bool TWorkplace::SaveFile(QString path) {
     if (!Model)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
-    if (!Model->SaveToFile(NativePath(path)))
+    if (FileSet) {
+        std::copy(std::begin(FileSet->Image), std::end(FileSet->Image), Model->Image);
+        Model->EncodeChanges(*FileSet);
+    } else {
+        Model->Encode();
+    }
+    const bool saved = Model->SaveImageToFile(NativePath(path), FileTail);
+    FileFailure = Model->FileFailure;
+    if (!saved)
         return false;
+    FileSet = std::make_unique<TQ47>(*Model);
     FileName = path;
     Modified = false;
     AddRecentFile(path);
     return true;
 }
 
+TConnectorRefusal TWorkplace::ConnectorRefusal() {
+    if (!Connector->FindAdapter().Ok())
+        return TConnectorRefusal::NoAnswer;
+    return Connector->Refusal();
+}
+
 bool TWorkplace::ReadConnector() {
     NewDataSet();
-    return Model->ReadConnector();
+    TransferFailure = TTransferFailure::None;
+    if (Model->ReadConnector())
+        return true;
+    TransferFailure = FailureOf(*Model);
+    return false;
 }
 
 bool TWorkplace::WriteConnector() {
     if (!Model)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
-    return Model->WriteConnector();
+    TransferFailure = TTransferFailure::None;
+    if (Model->WriteConnector())
+        return true;
+    TransferFailure = FailureOf(*Model);
+    return false;
+}
+
+TTransferFailure TWorkplace::FailureOf(const TQ47& model) {
+    switch (Connector->WhatWentAway()) {
+    case TConnectorSession::TLoss::Adapter:
+        return TTransferFailure::AdapterGone;
+    case TConnectorSession::TLoss::Connector:
+        return TTransferFailure::ConnectorPulled;
+    case TConnectorSession::TLoss::None:
+        break;
+    }
+    switch (model.Left) {
+    case TQ47::TConnectorLeft::Differs:
+        return TTransferFailure::Differs;
+    case TQ47::TConnectorLeft::BadChecksum:
+        // Every byte alike is an erased memory, not parameters a cut write left.
+        return std::all_of(std::begin(model.Image), std::end(model.Image),
+                           [&model](std::uint8_t byte) { return byte == model.Image[0]; })
+                   ? TTransferFailure::Blank
+                   : TTransferFailure::BadChecksum;
+    case TQ47::TConnectorLeft::Unchanged:
+    case TQ47::TConnectorLeft::Mixed:
+    case TQ47::TConnectorLeft::Unverified:
+        break;
+    }
+    return TTransferFailure::Line;
 }
 
 QString TWorkplace::LanguageCode(int languageId) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ConnectorSession.h"
+#include "platform/files/Files.h"
 #include "platform/registry/Languages.h"
 
 #include <QString>
@@ -7,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-class TConnectorSession;
 class TIniFile;
 class TQ47;
 class TTarnDevice;
@@ -19,8 +20,9 @@ class TWorkplace {
 public:
     static constexpr int SettingsVersion = 256;
 
-    // Why the last OpenFile failed.
-    enum class TLoadFailure { None, Missing, Unreadable, TooShort, Damaged };
+    // Why the last OpenFile failed. TooLong: more bytes after the image than a configuration
+    // file keeps (TQ47::MaxTail).
+    enum class TLoadFailure { None, Missing, Unreadable, TooShort, TooLong, Damaged };
 
     TWorkplace();
     ~TWorkplace();
@@ -44,6 +46,10 @@ public:
     // where those dialogs start when the data have no file of their own.
     QString LastFolder;
     TLoadFailure LoadFailure = TLoadFailure::None;
+    // Why the last OpenFile or SaveFile failed, as the system said it (None when it did not).
+    TFileFailure FileFailure;
+    // Why the last ReadConnector or WriteConnector failed, by the connector session's rule.
+    TTransferFailure TransferFailure = TTransferFailure::None;
     std::unique_ptr<TIniFile> IniFile;
     std::unique_ptr<TQ47> Model;
     std::unique_ptr<TTarnDevice> Adapter;
@@ -66,7 +72,14 @@ public:
     // that cannot be loaded changes nothing: model, FileName and Modified stay, and
     // LoadFailure says why.
     bool OpenFile(QString path);
+    // Data opened from a file keep every byte of it that no changed parameter is written into:
+    // the constant, the reserved bytes, a voltage code off the 0.1 V grid and any bytes after the
+    // image, as brookfetch-cli's `set` keeps them.
     bool SaveFile(QString path);
+    // Whether a connector may be read or written now: the adapter is looked for, then the
+    // connector session's rule (TConnectorSession::Refusal). The window asks before every
+    // transfer, so that no connector but a sampler's is ever read or written.
+    TConnectorRefusal ConnectorRefusal();
     bool ReadConnector();
     bool WriteConnector();
     // Stores the code of LanguageId (0..14; 0 removes it) under this executable's path in
@@ -87,6 +100,15 @@ public:
     // tree or a portable folder; brookfetch.INI in the user's configuration folder for an
     // installed one (IsInstalledLayout) or one whose folder cannot be written.
     QString SettingsPath() const;
+
+private:
+    // What the last failed transfer met: what went away, else what the model's image says.
+    TTransferFailure FailureOf(const TQ47& model);
+
+    // The data set as its file holds it (image and parameters) and the file's bytes after the
+    // image; none for data that came from New or a connector.
+    std::unique_ptr<TQ47> FileSet;
+    std::string FileTail;
 };
 
 // The one workplace, created by the main window.

@@ -2,6 +2,7 @@
 
 #include "Library/Serial/USB/UsbUart.h"
 #include "adapter/AdapterVersion.h"
+#include "app/AdapterWords.h"
 #include "cli/AdapterList.h"
 #include "cli/ExitCode.h"
 #include "cli/ImageFile.h"
@@ -16,9 +17,6 @@
 
 namespace cli {
 namespace {
-
-const QString AdapterSilent =
-    QStringLiteral("the adapter stopped answering; unplug it and plug it in again");
 
 // A file operand as messages name it.
 QString InputName(const QString& file) {
@@ -97,13 +95,11 @@ int TCommands::Status() {
         Console.Result(adapter);
         Console.Result(QStringLiteral("connector: ") + ConnectorText(verdict, device.SmallMemory));
     }
-    if (verdict == TConnectorVerdict::NoAnswer)
-        return Fail(ExitNoDevice, AdapterSilent);
-    if (verdict == TConnectorVerdict::Undecided)
-        return Fail(ExitNoDevice,
-                    QStringLiteral("the adapter's answers about the connector disagree (a noisy "
-                                   "line, or a connector that is not pushed home); re-seat the "
-                                   "connector and try again"));
+    if (verdict == TConnectorVerdict::NoAnswer || verdict == TConnectorVerdict::Undecided)
+        return Fail(ExitNoDevice, ConnectorRefusalWords(verdict == TConnectorVerdict::NoAnswer
+                                                            ? TConnectorRefusal::NoAnswer
+                                                            : TConnectorRefusal::Undecided,
+                                                        TAdapterReader::CommandLine));
     return present && device.SmallMemory ? ExitOk : ExitNoDevice;
 }
 

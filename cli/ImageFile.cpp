@@ -12,10 +12,6 @@
 namespace cli {
 namespace {
 
-// What `set` keeps after the image of a longer file; a file much longer is no configuration
-// file anyone made.
-constexpr std::size_t MaxTail = 1 << 20;
-
 QString NotConfigurationFile(const QString& what, qint64 size) {
     if (size < TQ47::ImageSize)
         return QStringLiteral("%1 holds %2 byte%3, fewer than the 128 of a configuration file")
@@ -98,7 +94,7 @@ QString SaveFailed(const QString& name, TSaveResult result) {
 int LoadImage(TQ47& model, const QString& name, QString& error, QByteArray* tail) {
     const bool standardInput = name == QLatin1String("-");
     const QString what = standardInput ? QStringLiteral("standard input") : DisplayName(name);
-    const std::size_t atMost = tail ? TQ47::ImageSize + MaxTail : TQ47::ImageSize;
+    const std::size_t atMost = tail ? TQ47::ImageSize + TQ47::MaxTail : TQ47::ImageSize;
     const TLoadedFile file = standardInput ? LoadStandardInput(atMost, 0, process::StopRequested)
                                            : LoadWholeFile(FilePath(name), atMost);
     if (standardInput && file.Result == TLoadResult::Unreadable && process::StopRequested()) {

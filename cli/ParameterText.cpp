@@ -10,7 +10,6 @@
 
 #include <QLocale>
 #include <QRegularExpression>
-#include <cmath>
 
 namespace cli {
 namespace {
@@ -210,16 +209,8 @@ QString VoltsToText(double volts) {
 }
 
 std::optional<double> TextToVolts(const QString& text) {
-    // Digits with an optional decimal point: no exponents, no group separators, no commas.
-    static const QRegularExpression form(QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)$"));
-    const QString trimmed = text.trimmed();
-    if (!form.match(trimmed).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    // The window's own reading, with a decimal point whatever the user's locale.
+    return TextToDecimal(text, QLocale::c());
 }
 
 QString ParameterValueText(const TQ47& model, const QString& name) {

@@ -1,19 +1,11 @@
 #include "cli/Transfer.h"
 
+#include "app/AdapterWords.h"
 #include "cli/ExitCode.h"
 #include "model/Q47.h"
 #include "platform/process/Process.h"
 
 namespace cli {
-namespace {
-
-const QString AdapterSilent =
-    QStringLiteral("the adapter stopped answering; unplug it and plug it in again");
-const QString AnswersDisagree =
-    QStringLiteral("the adapter's answers about the connector disagree (a noisy line, or a "
-                   "connector that is not pushed home); re-seat the connector and try again");
-
-} // namespace
 
 TConnectorTransfer::TConnectorTransfer(TAdapterLink& link, TConsole& console, bool progress)
     : Link(link), Console(console),
@@ -22,26 +14,12 @@ TConnectorTransfer::TConnectorTransfer(TAdapterLink& link, TConsole& console, bo
 int TConnectorTransfer::FindConnector(bool mayWait) {
     if (!Link.FindAdapter())
         return Console.Fail(ExitNoDevice, Link.NoAdapterMessage());
-    // By the session's rule, so that a reply damaged on the way turns no connector away.
-    switch (Link.Session().Confirm()) {
-    case TConnectorVerdict::NoAnswer:
-        return Console.Fail(ExitNoDevice, AdapterSilent);
-    case TConnectorVerdict::Undecided:
-        return Console.Fail(ExitNoDevice, AnswersDisagree);
-    case TConnectorVerdict::Absent:
+    // By the session's rule, as the window has it, so that a reply damaged on the way turns no
+    // connector away.
+    const TConnectorRefusal refusal = Link.Session().Refusal();
+    if (refusal != TConnectorRefusal::None)
         return Console.Fail(ExitNoDevice,
-                            mayWait ? QStringLiteral("no connector found; plug a connector into "
-                                                     "the adapter (or use --wait to wait for one)")
-                                    : QStringLiteral("no connector found; plug a connector into "
-                                                     "the adapter and try again"));
-    case TConnectorVerdict::Present:
-        break;
-    }
-    if (!Link.Device().SmallMemory)
-        return Console.Fail(ExitNoDevice,
-                            QStringLiteral("the connector has a large memory and is not a "
-                                           "sampler's configuration connector; plug in a sampler "
-                                           "connector"));
+                            ConnectorRefusalWords(refusal, TAdapterReader::CommandLine, mayWait));
     return ExitOk;
 }
 
@@ -74,7 +52,7 @@ int TConnectorTransfer::Retrying(const QString& doing, const QString& why, bool 
         // A pulled connector reads as 0xFF from there on, which is neither a link failure to
         // try again nor a difference to replace the connector for.
         Loss = Link.Session().WhatWentAway();
-        if (const QString gone = LossText(Loss); !gone.isEmpty()) {
+        if (const QString gone = ConnectorLossWords(Loss); !gone.isEmpty()) {
             detail = QStringLiteral("%1 failed: %2; plug it in again and retry").arg(doing, gone);
             return ExitCommunicationError;
         }
@@ -155,7 +133,7 @@ int TConnectorTransfer::Write(TQ47& model, QString& detail) {
     const bool mixed = left == TQ47::TConnectorLeft::Mixed;
     Left = mixed ? QStringLiteral("mixed") : QStringLiteral("unverified");
     const QString why = Loss != TConnectorSession::TLoss::None
-                            ? QStringLiteral(": ") + LossText(Loss)
+                            ? QStringLiteral(": ") + ConnectorLossWords(Loss)
                         : mixed ? QStringLiteral(" (a block write refused or unanswered)")
                                 : QStringLiteral(" (no answer or a damaged reply)");
     const QString todo = Loss == TConnectorSession::TLoss::Adapter
@@ -195,18 +173,6 @@ int TConnectorTransfer::Compare(const std::uint8_t* expected, std::uint8_t* conn
             });
         },
         detail);
-}
-
-QString TConnectorTransfer::LossText(TConnectorSession::TLoss loss) {
-    switch (loss) {
-    case TConnectorSession::TLoss::Adapter:
-        return QStringLiteral("the adapter stopped answering");
-    case TConnectorSession::TLoss::Connector:
-        return QStringLiteral("the connector was pulled");
-    case TConnectorSession::TLoss::None:
-        break;
-    }
-    return QString();
 }
 
 } // namespace cli

@@ -47,10 +47,6 @@ private:
     TAttempt Attempt(const QStringList& phases, const std::function<TAttempt()>& transfer);
     int Retrying(const QString& doing, const QString& why, bool againOnDifference,
                  const std::function<TAttempt()>& once, QString& detail);
-    // What went away after a failed attempt: "the adapter stopped answering", "the connector
-    // was pulled", or empty when both are still there.
-    static QString LossText(TConnectorSession::TLoss loss);
-
     TAdapterLink& Link;
     TConsole& Console;
     TProgress Progress;

@@ -127,7 +127,8 @@ TQ47::TQ47()
       SamplingInterval(900), Continuous(false), SamplesCount(8), AccuWarning(11.0), AccuOff(10.5),
       MaxSuctionTime(60), PurgesCount(0), VarMode(0),
       // Zeros until the first encoding, read or load: an all-zero image is never valid.
-      Image{}, LastError(NoError), Device(nullptr), Left(TConnectorLeft::Unchanged) {}
+      Image{}, LastError(NoError), Device(nullptr), Left(TConnectorLeft::Unchanged), FileFailure() {
+}
 
 void TQ47::SetDeadTime(int value) {
     SetChecked(*this, &TQ47::DeadTime, value);
@@ -249,6 +250,7 @@ bool TQ47::LoadFromFile(const std::filesystem::path& name) {
 }
 
 bool TQ47::LoadImage(const TLoadedFile& file) {
+    FileFailure = file.Failure;
     if (file.Result != TLoadResult::Loaded && file.Result != TLoadResult::Short)
         return Fail(LastError, FileError);
     const std::size_t size = std::min<std::size_t>(file.Bytes.size(), ImageSize);
@@ -262,14 +264,20 @@ bool TQ47::LoadImage(const TLoadedFile& file) {
 
 bool TQ47::SaveToFile(const std::filesystem::path& name) {
     Encode();
+    return SaveImageToFile(name);
+}
+
+bool TQ47::SaveImageToFile(const std::filesystem::path& name, std::string_view tail) {
+    std::string bytes(ImageBytes());
+    bytes.append(tail);
     // Written aside and renamed over the target once complete, so a failed save leaves the
     // previous file as it was.
-    switch (SaveWholeFile(name, ImageBytes())) {
+    switch (SaveWholeFile(name, bytes, TNewFile::Shared, &FileFailure)) {
     case TSaveResult::Saved:
         LastError = NoError;
         return true;
     case TSaveResult::NotWritten:
-        return Fail(LastError, CommError); // fewer than 128 bytes reached the disk
+        return Fail(LastError, CommError); // not every byte reached the disk
     case TSaveResult::NotRegular:
     case TSaveResult::ReadOnly:
     case TSaveResult::ForeignLink:

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/files/Files.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
 
 class TTarnDevice;
-struct TLoadedFile;
 
 // One parameter set of the Q47 sampler: the parameters in engineering units with their
 // ranges, the 128-byte connector image that carries them, and the outcome of the last
@@ -14,6 +15,9 @@ struct TLoadedFile;
 class TQ47 {
 public:
     static constexpr int ImageSize = 128;
+    // The most bytes after the image that a saved file keeps from the file it was opened from;
+    // a file much longer is no configuration file anyone made.
+    static constexpr std::size_t MaxTail = 1 << 20;
     // Where the image keeps what is not a parameter (Q47Parameters.h has the parameters).
     static constexpr int ConstantOffset = 13;  // the sampler expects 1 here
     static constexpr int ChecksumOffset = 126; // low byte, then high byte
@@ -45,8 +49,9 @@ public:
     int VarMode; // 0 disabled, 1 0-20 mA, 3 4-20 mA (2 passes the setter)
     std::uint8_t Image[ImageSize];
     int LastError;
-    TTarnDevice* Device; // not owned
-    TConnectorLeft Left; // of the last connector transfer
+    TTarnDevice* Device;      // not owned
+    TConnectorLeft Left;      // of the last connector transfer
+    TFileFailure FileFailure; // why the last load or save of a file failed, as the system said
 
     // Each setter stores an accepted value and clears LastError; a rejected value sets
     // LastError 3, keeps the member and raises ERangeError with an empty message.
@@ -92,6 +97,9 @@ public:
     // ".brk" configuration files: exactly one image. Names are the system's own.
     bool LoadFromFile(const std::filesystem::path& name);
     bool SaveToFile(const std::filesystem::path& name);
+    // Saves Image as it stands, without encoding it first, followed by `tail`: a file that held
+    // more than the image keeps the rest of its bytes.
+    bool SaveImageToFile(const std::filesystem::path& name, std::string_view tail = {});
     // Takes the image from a configuration file that was read (by LoadFromFile, or from
     // standard input): its first 128 bytes, any after them ignored. A valid image is decoded;
     // a file that could not be read is a file access error, one shorter than the image or

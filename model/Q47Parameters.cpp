@@ -76,12 +76,14 @@ const TQ47Parameter Parameters[] = {
      {}},
     // Kept in the samples count's byte, which it sets to 0; set directly, without a check.
     {"Continuous", K::Mode, 9, 0, 0, 1, nullptr, nullptr, nullptr, nullptr, SamplingModes},
-    // 0 is accepted although the page's hint says 1..255; it is written as continuous mode.
+    // From 1, as the page's hint says: a count of 0 would be written as continuous mode, and the
+    // sampler would sample without end where the page said it would stop. An image holding 0
+    // still decodes, as continuous mode.
     {"SamplesCount",
      K::Samples,
      9,
      1,
-     0,
+     1,
      255,
      &TQ47::SamplesCount,
      nullptr,

@@ -4,13 +4,13 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="87"/>
+        <location filename="../ui/AccessibleNames.cpp" line="86"/>
         <source>Tool bar</source>
         <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="93"/>
+        <location filename="../ui/AccessibleNames.cpp" line="92"/>
         <source>Logo</source>
         <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
         <translation>Logo</translation>
@@ -615,7 +615,7 @@ Möchten Sie die Datei trotzdem löschen?</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/FileCommands.cpp" line="265"/>
+        <location filename="../ui/FileCommands.cpp" line="323"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Datei öffnen</translation>
@@ -699,13 +699,13 @@ Möchten Sie die Datei trotzdem löschen?</translation>
         <translation>Daten zum Adapter schreiben</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="270"/>
-        <location filename="../ui/FileCommands.cpp" line="285"/>
+        <location filename="../ui/FileCommands.cpp" line="328"/>
+        <location filename="../ui/FileCommands.cpp" line="343"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Brookfetch-Konfiguration (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="280"/>
+        <location filename="../ui/FileCommands.cpp" line="338"/>
         <source>Save file</source>
         <translation>Datei speichern</translation>
     </message>
@@ -898,6 +898,144 @@ Möchten Sie die Datei trotzdem löschen?</translation>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Datei gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="322"/>
+        <source>There is no connector in the adapter. Plug a connector into the adapter, then try again.</source>
+        <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found no connector in the adapter: nothing was read or written.</extracomment>
+        <translation>Im Adapter steckt kein Stecker. Stecken Sie einen Stecker in den Adapter und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="332"/>
+        <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
+        <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
+        <translation>Der Stecker im Adapter hat einen großen Speicher: Er ist kein Konfigurationsstecker eines Probenehmers, und es wurde nichts aus ihm gelesen oder in ihn geschrieben. Stecken Sie den Stecker eines Probenehmers ein.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="342"/>
+        <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
+        <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
+        <translation>Der Adapter antwortet nicht. Prüfen Sie, ob er eingesteckt ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="352"/>
+        <source>The connector was pulled out during the transfer. Plug it in again, then try again.</source>
+        <extracomment>Second paragraph of the communication error box: the adapter said during a Read or Write that no connector is in it any more.</extracomment>
+        <translation>Der Stecker wurde während der Übertragung abgezogen. Stecken Sie ihn wieder ein und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="362"/>
+        <source>The adapter&apos;s answers were damaged or missing (a noisy line, or a connector that is not pushed home). Re-seat the connector, then try again.</source>
+        <extracomment>Second paragraph of the communication error box: adapter and connector are both still there, but the replies on the line were damaged or did not come.</extracomment>
+        <translation>Die Antworten des Adapters waren gestört oder blieben aus (eine gestörte Leitung oder ein nicht ganz eingesteckter Stecker). Stecken Sie den Stecker neu ein und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="372"/>
+        <source>The connector read back other bytes than were written: it does not keep what is written into it. Write it again; if that fails too, replace the connector.</source>
+        <extracomment>Second paragraph of the communication error box after Data &gt; Write: the check that reads the connector back found other parameters than were written, twice alike.</extracomment>
+        <translation>Der Stecker lieferte beim Zurücklesen andere Bytes, als geschrieben wurden: Er behält nicht, was in ihn geschrieben wird. Schreiben Sie ihn erneut; misslingt auch das, ersetzen Sie den Stecker.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="382"/>
+        <source>The connector holds no parameters: its memory is blank. Write a parameter set into it.</source>
+        <extracomment>Second paragraph of the communication error box after Data &gt; Read: the connector&apos;s memory is erased (every byte the same), so there was nothing to read.</extracomment>
+        <translation>Der Stecker enthält keine Parameter: Sein Speicher ist leer. Schreiben Sie einen Parametersatz in ihn.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="392"/>
+        <source>Every block was written into the connector, but the read-back that checks them was cut short. Write the connector again before it is used.</source>
+        <extracomment>Last paragraph of the communication error box after Data &gt; Write: the parameters were written, but the check that reads them back did not complete.</extracomment>
+        <translation>Alle Blöcke wurden in den Stecker geschrieben, aber das Zurücklesen, das sie prüft, brach ab. Schreiben Sie den Stecker vor dem Gebrauch erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="402"/>
+        <source>Allowed for %1: %2.</source>
+        <extracomment>Second paragraph of the boxes &quot;Invalid format of parameter&quot; and &quot;Parameter out of range&quot;: %1 is the field&apos;s caption as the page shows it (&quot;Samples Count&quot;), %2 its allowed range (&quot;1..255&quot;, &quot;1..240 s&quot;, &quot;00:00:01..15:00:00&quot;, &quot;0.6..15.6 V&quot;).</extracomment>
+        <translation>Zulässig für %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="412"/>
+        <source>The file %1 is larger than any configuration file: it holds no parameter set.</source>
+        <extracomment>Error box after an open that failed: a configuration file holds 128 bytes; this one holds more than a megabyte. %1 is its path.</extracomment>
+        <translation>Die Datei %1 ist größer als jede Konfigurationsdatei: Sie enthält keinen Parametersatz.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="422"/>
+        <source>The file %1 was not saved.</source>
+        <extracomment>Second paragraph of the error box after File &gt; Save or Save As failed, followed by the reason in a sentence of its own. %1 is the file&apos;s path. The file on the disk is as it was.</extracomment>
+        <translation>Die Datei %1 wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="432"/>
+        <source>Its folder does not exist.</source>
+        <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the folder in its path is not there.</extracomment>
+        <translation>Ihr Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="442"/>
+        <source>You have no permission to read it.</source>
+        <extracomment>Why a file could not be opened (after &quot;The file … cannot be read.&quot;): the system refused this user access to the file or its folder.</extracomment>
+        <translation>Sie haben keine Berechtigung, sie zu lesen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="452"/>
+        <source>You have no permission to write in its folder.</source>
+        <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the system refused this user to make files in that folder.</extracomment>
+        <translation>Sie haben keine Berechtigung, in ihrem Ordner Dateien anzulegen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="462"/>
+        <source>The file is read-only.</source>
+        <extracomment>Why a file could not be saved: the existing file is marked read-only, or this user may not change it.</extracomment>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="472"/>
+        <source>The disk takes no changes: it is write-protected or read-only.</source>
+        <extracomment>Why a file could not be saved: the disk, card or USB stick is write-protected, or mounted read-only.</extracomment>
+        <translation>Der Datenträger nimmt keine Änderungen an: Er ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="482"/>
+        <source>The disk is full.</source>
+        <extracomment>Why a file could not be saved: no room is left on the disk (or the user&apos;s quota is used up).</extracomment>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="492"/>
+        <source>It is a folder, not a file.</source>
+        <extracomment>Why a file could not be opened or saved: a folder has that name.</extracomment>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="502"/>
+        <source>It is a device or a pipe, not a file.</source>
+        <extracomment>Why a file could not be opened or saved: the name belongs to a device or a pipe of the system, not to a file.</extracomment>
+        <translation>Das ist ein Gerät oder eine Pipe, keine Datei.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="512"/>
+        <source>Its name is too long.</source>
+        <extracomment>Why a file could not be opened or saved: the system takes no name that long.</extracomment>
+        <translation>Ihr Name ist zu lang.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="522"/>
+        <source>Another program has it open.</source>
+        <extracomment>Why a file could not be opened or saved: another program holds the file and lets no other program use it.</extracomment>
+        <translation>Ein anderes Programm hat sie geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="532"/>
+        <source>It is a symbolic link that another user made in a folder anyone may write.</source>
+        <extracomment>Why a file could not be saved: in a shared folder (such as /tmp) another user put a link at that name; the program does not write through it.</extracomment>
+        <translation>Das ist eine symbolische Verknüpfung, die ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="542"/>
+        <source>The system reports: %1.</source>
+        <extracomment>Why a file could not be opened or saved, in the operating system&apos;s own words: %1 is the system&apos;s message.</extracomment>
+        <translation>Das System meldet: %1.</translation>
     </message>
 </context>
 <context>

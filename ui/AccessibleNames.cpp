@@ -16,11 +16,8 @@
 
 namespace accessibility {
 
-namespace {
-
-// A caption as a name: without the Alt-letter marker ("&&" is a shown "&"), without the
-// shortcut a menu text carries after a tab, and without the colon that ends a caption.
-QString CleanText(const QString& text) {
+// "&&" is a shown "&".
+QString CaptionText(const QString& text) {
     QString clean;
     const QString shown = text.left(text.indexOf(QLatin1Char('\t')));
     for (qsizetype i = 0; i < shown.size(); ++i) {
@@ -39,9 +36,11 @@ QString CleanText(const QString& text) {
     return clean;
 }
 
+namespace {
+
 // "[hh:mm:ss]" -> "hh:mm:ss".
 QString UnitText(const QString& text) {
-    QString unit = CleanText(text);
+    QString unit = CaptionText(text);
     if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
         unit = unit.mid(1, unit.size() - 2).trimmed();
     return unit;
@@ -49,7 +48,7 @@ QString UnitText(const QString& text) {
 
 // A text that shows as it is keeps Qt's own name, which follows the text when it changes.
 void NameAfterText(QWidget* widget, const QString& text) {
-    const QString clean = CleanText(text);
+    const QString clean = CaptionText(text);
     if (widget->accessibleName().isEmpty() && !clean.isEmpty() && clean != text)
         widget->setAccessibleName(clean);
 }
@@ -66,7 +65,7 @@ QLabel* CaptionOf(QWidget* root, const QList<QLabel*>& labels, QWidget* field) {
 void NameField(QWidget* root, const QList<QLabel*>& labels, QWidget* field) {
     if (field->accessibleName().isEmpty())
         if (const QLabel* caption = CaptionOf(root, labels, field))
-            field->setAccessibleName(CleanText(caption->text()));
+            field->setAccessibleName(CaptionText(caption->text()));
     if (!field->accessibleDescription().isEmpty() || field->objectName().isEmpty())
         return;
     QString unit;
@@ -119,7 +118,7 @@ void NameControls(QWidget* root) {
             for (const QLabel* heading :
                  widget->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
                 if (heading->objectName().endsWith(QLatin1String("Heading")))
-                    widget->setAccessibleName(CleanText(heading->text()));
+                    widget->setAccessibleName(CaptionText(heading->text()));
     }
 }
 

@@ -17,6 +17,10 @@ namespace accessibility {
 // readies the window's widgets for the program's interfaces as well (PrepareWindow).
 void NameControls(QWidget* root);
 
+// A caption as words in a sentence or a name: without the Alt-letter marker, a menu text's
+// shortcut and the colon that ends a caption ("Samples &Count :" gives "Samples Count").
+QString CaptionText(const QString& text);
+
 // The name of the tool bar and of the logo pictures, in the user's language.
 QString ToolBarName();
 QString LogoName();

@@ -1,6 +1,7 @@
 #include "ui/ConnectorCommands.h"
 
 #include "adapter/TarnAdapter.h"
+#include "app/AdapterWords.h"
 #include "app/Workplace.h"
 #include "platform/framework/Application.h"
 #include "ui/Accessibility.h"
@@ -10,11 +11,31 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QProgressBar>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
 
 int LastStopCode = 0;
+
+// Why the last transfer failed and, after a write, what it left on the connector: the
+// paragraphs under the communication error.
+QString FailureWords() {
+    QStringList paragraphs;
+    for (const QString& words :
+         {TransferFailureWords(Workplace->TransferFailure, &TMainForm::MessageText),
+          ConnectorLeftWords(Workplace->Model->Left, &TMainForm::MessageText)})
+        if (!words.isEmpty())
+            paragraphs << words;
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
+
+// A connector that may not be read or written: the box says why; nothing changed.
+void Refuse(TMainForm& form, TConnectorRefusal refusal) {
+    form.ShowError(
+        QStringLiteral("MsgCommError"),
+        ConnectorRefusalWords(refusal, TAdapterReader::Window, false, &TMainForm::MessageText));
+}
 
 } // namespace
 
@@ -22,27 +43,43 @@ TConnectorCommands::TConnectorCommands(TMainForm& form, QAction& read, QAction& 
                                        QProgressBar& progress, QTimer& timer)
     : Form(form), ReadAction(read), WriteAction(write), ProgressBar(progress), Timer(timer) {}
 
-// The keyboard focus goes to the first field of the page in every outcome (ModelToPage).
+// The keyboard focus goes to the first field of the page in every outcome (ModelToPage) but a
+// refusal, which changes nothing.
 void TConnectorCommands::Read() {
-    if (!Form.QuerySave())
+    // Answering No drops nothing yet: a connector that may not be read leaves the data as they
+    // were, still modified; a read replaces them.
+    if (!Form.QuerySave(false))
         return;
     accessibility::Announce(&Form, ReadAction.toolTip());
+    TConnectorRefusal refusal = TConnectorRefusal::None;
+    bool began = false;
     bool read = false;
     try {
         const TScope transfer(Form);
-        read = Workplace->ReadConnector();
+        // Asked right before the transfer: nothing but a sampler's connector is ever read.
+        refusal = Workplace->ConnectorRefusal();
+        if (refusal == TConnectorRefusal::None) {
+            began = true;
+            read = Workplace->ReadConnector();
+        }
     } catch (...) {
         if (StopCode() != 0)
             return;
-        // The read had begun a new data set: the page shows it, as after a failed read, so
+        // A read that had begun a new data set: the page shows it, as after a failed read, so
         // that page, file name and workplace agree when the error box has been closed.
-        Form.SetStatusText(1, TMainForm::MessageText(QStringLiteral("MsgNoname")));
-        Form.ModelToPage();
+        if (began) {
+            Form.SetStatusText(1, TMainForm::MessageText(QStringLiteral("MsgNoname")));
+            Form.ModelToPage();
+        }
         throw;
     }
     if (StopCode() != 0)
         return;
-    Form.ShowStatus();
+    if (refusal != TConnectorRefusal::None) {
+        Refuse(Form, refusal);
+        return;
+    }
+    Form.ShowStatus(read ? QString() : FailureWords());
     if (read) {
         Form.ModelToPage();
         Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorRead")));
@@ -64,16 +101,24 @@ void TConnectorCommands::Write() {
                                 TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return;
+    TConnectorRefusal refusal = TConnectorRefusal::None;
     bool written = false;
     accessibility::Announce(&Form, WriteAction.toolTip());
     {
-        // The outcome is in the model's LastError, which ShowStatus reports.
+        // The outcome is in the model's LastError, which ShowStatus reports. The connector is
+        // asked for right before: parameters written into any other would destroy what it holds.
         const TScope transfer(Form);
-        written = Workplace->WriteConnector();
+        refusal = Workplace->ConnectorRefusal();
+        if (refusal == TConnectorRefusal::None)
+            written = Workplace->WriteConnector();
     }
     if (StopCode() != 0)
         return;
-    Form.ShowStatus();
+    if (refusal != TConnectorRefusal::None) {
+        Refuse(Form, refusal);
+        return;
+    }
+    Form.ShowStatus(written ? QString() : FailureWords());
     if (written)
         Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorWritten")));
 }

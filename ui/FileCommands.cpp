@@ -37,6 +37,54 @@ void ClosePopupsWith(QFileDialog* dialog) {
     });
 }
 
+// Why the system refused a file, as a sentence of its own after the one that names the file.
+QString ReasonWords(const TFileFailure& failure, bool saving) {
+    const auto text = [](const char* label) {
+        return TMainForm::MessageText(QLatin1String(label));
+    };
+    switch (failure.Reason) {
+    case TFileReason::None:
+        break;
+    case TFileReason::NotFound:
+    case TFileReason::NoFolder:
+        return text("MsgReasonNoFolder");
+    case TFileReason::NoPermission:
+        return text(saving ? "MsgReasonNoWritePermission" : "MsgReasonNoReadPermission");
+    case TFileReason::ReadOnly:
+        return text("MsgReasonReadOnly");
+    case TFileReason::ReadOnlyDisk:
+        return text("MsgReasonReadOnlyDisk");
+    case TFileReason::NoSpace:
+        return text("MsgReasonNoSpace");
+    case TFileReason::Folder:
+        return text("MsgReasonFolder");
+    case TFileReason::NotAFile:
+        return text("MsgReasonNotAFile");
+    case TFileReason::NameTooLong:
+        return text("MsgReasonNameTooLong");
+    case TFileReason::InUse:
+        return text("MsgReasonInUse");
+    case TFileReason::ForeignLink:
+        return text("MsgReasonForeignLink");
+    case TFileReason::Other:
+        return text("MsgReasonOther")
+            .arg(EscapeControlCharacters(
+                QString::fromLocal8Bit(SystemErrorText(failure.SystemError))));
+    }
+    return QString();
+}
+
+// A sentence that names the file, then the system's reason.
+QString WithReason(const QString& sentence, const TFileFailure& failure, bool saving) {
+    const QString reason = ReasonWords(failure, saving);
+    return reason.isEmpty() ? sentence : sentence + QLatin1Char(' ') + reason;
+}
+
+// Named as the system names files: C:\Sites\river.brk on Windows.
+QString ShownName(const QString& path) {
+    return EscapeFileName(QDir::toNativeSeparators(path));
+}
+
 QString RunModal(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -136,6 +184,9 @@ void TFileCommands::LoadFile(const QString& path) {
     case TWorkplace::TLoadFailure::TooShort:
         reason = QStringLiteral("MsgOpenTooShort");
         break;
+    case TWorkplace::TLoadFailure::TooLong:
+        reason = QStringLiteral("MsgOpenTooLong");
+        break;
     case TWorkplace::TLoadFailure::Damaged:
         reason = QStringLiteral("MsgOpenDamaged");
         break;
@@ -144,9 +195,12 @@ void TFileCommands::LoadFile(const QString& path) {
     }
     // The panel says so already while the box is open, instead of an earlier success.
     Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));
-    // Named as the system names files: C:\Sites\river.brk on Windows.
-    const QString name = EscapeFileName(QDir::toNativeSeparators(path));
-    Application->MessageBox(TMainForm::MessageText(reason).arg(name) + QStringLiteral("\n\n") +
+    // A file that is there but cannot be read says why, as the system told it.
+    const QString sentence = TMainForm::MessageText(reason).arg(ShownName(path));
+    Application->MessageBox((Workplace->LoadFailure == TWorkplace::TLoadFailure::Unreadable
+                                 ? WithReason(sentence, Workplace->FileFailure, false)
+                                 : sentence) +
+                                QStringLiteral("\n\n") +
                                 TMainForm::MessageText(QStringLiteral("MsgOpenKept")),
                             TMainForm::MessageText(QStringLiteral("MsgError")), MB_OK);
 }
@@ -196,8 +250,13 @@ void TFileCommands::ClearFocus() {
         focused->clearFocus();
 }
 
-bool TFileCommands::Saved(bool saved) {
-    Form.ShowStatus();
+bool TFileCommands::Saved(bool saved, const QString& path) {
+    // A failed save names the file and the system's reason under the error box's own text.
+    Form.ShowStatus(
+        saved ? QString()
+              : WithReason(
+                    TMainForm::MessageText(QStringLiteral("MsgSaveFailed")).arg(ShownName(path)),
+                    Workplace->FileFailure, true));
     if (saved)
         Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgFileSaved")));
     return saved;
@@ -214,7 +273,7 @@ bool TFileCommands::Save() {
     }
     if (Workplace->FileName.isEmpty())
         return Form.FileSaveAsExecute();
-    return Saved(Workplace->SaveFile(Workplace->FileName));
+    return Saved(Workplace->SaveFile(Workplace->FileName), Workplace->FileName);
 }
 
 bool TFileCommands::SaveAs() {
@@ -237,7 +296,7 @@ bool TFileCommands::SaveAs() {
                                 TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return false;
-    return Saved(Workplace->SaveFile(path));
+    return Saved(Workplace->SaveFile(path), path);
 }
 
 void TFileCommands::Properties() {

@@ -43,7 +43,7 @@ private:
     void OpenWhenFree(const QString& path);
     void StartInFolder(QFileDialog& dialog) const;
     QString ChosenFile(QFileDialog& dialog);
-    bool Saved(bool saved);
+    bool Saved(bool saved, const QString& path);
     void ClearFocus();
     QFileDialog& OpenDialog();
     QFileDialog& SaveDialog();

@@ -339,15 +339,14 @@ void TMainForm::ShowConfirmation(const QString& text) {
     Status->ShowConfirmation(text);
 }
 
-void TMainForm::ShowError(const QString& label, const QString& more) {
-    Application->MessageBox(MessageText(label) + (more.isEmpty()
-                                                      ? QString()
-                                                      : QStringLiteral("\n\n") + MessageText(more)),
+void TMainForm::ShowError(const QString& label, const QString& cause) {
+    Application->MessageBox(MessageText(label) +
+                                (cause.isEmpty() ? QString() : QStringLiteral("\n\n") + cause),
                             MessageText(QStringLiteral("MsgError")), MB_OK);
     SetStatusText(0, MessageText(QStringLiteral("MsgError")));
 }
 
-void TMainForm::ShowStatus() {
+void TMainForm::ShowStatus(const QString& cause) {
     // Open and Save change the recent files; the File menu follows them here.
     FileCommands->ShowRecentFiles();
     // Named as the system names files: C:\Sites\river.brk on Windows.
@@ -358,24 +357,13 @@ void TMainForm::ShowStatus() {
         SetStatusText(0, MessageText(QStringLiteral("MsgOK")));
         break;
     case TQ47::CommError:
-        // What a cut transfer left on the connector follows the communication error.
-        switch (Workplace->Model->Left) {
-        case TQ47::TConnectorLeft::Mixed:
-            ShowError(QStringLiteral("MsgCommError"), QStringLiteral("MsgConnectorMixed"));
-            break;
-        case TQ47::TConnectorLeft::BadChecksum:
-            ShowError(QStringLiteral("MsgCommError"), QStringLiteral("MsgConnectorHalfWritten"));
-            break;
-        default:
-            ShowError(QStringLiteral("MsgCommError"));
-            break;
-        }
+        ShowError(QStringLiteral("MsgCommError"), cause);
         break;
     case TQ47::FileError:
-        ShowError(QStringLiteral("MsgFileError"));
+        ShowError(QStringLiteral("MsgFileError"), cause);
         break;
     case TQ47::RangeError:
-        ShowError(QStringLiteral("MsgParameterOut"));
+        ShowError(QStringLiteral("MsgParameterOut"), cause);
         break;
     default:
         throw Exception(ErrorSwitchFile("Main", __LINE__));
@@ -393,11 +381,15 @@ bool TMainForm::PageToModel() {
     const TParameterPage::TRefusal refusal = Page->PageToModel(*Workplace->Model);
     if (!refusal)
         return true;
+    // Under the fixed text: which field, and what it takes.
+    const QString accepted =
+        MessageText(QStringLiteral("MsgFieldAccepts")).arg(refusal.Caption, refusal.Accepted);
     if (refusal.Kind == TParameterPage::TRefusal::TKind::Format)
-        Application->MessageBox(MessageText(QStringLiteral("MsgParameterFormat")),
+        Application->MessageBox(MessageText(QStringLiteral("MsgParameterFormat")) +
+                                    QStringLiteral("\n\n") + accepted,
                                 MessageText(QStringLiteral("MsgError")), MB_OK);
     else
-        ShowStatus();
+        ShowStatus(accepted);
     Page->FocusField(refusal.Field);
     return false;
 }

@@ -74,8 +74,13 @@ public:
     // that did not save stops the command. A command that may still keep the data (Properties,
     // Open) passes false: answering No then leaves them modified until they are replaced.
     bool QuerySave(bool discards = true);
-    // Panel 1 shows the file name, panel 0 and an error box the model's last result.
-    void ShowStatus();
+    // Panel 1 shows the file name, panel 0 and an error box the model's last result. `cause`, when
+    // given, follows the error box's own text as a paragraph of its own: what failed and what to
+    // do about it.
+    void ShowStatus(const QString& cause = QString());
+    // The error box with the text of the message `label` and `cause` as a paragraph after it;
+    // panel 0 then says "Error".
+    void ShowError(const QString& label, const QString& cause = QString());
     // A success the user should not miss: panel 0 shows `text` highlighted for
     // ConfirmationTime ms, then its usual text again (StatusText(0) keeps that one).
     void ShowConfirmation(const QString& text);
@@ -117,9 +122,6 @@ protected:
 private:
     void MakeToolBar();
     void ConnectActions();
-    // The error box with the text of `label` and, when given, that of `more` as a second
-    // paragraph.
-    void ShowError(const QString& label, const QString& more = QString());
 
     std::unique_ptr<Ui::TMainForm> ui;
     TStatusBar* Status;

@@ -8,8 +8,10 @@
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
 #include "ui/Accessibility.h"
+#include "ui/AccessibleNames.h"
 #include "ui/TextFit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
 #include <optional>
@@ -69,6 +71,43 @@ void TParameterPage::ModelToPage(const TQ47& model) {
     accessibility::FocusFirstField(ui.Q47Tab);
 }
 
+// A refusal names the field by its caption and says what its parameter accepts, from the
+// model's table, in the page's own forms: hh:mm:ss, the locale's decimal separator, the unit of
+// the field's unit label.
+TParameterPage::TRefusal TParameterPage::Refused(TRefusal::TKind kind, QWidget* field,
+                                                 std::string_view parameter) const {
+    const QString name = field->objectName();
+    const auto* caption = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Label"));
+    QString unit;
+    if (const auto* label = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Unit"))) {
+        unit = accessibility::CaptionText(label->text());
+        if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
+            unit = unit.mid(1, unit.size() - 2).trimmed();
+    }
+    const TQ47Parameter& taken = *FindQ47Parameter(parameter);
+    QString accepted;
+    switch (taken.Kind) {
+    case TParameterKind::Duration:
+        accepted = SecondsToText(taken.Low) + QLatin1String("..") + SecondsToText(taken.High);
+        unit.clear(); // the form says it
+        break;
+    case TParameterKind::Volts:
+        // The voltages of the lowest and the highest code.
+        accepted = FloatToStrFixed(TQ47::CodeToVolts(static_cast<std::uint8_t>(taken.Low)), 1) +
+                   QLatin1String("..") +
+                   FloatToStrFixed(TQ47::CodeToVolts(static_cast<std::uint8_t>(taken.High)), 1);
+        break;
+    default:
+        accepted = QStringLiteral("%1..%2").arg(taken.Low).arg(taken.High);
+        break;
+    }
+    if (!unit.isEmpty())
+        accepted += QLatin1Char(' ') + unit;
+    return {kind, field,
+            caption ? accessibility::CaptionText(caption->text()) : field->accessibleName(),
+            accepted};
+}
+
 // The fields are converted in tab order into a copy of the model, which the model's own check
 // of a parameter set then takes as the page orders them: each accepted value is stored, the
 // first refused one ends it. Where a field cannot be converted, only those before it are
@@ -91,13 +130,26 @@ TParameterPage::TRefusal TParameterPage::PageToModel(TQ47& model) {
         const auto at = std::find(order.begin(), order.end(), std::string_view(parameter->Name));
         return fields[static_cast<std::size_t>(at - order.begin())];
     };
-    // Time texts read before the first refused field are shown in their normal form.
+    // The fields taken before the first refused one show what is stored: times in their normal
+    // form, voltages on the 0.1 V grid of the sampler's codes ("11.05" is stored as 11.1).
+    const auto taken = [&](QWidget* field, QWidget* refused) {
+        const auto at = std::find(fields.begin(), fields.end(), field);
+        return at != fields.end() && at < std::find(fields.begin(), fields.end(), refused);
+    };
     const auto normalizeBefore = [&](QWidget* refused) {
-        for (QLineEdit* field : {ui.Q47DeadTime, ui.Q47SamplingInterval}) {
-            const auto at = std::find(fields.begin(), fields.end(), field);
-            if (at != fields.end() && at < std::find(fields.begin(), fields.end(), refused))
+        for (QLineEdit* field : {ui.Q47DeadTime, ui.Q47SamplingInterval})
+            if (taken(field, refused))
                 SetText(field, SecondsToText(time(field)));
-        }
+        for (QLineEdit* field : {ui.Q47AccuWarning, ui.Q47AccuOff})
+            if (taken(field, refused))
+                SetText(field,
+                        FloatToStrFixed(
+                            TQ47::CodeToVolts(TQ47::VoltsToCode(StrToFloat(field->text()))), 1));
+    };
+    const auto range = [&](const TQ47Parameter* refused) {
+        QWidget* field = fieldOf(refused);
+        normalizeBefore(field);
+        return Refused(TRefusal::TKind::Range, field, refused->Name);
     };
     try {
         const int mode = ui.Q47ModeButtons->checkedId();
@@ -136,18 +188,15 @@ TParameterPage::TRefusal TParameterPage::PageToModel(TQ47& model) {
         set.AccuOff = StrToFloat(ui.Q47AccuOff->text());
     } catch (const EConvertError&) {
         QWidget* unreadable = fields.back();
+        const std::string_view parameter = order.back();
         order.pop_back();
-        if (const TQ47Parameter* refused = TakeParameterSet(model, set, order)) {
-            normalizeBefore(fieldOf(refused));
-            return {TRefusal::TKind::Range, fieldOf(refused)};
-        }
+        if (const TQ47Parameter* refused = TakeParameterSet(model, set, order))
+            return range(refused);
         normalizeBefore(unreadable);
-        return {TRefusal::TKind::Format, unreadable};
+        return Refused(TRefusal::TKind::Format, unreadable, parameter);
     }
-    if (const TQ47Parameter* refused = TakeParameterSet(model, set, order)) {
-        normalizeBefore(fieldOf(refused));
-        return {TRefusal::TKind::Range, fieldOf(refused)};
-    }
+    if (const TQ47Parameter* refused = TakeParameterSet(model, set, order))
+        return range(refused);
     normalizeBefore(nullptr);
     return {};
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <string_view>
 
 class QLineEdit;
 class QWidget;
@@ -22,14 +24,18 @@ public:
     void ModelToPage(const TQ47& model);
 
     // Why the page could not be stored: a text that is not a number or time, or a value the
-    // model refused (its LastError then says so). Field is the refused control.
+    // model refused (its LastError then says so). Field is the refused control, Caption its
+    // caption as the page shows it ("Samples Count") and Accepted what it takes ("1..255").
     struct TRefusal {
         enum class TKind { None, Format, Range } Kind = TKind::None;
         QWidget* Field = nullptr;
+        QString Caption;
+        QString Accepted;
         explicit operator bool() const { return Kind != TKind::None; }
     };
     // Converts and stores every field into the model in the page's tab order, up to the first
-    // refused one. A time text is rewritten into its normal form as it is taken.
+    // refused one. The fields taken show what the model stores of them: a time in its normal
+    // form, a voltage on the sampler's 0.1 V grid.
     TRefusal PageToModel(TQ47& model);
 
     // The refused field is brought into view and given the focus, its text selected for
@@ -48,6 +54,7 @@ signals:
 
 private:
     void SetText(QLineEdit* edit, const QString& text);
+    TRefusal Refused(TRefusal::TKind kind, QWidget* field, std::string_view parameter) const;
 
     Ui::TMainForm& ui;
 };

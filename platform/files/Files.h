@@ -12,6 +12,31 @@
 // are the system's own (bytes on Linux, UTF-16 on Windows) and are used as given: no link is
 // resolved here, so the system's own protections for links keep applying.
 
+// Why a load or a save failed, as the system told it: what a message names to the user.
+enum class TFileReason {
+    None,
+    NotFound,     // nothing at the name
+    NoFolder,     // the folder the name is in does not exist
+    NoPermission, // this user may not read the file, or may not make files in its folder
+    ReadOnly,     // the file is read-only, or this user may not change it
+    ReadOnlyDisk, // the disk takes no changes (a write-protected medium, a read-only mount)
+    NoSpace,      // the disk is full, or a quota or a file-size limit is reached
+    Folder,       // a folder stands at the name
+    NotAFile,     // a device, a pipe or a socket stands at the name
+    NameTooLong,
+    InUse,       // another program holds the file and shares it with no one
+    ForeignLink, // another user's symbolic link in a folder that anyone may write
+    Other,       // any other error of the system, by its code
+};
+
+struct TFileFailure {
+    TFileReason Reason = TFileReason::None;
+    int SystemError = 0; // errno on Linux, the Win32 error code on Windows; 0 when none
+};
+
+// The system's own words for an error code (strerror, FormatMessage), without a final stop.
+std::string SystemErrorText(int code);
+
 // How a save of a whole file ended.
 enum class TSaveResult {
     Saved,
@@ -38,8 +63,9 @@ enum class TNewFile {
 // Only where the folder refuses new files but the file may be written is the file rewritten
 // in place, as any program opening it for writing would: the room is taken first, so a full
 // disk or a file-size limit leaves it whole; only a write failing after that may damage it.
+// A failed save says why in `failure`, when given.
 TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
-                          TNewFile newFile = TNewFile::Shared);
+                          TNewFile newFile = TNewFile::Shared, TFileFailure* failure = nullptr);
 
 // How a load of a whole file ended.
 enum class TLoadResult {
@@ -52,8 +78,9 @@ enum class TLoadResult {
 
 struct TLoadedFile {
     TLoadResult Result = TLoadResult::Missing;
-    std::string Bytes;   // what was read, at most the bytes asked for
-    bool Longer = false; // the source holds more than that
+    std::string Bytes;    // what was read, at most the bytes asked for
+    bool Longer = false;  // the source holds more than that
+    TFileFailure Failure; // why it was not Loaded (None for Short)
 };
 
 // Reads up to `atMost` bytes of a regular file; fewer than `atLeast` make the result Short.

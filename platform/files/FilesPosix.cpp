@@ -13,6 +13,41 @@ namespace {
 using files::AsideName;
 using files::Failed;
 
+TFileFailure Because(TFileReason reason) {
+    return {reason, 0};
+}
+
+TFileFailure FromErrno(int error) {
+    switch (error) {
+    case ENOENT:
+        return Because(TFileReason::NotFound);
+    case ENOTDIR:
+        return Because(TFileReason::NoFolder);
+    case EACCES:
+    case EPERM:
+        return Because(TFileReason::NoPermission);
+    case EROFS:
+        return Because(TFileReason::ReadOnlyDisk);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return Because(TFileReason::NoSpace);
+    case EISDIR:
+        return Because(TFileReason::Folder);
+    case ENAMETOOLONG:
+        return Because(TFileReason::NameTooLong);
+    case ETXTBSY:
+        return Because(TFileReason::InUse);
+    default:
+        break;
+    }
+    return {TFileReason::Other, error};
+}
+
+TFileFailure KindOf(const struct stat& info) {
+    return Because(S_ISDIR(info.st_mode) ? TFileReason::Folder : TFileReason::NotAFile);
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -27,13 +62,20 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 TLoadedFile ReadUpTo(int fd, std::size_t atMost, std::size_t atLeast) {
-    return files::ReadUpTo(atMost, atLeast, [fd](char* into, std::size_t size) -> long long {
-        for (;;) {
-            const ssize_t count = ::read(fd, into, size);
-            if (count >= 0 || errno != EINTR)
-                return count;
-        }
-    });
+    int error = 0;
+    TLoadedFile loaded =
+        files::ReadUpTo(atMost, atLeast, [fd, &error](char* into, std::size_t size) -> long long {
+            for (;;) {
+                const ssize_t count = ::read(fd, into, size);
+                if (count >= 0 || errno != EINTR) {
+                    error = count < 0 ? errno : 0;
+                    return count;
+                }
+            }
+        });
+    if (loaded.Result == TLoadResult::Unreadable)
+        loaded.Failure = FromErrno(error);
+    return loaded;
 }
 
 // In a folder where anyone may make files and only their owners may remove them (/tmp), a link
@@ -60,62 +102,81 @@ void SyncFolder(const std::filesystem::path& folder) {
 // new file. Opening it follows a link as any program's open would, under the system's rules.
 // The room for the new contents is taken before a byte of the file changes, so a full disk or
 // a file-size limit leaves it as it was; the old contents past the new end go last.
-TSaveResult SaveInPlace(int folder, const std::string& base, std::string_view bytes) {
+TSaveResult SaveInPlace(int folder, const std::string& base, std::string_view bytes,
+                        TFileFailure& why) {
     TDescriptor file(::openat(folder, base.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!file.IsOpen())
-        return errno == EACCES || errno == EPERM ? TSaveResult::ReadOnly : TSaveResult::NotCreated;
+    if (!file.IsOpen()) {
+        const bool denied = errno == EACCES || errno == EPERM;
+        why = denied ? Because(TFileReason::ReadOnly) : FromErrno(errno);
+        return denied ? TSaveResult::ReadOnly : TSaveResult::NotCreated;
+    }
     // Something else may have been put in the file's place since it was looked at.
     struct stat info {};
-    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        why = Because(TFileReason::NotAFile);
         return TSaveResult::NotRegular;
+    }
     const auto size = static_cast<off_t>(bytes.size());
     // A file system that reserves no room leaves it to the write to find out.
     if (size > info.st_size && ::fallocate(file.Get(), 0, 0, size) != 0 && errno != EOPNOTSUPP &&
         errno != ENOSYS) {
+        why = FromErrno(errno);
         // What part of the room was taken goes again; shrinking the file to its size cannot fail.
         [[maybe_unused]] const int restored = ::ftruncate(file.Get(), info.st_size);
         return TSaveResult::NotWritten;
     }
     if (!WriteAll(file.Get(), bytes) || ::ftruncate(file.Get(), size) != 0 || !Sync(file.Get()) ||
-        !file.Close())
+        !file.Close()) {
+        why = FromErrno(errno);
         return TSaveResult::NotWritten;
+    }
     return TSaveResult::Saved;
 }
 
 } // namespace
 
 TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
-                          TNewFile newFile) {
+                          TNewFile newFile, TFileFailure* failure) {
+    TFileFailure unasked;
+    TFileFailure& why = failure ? *failure : unasked;
+    why = {};
+    const auto fail = [&why](TSaveResult result, TFileFailure cause) {
+        why = cause;
+        return result;
+    };
     if (name.empty())
-        return TSaveResult::NotCreated;
+        return fail(TSaveResult::NotCreated, Because(TFileReason::NotFound));
     const std::string base = name.filename().string();
     // "folder/", ".", "..": the name of a folder, not of a file in it.
     if (base.empty() || base == "." || base == "..")
-        return TSaveResult::NotRegular;
+        return fail(TSaveResult::NotRegular, Because(TFileReason::Folder));
     const std::filesystem::path folderName = name.has_parent_path() ? name.parent_path() : ".";
     // The folder is held open, so every step below works in the same one.
     const TDescriptor folder(::open(folderName.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!folder.IsOpen())
-        return TSaveResult::NotCreated;
+        return fail(TSaveResult::NotCreated,
+                    errno == ENOENT ? Because(TFileReason::NoFolder) : FromErrno(errno));
 
     struct stat entry {};
     if (::fstatat(folder.Get(), base.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0) {
         if (ForeignLinkInSharedFolder(folder.Get(), entry))
-            return TSaveResult::ForeignLink;
+            return fail(TSaveResult::ForeignLink, Because(TFileReason::ForeignLink));
     } else if (errno != ENOENT) {
-        return TSaveResult::NotCreated; // a name too long, a folder we may not look into
+        // A name too long, a folder we may not look into.
+        return fail(TSaveResult::NotCreated, FromErrno(errno));
     }
     // What the name stands for, a link followed: a link to nowhere stands for a new file.
     struct stat target {};
     const bool exists = ::fstatat(folder.Get(), base.c_str(), &target, 0) == 0;
     if (!exists && errno != ENOENT)
-        return TSaveResult::NotCreated;
+        return fail(TSaveResult::NotCreated, FromErrno(errno));
     // Renaming over anything but a regular file would remove a folder's place, a pipe or a
     // device; writing into one of them would not make a file either.
     if (exists && !S_ISREG(target.st_mode))
-        return TSaveResult::NotRegular;
+        return fail(TSaveResult::NotRegular, KindOf(target));
     if (exists && ::faccessat(folder.Get(), base.c_str(), W_OK, AT_EACCESS) != 0)
-        return errno == EROFS ? TSaveResult::NotCreated : TSaveResult::ReadOnly;
+        return errno == EROFS ? fail(TSaveResult::NotCreated, Because(TFileReason::ReadOnlyDisk))
+                              : fail(TSaveResult::ReadOnly, Because(TFileReason::ReadOnly));
 
     const mode_t mode = exists || newFile == TNewFile::Private ? 0600 : 0666;
     std::string aside;
@@ -132,9 +193,10 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
         // Only a folder that refuses new files sends the save into the file itself: a full
         // disk, a name too long or a file-size limit would fail there too, and worse.
         if ((error == EACCES || error == EROFS) && exists)
-            return SaveInPlace(folder.Get(), base, bytes);
-        return error == ENOSPC || error == EDQUOT ? TSaveResult::NotWritten
-                                                  : TSaveResult::NotCreated;
+            return SaveInPlace(folder.Get(), base, bytes, why);
+        return fail(error == ENOSPC || error == EDQUOT ? TSaveResult::NotWritten
+                                                       : TSaveResult::NotCreated,
+                    FromErrno(error));
     }
     if (exists) {
         // Owner first: a change of owner clears the set-id bits. Only root may give a file
@@ -147,12 +209,14 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
         ::fchmod(file.Get(), target.st_mode & 07777);
     }
     if (!WriteAll(file.Get(), bytes) || !Sync(file.Get()) || !file.Close()) {
+        const TFileFailure cause = FromErrno(errno);
         ::unlinkat(folder.Get(), aside.c_str(), 0);
-        return TSaveResult::NotWritten;
+        return fail(TSaveResult::NotWritten, cause);
     }
     if (::renameat(folder.Get(), aside.c_str(), folder.Get(), base.c_str()) != 0) {
+        const TFileFailure cause = FromErrno(errno);
         ::unlinkat(folder.Get(), aside.c_str(), 0);
-        return TSaveResult::NotReplaced;
+        return fail(TSaveResult::NotReplaced, cause);
     }
     SyncFolder(folderName);
     return TSaveResult::Saved;
@@ -162,18 +226,21 @@ TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
                           std::size_t atLeast) {
     // Judged before it is opened: opening a pipe could wait for a writer for ever.
     struct stat info {};
-    if (name.empty() || ::stat(name.c_str(), &info) != 0)
-        return Failed(name.empty() || errno == ENOENT || errno == ENOTDIR
-                          ? TLoadResult::Missing
-                          : TLoadResult::Unreadable);
+    if (name.empty())
+        return Failed(TLoadResult::Missing, Because(TFileReason::NotFound));
+    if (::stat(name.c_str(), &info) != 0)
+        return Failed(errno == ENOENT || errno == ENOTDIR ? TLoadResult::Missing
+                                                          : TLoadResult::Unreadable,
+                      errno == ENOTDIR ? Because(TFileReason::NotFound) : FromErrno(errno));
     if (!S_ISREG(info.st_mode))
-        return Failed(TLoadResult::NotRegular);
+        return Failed(TLoadResult::NotRegular, KindOf(info));
     const TDescriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!file.IsOpen())
-        return Failed(errno == ENOENT ? TLoadResult::Missing : TLoadResult::Unreadable);
+        return Failed(errno == ENOENT ? TLoadResult::Missing : TLoadResult::Unreadable,
+                      FromErrno(errno));
     // And judged again, in case something else was put in its place meanwhile.
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return Failed(TLoadResult::NotRegular);
+        return Failed(TLoadResult::NotRegular, KindOf(info));
     return ReadUpTo(file.Get(), atMost, atLeast);
 }
 
@@ -186,6 +253,10 @@ TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast,
                 return count;
         }
     });
+}
+
+std::string SystemErrorText(int code) {
+    return std::strerror(code);
 }
 
 TFileKind FileKindOf(const std::filesystem::path& name) {

@@ -29,9 +29,10 @@ TLoadedFile ReadUpTo(std::size_t atMost, std::size_t atLeast, const TReader& rea
     return loaded;
 }
 
-TLoadedFile Failed(TLoadResult result) {
+TLoadedFile Failed(TLoadResult result, TFileFailure failure) {
     TLoadedFile loaded;
     loaded.Result = result;
+    loaded.Failure = failure;
     return loaded;
 }
 

@@ -14,8 +14,8 @@ using TReader = std::function<long long(char* into, std::size_t size)>;
 // Reads up to `atMost` bytes, looking for one more to set Longer: Loaded, Short below
 // `atLeast`, or Unreadable on an error.
 TLoadedFile ReadUpTo(std::size_t atMost, std::size_t atLeast, const TReader& read);
-// A load that read nothing.
-TLoadedFile Failed(TLoadResult result);
+// A load that read nothing, and why.
+TLoadedFile Failed(TLoadResult result, TFileFailure failure = {});
 // A short name for a save's new copy beside the file: hidden, and never one that a listing of
 // "*.port" or "*.brk" would pick up.
 std::string AsideName();

@@ -60,6 +60,37 @@ bool NotThere(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+TFileFailure Because(TFileReason reason) {
+    return {reason, 0};
+}
+
+TFileFailure FromWin32(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+        return Because(TFileReason::NotFound);
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+        return Because(TFileReason::NoFolder);
+    case ERROR_ACCESS_DENIED:
+        return Because(TFileReason::NoPermission);
+    case ERROR_WRITE_PROTECT:
+        return Because(TFileReason::ReadOnlyDisk);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return Because(TFileReason::NoSpace);
+    case ERROR_FILENAME_EXCED_RANGE:
+        return Because(TFileReason::NameTooLong);
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return Because(TFileReason::InUse);
+    case ERROR_DIRECTORY:
+        return Because(TFileReason::Folder);
+    default:
+        break;
+    }
+    return {TFileReason::Other, static_cast<int>(error)};
+}
+
 bool DiskFull(DWORD error) {
     return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
 }
@@ -74,45 +105,61 @@ bool IsDiskFile(const std::wstring& name) {
 
 // The room for the new contents is taken before a byte of the file changes, so a full disk
 // leaves it as it was; the old contents past the new end go last.
-TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes) {
+TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes, TFileFailure& why) {
     THandle file(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
-        return ::GetLastError() == ERROR_ACCESS_DENIED ? TSaveResult::ReadOnly
-                                                       : TSaveResult::NotCreated;
+    if (!file.IsOpen()) {
+        const DWORD error = ::GetLastError();
+        why = error == ERROR_ACCESS_DENIED ? Because(TFileReason::ReadOnly) : FromWin32(error);
+        return error == ERROR_ACCESS_DENIED ? TSaveResult::ReadOnly : TSaveResult::NotCreated;
+    }
     LARGE_INTEGER size{};
     size.QuadPart = static_cast<LONGLONG>(bytes.size());
     LARGE_INTEGER old{};
-    if (!::GetFileSizeEx(file.Get(), &old))
-        return TSaveResult::NotWritten;
     const LARGE_INTEGER start{};
-    if (size.QuadPart > old.QuadPart &&
-        (!::SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) || !::SetEndOfFile(file.Get())))
-        return TSaveResult::NotWritten;
-    if (!::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) ||
+    if (!::GetFileSizeEx(file.Get(), &old) ||
+        (size.QuadPart > old.QuadPart &&
+         (!::SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) ||
+          !::SetEndOfFile(file.Get()))) ||
+        !::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) ||
         !WriteAll(file.Get(), bytes) || !::SetEndOfFile(file.Get()) ||
-        !::FlushFileBuffers(file.Get()) || !file.Close())
+        !::FlushFileBuffers(file.Get()) || !file.Close()) {
+        why = FromWin32(::GetLastError());
         return TSaveResult::NotWritten;
+    }
     return TSaveResult::Saved;
 }
 
 } // namespace
 
-TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes, TNewFile) {
+TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes, TNewFile,
+                          TFileFailure* failure) {
+    TFileFailure unasked;
+    TFileFailure& why = failure ? *failure : unasked;
+    why = {};
+    const auto fail = [&why](TSaveResult result, TFileFailure cause) {
+        why = cause;
+        return result;
+    };
     if (name.empty())
-        return TSaveResult::NotCreated;
+        return fail(TSaveResult::NotCreated, Because(TFileReason::NotFound));
     const std::filesystem::path base = name.filename();
     if (base.empty() || base == L"." || base == L"..")
-        return TSaveResult::NotRegular;
+        return fail(TSaveResult::NotRegular, Because(TFileReason::Folder));
     const std::wstring target = name.wstring();
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (!exists && ::GetLastError() != ERROR_FILE_NOT_FOUND)
-        return TSaveResult::NotCreated;
-    if (exists && ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !IsDiskFile(target)))
-        return TSaveResult::NotRegular;
+    if (!exists) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND)
+            return fail(TSaveResult::NotCreated, FromWin32(error));
+    }
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return fail(TSaveResult::NotRegular, Because(TFileReason::Folder));
+    if (exists && !IsDiskFile(target))
+        return fail(TSaveResult::NotRegular, Because(TFileReason::NotAFile));
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
-        return TSaveResult::ReadOnly;
+        return fail(TSaveResult::ReadOnly, Because(TFileReason::ReadOnly));
 
     const std::filesystem::path folder = name.has_parent_path() ? name.parent_path() : L".";
     std::wstring aside;
@@ -129,12 +176,14 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
     if (!file.IsOpen()) {
         // Only a folder that refuses new files sends the save into the file itself.
         if ((error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT) && exists)
-            return SaveInPlace(target, bytes);
-        return DiskFull(error) ? TSaveResult::NotWritten : TSaveResult::NotCreated;
+            return SaveInPlace(target, bytes, why);
+        return fail(DiskFull(error) ? TSaveResult::NotWritten : TSaveResult::NotCreated,
+                    FromWin32(error));
     }
     if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()) || !file.Close()) {
+        const TFileFailure cause = FromWin32(::GetLastError());
         ::DeleteFileW(aside.c_str());
-        return TSaveResult::NotWritten;
+        return fail(TSaveResult::NotWritten, cause);
     }
     // ReplaceFileW keeps the replaced file's attributes and permissions; where the file system
     // cannot do it, the copy is moved over the file, through to the disk.
@@ -144,11 +193,12 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
         ::MoveFileExW(aside.c_str(), target.c_str(),
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!replaced) {
+        const TFileFailure cause = FromWin32(::GetLastError());
         // ReplaceFileW can fail halfway with the old file already gone (taken away, or kept
         // under a name of its own): the new copy is then the only one at hand and stays.
         if (!exists || ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
             ::DeleteFileW(aside.c_str());
-        return TSaveResult::NotReplaced;
+        return fail(TSaveResult::NotReplaced, cause);
     }
     return TSaveResult::Saved;
 }
@@ -156,21 +206,29 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
 TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
                           std::size_t atLeast) {
     if (name.empty())
-        return Failed(TLoadResult::Missing);
+        return Failed(TLoadResult::Missing, Because(TFileReason::NotFound));
     const std::wstring source = name.wstring();
+    // A name that is not there, or cannot be opened, said with the system's reason.
+    const auto notOpened = [](DWORD error) {
+        return Failed(NotThere(error) ? TLoadResult::Missing : TLoadResult::Unreadable,
+                      NotThere(error) ? Because(TFileReason::NotFound) : FromWin32(error));
+    };
     const DWORD attributes = ::GetFileAttributesW(source.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
-        return Failed(NotThere(::GetLastError()) ? TLoadResult::Missing : TLoadResult::Unreadable);
+        return notOpened(::GetLastError());
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return Failed(TLoadResult::NotRegular);
+        return Failed(TLoadResult::NotRegular, Because(TFileReason::Folder));
     const THandle file(::CreateFileW(source.c_str(), GENERIC_READ,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
-        return Failed(NotThere(::GetLastError()) ? TLoadResult::Missing : TLoadResult::Unreadable);
+        return notOpened(::GetLastError());
     if (::GetFileType(file.Get()) != FILE_TYPE_DISK)
-        return Failed(TLoadResult::NotRegular);
-    return ReadUpTo(file.Get(), atMost, atLeast);
+        return Failed(TLoadResult::NotRegular, Because(TFileReason::NotAFile));
+    TLoadedFile loaded = ReadUpTo(file.Get(), atMost, atLeast);
+    if (loaded.Result == TLoadResult::Unreadable)
+        loaded.Failure = FromWin32(::GetLastError());
+    return loaded;
 }
 
 // A console's Ctrl+C does not interrupt the read here: `stopped` has nothing to end.
@@ -197,9 +255,8 @@ TAppendFile::~TAppendFile() {
         ::CloseHandle(reinterpret_cast<HANDLE>(Native));
 }
 
-namespace {
-
-std::string SystemText(DWORD error) {
+std::string SystemErrorText(int code) {
+    const auto error = static_cast<DWORD>(code);
     char text[512] = {};
     const DWORD length =
         ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
@@ -211,15 +268,13 @@ std::string SystemText(DWORD error) {
     return message.empty() ? "Windows error " + std::to_string(error) : message;
 }
 
-} // namespace
-
 bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
     // The link itself is opened, never what it points at.
     THandle file(::CreateFileW(name.wstring().c_str(), FILE_APPEND_DATA | FILE_READ_DATA,
                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.IsOpen()) {
-        why = SystemText(::GetLastError());
+        why = SystemErrorText(static_cast<int>(::GetLastError()));
         return false;
     }
     BY_HANDLE_FILE_INFORMATION info{};

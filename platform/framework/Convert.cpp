@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -33,14 +34,47 @@ int StrToInt(const QString& text) {
     return value;
 }
 
-double StrToFloat(const QString& text) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+std::optional<double> TextToDecimal(const QString& text, const QLocale& locale) {
+    // Brought into the C locale's form character by character, so that the one pattern below
+    // judges every locale alike: "1e1", "1.000" in German or "11,5" in English become no number.
+    const QString separator = locale.decimalPoint();
+    const QString zero = locale.zeroDigit();
+    const QList<uint> zeroCode = zero.toUcs4();
+    const QString trimmed = text.trimmed();
+    QByteArray plain;
+    for (qsizetype i = 0; i < trimmed.size();) {
+        if (!separator.isEmpty() && QStringView(trimmed).sliced(i).startsWith(separator)) {
+            plain += '.';
+            i += separator.size();
+            continue;
+        }
+        const char32_t c = QStringView(trimmed).sliced(i).toUcs4().value(0);
+        i += QChar::requiresSurrogates(c) ? 2 : 1;
+        if (c >= U'0' && c <= U'9')
+            plain += char(c);
+        else if (zeroCode.size() == 1 && c >= zeroCode[0] && c <= zeroCode[0] + 9)
+            plain += char('0' + (c - zeroCode[0]));
+        else if (c == U'+' || QString::fromUcs4(&c, 1) == locale.positiveSign())
+            plain += '+';
+        else if (c == U'-' || QString::fromUcs4(&c, 1) == locale.negativeSign())
+            plain += '-';
+        else
+            return std::nullopt;
+    }
+    static const QRegularExpression form(QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)$"));
+    if (!form.match(QString::fromLatin1(plain)).hasMatch())
+        return std::nullopt;
     bool ok = false;
-    const double value = locale.toDouble(text.trimmed(), &ok);
+    const double value = QLocale::c().toDouble(QString::fromLatin1(plain), &ok);
     if (!ok || !std::isfinite(value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        return std::nullopt;
     return value;
+}
+
+double StrToFloat(const QString& text) {
+    if (const std::optional<double> value = TextToDecimal(text, QLocale()))
+        return *value;
+    throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
 QString FloatToStrFixed(double value, int digits) {

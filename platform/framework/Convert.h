@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+#include <optional>
 
 // String <-> number conversions as the parameter page and the command line use them.
 // Both parsers raise EConvertError on text that is not a number.
@@ -8,8 +10,15 @@
 // A decimal integer: optional sign, digits, surrounding spaces allowed; nothing else.
 int StrToInt(const QString& text);
 
-// A decimal number written with the decimal separator of the user's locale
-// (QLocale default, which follows the system unless a caller sets another).
+// A decimal number as both programs take one: an optional sign, digits with at most one decimal
+// separator and digits on at least one side of it, blanks around it; no exponent, no group
+// separator, nothing else. The separator, the signs and the digits are the locale's (ASCII
+// digits are taken in every locale): the window reads the user's, the command line
+// QLocale::c(). Nothing for any other text, or one too large to be a number.
+std::optional<double> TextToDecimal(const QString& text, const QLocale& locale);
+
+// TextToDecimal in the user's locale (QLocale default, which follows the system unless a caller
+// sets another).
 double StrToFloat(const QString& text);
 
 // Fixed-point text with `digits` decimals and the locale's decimal separator, rounded

@@ -2,6 +2,8 @@
 #include "cli/ImageFile.h"
 #include "model/Q47.h"
 #include "model/Q47Parameters.h"
+#include "platform/framework/Convert.h"
+#include "platform/framework/Exceptions.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,7 +32,7 @@ TEST(ParameterText, AssignmentsGoThroughTheSettersAndShowBackInTheirTextForms) {
         {"Aeration=0", "Aeration", "0"},
         {"MaxSuctionTime=255", "MaxSuctionTime", "255"},
         {"PurgesCount=5", "PurgesCount", "5"},
-        {"SamplesCount=0", "SamplesCount", "0"},
+        {"SamplesCount=1", "SamplesCount", "1"},
         {"AccuWarning=15.6", "AccuWarning", "15.6"},
         {"AccuOff=0.6", "AccuOff", "0.6"},
         {"AccuOff=0.55", "AccuOff", "0.6"},
@@ -74,7 +76,8 @@ TEST(ParameterText, RefusedValuesNameParameterValueAndRangeAndChangeNothing) {
         {"Aeration=256", {"Aeration", "0..255 s"}},
         {"Aeration=-1", {"Aeration", "\"-1\"", "out of range"}},
         {"PurgesCount=6", {"PurgesCount", "0..5"}},
-        {"SamplesCount=256", {"SamplesCount", "0..255"}},
+        {"SamplesCount=256", {"SamplesCount", "1..255"}},
+        {"SamplesCount=0", {"SamplesCount", "1..255"}},
         {"PrePurge=ten", {"PrePurge", "\"ten\"", "not a whole number", "1..240 s"}},
         {"PrePurge=", {"PrePurge", "\"\"", "not a whole number"}},
         {"PrePurge=10s", {"PrePurge", "not a whole number"}},
@@ -102,6 +105,24 @@ TEST(ParameterText, RefusedValuesNameParameterValueAndRangeAndChangeNothing) {
             EXPECT_TRUE(error.contains(QString::fromUtf8(part))) << error.toStdString();
         EXPECT_EQ(cli::ShowText(model), untouched);
     }
+}
+
+// One reading of a voltage for both programs: in a locale with a decimal point the window takes
+// exactly the texts the command line takes.
+TEST(ParameterText, VoltagesAreReadAsTheParameterPageReadsThem) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (const char* text : {"11.5", " 11.5 ", "+.7", "12.", "-0.1", "1e1", "1E1", "0x1A", "11,5",
+                             "1,000.5", "inf", "nan", "", ".", "1.2.3", "1 1"}) {
+        bool window = true;
+        try {
+            StrToFloat(QString::fromUtf8(text));
+        } catch (const EConvertError&) {
+            window = false;
+        }
+        EXPECT_EQ(window, cli::TextToVolts(QString::fromUtf8(text)).has_value()) << text;
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(ParameterText, VoltagesUseADecimalPointWhateverTheUsersLocale) {

@@ -1,5 +1,6 @@
 #include "model/Q47.h"
 #include "model/Q47Parameters.h"
+#include "platform/framework/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -98,11 +99,12 @@ TEST(Q47Image, ContinuousModeIsAZeroSamplesCount) {
     EXPECT_TRUE(model.Continuous);
     EXPECT_EQ(model.SamplesCount, 8);
 
-    // A samples count of 0 in counted mode is written the same way and reads as continuous.
+    // A samples count of 0 would be written the same way and read as continuous: the setter
+    // refuses it in counted mode, and an image holding 0 decodes as continuous mode.
     TQ47 zero;
-    zero.SetSamplesCount(0);
+    EXPECT_THROW(zero.SetSamplesCount(0), ERangeError);
     zero.Encode();
-    EXPECT_EQ(zero.Image[9], 0);
+    zero.Image[9] = 0;
     zero.Decode();
     EXPECT_TRUE(zero.Continuous);
     EXPECT_EQ(zero.SamplesCount, 8);

@@ -50,7 +50,7 @@ const IntSetter IntSetters[] = {
     {"Aeration", &TQ47::SetAeration, &TQ47::Aeration, 0, 255},
     {"PostPurge", &TQ47::SetPostPurge, &TQ47::PostPurge, 1, 240},
     {"SamplingInterval", &TQ47::SetSamplingInterval, &TQ47::SamplingInterval, 1, 54000},
-    {"SamplesCount", &TQ47::SetSamplesCount, &TQ47::SamplesCount, 0, 255},
+    {"SamplesCount", &TQ47::SetSamplesCount, &TQ47::SamplesCount, 1, 255},
     {"MaxSuctionTime", &TQ47::SetMaxSuctionTime, &TQ47::MaxSuctionTime, 0, 255},
     {"PurgesCount", &TQ47::SetPurgesCount, &TQ47::PurgesCount, 0, 5},
     {"VarMode", &TQ47::SetVarMode, &TQ47::VarMode, 0, 3},

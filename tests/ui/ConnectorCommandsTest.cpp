@@ -349,15 +349,24 @@ TEST_F(ConnectorTest, ReadAndWriteAreConfirmedAndPutTheFocusWhereTheKeyboardExpe
     EXPECT_EQ(Main->focusWidget(), field);
 }
 
+// A block whose every attempt goes unanswered fails the read; adapter and connector are both
+// still there afterwards, so the line is to blame.
 TEST_F(ConnectorTest, FailedReadReportsTheErrorAndStartsAfresh) {
     TQ47 stored;
     stored.SetPrePurge(42);
     StoreInConnector(stored);
     StartConnected();
-    Adapter.firmware().setFault(Fault::CorruptByte, 1.0);
+    Workplace->Adapter->Timing.ReadTotalMs = 30;
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+        if (value > 0 && value < 50)
+            Adapter.firmware().setFault(Fault::DropReply, 0, TTarnAdapter::Attempts);
+    });
     Action("DataRead")->trigger();
     ASSERT_EQ(App.Boxes.size(), 1u);
-    EXPECT_EQ(App.Boxes[0].Text, "Communication error, please try once more");
+    EXPECT_EQ(App.Boxes[0].Text,
+              "Communication error, please try once more\n\nThe adapter's answers were damaged or "
+              "missing (a noisy line, or a connector that is not pushed home). Re-seat the "
+              "connector, then try again.");
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     ExpectIdle();
     EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
@@ -376,7 +385,8 @@ TEST_F(ConnectorTest, WriteChecksThePageAsksAndStoresExactlyTheImage) {
     Type("Q47PrePurge", "x");
     Action("DataWrite")->trigger();
     ASSERT_EQ(App.Boxes.size(), 1u);
-    EXPECT_EQ(App.Boxes[0].Text, "Invalid format of parameter");
+    EXPECT_EQ(App.Boxes[0].Text,
+              "Invalid format of parameter\n\nAllowed for Before Sampling: 1..240 s.");
 
     // Cancel writes nothing.
     Type("Q47PrePurge", "55");
@@ -422,7 +432,10 @@ TEST_F(ConnectorTest, WriteTheConnectorDoesNotKeepIsACommunicationError) {
     App.Answer(IDOK);
     Action("DataWrite")->trigger();
     ASSERT_EQ(App.Boxes.size(), 2u);
-    EXPECT_EQ(App.Boxes[1].Text, "Communication error, please try once more");
+    EXPECT_EQ(App.Boxes[1].Text,
+              "Communication error, please try once more\n\nThe connector read back other bytes "
+              "than were written: it does not keep what is written into it. Write it again; if "
+              "that fails too, replace the connector.");
     EXPECT_EQ(Main->StatusText(0), "Error");
     EXPECT_EQ(Main->findChild<QLabel*>("StatusPanel0")->text(), "Error");
     EXPECT_EQ(Field("Q47PrePurge")->text(), "55");
@@ -430,18 +443,22 @@ TEST_F(ConnectorTest, WriteTheConnectorDoesNotKeepIsACommunicationError) {
 }
 
 // An adapter pulled in the middle of a write leaves old and new parameters on the connector:
-// the box says that it must be written again, and a read of it afterwards says why it fails.
+// the box says what went away and that the connector must be written again, and a read of it
+// afterwards says why it fails.
 TEST_F(ConnectorTest, AWriteCutByAnUnplugAsksForTheConnectorToBeWrittenAgain) {
     StartConnected();
     Workplace->Adapter->Timing.ReadTotalMs = 30; // the pulled adapter is given up sooner
     Type("Q47DeadTime", "01:00:00");
-    Adapter.firmware().setUnplugAfter(3);
+    // The connector is asked for first (the version, three presence and kind answers), then
+    // the third block write goes unanswered.
+    Adapter.firmware().setUnplugAfter(1 + 2 * 3 + 3);
     App.Answer(IDOK);
     Action("DataWrite")->trigger();
     ASSERT_EQ(App.Boxes.size(), 2u);
-    EXPECT_EQ(App.Boxes[1].Text, "Communication error, please try once more\n\nThe connector may "
-                                 "now hold a mix of old and new parameters. Write it again before "
-                                 "it is used.");
+    EXPECT_EQ(App.Boxes[1].Text,
+              "Communication error, please try once more\n\nThe adapter does not answer. Check "
+              "that it is plugged in, then try again.\n\nThe connector may now hold a mix of old "
+              "and new parameters. Write it again before it is used.");
     ExpectIdle();
 
     Adapter.firmware().setUnplugAfter(-1);
@@ -453,13 +470,103 @@ TEST_F(ConnectorTest, AWriteCutByAnUnplugAsksForTheConnectorToBeWrittenAgain) {
                                  "and read it again, or write it again.");
 }
 
+// Found small once, then swapped for a large-memory one or pulled: Read and Write stay enabled,
+// as the status check leaves them, but neither touches the connector; the box says why and the
+// page, its edits and the connector stay as they were.
+TEST_F(ConnectorTest, ALargeOrAbsentConnectorIsNeitherReadNorWrittenAndTheBoxSaysWhy) {
+    StartConnected();
+    Type("Q47PrePurge", "55");
+    Adapter.firmware().setSmallMemory(false);
+    const std::vector<std::uint8_t> memory = Adapter.firmware().memory();
+    Main->TimerTimer();
+    ASSERT_EQ(Main->StatusText(3), NotFound);
+    ASSERT_TRUE(Action("DataWrite")->isEnabled() && Action("DataRead")->isEnabled());
+    const QString large =
+        "Communication error, please try once more\n\nThe connector in the adapter has a large "
+        "memory: it is not a sampler's configuration connector, and nothing was read from it or "
+        "written into it. Plug in a sampler's connector.";
+    const QString none = "Communication error, please try once more\n\nThere is no connector in "
+                         "the adapter. Plug a connector into the adapter, then try again.";
+    App.Answer(IDOK); // the write question
+    Action("DataWrite")->trigger();
+    App.Answer(IDNO); // the save question: nothing is lost either way
+    Action("DataRead")->trigger();
+    Adapter.firmware().setConnectorPresent(false);
+    App.Answer(IDNO);
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 6u);
+    EXPECT_EQ(App.Boxes[1].Text, large);
+    EXPECT_EQ(App.Boxes[3].Text, large);
+    EXPECT_EQ(App.Boxes[5].Text, none);
+    EXPECT_EQ(App.Boxes[5].Caption, "Error");
+    EXPECT_EQ(Requests(0x50) + Requests(0x60), 0);
+    EXPECT_EQ(Adapter.firmware().memory(), memory);
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "55");
+    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_EQ(Main->StatusText(0), "Error");
+    ExpectIdle();
+}
+
+// The causes speak the user's language.
+TEST_F(ConnectorTest, TheCauseOfARefusedTransferIsToldInGerman) {
+    const GermanScope german;
+    ASSERT_TRUE(german.Loaded);
+    StartWindows();
+    Main->TimerTimer();
+    ASSERT_TRUE(Action("DataRead")->isEnabled());
+    Adapter.firmware().setSmallMemory(false);
+    Action("DataRead")->trigger();
+    Adapter.firmware().setConnectorPresent(false);
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    const QString error =
+        QString::fromUtf8("Kommunikationsfehler, bitte noch einmal versuchen\n\n");
+    EXPECT_EQ(App.Boxes[0].Text,
+              error + QString::fromUtf8("Der Stecker im Adapter hat einen großen Speicher: Er ist "
+                                        "kein Konfigurationsstecker eines Probenehmers, und es "
+                                        "wurde nichts aus ihm gelesen oder in ihn geschrieben. "
+                                        "Stecken Sie den Stecker eines Probenehmers ein."));
+    EXPECT_EQ(App.Boxes[1].Text,
+              error + QString::fromUtf8("Im Adapter steckt kein Stecker. Stecken Sie einen "
+                                        "Stecker in den Adapter und versuchen Sie es dann "
+                                        "erneut."));
+    EXPECT_EQ(App.Boxes[1].Caption, "Fehler");
+    DestroyWindows();
+}
+
+// What a read met is told apart: a connector pulled during it, and one whose memory holds
+// nothing; neither is called half-written.
+TEST_F(ConnectorTest, AReadSaysWhetherTheConnectorWentAwayOrHoldsNothing) {
+    StartConnected();
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+        if (value >= 50)
+            Adapter.firmware().setConnectorPresent(false);
+    });
+    Action("DataRead")->trigger();
+    Adapter.firmware().setConnectorPresent(true);
+    std::fill_n(Adapter.firmware().memory().begin(), TQ47::ImageSize, std::uint8_t{0xFF});
+    QObject::disconnect(Progress(), nullptr, Main.get(), nullptr);
+    Action("DataRead")->trigger();
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    EXPECT_EQ(App.Boxes[0].Text, "Communication error, please try once more\n\nThe connector "
+                                 "was pulled out during the transfer. Plug it in again, then try "
+                                 "again.");
+    EXPECT_EQ(App.Boxes[1].Text, "Communication error, please try once more\n\nThe connector "
+                                 "holds no parameters: its memory is blank. Write a parameter set "
+                                 "into it.");
+    ExpectIdle();
+}
+
 // An internal failure in the middle of a transfer still ends the busy state, and a read cut
 // short leaves the new data set it began on the page, as a failed read does.
 TEST_F(ConnectorTest, TransferEndedByAnExceptionLeavesTheBusyState) {
     StartConnected();
     OpenConfiguration(MakeConfiguration("before.brk", 30));
     Adapter.firmware().chatterSpan = std::chrono::milliseconds(5000);
-    Adapter.firmware().setFault(Fault::Chatter, 0, 1); // after the first block
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+        if (value > 0 && value < 50)
+            Adapter.firmware().setFault(Fault::Chatter, 0, 1); // after a block of the read
+    });
     Action("DataRead")->trigger();
     ASSERT_EQ(App.ErrorBoxes.size(), 1u);
     EXPECT_GT(Requests(0x50), 0);

@@ -310,13 +310,15 @@ TEST_F(WindowTest, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
         return file.fileName();
     };
     const QString shortFile = make("short.brk", image.left(100));
+    const QString huge = make("huge.brk", image + QByteArray(int(TQ47::MaxTail) + 1, 'x'));
     image[126] = static_cast<char>(image[126] ^ 0x55);
     const QString damaged = make("damaged.brk", image);
     ASSERT_TRUE(QDir(Temp.path()).mkdir("folder.brk"));
     const std::pair<QString, QString> cases[] = {
         {Temp.filePath("missing.brk"), "The file %1 does not exist."},
-        {Temp.filePath("folder.brk"), "The file %1 cannot be read."},
+        {Temp.filePath("folder.brk"), "The file %1 cannot be read. It is a folder, not a file."},
         {shortFile, "The file %1 is shorter than 128 bytes: it holds no parameter set."},
+        {huge, "The file %1 is larger than any configuration file: it holds no parameter set."},
         {damaged, "The file %1 is damaged: its checksum is wrong."},
     };
     OpenConfiguration(good);
@@ -359,10 +361,13 @@ TEST_F(WindowTest, AFailedSaveIsReportedAndKeepsNameAndModifiedState) {
     const QString path = MakeConfiguration("kept.brk", 44);
     OpenConfiguration(path);
     Type("Q47PrePurge", "45");
-    ChosenFiles.push_back(Temp.filePath("no/such/folder/x.brk"));
+    const QString nowhere = Temp.filePath("no/such/folder/x.brk");
+    ChosenFiles.push_back(nowhere);
     Main->FileSaveAsExecute();
     ASSERT_EQ(App.Boxes.size(), 1u);
-    EXPECT_EQ(App.Boxes[0].Text, "File access error");
+    EXPECT_EQ(App.Boxes[0].Text, "File access error\n\nThe file " +
+                                     QDir::toNativeSeparators(nowhere) +
+                                     " was not saved. Its folder does not exist.");
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
     EXPECT_EQ(Main->StatusText(0), "Error");
@@ -370,6 +375,49 @@ TEST_F(WindowTest, AFailedSaveIsReportedAndKeepsNameAndModifiedState) {
     EXPECT_EQ(Workplace->FileName, path);
     EXPECT_TRUE(Workplace->Modified);
     EXPECT_EQ(PrePurgeInFile(path), 44);
+}
+
+// A file longer than the image, with bytes of its own in the reserved part and a voltage code
+// off the 0.1 V grid, keeps all of them when it is saved; only the parameter changed is
+// rewritten (and the checksum). A voltage typed off the grid shows as the file stores it.
+TEST_F(WindowTest, SavingAnOpenedFileKeepsEveryByteNoChangedParameterIsWrittenInto) {
+    StartWindows();
+    const QString path = MakeConfiguration("long.brk", 30);
+    TQ47 model;
+    ASSERT_TRUE(model.LoadFromFile(NativePath(path)));
+    model.Image[13] = 7;    // the constant
+    model.Image[20] = 0x5A; // a reserved byte
+    model.Image[11] = 2;    // AccuOff, a code no voltage on the grid encodes to
+    const std::uint16_t sum = model.Checksum();
+    model.Image[126] = static_cast<std::uint8_t>(sum);
+    model.Image[127] = static_cast<std::uint8_t>(sum >> 8);
+    const QByteArray tail = QByteArray("trailer of another program", 26) + QByteArray(46, '\0');
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(reinterpret_cast<const char*>(model.Image), TQ47::ImageSize) + tail);
+    }
+    OpenConfiguration(path);
+    Type("Q47PrePurge", "31");
+    Type("Q47AccuWarning", "11.05");
+    Action("FileSave")->trigger();
+    EXPECT_TRUE(App.Boxes.empty());
+    EXPECT_EQ(Field("Q47AccuWarning")->text(), "11.1");
+    const QByteArray saved = Contents(path);
+    ASSERT_EQ(saved.size(), TQ47::ImageSize + tail.size());
+    EXPECT_EQ(saved.mid(TQ47::ImageSize), tail);
+    EXPECT_EQ(saved[13], 7);
+    EXPECT_EQ(saved[20], 0x5A);
+    EXPECT_EQ(saved[11], 2);
+    EXPECT_EQ(std::uint8_t(saved[4]), 31);
+    EXPECT_EQ(std::uint8_t(saved[10]), TQ47::VoltsToCode(11.1));
+    EXPECT_EQ(PrePurgeInFile(path), 31); // the checksum holds
+
+    // Save As takes the file's bytes to the new name as well.
+    const QString copy = Temp.filePath("copy.brk");
+    ChosenFiles.push_back(copy);
+    Action("FileSaveAs")->trigger();
+    EXPECT_EQ(Contents(copy), saved);
 }
 
 TEST_F(WindowTest, NewShowsTheLogoPageAndResetsTheTimerInterval) {

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTranslator>
 #include <map>
@@ -201,4 +202,34 @@ TEST_F(LanguageChoiceTest, TheListNamesEachLanguageInItsOwnWordsAndStoresItsCode
     }
     EXPECT_EQ(list->itemData(list->findText("Deutsch")).toInt(), 5);
     EXPECT_EQ(list->itemData(list->findText("Română")).toInt(), 11);
+}
+
+// The words under the error boxes are the user's language's, and so are the numbers in them: a
+// field named with its German caption and range, a file with the system's reason in German.
+TEST_F(WindowTest, FieldAndFileFailuresAreNamedInGerman) {
+    const GermanScope german;
+    ASSERT_TRUE(german.Loaded);
+    StartWindows();
+    Type("Q47AccuWarning", "1e1");
+    EXPECT_FALSE(Main->PageToModel());
+    Type("Q47AccuWarning", "11,05");
+    Type("Q47SamplesCount", "0");
+    EXPECT_FALSE(Main->PageToModel());
+    Type("Q47SamplesCount", "8");
+    const QString nowhere = Temp.filePath("fehlt/neu.brk");
+    ChosenFiles.push_back(nowhere);
+    Main->FileSaveAsExecute();
+    ASSERT_EQ(App.Boxes.size(), 3u);
+    EXPECT_EQ(App.Boxes[0].Text, QString::fromUtf8("Ungültiges Parameterformat\n\nZulässig für "
+                                                   "Warnung bei: 0,6..15,6 V."));
+    EXPECT_EQ(App.Boxes[1].Text, QString::fromUtf8("Parameter außerhalb des zulässigen Bereichs\n\n"
+                                                   "Zulässig für Probenanzahl: 1..255."));
+    EXPECT_EQ(App.Boxes[2].Text, QString::fromUtf8("Fehler beim Dateizugriff\n\nDie Datei ") +
+                                     QDir::toNativeSeparators(nowhere) +
+                                     QString::fromUtf8(" wurde nicht gespeichert. Ihr Ordner "
+                                                       "existiert nicht."));
+    EXPECT_EQ(App.Boxes[2].Caption, "Fehler");
+    // The voltage read before the refusal shows as stored, with the decimal comma.
+    EXPECT_EQ(Field("Q47AccuWarning")->text(), "11,1");
+    DestroyWindows();
 }

@@ -127,6 +127,23 @@ TEST_F(PageTest, TimesAreStoredAndRewrittenInTheirNormalForm) {
     EXPECT_TRUE(Workplace->Modified);
 }
 
+// A stored voltage is a one-byte code on a 0.1 V grid: the fields taken show what is stored,
+// up to the first refused field.
+TEST_F(PageTest, VoltagesShowTheValueOnTheGridThatIsStored) {
+    Type("Q47AccuWarning", "11.05");
+    Type("Q47AccuOff", "0.56");
+    ASSERT_TRUE(Main->PageToModel());
+    EXPECT_EQ(Field("Q47AccuWarning")->text(), "11.1");
+    EXPECT_EQ(Field("Q47AccuOff")->text(), "0.6");
+    EXPECT_EQ(TQ47::VoltsToCode(Model().AccuWarning), TQ47::VoltsToCode(11.1));
+
+    Type("Q47AccuWarning", "12.04");
+    Type("Q47AccuOff", "99");
+    EXPECT_FALSE(Main->PageToModel());
+    EXPECT_EQ(Field("Q47AccuWarning")->text(), "12.0");
+    EXPECT_EQ(Field("Q47AccuOff")->text(), "99");
+}
+
 TEST_F(PageTest, EveryEditOnThePageModifiesTheData) {
     for (const char* name : {"Q47SamplesCount", "Q47PrePurge", "Q47PostPurge", "Q47DeadTime",
                              "Q47PurgesCount", "Q47SamplingInterval", "Q47Aeration",
@@ -138,7 +155,9 @@ TEST_F(PageTest, EveryEditOnThePageModifiesTheData) {
 }
 
 // One field is wrong, every field before it in tab order is right: the first wrong field is
-// reported with the box of its kind, focused, and the fields before it are already stored.
+// reported with the box of its kind, named with what it accepts, focused, and the fields before
+// it are already stored. A samples count of 0 is refused in counted mode, and "1e1" is no
+// voltage, as on the command line.
 struct FieldCase {
     const char* Name;
     const char* Valid;
@@ -146,20 +165,31 @@ struct FieldCase {
     const char* RangeError;
     std::function<double(const TQ47&)> Stored;
     double ValidValue;
+    const char* Accepted; // the box's second paragraph
 };
 
 const FieldCase Fields[] = {
-    {"Q47SamplesCount", "7", "x7", "256", [](const TQ47& m) { return m.SamplesCount; }, 7},
-    {"Q47PrePurge", "11", "1.5", "0", [](const TQ47& m) { return m.PrePurge; }, 11},
-    {"Q47PostPurge", "12", "", "241", [](const TQ47& m) { return m.PostPurge; }, 12},
-    {"Q47DeadTime", "00:10:00", "12:30", "15:00:01", [](const TQ47& m) { return m.DeadTime; }, 600},
-    {"Q47PurgesCount", "3", "three", "6", [](const TQ47& m) { return m.PurgesCount; }, 3},
+    {"Q47SamplesCount", "7", "x7", "0", [](const TQ47& m) { return m.SamplesCount; }, 7,
+     "Allowed for Samples Count: 1..255."},
+    {"Q47PrePurge", "11", "1.5", "0", [](const TQ47& m) { return m.PrePurge; }, 11,
+     "Allowed for Before Sampling: 1..240 s."},
+    {"Q47PostPurge", "12", "", "241", [](const TQ47& m) { return m.PostPurge; }, 12,
+     "Allowed for After Sampling: 1..240 s."},
+    {"Q47DeadTime", "00:10:00", "12:30", "15:00:01", [](const TQ47& m) { return m.DeadTime; }, 600,
+     "Allowed for Time Delay: 00:00:00..15:00:00."},
+    {"Q47PurgesCount", "3", "three", "6", [](const TQ47& m) { return m.PurgesCount; }, 3,
+     "Allowed for Purges Count: 0..5."},
     {"Q47SamplingInterval", "0:0:30", "1:60:00", "00:00:00",
-     [](const TQ47& m) { return m.SamplingInterval; }, 30},
-    {"Q47Aeration", "13", "13s", "256", [](const TQ47& m) { return m.Aeration; }, 13},
-    {"Q47MaxSuctionTime", "14", "-", "300", [](const TQ47& m) { return m.MaxSuctionTime; }, 14},
-    {"Q47AccuWarning", "12.5", "12,5", "15.7", [](const TQ47& m) { return m.AccuWarning; }, 12.5},
-    {"Q47AccuOff", "9.5", "v", "16", [](const TQ47& m) { return m.AccuOff; }, 9.5},
+     [](const TQ47& m) { return m.SamplingInterval; }, 30,
+     "Allowed for Sampling Interval: 00:00:01..15:00:00."},
+    {"Q47Aeration", "13", "13s", "256", [](const TQ47& m) { return m.Aeration; }, 13,
+     "Allowed for Aeration: 0..255 s."},
+    {"Q47MaxSuctionTime", "14", "-", "300", [](const TQ47& m) { return m.MaxSuctionTime; }, 14,
+     "Allowed for Max Suction Time: 0..255 s."},
+    {"Q47AccuWarning", "12.5", "1e1", "15.7", [](const TQ47& m) { return m.AccuWarning; }, 12.5,
+     "Allowed for Warning at: 0.6..15.6 V."},
+    {"Q47AccuOff", "9.5", "12,5", "16", [](const TQ47& m) { return m.AccuOff; }, 9.5,
+     "Allowed for Switch off at: 0.6..15.6 V."},
 };
 
 class FirstWrongFieldTest : public PageTest,
@@ -181,7 +211,8 @@ TEST_P(FirstWrongFieldTest, IsReportedFocusedAndEarlierFieldsAreStored) {
 
     ASSERT_EQ(App.Boxes.size(), 1u);
     EXPECT_EQ(App.Boxes[0].Text,
-              rangeError ? "Parameter out of range" : "Invalid format of parameter");
+              QString(rangeError ? "Parameter out of range" : "Invalid format of parameter") +
+                  "\n\n" + bad.Accepted);
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
     EXPECT_EQ(Main->StatusText(0), rangeError ? "Error" : "OK");
@@ -204,13 +235,13 @@ INSTANTIATE_TEST_SUITE_P(TabOrder, FirstWrongFieldTest,
                          });
 
 TEST_F(PageTest, ValuesAtTheEdgesOfTheModelRangesAreAccepted) {
-    Type("Q47SamplesCount", "0");
+    Type("Q47SamplesCount", "1");
     Type("Q47DeadTime", "15:00:00");
     Type("Q47SamplingInterval", "00:00:01");
     Type("Q47AccuWarning", "15.6");
     Type("Q47AccuOff", "0.6");
     ASSERT_TRUE(Main->PageToModel());
-    EXPECT_EQ(Model().SamplesCount, 0);
+    EXPECT_EQ(Model().SamplesCount, 1);
     EXPECT_EQ(Model().DeadTime, 54000);
     EXPECT_EQ(Model().SamplingInterval, 1);
     EXPECT_TRUE(App.Boxes.empty());

@@ -15,6 +15,34 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
+#ifdef BROOKFETCH_TRANSLATIONS_DIR
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+// While it lives, windows built speak German, the build's translation, with the German locale's
+// decimal comma.
+class GermanScope {
+public:
+    GermanScope() : Previous(QLocale()) {
+        Loaded = Translator.load(QStringLiteral(BROOKFETCH_TRANSLATIONS_DIR "/brookfetch.deu"));
+        QCoreApplication::installTranslator(&Translator);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    ~GermanScope() {
+        QCoreApplication::removeTranslator(&Translator);
+        QLocale::setDefault(Previous);
+    }
+    GermanScope(const GermanScope&) = delete;
+    GermanScope& operator=(const GermanScope&) = delete;
+    bool Loaded = false;
+
+private:
+    QTranslator Translator;
+    QLocale Previous;
+};
+#endif
+
 class QAction;
 class QFileDialog;
 class QLineEdit;

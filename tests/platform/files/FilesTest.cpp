@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -232,6 +233,79 @@ TEST_F(Files, OnlyRegularFilesAreSavedAndAnotherUsersLinkIsRefused) {
     EXPECT_EQ(SaveWholeFile(sticky / "planted.brk", "x"), TSaveResult::ForeignLink);
     EXPECT_TRUE(S_ISLNK(Status(sticky / "planted.brk").st_mode));
     EXPECT_EQ(Contents(victim), "the user's own file");
+}
+
+// A failure says why, as the system told it: what the window names under its error boxes.
+TEST_F(Files, AFailedLoadOrSaveSaysTheSystemsReason) {
+    const auto reasonOfLoad = [](const fs::path& path) {
+        return int(LoadWholeFile(path, 10).Failure.Reason);
+    };
+    const auto reasonOfSave = [](const fs::path& path) {
+        TFileFailure failure;
+        SaveWholeFile(path, "x", TNewFile::Shared, &failure);
+        return int(failure.Reason);
+    };
+    fs::create_directory(Dir / "folder");
+    ASSERT_EQ(::mkfifo((Dir / "pipe").c_str(), 0600), 0);
+    Put(Dir / "file", "f");
+    EXPECT_EQ(reasonOfLoad(Dir / "missing"), int(TFileReason::NotFound));
+    EXPECT_EQ(reasonOfLoad(Dir / "folder"), int(TFileReason::Folder));
+    EXPECT_EQ(reasonOfLoad(Dir / "pipe"), int(TFileReason::NotAFile));
+    EXPECT_EQ(reasonOfLoad(Dir / "file"), int(TFileReason::None));
+    EXPECT_EQ(reasonOfSave(Dir / "nowhere" / "new"), int(TFileReason::NoFolder));
+    EXPECT_EQ(reasonOfSave(Dir / "folder"), int(TFileReason::Folder));
+    EXPECT_EQ(reasonOfSave(Dir / "pipe"), int(TFileReason::NotAFile));
+    EXPECT_EQ(reasonOfSave(Dir / std::string(300, 'n')), int(TFileReason::NameTooLong));
+    EXPECT_EQ(reasonOfSave(Dir / "file"), int(TFileReason::None));
+
+    // A file-size limit stands for a full disk.
+    rlimit saved = {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 1;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    TFileFailure full;
+    SaveWholeFile(Dir / "file", "longer", TNewFile::Shared, &full);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(full.Reason, TFileReason::NoSpace);
+
+    // What a user may not do: read a file in a folder closed to them (not "no such file"), read
+    // a file of no permissions, change a read-only file, make files in a folder of others.
+    const fs::path closed = Dir / "closed";
+    const fs::path shared = Dir / "shared";
+    fs::create_directory(closed);
+    fs::create_directory(shared);
+    Put(closed / "set.brk", "s");
+    Put(shared / "secret", "s");
+    Put(shared / "fixed.brk", "f");
+    const uid_t user = testsupport::PieceUser();
+    for (const fs::path& path : {shared / "secret", shared / "fixed.brk"})
+        ASSERT_EQ(::chown(path.c_str(), user, user), 0);
+    ASSERT_EQ(::chmod(Dir.c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(closed.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod((shared / "secret").c_str(), 0), 0);
+    ASSERT_EQ(::chmod((shared / "fixed.brk").c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 0755), 0);
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(closed.c_str(), 0), 0); // the user owns it: closed to them too
+    }
+    const auto asUser = [](const std::function<int()>& piece) {
+        return testsupport::AsUser(piece);
+    };
+    EXPECT_EQ(asUser([&] { return reasonOfLoad(closed / "set.brk"); }),
+              int(TFileReason::NoPermission));
+    EXPECT_EQ(asUser([&] { return reasonOfLoad(shared / "secret"); }),
+              int(TFileReason::NoPermission));
+    EXPECT_EQ(asUser([&] { return reasonOfSave(shared / "fixed.brk"); }),
+              int(TFileReason::ReadOnly));
+    if (::geteuid() == 0) {
+        EXPECT_EQ(asUser([&] { return reasonOfSave(shared / "new.brk"); }),
+                  int(TFileReason::NoPermission));
+    }
+    ASSERT_EQ(::chmod(closed.c_str(), 0700), 0);
+    EXPECT_FALSE(SystemErrorText(EIO).empty());
 }
 
 TEST_F(Files, LoadsAreBoundedAndTakeOnlyRegularFiles) {

@@ -65,6 +65,30 @@ TEST_F(FilesWindows, WhatCannotBeSavedOrLoadedIsToldAndLeftAlone) {
     EXPECT_EQ(FileKindOf(Folder / L"missing.brk"), TFileKind::Missing);
 }
 
+// Each refusal says why, from the Win32 error code or the file's attributes.
+TEST_F(FilesWindows, AFailedLoadOrSaveSaysTheSystemsReason) {
+    const auto saveReason = [](const fs::path& name) {
+        TFileFailure failure;
+        SaveWholeFile(name, "x", TNewFile::Shared, &failure);
+        return failure.Reason;
+    };
+    const fs::path folder = Folder / L"a folder.brk";
+    ASSERT_TRUE(fs::create_directory(folder));
+    const fs::path fixed = Folder / L"fixed.brk";
+    ASSERT_EQ(SaveWholeFile(fixed, "kept"), TSaveResult::Saved);
+    fs::permissions(fixed,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove); // the read-only attribute
+    EXPECT_EQ(LoadWholeFile(Folder / L"missing.brk", 128).Failure.Reason, TFileReason::NotFound);
+    EXPECT_EQ(LoadWholeFile(folder, 128).Failure.Reason, TFileReason::Folder);
+    EXPECT_EQ(saveReason(Folder / L"no folder" / L"x.brk"), TFileReason::NoFolder);
+    EXPECT_EQ(saveReason(folder), TFileReason::Folder);
+    EXPECT_EQ(saveReason(fixed), TFileReason::ReadOnly);
+    EXPECT_EQ(LoadWholeFile(fixed, 128).Bytes, "kept");
+    fs::permissions(fixed, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(saveReason(fixed), TFileReason::None);
+}
+
 TEST_F(FilesWindows, AppendedLinesEachStartOnALineOfTheirOwn) {
     const fs::path name = Folder / L"bench log.jsonl";
     {

@@ -78,7 +78,8 @@ TEST_P(StrToFloatIn, TakesTheLocalesSeparatorOnly) {
 
     for (const QString& text :
          {"10" + other + "5", "1" + other + "000", QString(), QString("x"), "10" + sep + "5V",
-          "1" + sep + "2" + sep + "3", QString("inf"), QString("nan"), QString("1e999")}) {
+          "1" + sep + "2" + sep + "3", QString("inf"), QString("nan"), QString("1e999"),
+          QString("1e1"), "1" + sep + "5E0", QString("0x1A"), "1" + sep + "5 V"}) {
         try {
             StrToFloat(text);
             ADD_FAILURE() << "accepted '" << text.toStdString() << "'";
@@ -94,6 +95,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(FloatLocale{"German", QLocale::German, QLocale::Germany, ",", "."},
                     FloatLocale{"English", QLocale::English, QLocale::UnitedStates, ".", ","}),
     [](const testing::TestParamInfo<FloatLocale>& info) { return std::string(info.param.Name); });
+
+// A locale that writes its own digits reads them back, ASCII digits as well.
+TEST(StrToFloat, TakesTheLocalesOwnDigits) {
+    LocaleScope scope(QLocale(QLocale::Arabic, QLocale::Egypt));
+    const QString shown = FloatToStrFixed(10.5, 1);
+    ASSERT_NE(shown, QStringLiteral("10.5"));
+    EXPECT_EQ(StrToFloat(shown), 10.5);
+    EXPECT_EQ(StrToFloat(QStringLiteral("12") + QLocale().decimalPoint() + QStringLiteral("5")),
+              12.5);
+}
 
 TEST(FloatToStrFixed, OneDecimalRoundedHalfAwayFromZero) {
     LocaleScope scope(QLocale(QLocale::English, QLocale::UnitedStates));
