@@ -2,6 +2,7 @@
 
 #include "app/AdapterWords.h"
 #include "cli/NativeName.h"
+#include "platform/registry/Languages.h"
 
 #include <QRegularExpression>
 
@@ -95,7 +96,36 @@ const TOptionSpec Options[] = {
      .Value = nullptr,
      .Help = "JSON on one line instead of text",
      .Switch = &TOptions::Json},
+    {.Bit = OptPaper,
+     .Short = 0,
+     .Long = "paper",
+     .Value = "a4|letter",
+     .Help = "the sheet's paper (default: the one of the user's locale)",
+     .Text = &TOptions::Paper},
+    {.Bit = OptLanguage,
+     .Short = 0,
+     .Long = "language",
+     .Value = "CODE",
+     .Help = "the sheet's language: bg, cs, de, en, es, fr, hu, it, lt, lv, pl, ro, ru, sk "
+             "(default: the one of the user's locale)",
+     .Text = &TOptions::Language},
 };
+
+// The program's languages by their two-letter or their three-letter code, any case.
+bool IsLanguageCode(const QString& code) {
+    for (const TLanguage& language : Languages)
+        if (code.compare(QLatin1String(language.File), Qt::CaseInsensitive) == 0 ||
+            code.compare(QLatin1String(language.Code), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString LanguageCodes() {
+    QStringList codes;
+    for (const TLanguage& language : Languages)
+        codes << QLatin1String(language.File);
+    return codes.join(QStringLiteral(", "));
+}
 
 const TOptionSpec* FindLong(const QString& name) {
     for (const TOptionSpec& option : Options) {
@@ -262,6 +292,18 @@ QString Problem(const TCommandSpec& command, const QStringList& operands, unsign
                     .arg(Dashed(option), Dashed(other));
         }
     }
+    if ((given & OptPaper) &&
+        options.Paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) != 0 &&
+        options.Paper.compare(QLatin1String("letter"), Qt::CaseInsensitive) != 0)
+        return QStringLiteral("--paper takes a4 or letter, not \"%1\"")
+            .arg(DisplayName(options.Paper));
+    if ((given & OptLanguage) && !IsLanguageCode(options.Language))
+        return QStringLiteral("--language takes one of %1 (or the three-letter code, as deu for "
+                              "de), not \"%2\"")
+            .arg(LanguageCodes(), DisplayName(options.Language));
+    if (command.Draws && operands.value(1) == QLatin1String("-") && outIsTerminal)
+        return QStringLiteral("the PDF is not written to a terminal; redirect standard output, "
+                              "e.g. > sheet.pdf");
     if (options.All && options.Log == QLatin1String("-"))
         return QStringLiteral("--all needs a log file: the lanes cannot share standard output");
     if (command.Assignments) {
@@ -350,6 +392,13 @@ bool Parse(const QStringList& arguments, bool outIsTerminal, TInvocation& invoca
         problem = QStringLiteral("unknown command \"%1\"").arg(DisplayName(operands[0]));
     invocation.Operands = operands;
     return problem.isEmpty();
+}
+
+bool Draws(const QStringList& arguments) {
+    TInvocation invocation;
+    QString problem;
+    return Parse(arguments, false, invocation, problem) && invocation.Command != nullptr &&
+           invocation.Command->Draws;
 }
 
 QString ProgramHelp() {
