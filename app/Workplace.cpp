@@ -179,6 +179,13 @@ void TWorkplace::NewDataSet() {
     RenewModel();
     FileName.clear();
     Modified = false;
+    Origin.reset();
+}
+
+void TWorkplace::NoteConnector(bool written) {
+    const std::string_view image = Model->ImageBytes();
+    Origin = TConnectorOrigin{written, Adapter->Description, Adapter->Version, Adapter->SmallMemory,
+                              QByteArray(image.data(), static_cast<qsizetype>(image.size()))};
 }
 
 void TWorkplace::AddRecentFile(const QString& path) {
@@ -210,6 +217,7 @@ bool TWorkplace::OpenFile(QString path) {
     }
     LoadFailure = TLoadFailure::None;
     Model = std::move(loaded);
+    Origin.reset();
     FileName = path;
     Modified = false;
     AddRecentFile(path);
@@ -229,13 +237,19 @@ bool TWorkplace::SaveFile(QString path) {
 
 bool TWorkplace::ReadConnector() {
     NewDataSet();
-    return Model->ReadConnector();
+    if (!Model->ReadConnector())
+        return false;
+    NoteConnector(false);
+    return true;
 }
 
 bool TWorkplace::WriteConnector() {
     if (!Model)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
-    return Model->WriteConnector();
+    if (!Model->WriteConnector())
+        return false;
+    NoteConnector(true);
+    return true;
 }
 
 QString TWorkplace::LanguageCode(int languageId) {

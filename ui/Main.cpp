@@ -15,6 +15,7 @@
 #include "ui/Logo.h"
 #include "ui/Msg.h"
 #include "ui/ParameterPage.h"
+#include "ui/SheetCommands.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -75,6 +76,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     ConnectorMonitor = new TConnectorMonitor(*Status, *Page, *ui->DataRead, *ui->DataWrite, this);
     Timer = ConnectorMonitor->Timer;
     FileCommands = new TFileCommands(*this, *ui->MenuFile, *ui->MenuFileExit);
+    SheetCommands = new TSheetCommands(*this);
     Placement = new TWindowPlacement(*this);
     ConnectorCommands = std::make_unique<TConnectorCommands>(*this, *ui->DataRead, *ui->DataWrite,
                                                              *ui->ProgressBar, *Timer);
@@ -112,6 +114,9 @@ void TMainForm::ConnectActions() {
     connect(ui->FileOpen, &QAction::triggered, this, Guard([this] { FileOpenExecute(); }));
     connect(ui->FileSave, &QAction::triggered, this, Guard([this] { FileSaveExecute(); }));
     connect(ui->FileSaveAs, &QAction::triggered, this, Guard([this] { FileSaveAsExecute(); }));
+    connect(ui->FilePrint, &QAction::triggered, this, Guard([this] { FilePrintExecute(); }));
+    connect(ui->FileExportPdf, &QAction::triggered, this,
+            Guard([this] { FileExportPdfExecute(); }));
     connect(ui->FileProperties, &QAction::triggered, this,
             Guard([this] { FilePropertiesExecute(); }));
     connect(ui->FileExit, &QAction::triggered, this, Guard([this] { FileExitExecute(); }));
@@ -123,13 +128,16 @@ void TMainForm::ConnectActions() {
     ui->FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Shortcuts work wherever the focus is in the window.
-    addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FileProperties,
-                ui->FileExit, ui->HelpAbout, ui->DataRead, ui->DataWrite});
+    addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FilePrint,
+                ui->FileExportPdf, ui->FileProperties, ui->FileExit, ui->HelpAbout, ui->DataRead,
+                ui->DataWrite});
 
     LinkMenuItem(ui->MenuFileNew, ui->FileNew);
     LinkMenuItem(ui->MenuFileOpen, ui->FileOpen);
     LinkMenuItem(ui->MenuFileSave, ui->FileSave);
     LinkMenuItem(ui->MenuFileSaveAs, ui->FileSaveAs);
+    LinkMenuItem(ui->MenuFilePrint, ui->FilePrint);
+    LinkMenuItem(ui->MenuFileExportPdf, ui->FileExportPdf);
     LinkMenuItem(ui->MenuFileProperties, ui->FileProperties);
     LinkMenuItem(ui->MenuFileExit, ui->FileExit);
     LinkMenuItem(ui->MenuDataRead, ui->DataRead);
@@ -265,6 +273,14 @@ void TMainForm::FileExitExecute() {
 
 void TMainForm::HelpAboutExecute() {
     AboutBox->exec();
+}
+
+bool TMainForm::FilePrintExecute() {
+    return SheetCommands->Print();
+}
+
+bool TMainForm::FileExportPdfExecute() {
+    return SheetCommands->ExportPdf();
 }
 
 // ---- Connector commands ------------------------------------------------------------------
