@@ -577,123 +577,147 @@ Vai tomēr vēlaties to dzēst?</translation>
         <translation>&amp;Fails</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1023"/>
+        <location filename="../ui/Main.ui" line="1026"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Dati</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1026"/>
-        <location filename="../ui/Main.ui" line="1154"/>
+        <location filename="../ui/Main.ui" line="1029"/>
+        <location filename="../ui/Main.ui" line="1176"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Nolasīt datus no adaptera</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1033"/>
+        <location filename="../ui/Main.ui" line="1036"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Palīdzība</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1078"/>
+        <location filename="../ui/Main.ui" line="1081"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Jauns</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1081"/>
+        <location filename="../ui/Main.ui" line="1084"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Jauna datu kopa</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1089"/>
+        <location filename="../ui/Main.ui" line="1092"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Atvērt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1092"/>
+        <location filename="../ui/Main.ui" line="1095"/>
         <location filename="../ui/FileCommands.cpp" line="265"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Atvērt failu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1100"/>
+        <location filename="../ui/Main.ui" line="1103"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>&amp;Saglabāt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1103"/>
+        <location filename="../ui/Main.ui" line="1106"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Saglabāt failu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1111"/>
+        <location filename="../ui/Main.ui" line="1114"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Saglabāt &amp;kā</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1114"/>
+        <location filename="../ui/Main.ui" line="1117"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Saglabāt failu ar citu nosaukumu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1123"/>
+        <location filename="../ui/Main.ui" line="1122"/>
+        <source>&amp;Print...</source>
+        <extracomment>File menu: prints the parameter sheet (the parameters on one page, with room for the signatures of who programmed and who checked them) through the system&apos;s print dialog.</extracomment>
+        <translation>&amp;Drukāt...</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1125"/>
+        <source>Print the parameter sheet</source>
+        <extracomment>Tool tip of File &gt; Print.</extracomment>
+        <translation>Drukāt parametru lapu</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1133"/>
+        <source>&amp;Export as PDF...</source>
+        <extracomment>File menu: saves the parameter sheet (the page File &gt; Print prints) as a PDF file. &quot;PDF&quot; stays as it is.</extracomment>
+        <translation>&amp;Eksportēt kā PDF...</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1136"/>
+        <source>Save the parameter sheet as a PDF file</source>
+        <extracomment>Tool tip of File &gt; Export as PDF.</extracomment>
+        <translation>Saglabāt parametru lapu kā PDF failu</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1145"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>&amp;Iestatījumi...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1126"/>
+        <location filename="../ui/Main.ui" line="1148"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Programmas iestatījumi</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1131"/>
+        <location filename="../ui/Main.ui" line="1153"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>I&amp;ziet</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1134"/>
+        <location filename="../ui/Main.ui" line="1156"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Iziet no programmas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1139"/>
+        <location filename="../ui/Main.ui" line="1161"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;Par programmu...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1142"/>
+        <location filename="../ui/Main.ui" line="1164"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informācija par programmu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1151"/>
+        <location filename="../ui/Main.ui" line="1173"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Nolasīt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1166"/>
+        <location filename="../ui/Main.ui" line="1188"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Ierakstīt</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1169"/>
+        <location filename="../ui/Main.ui" line="1191"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Ierakstīt datus adapterī</translation>
@@ -708,6 +732,16 @@ Vai tomēr vēlaties to dzēst?</translation>
         <location filename="../ui/FileCommands.cpp" line="280"/>
         <source>Save file</source>
         <translation>Saglabāt failu</translation>
+    </message>
+    <message>
+        <location filename="../ui/SheetCommands.cpp" line="153"/>
+        <source>Export as PDF</source>
+        <translation>Eksportēt kā PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/SheetCommands.cpp" line="158"/>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF dokuments (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -898,6 +932,283 @@ Vai tomēr vēlaties to dzēst?</translation>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Fails saglabāts</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="322"/>
+        <source>Sheet sent to the printer</source>
+        <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
+        <translation>Lapa nosūtīta uz printeri</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="332"/>
+        <source>Sheet saved as PDF</source>
+        <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
+        <translation>Lapa saglabāta kā PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="342"/>
+        <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
+        <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
+        <translation>Printeris nepieņēma parametru lapu. Pārbaudiet printeri un mēģiniet vēlreiz.</translation>
+    </message>
+</context>
+<context>
+    <name>TParameterSheet</name>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="112"/>
+        <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
+        <translation>Viens paraugs ik pēc %1, līdz paraugu ņēmējs tiek apturēts, pirmais %2 pēc starta.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="118"/>
+        <source>1 sample, %1 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
+        <translation>1 paraugs, %1 pēc starta.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="124"/>
+        <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
+        <translation>Paraugu skaits: %1; pirmais %2 pēc starta, tad pa vienam ik pēc %3, pēdējais %4 pēc starta.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="132"/>
+        <source>The VAR input (%1) also controls sampling.</source>
+        <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
+        <translation>Paraugu ņemšanu vada arī VAR ieeja (%1).</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="158"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="426"/>
+        <source>Parameter sheet</source>
+        <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
+        <translation>Parametru lapa</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="167"/>
+        <source>File:</source>
+        <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
+        <translation>Fails:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="169"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="427"/>
+        <source>&lt;noname&gt;</source>
+        <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
+        <translation>&lt;nenosaukts&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="171"/>
+        <source>Printed:</source>
+        <extracomment>Parameter sheet, header: the date and time the sheet was printed or saved as PDF.</extracomment>
+        <translation>Izdrukāts:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="174"/>
+        <source>Program:</source>
+        <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
+        <translation>Programma:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="179"/>
+        <source>Adapter:</source>
+        <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
+        <translation>Adapteris:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="182"/>
+        <source>small memory</source>
+        <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
+        <translation>maza atmiņa</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="184"/>
+        <source>large memory</source>
+        <translation>liela atmiņa</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="186"/>
+        <source>Connector:</source>
+        <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
+        <translation>Spraudnis:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="190"/>
+        <source>written and verified, %1</source>
+        <translation>ierakstīts un pārbaudīts, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="193"/>
+        <source>read, %1</source>
+        <translation>nolasīts, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="197"/>
+        <source>Checksum:</source>
+        <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
+        <translation>Kontrolsumma:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="215"/>
+        <source>[s]</source>
+        <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="216"/>
+        <source>[hh:mm:ss]</source>
+        <translation>[hh:mm:ss]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="217"/>
+        <source>[V]</source>
+        <translation>[V]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="220"/>
+        <source>%1..%2 s</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
+        <translation>%1..%2 s</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="238"/>
+        <source>%1..%2 V</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
+        <translation>%1..%2 V</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="241"/>
+        <source>Acc. to Samples Count</source>
+        <translation>Pēc paraugu skaita</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="242"/>
+        <source>Continuous</source>
+        <translation>Nepārtraukts</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="243"/>
+        <source>Disabled</source>
+        <translation>Izslēgts</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="252"/>
+        <source>Mode :</source>
+        <comment>sampling</comment>
+        <translation>Režīms:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
+        <source>Samples Count :</source>
+        <translation>Paraugu skaits:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="258"/>
+        <source>Purging time</source>
+        <translation>Izpūšanas laiks</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="259"/>
+        <source>Before Sampling :</source>
+        <translation>Pirms parauga:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="260"/>
+        <source>After Sampling :</source>
+        <translation>Pēc parauga:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="261"/>
+        <source>VAR System :</source>
+        <translation>VAR sistēma:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="262"/>
+        <source>Mode :</source>
+        <comment>VAR input</comment>
+        <translation>Režīms:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="267"/>
+        <source>Time Delay :</source>
+        <translation>Aizture:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="268"/>
+        <source>Purges Count :</source>
+        <translation>Izpūšanu skaits:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="272"/>
+        <source>Sampling Interval :</source>
+        <translation>Paraugu intervāls:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="275"/>
+        <source>Aeration :</source>
+        <translation>Aerācija:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="276"/>
+        <source>Max Suction Time :</source>
+        <translation>Maks. iesūkšanas laiks:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
+        <source>Pump Pulses :</source>
+        <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
+        <translation>Sūkņa impulsi:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
+        <source>read only</source>
+        <translation>tikai lasāms</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
+        <source>Voltage control</source>
+        <translation>Sprieguma kontrole</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="282"/>
+        <source>Warning at :</source>
+        <translation>Brīdināt pie:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="283"/>
+        <source>Switch off at :</source>
+        <translation>Izslēgt pie:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="345"/>
+        <source>Schedule:</source>
+        <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
+        <translation>Grafiks:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="355"/>
+        <source>Programmed by</source>
+        <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
+        <translation>Programmēja</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="357"/>
+        <source>Checked by</source>
+        <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
+        <translation>Pārbaudīja</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="383"/>
+        <source>Date</source>
+        <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
+        <translation>Datums</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="386"/>
+        <source>Signature</source>
+        <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
+        <translation>Paraksts</translation>
     </message>
 </context>
 <context>
