@@ -28,6 +28,9 @@ QFont SheetFont(double points, bool bold = false) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
+    // No ligatures ("ff" as one glyph): the PDF's text must read and search as it was written
+    // ("Switch off"). Qt shapes without them once the letters are spaced, here by a trace.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
     return font;
 }
 
@@ -314,12 +317,17 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
     const double rowGap = mm(2.5);
     // One caption width for the panels of a column, as on the page; a caption longer than
     // half the panel wraps.
+    // A caption wraps between words, never within one: the column takes the longest word.
     const auto captionWidthOf = [&](const TPanel* panels) {
         double widest = 0;
+        double longestWord = 0;
         for (int i = 0; i < 3; ++i)
-            for (const TRow& row : panels[i].Rows)
+            for (const TRow& row : panels[i].Rows) {
                 widest = std::max(widest, place.Width(row.Caption, captionFont));
-        return std::min(widest + mm(3), inner * 0.55);
+                for (const QString& word : row.Caption.split(QLatin1Char(' ')))
+                    longestWord = std::max(longestWord, place.Width(word, captionFont));
+            }
+        return std::min(widest, std::max(inner * 0.55, std::min(longestWord, inner * 0.7))) + mm(3);
     };
     const double leftCaptions = captionWidthOf(left);
     const double rightCaptions = captionWidthOf(right);

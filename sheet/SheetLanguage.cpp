@@ -38,6 +38,8 @@ bool TSheetLanguage::Choose(const QString& windowProgram, const QString& code, Q
     QString file;
     if (code.isEmpty()) {
         file = LocaleTranslationFile(windowProgram, QLocale::system());
+        if (!file.isEmpty())
+            language = LanguageOfCode(QFileInfo(file).suffix());
     } else {
         const TLanguage* chosen = LanguageOfCodeText(code);
         if (chosen == nullptr) {
@@ -48,7 +50,6 @@ bool TSheetLanguage::Choose(const QString& windowProgram, const QString& code, Q
         }
         language = chosen->Language;
         file = LocaleTranslationFile(windowProgram, QLocale(language));
-        // English is built in; every other language needs its file.
         if (file.isEmpty() && language != QLocale::English) {
             problem = QStringLiteral("the translation brookfetch.%1 is missing beside the "
                                      "program; reinstall it")
@@ -56,16 +57,15 @@ bool TSheetLanguage::Choose(const QString& windowProgram, const QString& code, Q
             return false;
         }
     }
-    if (!file.isEmpty()) {
-        if (!Install(file)) {
-            problem = QStringLiteral("the translation %1 cannot be read; reinstall the program")
-                          .arg(QFileInfo(file).fileName());
-            return false;
-        }
-        if (code.isEmpty())
-            language = LanguageOfCode(QFileInfo(file).suffix());
+    if (language == QLocale::AnyLanguage)
+        language = QLocale::English;
+    // English is the texts' own language: its file holds no translation.
+    if (language != QLocale::English && !Install(file)) {
+        problem = QStringLiteral("the translation %1 cannot be read; reinstall the program")
+                      .arg(QFileInfo(file).fileName());
+        return false;
     }
-    SheetLocaleOf = SheetLocale(language == QLocale::AnyLanguage ? QLocale::English : language);
+    SheetLocaleOf = SheetLocale(language);
     return true;
 }
 

@@ -734,12 +734,12 @@ Do you want to delete it anyway?</source>
         <translation>Сохранить файл</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="153"/>
+        <location filename="../ui/SheetCommands.cpp" line="151"/>
         <source>Export as PDF</source>
         <translation>Экспорт в PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="158"/>
+        <location filename="../ui/SheetCommands.cpp" line="156"/>
         <source>PDF document (*.pdf)</source>
         <translation>Документ PDF (*.pdf)</translation>
     </message>
@@ -955,257 +955,257 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TParameterSheet</name>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="112"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="117"/>
         <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
         <translation>Одна проба каждые %1 до остановки пробоотборника, первая через %2 после пуска.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="118"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="123"/>
         <source>1 sample, %1 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
         <translation>1 проба через %1 после пуска.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="124"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="129"/>
         <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
         <translation>Проб: %1; первая через %2 после пуска, далее каждые %3, последняя через %4 после пуска.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="132"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="138"/>
         <source>The VAR input (%1) also controls sampling.</source>
         <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
         <translation>Вход VAR (%1) также управляет отбором проб.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="158"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="426"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="168"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="479"/>
         <source>Parameter sheet</source>
         <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
         <translation>Лист параметров</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="167"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="177"/>
         <source>File:</source>
         <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
         <translation>Файл:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="169"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="427"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="179"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="480"/>
         <source>&lt;noname&gt;</source>
         <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
         <translation>&lt;без имени&gt;</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="171"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="181"/>
         <source>Printed:</source>
         <extracomment>Parameter sheet, header: the date and time the sheet was printed or saved as PDF.</extracomment>
         <translation>Напечатано:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="174"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="184"/>
         <source>Program:</source>
         <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
         <translation>Программа:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="179"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="189"/>
         <source>Adapter:</source>
         <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
         <translation>Адаптер:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="182"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="192"/>
         <source>small memory</source>
         <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
         <translation>малая память</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="184"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="194"/>
         <source>large memory</source>
         <translation>большая память</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="186"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="196"/>
         <source>Connector:</source>
         <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
         <translation>Разъём:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="190"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="200"/>
         <source>written and verified, %1</source>
         <translation>записан и проверен, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="193"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
         <source>read, %1</source>
         <translation>считан, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="197"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
         <source>Checksum:</source>
         <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
         <translation>Контрольная сумма:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="215"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="227"/>
         <source>[s]</source>
         <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
         <translation>[с]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="216"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="228"/>
         <source>[hh:mm:ss]</source>
         <translation>[чч:мм:сс]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="217"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="229"/>
         <source>[V]</source>
         <translation>[В]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="220"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="232"/>
         <source>%1..%2 s</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
         <translation>%1..%2 с</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="238"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="250"/>
         <source>%1..%2 V</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
         <translation>%1..%2 В</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="241"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="253"/>
         <source>Acc. to Samples Count</source>
         <translation>По числу проб</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="242"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="254"/>
         <source>Continuous</source>
         <translation>Непрерывный</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="243"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
         <source>Disabled</source>
         <translation>Выключен</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="252"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="267"/>
         <source>Mode :</source>
         <comment>sampling</comment>
         <translation>Режим:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="274"/>
         <source>Samples Count :</source>
         <translation>Число проб:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="258"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="277"/>
         <source>Purging time</source>
         <translation>Время продувки</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="259"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
         <source>Before Sampling :</source>
         <translation>Перед отбором:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="260"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="279"/>
         <source>After Sampling :</source>
         <translation>После отбора:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="261"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
         <source>VAR System :</source>
         <translation>Система VAR:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="262"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
         <source>Mode :</source>
         <comment>VAR input</comment>
         <translation>Режим:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="267"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="290"/>
         <source>Time Delay :</source>
         <translation>Задержка:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="268"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="291"/>
         <source>Purges Count :</source>
         <translation>Число продувок:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="272"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="295"/>
         <source>Sampling Interval :</source>
         <translation>Интервал отбора:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="275"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="298"/>
         <source>Aeration :</source>
         <translation>Аэрация:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="276"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="299"/>
         <source>Max Suction Time :</source>
         <translation>Макс. время всасывания:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
         <source>Pump Pulses :</source>
         <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
         <translation>Импульсы насоса:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
         <source>read only</source>
         <translation>только чтение</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="304"/>
         <source>Voltage control</source>
         <translation>Контроль напряжения</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="282"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
         <source>Warning at :</source>
         <translation>Предупреждение:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="283"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
         <source>Switch off at :</source>
         <translation>Отключение:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="345"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="386"/>
         <source>Schedule:</source>
         <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
         <translation>Расписание:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="355"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="396"/>
         <source>Programmed by</source>
         <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
         <translation>Запрограммировал</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="357"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="398"/>
         <source>Checked by</source>
         <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
         <translation>Проверил</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="383"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="423"/>
         <source>Date</source>
         <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
         <translation>Дата</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="386"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="427"/>
         <source>Signature</source>
         <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
         <translation>Подпись</translation>

@@ -22,6 +22,7 @@ if [[ -n $missing ]]; then
 fi
 
 dir=$(mktemp -d)
+chmod 755 "$dir" # the filters run as the user lp and read the spool files
 queue=brookfetch-test-$$
 config=/etc/cups/cups-pdf-$queue.conf
 server=

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
@@ -40,7 +41,9 @@ class SheetCommandsTest : public WindowTest {
 protected:
     void SetUp() override {
         StartWindows();
+        // Shortcuts and Alt letters reach the active window.
         Main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
         Main->Sheets().RunPrintDialog = [this](QPrintDialog& dialog) {
             ++PrintDialogs;
             if (PrintTo.isEmpty())
@@ -59,6 +62,9 @@ protected:
         QTest::keyClick(file, Qt::Key_E);
         EXPECT_FALSE(file->isVisible());
     }
+
+    // What the status bar's first panel shows now, a confirmation included.
+    QString Panel0() const { return Main->findChild<QLabel*>("StatusPanel0")->text(); }
 
     QString PrintTo;
     int PrintDialogs = 0;
@@ -92,6 +98,7 @@ TEST_F(SheetCommandsTest, ExportProposesTheFilesNameAndAsksBeforeReplacing) {
     OpenConfiguration(configuration);
     const QString pdf = Temp.filePath("river.pdf");
     ChosenFiles.push_back(pdf);
+    DialogRuns.clear();
     ExportWithKeys();
     ASSERT_EQ(DialogRuns.size(), 1u);
     EXPECT_EQ(DialogRuns[0].Title, "Export as PDF");
@@ -100,7 +107,7 @@ TEST_F(SheetCommandsTest, ExportProposesTheFilesNameAndAsksBeforeReplacing) {
     EXPECT_FALSE(DialogRuns[0].ConfirmsOverwrite);
     EXPECT_TRUE(App.Boxes.empty());
     ExpectPdfWithFonts(pdf);
-    EXPECT_EQ(Main->StatusText(0), "Sheet saved as PDF");
+    EXPECT_EQ(Panel0(), "Sheet saved as PDF");
 
     QFile::resize(pdf, 10);
     ChosenFiles.push_back(pdf);
@@ -131,7 +138,7 @@ TEST_F(SheetCommandsTest, CtrlPPrintsThroughThePrintDialog) {
     EXPECT_EQ(PrintDialogs, 2);
     EXPECT_TRUE(App.Boxes.empty());
     ExpectPdfWithFonts(PrintTo);
-    EXPECT_EQ(Main->StatusText(0), "Sheet sent to the printer");
+    EXPECT_EQ(Panel0(), "Sheet sent to the printer");
 }
 
 // The header names the connector only while the data are the image read from it.
