@@ -121,6 +121,11 @@ TEST_F(SheetCommandsTest, ExportProposesTheFilesNameAndAsksBeforeReplacing) {
     App.Answer(IDOK);
     ExportWithKeys();
     ExpectPdfWithFonts(pdf);
+    // The Windows tests read the sheet back on the host (tests/sheet/WindowsSheetTest.sh).
+    if (const QString keep = qEnvironmentVariable("BROOKFETCH_SHEET_KEEP"); !keep.isEmpty()) {
+        QFile::copy(pdf, QDir(keep).filePath("window.pdf"));
+        QFile::copy(configuration, QDir(keep).filePath("window.brk"));
+    }
     // Exporting is no save: the data keep their file and stay as they were.
     EXPECT_EQ(Workplace->FileName, configuration);
     EXPECT_FALSE(Workplace->Modified);
