@@ -11,7 +11,19 @@
 #include <QTextStream>
 #include <memory>
 
+namespace {
+
+QtMessageHandler QtDefault = nullptr;
+
+void QuietQt(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QtDefault(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QtDefault = qInstallMessageHandler(nullptr);
     // Not QCoreApplication::arguments(), which decodes every argument as UTF-8 and so loses
     // the bytes of a file name that is not.
     QStringList arguments;
@@ -23,6 +35,9 @@ int main(int argc, char* argv[]) {
     if (cli::Draws(arguments.mid(1))) {
         if (const char* platform = process::FileOnlyGuiPlatform())
             qputenv("QT_QPA_PLATFORM", platform);
+        // Standard error carries the program's own lines, one per error; Qt's remarks about
+        // its platform (no runtime folder, ...) are no error of the command.
+        qInstallMessageHandler(QuietQt);
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
