@@ -5,6 +5,7 @@
 #include "platform/registry/Languages.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace cli {
 namespace {
@@ -100,14 +101,14 @@ const TOptionSpec Options[] = {
      .Short = 0,
      .Long = "paper",
      .Value = "a4|letter",
-     .Help = "the sheet's paper (default: the one of the user's locale)",
+     .Help = "the sheet's paper (default: the locale's)",
      .Text = &TOptions::Paper},
     {.Bit = OptLanguage,
      .Short = 0,
      .Long = "language",
      .Value = "CODE",
-     .Help = "the sheet's language: bg, cs, de, en, es, fr, hu, it, lt, lv, pl, ro, ru, sk "
-             "(default: the one of the user's locale)",
+     .Help = "the sheet's language, one of the window program's: de, ru, ... (default: the "
+             "locale's)",
      .Text = &TOptions::Language},
 };
 
@@ -415,7 +416,9 @@ QString ProgramHelp() {
         head += Dashed(option);
         if (option.Value != nullptr)
             head += QLatin1Char(' ') + QLatin1String(option.Value);
-        QString line = QStringLiteral("  %1%2").arg(head, -16).arg(QLatin1String(option.Help));
+        QString line = QStringLiteral("  %1%2")
+                           .arg(head, -std::max(16, int(head.size()) + 2))
+                           .arg(QLatin1String(option.Help));
         if (!option.Anywhere) {
             QStringList commands;
             for (const TCommandSpec& command : CommandSpecs()) {
@@ -464,6 +467,8 @@ QString CommandHelp(const TCommandSpec& command) {
         text += QLatin1Char(' ') + QLatin1String(command.Operands);
     text += QStringLiteral("\n\n%1\n\nOptions:\n").arg(QLatin1String(command.Text));
     const unsigned shown = command.Options | OptHelp;
+    QStringList heads;
+    QStringList helps;
     for (const TOptionSpec& option : Options) {
         if (!(shown & option.Bit) || option.Bit == OptHelp)
             continue;
@@ -472,10 +477,18 @@ QString CommandHelp(const TCommandSpec& command) {
         head += Dashed(option);
         if (option.Value != nullptr)
             head += QLatin1Char(' ') + QLatin1String(option.Value);
-        text += QStringLiteral("  %1%2\n").arg(head, -14).arg(QLatin1String(option.Help));
+        heads << head;
+        helps << QLatin1String(option.Help);
     }
-    return text + QStringLiteral("  -h, --help    this help\n\nExample:\n  %1\n")
-                      .arg(QLatin1String(command.Example));
+    heads << QStringLiteral("-h, --help");
+    helps << QStringLiteral("this help");
+    // The help texts in one column, beside the longest option.
+    qsizetype width = 14;
+    for (const QString& head : heads)
+        width = std::max(width, head.size() + 2);
+    for (qsizetype i = 0; i < heads.size(); ++i)
+        text += QStringLiteral("  %1%2\n").arg(heads[i], -int(width)).arg(helps[i]);
+    return text + QStringLiteral("\nExample:\n  %1\n").arg(QLatin1String(command.Example));
 }
 
 QStringList LaneArguments(const TInvocation& invocation, bool byPort, const QString& adapter,
