@@ -60,7 +60,8 @@ holds "$scratch/ru.pdf" "Лист параметров" "$checksum" "Задер�
     fail "--paper letter did not give a Letter page"
 
 # The window's Export as PDF, and the command line's sheet of the file it exported.
-BROOKFETCH_SHEET_KEEP=$(win "$scratch") "$wine" "$tests" \
+BROOKFETCH_SHEET_KEEP=$(win "$scratch") QT_QPA_PLATFORM=offscreen \
+    QT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu "$wine" "$tests" \
     --gtest_filter=SheetCommandsTest.ExportProposesTheFilesNameAndAsksBeforeReplacing \
     >"$scratch/window.out" 2>&1 || fail "the window's export: $(tail -20 "$scratch/window.out")"
 [[ -f $scratch/window.pdf && -f $scratch/window.brk ]] || fail "the window test left no sheet"
