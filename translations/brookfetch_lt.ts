@@ -1163,7 +1163,7 @@ Ar vis tiek norite jį pašalinti?</translation>
     <message>
         <location filename="../sheet/ParameterSheet.cpp" line="303"/>
         <source>read only</source>
-        <translation>tik skaityti</translation>
+        <translation>tik skaitymui</translation>
     </message>
     <message>
         <location filename="../sheet/ParameterSheet.cpp" line="304"/>
