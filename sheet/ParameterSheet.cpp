@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QStringList>
 #include <algorithm>
+#include <cstdlib>
 #include <span>
 
 namespace {
@@ -98,6 +99,17 @@ TParameterSheet::TParameterSheet(const TImage& image) {
     Set.Decode();
 }
 
+// ISO 8601 with the offset from UTC, the same on every system and in every language (Windows
+// names its zones at length: "W. Europe Standard Time").
+QString TParameterSheet::PrintedText() const {
+    const int offset = Printed.offsetFromUtc();
+    return Printed.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+           QStringLiteral(" UTC%1%2:%3")
+               .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+               .arg(std::abs(offset) / 3600, 2, 10, QLatin1Char('0'))
+               .arg(std::abs(offset) % 3600 / 60, 2, 10, QLatin1Char('0'));
+}
+
 QString TParameterSheet::ChecksumText() const {
     return QStringLiteral("0x") +
            QStringLiteral("%1").arg(Set.Checksum(), 4, 16, QLatin1Char('0')).toUpper();
@@ -178,8 +190,7 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
          //: Parameter sheet, header: the data have no file (as the status bar says).
          FileName.isEmpty() ? tr("<noname>") : FileName},
         //: Parameter sheet, header: the date and time the sheet was printed or saved as PDF.
-        {tr("Printed:"), Locale.toString(Printed, QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
-                             QLatin1Char(' ') + Printed.timeZoneAbbreviation()},
+        {tr("Printed:"), PrintedText()},
         //: Parameter sheet, header: the program and its version, "Brookfetch 4.00".
         {tr("Program:"), Program},
     };

@@ -84,6 +84,8 @@ public:
     const TQ47& Parameters() const { return Set; }
     // The image's checksum as a sheet shows it: "0xFDBC".
     QString ChecksumText() const;
+    // The time of printing as a sheet shows it: "2026-12-09 14:05:33 UTC+01:00".
+    QString PrintedText() const;
 
 private:
     TPage LayOut(QPainter& painter, QPaintDevice& device) const;
