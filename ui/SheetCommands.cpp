@@ -81,7 +81,10 @@ bool TSheetCommands::Print() {
         return false;
     const TParameterSheet sheet = Sheet();
     QPrinter& printer = Printer();
-    printer.setDocName(QFileInfo(Workplace->FileName).fileName());
+    // The print job is named after the file, as the print queue shows it.
+    printer.setDocName(Workplace->FileName.isEmpty()
+                           ? TMainForm::MessageText(QStringLiteral("MsgNonameFile"))
+                           : QFileInfo(Workplace->FileName).fileName());
     QPrintDialog dialog(&printer, &Form);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     // One page: there is nothing to choose from.
