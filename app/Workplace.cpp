@@ -183,6 +183,13 @@ void TWorkplace::NewDataSet() {
     RenewModel();
     FileName.clear();
     Modified = false;
+    Origin.reset();
+}
+
+void TWorkplace::NoteConnector(bool written) {
+    const std::string_view image = Model->ImageBytes();
+    Origin = TConnectorOrigin{written, Adapter->Description, Adapter->Version, Adapter->SmallMemory,
+                              QByteArray(image.data(), static_cast<qsizetype>(image.size()))};
 }
 
 void TWorkplace::AddRecentFile(const QString& path) {
@@ -223,6 +230,7 @@ bool TWorkplace::OpenFile(QString path) {
     FileSet = std::make_unique<TQ47>(*loaded);
     FileTail = file.Bytes.substr(TQ47::ImageSize);
     Model = std::move(loaded);
+    Origin.reset();
     FileName = path;
     Modified = false;
     AddRecentFile(path);
@@ -258,8 +266,10 @@ TConnectorRefusal TWorkplace::ConnectorRefusal() {
 bool TWorkplace::ReadConnector() {
     NewDataSet();
     TransferFailure = TTransferFailure::None;
-    if (Model->ReadConnector())
+    if (Model->ReadConnector()) {
+        NoteConnector(false);
         return true;
+    }
     TransferFailure = FailureOf(*Model);
     return false;
 }
@@ -268,8 +278,10 @@ bool TWorkplace::WriteConnector() {
     if (!Model)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
     TransferFailure = TTransferFailure::None;
-    if (Model->WriteConnector())
+    if (Model->WriteConnector()) {
+        NoteConnector(true);
         return true;
+    }
     TransferFailure = FailureOf(*Model);
     return false;
 }

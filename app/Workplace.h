@@ -4,10 +4,13 @@
 #include "platform/files/Files.h"
 #include "platform/registry/Languages.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TIniFile;
 class TQ47;
@@ -50,6 +53,17 @@ public:
     TFileFailure FileFailure;
     // Why the last ReadConnector or WriteConnector failed, by the connector session's rule.
     TTransferFailure TransferFailure = TTransferFailure::None;
+    // The connector the data set was last read from or written into (and verified), as the
+    // adapter described it, with the image the connector then held: a parameter sheet names
+    // the connector while the data are still that image. None for new data and a file opened.
+    struct TConnectorOrigin {
+        bool Written = false;
+        QString Adapter;
+        std::uint16_t Version = 0;
+        bool SmallMemory = true;
+        QByteArray Image;
+    };
+    std::optional<TConnectorOrigin> Origin;
     std::unique_ptr<TIniFile> IniFile;
     std::unique_ptr<TQ47> Model;
     std::unique_ptr<TTarnDevice> Adapter;
@@ -91,6 +105,8 @@ public:
     static QString LanguageCode(int languageId);
     static constexpr int LanguageCount = LanguageIdCount; // LanguageIds 0..14, Languages.def
     void RenewModel();
+    // Keeps the adapter's description and the model's image as Origin.
+    void NoteConnector(bool written);
     // Puts a file at the head of RecentFiles (OpenFile and SaveFile do, when they succeed).
     // A name the settings file could not give back unchanged (a line break, blanks at either
     // end) is not kept.

@@ -2,8 +2,10 @@
 
 #include "app/AdapterWords.h"
 #include "cli/NativeName.h"
+#include "platform/registry/Languages.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace cli {
 namespace {
@@ -95,7 +97,36 @@ const TOptionSpec Options[] = {
      .Value = nullptr,
      .Help = "JSON on one line instead of text",
      .Switch = &TOptions::Json},
+    {.Bit = OptPaper,
+     .Short = 0,
+     .Long = "paper",
+     .Value = "a4|letter",
+     .Help = "the sheet's paper (default: the locale's)",
+     .Text = &TOptions::Paper},
+    {.Bit = OptLanguage,
+     .Short = 0,
+     .Long = "language",
+     .Value = "CODE",
+     .Help = "the sheet's language, one of the window program's: de, ru, ... (default: the "
+             "locale's)",
+     .Text = &TOptions::Language},
 };
+
+// The program's languages by their two-letter or their three-letter code, any case.
+bool IsLanguageCode(const QString& code) {
+    for (const TLanguage& language : Languages)
+        if (code.compare(QLatin1String(language.File), Qt::CaseInsensitive) == 0 ||
+            code.compare(QLatin1String(language.Code), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString LanguageCodes() {
+    QStringList codes;
+    for (const TLanguage& language : Languages)
+        codes << QLatin1String(language.File);
+    return codes.join(QStringLiteral(", "));
+}
 
 const TOptionSpec* FindLong(const QString& name) {
     for (const TOptionSpec& option : Options) {
@@ -262,6 +293,18 @@ QString Problem(const TCommandSpec& command, const QStringList& operands, unsign
                     .arg(Dashed(option), Dashed(other));
         }
     }
+    if ((given & OptPaper) &&
+        options.Paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) != 0 &&
+        options.Paper.compare(QLatin1String("letter"), Qt::CaseInsensitive) != 0)
+        return QStringLiteral("--paper takes a4 or letter, not \"%1\"")
+            .arg(DisplayName(options.Paper));
+    if ((given & OptLanguage) && !IsLanguageCode(options.Language))
+        return QStringLiteral("--language takes one of %1 (or the three-letter code, as deu for "
+                              "de), not \"%2\"")
+            .arg(LanguageCodes(), DisplayName(options.Language));
+    if (command.Draws && operands.value(1) == QLatin1String("-") && outIsTerminal)
+        return QStringLiteral("the PDF is not written to a terminal; redirect standard output, "
+                              "e.g. > sheet.pdf");
     if (options.All && options.Log == QLatin1String("-"))
         return QStringLiteral("--all needs a log file: the lanes cannot share standard output");
     if (command.Assignments) {
@@ -352,6 +395,13 @@ bool Parse(const QStringList& arguments, bool outIsTerminal, TInvocation& invoca
     return problem.isEmpty();
 }
 
+bool Draws(const QStringList& arguments) {
+    TInvocation invocation;
+    QString problem;
+    return Parse(arguments, false, invocation, problem) && invocation.Command != nullptr &&
+           invocation.Command->Draws;
+}
+
 QString ProgramHelp() {
     QString text = QStringLiteral(
         "Usage: brookfetch-cli [options] command [operands...]\n"
@@ -366,7 +416,9 @@ QString ProgramHelp() {
         head += Dashed(option);
         if (option.Value != nullptr)
             head += QLatin1Char(' ') + QLatin1String(option.Value);
-        QString line = QStringLiteral("  %1%2").arg(head, -16).arg(QLatin1String(option.Help));
+        QString line = QStringLiteral("  %1%2")
+                           .arg(head, -std::max(16, int(head.size()) + 2))
+                           .arg(QLatin1String(option.Help));
         if (!option.Anywhere) {
             QStringList commands;
             for (const TCommandSpec& command : CommandSpecs()) {
@@ -415,6 +467,8 @@ QString CommandHelp(const TCommandSpec& command) {
         text += QLatin1Char(' ') + QLatin1String(command.Operands);
     text += QStringLiteral("\n\n%1\n\nOptions:\n").arg(QLatin1String(command.Text));
     const unsigned shown = command.Options | OptHelp;
+    QStringList heads;
+    QStringList helps;
     for (const TOptionSpec& option : Options) {
         if (!(shown & option.Bit) || option.Bit == OptHelp)
             continue;
@@ -423,10 +477,18 @@ QString CommandHelp(const TCommandSpec& command) {
         head += Dashed(option);
         if (option.Value != nullptr)
             head += QLatin1Char(' ') + QLatin1String(option.Value);
-        text += QStringLiteral("  %1%2\n").arg(head, -14).arg(QLatin1String(option.Help));
+        heads << head;
+        helps << QLatin1String(option.Help);
     }
-    return text + QStringLiteral("  -h, --help    this help\n\nExample:\n  %1\n")
-                      .arg(QLatin1String(command.Example));
+    heads << QStringLiteral("-h, --help");
+    helps << QStringLiteral("this help");
+    // The help texts in one column, beside the longest option.
+    qsizetype width = 14;
+    for (const QString& head : heads)
+        width = std::max(width, head.size() + 2);
+    for (qsizetype i = 0; i < heads.size(); ++i)
+        text += QStringLiteral("  %1%2\n").arg(heads[i], -int(width)).arg(helps[i]);
+    return text + QStringLiteral("\nExample:\n  %1\n").arg(QLatin1String(command.Example));
 }
 
 QStringList LaneArguments(const TInvocation& invocation, bool byPort, const QString& adapter,

@@ -26,6 +26,8 @@ struct TOptions {
     QString Serial;        // empty: the one adapter with the description
     QString Port;          // empty: any port
     QString Log;           // empty: no log; "-": standard output
+    QString Paper;         // the sheet's paper, "a4" or "letter"; empty: the user's locale's
+    QString Language;      // the sheet's language ("de", "deu"); empty: the user's locale's
     int Retries = 2;       // whole-transfer attempts after the first, for link failures
     bool Progress = false; // draw a progress bar (standard error is a terminal, not --quiet)
 
@@ -44,6 +46,8 @@ enum TOptionBit : unsigned {
     OptAll = 1u << 8,
     OptLog = 1u << 9,
     OptRetries = 1u << 10,
+    OptPaper = 1u << 11,
+    OptLanguage = 1u << 12,
 };
 
 // One option. Exactly one of Switch, Text and Number says where its value goes.
@@ -86,6 +90,7 @@ struct TCommandSpec {
     const char* Text;    // what it does, for its own help
     const char* Example;
     int (*Run)(TCli& cli, const TInvocation& invocation);
+    bool Draws = false; // paints a document: the program needs Qt's GUI application for it
 };
 
 // A parsed command line.
@@ -107,6 +112,10 @@ const TCommandSpec* FindCommand(const QString& name);
 // a terminal. Help and version need no command.
 bool Parse(const QStringList& arguments, bool outIsTerminal, TInvocation& invocation,
            QString& problem);
+
+// Whether the command the arguments (after the program's name) run paints a document, and so
+// needs the GUI application; false for any other command and for a command line in error.
+bool Draws(const QStringList& arguments);
 
 // The program's help (--help, help) and a command's (help COMMAND, COMMAND --help).
 QString ProgramHelp();

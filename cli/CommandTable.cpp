@@ -153,6 +153,29 @@ const TCommandSpec Commands[] = {
          [](TCli& cli, const TInvocation& call) {
              return cli.Commands().Set(call.File(), call.Assignments());
          }},
+    {.Name = "sheet",
+     .Operands = "FILE OUT.pdf",
+     .MinOperands = 2,
+     .MaxOperands = 2,
+     .First = TOperandKind::File,
+     .Assignments = false,
+     .Options = OptPaper | OptLanguage | OptQuiet,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "the parameter sheet of FILE as a PDF (- for standard output)",
+     .Text =
+         "Makes the parameter sheet of FILE (- for standard input) as a one-page PDF in OUT.pdf\n"
+         "(- for standard output): every parameter with its unit and allowed range, the\n"
+         "checksum, what the sampler does in time, and room for the signatures of who\n"
+         "programmed and who checked it. Print it, or keep it with the sampling records.\n"
+         "Its language and paper are the user's locale's unless --language and --paper\n"
+         "say otherwise; the messages of brookfetch-cli stay English.",
+     .Example = "brookfetch-cli sheet --language de --paper a4 river.brk river.pdf",
+     .Run =
+         [](TCli& cli, const TInvocation& call) {
+             return cli.Commands().Sheet(call.File(), call.Operands.value(1));
+         },
+     .Draws = true},
     {.Name = "help",
      .Operands = "[COMMAND]",
      .MinOperands = 0,

@@ -12,6 +12,12 @@
 #include "cli/Production.h"
 #include "model/Q47.h"
 #include "platform/framework/Convert.h"
+#include "sheet/ParameterSheet.h"
+#include "sheet/SheetLanguage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -268,6 +274,47 @@ int TCommands::Set(const QString& file, const QStringList& assignments) {
         return Fail(saved, error);
     Console.Success(QStringLiteral("changed ") + DisplayName(file));
     Done(DisplayName(file) + QStringLiteral(" was changed"));
+    return ExitOk;
+}
+
+int TCommands::Sheet(const QString& file, const QString& out) {
+    Undone = QStringLiteral("no sheet was written");
+    TQ47 model;
+    QString error;
+    if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
+        return Fail(loaded, error);
+    if (QString problem; !ValidateParameters(model, problem))
+        Console.Warn(QStringLiteral("%1; a write of this file will be refused").arg(problem));
+    // The window program's translations, beside this program or in the installed tree.
+    TSheetLanguage language;
+    const QString windowProgram =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("brookfetch"));
+    if (!language.Choose(windowProgram, Options.Language, error))
+        return Fail(ExitFileError, error);
+
+    // The bytes of the file as they are, as the window documents a file it opened.
+    TParameterSheet::TImage image;
+    std::copy(std::begin(model.Image), std::end(model.Image), image.begin());
+    TParameterSheet sheet(image);
+    // Named as the window names the file it opened.
+    if (file != QLatin1String("-"))
+        sheet.FileName =
+            EscapeFileName(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
+    sheet.Program = QStringLiteral("Brookfetch ") + QCoreApplication::applicationVersion();
+    sheet.Locale = language.Locale();
+    const TPaper paper = Options.Paper.isEmpty() ? UsualPaper()
+                         : Options.Paper.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0
+                             ? TPaper::Letter
+                             : TPaper::A4;
+    const QByteArray pdf = sheet.Pdf(paper);
+    if (pdf.isEmpty())
+        return Fail(ExitFileError, QStringLiteral("the sheet could not be drawn"));
+    if (const int saved = SaveBytes(pdf, out, error); saved != ExitOk)
+        return Fail(saved, error);
+    if (out != QLatin1String("-"))
+        Console.Success(
+            QStringLiteral("wrote the sheet of %1 into %2").arg(InputName(file), DisplayName(out)));
+    Done(QStringLiteral("the sheet was written"));
     return ExitOk;
 }
 

@@ -38,6 +38,8 @@ public:
     int Show(const QString& file); // empty: the connector
     int New(const QString& file, const QStringList& assignments);
     int Set(const QString& file, const QStringList& assignments);
+    // The parameter sheet of a file as a PDF; needs the GUI application.
+    int Sheet(const QString& file, const QString& out);
     // Production mode (TProduction): read saves each connector into the next free numbered
     // file, write puts the same file into every connector.
     int ReadEach(const QString& file);

@@ -121,18 +121,23 @@ int LoadImage(TQ47& model, const QString& name, QString& error, QByteArray* tail
 }
 
 int SaveImage(const TQ47& model, const QString& name, QString& error, const QByteArray& tail) {
-    std::string bytes(model.ImageBytes());
-    bytes.append(tail.constData(), static_cast<std::size_t>(tail.size()));
+    const std::string_view image = model.ImageBytes();
+    return SaveBytes(QByteArray(image.data(), static_cast<qsizetype>(image.size())) + tail, name,
+                     error);
+}
+
+int SaveBytes(const QByteArray& bytes, const QString& name, QString& error) {
+    const auto size = static_cast<std::size_t>(bytes.size());
     if (name == QLatin1String("-")) {
         // Through the C stream, in order with any text the program printed there.
-        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-            std::fflush(stdout) != 0) {
+        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0) {
             error = QStringLiteral("cannot write to standard output");
             return ExitFileError;
         }
         return ExitOk;
     }
-    const TSaveResult saved = SaveWholeFile(FilePath(name), bytes);
+    const TSaveResult saved =
+        SaveWholeFile(FilePath(name), std::string_view(bytes.constData(), size));
     if (saved == TSaveResult::Saved)
         return ExitOk;
     error = SaveFailed(name, saved);

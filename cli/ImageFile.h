@@ -24,6 +24,9 @@ int LoadImage(TQ47& model, const QString& name, QString& error, QByteArray* tail
 int SaveImage(const TQ47& model, const QString& name, QString& error,
               const QByteArray& tail = QByteArray());
 
+// Stores `bytes` as the whole file `name`, the same way; "-" writes them to standard output.
+int SaveBytes(const QByteArray& bytes, const QString& name, QString& error);
+
 // A name with a tag before its extension: "batch.brk" and "-0001" give "batch-0001.brk",
 // "batch" gives "batch-0001".
 QString TaggedName(const QString& name, const QString& tag);

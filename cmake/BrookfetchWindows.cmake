@@ -36,10 +36,11 @@ endfunction()
 get_target_property(brookfetch_qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(brookfetch_qt_bin ${brookfetch_qt_core} DIRECTORY)
 get_filename_component(brookfetch_qt_prefix ${brookfetch_qt_bin} DIRECTORY)
-# Every Qt library the build found (Network joins when the programs use it; Test serves the
-# journeys' input events, and never ships: the packages take what the programs import).
+# Every Qt library the build found: print support for the window's File, Print; Qt Test for the
+# journeys' input events (never packaged: scripts/windows-package takes what the programs
+# import).
 set(brookfetch_runtime_files)
-foreach(module Core Gui Widgets Network Test)
+foreach(module Core Gui Widgets Network PrintSupport Test)
     if(TARGET Qt6::${module})
         get_target_property(library Qt6::${module} IMPORTED_LOCATION_RELEASE)
         list(APPEND brookfetch_runtime_files ${library})

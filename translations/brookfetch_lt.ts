@@ -4,13 +4,13 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="86"/>
+        <location filename="../ui/AccessibleNames.cpp" line="87"/>
         <source>Tool bar</source>
         <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
         <translation>Įrankių juosta</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="92"/>
+        <location filename="../ui/AccessibleNames.cpp" line="93"/>
         <source>Logo</source>
         <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
         <translation>Logotipas</translation>
@@ -577,137 +577,171 @@ Ar vis tiek norite jį pašalinti?</translation>
         <translation>&amp;Failas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1023"/>
+        <location filename="../ui/Main.ui" line="1026"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Duomenys</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1026"/>
-        <location filename="../ui/Main.ui" line="1154"/>
+        <location filename="../ui/Main.ui" line="1029"/>
+        <location filename="../ui/Main.ui" line="1176"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Nuskaityti duomenis iš adapterio</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1033"/>
+        <location filename="../ui/Main.ui" line="1036"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Žinynas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1078"/>
+        <location filename="../ui/Main.ui" line="1081"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Naujas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1081"/>
+        <location filename="../ui/Main.ui" line="1084"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Naujas duomenų rinkinys</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1089"/>
+        <location filename="../ui/Main.ui" line="1092"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Atverti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/FileCommands.cpp" line="323"/>
+        <location filename="../ui/Main.ui" line="1095"/>
+        <location filename="../ui/FileCommands.cpp" line="265"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Atverti failą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1100"/>
+        <location filename="../ui/Main.ui" line="1103"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>Į&amp;rašyti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1103"/>
+        <location filename="../ui/Main.ui" line="1106"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Įrašyti failą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1111"/>
+        <location filename="../ui/Main.ui" line="1114"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Įrašyti &amp;kaip</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1114"/>
+        <location filename="../ui/Main.ui" line="1117"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Įrašyti failą kitu vardu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1123"/>
+        <location filename="../ui/Main.ui" line="1122"/>
+        <source>&amp;Print...</source>
+        <extracomment>File menu: prints the parameter sheet (the parameters on one page, with room for the signatures of who programmed and who checked them) through the system&apos;s print dialog.</extracomment>
+        <translation>S&amp;pausdinti...</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1145"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>Nuo&amp;statos...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1126"/>
+        <location filename="../ui/Main.ui" line="1125"/>
+        <source>Print the parameter sheet</source>
+        <extracomment>Tool tip of File &gt; Print.</extracomment>
+        <translation>Spausdinti parametrų lapą</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1148"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Programos nuostatos</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1131"/>
+        <location filename="../ui/Main.ui" line="1153"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>&amp;Baigti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1134"/>
+        <location filename="../ui/Main.ui" line="1133"/>
+        <source>&amp;Export as PDF...</source>
+        <extracomment>File menu: saves the parameter sheet (the page File &gt; Print prints) as a PDF file. &quot;PDF&quot; stays as it is.</extracomment>
+        <translation>&amp;Eksportuoti į PDF...</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1156"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Baigti programos darbą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1139"/>
+        <location filename="../ui/Main.ui" line="1136"/>
+        <source>Save the parameter sheet as a PDF file</source>
+        <extracomment>Tool tip of File &gt; Export as PDF.</extracomment>
+        <translation>Įrašyti parametrų lapą kaip PDF failą</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1161"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;Apie programą...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1142"/>
+        <location filename="../ui/Main.ui" line="1164"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informacija apie programą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1151"/>
+        <location filename="../ui/Main.ui" line="1173"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Nuskaityti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1166"/>
+        <location filename="../ui/Main.ui" line="1188"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Programuoti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1169"/>
+        <location filename="../ui/Main.ui" line="1191"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Užprogramuoti kištuką per adapterį</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="328"/>
-        <location filename="../ui/FileCommands.cpp" line="343"/>
+        <location filename="../ui/FileCommands.cpp" line="270"/>
+        <location filename="../ui/FileCommands.cpp" line="285"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Brookfetch konfigūracija (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="338"/>
+        <location filename="../ui/FileCommands.cpp" line="280"/>
         <source>Save file</source>
         <translation>Įrašyti failą</translation>
+    </message>
+    <message>
+        <location filename="../ui/SheetCommands.cpp" line="151"/>
+        <source>Export as PDF</source>
+        <translation>Eksportuoti į PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/SheetCommands.cpp" line="156"/>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF dokumentas (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -906,16 +940,34 @@ Ar vis tiek norite jį pašalinti?</translation>
         <translation>Adapteryje nėra kištuko. Įstatykite kištuką į adapterį ir bandykite dar kartą.</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="322"/>
+        <source>Sheet sent to the printer</source>
+        <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
+        <translation>Lapas nusiųstas į spausdintuvą</translation>
+    </message>
+    <message>
         <location filename="../ui/Msg.ui" line="332"/>
         <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
         <translation>Adapteryje esantis kištukas turi didelę atmintį: tai ne mėginių ėmiklio konfigūracijos kištukas, iš jo nieko nenuskaityta ir į jį nieko neužprogramuota. Įstatykite mėginių ėmiklio kištuką.</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="332"/>
+        <source>Sheet saved as PDF</source>
+        <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
+        <translation>Lapas įrašytas kaip PDF</translation>
+    </message>
+    <message>
         <location filename="../ui/Msg.ui" line="342"/>
         <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
         <translation>Adapteris neatsako. Patikrinkite, ar jis prijungtas, ir bandykite dar kartą.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="342"/>
+        <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
+        <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
+        <translation>Spausdintuvas nepriėmė parametrų lapo. Patikrinkite spausdintuvą ir bandykite dar kartą.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="352"/>
@@ -1069,6 +1121,265 @@ Ar vis tiek norite jį pašalinti?</translation>
         <source>Cancel</source>
         <extracomment>Button: closes the dialog without a change</extracomment>
         <translation>Atsisakyti</translation>
+    </message>
+</context>
+<context>
+    <name>TParameterSheet</name>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="117"/>
+        <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
+        <translation>Po vieną mėginį kas %1, kol ėmiklis sustabdomas, pirmasis – %2 po paleidimo.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="123"/>
+        <source>1 sample, %1 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
+        <translation>1 mėginys, %1 po paleidimo.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="129"/>
+        <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
+        <translation>Mėginių: %1; pirmasis – %2 po paleidimo, toliau po vieną kas %3, paskutinis – %4 po paleidimo.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="138"/>
+        <source>The VAR input (%1) also controls sampling.</source>
+        <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
+        <translation>Mėginių ėmimą taip pat valdo VAR įėjimas (%1).</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="168"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="479"/>
+        <source>Parameter sheet</source>
+        <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
+        <translation>Parametrų lapas</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="177"/>
+        <source>File:</source>
+        <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
+        <translation>Failas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="179"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="480"/>
+        <source>&lt;noname&gt;</source>
+        <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
+        <translation>&lt;bevardis&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="181"/>
+        <source>Printed:</source>
+        <extracomment>Parameter sheet, header: the date and time the sheet was printed or saved as PDF.</extracomment>
+        <translation>Atspausdinta:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="184"/>
+        <source>Program:</source>
+        <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
+        <translation>Programa:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="189"/>
+        <source>Adapter:</source>
+        <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
+        <translation>Adapteris:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="192"/>
+        <source>small memory</source>
+        <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
+        <translation>maža atmintis</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="194"/>
+        <source>large memory</source>
+        <translation>didelė atmintis</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="196"/>
+        <source>Connector:</source>
+        <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
+        <translation>Kištukas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="200"/>
+        <source>written and verified, %1</source>
+        <translation>užprogramuotas ir patikrintas, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
+        <source>read, %1</source>
+        <translation>nuskaitytas, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
+        <source>Checksum:</source>
+        <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
+        <translation>Kontrolinė suma:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="227"/>
+        <source>[s]</source>
+        <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="228"/>
+        <source>[hh:mm:ss]</source>
+        <translation>[hh:mm:ss]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="229"/>
+        <source>[V]</source>
+        <translation>[V]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="232"/>
+        <source>%1..%2 s</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
+        <translation>%1..%2 s</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="250"/>
+        <source>%1..%2 V</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
+        <translation>%1..%2 V</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="253"/>
+        <source>Acc. to Samples Count</source>
+        <translation>Pagal mėginių skaičių</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="254"/>
+        <source>Continuous</source>
+        <translation>Nepertraukiamas</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
+        <source>Disabled</source>
+        <translation>Išjungta</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="267"/>
+        <source>Mode :</source>
+        <comment>sampling</comment>
+        <translation>Režimas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="274"/>
+        <source>Samples Count :</source>
+        <translation>Mėginių skaičius:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="277"/>
+        <source>Purging time</source>
+        <translation>Prapūtimo trukmė</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
+        <source>Before Sampling :</source>
+        <translation>Prieš mėginį:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="279"/>
+        <source>After Sampling :</source>
+        <translation>Po mėginio:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
+        <source>VAR System :</source>
+        <translation>VAR sistema:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
+        <source>Mode :</source>
+        <comment>VAR input</comment>
+        <translation>Režimas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="290"/>
+        <source>Time Delay :</source>
+        <translation>Delsa:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="291"/>
+        <source>Purges Count :</source>
+        <translation>Prapūtimų skaičius:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="295"/>
+        <source>Sampling Interval :</source>
+        <translation>Mėginių intervalas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="298"/>
+        <source>Aeration :</source>
+        <translation>Aeravimas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="299"/>
+        <source>Max Suction Time :</source>
+        <translation>Maks. įsiurbimo trukmė:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
+        <source>Pump Pulses :</source>
+        <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
+        <translation>Siurblio impulsai:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
+        <source>read only</source>
+        <translation>tik skaitymui</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="304"/>
+        <source>Voltage control</source>
+        <translation>Įtampos kontrolė</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
+        <source>Warning at :</source>
+        <translation>Įspėjimo riba:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
+        <source>Switch off at :</source>
+        <translation>Išjungimo riba:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="386"/>
+        <source>Schedule:</source>
+        <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
+        <translation>Grafikas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="396"/>
+        <source>Programmed by</source>
+        <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
+        <translation>Programavo</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="398"/>
+        <source>Checked by</source>
+        <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
+        <translation>Patikrino</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="423"/>
+        <source>Date</source>
+        <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="427"/>
+        <source>Signature</source>
+        <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
+        <translation>Parašas</translation>
     </message>
 </context>
 </TS>

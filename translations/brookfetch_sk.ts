@@ -4,13 +4,13 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="86"/>
+        <location filename="../ui/AccessibleNames.cpp" line="87"/>
         <source>Tool bar</source>
         <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
         <translation>Panel nástrojov</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="92"/>
+        <location filename="../ui/AccessibleNames.cpp" line="93"/>
         <source>Logo</source>
         <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
         <translation>Logo</translation>
@@ -577,137 +577,171 @@ Chcete ho aj tak zmazať?</translation>
         <translation>&amp;Súbor</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1023"/>
+        <location filename="../ui/Main.ui" line="1026"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>Ú&amp;daje</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1026"/>
-        <location filename="../ui/Main.ui" line="1154"/>
+        <location filename="../ui/Main.ui" line="1029"/>
+        <location filename="../ui/Main.ui" line="1176"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Načítať údaje z adaptéra</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1033"/>
+        <location filename="../ui/Main.ui" line="1036"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Pomocník</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1078"/>
+        <location filename="../ui/Main.ui" line="1081"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Nový</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1081"/>
+        <location filename="../ui/Main.ui" line="1084"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Nová sada parametrov</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1089"/>
+        <location filename="../ui/Main.ui" line="1092"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Otvoriť</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1092"/>
-        <location filename="../ui/FileCommands.cpp" line="323"/>
+        <location filename="../ui/Main.ui" line="1095"/>
+        <location filename="../ui/FileCommands.cpp" line="265"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Otvoriť súbor</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1100"/>
+        <location filename="../ui/Main.ui" line="1103"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>&amp;Uložiť</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1103"/>
+        <location filename="../ui/Main.ui" line="1106"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Uložiť súbor</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1111"/>
+        <location filename="../ui/Main.ui" line="1114"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Uložiť &amp;ako</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1114"/>
+        <location filename="../ui/Main.ui" line="1117"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Uložiť súbor pod novým názvom</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1123"/>
+        <location filename="../ui/Main.ui" line="1122"/>
+        <source>&amp;Print...</source>
+        <extracomment>File menu: prints the parameter sheet (the parameters on one page, with room for the signatures of who programmed and who checked them) through the system&apos;s print dialog.</extracomment>
+        <translation>T&amp;lačiť...</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1145"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>Nas&amp;tavenia...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1126"/>
+        <location filename="../ui/Main.ui" line="1125"/>
+        <source>Print the parameter sheet</source>
+        <extracomment>Tool tip of File &gt; Print.</extracomment>
+        <translation>Vytlačiť list parametrov</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1148"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Nastavenia programu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1131"/>
+        <location filename="../ui/Main.ui" line="1153"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>&amp;Koniec</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1134"/>
+        <location filename="../ui/Main.ui" line="1133"/>
+        <source>&amp;Export as PDF...</source>
+        <extracomment>File menu: saves the parameter sheet (the page File &gt; Print prints) as a PDF file. &quot;PDF&quot; stays as it is.</extracomment>
+        <translation>&amp;Exportovať do PDF...</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1156"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Ukončiť program</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1139"/>
+        <location filename="../ui/Main.ui" line="1136"/>
+        <source>Save the parameter sheet as a PDF file</source>
+        <extracomment>Tool tip of File &gt; Export as PDF.</extracomment>
+        <translation>Uložiť list parametrov ako súbor PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1161"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;O programe...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1142"/>
+        <location filename="../ui/Main.ui" line="1164"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informácie o programe</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1151"/>
+        <location filename="../ui/Main.ui" line="1173"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Načítať</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1166"/>
+        <location filename="../ui/Main.ui" line="1188"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Zapísať</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1169"/>
+        <location filename="../ui/Main.ui" line="1191"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Zapísať údaje do adaptéra</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="328"/>
-        <location filename="../ui/FileCommands.cpp" line="343"/>
+        <location filename="../ui/FileCommands.cpp" line="270"/>
+        <location filename="../ui/FileCommands.cpp" line="285"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Konfigurácia Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="338"/>
+        <location filename="../ui/FileCommands.cpp" line="280"/>
         <source>Save file</source>
         <translation>Uložiť súbor</translation>
+    </message>
+    <message>
+        <location filename="../ui/SheetCommands.cpp" line="151"/>
+        <source>Export as PDF</source>
+        <translation>Exportovať do PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/SheetCommands.cpp" line="156"/>
+        <source>PDF document (*.pdf)</source>
+        <translation>Dokument PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -906,16 +940,34 @@ Chcete ho aj tak zmazať?</translation>
         <translation>V adaptéri nie je žiadny konektor. Zasuňte konektor do adaptéra a skúste to znova.</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="322"/>
+        <source>Sheet sent to the printer</source>
+        <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
+        <translation>List odoslaný na tlačiareň</translation>
+    </message>
+    <message>
         <location filename="../ui/Msg.ui" line="332"/>
         <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
         <translation>Konektor v adaptéri má veľkú pamäť: nie je to konfiguračný konektor vzorkovača a nič z neho nebolo načítané ani doň zapísané. Zasuňte konektor vzorkovača.</translation>
     </message>
     <message>
+        <location filename="../ui/Msg.ui" line="332"/>
+        <source>Sheet saved as PDF</source>
+        <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
+        <translation>List uložený ako PDF</translation>
+    </message>
+    <message>
         <location filename="../ui/Msg.ui" line="342"/>
         <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
         <translation>Adaptér neodpovedá. Skontrolujte, či je pripojený, a skúste to znova.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="342"/>
+        <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
+        <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
+        <translation>Tlačiareň list parametrov neprijala. Skontrolujte tlačiareň a skúste to znova.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="352"/>
@@ -1069,6 +1121,265 @@ Chcete ho aj tak zmazať?</translation>
         <source>Cancel</source>
         <extracomment>Button: closes the dialog without a change</extracomment>
         <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>TParameterSheet</name>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="117"/>
+        <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
+        <translation>Jedna vzorka každých %1, kým sa vzorkovač nezastaví, prvá %2 po spustení.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="123"/>
+        <source>1 sample, %1 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
+        <translation>1 vzorka, %1 po spustení.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="129"/>
+        <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
+        <translation>Počet vzoriek: %1; prvá %2 po spustení, potom jedna každých %3, posledná %4 po spustení.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="138"/>
+        <source>The VAR input (%1) also controls sampling.</source>
+        <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
+        <translation>Odber riadi aj vstup VAR (%1).</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="168"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="479"/>
+        <source>Parameter sheet</source>
+        <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
+        <translation>List parametrov</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="177"/>
+        <source>File:</source>
+        <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
+        <translation>Súbor:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="179"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="480"/>
+        <source>&lt;noname&gt;</source>
+        <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
+        <translation>&lt;bez názvu&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="181"/>
+        <source>Printed:</source>
+        <extracomment>Parameter sheet, header: the date and time the sheet was printed or saved as PDF.</extracomment>
+        <translation>Vytlačené:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="184"/>
+        <source>Program:</source>
+        <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
+        <translation>Program:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="189"/>
+        <source>Adapter:</source>
+        <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
+        <translation>Adaptér:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="192"/>
+        <source>small memory</source>
+        <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
+        <translation>malá pamäť</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="194"/>
+        <source>large memory</source>
+        <translation>veľká pamäť</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="196"/>
+        <source>Connector:</source>
+        <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
+        <translation>Konektor:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="200"/>
+        <source>written and verified, %1</source>
+        <translation>zapísaný a overený, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
+        <source>read, %1</source>
+        <translation>načítaný, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
+        <source>Checksum:</source>
+        <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
+        <translation>Kontrolný súčet:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="227"/>
+        <source>[s]</source>
+        <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="228"/>
+        <source>[hh:mm:ss]</source>
+        <translation>[hh:mm:ss]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="229"/>
+        <source>[V]</source>
+        <translation>[V]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="232"/>
+        <source>%1..%2 s</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
+        <translation>%1..%2 s</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="250"/>
+        <source>%1..%2 V</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
+        <translation>%1..%2 V</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="253"/>
+        <source>Acc. to Samples Count</source>
+        <translation>Podľa počtu vzoriek</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="254"/>
+        <source>Continuous</source>
+        <translation>Nepretržite</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
+        <source>Disabled</source>
+        <translation>Vypnutý</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="267"/>
+        <source>Mode :</source>
+        <comment>sampling</comment>
+        <translation>Režim:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="274"/>
+        <source>Samples Count :</source>
+        <translation>Počet vzoriek:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="277"/>
+        <source>Purging time</source>
+        <translation>Čas prefuku</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
+        <source>Before Sampling :</source>
+        <translation>Pred odberom:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="279"/>
+        <source>After Sampling :</source>
+        <translation>Po odbere:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
+        <source>VAR System :</source>
+        <translation>Systém VAR:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
+        <source>Mode :</source>
+        <comment>VAR input</comment>
+        <translation>Režim:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="290"/>
+        <source>Time Delay :</source>
+        <translation>Oneskorenie štartu:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="291"/>
+        <source>Purges Count :</source>
+        <translation>Počet prefukov:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="295"/>
+        <source>Sampling Interval :</source>
+        <translation>Interval odberu:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="298"/>
+        <source>Aeration :</source>
+        <translation>Prevzdušnenie:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="299"/>
+        <source>Max Suction Time :</source>
+        <translation>Max. čas nasávania:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
+        <source>Pump Pulses :</source>
+        <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
+        <translation>Impulzy čerpadla:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
+        <source>read only</source>
+        <translation>len na čítanie</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="304"/>
+        <source>Voltage control</source>
+        <translation>Kontrola napätia</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
+        <source>Warning at :</source>
+        <translation>Varovanie pri:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
+        <source>Switch off at :</source>
+        <translation>Vypnutie pri:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="386"/>
+        <source>Schedule:</source>
+        <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
+        <translation>Časový plán:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="396"/>
+        <source>Programmed by</source>
+        <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
+        <translation>Naprogramoval</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="398"/>
+        <source>Checked by</source>
+        <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
+        <translation>Skontroloval</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="423"/>
+        <source>Date</source>
+        <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
+        <translation>Dátum</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="427"/>
+        <source>Signature</source>
+        <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
+        <translation>Podpis</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "ui/Logo.h"
 #include "ui/Msg.h"
 #include "ui/ParameterPage.h"
+#include "ui/SheetCommands.h"
 #include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -92,6 +93,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     ConnectorMonitor = new TConnectorMonitor(*Status, *Page, *ui->DataRead, *ui->DataWrite, this);
     Timer = ConnectorMonitor->Timer;
     FileCommands = new TFileCommands(*this, *ui->MenuFile, *ui->MenuFileExit);
+    SheetCommands = new TSheetCommands(*this);
     Placement = new TWindowPlacement(*this);
     ConnectorCommands = std::make_unique<TConnectorCommands>(*this, *ui->DataRead, *ui->DataWrite,
                                                              *ui->ProgressBar, *Timer);
@@ -129,6 +131,9 @@ void TMainForm::ConnectActions() {
     connect(ui->FileOpen, &QAction::triggered, this, Guard([this] { FileOpenExecute(); }));
     connect(ui->FileSave, &QAction::triggered, this, Guard([this] { FileSaveExecute(); }));
     connect(ui->FileSaveAs, &QAction::triggered, this, Guard([this] { FileSaveAsExecute(); }));
+    connect(ui->FilePrint, &QAction::triggered, this, Guard([this] { FilePrintExecute(); }));
+    connect(ui->FileExportPdf, &QAction::triggered, this,
+            Guard([this] { FileExportPdfExecute(); }));
     connect(ui->FileProperties, &QAction::triggered, this,
             Guard([this] { FilePropertiesExecute(); }));
     connect(ui->FileExit, &QAction::triggered, this, Guard([this] { FileExitExecute(); }));
@@ -140,14 +145,17 @@ void TMainForm::ConnectActions() {
     ui->FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Shortcuts work wherever the focus is in the window.
-    addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FileProperties,
-                ui->FileExit, ui->HelpAbout, ui->DataRead, ui->DataWrite});
+    addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FilePrint,
+                ui->FileExportPdf, ui->FileProperties, ui->FileExit, ui->HelpAbout, ui->DataRead,
+                ui->DataWrite});
 
     const std::vector<std::pair<QAction*, QAction*>> file = {
         {ui->MenuFileNew, ui->FileNew},
         {ui->MenuFileOpen, ui->FileOpen},
         {ui->MenuFileSave, ui->FileSave},
         {ui->MenuFileSaveAs, ui->FileSaveAs},
+        {ui->MenuFilePrint, ui->FilePrint},
+        {ui->MenuFileExportPdf, ui->FileExportPdf},
         {ui->MenuFileProperties, ui->FileProperties},
         {ui->MenuFileExit, ui->FileExit}};
     const std::vector<std::pair<QAction*, QAction*>> data = {{ui->MenuDataRead, ui->DataRead},
@@ -289,6 +297,14 @@ void TMainForm::FileExitExecute() {
 
 void TMainForm::HelpAboutExecute() {
     AboutBox->exec();
+}
+
+bool TMainForm::FilePrintExecute() {
+    return SheetCommands->Print();
+}
+
+bool TMainForm::FileExportPdfExecute() {
+    return SheetCommands->ExportPdf();
 }
 
 // ---- Connector commands ------------------------------------------------------------------

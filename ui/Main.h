@@ -14,6 +14,7 @@ class TConnectorMonitor;
 class TConnectorCommands;
 class TFileCommands;
 class TParameterPage;
+class TSheetCommands;
 class TWindowPlacement;
 class TWorkplace;
 
@@ -49,6 +50,10 @@ public:
     void FilePropertiesExecute();
     void FileExitExecute();
     void HelpAboutExecute();
+    // The parameter sheet of the page, after the check Save makes: to the printer the print
+    // dialog chooses, or into a PDF file. True when it went there.
+    bool FilePrintExecute();
+    bool FileExportPdfExecute();
     // One of the recent files of the File menu, 0 the latest.
     void FileRecentExecute(int index);
     // Opens a file named outside the Open dialog (a recent file, the program's argument, a
@@ -102,6 +107,7 @@ public:
     // The classes the window hands its jobs to.
     TFileCommands& Files() const { return *FileCommands; }
     TConnectorMonitor& Monitor() const { return *ConnectorMonitor; }
+    TSheetCommands& Sheets() const { return *SheetCommands; }
 
     // The status timer of the connector monitor.
     QTimer* Timer;
@@ -128,6 +134,7 @@ private:
     TParameterPage* Page;
     TConnectorMonitor* ConnectorMonitor;
     TFileCommands* FileCommands;
+    TSheetCommands* SheetCommands;
     TWindowPlacement* Placement;
     std::unique_ptr<TConnectorCommands> ConnectorCommands;
     QString ExePathOverride;

@@ -65,9 +65,20 @@ TDisplayGuard::~TDisplayGuard() {
     HeldMessages.clear();
 }
 
+namespace {
+
+QLocale::Language InstalledLanguage = QLocale::English;
+
+} // namespace
+
 TProgramTranslation::~TProgramTranslation() {
     QCoreApplication::removeTranslator(&QtTranslation);
-    QCoreApplication::removeTranslator(&Translation);
+    if (QCoreApplication::removeTranslator(&Translation))
+        InstalledLanguage = QLocale::English;
+}
+
+QLocale::Language TProgramTranslation::Language() {
+    return InstalledLanguage;
 }
 
 bool TProgramTranslation::Install(const QString& exePath) {
@@ -83,6 +94,8 @@ bool TProgramTranslation::InstallFile(const QString& file) {
                                             static_cast<int>(Data.size())))
         return false;
     QCoreApplication::installTranslator(&Translation);
+    if (const QLocale locale(Translation.language()); locale.language() != QLocale::C)
+        InstalledLanguage = locale.language();
     // "de_DE" finds qtbase_de.qm. Where Qt has no qtbase file for a language, its older
     // complete catalogue qt_xx.qm may still hold the file dialog's texts (Lithuanian).
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 #include <functional>
@@ -20,6 +21,10 @@ public:
     bool Install(const QString& exePath);
     // The same with a given compiled translation (a .qm file under any name).
     bool InstallFile(const QString& file);
+
+    // The language of the translation installed last while it is installed; English without
+    // one: the language the windows speak, and the parameter sheet with them.
+    static QLocale::Language Language();
 
 private:
     QTranslator Translation;

@@ -27,6 +27,10 @@ bool IsTerminal(TStream stream);
 int TerminalColumns(TStream stream);
 // Lets the Windows console show the UTF-8 the program writes; nothing to do on Linux.
 void UseUtf8Console();
+// The Qt platform for a program that draws into files only (a PDF), when the system's own could
+// fail: "offscreen" on Linux, where there may be no display; null on Windows, whose own needs
+// none and has the system's fonts.
+const char* FileOnlyGuiPlatform();
 
 // From CatchStopRequests() on, the ways a user or the system asks a program to end (SIGINT,
 // SIGTERM, SIGHUP and SIGQUIT on Linux; Ctrl+C, Ctrl+Break, a closed console window and, for a

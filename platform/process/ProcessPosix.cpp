@@ -111,6 +111,10 @@ int TerminalColumns(TStream stream) {
 
 void UseUtf8Console() {}
 
+const char* FileOnlyGuiPlatform() {
+    return "offscreen";
+}
+
 void CatchStopRequests() {
     Catching = true;
     MakeWakePipe();

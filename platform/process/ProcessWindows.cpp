@@ -115,6 +115,10 @@ void UseUtf8Console() {
     ::SetConsoleOutputCP(CP_UTF8);
 }
 
+const char* FileOnlyGuiPlatform() {
+    return nullptr;
+}
+
 void CatchStopRequests() {
     if (Catching.exchange(true))
         return;

@@ -253,6 +253,33 @@ TEST_F(CliProgramTest, VerifyNamesTheFirstDifferenceAndItsParameter) {
                                     "(reserved)"));
 }
 
+// A sheet from standard input to standard output speaks the language of the user's locale, as
+// the window program would start in it.
+TEST_F(CliProgramTest, SheetSpeaksTheLocalesLanguageThroughAPipe) {
+    const QString file = Path("river.brk");
+    ASSERT_EQ(Run({"new", file}).Code, 0);
+    QProcess process;
+    Configure(process, {"sheet", "-", "-"});
+    QProcessEnvironment environment = process.processEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start();
+    ASSERT_TRUE(process.waitForStarted(5000));
+    process.write(Contents(file));
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QByteArray pdf = process.readAllStandardOutput();
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    Store(Path("river.pdf"), pdf);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {Path("river.pdf"), "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QByteArray text = pdftotext.readAllStandardOutput();
+    EXPECT_TRUE(text.contains("Parameterblatt")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<unbenannt>")) << "standard input has no file name";
+}
+
 TEST_F(CliProgramTest, ShowJsonOfTheDefaultFileGivesTheDefaults) {
     const QString file = Path("defaults.brk");
     ASSERT_EQ(Run({"new", file}).Code, 0);
@@ -384,6 +411,14 @@ TEST_F(CliProgramTest, ExitCodesForFilesAndUsage) {
         {{"read", "--retries", "many", "x.brk"}, 64, "--retries"},
         {{"write", "--all", "--serial", "X", good}, 64, "--all"},
         {{"show", "--all", good}, 64, "--all"},
+        // The sheet's exit codes are show's; its output is saved as any file is.
+        {{"sheet", Path("missing.brk"), Path("x.pdf")}, 2, "no such file"},
+        {{"sheet", Path("damaged.brk"), Path("x.pdf")}, 1, "checksum"},
+        {{"sheet", good, Path("no-such-dir/x.pdf")}, 2, "cannot save"},
+        {{"sheet", good}, 64, "needs FILE OUT.pdf"},
+        {{"sheet", "--paper", "a3", good, Path("x.pdf")}, 64, "--paper takes a4 or letter"},
+        {{"sheet", "--language", "nl", good, Path("x.pdf")}, 64, "--language takes one of bg"},
+        {{"show", "--paper", "a4", good}, 64, "--paper goes with sheet only"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Arguments.join(' ').toStdString());

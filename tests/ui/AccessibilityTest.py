@@ -279,8 +279,8 @@ def run(language, folder, events, results, timing):
         # Properties: by the File menu, then Cancel.
         known = program.windows()
         menus = find(main, pyatspi.ROLE_MENU_BAR)
-        # File: New, Open, Save, Save As, a line, Properties.
-        properties = menus.getChildAtIndex(0).getChildAtIndex(0).getChildAtIndex(5)
+        # File: New, Open, Save, Save As, a line, Print, Export as PDF, a line, Properties.
+        properties = menus.getChildAtIndex(0).getChildAtIndex(0).getChildAtIndex(8)
         press(properties)
         dialog = new_window(program, known)
         if check(dialog, "%s: Properties did not open" % where):

@@ -143,7 +143,7 @@ TEST(TranslationFilesTest, EveryLanguageIsCompleteAndUpToDate) {
     QProcess lupdate;
     lupdate.start(QStringLiteral(BROOKFETCH_LUPDATE),
                   QStringList{"-silent", "-locations", "absolute", "-no-obsolete", "-I",
-                              SourceFile(""), SourceFile("ui"), "-ts"} +
+                              SourceFile(""), SourceFile("ui"), SourceFile("sheet"), "-ts"} +
                       copies);
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QFileDialog;
+class QPrintDialog;
+class QPrinter;
+class TMainForm;
+class TParameterSheet;
+
+// The main window's File, Print and Export as PDF: the parameter sheet of the data on the page,
+// which goes through the same check as Save first (a refused field is reported at its field and
+// nothing is printed), then to the printer the system's print dialog chooses, or into a PDF file.
+class TSheetCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TSheetCommands(TMainForm& form);
+    ~TSheetCommands() override;
+
+    // True when the sheet went to the printer or into the file.
+    bool Print();
+    bool ExportPdf();
+
+    // The sheet of the data as the model holds them (after the page's check): the image a save
+    // would make of them, or the one read or opened while it still holds them, named by the
+    // file and the connector it came from, in the windows' language.
+    TParameterSheet Sheet() const;
+
+    // Runs the print dialog modally; true to print. Tests replace it so that no dialog ever
+    // waits for a person (the export's file dialog is the file commands' RunFileDialog).
+    std::function<bool(QPrintDialog& dialog)> RunPrintDialog;
+
+private:
+    bool PageChecked();
+    QPrinter& Printer();
+    QFileDialog& ExportDialog();
+    void Failed(const char* label);
+
+    TMainForm& Form;
+    QPrinter* PrinterPtr = nullptr; // made at first use, then kept with the user's choices
+    QFileDialog* ExportFileDialog = nullptr;
+};
