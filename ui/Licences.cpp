@@ -6,6 +6,7 @@
 #include "platform/framework/NativePath.h"
 #include "platform/registry/Locations.h"
 #include "ui/AccessibleNames.h"
+#include "ui/Logo.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,6 +19,7 @@ namespace {
 constexpr std::size_t MaxNoticesSize = 16 * 1024 * 1024;
 
 QString ProgramLicence() {
+    InitUiResources();
     QFile licence(QStringLiteral(":/licences/LICENSE"));
     if (!licence.open(QIODevice::ReadOnly))
         return QString();

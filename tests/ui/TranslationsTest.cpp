@@ -417,8 +417,9 @@ TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
             if (title->menu())
                 cut << CutMenuItems(title->menu());
         TLicencesBox licences(nullptr, ExePath);
-        for (QDialog* dialog : {static_cast<QDialog*>(Properties.get()),
-                                static_cast<QDialog*>(About.get()), &licences}) {
+        for (QDialog* dialog :
+             {static_cast<QDialog*>(Properties.get()), static_cast<QDialog*>(About.get()),
+              static_cast<QDialog*>(&licences)}) {
             dialog->show();
             QApplication::processEvents();
             cut << CutTexts(dialog);
