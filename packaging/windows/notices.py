@@ -128,6 +128,7 @@ class Packages:
     def __init__(self, prefix):
         self.prefix = prefix
         self.by_source = {}
+        self.binary_versions = {}
 
     def cross_built(self, name):
         """A source package that scripts/windows-setup cross-built: its version and copyright
@@ -152,7 +153,7 @@ class Packages:
             capture_output=True, text=True)
         if result.returncode != 0:
             raise NoticeError("the Debian package %s is not installed" % binary)
-        source, version, _ = result.stdout.split("\t")
+        source, version, self.binary_versions[binary] = result.stdout.split("\t")
         if source not in self.by_source:
             path = "/usr/share/doc/%s/copyright" % binary
             if not os.path.isfile(path):
@@ -335,7 +336,8 @@ class Notices:
         if binary is None:
             raise NoticeError("%s: %s belongs to no Debian package" % (path, source))
         package = self.packages.installed(binary)
-        use = "%s (Debian package %s)" % (entry["name"], binary)
+        use = "%s (Debian package %s %s)" % (entry["name"], binary,
+                                             self.packages.binary_versions[binary])
         if use not in package.uses:
             package.uses.append(use)
         return self.component(("debian", entry["name"]), lambda: Component(
@@ -354,7 +356,8 @@ class Notices:
                         component.files.append(path)
         for binary in self.table["start_up_code"]["packages"]:
             package = self.packages.installed(binary)
-            use = "start-up code in every program file (Debian package %s)" % binary
+            use = "start-up code in every program file (Debian package %s %s)" % (
+                binary, self.packages.binary_versions[binary])
             if use not in package.uses:
                 package.uses.append(use)
         # Every licence a copyright file points to goes in whole.
