@@ -5,8 +5,8 @@
                   [--commit C] --output FILE
   notices.py check NOTICES FOLDER
 
-"make" describes every program file and DLL of the staged package (DIR), and every file the
-package took from elsewhere (FILE: lines "<path in the package><TAB><where it came from>"):
+"make" describes every program file and DLL of the staged package (DIR), the uninstaller the
+setup program writes, and every file the package took from elsewhere (FILE: lines "<path in the package><TAB><where it came from>"):
 our own programs with what they link in, Qt's libraries and plugins with the parts of Qt's
 attribution records that their module holds, and files of Debian packages (the compiler's
 runtime DLLs, Qt's translations) with the package they came from. It names the Debian source
@@ -354,6 +354,20 @@ class Notices:
                 for component in held:
                     if path not in component.files:
                         component.files.append(path)
+        # Files that the setup program writes as it installs (its uninstaller): the package
+        # does not hold them, an installed copy does.
+        setup = self.table.get("setup_program")
+        if setup:
+            package = self.packages.installed(setup["package"])
+            package.uses.append("%s (Debian package %s %s)" % (
+                setup["name"], setup["package"],
+                self.packages.binary_versions[setup["package"]]))
+            component = self.component(("setup",), lambda: Component(
+                setup["name"], "", setup["licence"], package,
+                text_ref="in the copyright file of %s (part 5)" % package.source))
+            for path in setup["files"]:
+                self.files[path] = [component]
+                component.files.append(path)
         for binary in self.table["start_up_code"]["packages"]:
             package = self.packages.installed(binary)
             use = "start-up code in every program file (Debian package %s %s)" % (
