@@ -404,10 +404,49 @@ Czy na pewno chcesz go usunąć?</translation>
         <translation>Wersja %1</translation>
     </message>
     <message>
-        <location filename="../ui/About.ui" line="181"/>
+        <location filename="../ui/About.ui" line="171"/>
+        <source>&amp;Licences</source>
+        <extracomment>Button of the About box: opens the window with the licences of Brookfetch and of the libraries it uses.</extracomment>
+        <translation>&amp;Licencje</translation>
+    </message>
+    <message>
+        <location filename="../ui/About.ui" line="187"/>
         <source>OK</source>
         <extracomment>Button: closes the About box</extracomment>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TLicencesBox</name>
+    <message>
+        <location filename="../ui/Licences.ui" line="14"/>
+        <source>Licences</source>
+        <extracomment>Title of the window that shows the licences, opened from the About box.</extracomment>
+        <translation>Licencje</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.ui" line="38"/>
+        <source>Brookfetch is free software: you may pass it on and change it under the terms of the GNU General Public License, version 3 or later. The libraries it uses keep their own licences.</source>
+        <extracomment>Licences window, above the licence texts. Name the licence as its official translation into your language does, if there is one.</extracomment>
+        <translation>Brookfetch jest wolnym oprogramowaniem: możesz je rozpowszechniać i zmieniać na warunkach GNU General Public License w wersji 3 lub późniejszej. Biblioteki, których używa, mają własne licencje.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.ui" line="81"/>
+        <source>Libraries</source>
+        <extracomment>Licences window: the tab with the notices and licences of the other software that comes with Brookfetch (Qt, libjpeg, the compiler&apos;s runtime).</extracomment>
+        <translation>Biblioteki</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.ui" line="134"/>
+        <source>Close</source>
+        <extracomment>Button: closes the Licences window</extracomment>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.cpp" line="65"/>
+        <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
+        <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
+        <translation>Brookfetch używa Qt, libjpeg i biblioteki uruchomieniowej C++, każdej na jej własnej licencji. Pakiet Brookfetch dla Windows zawiera ich informacje w pliku THIRD-PARTY-NOTICES.txt obok brookfetch.exe. W Linuksie są one dostarczane z bibliotekami systemu: w Debianie w /usr/share/doc/&lt;pakiet&gt;/copyright.</translation>
     </message>
 </context>
 <context>

@@ -404,10 +404,49 @@ Doriți totuși să îl ștergeți?</translation>
         <translation>Versiunea %1</translation>
     </message>
     <message>
-        <location filename="../ui/About.ui" line="181"/>
+        <location filename="../ui/About.ui" line="171"/>
+        <source>&amp;Licences</source>
+        <extracomment>Button of the About box: opens the window with the licences of Brookfetch and of the libraries it uses.</extracomment>
+        <translation>&amp;Licențe</translation>
+    </message>
+    <message>
+        <location filename="../ui/About.ui" line="187"/>
         <source>OK</source>
         <extracomment>Button: closes the About box</extracomment>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TLicencesBox</name>
+    <message>
+        <location filename="../ui/Licences.ui" line="14"/>
+        <source>Licences</source>
+        <extracomment>Title of the window that shows the licences, opened from the About box.</extracomment>
+        <translation>Licențe</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.ui" line="38"/>
+        <source>Brookfetch is free software: you may pass it on and change it under the terms of the GNU General Public License, version 3 or later. The libraries it uses keep their own licences.</source>
+        <extracomment>Licences window, above the licence texts. Name the licence as its official translation into your language does, if there is one.</extracomment>
+        <translation>Brookfetch este software liber: îl puteți redistribui și modifica în condițiile GNU General Public License, versiunea 3 sau ulterioară. Bibliotecile pe care le folosește își păstrează propriile licențe.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.ui" line="81"/>
+        <source>Libraries</source>
+        <extracomment>Licences window: the tab with the notices and licences of the other software that comes with Brookfetch (Qt, libjpeg, the compiler&apos;s runtime).</extracomment>
+        <translation>Biblioteci</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.ui" line="134"/>
+        <source>Close</source>
+        <extracomment>Button: closes the Licences window</extracomment>
+        <translation>Închide</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.cpp" line="65"/>
+        <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
+        <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
+        <translation>Brookfetch folosește Qt, libjpeg și biblioteca de execuție C++, fiecare sub propria licență. Un pachet Brookfetch pentru Windows aduce notele lor în fișierul THIRD-PARTY-NOTICES.txt, lângă brookfetch.exe. Pe Linux ele vin cu bibliotecile sistemului: pe Debian în /usr/share/doc/&lt;pachet&gt;/copyright.</translation>
     </message>
 </context>
 <context>

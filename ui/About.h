@@ -6,14 +6,18 @@
 namespace Ui {
 class TAboutBox;
 }
+class TLicencesBox;
 
-// The About box: product line, version and the logo.
+// The About box: product line, version and the logo, and the way to the licences.
 class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
     ~TAboutBox() override;
+
+    // Shows the licences over the box (the Licences button).
+    void ShowLicences();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -22,6 +26,8 @@ private:
     void FitTexts();
 
     std::unique_ptr<Ui::TAboutBox> ui;
+    // Made when first asked for, then kept as the user left it (tab, place, size).
+    std::unique_ptr<TLicencesBox> Licences;
 };
 
 // The one About box, created last at start-up.

@@ -7,6 +7,7 @@
 
 void InitUiResources() {
     Q_INIT_RESOURCE(images);
+    Q_INIT_RESOURCE(licences);
 }
 
 QPixmap LogoPixmap() {

@@ -2,7 +2,8 @@
 
 #include <QPixmap>
 
-// Makes the pictures built into this library (icons, logo) reachable under ":/images".
+// Makes the pictures built into this library (icons, logo) reachable under ":/images", and
+// Brookfetch's licence under ":/licences".
 // A static library's resources are not registered by themselves.
 void InitUiResources();
 

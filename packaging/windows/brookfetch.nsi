@@ -7,6 +7,8 @@
 ;   SIZE_KB       the size of STAGE in KiB, for "Apps & features"
 ;   OUTFILE       the setup program to write
 ;   WIZARD_BITMAP the picture of the welcome and finish pages
+;   SIGN          (only when signing) the command that signs a file in place; the uninstaller
+;                 is signed with it as it is written
 ; Per machine into Program Files (the default for an administrator) or per user into
 ; %LOCALAPPDATA%\Programs\Brookfetch. An installed copy keeps its settings in
 ; %APPDATA%\Brookfetch: the file "installed" beside brookfetch.exe tells the program so.
@@ -24,6 +26,9 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+!ifdef SIGN
+    !uninstfinalize '"${SIGN}" "%1"'
+!endif
 BrandingText "${PRODUCT} ${VERSION}"
 
 VIProductVersion "${VERSION4}"
@@ -83,6 +88,13 @@ Var OwnRegistration
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "$(LicenseNote)"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
+; The notices of the other projects' libraries that come along, as the program's folder gets
+; them (THIRD-PARTY-NOTICES.txt).
+!define MUI_PAGE_HEADER_TEXT "$(NoticesTitle)"
+!define MUI_PAGE_HEADER_SUBTEXT "$(NoticesSubtitle)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(NoticesNote)"
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\THIRD-PARTY-NOTICES.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY

@@ -5,8 +5,8 @@ what Orca would take from it: every control named without "&", tab or trailing c
 field's unit in its description, frames with a heading named, the drop-downs' values and
 their changes, a notification for each status change (adapter and connector panels, the start
 and end of a transfer, the outcome), the focus on the first field and given back with an
-event after every transfer, nothing hidden focused; in the main window, Properties, About and
-a message box. Every wait is bounded; nothing is timed except that the outcome stays readable.
+event after every transfer, nothing hidden focused; in the main window, Properties, About, the
+licences it opens and a message box. Every wait is bounded; nothing is timed except that the outcome stays readable.
 
 AccessibilityTest.py PROGRAM SIMULATOR SCRATCH   (AccessibilityTest.sh runs it in a session)
 """
@@ -295,7 +295,18 @@ def run(language, folder, events, results, timing):
         dialog = new_window(program, known)
         if check(dialog, "%s: About did not open" % where):
             check_window(dialog, where + " About", dump)
-            press(find(dialog, pyatspi.ROLE_PUSH_BUTTON))
+            # Licences, over the About box, and closed again.
+            known = program.windows()
+            press(find(dialog, pyatspi.ROLE_PUSH_BUTTON,
+                       lambda o: not has(o, pyatspi.STATE_IS_DEFAULT)))
+            licences = new_window(program, known)
+            if check(licences, "%s: Licences did not open" % where):
+                check_window(licences, where + " Licences", dump)
+                press(find(licences, pyatspi.ROLE_PUSH_BUTTON,
+                           lambda o: has(o, pyatspi.STATE_IS_DEFAULT)))
+                check(window_gone(program, licences), "%s: Licences did not close" % where)
+            press(find(dialog, pyatspi.ROLE_PUSH_BUTTON,
+                       lambda o: has(o, pyatspi.STATE_IS_DEFAULT)))
             check(window_gone(program, dialog), "%s: About did not close" % where)
 
         # A menu and the drop-down's list opened and closed again leave nothing focused that

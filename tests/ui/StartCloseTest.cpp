@@ -2,8 +2,10 @@
 #include "tests/ui/WindowFixture.h"
 
 #include "app/Workplace.h"
+#include "platform/registry/Locations.h"
 #include "ui/About.h"
 #include "ui/ConnectorMonitor.h"
+#include "ui/Licences.h"
 #include "ui/Main.h"
 
 #include <QAbstractButton>
@@ -15,11 +17,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
 namespace {
+
+// A left click in the middle of a widget, as the mouse gives it.
+void Click(QWidget* widget) {
+    const QPointF at = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
 
 const QStringList FreshSettings = {"[Properties]",   "Version=256", "[MainForm]",
                                    "MainTop=0",      "MainLeft=0",  "MainWidth=800",
@@ -241,4 +257,51 @@ TEST_F(WindowTest, AboutShowsProductVersionAndTheDecodedLogo) {
     EXPECT_FALSE(logo.isEmpty());
     EXPECT_FALSE(About->isVisible());
     EXPECT_FALSE(Main->findChild<QLabel*>("Logo")->pixmap().isNull());
+}
+
+// Help, About, Licences: Brookfetch's own licence and the notices that lie beside the program's
+// data (a Windows package's), or, without them, where the system keeps its libraries' licences.
+TEST_F(WindowTest, AboutOpensTheLicencesOfTheProgramAndOfTheLibraries) {
+    const QString notices = SharedDataFolder(ExePath) + "/THIRD-PARTY-NOTICES.txt";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(notices).path()));
+    for (const bool withNotices : {true, false}) {
+        if (withNotices) {
+            QFile file(notices);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("Qt6Core.dll\r\n    Qt Core 6.4.2 (LGPL-3.0-only)\r\n");
+        } else {
+            QFile::remove(notices);
+        }
+        StartWindows();
+        QString program, libraries, title;
+        bool licencesClosed = false;
+        QTimer::singleShot(0, About.get(), [&] {
+            QTimer::singleShot(0, About.get(), [&] {
+                auto* licences = About->findChild<TLicencesBox*>();
+                if (!licences || !licences->isVisible())
+                    return;
+                title = licences->windowTitle();
+                program = licences->findChild<QPlainTextEdit*>("ProgramLicence")->toPlainText();
+                libraries = licences->findChild<QPlainTextEdit*>("LibraryNotices")->toPlainText();
+                Click(licences->findChild<QAbstractButton*>("CloseButton"));
+                licencesClosed = !licences->isVisible();
+            });
+            if (About->isVisible())
+                Click(About->findChild<QAbstractButton*>("LicencesButton"));
+            Click(About->findChild<QAbstractButton*>("OKButton"));
+        });
+        Action("HelpAbout")->trigger();
+        EXPECT_EQ(title, "Licences");
+        EXPECT_TRUE(program.trimmed().startsWith("GNU GENERAL PUBLIC LICENSE"))
+            << program.left(200).toStdString();
+        EXPECT_TRUE(program.contains("TERMS AND CONDITIONS"));
+        if (withNotices)
+            EXPECT_EQ(libraries, "Qt6Core.dll\n    Qt Core 6.4.2 (LGPL-3.0-only)\n");
+        else
+            EXPECT_TRUE(libraries.contains("/usr/share/doc/<package>/copyright"))
+                << libraries.toStdString();
+        EXPECT_TRUE(licencesClosed);
+        EXPECT_FALSE(About->isVisible());
+        DestroyWindows();
+    }
 }

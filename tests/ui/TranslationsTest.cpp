@@ -4,6 +4,7 @@
 
 #include "platform/registry/Translation.h"
 #include "ui/About.h"
+#include "ui/Licences.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
 #include "ui/Properties.h"
@@ -387,8 +388,8 @@ QStringList CutMenuItems(QMenu* menu) {
 } // namespace
 
 // Each window laid out offscreen in each language: the main window at 800 × 600 with every
-// status text and confirmation, the properties dialog and the About box. A dialog grows where a
-// translation needs more room than its design size.
+// status text and confirmation, the properties dialog, the About box and its licences. A dialog
+// grows where a translation needs more room than its design size.
 TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
     InEveryLanguage([this](const std::string& language) {
         QStringList cut;
@@ -415,8 +416,10 @@ TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
         for (QAction* title : Main->menuBar()->actions())
             if (title->menu())
                 cut << CutMenuItems(title->menu());
+        TLicencesBox licences(nullptr, ExePath);
         for (QDialog* dialog :
-             {static_cast<QDialog*>(Properties.get()), static_cast<QDialog*>(About.get())}) {
+             {static_cast<QDialog*>(Properties.get()), static_cast<QDialog*>(About.get()),
+              static_cast<QDialog*>(&licences)}) {
             dialog->show();
             QApplication::processEvents();
             cut << CutTexts(dialog);

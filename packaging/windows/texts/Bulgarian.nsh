@@ -2,6 +2,9 @@
 ; translations/glossary_bg.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_BULGARIAN} "За да използвате Brookfetch, не е нужно да приемате този лиценз: той определя как можете да копирате, променяте и разпространявате програмата."
+LangString NoticesTitle ${LANG_BULGARIAN} "Библиотеки и техните лицензи"
+LangString NoticesSubtitle ${LANG_BULGARIAN} "Brookfetch включва библиотеки на други проекти, всяка със собствен лиценз."
+LangString NoticesNote ${LANG_BULGARIAN} "Тук няма нищо за приемане. Тези бележки се инсталират и като THIRD-PARTY-NOTICES.txt, а Brookfetch ги показва в прозореца „Относно“."
 LangString ProgramDescription ${LANG_BULGARIAN} "Brookfetch, програмата за команден ред brookfetch-cli, техните преводи и библиотеките, от които се нуждаят."
 LangString DesktopShortcut ${LANG_BULGARIAN} "Пряк път на работния плот"
 LangString DesktopShortcutDescription ${LANG_BULGARIAN} "Пряк път към Brookfetch на работния плот."

@@ -2,6 +2,9 @@
 ; translations/glossary_cs.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_CZECH} "K používání programu Brookfetch nemusíte tuto licenci přijmout: určuje, jak smíte program kopírovat, upravovat a šířit."
+LangString NoticesTitle ${LANG_CZECH} "Knihovny a jejich licence"
+LangString NoticesSubtitle ${LANG_CZECH} "Brookfetch obsahuje knihovny jiných projektů, každou pod vlastní licencí."
+LangString NoticesNote ${LANG_CZECH} "Zde není co přijímat. Instalace tato upozornění uloží také jako THIRD-PARTY-NOTICES.txt a okno O programu v Brookfetch je zobrazí."
 LangString ProgramDescription ${LANG_CZECH} "Brookfetch, program pro příkazový řádek brookfetch-cli, jejich překlady a knihovny, které potřebují."
 LangString DesktopShortcut ${LANG_CZECH} "Zástupce na ploše"
 LangString DesktopShortcutDescription ${LANG_CZECH} "Zástupce programu Brookfetch na ploše."

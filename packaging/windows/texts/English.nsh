@@ -2,6 +2,9 @@
 ; the term base, translations/TERMS.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_ENGLISH} "You need not accept this license to use Brookfetch: it says how you may copy, change and pass the program on."
+LangString NoticesTitle ${LANG_ENGLISH} "Libraries and their licenses"
+LangString NoticesSubtitle ${LANG_ENGLISH} "Brookfetch comes with libraries of other projects, each under its own license."
+LangString NoticesNote ${LANG_ENGLISH} "Nothing to accept here. Setup also installs these notices as THIRD-PARTY-NOTICES.txt, and the About box of Brookfetch shows them."
 LangString ProgramDescription ${LANG_ENGLISH} "Brookfetch, the command-line program brookfetch-cli, their translations and the libraries they need."
 LangString DesktopShortcut ${LANG_ENGLISH} "Desktop shortcut"
 LangString DesktopShortcutDescription ${LANG_ENGLISH} "A shortcut to Brookfetch on the desktop."

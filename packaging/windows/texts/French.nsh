@@ -2,6 +2,9 @@
 ; translations/glossary_fr.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_FRENCH} "Vous n’avez pas à accepter cette licence pour utiliser Brookfetch : elle indique comment copier, modifier et redistribuer le programme."
+LangString NoticesTitle ${LANG_FRENCH} "Bibliothèques et leurs licences"
+LangString NoticesSubtitle ${LANG_FRENCH} "Brookfetch est livré avec des bibliothèques d’autres projets, chacune sous sa propre licence."
+LangString NoticesNote ${LANG_FRENCH} "Rien à accepter ici. Ces avis sont aussi installés dans THIRD-PARTY-NOTICES.txt, et Brookfetch les affiche dans sa fenêtre À propos."
 LangString ProgramDescription ${LANG_FRENCH} "Brookfetch, le programme en ligne de commande brookfetch-cli, leurs traductions et les bibliothèques dont ils ont besoin."
 LangString DesktopShortcut ${LANG_FRENCH} "Raccourci sur le bureau"
 LangString DesktopShortcutDescription ${LANG_FRENCH} "Un raccourci vers Brookfetch sur le bureau."

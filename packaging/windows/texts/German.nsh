@@ -2,6 +2,9 @@
 ; translations/glossary_de.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_GERMAN} "Um Brookfetch zu nutzen, müssen Sie dieser Lizenz nicht zustimmen: Sie regelt, wie Sie das Programm kopieren, ändern und weitergeben dürfen."
+LangString NoticesTitle ${LANG_GERMAN} "Bibliotheken und ihre Lizenzen"
+LangString NoticesSubtitle ${LANG_GERMAN} "Brookfetch bringt Bibliotheken anderer Projekte mit, jede unter ihrer eigenen Lizenz."
+LangString NoticesNote ${LANG_GERMAN} "Hier ist nichts zuzustimmen. Diese Hinweise werden auch als THIRD-PARTY-NOTICES.txt installiert, und das Info-Fenster von Brookfetch zeigt sie an."
 LangString ProgramDescription ${LANG_GERMAN} "Brookfetch, das Kommandozeilenprogramm brookfetch-cli, ihre Übersetzungen und die Bibliotheken, die sie brauchen."
 LangString DesktopShortcut ${LANG_GERMAN} "Verknüpfung auf dem Desktop"
 LangString DesktopShortcutDescription ${LANG_GERMAN} "Eine Verknüpfung zu Brookfetch auf dem Desktop."

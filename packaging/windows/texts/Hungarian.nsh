@@ -2,6 +2,9 @@
 ; translations/glossary_hu.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_HUNGARIAN} "A Brookfetch használatához nem kell elfogadnia ezt a licencet: azt szabályozza, hogyan másolhatja, módosíthatja és terjesztheti a programot."
+LangString NoticesTitle ${LANG_HUNGARIAN} "Programkönyvtárak és licenceik"
+LangString NoticesSubtitle ${LANG_HUNGARIAN} "A Brookfetch más projektek programkönyvtárait is tartalmazza, mindegyiket a saját licence alatt."
+LangString NoticesNote ${LANG_HUNGARIAN} "Itt nincs mit elfogadni. A telepítő ezeket a közleményeket THIRD-PARTY-NOTICES.txt néven is telepíti, és a Brookfetch Névjegy ablaka is megjeleníti őket."
 LangString ProgramDescription ${LANG_HUNGARIAN} "A Brookfetch, a brookfetch-cli parancssori program, fordításaik és a szükséges könyvtárak."
 LangString DesktopShortcut ${LANG_HUNGARIAN} "Asztali parancsikon"
 LangString DesktopShortcutDescription ${LANG_HUNGARIAN} "A Brookfetch parancsikonja az asztalon."

@@ -2,6 +2,9 @@
 ; translations/glossary_it.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_ITALIAN} "Per usare Brookfetch non è necessario accettare questa licenza: stabilisce come copiare, modificare e distribuire il programma."
+LangString NoticesTitle ${LANG_ITALIAN} "Librerie e relative licenze"
+LangString NoticesSubtitle ${LANG_ITALIAN} "Brookfetch include librerie di altri progetti, ciascuna con la propria licenza."
+LangString NoticesNote ${LANG_ITALIAN} "Qui non c’è nulla da accettare. Queste note vengono installate anche come THIRD-PARTY-NOTICES.txt e Brookfetch le mostra nella finestra Informazioni."
 LangString ProgramDescription ${LANG_ITALIAN} "Brookfetch, il programma a riga di comando brookfetch-cli, le loro traduzioni e le librerie di cui hanno bisogno."
 LangString DesktopShortcut ${LANG_ITALIAN} "Collegamento sul desktop"
 LangString DesktopShortcutDescription ${LANG_ITALIAN} "Un collegamento a Brookfetch sul desktop."

@@ -2,6 +2,9 @@
 ; translations/glossary_lv.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_LATVIAN} "Lai lietotu Brookfetch, šī licence nav jāpieņem: tā nosaka, kā programmu drīkst kopēt, mainīt un izplatīt."
+LangString NoticesTitle ${LANG_LATVIAN} "Bibliotēkas un to licences"
+LangString NoticesSubtitle ${LANG_LATVIAN} "Brookfetch ietver citu projektu bibliotēkas, katru ar savu licenci."
+LangString NoticesNote ${LANG_LATVIAN} "Šeit nekas nav jāpieņem. Šie paziņojumi tiek instalēti arī kā THIRD-PARTY-NOTICES.txt, un Brookfetch tos parāda logā “Par programmu”."
 LangString ProgramDescription ${LANG_LATVIAN} "Brookfetch, komandrindas programma brookfetch-cli, to tulkojumi un bibliotēkas, kas tām vajadzīgas."
 LangString DesktopShortcut ${LANG_LATVIAN} "Saīsne uz darbvirsmas"
 LangString DesktopShortcutDescription ${LANG_LATVIAN} "Brookfetch saīsne uz darbvirsmas."

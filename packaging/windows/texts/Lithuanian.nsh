@@ -2,6 +2,9 @@
 ; translations/glossary_lt.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_LITHUANIAN} "Norint naudoti Brookfetch, šios licencijos priimti nereikia: ji nustato, kaip programą galima kopijuoti, keisti ir platinti."
+LangString NoticesTitle ${LANG_LITHUANIAN} "Bibliotekos ir jų licencijos"
+LangString NoticesSubtitle ${LANG_LITHUANIAN} "Brookfetch pateikiamas su kitų projektų bibliotekomis, kurių kiekviena turi savo licenciją."
+LangString NoticesNote ${LANG_LITHUANIAN} "Čia nieko priimti nereikia. Šie pranešimai taip pat įdiegiami kaip THIRD-PARTY-NOTICES.txt, o Brookfetch juos rodo lange „Apie programą“."
 LangString ProgramDescription ${LANG_LITHUANIAN} "Brookfetch, komandinės eilutės programa brookfetch-cli, jų vertimai ir joms reikalingos bibliotekos."
 LangString DesktopShortcut ${LANG_LITHUANIAN} "Nuoroda darbalaukyje"
 LangString DesktopShortcutDescription ${LANG_LITHUANIAN} "Brookfetch nuoroda darbalaukyje."

@@ -2,6 +2,9 @@
 ; translations/glossary_pl.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_POLISH} "Aby używać programu Brookfetch, nie musisz akceptować tej licencji: określa ona, jak możesz kopiować, zmieniać i rozpowszechniać program."
+LangString NoticesTitle ${LANG_POLISH} "Biblioteki i ich licencje"
+LangString NoticesSubtitle ${LANG_POLISH} "Brookfetch zawiera biblioteki innych projektów, każdą na jej własnej licencji."
+LangString NoticesNote ${LANG_POLISH} "Nie trzeba tu niczego akceptować. Te informacje są też instalowane jako THIRD-PARTY-NOTICES.txt, a Brookfetch pokazuje je w oknie „O programie”."
 LangString ProgramDescription ${LANG_POLISH} "Brookfetch, program wiersza poleceń brookfetch-cli, ich tłumaczenia i potrzebne im biblioteki."
 LangString DesktopShortcut ${LANG_POLISH} "Skrót na pulpicie"
 LangString DesktopShortcutDescription ${LANG_POLISH} "Skrót do programu Brookfetch na pulpicie."

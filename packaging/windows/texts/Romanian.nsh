@@ -2,6 +2,9 @@
 ; translations/glossary_ro.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_ROMANIAN} "Pentru a folosi Brookfetch nu trebuie să acceptați această licență: ea spune cum puteți copia, modifica și distribui programul."
+LangString NoticesTitle ${LANG_ROMANIAN} "Biblioteci și licențele lor"
+LangString NoticesSubtitle ${LANG_ROMANIAN} "Brookfetch include biblioteci ale altor proiecte, fiecare sub propria licență."
+LangString NoticesNote ${LANG_ROMANIAN} "Aici nu trebuie acceptat nimic. Aceste note sunt instalate și ca THIRD-PARTY-NOTICES.txt, iar Brookfetch le afișează în fereastra Despre."
 LangString ProgramDescription ${LANG_ROMANIAN} "Brookfetch, programul în linie de comandă brookfetch-cli, traducerile lor și bibliotecile de care au nevoie."
 LangString DesktopShortcut ${LANG_ROMANIAN} "Comandă rapidă pe desktop"
 LangString DesktopShortcutDescription ${LANG_ROMANIAN} "O comandă rapidă către Brookfetch pe desktop."

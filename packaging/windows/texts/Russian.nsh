@@ -2,6 +2,9 @@
 ; translations/glossary_ru.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_RUSSIAN} "Чтобы пользоваться Brookfetch, принимать эту лицензию не нужно: она определяет, как можно копировать, изменять и распространять программу."
+LangString NoticesTitle ${LANG_RUSSIAN} "Библиотеки и их лицензии"
+LangString NoticesSubtitle ${LANG_RUSSIAN} "Brookfetch включает библиотеки других проектов, каждую под её собственной лицензией."
+LangString NoticesNote ${LANG_RUSSIAN} "Здесь ничего не нужно принимать. Эти сведения также устанавливаются в файл THIRD-PARTY-NOTICES.txt, и Brookfetch показывает их в окне «О программе»."
 LangString ProgramDescription ${LANG_RUSSIAN} "Brookfetch, программа командной строки brookfetch-cli, их переводы и нужные им библиотеки."
 LangString DesktopShortcut ${LANG_RUSSIAN} "Ярлык на рабочем столе"
 LangString DesktopShortcutDescription ${LANG_RUSSIAN} "Ярлык Brookfetch на рабочем столе."

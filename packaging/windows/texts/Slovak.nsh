@@ -2,6 +2,9 @@
 ; translations/glossary_sk.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_SLOVAK} "Na používanie programu Brookfetch nemusíte túto licenciu prijať: určuje, ako smiete program kopírovať, upravovať a šíriť."
+LangString NoticesTitle ${LANG_SLOVAK} "Knižnice a ich licencie"
+LangString NoticesSubtitle ${LANG_SLOVAK} "Brookfetch obsahuje knižnice iných projektov, každú pod vlastnou licenciou."
+LangString NoticesNote ${LANG_SLOVAK} "Tu nie je čo prijímať. Inštalácia tieto upozornenia uloží aj ako THIRD-PARTY-NOTICES.txt a okno O programe v Brookfetch ich zobrazí."
 LangString ProgramDescription ${LANG_SLOVAK} "Brookfetch, program pre príkazový riadok brookfetch-cli, ich preklady a knižnice, ktoré potrebujú."
 LangString DesktopShortcut ${LANG_SLOVAK} "Odkaz na pracovnej ploche"
 LangString DesktopShortcutDescription ${LANG_SLOVAK} "Odkaz na program Brookfetch na pracovnej ploche."

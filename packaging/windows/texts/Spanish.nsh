@@ -2,6 +2,9 @@
 ; translations/glossary_es.md; NSIS brings the rest of the wizard's texts.
 ; $(^ClickUninstall), $(^ClickNext), $(^NameDA), $PreviousVersion, ${VERSION} and $R9 (a folder) stand for what the setup program fills in.
 LangString LicenseNote ${LANG_SPANISH} "Para usar Brookfetch no tiene que aceptar esta licencia: indica cómo puede copiar, modificar y distribuir el programa."
+LangString NoticesTitle ${LANG_SPANISH} "Bibliotecas y sus licencias"
+LangString NoticesSubtitle ${LANG_SPANISH} "Brookfetch incluye bibliotecas de otros proyectos, cada una con su propia licencia."
+LangString NoticesNote ${LANG_SPANISH} "Aquí no hay nada que aceptar. El instalador también instala estos avisos como THIRD-PARTY-NOTICES.txt, y Brookfetch los muestra en su ventana Acerca de."
 LangString ProgramDescription ${LANG_SPANISH} "Brookfetch, el programa de línea de comandos brookfetch-cli, sus traducciones y las bibliotecas que necesitan."
 LangString DesktopShortcut ${LANG_SPANISH} "Acceso directo en el escritorio"
 LangString DesktopShortcutDescription ${LANG_SPANISH} "Un acceso directo a Brookfetch en el escritorio."
