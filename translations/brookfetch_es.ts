@@ -4,13 +4,13 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="87"/>
+        <location filename="../ui/AccessibleNames.cpp" line="86"/>
         <source>Tool bar</source>
         <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
         <translation>Barra de herramientas</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="93"/>
+        <location filename="../ui/AccessibleNames.cpp" line="92"/>
         <source>Logo</source>
         <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
         <translation>Logotipo</translation>
@@ -443,7 +443,7 @@ Do you want to delete it anyway?</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="65"/>
+        <location filename="../ui/Licences.cpp" line="67"/>
         <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
         <translation>Brookfetch utiliza Qt, libjpeg y la biblioteca de ejecución de C++, cada una con su propia licencia. Un paquete de Brookfetch para Windows incluye sus avisos en el archivo THIRD-PARTY-NOTICES.txt junto a brookfetch.exe. En Linux vienen con las bibliotecas del sistema: en Debian, en /usr/share/doc/&lt;paquete&gt;/copyright.</translation>
@@ -654,7 +654,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1095"/>
-        <location filename="../ui/FileCommands.cpp" line="265"/>
+        <location filename="../ui/FileCommands.cpp" line="324"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Abrir archivo</translation>
@@ -762,23 +762,23 @@ Do you want to delete it anyway?</source>
         <translation>Escribir datos en el adaptador</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="270"/>
-        <location filename="../ui/FileCommands.cpp" line="285"/>
+        <location filename="../ui/FileCommands.cpp" line="329"/>
+        <location filename="../ui/FileCommands.cpp" line="344"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Configuración de Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="280"/>
+        <location filename="../ui/FileCommands.cpp" line="339"/>
         <source>Save file</source>
         <translation>Guardar archivo</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="151"/>
+        <location filename="../ui/SheetCommands.cpp" line="154"/>
         <source>Export as PDF</source>
         <translation>Exportar como PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="156"/>
+        <location filename="../ui/SheetCommands.cpp" line="159"/>
         <source>PDF document (*.pdf)</source>
         <translation>Documento PDF (*.pdf)</translation>
     </message>
@@ -979,7 +979,7 @@ Do you want to delete it anyway?</source>
         <translation>No hay ningún conector en el adaptador. Inserte un conector en el adaptador y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="322"/>
+        <location filename="../ui/Msg.ui" line="552"/>
         <source>Sheet sent to the printer</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
         <translation>Hoja enviada a la impresora</translation>
@@ -991,7 +991,7 @@ Do you want to delete it anyway?</source>
         <translation>El conector del adaptador tiene una memoria grande: no es el conector de configuración de un tomamuestras, y no se ha leído ni escrito nada en él. Inserte el conector de un tomamuestras.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="332"/>
+        <location filename="../ui/Msg.ui" line="562"/>
         <source>Sheet saved as PDF</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
         <translation>Hoja guardada como PDF</translation>
@@ -1003,7 +1003,7 @@ Do you want to delete it anyway?</source>
         <translation>El adaptador no responde. Compruebe que está conectado y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="342"/>
+        <location filename="../ui/Msg.ui" line="572"/>
         <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
         <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
         <translation>La impresora no aceptó la hoja de parámetros. Compruebe la impresora y vuelva a intentarlo.</translation>
@@ -1130,6 +1130,265 @@ Do you want to delete it anyway?</source>
     </message>
 </context>
 <context>
+    <name>TParameterSheet</name>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="129"/>
+        <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
+        <translation>Una muestra cada %1 hasta que se detenga el tomamuestras, la primera %2 después del arranque.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="135"/>
+        <source>1 sample, %1 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
+        <translation>1 muestra, %1 después del arranque.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="141"/>
+        <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
+        <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
+        <translation>Muestras: %1; la primera %2 después del arranque, luego una cada %3, la última %4 después del arranque.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="150"/>
+        <source>The VAR input (%1) also controls sampling.</source>
+        <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
+        <translation>La entrada VAR (%1) también controla el muestreo.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="180"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="489"/>
+        <source>Parameter sheet</source>
+        <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
+        <translation>Hoja de parámetros</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="189"/>
+        <source>File:</source>
+        <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="191"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="490"/>
+        <source>&lt;noname&gt;</source>
+        <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
+        <translation>&lt;sin nombre&gt;</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="193"/>
+        <source>Printed:</source>
+        <extracomment>Parameter sheet, header: the date and time the sheet was printed or saved as PDF.</extracomment>
+        <translation>Impreso:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="195"/>
+        <source>Program:</source>
+        <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
+        <translation>Programa:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="200"/>
+        <source>Adapter:</source>
+        <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
+        <translation>Adaptador:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
+        <source>small memory</source>
+        <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
+        <translation>memoria pequeña</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="205"/>
+        <source>large memory</source>
+        <translation>memoria grande</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
+        <source>Connector:</source>
+        <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
+        <translation>Conector:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="211"/>
+        <source>written and verified, %1</source>
+        <translation>escrito y verificado, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="214"/>
+        <source>read, %1</source>
+        <translation>leído, %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="218"/>
+        <source>Checksum:</source>
+        <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
+        <translation>Suma de comprobación:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="238"/>
+        <source>[s]</source>
+        <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
+        <translation>[s]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="239"/>
+        <source>[hh:mm:ss]</source>
+        <translation>[hh:mm:ss]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="240"/>
+        <source>[V]</source>
+        <translation>[V]</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="243"/>
+        <source>%1..%2 s</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
+        <translation>%1..%2 s</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="261"/>
+        <source>%1..%2 V</source>
+        <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
+        <translation>%1..%2 V</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="264"/>
+        <source>Acc. to Samples Count</source>
+        <translation>Según número de muestras</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="265"/>
+        <source>Continuous</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="266"/>
+        <source>Disabled</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
+        <source>Mode :</source>
+        <comment>sampling</comment>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="285"/>
+        <source>Samples Count :</source>
+        <translation>Número de muestras:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="288"/>
+        <source>Purging time</source>
+        <translation>Tiempo de purga</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="289"/>
+        <source>Before Sampling :</source>
+        <translation>Antes del muestreo:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="290"/>
+        <source>After Sampling :</source>
+        <translation>Después del muestreo:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="291"/>
+        <source>VAR System :</source>
+        <translation>Sistema VAR:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="292"/>
+        <source>Mode :</source>
+        <comment>VAR input</comment>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="301"/>
+        <source>Time Delay :</source>
+        <translation>Retardo de inicio:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="302"/>
+        <source>Purges Count :</source>
+        <translation>Número de purgas:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
+        <source>Sampling Interval :</source>
+        <translation>Intervalo de muestreo:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="309"/>
+        <source>Aeration :</source>
+        <translation>Aireación:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="310"/>
+        <source>Max Suction Time :</source>
+        <translation>Tiempo máx. de aspiración:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="314"/>
+        <source>Pump Pulses :</source>
+        <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
+        <translation>Impulsos de bomba:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="314"/>
+        <source>read only</source>
+        <translation>solo lectura</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="315"/>
+        <source>Voltage control</source>
+        <translation>Control de tensión</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="316"/>
+        <source>Warning at :</source>
+        <translation>Aviso a:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="317"/>
+        <source>Switch off at :</source>
+        <translation>Desconexión a:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="396"/>
+        <source>Schedule:</source>
+        <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
+        <translation>Calendario:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="406"/>
+        <source>Programmed by</source>
+        <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
+        <translation>Programado por</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="408"/>
+        <source>Checked by</source>
+        <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
+        <translation>Verificado por</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="433"/>
+        <source>Date</source>
+        <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="437"/>
+        <source>Signature</source>
+        <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
+        <translation>Firma</translation>
+    </message>
+</context>
+<context>
     <name>TPropertiesDialog</name>
     <message>
         <location filename="../ui/Properties.ui" line="14"/>
@@ -1160,265 +1419,6 @@ Do you want to delete it anyway?</source>
         <source>Cancel</source>
         <extracomment>Button: closes the dialog without a change</extracomment>
         <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>TParameterSheet</name>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="117"/>
-        <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
-        <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
-        <translation>Una muestra cada %1 hasta que se detenga el tomamuestras, la primera %2 después del arranque.</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="123"/>
-        <source>1 sample, %1 after the start.</source>
-        <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
-        <translation>1 muestra, %1 después del arranque.</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="129"/>
-        <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
-        <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
-        <translation>Muestras: %1; la primera %2 después del arranque, luego una cada %3, la última %4 después del arranque.</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="138"/>
-        <source>The VAR input (%1) also controls sampling.</source>
-        <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
-        <translation>La entrada VAR (%1) también controla el muestreo.</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="168"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="479"/>
-        <source>Parameter sheet</source>
-        <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
-        <translation>Hoja de parámetros</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="177"/>
-        <source>File:</source>
-        <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
-        <translation>Archivo:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="179"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="480"/>
-        <source>&lt;noname&gt;</source>
-        <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
-        <translation>&lt;sin nombre&gt;</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="181"/>
-        <source>Printed:</source>
-        <extracomment>Parameter sheet, header: the date and time the sheet was printed or saved as PDF.</extracomment>
-        <translation>Impreso:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="184"/>
-        <source>Program:</source>
-        <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
-        <translation>Programa:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="189"/>
-        <source>Adapter:</source>
-        <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
-        <translation>Adaptador:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="192"/>
-        <source>small memory</source>
-        <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
-        <translation>memoria pequeña</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="194"/>
-        <source>large memory</source>
-        <translation>memoria grande</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="196"/>
-        <source>Connector:</source>
-        <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
-        <translation>Conector:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="200"/>
-        <source>written and verified, %1</source>
-        <translation>escrito y verificado, %1</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
-        <source>read, %1</source>
-        <translation>leído, %1</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
-        <source>Checksum:</source>
-        <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
-        <translation>Suma de comprobación:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="227"/>
-        <source>[s]</source>
-        <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
-        <translation>[s]</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="228"/>
-        <source>[hh:mm:ss]</source>
-        <translation>[hh:mm:ss]</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="229"/>
-        <source>[V]</source>
-        <translation>[V]</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="232"/>
-        <source>%1..%2 s</source>
-        <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
-        <translation>%1..%2 s</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="250"/>
-        <source>%1..%2 V</source>
-        <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
-        <translation>%1..%2 V</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="253"/>
-        <source>Acc. to Samples Count</source>
-        <translation>Según número de muestras</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="254"/>
-        <source>Continuous</source>
-        <translation>Continuo</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
-        <source>Disabled</source>
-        <translation>Desactivado</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="267"/>
-        <source>Mode :</source>
-        <comment>sampling</comment>
-        <translation>Modo:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="274"/>
-        <source>Samples Count :</source>
-        <translation>Número de muestras:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="277"/>
-        <source>Purging time</source>
-        <translation>Tiempo de purga</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
-        <source>Before Sampling :</source>
-        <translation>Antes del muestreo:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="279"/>
-        <source>After Sampling :</source>
-        <translation>Después del muestreo:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
-        <source>VAR System :</source>
-        <translation>Sistema VAR:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
-        <source>Mode :</source>
-        <comment>VAR input</comment>
-        <translation>Modo:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="290"/>
-        <source>Time Delay :</source>
-        <translation>Retardo de inicio:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="291"/>
-        <source>Purges Count :</source>
-        <translation>Número de purgas:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="295"/>
-        <source>Sampling Interval :</source>
-        <translation>Intervalo de muestreo:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="298"/>
-        <source>Aeration :</source>
-        <translation>Aireación:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="299"/>
-        <source>Max Suction Time :</source>
-        <translation>Tiempo máx. de aspiración:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
-        <source>Pump Pulses :</source>
-        <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
-        <translation>Impulsos de bomba:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="303"/>
-        <source>read only</source>
-        <translation>solo lectura</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="304"/>
-        <source>Voltage control</source>
-        <translation>Control de tensión</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
-        <source>Warning at :</source>
-        <translation>Aviso a:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
-        <source>Switch off at :</source>
-        <translation>Desconexión a:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="386"/>
-        <source>Schedule:</source>
-        <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
-        <translation>Calendario:</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="396"/>
-        <source>Programmed by</source>
-        <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
-        <translation>Programado por</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="398"/>
-        <source>Checked by</source>
-        <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
-        <translation>Verificado por</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="423"/>
-        <source>Date</source>
-        <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
-        <translation>Fecha</translation>
-    </message>
-    <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="427"/>
-        <source>Signature</source>
-        <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
-        <translation>Firma</translation>
     </message>
 </context>
 </TS>

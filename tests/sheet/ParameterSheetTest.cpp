@@ -65,12 +65,6 @@ TEST(ParameterSheetTest, ScheduleSaysWhenTheSampleCyclesStart) {
     EXPECT_EQ(ScheduleOf(model), "One sample every 15:00:00 until the sampler is stopped, the "
                                  "first 01:30:00 after the start. The VAR input (4 - 20mA) also "
                                  "controls sampling.");
-    // A count of 0 reaches the sampler as continuous mode: the sheet says what it will do.
-    model.Continuous = false;
-    model.SetVarMode(2); // no mode of its own: shown as Disabled
-    model.SetSamplesCount(0);
-    EXPECT_EQ(ScheduleOf(model), "One sample every 15:00:00 until the sampler is stopped, the "
-                                 "first 01:30:00 after the start.");
 }
 
 // A file or a connector read is documented byte for byte while the data are unchanged (its

@@ -77,7 +77,8 @@ TEST_F(SheetCommandsTest, ARefusedFieldStopsPrintAndExportAtTheField) {
     PrintTo = Temp.filePath("printed.pdf");
     QTest::keyClick(Main.get(), Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(App.Boxes.size(), 1u);
-    EXPECT_EQ(App.Boxes[0].Text, "Invalid format of parameter");
+    EXPECT_EQ(App.Boxes[0].Text,
+              "Invalid format of parameter\n\nAllowed for Before Sampling: 1..240 s.");
     EXPECT_EQ(PrintDialogs, 0);
     EXPECT_EQ(QApplication::focusWidget(), Field("Q47PrePurge"));
 
@@ -85,7 +86,8 @@ TEST_F(SheetCommandsTest, ARefusedFieldStopsPrintAndExportAtTheField) {
     ChosenFiles.push_back(Temp.filePath("sheet.pdf"));
     ExportWithKeys();
     ASSERT_EQ(App.Boxes.size(), 2u);
-    EXPECT_EQ(App.Boxes[1].Text, "Parameter out of range");
+    EXPECT_EQ(App.Boxes[1].Text,
+              "Parameter out of range\n\nAllowed for Before Sampling: 1..240 s.");
     EXPECT_TRUE(DialogRuns.empty());
     EXPECT_FALSE(QFile::exists(Temp.filePath("sheet.pdf")));
     EXPECT_FALSE(QFile::exists(PrintTo));
@@ -150,7 +152,7 @@ TEST_F(SheetCommandsTest, CtrlPPrintsThroughThePrintDialog) {
 TEST_F(SheetCommandsTest, TheConnectorIsNamedWhileTheDataAreWhatWasRead) {
     TQ47 read;
     read.Encode();
-    Workplace->Model->LoadImage({TLoadResult::Loaded, std::string(read.ImageBytes()), false});
+    Workplace->Model->LoadImage({TLoadResult::Loaded, std::string(read.ImageBytes()), false, {}});
     Workplace->Origin = TWorkplace::TConnectorOrigin{false, "USB FETCHer Adapter", 0x0103, true,
                                                      QByteArray(read.ImageBytes().data(), 128)};
     Main->ModelToPage();
