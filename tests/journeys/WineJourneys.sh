@@ -26,6 +26,8 @@ program=
 fail() {
     echo "wine journeys: FAILED: $*" >&2
     failures=$((failures + 1))
+    # What the screen showed then, for whoever reads the failure.
+    import -window root "$scratch/failure-$failures.png" 2>/dev/null || true
 }
 step() { echo "wine journeys: $*" >&2; }
 stop() {
@@ -37,13 +39,16 @@ trap stop EXIT
 start() {
     "$wine_run" "$folder/brookfetch.exe" >>"$scratch/program.log" 2>&1 &
     program=$!
-    window=$("$window_wait" '^Brookfetch$' 90) || { fail "no Brookfetch window"; return 1; }
+    window=$("$window_wait" '^Brookfetch$' 180) || { fail "no Brookfetch window"; return 1; }
     xdotool windowactivate --sync "$window"
     sleep 2 # the status check's first tick brings the parameters in front of the logo
 }
 quit() {
     xdotool windowactivate --sync "$window" key --clearmodifiers ctrl+q
-    timeout 60 tail --pid="$program" -f /dev/null || fail "Ctrl+Q did not end the program"
+    if ! timeout 60 tail --pid="$program" -f /dev/null; then
+        fail "Ctrl+Q did not end the program"
+        kill "$program" 2>/dev/null || true
+    fi
     wait "$program" || true
     program=
 }
@@ -88,6 +93,8 @@ save_as() { # path
     xdotool key --clearmodifiers ctrl+s
     dialog=$(new_window "$before") || { fail "no Save dialog"; return 1; }
     sleep 1
+    # The name field offers "noname" with the caret before it: the typed path replaces it.
+    xdotool key --clearmodifiers End shift+Home
     xdotool type --delay 30 "$(winpath "$1")"
     xdotool key --clearmodifiers Return
     for _ in $(seq 100); do [[ -f $1 ]] && return 0; sleep 0.1; done
@@ -117,8 +124,8 @@ before=$(visible)
 xdotool key --clearmodifiers alt+f r
 dialog=$(new_window "$before") || fail "Properties did not open"
 sleep 1
-# The list: <Default>, then the languages by name: Čeština, Deutsch, ...
-choose_with_mouse 2 10 "the language"
+# The list: <Default>, then the fourteen languages by name: Čeština, Deutsch, ...
+choose_with_mouse 2 15 "the language"
 before=$(visible)
 xdotool key --clearmodifiers Return
 notice=$(new_window "$before") || fail "no notice of the new language"

@@ -57,4 +57,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-dbus-run-session -- "${runner[@]}" "$script" "$@" "$scratch"
+status=0
+dbus-run-session -- "${runner[@]}" "$script" "$@" "$scratch" || status=$?
+# A failed run keeps what it left (the scripts put a screenshot there at each failure).
+((status == 0)) || BROOKFETCH_KEEP=1
+exit "$status"
