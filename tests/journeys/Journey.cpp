@@ -282,10 +282,14 @@ void Journey::AnswerFileDialog(const QString& path) {
         ASSERT_NE(field, nullptr);
         person::Key(field, Qt::Key_A, Qt::ControlModifier);
         person::Type(field, path);
-        // The name completion's list may have opened over the dialog while typing.
-        if (QWidget* popup = QApplication::activePopupWidget())
-            person::Key(popup, Qt::Key_Escape);
-        person::Key(field, Qt::Key_Return);
+        // The name completion's list may open over the dialog while typing, or a moment later
+        // as the folder's files come in, and take the Enter: then the person presses it again.
+        for (int tries = 0; tries < 3 && dialog->isVisible(); ++tries) {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                person::Key(popup, Qt::Key_Escape);
+            person::Key(field, Qt::Key_Return);
+            person::WaitFor([dialog] { return !dialog->isVisible(); }, 2000);
+        }
     });
 }
 

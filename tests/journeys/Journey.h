@@ -60,6 +60,12 @@ protected:
     bool ConnectorFound();
 
     TMainForm& Main() const { return *Window; }
+#ifndef _WIN32
+    // The simulated adapter PlugAdapter started, for its commands (plug, unplug, large...).
+    testsupport::SimulatorProcess& AdapterProcess() const {
+        return *Simulator;
+    }
+#endif
     QWidget* Widget(const char* name) const;
     QLineEdit* Field(const char* name) const;
     QComboBox* VarMode() const;

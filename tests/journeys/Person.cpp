@@ -49,6 +49,8 @@ protected:
             return false;
         auto* window = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::Show) {
+            // The program keeps its file dialogs: each showing is a new question.
+            window->setProperty("answered", QVariant());
             if (auto* box = qobject_cast<QMessageBox*>(window))
                 Boxes.push_back({box->windowTitle(), box->text()});
             Stack.removeAll(window);

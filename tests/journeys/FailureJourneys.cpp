@@ -1,0 +1,175 @@
+// What goes wrong, as a person meets it: a field the page refuses, a file that cannot be opened
+// or saved, a file with more than a parameter set, a connector that is gone or of another kind.
+// Each box must name the cause, and nothing may be lost or changed that the person did not ask
+// for.
+#include "tests/journeys/Journey.h"
+
+#include "ui/Main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QToolButton>
+
+#ifndef Q_OS_WIN
+#include "tests/support/SimulatorProcess.h"
+#endif
+
+class FailureJourney : public Journey {
+protected:
+    // Ctrl+S as a person presses it; `file` answers the Save dialog if one comes.
+    void PressSave() { person::Key(&Main(), Qt::Key_S, Qt::ControlModifier); }
+
+    static QByteArray Read(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    static bool WriteBytes(const QString& file, const QByteArray& bytes) {
+        QFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+    }
+};
+
+// A refused field is named with its allowed range, and keeps the keyboard; a count of 0 is not
+// continuous sampling in disguise, "1e1" is no voltage, and a voltage shows as it is stored.
+TEST_P(FailureJourney, ARefusedFieldIsNamedWithItsRangeAndAVoltageShowsAsStored) {
+    Start();
+    const QString file = Path(QStringLiteral("page.brk"));
+    person::TypeInto(Field("Q47SamplesCount"), QStringLiteral("0"));
+    Answer(QStringLiteral("OK"));
+    PressSave();
+    EXPECT_EQ(Boxes(), QStringList{QStringLiteral(
+                           "Error: Parameter out of range\n\nAllowed for Samples Count: "
+                           "1..255.")});
+    EXPECT_TRUE(
+        person::WaitFor([&] { return QApplication::focusWidget() == Field("Q47SamplesCount"); }));
+
+    person::TypeInto(Field("Q47SamplesCount"), QStringLiteral("24"));
+    person::TypeInto(Field("Q47AccuOff"), QStringLiteral("1e1"));
+    Answer(QStringLiteral("OK"));
+    PressSave();
+    EXPECT_EQ(Boxes(), QStringList{QStringLiteral(
+                           "Error: Invalid format of parameter\n\nAllowed for Switch off at: "
+                           "0.6..15.6 V.")});
+    EXPECT_TRUE(
+        person::WaitFor([&] { return QApplication::focusWidget() == Field("Q47AccuOff"); }));
+    EXPECT_FALSE(QFile::exists(file));
+
+    person::TypeInto(Field("Q47AccuOff"), QStringLiteral("10.04"));
+    person::TypeInto(Field("Q47AccuWarning"), QStringLiteral("11.05"));
+    AnswerFileDialog(file);
+    PressSave();
+    ASSERT_TRUE(person::WaitFor([&] { return Panel(1) == file; }));
+    EXPECT_EQ(Boxes(), QStringList());
+    const QJsonObject saved = Show(file);
+    EXPECT_EQ(saved["SamplesCount"].toInt(), 24);
+    EXPECT_DOUBLE_EQ(saved["AccuOff"].toDouble(), 10.0);
+    // The page shows what the file holds, on the 0.1 V grid.
+    EXPECT_EQ(Field("Q47AccuOff")->text(), QString::number(saved["AccuOff"].toDouble(), 'f', 1));
+    EXPECT_EQ(Field("Q47AccuWarning")->text(),
+              QString::number(saved["AccuWarning"].toDouble(), 'f', 1));
+}
+
+// A file opened with bytes after its parameter set is saved with them; a file far larger than a
+// parameter set is refused by name; a save whose folder went away names the file and the cause
+// and leaves the page as it was, to be saved elsewhere.
+TEST_P(FailureJourney, AFileKeepsItsBytesAndAFailedOpenOrSaveSaysWhy) {
+    const QString file = Path(QStringLiteral("long.brk"));
+    Start();
+    // A parameter set with a tail, as some tools leave one.
+    person::TypeInto(Field("Q47Aeration"), QStringLiteral("17"));
+    AnswerFileDialog(file);
+    PressSave();
+    ASSERT_TRUE(person::WaitFor([&] { return Panel(1) == file; }));
+    QByteArray tail(72, '\0');
+    for (int i = 0; i < tail.size(); ++i)
+        tail[i] = char(0xA0 + i);
+    ASSERT_TRUE(WriteBytes(file, Read(file) + tail));
+
+    AnswerFileDialog(file);
+    person::Key(&Main(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(person::WaitFor([&] { return Field("Q47Aeration")->text() == "17"; }));
+    person::TypeInto(Field("Q47Aeration"), QStringLiteral("25"));
+    PressSave();
+    ASSERT_TRUE(person::WaitFor([&] { return !Modified(); }));
+    const QByteArray kept = Read(file);
+    EXPECT_EQ(kept.size(), 200);
+    EXPECT_EQ(kept.mid(128), tail);
+    EXPECT_EQ(Show(file)["Aeration"].toInt(), 25);
+    EXPECT_EQ(Boxes(), QStringList());
+
+    const QString huge = Path(QStringLiteral("huge.brk"));
+    ASSERT_TRUE(WriteBytes(huge, QByteArray(2 << 20, '\x55')));
+    AnswerFileDialog(huge);
+    Answer(QStringLiteral("OK"));
+    person::Key(&Main(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(person::WaitFor([] { return person::PendingAnswers() == 0; }));
+    EXPECT_EQ(
+        Boxes(),
+        QStringList{QStringLiteral("Error: The file %1 is larger than any "
+                                   "configuration file: it holds no parameter set.\n\nNothing was "
+                                   "opened; the parameters shown are unchanged.")
+                        .arg(QDir::toNativeSeparators(huge))});
+    EXPECT_EQ(Field("Q47Aeration")->text(), "25") << "the page stays as it was";
+
+    // The folder of the file is gone (a stick pulled, a share dropped): Ctrl+S says so.
+    const QString away = Path(QStringLiteral("stick/river.brk"));
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("stick"))));
+    AnswerFileDialog(away);
+    ASSERT_TRUE(person::ClickMenu(Menus(), QStringLiteral("File"), QStringLiteral("Save As")));
+    ASSERT_TRUE(person::WaitFor([&] { return Panel(1) == away; }));
+    ASSERT_TRUE(QDir(Path(QStringLiteral("stick"))).removeRecursively());
+    person::TypeInto(Field("Q47Aeration"), QStringLiteral("30"));
+    Answer(QStringLiteral("OK"));
+    PressSave();
+    ASSERT_TRUE(person::WaitFor([&] { return person::PendingAnswers() == 0; }));
+    const QStringList boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].contains(
+        QStringLiteral("The file %1 was not saved.").arg(QDir::toNativeSeparators(away))))
+        << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[0].contains(QStringLiteral("Its folder does not exist.")))
+        << boxes[0].toStdString();
+    EXPECT_TRUE(Modified()) << "the changes are still to be saved";
+    EXPECT_EQ(Field("Q47Aeration")->text(), "30");
+}
+
+// A connector swapped for one of another kind is neither written nor read, and a pulled one is
+// named as what is missing: the boxes say so, and the memory holds what it held.
+TEST_P(FailureJourney, AConnectorOfAnotherKindOrNoneIsNamedAndLeftAsItWas) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the simulated driver's connector cannot be swapped while it is loaded";
+#else
+    PlugAdapter();
+    Start();
+    ASSERT_TRUE(ConnectorFound());
+    ASSERT_TRUE(AdapterProcess().Command("large"));
+    const QByteArray before = Read(Temp.filePath(QStringLiteral("connector.mem")));
+    person::TypeInto(Field("Q47PrePurge"), QStringLiteral("44"));
+    Answer(QStringLiteral("OK")); // the confirmation, if it comes first
+    Answer(QStringLiteral("OK"));
+    person::Click(Tool("ToolDataWrite"));
+    ASSERT_TRUE(person::WaitFor([] { return person::PendingAnswers() == 0; }));
+    QStringList boxes = Boxes();
+    ASSERT_FALSE(boxes.isEmpty());
+    EXPECT_TRUE(boxes.last().contains(QStringLiteral("has a large memory")))
+        << boxes.join(" | ").toStdString();
+    EXPECT_EQ(Read(Temp.filePath(QStringLiteral("connector.mem"))), before);
+
+    ASSERT_TRUE(AdapterProcess().Command("small"));
+    ASSERT_TRUE(AdapterProcess().Command("unplug"));
+    Answer(QStringLiteral("No")); // the changes need not be saved before the Read
+    Answer(QStringLiteral("OK"));
+    person::Click(Tool("ToolDataRead"));
+    ASSERT_TRUE(person::WaitFor([] { return person::PendingAnswers() == 0; }));
+    boxes = Boxes(); // the save question, then the failure
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes[1].contains(QStringLiteral("There is no connector in the adapter")))
+        << boxes[1].toStdString();
+    EXPECT_FALSE(boxes[1].contains(QStringLiteral("half-written"))) << boxes[1].toStdString();
+    EXPECT_EQ(Field("Q47PrePurge")->text(), "44") << "the page stays as it was";
+#endif
+}
+
+JOURNEY_STYLES(FailureJourney);
