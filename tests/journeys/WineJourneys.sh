@@ -123,14 +123,23 @@ start
 before=$(visible)
 xdotool key --clearmodifiers alt+f r
 dialog=$(new_window "$before") || fail "Properties did not open"
+"$window_wait" '^Program Properties$' 30 >/dev/null || fail "Properties did not come up"
 sleep 1
 # The list: <Default>, then the fourteen languages by name: Čeština, Deutsch, ...
 choose_with_mouse 2 15 "the language"
-before=$(visible)
 xdotool key --clearmodifiers Return
-notice=$(new_window "$before") || fail "no notice of the new language"
-xdotool key --clearmodifiers Return
-sleep 0.5
+# The notice is answered once it has the keyboard; on a busy machine it may come up a while after
+# it is mapped, so Enter is pressed until it is gone.
+if notice=$("$window_wait" '^Warning$' 30); then
+    for _ in 1 2 3 4 5; do
+        xdotool windowactivate --sync "$notice" 2>/dev/null || true
+        xdotool key --clearmodifiers Return
+        sleep 1
+        xdotool search --onlyvisible --name '^Warning$' >/dev/null 2>&1 || break
+    done
+else
+    fail "no notice of the new language"
+fi
 quit
 grep -q '^LanguageId=5' "$folder/brookfetch.INI" || fail "the settings hold no LanguageId=5"
 stored=$(wine reg query 'HKCU\Software\Borland\Locales' /v "$(winpath "$folder/brookfetch.exe")" \
