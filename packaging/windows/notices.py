@@ -296,7 +296,8 @@ class Notices:
         for folder, record in attribution_records(notices):
             if record.get("QDocModule", "").lower() != "qt" + module.lower():
                 continue
-            if record["Id"] in qt["not_built"]:
+            # Keys are Ids, or patterns of Ids (any case) for a feature with several parts.
+            if any(fnmatch.fnmatch(record["Id"].lower(), key.lower()) for key in qt["not_built"]):
                 continue
             held.append(self.qt_attribution(notices, folder, record, package))
         return held
@@ -316,7 +317,7 @@ class Notices:
                 # gives the licence of every file of it.
                 inside = record.get("Path") or (record.get("Files") or "").split(" ")[0] or "x"
                 stanza = package.stanza_for("%s/%s" % (folder, inside)) or "Files: *"
-                text_ref = "in the copyright file of %s (part 5), %s" % (package.source, stanza)
+                text_ref = "in the copyright file of %s (section 5), %s" % (package.source, stanza)
             licence = record.get("LicenseId") or record.get("License") or "see its copyright"
             return Component(record.get("Name", record["Id"]), record.get("Version", ""),
                              licence, package, record.get("Homepage", ""),
@@ -342,7 +343,7 @@ class Notices:
             package.uses.append(use)
         return self.component(("debian", entry["name"]), lambda: Component(
             entry["name"], "", entry["licence"], package,
-            text_ref="in the copyright file of %s (part 5)" % package.source))
+            text_ref="in the copyright file of %s (section 5)" % package.source))
 
     # ---- the text ----------------------------------------------------------------------------
 
@@ -364,7 +365,7 @@ class Notices:
                 self.packages.binary_versions[setup["package"]]))
             component = self.component(("setup",), lambda: Component(
                 setup["name"], "", setup["licence"], package,
-                text_ref="in the copyright file of %s (part 5)" % package.source))
+                text_ref="in the copyright file of %s (section 5)" % package.source))
             for path in setup["files"]:
                 self.files[path] = [component]
                 component.files.append(path)
@@ -388,10 +389,10 @@ class Notices:
         out += wrap("Brookfetch is free software under the GNU General Public License, version 3 "
                     "or later (LICENSE.txt). The files of this package listed below also hold "
                     "software of other projects, each under its own licence. This file names "
-                    "each of them with what it holds (part 1), says where the exact sources of "
-                    "the other projects' parts are (part 2), describes those parts (part 3), and "
-                    "gives every licence in full (part 4) with the copyright files of the "
-                    "sources (part 5).")
+                    "each of them with what it holds (section 1), says where the exact sources of "
+                    "the other projects' parts are (section 2), describes those parts (section 3), and "
+                    "gives every licence in full (section 4) with the copyright files of the "
+                    "sources (section 5).")
         out += ["", "", "1. The files", "-" * 12, ""]
         for path in sorted(self.files, key=str.lower):
             out.append(path)
@@ -459,7 +460,7 @@ def wrap(text, indent="", follow=None, width=78):
 
 
 def named_files(notices_text):
-    """The files the notices' part 1 names."""
+    """The files the notices' section 1 names."""
     part = notices_text.replace("\r\n", "\n").split("\n1. The files\n", 1)[-1]
     part = part.split("\n2. The sources\n", 1)[0]
     return {line.strip() for line in part.split("\n")[2:]

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 // Qt's warning for a shortcut that two actions hold: then neither runs.
@@ -54,8 +55,27 @@ TEST_P(CommandJourney, MenusAndTheToolBarByClick) {
     ASSERT_TRUE(person::WaitFor([&] { return Field("Q47PrePurge")->text() == "21"; }));
     EXPECT_EQ(Panel(1), file);
 
+    // The parameter sheet by File, Export as PDF, through its file dialog.
+    const QString sheet = Path(QStringLiteral("menu.pdf"));
+    AnswerFileDialog(sheet);
+    ASSERT_TRUE(
+        person::ClickMenu(Menus(), QStringLiteral("File"), QStringLiteral("Export as PDF...")));
+    ASSERT_TRUE(person::WaitFor([&] { return Panel(0) == "Sheet saved as PDF"; }));
+    QFile pdf(sheet);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-") << "not a PDF";
+
+    // About, its Licences with Brookfetch's own licence, Close, then OK.
     person::WhenModal([](QWidget* about) {
         EXPECT_EQ(about->windowTitle(), "About");
+        person::WhenModal([](QWidget* licences) {
+            EXPECT_EQ(licences->windowTitle(), "Licences");
+            const auto* own =
+                licences->findChild<QPlainTextEdit*>(QStringLiteral("ProgramLicence"));
+            EXPECT_TRUE(own && own->toPlainText().contains("GNU GENERAL PUBLIC LICENSE"));
+            EXPECT_TRUE(person::ClickButton(licences, QStringLiteral("Close")));
+        });
+        EXPECT_TRUE(person::ClickButton(about, QStringLiteral("Licences")));
         EXPECT_TRUE(person::ClickButton(about, QStringLiteral("OK")));
     });
     ASSERT_TRUE(person::ClickMenu(Menus(), QStringLiteral("Help"), QStringLiteral("About...")));

@@ -18,7 +18,7 @@
 
 class FailureJourney : public Journey {
 protected:
-    // Ctrl+S as a person presses it; `file` answers the Save dialog if one comes.
+    // Ctrl+S as a person presses it.
     void PressSave() { person::Key(&Main(), Qt::Key_S, Qt::ControlModifier); }
 
     static QByteArray Read(const QString& file) {

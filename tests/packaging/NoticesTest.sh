@@ -111,15 +111,15 @@ cmp -s "$scratch/one.txt" "$scratch/two.txt" || fail "two runs gave different no
 text=$(tr -d '\r' <"$scratch/one.txt")
 [[ $(grep -c $'\r$' "$scratch/one.txt") == $(wc -l <"$scratch/one.txt") ]] ||
     fail "not every line ends in CR LF (Notepad)"
-part1=$(sed -n '/^1\. The files$/,/^2\. The sources$/p' <<<"$text")
+files_section=$(sed -n '/^1\. The files$/,/^2\. The sources$/p' <<<"$text")
 for expected in $'brookfetch.exe\n    Brookfetch, the window program 4.00 (GPL-3.0-or-later)\n    libjpeg-turbo 2.1.5 (IJG AND BSD-3-Clause AND Zlib)' \
     $'Qt6Core.dll\n    Qt Core 6.4.2 (LGPL-3.0-only)' \
     $'    Data Compression Library (zlib) 1.2.13 (Zlib)' $'    PCRE2 10.40 (BSD-3-Clause)' \
     $'platforms/qwindows.dll\n    Qt platform plugin qwindows 6.4.2 (LGPL-3.0-only)' \
     $'runtime-1.dll\n    Stand-in runtime (GPL-2.0-or-later)'; do
-    [[ $part1 == *"$expected"* ]] || fail "part 1 lacks: $expected"
+    [[ $files_section == *"$expected"* ]] || fail "section 1 lacks: $expected"
 done
-[[ $part1 != *qt.conf* ]] || fail "our own qt.conf is listed as another project's"
+[[ $files_section != *qt.conf* ]] || fail "our own qt.conf is listed as another project's"
 [[ $text != *forkfd* ]] || fail "forkfd, which Qt leaves out on Windows, is listed"
 source_package=$(dpkg-query -W -f='${source:Package} ${source:Version}' base-files)
 for expected in "qt6-base 6.4.2+dfsg-10" "https://snapshot.debian.org/package/qt6-base/6.4.2+dfsg-10/" \
