@@ -152,7 +152,7 @@ bool Assign(TQ47& model, const TQ47Parameter& parameter, const QString& value, Q
     }
     case K::Duration: {
         int seconds = 0;
-        if (!TimeTextToSeconds(value, seconds, TTimeReading::Strict)) {
+        if (!TimeTextToSeconds(value, seconds)) {
             error = FormatMessage(parameter, value, "a time hh:mm:ss");
             return false;
         }

@@ -120,90 +120,22 @@ QString EscapeControlCharacters(const QString& text) {
     return escaped;
 }
 
-namespace {
-
-// A number at the start of a time part, read as the C library reads one: white space, a
-// sign, digits up to the first other character; no digits give 0. Saturates instead of
-// overflowing, so any length of digits is safe.
-long LeadingNumber(QStringView part) {
-    qsizetype i = 0;
-    const qsizetype n = part.size();
-    while (i < n && (part[i] == u' ' || (part[i] >= u'\t' && part[i] <= u'\r')))
-        ++i;
-    bool negative = false;
-    if (i < n && (part[i] == u'+' || part[i] == u'-')) {
-        negative = part[i] == u'-';
-        ++i;
-    }
-    constexpr long Limit = 1000000000L;
-    long value = 0;
-    for (; i < n && part[i] >= u'0' && part[i] <= u'9'; ++i)
-        value = std::min(Limit, value * 10 + (part[i].unicode() - u'0'));
-    return negative ? -value : value;
-}
-
-} // namespace
-
-namespace {
-
-bool Digits(QStringView text, qsizetype most) {
-    if (text.isEmpty() || text.size() > most)
-        return false;
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-// h:m:s of digits alone.
-bool PlainTime(QStringView text) {
-    const qsizetype first = text.indexOf(u':');
-    const qsizetype second = first < 0 ? -1 : text.indexOf(u':', first + 1);
-    return second > 0 && Digits(text.first(first), 5) &&
-           Digits(text.sliced(first + 1, second - first - 1), 2) &&
-           Digits(text.sliced(second + 1), 2);
-}
-
-} // namespace
-
 QString SecondsToText(int seconds) {
     return QString::asprintf("%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
 }
 
-bool TimeTextToSeconds(const QString& text, int& seconds, TTimeReading reading) {
-    // Times are short; anything longer than a line of 79 characters is no time at all.
-    if (text.size() > 79)
+bool TimeTextToSeconds(const QString& text, int& seconds) {
+    static const QRegularExpression time(
+        QStringLiteral("^\\s*([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2})\\s*$"));
+    const QRegularExpressionMatch match = time.match(text);
+    if (!match.hasMatch())
         return false;
-    const bool strict = reading == TTimeReading::Strict;
-    const QStringView copy = strict ? QStringView(text).trimmed() : QStringView(text);
-    // The strict reading takes only what the lenient one reads as the same numbers.
-    if (strict && !PlainTime(copy))
+    const int hours = match.capturedView(1).toInt();
+    const int minutes = match.capturedView(2).toInt();
+    const int secs = match.capturedView(3).toInt();
+    if (hours > 23 || minutes > 59 || secs > 59)
         return false;
-    const qsizetype n = copy.size();
-    qsizetype pos = 0;
-    // Hours and minutes: the next run of characters other than ':', after any ':'.
-    const auto nextPart = [&](QStringView& part) {
-        while (pos < n && copy[pos] == u':')
-            ++pos;
-        if (pos >= n)
-            return false;
-        const qsizetype start = pos;
-        while (pos < n && copy[pos] != u':')
-            ++pos;
-        part = copy.mid(start, pos - start);
-        return true;
-    };
-    QStringView hoursPart, minutesPart;
-    if (!nextPart(hoursPart) || !nextPart(minutesPart))
-        return false;
-    // Seconds: all that follows the one ':' ending the minutes.
-    if (pos + 1 >= n)
-        return false;
-    const long hours = LeadingNumber(hoursPart);
-    const long minutes = LeadingNumber(minutesPart);
-    const long secs = LeadingNumber(copy.mid(pos + 1));
-    // The page's times lie within a day; the command line reads back any time it prints.
-    if (hours < 0 || (!strict && hours > 23) || minutes < 0 || minutes > 59 || secs < 0 ||
-        secs > 59)
-        return false;
-    seconds = static_cast<int>(hours * 3600 + minutes * 60 + secs);
+    seconds = hours * 3600 + minutes * 60 + secs;
     return true;
 }
 

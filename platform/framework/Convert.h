@@ -26,22 +26,15 @@ double StrToFloat(const QString& text);
 // that rounds to zero shows as zero ("0.0", not "-0.0").
 QString FloatToStrFixed(double value, int digits);
 
-// How a time text is read.
-enum class TTimeReading {
-    // As the parameter page takes what was typed: hours, minutes and seconds between colons
-    // ("01:30:00"), each part read as C's strtol reads a number, at most 23, 59 and 59, in a
-    // text of up to 79 characters.
-    Lenient,
-    // As the command line takes it: h:m:s with nothing but digits, up to five of hours and two
-    // of minutes and seconds (at most 59), blanks around it allowed.
-    Strict,
-};
-// False, with `seconds` untouched, for a text that is no time in that reading.
-bool TimeTextToSeconds(const QString& text, int& seconds,
-                       TTimeReading reading = TTimeReading::Lenient);
+// A time as both programs take one: hours, minutes and seconds of one or two digits each,
+// between two colons ("01:30:00", or short "1:30:0"), hours at most 23, minutes and seconds at
+// most 59, blanks around it allowed and nothing else. A typo such as "02:4O:00" or an extra
+// part ("00:01:30:00") is no time: it must never be read as another time. False, with
+// `seconds` untouched, for any other text.
+bool TimeTextToSeconds(const QString& text, int& seconds);
 
-// "01:05:07" for 3907 s, which both readings take back; hours get more digits when they need
-// them ("100:00:00").
+// "01:05:07" for 3907 s, which TimeTextToSeconds takes back below a day; hours get more digits when
+// they need them ("100:00:00").
 QString SecondsToText(int seconds);
 
 // A text that came from outside (a USB description or serial number, a port file) made safe

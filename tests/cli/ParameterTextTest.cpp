@@ -66,7 +66,7 @@ struct Refused {
 TEST(ParameterText, RefusedValuesNameParameterValueAndRangeAndChangeNothing) {
     const Refused cases[] = {
         {"DeadTime=15:00:01", {"DeadTime", "\"15:00:01\"", "out of range", "00:00:00..15:00:00"}},
-        {"DeadTime=24:00:00", {"DeadTime", "\"24:00:00\"", "out of range"}},
+        {"DeadTime=24:00:00", {"DeadTime", "\"24:00:00\"", "hh:mm:ss", "00:00:00..15:00:00"}},
         {"DeadTime=12:30", {"DeadTime", "\"12:30\"", "hh:mm:ss"}},
         {"DeadTime=1:60:00", {"DeadTime", "\"1:60:00\"", "hh:mm:ss"}},
         {"DeadTime=-1:00:00", {"DeadTime", "hh:mm:ss"}},
