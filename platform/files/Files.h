@@ -54,18 +54,29 @@ enum class TNewFile {
     Private, // this user alone
 };
 
-// Gives the file `name` the contents `bytes` as a whole. The bytes go to a new file beside it
-// (made exclusively, under a short name of its own, so a target of the longest legal name
-// still works), reach the disk, and then the new file is renamed over the name as given: a
-// failed save leaves the old file as it was, and a symbolic link at the name is replaced, never
-// written through. A replaced file keeps its permissions, and its owner and group where the
-// system lets us: another user's file becomes the saver's, in its group if they belong to it.
-// Only where the folder refuses new files but the file may be written is the file rewritten
-// in place, as any program opening it for writing would: the room is taken first, so a full
-// disk or a file-size limit leaves it whole; only a write failing after that may damage it.
-// A failed save says why in `failure`, when given.
+// The bytes of a file from `Offset` to its end, to follow a save's own bytes: copied while the
+// save is written, never held whole, so a file of any length keeps them. A source that is gone
+// adds nothing (the save is of what is left); one that cannot be read fails the save.
+struct TFileTail {
+    std::filesystem::path From;
+    std::uint64_t Offset = 0;
+};
+
+// Gives the file `name` the contents `bytes` (and `tail`, when given) as a whole. The bytes go
+// to a new file beside it (made exclusively, under a short name of its own, so a target of the
+// longest legal name still works), reach the disk, and then the new file is renamed over the
+// name as given: a failed save leaves the old file as it was. A symbolic link at the name that
+// the user may trust (not another user's in a folder anyone may write, which is refused) is
+// written through on Linux: its target is replaced in the target's own folder and the link
+// stays. A replaced file keeps its permissions, and its owner and group where the system lets
+// us: another user's file becomes the saver's, in its group if they belong to it. Only where
+// the folder refuses new files but the file may be written is the file rewritten in place, as
+// any program opening it for writing would: the room is taken first, so a full disk or a
+// file-size limit leaves it whole; only a write failing after that may damage it. A failed
+// save says why in `failure`, when given.
 TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
-                          TNewFile newFile = TNewFile::Shared, TFileFailure* failure = nullptr);
+                          TNewFile newFile = TNewFile::Shared, TFileFailure* failure = nullptr,
+                          const TFileTail* tail = nullptr);
 
 // How a load of a whole file ended.
 enum class TLoadResult {
@@ -95,6 +106,10 @@ TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast = 0,
 // What is at a name, links followed.
 enum class TFileKind { Missing, Regular, Folder, Other };
 TFileKind FileKindOf(const std::filesystem::path& name);
+
+// Whether two names reach one and the same file (links, other spellings and hard links
+// included): false when either is missing.
+bool SameFile(const std::filesystem::path& one, const std::filesystem::path& other);
 
 // A record kept by appending lines to a file (a production bench's log). The file is never
 // reached through a symbolic link and must be this user's own; a device (/dev/null) is taken

@@ -2,11 +2,13 @@
 #include "platform/files/Files.h"
 #include "platform/files/FilesShared.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -61,6 +63,47 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Appends the tail's bytes to what `fd` holds so far, a piece at a time.
+bool CopyTail(int fd, const TFileTail& tail, TFileFailure& why) {
+    const TDescriptor source(
+        ::open(tail.From.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!source.IsOpen()) {
+        if (errno == ENOENT)
+            return true; // the file it came from is gone: there is nothing left to keep
+        why = FromErrno(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(source.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        why = Because(TFileReason::NotAFile);
+        return false;
+    }
+    std::vector<char> buffer(1 << 16);
+    auto at = static_cast<off_t>(tail.Offset);
+    for (;;) {
+        const ssize_t count = ::pread(source.Get(), buffer.data(), buffer.size(), at);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count == 0)
+            return true;
+        if (count < 0 ||
+            !WriteAll(fd, std::string_view(buffer.data(), static_cast<std::size_t>(count)))) {
+            why = FromErrno(errno);
+            return false;
+        }
+        at += count;
+    }
+}
+
+// The size of a tail, 0 for one whose file is gone or shorter.
+off_t TailSize(const TFileTail& tail) {
+    struct stat info {};
+    if (::stat(tail.From.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size < static_cast<off_t>(tail.Offset))
+        return 0;
+    return info.st_size - static_cast<off_t>(tail.Offset);
+}
+
 TLoadedFile ReadUpTo(int fd, std::size_t atMost, std::size_t atLeast) {
     int error = 0;
     TLoadedFile loaded =
@@ -103,7 +146,7 @@ void SyncFolder(const std::filesystem::path& folder) {
 // The room for the new contents is taken before a byte of the file changes, so a full disk or
 // a file-size limit leaves it as it was; the old contents past the new end go last.
 TSaveResult SaveInPlace(int folder, const std::string& base, std::string_view bytes,
-                        TFileFailure& why) {
+                        const TFileTail* tail, TFileFailure& why) {
     TDescriptor file(::openat(folder, base.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!file.IsOpen()) {
         const bool denied = errno == EACCES || errno == EPERM;
@@ -116,7 +159,15 @@ TSaveResult SaveInPlace(int folder, const std::string& base, std::string_view by
         why = Because(TFileReason::NotAFile);
         return TSaveResult::NotRegular;
     }
-    const auto size = static_cast<off_t>(bytes.size());
+    // A tail that is this very file's own end is where it belongs already: only the bytes
+    // before it are written.
+    struct stat source {};
+    const bool ownTail = tail && ::stat(tail->From.c_str(), &source) == 0 &&
+                         source.st_dev == info.st_dev && source.st_ino == info.st_ino &&
+                         tail->Offset == bytes.size();
+    const off_t size = ownTail ? std::max(info.st_size, static_cast<off_t>(bytes.size()))
+                       : tail  ? static_cast<off_t>(bytes.size()) + TailSize(*tail)
+                               : static_cast<off_t>(bytes.size());
     // A file system that reserves no room leaves it to the write to find out.
     if (size > info.st_size && ::fallocate(file.Get(), 0, 0, size) != 0 && errno != EOPNOTSUPP &&
         errno != ENOSYS) {
@@ -125,21 +176,23 @@ TSaveResult SaveInPlace(int folder, const std::string& base, std::string_view by
         [[maybe_unused]] const int restored = ::ftruncate(file.Get(), info.st_size);
         return TSaveResult::NotWritten;
     }
-    if (!WriteAll(file.Get(), bytes) || ::ftruncate(file.Get(), size) != 0 || !Sync(file.Get()) ||
-        !file.Close()) {
+    bool written = WriteAll(file.Get(), bytes);
+    if (!written)
         why = FromErrno(errno);
-        return TSaveResult::NotWritten;
+    if (written && tail && !ownTail)
+        written = CopyTail(file.Get(), *tail, why);
+    if (written && (::ftruncate(file.Get(), size) != 0 || !Sync(file.Get()) || !file.Close())) {
+        written = false;
+        why = FromErrno(errno);
     }
-    return TSaveResult::Saved;
+    return written ? TSaveResult::Saved : TSaveResult::NotWritten;
 }
 
-} // namespace
+// How many links a save follows before it gives up, as the system's own limit for a path.
+constexpr int MostHops = 40;
 
-TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
-                          TNewFile newFile, TFileFailure* failure) {
-    TFileFailure unasked;
-    TFileFailure& why = failure ? *failure : unasked;
-    why = {};
+TSaveResult SaveThrough(const std::filesystem::path& name, std::string_view bytes, TNewFile newFile,
+                        TFileFailure& why, const TFileTail* tail, int hops) {
     const auto fail = [&why](TSaveResult result, TFileFailure cause) {
         why = cause;
         return result;
@@ -161,6 +214,21 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
     if (::fstatat(folder.Get(), base.c_str(), &entry, AT_SYMLINK_NOFOLLOW) == 0) {
         if (ForeignLinkInSharedFolder(folder.Get(), entry))
             return fail(TSaveResult::ForeignLink, Because(TFileReason::ForeignLink));
+        // The user's own link (a shared parameter set reached from a folder of one's own) stays
+        // a link: what it points to is saved, in that file's folder.
+        if (S_ISLNK(entry.st_mode)) {
+            if (hops >= MostHops)
+                return fail(TSaveResult::NotCreated, FromErrno(ELOOP));
+            std::string target(static_cast<std::size_t>(entry.st_size) + 1, '\0');
+            const ssize_t length =
+                ::readlinkat(folder.Get(), base.c_str(), target.data(), target.size());
+            if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+                return fail(TSaveResult::NotCreated, FromErrno(length < 0 ? errno : EIO));
+            target.resize(static_cast<std::size_t>(length));
+            const std::filesystem::path to(target);
+            return SaveThrough(to.is_absolute() ? to : folderName / to, bytes, newFile, why, tail,
+                               hops + 1);
+        }
     } else if (errno != ENOENT) {
         // A name too long, a folder we may not look into.
         return fail(TSaveResult::NotCreated, FromErrno(errno));
@@ -193,7 +261,7 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
         // Only a folder that refuses new files sends the save into the file itself: a full
         // disk, a name too long or a file-size limit would fail there too, and worse.
         if ((error == EACCES || error == EROFS) && exists)
-            return SaveInPlace(folder.Get(), base, bytes, why);
+            return SaveInPlace(folder.Get(), base, bytes, tail, why);
         return fail(error == ENOSPC || error == EDQUOT ? TSaveResult::NotWritten
                                                        : TSaveResult::NotCreated,
                     FromErrno(error));
@@ -208,8 +276,15 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
         }
         ::fchmod(file.Get(), target.st_mode & 07777);
     }
-    if (!WriteAll(file.Get(), bytes) || !Sync(file.Get()) || !file.Close()) {
-        const TFileFailure cause = FromErrno(errno);
+    bool written = WriteAll(file.Get(), bytes);
+    TFileFailure cause = written ? TFileFailure{} : FromErrno(errno);
+    if (written && tail)
+        written = CopyTail(file.Get(), *tail, cause);
+    if (written && (!Sync(file.Get()) || !file.Close())) {
+        written = false;
+        cause = FromErrno(errno);
+    }
+    if (!written) {
         ::unlinkat(folder.Get(), aside.c_str(), 0);
         return fail(TSaveResult::NotWritten, cause);
     }
@@ -220,6 +295,16 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
     }
     SyncFolder(folderName);
     return TSaveResult::Saved;
+}
+
+} // namespace
+
+TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes,
+                          TNewFile newFile, TFileFailure* failure, const TFileTail* tail) {
+    TFileFailure unasked;
+    TFileFailure& why = failure ? *failure : unasked;
+    why = {};
+    return SaveThrough(name, bytes, newFile, why, tail, 0);
 }
 
 TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
@@ -266,6 +351,13 @@ TFileKind FileKindOf(const std::filesystem::path& name) {
     if (S_ISREG(info.st_mode))
         return TFileKind::Regular;
     return S_ISDIR(info.st_mode) ? TFileKind::Folder : TFileKind::Other;
+}
+
+bool SameFile(const std::filesystem::path& one, const std::filesystem::path& other) {
+    struct stat a {
+    }, b{};
+    return !one.empty() && !other.empty() && ::stat(one.c_str(), &a) == 0 &&
+           ::stat(other.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 TAppendFile::~TAppendFile() {

@@ -103,9 +103,58 @@ bool IsDiskFile(const std::wstring& name) {
     return file.IsOpen() && ::GetFileType(file.Get()) == FILE_TYPE_DISK;
 }
 
+// Appends the tail's bytes to what `file` holds so far, a piece at a time.
+bool CopyTail(HANDLE file, const TFileTail& tail, TFileFailure& why) {
+    const THandle source(::CreateFileW(tail.From.wstring().c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!source.IsOpen()) {
+        const DWORD error = ::GetLastError();
+        if (NotThere(error))
+            return true; // the file it came from is gone: there is nothing left to keep
+        why = FromWin32(error);
+        return false;
+    }
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(tail.Offset);
+    if (!::SetFilePointerEx(source.Get(), at, nullptr, FILE_BEGIN)) {
+        why = FromWin32(::GetLastError());
+        return false;
+    }
+    std::string buffer(1 << 16, '\0');
+    for (;;) {
+        DWORD count = 0;
+        if (!::ReadFile(source.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &count,
+                        nullptr)) {
+            why = FromWin32(::GetLastError());
+            return false;
+        }
+        if (count == 0)
+            return true;
+        if (!WriteAll(file, std::string_view(buffer.data(), count))) {
+            why = FromWin32(::GetLastError());
+            return false;
+        }
+    }
+}
+
+// The size of a tail, 0 for one whose file is gone or shorter.
+LONGLONG TailSize(const TFileTail& tail) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(tail.From.wstring().c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    const auto size = static_cast<LONGLONG>((static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) |
+                                            data.nFileSizeLow);
+    return std::max<LONGLONG>(0, size - static_cast<LONGLONG>(tail.Offset));
+}
+
 // The room for the new contents is taken before a byte of the file changes, so a full disk
-// leaves it as it was; the old contents past the new end go last.
-TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes, TFileFailure& why) {
+// leaves it as it was; the old contents past the new end go last. A tail that is the file's own
+// end stays where it is.
+TSaveResult SaveInPlace(const std::filesystem::path& name, std::string_view bytes,
+                        const TFileTail* tail, TFileFailure& why) {
+    const std::wstring target = name.wstring();
+    const bool ownTail = tail && tail->Offset == bytes.size() && SameFile(tail->From, name);
     THandle file(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
@@ -114,7 +163,7 @@ TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes, TFil
         return error == ERROR_ACCESS_DENIED ? TSaveResult::ReadOnly : TSaveResult::NotCreated;
     }
     LARGE_INTEGER size{};
-    size.QuadPart = static_cast<LONGLONG>(bytes.size());
+    size.QuadPart = static_cast<LONGLONG>(bytes.size()) + (tail && !ownTail ? TailSize(*tail) : 0);
     LARGE_INTEGER old{};
     const LARGE_INTEGER start{};
     if (!::GetFileSizeEx(file.Get(), &old) ||
@@ -122,8 +171,14 @@ TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes, TFil
          (!::SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) ||
           !::SetEndOfFile(file.Get()))) ||
         !::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) ||
-        !WriteAll(file.Get(), bytes) || !::SetEndOfFile(file.Get()) ||
-        !::FlushFileBuffers(file.Get()) || !file.Close()) {
+        !WriteAll(file.Get(), bytes)) {
+        why = FromWin32(::GetLastError());
+        return TSaveResult::NotWritten;
+    }
+    if (tail && !ownTail && !CopyTail(file.Get(), *tail, why))
+        return TSaveResult::NotWritten;
+    if ((!ownTail && !::SetEndOfFile(file.Get())) || !::FlushFileBuffers(file.Get()) ||
+        !file.Close()) {
         why = FromWin32(::GetLastError());
         return TSaveResult::NotWritten;
     }
@@ -133,7 +188,7 @@ TSaveResult SaveInPlace(const std::wstring& target, std::string_view bytes, TFil
 } // namespace
 
 TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view bytes, TNewFile,
-                          TFileFailure* failure) {
+                          TFileFailure* failure, const TFileTail* tail) {
     TFileFailure unasked;
     TFileFailure& why = failure ? *failure : unasked;
     why = {};
@@ -176,12 +231,20 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
     if (!file.IsOpen()) {
         // Only a folder that refuses new files sends the save into the file itself.
         if ((error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT) && exists)
-            return SaveInPlace(target, bytes, why);
+            return SaveInPlace(name, bytes, tail, why);
         return fail(DiskFull(error) ? TSaveResult::NotWritten : TSaveResult::NotCreated,
                     FromWin32(error));
     }
-    if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()) || !file.Close()) {
-        const TFileFailure cause = FromWin32(::GetLastError());
+    bool written = WriteAll(file.Get(), bytes);
+    TFileFailure cause = written ? TFileFailure{} : FromWin32(::GetLastError());
+    if (written && tail)
+        written = CopyTail(file.Get(), *tail, cause);
+    if (written && (!::FlushFileBuffers(file.Get()) || !file.Close())) {
+        written = false;
+        cause = FromWin32(::GetLastError());
+    }
+    if (!written) {
+        file.Reset();
         ::DeleteFileW(aside.c_str());
         return fail(TSaveResult::NotWritten, cause);
     }
@@ -248,6 +311,26 @@ TFileKind FileKindOf(const std::filesystem::path& name) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return TFileKind::Folder;
     return IsDiskFile(name.wstring()) ? TFileKind::Regular : TFileKind::Other;
+}
+
+bool SameFile(const std::filesystem::path& one, const std::filesystem::path& other) {
+    // A file is its volume's serial number and its index there.
+    const auto identity = [](const std::filesystem::path& name, BY_HANDLE_FILE_INFORMATION& info) {
+        if (name.empty())
+            return false;
+        const HANDLE file = ::CreateFileW(
+            name.wstring().c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return false;
+        const bool known = ::GetFileInformationByHandle(file, &info) != 0;
+        ::CloseHandle(file);
+        return known;
+    };
+    BY_HANDLE_FILE_INFORMATION a{}, b{};
+    return identity(one, a) && identity(other, b) &&
+           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
 
 TAppendFile::~TAppendFile() {

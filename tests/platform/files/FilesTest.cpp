@@ -204,7 +204,8 @@ TEST_F(Files, AFolderThatTakesNoNewFileHasItsWritableFilesRewrittenInPlace) {
 // Nothing but a regular file is replaced or opened: a folder, a pipe and a device stay as they
 // are, and a pipe with nobody at its other end holds nothing up. In a folder that anyone may
 // write (/tmp), another user's link at the name is refused, not followed or replaced; the
-// user's own link is replaced by the file, never written through.
+// user's own link (a shared parameter set reached from the user's folder) is written through:
+// its target is replaced and the link stays, through a chain of relative links too.
 TEST_F(Files, OnlyRegularFilesAreSavedAndAnotherUsersLinkIsRefused) {
     fs::create_directory(Dir / "folder");
     ASSERT_EQ(::mkfifo((Dir / "pipe").c_str(), 0600), 0);
@@ -221,9 +222,15 @@ TEST_F(Files, OnlyRegularFilesAreSavedAndAnotherUsersLinkIsRefused) {
     Put(victim, "the user's own file");
     fs::create_symlink(victim, sticky / "mine.brk");
     ASSERT_EQ(SaveWholeFile(sticky / "mine.brk", "saved"), TSaveResult::Saved);
-    EXPECT_TRUE(S_ISREG(Status(sticky / "mine.brk").st_mode));
-    EXPECT_EQ(Contents(sticky / "mine.brk"), "saved");
-    EXPECT_EQ(Contents(victim), "the user's own file");
+    EXPECT_TRUE(fs::is_symlink(sticky / "mine.brk"));
+    EXPECT_EQ(Contents(victim), "saved");
+    fs::create_symlink("mine.brk", sticky / "again.brk");
+    ASSERT_EQ(SaveWholeFile(sticky / "again.brk", "twice"), TSaveResult::Saved);
+    EXPECT_TRUE(fs::is_symlink(sticky / "again.brk") && fs::is_symlink(sticky / "mine.brk"));
+    EXPECT_EQ(Contents(victim), "twice");
+    fs::create_symlink("loop.brk", sticky / "loop.brk");
+    EXPECT_EQ(SaveWholeFile(sticky / "loop.brk", "x"), TSaveResult::NotCreated);
+    Put(victim, "the user's own file");
 
     if (::geteuid() != 0)
         GTEST_SKIP() << "a link of another user can be made only by root";
@@ -233,6 +240,26 @@ TEST_F(Files, OnlyRegularFilesAreSavedAndAnotherUsersLinkIsRefused) {
     EXPECT_EQ(SaveWholeFile(sticky / "planted.brk", "x"), TSaveResult::ForeignLink);
     EXPECT_TRUE(S_ISLNK(Status(sticky / "planted.brk").st_mode));
     EXPECT_EQ(Contents(victim), "the user's own file");
+}
+
+// The bytes after a parameter set are copied from the file they are in, however many, whether
+// the save replaces that file or makes another; a source that is gone adds nothing.
+TEST_F(Files, ATailIsCopiedFromItsFileIntoTheSave) {
+    const std::string tail(3 << 20, 'T');
+    Put(Dir / "long.brk", std::string(128, 'a') + tail);
+    const TFileTail own{Dir / "long.brk", 128};
+    ASSERT_EQ(
+        SaveWholeFile(Dir / "copy.brk", std::string(128, 'b'), TNewFile::Shared, nullptr, &own),
+        TSaveResult::Saved);
+    EXPECT_TRUE(Contents(Dir / "copy.brk") == std::string(128, 'b') + tail);
+    ASSERT_EQ(
+        SaveWholeFile(Dir / "long.brk", std::string(128, 'c'), TNewFile::Shared, nullptr, &own),
+        TSaveResult::Saved);
+    EXPECT_TRUE(Contents(Dir / "long.brk") == std::string(128, 'c') + tail);
+    const TFileTail gone{Dir / "gone.brk", 128};
+    ASSERT_EQ(SaveWholeFile(Dir / "short.brk", "d", TNewFile::Shared, nullptr, &gone),
+              TSaveResult::Saved);
+    EXPECT_EQ(Contents(Dir / "short.brk"), "d");
 }
 
 // A failure says why, as the system told it: what the window names under its error boxes.
