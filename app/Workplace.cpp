@@ -122,10 +122,14 @@ void TWorkplace::LoadSettings() {
                                    ? (IniFile->ReadBool(MainFormSection, name, false) ? 1 : 0)
                                    : IniFile->ReadInteger(MainFormSection, name, 0);
         }
+        // Names as the system writes them (C:\Sites\river.brk on Windows), kept the way the
+        // program compares them.
         RecentFiles.clear();
         for (int i = RecentFileCount - 1; i >= 0; --i)
-            AddRecentFile(IniFile->ReadString(RecentFilesSection, RecentFileKey(i), QString()));
-        LastFolder = IniFile->ReadString(FileDialogsSection, FolderKey, QString());
+            AddRecentFile(QDir::fromNativeSeparators(
+                IniFile->ReadString(RecentFilesSection, RecentFileKey(i), QString())));
+        LastFolder = QDir::fromNativeSeparators(
+            IniFile->ReadString(FileDialogsSection, FolderKey, QString()));
         return;
     }
     // Missing, unreadable or of another version: nothing of it is trusted or kept. The new file
@@ -159,14 +163,16 @@ void TWorkplace::SaveSettings() {
             }
             for (int i = 0; i < RecentFileCount; ++i) {
                 if (i < RecentFiles.size())
-                    IniFile->WriteString(RecentFilesSection, RecentFileKey(i), RecentFiles[i]);
+                    IniFile->WriteString(RecentFilesSection, RecentFileKey(i),
+                                         QDir::toNativeSeparators(RecentFiles[i]));
                 else
                     IniFile->DeleteKey(RecentFilesSection, RecentFileKey(i));
             }
             if (LastFolder.isEmpty())
                 IniFile->DeleteKey(FileDialogsSection, FolderKey);
             else
-                IniFile->WriteString(FileDialogsSection, FolderKey, LastFolder);
+                IniFile->WriteString(FileDialogsSection, FolderKey,
+                                     QDir::toNativeSeparators(LastFolder));
         });
     });
 }
@@ -175,8 +181,7 @@ void TWorkplace::RenewModel() {
     Model.reset();
     Model = std::make_unique<TQ47>();
     Model->Device = Adapter.get();
-    FileSet.reset();
-    FileTail.clear();
+    TailFile.clear();
 }
 
 void TWorkplace::NewDataSet() {
@@ -207,16 +212,13 @@ bool TWorkplace::OpenFile(QString path) {
     // the image are kept for the next save, up to what a configuration file may hold.
     auto loaded = std::make_unique<TQ47>();
     loaded->Device = Adapter.get();
-    const TLoadedFile file =
-        LoadWholeFile(NativePath(path), TQ47::ImageSize + TQ47::MaxTail, TQ47::ImageSize);
+    const TLoadedFile file = LoadWholeFile(NativePath(path), TQ47::ImageSize, TQ47::ImageSize);
     FileFailure = file.Failure;
     LoadFailure = TLoadFailure::None;
     if (file.Result == TLoadResult::Missing)
         LoadFailure = TLoadFailure::Missing;
     else if (file.Result != TLoadResult::Loaded && file.Result != TLoadResult::Short)
         LoadFailure = TLoadFailure::Unreadable;
-    else if (file.Longer)
-        LoadFailure = TLoadFailure::TooLong;
     else if (!loaded->LoadImage(file))
         LoadFailure =
             file.Result == TLoadResult::Short ? TLoadFailure::TooShort : TLoadFailure::Damaged;
@@ -227,8 +229,7 @@ bool TWorkplace::OpenFile(QString path) {
             RecentFiles.removeAll(path);
         return false;
     }
-    FileSet = std::make_unique<TQ47>(*loaded);
-    FileTail = file.Bytes.substr(TQ47::ImageSize);
+    TailFile = file.Longer ? path : QString();
     Model = std::move(loaded);
     Origin.reset();
     FileName = path;
@@ -240,17 +241,15 @@ bool TWorkplace::OpenFile(QString path) {
 bool TWorkplace::SaveFile(QString path) {
     if (!Model)
         throw Exception(ErrorOnFile("Workplace", __LINE__));
-    if (FileSet) {
-        std::copy(std::begin(FileSet->Image), std::end(FileSet->Image), Model->Image);
-        Model->EncodeChanges(*FileSet);
-    } else {
-        Model->Encode();
-    }
-    const bool saved = Model->SaveImageToFile(NativePath(path), FileTail);
+    Model->Encode();
+    const TFileTail tail{NativePath(TailFile), TQ47::ImageSize};
+    const bool saved =
+        Model->SaveImageToFile(NativePath(path), TailFile.isEmpty() ? nullptr : &tail);
     FileFailure = Model->FileFailure;
     if (!saved)
         return false;
-    FileSet = std::make_unique<TQ47>(*Model);
+    if (!TailFile.isEmpty())
+        TailFile = path;
     FileName = path;
     Modified = false;
     AddRecentFile(path);

@@ -23,9 +23,8 @@ class TWorkplace {
 public:
     static constexpr int SettingsVersion = 256;
 
-    // Why the last OpenFile failed. TooLong: more bytes after the image than a configuration
-    // file keeps (TQ47::MaxTail).
-    enum class TLoadFailure { None, Missing, Unreadable, TooShort, TooLong, Damaged };
+    // Why the last OpenFile failed.
+    enum class TLoadFailure { None, Missing, Unreadable, TooShort, Damaged };
 
     TWorkplace();
     ~TWorkplace();
@@ -86,9 +85,9 @@ public:
     // that cannot be loaded changes nothing: model, FileName and Modified stay, and
     // LoadFailure says why.
     bool OpenFile(QString path);
-    // Data opened from a file keep every byte of it that no changed parameter is written into:
-    // the constant, the reserved bytes, a voltage code off the 0.1 V grid and any bytes after the
-    // image, as brookfetch-cli's `set` keeps them.
+    // Saves the data as a connector write encodes them (the constant 1, reserved bytes 0, the
+    // checksum), so that a file and the connector written from the same page hold the same
+    // image; a file opened with bytes after its image keeps them, however many.
     bool SaveFile(QString path);
     // Whether a connector may be read or written now: the adapter is looked for, then the
     // connector session's rule (TConnectorSession::Refusal). The window asks before every
@@ -121,10 +120,9 @@ private:
     // What the last failed transfer met: what went away, else what the model's image says.
     TTransferFailure FailureOf(const TQ47& model);
 
-    // The data set as its file holds it (image and parameters) and the file's bytes after the
-    // image; none for data that came from New or a connector.
-    std::unique_ptr<TQ47> FileSet;
-    std::string FileTail;
+    // The file whose bytes after the image the next save keeps (the one opened, then the one
+    // saved); empty for data that came from New or a connector, or a file of 128 bytes.
+    QString TailFile;
 };
 
 // The one workplace, created by the main window.

@@ -91,10 +91,10 @@ QString SaveFailed(const QString& name, TSaveResult result) {
 
 } // namespace
 
-int LoadImage(TQ47& model, const QString& name, QString& error, QByteArray* tail) {
+int LoadImage(TQ47& model, const QString& name, QString& error) {
     const bool standardInput = name == QLatin1String("-");
     const QString what = standardInput ? QStringLiteral("standard input") : DisplayName(name);
-    const std::size_t atMost = tail ? TQ47::ImageSize + TQ47::MaxTail : TQ47::ImageSize;
+    const std::size_t atMost = TQ47::ImageSize;
     const TLoadedFile file = standardInput ? LoadStandardInput(atMost, 0, process::StopRequested)
                                            : LoadWholeFile(FilePath(name), atMost);
     if (standardInput && file.Result == TLoadResult::Unreadable && process::StopRequested()) {
@@ -105,28 +105,21 @@ int LoadImage(TQ47& model, const QString& name, QString& error, QByteArray* tail
         error = LoadFailed(name, what, file.Result);
         return ExitFileError;
     }
-    if (tail && file.Longer) {
-        error = QStringLiteral("%1 holds more than %2 bytes: it is not a configuration file")
-                    .arg(what)
-                    .arg(atMost);
-        return ExitFileError;
-    }
     if (!model.LoadImage(file)) {
         error = NotConfigurationFile(what, static_cast<qint64>(file.Bytes.size()));
         return ExitCommunicationError;
     }
-    if (tail)
-        *tail = QByteArray::fromStdString(file.Bytes.substr(TQ47::ImageSize));
     return ExitOk;
 }
 
-int SaveImage(const TQ47& model, const QString& name, QString& error, const QByteArray& tail) {
+int SaveImage(const TQ47& model, const QString& name, QString& error, const QString& keepTail) {
     const std::string_view image = model.ImageBytes();
-    return SaveBytes(QByteArray(image.data(), static_cast<qsizetype>(image.size())) + tail, name,
-                     error);
+    const TFileTail tail{FilePath(keepTail), TQ47::ImageSize};
+    return SaveBytes(QByteArray(image.data(), static_cast<qsizetype>(image.size())), name, error,
+                     keepTail.isEmpty() ? nullptr : &tail);
 }
 
-int SaveBytes(const QByteArray& bytes, const QString& name, QString& error) {
+int SaveBytes(const QByteArray& bytes, const QString& name, QString& error, const TFileTail* tail) {
     const auto size = static_cast<std::size_t>(bytes.size());
     if (name == QLatin1String("-")) {
         // Through the C stream, in order with any text the program printed there.
@@ -136,8 +129,8 @@ int SaveBytes(const QByteArray& bytes, const QString& name, QString& error) {
         }
         return ExitOk;
     }
-    const TSaveResult saved =
-        SaveWholeFile(FilePath(name), std::string_view(bytes.constData(), size));
+    const TSaveResult saved = SaveWholeFile(
+        FilePath(name), std::string_view(bytes.constData(), size), TNewFile::Shared, nullptr, tail);
     if (saved == TSaveResult::Saved)
         return ExitOk;
     error = SaveFailed(name, saved);

@@ -267,12 +267,10 @@ bool TQ47::SaveToFile(const std::filesystem::path& name) {
     return SaveImageToFile(name);
 }
 
-bool TQ47::SaveImageToFile(const std::filesystem::path& name, std::string_view tail) {
-    std::string bytes(ImageBytes());
-    bytes.append(tail);
+bool TQ47::SaveImageToFile(const std::filesystem::path& name, const TFileTail* tail) {
     // Written aside and renamed over the target once complete, so a failed save leaves the
     // previous file as it was.
-    switch (SaveWholeFile(name, bytes, TNewFile::Shared, &FileFailure)) {
+    switch (SaveWholeFile(name, ImageBytes(), TNewFile::Shared, &FileFailure, tail)) {
     case TSaveResult::Saved:
         LastError = NoError;
         return true;

@@ -15,9 +15,6 @@ class TTarnDevice;
 class TQ47 {
 public:
     static constexpr int ImageSize = 128;
-    // The most bytes after the image that a saved file keeps from the file it was opened from;
-    // a file much longer is no configuration file anyone made.
-    static constexpr std::size_t MaxTail = 1 << 20;
     // Where the image keeps what is not a parameter (Q47Parameters.h has the parameters).
     static constexpr int ConstantOffset = 13;  // the sampler expects 1 here
     static constexpr int ChecksumOffset = 126; // low byte, then high byte
@@ -98,8 +95,8 @@ public:
     bool LoadFromFile(const std::filesystem::path& name);
     bool SaveToFile(const std::filesystem::path& name);
     // Saves Image as it stands, without encoding it first, followed by `tail`: a file that held
-    // more than the image keeps the rest of its bytes.
-    bool SaveImageToFile(const std::filesystem::path& name, std::string_view tail = {});
+    // more than the image keeps the rest of its bytes, however many.
+    bool SaveImageToFile(const std::filesystem::path& name, const TFileTail* tail = nullptr);
     // Takes the image from a configuration file that was read (by LoadFromFile, or from
     // standard input): its first 128 bytes, any after them ignored. A valid image is decoded;
     // a file that could not be read is a file access error, one shorter than the image or
