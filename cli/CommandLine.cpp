@@ -110,6 +110,12 @@ const TOptionSpec Options[] = {
      .Help = "the sheet's language, one of the window program's: de, ru, ... (default: the "
              "locale's)",
      .Text = &TOptions::Language},
+    {.Bit = OptForce,
+     .Short = 0,
+     .Long = "force",
+     .Value = nullptr,
+     .Help = "replace OUT even when it is a file other than a PDF",
+     .Switch = &TOptions::Force},
 };
 
 // The program's languages by their two-letter or their three-letter code, any case.

@@ -23,6 +23,7 @@ struct TOptions {
     bool Wait = false;
     bool Json = false;
     bool All = false;
+    bool Force = false;    // sheet: replace an existing file that is not a PDF
     QString Serial;        // empty: the one adapter with the description
     QString Port;          // empty: any port
     QString Log;           // empty: no log; "-": standard output
@@ -48,6 +49,7 @@ enum TOptionBit : unsigned {
     OptRetries = 1u << 10,
     OptPaper = 1u << 11,
     OptLanguage = 1u << 12,
+    OptForce = 1u << 13,
 };
 
 // One option. Exactly one of Switch, Text and Number says where its value goes.

@@ -159,7 +159,7 @@ const TCommandSpec Commands[] = {
      .MaxOperands = 2,
      .First = TOperandKind::File,
      .Assignments = false,
-     .Options = OptPaper | OptLanguage | OptQuiet,
+     .Options = OptPaper | OptLanguage | OptForce | OptQuiet,
      .ImageOut = false,
      .InPlace = false,
      .Summary = "the parameter sheet of FILE as a PDF (- for standard output)",
@@ -169,7 +169,9 @@ const TCommandSpec Commands[] = {
          "checksum, what the sampler does in time, and room for the signatures of who\n"
          "programmed and who checked it. Print it, or keep it with the sampling records.\n"
          "Its language and paper are the user's locale's unless --language and --paper\n"
-         "say otherwise; the messages of brookfetch-cli stay English.",
+         "say otherwise; the messages of brookfetch-cli stay English. OUT is never FILE\n"
+         "itself, and an existing OUT that is not a PDF (a configuration, say) is replaced\n"
+         "only with --force.",
      .Example = "brookfetch-cli sheet --language de --paper a4 river.brk river.pdf",
      .Run =
          [](TCli& cli, const TInvocation& call) {

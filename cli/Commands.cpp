@@ -259,8 +259,7 @@ int TCommands::Set(const QString& file, const QStringList& assignments) {
     // unopened: replacing one is no change of a file, and a pipe nobody writes would never end.
     TQ47 model;
     QString error;
-    QByteArray tail;
-    if (const int loaded = LoadImage(model, file, error, &tail); loaded != ExitOk)
+    if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
         return Fail(loaded, error);
     const TQ47 before = model;
     if (!ApplyAssignments(model, assignments, error))
@@ -270,7 +269,7 @@ int TCommands::Set(const QString& file, const QStringList& assignments) {
     // everything else (the constant, the reserved bytes, a voltage code off the 0.1 V grid)
     // stays as the file had it.
     model.EncodeChanges(before);
-    if (const int saved = SaveImage(model, file, error, tail); saved != ExitOk)
+    if (const int saved = SaveImage(model, file, error, file); saved != ExitOk)
         return Fail(saved, error);
     Console.Success(QStringLiteral("changed ") + DisplayName(file));
     Done(DisplayName(file) + QStringLiteral(" was changed"));
@@ -279,6 +278,18 @@ int TCommands::Set(const QString& file, const QStringList& assignments) {
 
 int TCommands::Sheet(const QString& file, const QString& out) {
     Undone = QStringLiteral("no sheet was written");
+    // The sheet replaces OUT whole: never the file it documents, and never another file that
+    // is not a sheet unless asked to, however either is named.
+    if (out != QLatin1String("-") && file != QLatin1String("-") &&
+        SameFile(FilePath(file), FilePath(out)))
+        return Fail(ExitFileError, QStringLiteral("%1 is the file the sheet is made of; name "
+                                                  "another file for the sheet")
+                                       .arg(DisplayName(out)));
+    if (out != QLatin1String("-") && !Options.Force && KindOf(out) == TFileKind::Regular &&
+        !LoadWholeFile(FilePath(out), 5).Bytes.starts_with("%PDF-"))
+        return Fail(ExitFileError, QStringLiteral("%1 exists and is no PDF; name another file for "
+                                                  "the sheet, or replace it with --force")
+                                       .arg(DisplayName(out)));
     TQ47 model;
     QString error;
     if (const int loaded = LoadImage(model, file, error); loaded != ExitOk)
