@@ -1,6 +1,7 @@
 #include "sheet/ParameterSheet.h"
 
 #include "model/Q47Parameters.h"
+#include "model/Q47Validation.h"
 #include "platform/framework/Convert.h"
 
 #include <QBuffer>
@@ -12,11 +13,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <span>
+#include <string_view>
 
 namespace {
 
 const QColor Ink(0, 0, 0);
 const QColor Grey(80, 80, 80);
+const QColor Alarm(176, 0, 0); // a value out of range, and what it should be
 const QColor Frame(120, 120, 120);
 
 // Families that hold the letters of every language of the program (Latin with the Central
@@ -84,6 +87,7 @@ struct TRow {
     QString Range;
     bool Unused = false;      // the samples count in continuous mode, greyed as on the page
     QStringList Choices = {}; // the values it may take, for the range
+    bool OutOfRange = false;  // a value the sampler's setters refuse: marked, never hidden
 };
 
 // A group of the parameter page.
@@ -120,6 +124,14 @@ QString TParameterSheet::ChecksumText() const {
 // reaches the bottle within a cycle depends on the suction, so the cycle's start is what a
 // sheet can promise.
 QString TParameterSheet::Schedule() const {
+    // Times the sampler would refuse make no schedule anyone should plan by.
+    std::vector<std::string_view> drawnFrom = {"DeadTime", "SamplingInterval"};
+    if (!Set.Continuous)
+        drawnFrom.push_back("SamplesCount");
+    if (FirstRefusedParameter(Set, drawnFrom))
+        //: Parameter sheet, in place of the schedule: the time delay, the sampling interval or the
+        //: samples count is outside what the sampler accepts (marked above).
+        return tr("No schedule: a value it is drawn from is out of range.");
     const QString first = SecondsToText(Set.DeadTime);
     const QString every = SecondsToText(Set.SamplingInterval);
     QString text;
@@ -189,8 +201,12 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
         {tr("File:"),
          //: Parameter sheet, header: the data have no file (as the status bar says).
          FileName.isEmpty() ? tr("<noname>") : FileName},
-        //: Parameter sheet, header: the date and time the sheet was printed or saved as PDF.
-        {tr("Printed:"), PrintedText()},
+        {MadeAsPdf
+             //: Parameter sheet, header: the date and time the sheet was made as a PDF file.
+             ? tr("Made:")
+             //: Parameter sheet, header: the date and time the sheet was printed.
+             : tr("Printed:"),
+         PrintedText()},
         //: Parameter sheet, header: the program and its version, "Brookfetch 4.00".
         {tr("Program:"), Program},
     };
@@ -273,7 +289,7 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
     };
     const TQ47Parameter& samples = Parameter("SamplesCount");
 
-    const TPanel left[] = {
+    TPanel left[] = {
         {QString(),
          {{tr("Mode :", "sampling"),
            Set.Continuous ? continuous : samplesMode,
@@ -290,13 +306,19 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
           {tr("After Sampling :"), count("PostPurge"), seconds, secondsRange("PostPurge")}}},
         {tr("VAR System :"),
          {{tr("Mode :", "VAR input"),
-           varName(Q47VarModeItem(Set.VarMode)),
+           // A code without an item of its own is shown by its number: the page shows it as
+           // "Disabled", and the sheet documents the image.
+           Q47VarModeCode(Q47VarModeItem(Set.VarMode)) == Set.VarMode
+               ? varName(Q47VarModeItem(Set.VarMode))
+               //: Parameter sheet: a VAR mode code that the page shows as "Disabled" (%1), with
+               //: the code the connector holds (%2, a number such as 2).
+               : tr("%1 (code %2)").arg(disabled).arg(Set.VarMode),
            QString(),
            QString(),
            false,
            {varName(0), varName(1), varName(2)}}}},
     };
-    const TPanel right[] = {
+    TPanel right[] = {
         {QString(),
          {{tr("Time Delay :"), time("DeadTime"), hours, timeRange("DeadTime")},
           {tr("Purges Count :"), count("PurgesCount"), QString(),
@@ -316,6 +338,31 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
          {{tr("Warning at :"), voltage(Set.AccuWarning), volts, voltsRange},
           {tr("Switch off at :"), voltage(Set.AccuOff), volts, voltsRange}}},
     };
+
+    // A value the sampler would refuse is marked, its range saying so.
+    const char* const names[2][3][3] = {
+        {{nullptr, "SamplesCount"}, {"PrePurge", "PostPurge"}, {"VarMode"}},
+        {{"DeadTime", "PurgesCount", "SamplingInterval"},
+         {"Aeration", "MaxSuctionTime"},
+         {"AccuWarning", "AccuOff"}}};
+    for (int side = 0; side < 2; ++side)
+        for (int panel = 0; panel < 3; ++panel) {
+            std::vector<TRow>& rows = (side == 0 ? left : right)[panel].Rows;
+            for (std::size_t row = 0; row < rows.size(); ++row) {
+                const char* name = names[side][panel][row];
+                const std::string_view only[] = {name ? name : ""};
+                if (!name || !FirstRefusedParameter(Set, only))
+                    continue;
+                rows[row].OutOfRange = true;
+                const QString range = rows[row].Choices.isEmpty()
+                                          ? rows[row].Range
+                                          : rows[row].Choices.join(QStringLiteral(", "));
+                rows[row].Choices.clear();
+                //: Parameter sheet, small print under a value the sampler does not accept (it
+                //: came from a connector or a file): %1 is what it accepts, "1..240 s".
+                rows[row].Range = tr("Out of range! Allowed: %1").arg(range);
+            }
+        }
 
     const QFont headingFont = font(11, true);
     const QFont captionFont = font(10.5);
@@ -349,7 +396,7 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
         if (!panel.Heading.isEmpty())
             at += place.Place(x + pad, at, inner, panel.Heading, headingFont) + mm(1.5);
         for (const TRow& row : panel.Rows) {
-            const QColor ink = row.Unused ? Grey : Ink;
+            const QColor ink = row.OutOfRange ? Alarm : row.Unused ? Grey : Ink;
             const double captionHeight =
                 place.Place(x + pad, at, captionWidth - mm(3), row.Caption, captionFont, ink);
             const double valueX = x + pad + captionWidth;
@@ -375,8 +422,8 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
                 if (place.Width(range, rangeFont) > valueWidth)
                     range = row.Choices.join(QStringLiteral(",\n"));
             }
-            valueHeight +=
-                place.Place(valueX, at + valueHeight, valueWidth, range, rangeFont, Grey);
+            valueHeight += place.Place(valueX, at + valueHeight, valueWidth, range, rangeFont,
+                                       row.OutOfRange ? Alarm : Grey);
             at += std::max(captionHeight, valueHeight) + rowGap;
         }
         return at - top + pad - rowGap;
@@ -491,7 +538,9 @@ QByteArray TParameterSheet::Pdf(TPaper paper) const {
         writer.setPageLayout(
             QPageLayout(QPageSize(paper == TPaper::Letter ? QPageSize::Letter : QPageSize::A4),
                         QPageLayout::Portrait, QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
-        if (!Paint(writer))
+        TParameterSheet made(*this);
+        made.MadeAsPdf = true;
+        if (!made.Paint(writer))
             return QByteArray();
     }
     return bytes;

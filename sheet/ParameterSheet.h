@@ -93,6 +93,7 @@ private:
     TPage LayOut(QPainter& painter, QPaintDevice& device, double scale) const;
 
     TQ47 Set;
+    bool MadeAsPdf = false; // a PDF is made, not printed: its header says so
 };
 
 // The image a sheet of `model` documents: the model's own image while it holds exactly the

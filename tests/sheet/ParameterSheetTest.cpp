@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QStringList>
 #include <QTranslator>
 #include <gtest/gtest.h>
 #include <memory>
@@ -94,14 +95,41 @@ TEST(ParameterSheetTest, DocumentsTheImageAsReadUntilTheParametersChange) {
     EXPECT_EQ(changed.ChecksumText(), Hex(saved.Checksum()));
 }
 
+// What the sampler would not take is marked, never shown as another value: a VAR code without an
+// item of its own by its number, a value out of range with what is allowed, and no schedule
+// drawn from such a value.
+TEST(ParameterSheetTest, ACodeWithoutAnItemAndValuesOutOfRangeAreMarked) {
+    EnsureGuiApplication();
+    TParameterSheet::TImage image = ImageOf(TQ47());
+    image[15] = 2;           // the VAR mode's code that the page shows as "Disabled"
+    image[4] = 0;            // Pre-Purge, 1..240 s
+    image[7] = image[8] = 0; // the sampling interval, from 00:00:01
+    const TParameterSheet sheet(image);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QStringList texts;
+    for (const TParameterSheet::TText& text : sheet.Layout(writer).Texts)
+        texts << text.Text;
+    EXPECT_TRUE(texts.contains("Disabled (code 2)")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("Out of range! Allowed: 1..240 s"));
+    EXPECT_TRUE(texts.contains("Out of range! Allowed: 00:00:01..15:00:00"));
+    EXPECT_EQ(texts.filter("Out of range!").size(), 2);
+    EXPECT_EQ(sheet.Schedule(), "No schedule: a value it is drawn from is out of range.");
+}
+
 // Every language of the program, on A4 and on Letter, with a long file name and a connector in
-// the header: every text lies on the page, none over another, none cut by a frame or a line.
+// the header, a value out of range and a VAR code marked: every text lies on the page, none
+// over another, none cut by a frame or a line.
 TEST(ParameterSheetTest, EveryTextFitsThePageInEveryLanguage) {
     EnsureGuiApplication();
     TQ47 model;
     model.Continuous = true;
     model.SetVarMode(1);
-    TParameterSheet sheet(ImageOf(model));
+    TParameterSheet::TImage image = ImageOf(model);
+    image[4] = 0;  // Pre-Purge out of range
+    image[15] = 2; // a VAR code without an item
+    TParameterSheet sheet(image);
     sheet.FileName = QStringLiteral("/home/technician/Probenahme/Kampagne-2026/") +
                      QString(120, QLatin1Char('x')) + QStringLiteral(".brk");
     sheet.Program = QStringLiteral("Brookfetch 4.00");
