@@ -5,6 +5,7 @@
 #include "platform/framework/Convert.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -26,11 +27,16 @@ QString WindowWords(const TAdapterOpen& found,
         break;
     case TProblem::DriverMissing:
         return label(QStringLiteral("MsgDriverMissing"));
-    case TProblem::None:
     case TProblem::NotFound:
+        return label(QStringLiteral("MsgAdapterNotFound"));
     case TProblem::Several:
+        // The window takes the one adapter there is: it does not choose among several.
+        return label(QStringLiteral("MsgAdapterSeveral"))
+            .arg(std::max<qsizetype>(2, found.Attached.size()));
     case TProblem::OpenFailed:
     case TProblem::Silent:
+        return label(QStringLiteral("MsgAdapterSilent"));
+    case TProblem::None:
         break;
     }
     return QString();

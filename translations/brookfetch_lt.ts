@@ -464,31 +464,31 @@ Ar vis tiek norite jį pašalinti?</translation>
         <translation>Nepertraukiamas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="285"/>
+        <location filename="../ui/Main.ui" line="282"/>
         <source>Purging time</source>
         <extracomment>Parameter page. Heading. Purging: the pump blows air back through the suction line to empty it (not rinsing with water). See translations/TERMS.md.</extracomment>
         <translation>Prapūtimo trukmė</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="421"/>
+        <location filename="../ui/Main.ui" line="412"/>
         <source>VAR System :</source>
         <extracomment>Parameter page. Heading: the sampler&apos;s VAR input, an external 0/4–20 mA signal that controls sampling.</extracomment>
         <translation>VAR sistema:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="462"/>
+        <location filename="../ui/Main.ui" line="453"/>
         <source>Disabled</source>
         <extracomment>Parameter page. VAR input mode: the input is not used.</extracomment>
         <translation>Išjungta</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="770"/>
+        <location filename="../ui/Main.ui" line="746"/>
         <source>Pump Pulses :</source>
         <extracomment>Parameter page. Display only: pump pulses per sample, measured by the sampler.</extracomment>
         <translation>Siurblio impulsai:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="845"/>
+        <location filename="../ui/Main.ui" line="821"/>
         <source>Voltage control</source>
         <extracomment>Parameter page. Heading: the battery voltage thresholds of the sampler.</extracomment>
         <translation>Įtampos kontrolė</translation>
@@ -506,279 +506,258 @@ Ar vis tiek norite jį pašalinti?</translation>
         <translation>Mėginių s&amp;kaičius:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="297"/>
+        <location filename="../ui/Main.ui" line="294"/>
         <source>&amp;Before Sampling :</source>
         <extracomment>Parameter page. Under the heading &quot;Purging time&quot;: seconds of purging before each sample is drawn. &amp;: Alt letter.</extracomment>
         <translation>&amp;Prieš mėginį:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="325"/>
-        <location filename="../ui/Main.ui" line="367"/>
-        <source>1..240 s</source>
-        <extracomment>Tool tip: the range in seconds. Keep the numbers.</extracomment>
-        <translation>1..240 s</translation>
-    </message>
-    <message>
-        <location filename="../ui/Main.ui" line="332"/>
-        <location filename="../ui/Main.ui" line="374"/>
-        <location filename="../ui/Main.ui" line="721"/>
-        <location filename="../ui/Main.ui" line="763"/>
+        <location filename="../ui/Main.ui" line="326"/>
+        <location filename="../ui/Main.ui" line="365"/>
+        <location filename="../ui/Main.ui" line="700"/>
+        <location filename="../ui/Main.ui" line="739"/>
         <source>[s]</source>
         <extracomment>Unit: seconds.</extracomment>
         <translation>[s]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="339"/>
+        <location filename="../ui/Main.ui" line="333"/>
         <source>&amp;After Sampling :</source>
         <extracomment>Parameter page. Under the heading &quot;Purging time&quot;: seconds of purging after each sample. &amp;: Alt letter.</extracomment>
         <translation>P&amp;o mėginio:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="433"/>
+        <location filename="../ui/Main.ui" line="424"/>
         <source>M&amp;ode :</source>
         <extracomment>Parameter page. Under the heading &quot;VAR System&quot;: how the VAR input is used (Disabled, 0 - 20mA, 4 - 20mA). &amp;: Alt letter.</extracomment>
         <translation>R&amp;ežimas:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="527"/>
+        <location filename="../ui/Main.ui" line="518"/>
         <source>&amp;Time Delay :</source>
         <extracomment>Parameter page. Dead time: how long the sampler waits after the start before the first sample (hh:mm:ss). &amp;: Alt letter.</extracomment>
         <translation>De&amp;lsa:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="562"/>
-        <location filename="../ui/Main.ui" line="639"/>
+        <location filename="../ui/Main.ui" line="550"/>
+        <location filename="../ui/Main.ui" line="621"/>
         <source>[hh:mm:ss]</source>
         <extracomment>Time format: hours:minutes:seconds, as typed into the field.</extracomment>
         <translation>[hh:mm:ss]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="569"/>
+        <location filename="../ui/Main.ui" line="557"/>
         <source>&amp;Purges Count :</source>
         <extracomment>Parameter page. How many times the suction line is purged (air blown back) before a sample, 0..5. &amp;: Alt letter.</extracomment>
         <translation>Prapū&amp;timų skaičius:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="604"/>
+        <location filename="../ui/Main.ui" line="589"/>
         <source>Sampling &amp;Interval :</source>
         <extracomment>Parameter page. Time from one sample to the next (hh:mm:ss). &amp;: Alt letter.</extracomment>
         <translation>Mėginių &amp;intervalas:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="686"/>
+        <location filename="../ui/Main.ui" line="668"/>
         <source>A&amp;eration :</source>
         <extracomment>Parameter page. Seconds the pump blows air through the sample in the bottle (aeration). &amp;: Alt letter.</extracomment>
         <translation>&amp;Aeravimas:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="714"/>
-        <location filename="../ui/Main.ui" line="756"/>
-        <source>0..255 s</source>
-        <extracomment>Tool tip: the range in seconds. Keep the numbers.</extracomment>
-        <translation>0..255 s</translation>
-    </message>
-    <message>
-        <location filename="../ui/Main.ui" line="728"/>
+        <location filename="../ui/Main.ui" line="707"/>
         <source>Ma&amp;x Suction Time :</source>
         <extracomment>Parameter page. Longest time the pump may suck to draw one sample; seconds. &amp;: Alt letter.</extracomment>
         <translation>&amp;Maks. įsiurbimo trukmė:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="857"/>
+        <location filename="../ui/Main.ui" line="833"/>
         <source>&amp;Warning at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler warns. &amp;: Alt letter.</extracomment>
         <translation>Įspėjimo ri&amp;ba:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="885"/>
-        <location filename="../ui/Main.ui" line="927"/>
-        <source>0..15 V</source>
-        <extracomment>Tool tip: the range in volts. Keep the numbers.</extracomment>
-        <translation>0..15 V</translation>
-    </message>
-    <message>
-        <location filename="../ui/Main.ui" line="892"/>
-        <location filename="../ui/Main.ui" line="934"/>
+        <location filename="../ui/Main.ui" line="865"/>
+        <location filename="../ui/Main.ui" line="904"/>
         <source>[V]</source>
         <extracomment>Unit: volts.</extracomment>
         <translation>[V]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="899"/>
+        <location filename="../ui/Main.ui" line="872"/>
         <source>&amp;Switch off at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler switches itself off. &amp;: Alt letter.</extracomment>
         <translation>Išjun&amp;gimo riba:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1010"/>
+        <location filename="../ui/Main.ui" line="980"/>
         <source>&amp;File</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and from the parameter fields&apos; letters.</extracomment>
         <translation>&amp;Failas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1026"/>
+        <location filename="../ui/Main.ui" line="996"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Duomenys</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1029"/>
-        <location filename="../ui/Main.ui" line="1176"/>
+        <location filename="../ui/Main.ui" line="999"/>
+        <location filename="../ui/Main.ui" line="1146"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Nuskaityti duomenis iš adapterio</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1036"/>
+        <location filename="../ui/Main.ui" line="1006"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Žinynas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1081"/>
+        <location filename="../ui/Main.ui" line="1051"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Naujas</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1084"/>
+        <location filename="../ui/Main.ui" line="1054"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Naujas duomenų rinkinys</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1092"/>
+        <location filename="../ui/Main.ui" line="1062"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Atverti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1095"/>
-        <location filename="../ui/FileCommands.cpp" line="324"/>
+        <location filename="../ui/Main.ui" line="1065"/>
+        <location filename="../ui/FileCommands.cpp" line="336"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Atverti failą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1103"/>
+        <location filename="../ui/Main.ui" line="1073"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>Į&amp;rašyti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1106"/>
+        <location filename="../ui/Main.ui" line="1076"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Įrašyti failą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1114"/>
+        <location filename="../ui/Main.ui" line="1084"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Įrašyti &amp;kaip</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1117"/>
+        <location filename="../ui/Main.ui" line="1087"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Įrašyti failą kitu vardu</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1122"/>
+        <location filename="../ui/Main.ui" line="1092"/>
         <source>&amp;Print...</source>
         <extracomment>File menu: prints the parameter sheet (the parameters on one page, with room for the signatures of who programmed and who checked them) through the system&apos;s print dialog.</extracomment>
         <translation>S&amp;pausdinti...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1145"/>
+        <location filename="../ui/Main.ui" line="1115"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>Nuo&amp;statos...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1125"/>
+        <location filename="../ui/Main.ui" line="1095"/>
         <source>Print the parameter sheet</source>
         <extracomment>Tool tip of File &gt; Print.</extracomment>
         <translation>Spausdinti parametrų lapą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1148"/>
+        <location filename="../ui/Main.ui" line="1118"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Programos nuostatos</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1153"/>
+        <location filename="../ui/Main.ui" line="1123"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>&amp;Baigti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1133"/>
+        <location filename="../ui/Main.ui" line="1103"/>
         <source>&amp;Export as PDF...</source>
         <extracomment>File menu: saves the parameter sheet (the page File &gt; Print prints) as a PDF file. &quot;PDF&quot; stays as it is.</extracomment>
         <translation>&amp;Eksportuoti į PDF...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1156"/>
+        <location filename="../ui/Main.ui" line="1126"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Baigti programos darbą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1136"/>
+        <location filename="../ui/Main.ui" line="1106"/>
         <source>Save the parameter sheet as a PDF file</source>
         <extracomment>Tool tip of File &gt; Export as PDF.</extracomment>
         <translation>Įrašyti parametrų lapą kaip PDF failą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1161"/>
+        <location filename="../ui/Main.ui" line="1131"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;Apie programą...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1164"/>
+        <location filename="../ui/Main.ui" line="1134"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informacija apie programą</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1173"/>
+        <location filename="../ui/Main.ui" line="1143"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Nuskaityti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1188"/>
+        <location filename="../ui/Main.ui" line="1158"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Programuoti</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1191"/>
+        <location filename="../ui/Main.ui" line="1161"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Užprogramuoti kištuką per adapterį</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="329"/>
-        <location filename="../ui/FileCommands.cpp" line="344"/>
+        <location filename="../ui/FileCommands.cpp" line="341"/>
+        <location filename="../ui/FileCommands.cpp" line="356"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Brookfetch konfigūracija (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="339"/>
+        <location filename="../ui/FileCommands.cpp" line="351"/>
         <source>Save file</source>
         <translation>Įrašyti failą</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="154"/>
+        <location filename="../ui/SheetCommands.cpp" line="175"/>
         <source>Export as PDF</source>
         <translation>Eksportuoti į PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="159"/>
+        <location filename="../ui/SheetCommands.cpp" line="180"/>
         <source>PDF document (*.pdf)</source>
         <translation>PDF dokumentas (*.pdf)</translation>
     </message>
@@ -908,222 +887,246 @@ Ar vis tiek norite jį pašalinti?</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="212"/>
+        <source>Connector NOT USABLE (large memory)</source>
+        <extracomment>Status bar, beside the adapter: a connector is plugged in, but it has a large memory and is no sampler&apos;s configuration connector, so Read and Write refuse it. Short: it must fit the status bar.</extracomment>
+        <translation>Kištukas NETINKAMAS (didelė atmintis)</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="222"/>
+        <source>No USB FETCHer Adapter is plugged in. Plug the adapter into a USB port of this computer.</source>
+        <extracomment>Tool tip of &quot;Adapter ?&quot;: no adapter is plugged in. Keep &quot;USB FETCHer Adapter&quot;, the adapter&apos;s own name.</extracomment>
+        <translation>Neprijungtas joks USB FETCHer Adapter. Įjunkite adapterį į šio kompiuterio USB lizdą.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="232"/>
+        <source>%1 adapters are plugged in. Brookfetch works with one adapter at a time: unplug the others.</source>
+        <extracomment>Tool tip of &quot;Adapter ?&quot;: %1 is the number of adapters plugged in (2 or more); the program works with exactly one.</extracomment>
+        <translation>Prijungta adapterių: %1. Brookfetch vienu metu dirba tik su vienu adapteriu: atjunkite kitus.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="242"/>
+        <source>The adapter does not answer. Unplug it and plug it in again.</source>
+        <extracomment>Tool tip of &quot;Adapter ?&quot;: an adapter is plugged in but does not answer the program.</extracomment>
+        <translation>Adapteris neatsako. Ištraukite jį ir vėl įjunkite.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="252"/>
+        <source>No printer is installed on this computer. Install a printer, or keep the sheet as a PDF file with File, Export as PDF.</source>
+        <extracomment>Error box after File &gt; Print: the computer has no printer installed. &quot;File, Export as PDF&quot; names the menu and its item as the menus show them.</extracomment>
+        <translation>Šiame kompiuteryje neįdiegtas joks spausdintuvas. Įdiekite spausdintuvą arba išsaugokite lapą PDF failu komanda Failas, Eksportuoti į PDF.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="262"/>
         <source>Adapter %1 is in use by another program</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the adapter&apos;s serial number or device.</extracomment>
         <translation>Adapterį %1 naudoja kita programa</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="222"/>
+        <location filename="../ui/Msg.ui" line="272"/>
         <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the device path. Keep &quot;udev&quot; and &quot;dialout&quot;.</extracomment>
         <translation>Neturite teisės atverti adapterio %1. Įdiekite „Brookfetch“ paketą (jo udev taisyklė suteikia prieigą) arba tapkite grupės dialout nariu ir prisijunkite iš naujo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="232"/>
+        <location filename="../ui/Msg.ui" line="282"/>
         <source>FTDI&apos;s D2XX driver (FTD2XX.DLL) is not installed. Install the adapter maker&apos;s driver package.</source>
         <extracomment>Tool tip of the adapter&apos;s status on Windows, when the adapter&apos;s driver is not installed on the computer. Keep &quot;FTDI&quot;, &quot;D2XX&quot; and &quot;FTD2XX.DLL&quot;.</extracomment>
         <translation>FTDI D2XX tvarkyklė (FTD2XX.DLL) neįdiegta. Įdiekite adapterio gamintojo tvarkyklių paketą.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="242"/>
+        <location filename="../ui/Msg.ui" line="292"/>
         <source>The file %1 does not exist.</source>
         <extracomment>Error box after File &gt; Open, a recent file, a dropped file or a file named at start: %1 is the file&apos;s path. &quot;Nothing was opened; …&quot; follows as a second paragraph.</extracomment>
         <translation>Failo %1 nėra.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="252"/>
+        <location filename="../ui/Msg.ui" line="302"/>
         <source>The file %1 cannot be read.</source>
         <extracomment>Error box after an open that failed: the file exists, but the program may not read it (no permission) or reading it failed. %1 is its path.</extracomment>
         <translation>Failo %1 nepavyksta perskaityti.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="262"/>
+        <location filename="../ui/Msg.ui" line="312"/>
         <source>The file %1 is shorter than 128 bytes: it holds no parameter set.</source>
         <extracomment>Error box after an open that failed: a configuration file holds one parameter set of 128 bytes; this one is shorter. %1 is its path.</extracomment>
         <translation>Failas %1 trumpesnis nei 128 baitai: jame nėra parametrų rinkinio.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="272"/>
+        <location filename="../ui/Msg.ui" line="322"/>
         <source>The file %1 is damaged: its checksum is wrong.</source>
         <extracomment>Error box after an open that failed: the checksum stored in the file does not match its contents. %1 is its path.</extracomment>
         <translation>Failas %1 sugadintas: neteisinga jo kontrolinė suma.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="282"/>
+        <location filename="../ui/Msg.ui" line="332"/>
         <source>Nothing was opened; the parameters shown are unchanged.</source>
         <extracomment>Second paragraph of the error boxes after an open that failed: the window still shows the parameters it showed before.</extracomment>
         <translation>Nieko neatverta; rodomi parametrai nepakeisti.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="292"/>
+        <location filename="../ui/Msg.ui" line="342"/>
         <source>Connector read</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Read succeeded: the connector has been read, its parameters are now in the window. A past-tense confirmation, not the command. Short: it must fit the status bar.</extracomment>
         <translation>Kištukas nuskaitytas</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="302"/>
+        <location filename="../ui/Msg.ui" line="352"/>
         <source>Connector written and verified</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Write succeeded: the parameters have been written into the connector and read back to check them. Write, not save. Short: it must fit the status bar.</extracomment>
         <translation>Kištukas užprogramuotas ir patikrintas</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="312"/>
+        <location filename="../ui/Msg.ui" line="362"/>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Failas įrašytas</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="322"/>
+        <location filename="../ui/Msg.ui" line="372"/>
         <source>There is no connector in the adapter. Plug a connector into the adapter, then try again.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found no connector in the adapter: nothing was read or written.</extracomment>
         <translation>Adapteryje nėra kištuko. Įstatykite kištuką į adapterį ir bandykite dar kartą.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="552"/>
+        <location filename="../ui/Msg.ui" line="592"/>
         <source>Sheet sent to the printer</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
         <translation>Lapas nusiųstas į spausdintuvą</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="332"/>
+        <location filename="../ui/Msg.ui" line="382"/>
         <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
         <translation>Adapteryje esantis kištukas turi didelę atmintį: tai ne mėginių ėmiklio konfigūracijos kištukas, iš jo nieko nenuskaityta ir į jį nieko neužprogramuota. Įstatykite mėginių ėmiklio kištuką.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="562"/>
+        <location filename="../ui/Msg.ui" line="602"/>
         <source>Sheet saved as PDF</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
         <translation>Lapas įrašytas kaip PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="342"/>
+        <location filename="../ui/Msg.ui" line="392"/>
         <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
         <translation>Adapteris neatsako. Patikrinkite, ar jis prijungtas, ir bandykite dar kartą.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="572"/>
+        <location filename="../ui/Msg.ui" line="612"/>
         <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
         <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
         <translation>Spausdintuvas nepriėmė parametrų lapo. Patikrinkite spausdintuvą ir bandykite dar kartą.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="352"/>
+        <location filename="../ui/Msg.ui" line="402"/>
         <source>The connector was pulled out during the transfer. Plug it in again, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the adapter said during a Read or Write that no connector is in it any more.</extracomment>
         <translation>Perdavimo metu kištukas buvo ištrauktas. Įstatykite jį atgal ir bandykite dar kartą.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="362"/>
+        <location filename="../ui/Msg.ui" line="412"/>
         <source>The adapter&apos;s answers were damaged or missing (a noisy line, or a connector that is not pushed home). Re-seat the connector, then try again.</source>
         <extracomment>Second paragraph of the communication error box: adapter and connector are both still there, but the replies on the line were damaged or did not come.</extracomment>
         <translation>Adapterio atsakymai buvo sugadinti arba negauti (trikdoma linija arba ne iki galo įstatytas kištukas). Įstatykite kištuką iš naujo ir bandykite dar kartą.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="372"/>
+        <location filename="../ui/Msg.ui" line="422"/>
         <source>The connector read back other bytes than were written: it does not keep what is written into it. Write it again; if that fails too, replace the connector.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Write: the check that reads the connector back found other parameters than were written, twice alike.</extracomment>
         <translation>Kontrolinio nuskaitymo metu kištukas grąžino kitus baitus, nei buvo užprogramuota: jis neišlaiko to, kas į jį programuojama. Užprogramuokite jį iš naujo; jei ir tai nepavyks, pakeiskite kištuką.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="382"/>
+        <location filename="../ui/Msg.ui" line="432"/>
         <source>The connector holds no parameters: its memory is blank. Write a parameter set into it.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Read: the connector&apos;s memory is erased (every byte the same), so there was nothing to read.</extracomment>
         <translation>Kištuke nėra parametrų: jo atmintis tuščia. Užprogramuokite į jį parametrų rinkinį.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="392"/>
+        <location filename="../ui/Msg.ui" line="442"/>
         <source>Every block was written into the connector, but the read-back that checks them was cut short. Write the connector again before it is used.</source>
         <extracomment>Last paragraph of the communication error box after Data &gt; Write: the parameters were written, but the check that reads them back did not complete.</extracomment>
         <translation>Visi blokai buvo užprogramuoti į kištuką, bet juos tikrinantis kontrolinis nuskaitymas nutrūko. Prieš naudodami užprogramuokite kištuką iš naujo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="402"/>
+        <location filename="../ui/Msg.ui" line="452"/>
         <source>Allowed for %1: %2.</source>
         <extracomment>Second paragraph of the boxes &quot;Invalid format of parameter&quot; and &quot;Parameter out of range&quot;: %1 is the field&apos;s caption as the page shows it (&quot;Samples Count&quot;), %2 its allowed range (&quot;1..255&quot;, &quot;1..240 s&quot;, &quot;00:00:01..15:00:00&quot;, &quot;0.6..15.6 V&quot;).</extracomment>
         <translation>Leistinos lauko „%1“ reikšmės: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="412"/>
-        <source>The file %1 is larger than any configuration file: it holds no parameter set.</source>
-        <extracomment>Error box after an open that failed: a configuration file holds 128 bytes; this one holds more than a megabyte. %1 is its path.</extracomment>
-        <translation>Failas %1 didesnis už bet kurį konfigūracijos failą: jame nėra parametrų rinkinio.</translation>
-    </message>
-    <message>
-        <location filename="../ui/Msg.ui" line="422"/>
+        <location filename="../ui/Msg.ui" line="462"/>
         <source>The file %1 was not saved.</source>
         <extracomment>Second paragraph of the error box after File &gt; Save or Save As failed, followed by the reason in a sentence of its own. %1 is the file&apos;s path. The file on the disk is as it was.</extracomment>
         <translation>Failas %1 neįrašytas.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="432"/>
+        <location filename="../ui/Msg.ui" line="472"/>
         <source>Its folder does not exist.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the folder in its path is not there.</extracomment>
         <translation>Jo aplanko nėra.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="442"/>
+        <location filename="../ui/Msg.ui" line="482"/>
         <source>You have no permission to read it.</source>
         <extracomment>Why a file could not be opened (after &quot;The file … cannot be read.&quot;): the system refused this user access to the file or its folder.</extracomment>
         <translation>Neturite teisės jo skaityti.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="452"/>
+        <location filename="../ui/Msg.ui" line="492"/>
         <source>You have no permission to write in its folder.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the system refused this user to make files in that folder.</extracomment>
         <translation>Neturite teisės kurti failų jo aplanke.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="462"/>
+        <location filename="../ui/Msg.ui" line="502"/>
         <source>The file is read-only.</source>
         <extracomment>Why a file could not be saved: the existing file is marked read-only, or this user may not change it.</extracomment>
         <translation>Failas skirtas tik skaityti.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="472"/>
+        <location filename="../ui/Msg.ui" line="512"/>
         <source>The disk takes no changes: it is write-protected or read-only.</source>
         <extracomment>Why a file could not be saved: the disk, card or USB stick is write-protected, or mounted read-only.</extracomment>
         <translation>Diskas nepriima pakeitimų: jis apsaugotas nuo rašymo arba skirtas tik skaityti.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="482"/>
+        <location filename="../ui/Msg.ui" line="522"/>
         <source>The disk is full.</source>
         <extracomment>Why a file could not be saved: no room is left on the disk (or the user&apos;s quota is used up).</extracomment>
         <translation>Diskas pilnas.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="492"/>
+        <location filename="../ui/Msg.ui" line="532"/>
         <source>It is a folder, not a file.</source>
         <extracomment>Why a file could not be opened or saved: a folder has that name.</extracomment>
         <translation>Tai aplankas, o ne failas.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="502"/>
+        <location filename="../ui/Msg.ui" line="542"/>
         <source>It is a device or a pipe, not a file.</source>
         <extracomment>Why a file could not be opened or saved: the name belongs to a device or a pipe of the system, not to a file.</extracomment>
         <translation>Tai įrenginys arba kanalas, o ne failas.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="512"/>
+        <location filename="../ui/Msg.ui" line="552"/>
         <source>Its name is too long.</source>
         <extracomment>Why a file could not be opened or saved: the system takes no name that long.</extracomment>
         <translation>Jo pavadinimas per ilgas.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="522"/>
+        <location filename="../ui/Msg.ui" line="562"/>
         <source>Another program has it open.</source>
         <extracomment>Why a file could not be opened or saved: another program holds the file and lets no other program use it.</extracomment>
         <translation>Jį laiko atvertą kita programa.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="532"/>
+        <location filename="../ui/Msg.ui" line="572"/>
         <source>It is a symbolic link that another user made in a folder anyone may write.</source>
         <extracomment>Why a file could not be saved: in a shared folder (such as /tmp) another user put a link at that name; the program does not write through it.</extracomment>
         <translation>Tai simbolinė nuoroda, kurią kitas naudotojas sukūrė aplanke, į kurį rašyti gali bet kas.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="542"/>
+        <location filename="../ui/Msg.ui" line="582"/>
         <source>The system reports: %1.</source>
         <extracomment>Why a file could not be opened or saved, in the operating system&apos;s own words: %1 is the system&apos;s message.</extracomment>
         <translation>Sistema praneša: %1.</translation>
@@ -1132,257 +1135,280 @@ Ar vis tiek norite jį pašalinti?</translation>
 <context>
     <name>TParameterSheet</name>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="129"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="134"/>
+        <source>No schedule: a value it is drawn from is out of range.</source>
+        <extracomment>Parameter sheet, in place of the schedule: the time delay, the sampling interval or the samples count is outside what the sampler accepts (marked above).</extracomment>
+        <translation>Grafiko nėra: reikšmė, iš kurios jis sudaromas, yra už leistinų ribų.</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="141"/>
         <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
         <translation>Po vieną mėginį kas %1, kol ėmiklis sustabdomas, pirmasis – %2 po paleidimo.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="135"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="147"/>
         <source>1 sample, %1 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
         <translation>1 mėginys, %1 po paleidimo.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="141"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="153"/>
         <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
         <translation>Mėginių: %1; pirmasis – %2 po paleidimo, toliau po vieną kas %3, paskutinis – %4 po paleidimo.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="150"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="162"/>
         <source>The VAR input (%1) also controls sampling.</source>
         <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
         <translation>Mėginių ėmimą taip pat valdo VAR įėjimas (%1).</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="180"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="489"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="192"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="536"/>
         <source>Parameter sheet</source>
         <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
         <translation>Parametrų lapas</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="189"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="201"/>
         <source>File:</source>
         <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
         <translation>Failas:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="191"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="490"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="537"/>
         <source>&lt;noname&gt;</source>
         <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
         <translation>&lt;bevardis&gt;</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="193"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="206"/>
+        <source>Made:</source>
+        <extracomment>Parameter sheet, header: the date and time the sheet was made as a PDF file.</extracomment>
+        <translation>Sukurta:</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="208"/>
         <source>Printed:</source>
-        <extracomment>Parameter sheet, header: the date and time the sheet was printed or saved as PDF.</extracomment>
         <translation>Atspausdinta:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="195"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="211"/>
         <source>Program:</source>
         <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
         <translation>Programa:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="200"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="216"/>
         <source>Adapter:</source>
         <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
         <translation>Adapteris:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="219"/>
         <source>small memory</source>
         <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
         <translation>maža atmintis</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="205"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="221"/>
         <source>large memory</source>
         <translation>didelė atmintis</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="223"/>
         <source>Connector:</source>
         <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
         <translation>Kištukas:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="211"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="227"/>
         <source>written and verified, %1</source>
         <translation>užprogramuotas ir patikrintas, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="214"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="230"/>
         <source>read, %1</source>
         <translation>nuskaitytas, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="218"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="234"/>
         <source>Checksum:</source>
         <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
         <translation>Kontrolinė suma:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="238"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="254"/>
         <source>[s]</source>
         <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
         <translation>[s]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="239"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
         <source>[hh:mm:ss]</source>
         <translation>[hh:mm:ss]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="240"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="256"/>
         <source>[V]</source>
         <translation>[V]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="243"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="259"/>
         <source>%1..%2 s</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
         <translation>%1..%2 s</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="261"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="277"/>
         <source>%1..%2 V</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
         <translation>%1..%2 V</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="264"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
         <source>Acc. to Samples Count</source>
         <translation>Pagal mėginių skaičių</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="265"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
         <source>Continuous</source>
         <translation>Nepertraukiamas</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="266"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="282"/>
         <source>Disabled</source>
         <translation>Išjungta</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="294"/>
         <source>Mode :</source>
         <comment>sampling</comment>
         <translation>Režimas:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="285"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="301"/>
         <source>Samples Count :</source>
         <translation>Mėginių skaičius:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="288"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="304"/>
         <source>Purging time</source>
         <translation>Prapūtimo trukmė</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="289"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
         <source>Before Sampling :</source>
         <translation>Prieš mėginį:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="290"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
         <source>After Sampling :</source>
         <translation>Po mėginio:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="291"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="307"/>
         <source>VAR System :</source>
         <translation>VAR sistema:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="292"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="308"/>
         <source>Mode :</source>
         <comment>VAR input</comment>
         <translation>Režimas:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="301"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="315"/>
+        <source>%1 (code %2)</source>
+        <extracomment>Parameter sheet: a VAR mode code that the page shows as &quot;Disabled&quot; (%1), with the code the connector holds (%2, a number such as 2).</extracomment>
+        <translation>%1 (kodas %2)</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="323"/>
         <source>Time Delay :</source>
         <translation>Delsa:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="302"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="324"/>
         <source>Purges Count :</source>
         <translation>Prapūtimų skaičius:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="328"/>
         <source>Sampling Interval :</source>
         <translation>Mėginių intervalas:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="309"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="331"/>
         <source>Aeration :</source>
         <translation>Aeravimas:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="310"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="332"/>
         <source>Max Suction Time :</source>
         <translation>Maks. įsiurbimo trukmė:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="314"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="336"/>
         <source>Pump Pulses :</source>
         <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
         <translation>Siurblio impulsai:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="314"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="336"/>
         <source>read only</source>
         <translation>tik skaitymui</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="315"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="337"/>
         <source>Voltage control</source>
         <translation>Įtampos kontrolė</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="316"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="338"/>
         <source>Warning at :</source>
         <translation>Įspėjimo riba:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="317"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="339"/>
         <source>Switch off at :</source>
         <translation>Išjungimo riba:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="396"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="363"/>
+        <source>Out of range! Allowed: %1</source>
+        <extracomment>Parameter sheet, small print under a value the sampler does not accept (it came from a connector or a file): %1 is what it accepts, &quot;1..240 s&quot;.</extracomment>
+        <translation>Už ribų! Leistina: %1</translation>
+    </message>
+    <message>
+        <location filename="../sheet/ParameterSheet.cpp" line="443"/>
         <source>Schedule:</source>
         <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
         <translation>Grafikas:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="406"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="453"/>
         <source>Programmed by</source>
         <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
         <translation>Programavo</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="408"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="455"/>
         <source>Checked by</source>
         <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
         <translation>Patikrino</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="433"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="480"/>
         <source>Date</source>
         <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
         <translation>Data</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="437"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="484"/>
         <source>Signature</source>
         <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
         <translation>Parašas</translation>

@@ -30,8 +30,13 @@ QString FailureWords() {
     return paragraphs.join(QStringLiteral("\n\n"));
 }
 
-// A connector that may not be read or written: the box says why; nothing changed.
+// A connector that may not be read or written: the box says why; nothing changed. A connector of
+// another kind is no communication error that another try would mend: its words stand alone.
 void Refuse(TMainForm& form, TConnectorRefusal refusal) {
+    if (refusal == TConnectorRefusal::LargeMemory) {
+        form.ShowError(QStringLiteral("MsgConnectorLarge"));
+        return;
+    }
     form.ShowError(
         QStringLiteral("MsgCommError"),
         ConnectorRefusalWords(refusal, TAdapterReader::Window, false, &TMainForm::MessageText));
@@ -85,8 +90,10 @@ void TConnectorCommands::Read() {
         Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorRead")));
         return;
     }
-    // Nothing of a failed read remains: a new data set with the defaults.
+    // Nothing of a failed read remains: a new data set with the defaults, which are no
+    // connector's, so panel 0 goes on saying that the read failed.
     Form.FileNewExecute();
+    Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));
 }
 
 void TConnectorCommands::Write() {

@@ -90,8 +90,12 @@ void TConnectorMonitor::TimerTimer() {
             Read.setEnabled(true);
             Write.setEnabled(true);
         } else {
-            // A connector pulled after it was found leaves Read and Write as they were.
-            Status.SetText(3, TMainForm::MessageText(QStringLiteral("MsgConnectorErr")));
+            // A connector pulled after it was found leaves Read and Write as they were; one of
+            // another kind is there, and is named as such (Read and Write refuse it).
+            const bool large = answer.Presence == TPresence::Present && !answer.SmallMemory;
+            Status.SetText(3,
+                           TMainForm::MessageText(large ? QStringLiteral("MsgConnectorLargeStatus")
+                                                        : QStringLiteral("MsgConnectorErr")));
         }
     }
 }

@@ -37,6 +37,18 @@ void ClosePopupsWith(QFileDialog* dialog) {
     });
 }
 
+} // namespace
+
+// Windows' own file and print dialogs leave no window of the program active when they close
+// (seen under Wine: Alt+F and Ctrl+S went nowhere until a click): the window that opened the
+// dialog takes the keyboard back, as it does after the program's own boxes.
+void TakeKeyboardBack(QDialog& dialog) {
+    if (QWidget* owner = dialog.parentWidget(); owner && !owner->window()->isActiveWindow())
+        owner->window()->activateWindow();
+}
+
+namespace {
+
 // Why the system refused a file, as a sentence of its own after the one that names the file.
 QString ReasonWords(const TFileFailure& failure, bool saving) {
     const auto text = [](const char* label) {
@@ -86,7 +98,9 @@ QString ShownName(const QString& path) {
 }
 
 QString RunModal(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    TakeKeyboardBack(dialog);
+    if (!accepted)
         return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
@@ -184,9 +198,6 @@ void TFileCommands::LoadFile(const QString& path) {
     case TWorkplace::TLoadFailure::TooShort:
         reason = QStringLiteral("MsgOpenTooShort");
         break;
-    case TWorkplace::TLoadFailure::TooLong:
-        reason = QStringLiteral("MsgOpenTooLong");
-        break;
     case TWorkplace::TLoadFailure::Damaged:
         reason = QStringLiteral("MsgOpenDamaged");
         break;
@@ -250,13 +261,14 @@ void TFileCommands::ClearFocus() {
         focused->clearFocus();
 }
 
+QString TFileCommands::NotSavedText(const QString& path, const TFileFailure& failure) {
+    return WithReason(TMainForm::MessageText(QStringLiteral("MsgSaveFailed")).arg(ShownName(path)),
+                      failure, true);
+}
+
 bool TFileCommands::Saved(bool saved, const QString& path) {
     // A failed save names the file and the system's reason under the error box's own text.
-    Form.ShowStatus(
-        saved ? QString()
-              : WithReason(
-                    TMainForm::MessageText(QStringLiteral("MsgSaveFailed")).arg(ShownName(path)),
-                    Workplace->FileFailure, true));
+    Form.ShowStatus(saved ? QString() : NotSavedText(path, Workplace->FileFailure));
     if (saved)
         Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgFileSaved")));
     return saved;

@@ -5,10 +5,15 @@
 #include <functional>
 
 class QAction;
+class QDialog;
 class QFileDialog;
 class QMenu;
 class QMimeData;
 class TMainForm;
+struct TFileFailure;
+
+// Gives the keyboard back to the window a closed dialog belonged to.
+void TakeKeyboardBack(QDialog& dialog);
 
 // The file commands of the main window (Open, Save, Save As, the recent files, Properties)
 // and the question whether unsaved changes are to be saved first.
@@ -33,6 +38,9 @@ public:
     // The one configuration file a drag carries, or empty: several files, other files and
     // anything that is not a local file are not taken.
     static QString DroppedConfiguration(const QMimeData* data);
+
+    // "The file <name> was not saved." and the system's reason, for any save of the window.
+    static QString NotSavedText(const QString& path, const TFileFailure& failure);
 
     // Runs a file dialog modally and returns the chosen path, empty when cancelled. Tests
     // replace it so that no dialog ever waits for a person.

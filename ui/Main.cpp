@@ -141,8 +141,11 @@ void TMainForm::ConnectActions() {
     connect(ui->DataRead, &QAction::triggered, this, Guard([this] { DataReadExecute(); }));
     connect(ui->DataWrite, &QAction::triggered, this, Guard([this] { DataWriteExecute(); }));
 
-    // Exit has the shortcut every other program on the desktop has.
+    // Exit has the shortcut every other program on a Linux desktop has; Windows programs have
+    // none for it (Alt+F4 closes their window).
+#ifndef Q_OS_WIN
     ui->FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+#endif
 
     // Shortcuts work wherever the focus is in the window.
     addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FilePrint,
@@ -356,10 +359,11 @@ void TMainForm::ShowConfirmation(const QString& text) {
 }
 
 void TMainForm::ShowError(const QString& label, const QString& cause) {
+    // The panel says so already while the box is open, never an earlier "OK".
+    SetStatusText(0, MessageText(QStringLiteral("MsgError")));
     Application->MessageBox(MessageText(label) +
                                 (cause.isEmpty() ? QString() : QStringLiteral("\n\n") + cause),
                             MessageText(QStringLiteral("MsgError")), MB_OK);
-    SetStatusText(0, MessageText(QStringLiteral("MsgError")));
 }
 
 void TMainForm::ShowStatus(const QString& cause) {

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 TParameterPage::TParameterPage(Ui::TMainForm& ui, QObject* parent) : QObject(parent), ui(ui) {
@@ -37,6 +38,15 @@ TParameterPage::TParameterPage(Ui::TMainForm& ui, QObject* parent) : QObject(par
             connect(field, &QLineEdit::textChanged, this, &TParameterPage::modified);
     }
     connect(ui.Q47VarMode, &QComboBox::currentIndexChanged, this, &TParameterPage::modified);
+    // A field's hint is what it accepts, in the very words of a refusal.
+    const std::pair<QWidget*, std::string_view> ranged[] = {
+        {ui.Q47SamplesCount, "SamplesCount"}, {ui.Q47PrePurge, "PrePurge"},
+        {ui.Q47PostPurge, "PostPurge"},       {ui.Q47DeadTime, "DeadTime"},
+        {ui.Q47PurgesCount, "PurgesCount"},   {ui.Q47SamplingInterval, "SamplingInterval"},
+        {ui.Q47Aeration, "Aeration"},         {ui.Q47MaxSuctionTime, "MaxSuctionTime"},
+        {ui.Q47AccuWarning, "AccuWarning"},   {ui.Q47AccuOff, "AccuOff"}};
+    for (const auto& [field, parameter] : ranged)
+        field->setToolTip(Accepted(field, parameter));
 }
 
 // Writing an unchanged text would still count as an edit; only real changes are made.
@@ -71,13 +81,10 @@ void TParameterPage::ModelToPage(const TQ47& model) {
     accessibility::FocusFirstField(ui.Q47Tab);
 }
 
-// A refusal names the field by its caption and says what its parameter accepts, from the
-// model's table, in the page's own forms: hh:mm:ss, the locale's decimal separator, the unit of
-// the field's unit label.
-TParameterPage::TRefusal TParameterPage::Refused(TRefusal::TKind kind, QWidget* field,
-                                                 std::string_view parameter) const {
+// What a field's parameter accepts, from the model's table, in the page's own forms:
+// hh:mm:ss, the locale's decimal separator, the unit of the field's unit label.
+QString TParameterPage::Accepted(QWidget* field, std::string_view parameter) const {
     const QString name = field->objectName();
-    const auto* caption = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Label"));
     QString unit;
     if (const auto* label = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Unit"))) {
         unit = accessibility::CaptionText(label->text());
@@ -103,9 +110,17 @@ TParameterPage::TRefusal TParameterPage::Refused(TRefusal::TKind kind, QWidget* 
     }
     if (!unit.isEmpty())
         accepted += QLatin1Char(' ') + unit;
+    return accepted;
+}
+
+// A refusal names the field by its caption and says what its parameter accepts.
+TParameterPage::TRefusal TParameterPage::Refused(TRefusal::TKind kind, QWidget* field,
+                                                 std::string_view parameter) const {
+    const auto* caption =
+        ui.Q47Page->findChild<QLabel*>(field->objectName() + QLatin1String("Label"));
     return {kind, field,
             caption ? accessibility::CaptionText(caption->text()) : field->accessibleName(),
-            accepted};
+            Accepted(field, parameter)};
 }
 
 // The fields are converted in tab order into a copy of the model, which the model's own check
@@ -198,6 +213,10 @@ TParameterPage::TRefusal TParameterPage::PageToModel(TQ47& model) {
     if (const TQ47Parameter* refused = TakeParameterSet(model, set, order))
         return range(refused);
     normalizeBefore(nullptr);
+    // Continuous mode keeps the model's samples count: the greyed field shows that one, as the
+    // file, the connector and the sheet hold it, not a number typed before the mode changed.
+    if (model.Continuous)
+        SetText(ui.Q47SamplesCount, QString::number(model.SamplesCount));
     return {};
 }
 

@@ -54,6 +54,7 @@ signals:
 
 private:
     void SetText(QLineEdit* edit, const QString& text);
+    QString Accepted(QWidget* field, std::string_view parameter) const;
     TRefusal Refused(TRefusal::TKind kind, QWidget* field, std::string_view parameter) const;
 
     Ui::TMainForm& ui;

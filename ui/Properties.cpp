@@ -75,12 +75,14 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent)
 TPropertiesDialog::~TPropertiesDialog() = default;
 
 bool TPropertiesDialog::Execute() {
-    // An index from a hand-edited settings file that names no language selects nothing.
+    // An index from a hand-edited settings file that names no language selects nothing; OK
+    // without a choice then leaves the language as it is (the file keeps its index).
     QComboBox* list = ui->PropertiesLanguage;
     list->setCurrentIndex(list->findData(Workplace->LanguageId));
     if (exec() != QDialog::Accepted)
         return false;
-    Workplace->LanguageId = list->currentIndex() >= 0 ? list->currentData().toInt() : -1;
+    if (list->currentIndex() >= 0)
+        Workplace->LanguageId = list->currentData().toInt();
     return true;
 }
 

@@ -22,11 +22,18 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
 bool RunModal(QPrintDialog& dialog) {
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    TakeKeyboardBack(dialog);
+    return accepted;
+}
+
+bool AnyPrinter() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 QPageSize PageSizeOf(TPaper paper) {
@@ -36,7 +43,7 @@ QPageSize PageSizeOf(TPaper paper) {
 } // namespace
 
 TSheetCommands::TSheetCommands(TMainForm& form)
-    : QObject(&form), RunPrintDialog(RunModal), Form(form) {}
+    : QObject(&form), RunPrintDialog(RunModal), PrinterInstalled(AnyPrinter), Form(form) {}
 
 TSheetCommands::~TSheetCommands() {
     delete PrinterPtr;
@@ -58,8 +65,12 @@ TParameterSheet TSheetCommands::Sheet() const {
     return sheet;
 }
 
-// As Save takes the page: the focus leaves the field first, and a refused field keeps it.
+// As Save takes the page: the focus leaves the field first, and a refused field keeps it. Data
+// nobody has changed since New, Open or Read are documented as they are, byte for byte: the
+// page would store a VAR code it shows as "Disabled" as 0, and a sheet must show the connector.
 bool TSheetCommands::PageChecked() {
+    if (!Workplace->Modified)
+        return true;
     TFocusReturn focus(Form);
     if (QWidget* focused = Form.focusWidget())
         focused->clearFocus();
@@ -70,15 +81,21 @@ bool TSheetCommands::PageChecked() {
     return true;
 }
 
-void TSheetCommands::Failed(const char* label) {
+void TSheetCommands::Failed(const char* label, const QString& cause) {
     Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));
-    Application->MessageBox(TMainForm::MessageText(QLatin1String(label)),
-                            TMainForm::MessageText(QStringLiteral("MsgError")), MB_OK);
+    QString text = TMainForm::MessageText(QLatin1String(label));
+    if (!cause.isEmpty())
+        text += QStringLiteral("\n\n") + cause;
+    Application->MessageBox(text, TMainForm::MessageText(QStringLiteral("MsgError")), MB_OK);
 }
 
 bool TSheetCommands::Print() {
     if (!PageChecked())
         return false;
+    if (!PrinterInstalled()) {
+        Failed("MsgNoPrinter");
+        return false;
+    }
     const TParameterSheet sheet = Sheet();
     QPrinter& printer = Printer();
     // The print job is named after the file, as the print queue shows it.
@@ -125,15 +142,18 @@ bool TSheetCommands::ExportPdf() {
                                 MB_OKCANCEL) != IDOK)
         return false;
     const QByteArray pdf = sheet.Pdf(UsualPaper());
-    // Written aside and renamed over the name: a failed export leaves an older file whole.
+    // Written aside and renamed over the name: a failed export leaves an older file whole, and
+    // says which file and why, as a failed save does.
+    TFileFailure failure;
     if (pdf.isEmpty() ||
         SaveWholeFile(NativePath(path),
-                      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))) !=
-            TSaveResult::Saved) {
-        Failed("MsgFileError");
+                      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                      TNewFile::Shared, &failure) != TSaveResult::Saved) {
+        Failed("MsgFileError", TFileCommands::NotSavedText(path, failure));
         return false;
     }
-    Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgSheetExported")));
+    Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgSheetExported")) +
+                          QStringLiteral(": ") + EscapeFileName(QDir::toNativeSeparators(path)));
     return true;
 }
 

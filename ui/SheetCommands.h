@@ -31,12 +31,15 @@ public:
     // Runs the print dialog modally; true to print. Tests replace it so that no dialog ever
     // waits for a person (the export's file dialog is the file commands' RunFileDialog).
     std::function<bool(QPrintDialog& dialog)> RunPrintDialog;
+    // Whether the system has a printer; without one Print says so instead of doing nothing
+    // (Windows' print dialog does not open then). Tests replace it.
+    std::function<bool()> PrinterInstalled;
 
 private:
     bool PageChecked();
     QPrinter& Printer();
     QFileDialog& ExportDialog();
-    void Failed(const char* label);
+    void Failed(const char* label, const QString& cause = {});
 
     TMainForm& Form;
     QPrinter* PrinterPtr = nullptr; // made at first use, then kept with the user's choices

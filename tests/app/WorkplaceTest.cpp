@@ -189,6 +189,20 @@ TEST_F(WorkplaceTest, UnwritableConfigurationFolderIsReportedAtTheStartAndAgainA
     EXPECT_THROW(Place.SaveSettings(), Exception) << "the close fails too, and says so";
 }
 
+// The recent files are kept as the system writes names (C:\Sites\river.brk on Windows).
+TEST_F(WorkplaceTest, RecentFilesAreKeptInTheSystemsForm) {
+    Place.LoadSettings();
+    const QString file = Programs.filePath(QStringLiteral("sites/river.brk"));
+    Place.AddRecentFile(file);
+    Place.SaveSettings();
+    EXPECT_TRUE(GetSettings().contains("File1=" + QDir::toNativeSeparators(file).toUtf8()))
+        << GetSettings().toStdString();
+    TWorkplace next;
+    next.ExePath = Place.ExePath;
+    next.LoadSettings();
+    EXPECT_EQ(next.RecentFiles, QStringList{file});
+}
+
 TEST_F(WorkplaceTest, FirstStartWritesTheWholeFreshFile) {
     Place.LoadSettings();
     EXPECT_EQ(GetSettings(), FreshFile);

@@ -63,7 +63,7 @@ TEST_F(WindowTest, EveryControlIsNamedCleanlyAndTheDropDownsTellTheirValue) {
     };
     EXPECT_EQ(description("Q47DeadTime"), "hh:mm:ss, 00:00:00..15:00:00");
     EXPECT_EQ(description("Q47PrePurge"), "1..240 s");
-    EXPECT_EQ(description("Q47AccuOff"), "0..15 V");
+    EXPECT_EQ(description("Q47AccuOff"), "0.6..15.6 V");
     EXPECT_EQ(
         QAccessible::queryAccessibleInterface(Field("Q47PumpPulses"))->text(QAccessible::Name),
         "Pump Pulses");

@@ -53,6 +53,7 @@ bool operator==(const LinkView& a, const LinkView& b) {
 const QString Found = QStringLiteral("USB FETCHer Adapter 1.05\n");
 const QString Ok = QStringLiteral("Connector OK");
 const QString NotFound = QStringLiteral("Connector NOT FOUND");
+const QString Large = QStringLiteral("Connector NOT USABLE (large memory)");
 
 // A busy-state sample taken while the progress bar moves.
 struct ProgressStep {
@@ -186,8 +187,8 @@ TEST_F(ConnectorTest, TimerFollowsAdapterAndConnectorThroughTheStateTable) {
              a.firmware().setConnectorPresent(true);
              a.plug();
          },
-         {Found, NotFound, false, 1000}},
-        {"large connector, again", [](auto&) {}, {Found, NotFound, false, 1000}},
+         {Found, Large, false, 1000}},
+        {"large connector, again", [](auto&) {}, {Found, Large, false, 1000}},
     };
     for (const Step& step : steps) {
         step.Change(Adapter);
@@ -247,6 +248,25 @@ TEST_F(ConnectorTest, AnAdapterHeldByAnotherProgramIsNamedInThePanelsToolTip) {
     Main->TimerTimer();
     EXPECT_EQ(Main->StatusText(2), Found);
     EXPECT_TRUE(panel->toolTip().isEmpty());
+
+    // The window works with one adapter: a second one plugged in is named as the cause.
+    Main->TimerTimer();
+    {
+        sim::InProcessAdapter second("SIM00002");
+        Adapter.unplug();
+        Adapter.plug();
+        Workplace->Adapter->Disconnect();
+        Main->TimerTimer(); // the link is lost
+        Main->TimerTimer();
+        EXPECT_EQ(panel->text(), "Adapter ?");
+        EXPECT_EQ(panel->toolTip(), "2 adapters are plugged in. Brookfetch works with one "
+                                    "adapter at a time: unplug the others.");
+    }
+    Adapter.unplug();
+    Main->TimerTimer();
+    Main->TimerTimer();
+    EXPECT_EQ(panel->toolTip(), "No USB FETCHer Adapter is plugged in. Plug the adapter into a "
+                                "USB port of this computer.");
 }
 
 TEST_F(ConnectorTest, UnchangedIntervalKeepsTheTimersCount) {
@@ -370,7 +390,9 @@ TEST_F(ConnectorTest, FailedReadReportsTheErrorAndStartsAfresh) {
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     ExpectIdle();
     EXPECT_EQ(Field("Q47PrePurge")->text(), "10");
-    EXPECT_EQ(Main->StatusText(0), "OK");
+    // The defaults now shown are no connector's: the read stays told as failed.
+    EXPECT_EQ(Main->StatusText(0), "Error");
+    EXPECT_EQ(Main->StatusText(1), "<noname>");
     EXPECT_FALSE(Workplace->Modified);
 }
 
@@ -479,10 +501,11 @@ TEST_F(ConnectorTest, ALargeOrAbsentConnectorIsNeitherReadNorWrittenAndTheBoxSay
     Adapter.firmware().setSmallMemory(false);
     const std::vector<std::uint8_t> memory = Adapter.firmware().memory();
     Main->TimerTimer();
-    ASSERT_EQ(Main->StatusText(3), NotFound);
+    ASSERT_EQ(Main->StatusText(3), Large);
     ASSERT_TRUE(Action("DataWrite")->isEnabled() && Action("DataRead")->isEnabled());
+    // No "try once more": another try meets the same connector.
     const QString large =
-        "Communication error, please try once more\n\nThe connector in the adapter has a large "
+        "The connector in the adapter has a large "
         "memory: it is not a sampler's configuration connector, and nothing was read from it or "
         "written into it. Plug in a sampler's connector.";
     const QString none = "Communication error, please try once more\n\nThere is no connector in "
@@ -522,10 +545,10 @@ TEST_F(ConnectorTest, TheCauseOfARefusedTransferIsToldInGerman) {
     const QString error =
         QString::fromUtf8("Kommunikationsfehler, bitte noch einmal versuchen\n\n");
     EXPECT_EQ(App.Boxes[0].Text,
-              error + QString::fromUtf8("Der Stecker im Adapter hat einen großen Speicher: Er ist "
-                                        "kein Konfigurationsstecker eines Probenehmers, und es "
-                                        "wurde nichts aus ihm gelesen oder in ihn geschrieben. "
-                                        "Stecken Sie den Stecker eines Probenehmers ein."));
+              QString::fromUtf8("Der Stecker im Adapter hat einen großen Speicher: Er ist "
+                                "kein Konfigurationsstecker eines Probenehmers, und es "
+                                "wurde nichts aus ihm gelesen oder in ihn geschrieben. "
+                                "Stecken Sie den Stecker eines Probenehmers ein."));
     EXPECT_EQ(App.Boxes[1].Text,
               error + QString::fromUtf8("Im Adapter steckt kein Stecker. Stecken Sie einen "
                                         "Stecker in den Adapter und versuchen Sie es dann "

@@ -310,7 +310,6 @@ TEST_F(WindowTest, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
         return file.fileName();
     };
     const QString shortFile = make("short.brk", image.left(100));
-    const QString huge = make("huge.brk", image + QByteArray(int(TQ47::MaxTail) + 1, 'x'));
     image[126] = static_cast<char>(image[126] ^ 0x55);
     const QString damaged = make("damaged.brk", image);
     ASSERT_TRUE(QDir(Temp.path()).mkdir("folder.brk"));
@@ -318,7 +317,6 @@ TEST_F(WindowTest, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
         {Temp.filePath("missing.brk"), "The file %1 does not exist."},
         {Temp.filePath("folder.brk"), "The file %1 cannot be read. It is a folder, not a file."},
         {shortFile, "The file %1 is shorter than 128 bytes: it holds no parameter set."},
-        {huge, "The file %1 is larger than any configuration file: it holds no parameter set."},
         {damaged, "The file %1 is damaged: its checksum is wrong."},
     };
     OpenConfiguration(good);
@@ -377,10 +375,11 @@ TEST_F(WindowTest, AFailedSaveIsReportedAndKeepsNameAndModifiedState) {
     EXPECT_EQ(PrePurgeInFile(path), 44);
 }
 
-// A file longer than the image, with bytes of its own in the reserved part and a voltage code
-// off the 0.1 V grid, keeps all of them when it is saved; only the parameter changed is
-// rewritten (and the checksum). A voltage typed off the grid shows as the file stores it.
-TEST_F(WindowTest, SavingAnOpenedFileKeepsEveryByteNoChangedParameterIsWrittenInto) {
+// A file longer than the image, with another program's bytes in the constant and the reserved
+// part and a voltage code off the 0.1 V grid, is saved as a write would put it on a connector
+// (constant 1, reserved 0, voltages on the grid), with its bytes after the image kept. A voltage
+// typed off the grid shows as the file stores it.
+TEST_F(WindowTest, SavingAnOpenedFileMakesTheImageAsAWriteDoesAndKeepsItsTail) {
     StartWindows();
     const QString path = MakeConfiguration("long.brk", 30);
     TQ47 model;
@@ -406,9 +405,9 @@ TEST_F(WindowTest, SavingAnOpenedFileKeepsEveryByteNoChangedParameterIsWrittenIn
     const QByteArray saved = Contents(path);
     ASSERT_EQ(saved.size(), TQ47::ImageSize + tail.size());
     EXPECT_EQ(saved.mid(TQ47::ImageSize), tail);
-    EXPECT_EQ(saved[13], 7);
-    EXPECT_EQ(saved[20], 0x5A);
-    EXPECT_EQ(saved[11], 2);
+    EXPECT_EQ(saved[13], 1);
+    EXPECT_EQ(saved[20], 0);
+    EXPECT_EQ(std::uint8_t(saved[11]), TQ47::VoltsToCode(Field("Q47AccuOff")->text().toDouble()));
     EXPECT_EQ(std::uint8_t(saved[4]), 31);
     EXPECT_EQ(std::uint8_t(saved[10]), TQ47::VoltsToCode(11.1));
     EXPECT_EQ(PrePurgeInFile(path), 31); // the checksum holds

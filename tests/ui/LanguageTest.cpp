@@ -95,15 +95,20 @@ TEST_F(LanguageChoiceTest, CancelKeepsTheLanguageEvenWithAnotherItemSelected) {
     EXPECT_FALSE(StoredValue(ExePath).has_value());
 }
 
-TEST_F(LanguageChoiceTest, AnIndexNamingNoLanguagePreselectsNothingAndIsAnInternalError) {
+// A hand-edited settings file's index that names no language preselects nothing; OK without a
+// choice changes nothing (no internal error), a choice is stored as usual.
+TEST_F(LanguageChoiceTest, AnIndexNamingNoLanguagePreselectsNothingAndOkChangesNothing) {
     Workplace->LanguageId = 20;
     Choose(-2); // OK without choosing
     EXPECT_EQ(PropertiesPreselected, -1);
-    EXPECT_EQ(Workplace->LanguageId, -1);
-    ASSERT_EQ(App.ErrorBoxes.size(), 1u);
-    EXPECT_TRUE(App.ErrorBoxes[0].startsWith("Error switch file Workplace line "));
+    EXPECT_EQ(Workplace->LanguageId, 20);
+    EXPECT_TRUE(App.ErrorBoxes.empty());
     EXPECT_TRUE(App.Boxes.empty());
     EXPECT_FALSE(StoredValue(ExePath).has_value());
+    Choose(5);
+    EXPECT_EQ(Workplace->LanguageId, 5);
+    ASSERT_TRUE(StoredValue(ExePath).has_value());
+    EXPECT_EQ(StoredValue(ExePath)->second, QByteArray("deu", 4));
 }
 
 TEST_F(LanguageChoiceTest, AStoreThatCannotBeCreatedIsReported) {

@@ -99,8 +99,10 @@ TEST_F(PageTest, ContinuousModeDisablesTheSamplesCountAndSkipsIt) {
     EXPECT_TRUE(App.Boxes.empty());
     EXPECT_TRUE(Model().Continuous);
     EXPECT_EQ(Model().SamplesCount, 9);
-    EXPECT_EQ(count->text(), "not a number");
+    // The greyed field shows the count the data hold, as the file and the sheet do.
+    EXPECT_EQ(count->text(), "9");
 
+    count->setText("not a number");
     ModeItem("Q47ModeSamples")->click();
     EXPECT_TRUE(count->isEnabled());
     EXPECT_TRUE(label->isEnabled());
@@ -175,11 +177,11 @@ const FieldCase Fields[] = {
      "Allowed for Before Sampling: 1..240 s."},
     {"Q47PostPurge", "12", "", "241", [](const TQ47& m) { return m.PostPurge; }, 12,
      "Allowed for After Sampling: 1..240 s."},
-    {"Q47DeadTime", "00:10:00", "12:30", "15:00:01", [](const TQ47& m) { return m.DeadTime; }, 600,
-     "Allowed for Time Delay: 00:00:00..15:00:00."},
+    {"Q47DeadTime", "00:10:00", "02:4O:00", "15:00:01", [](const TQ47& m) { return m.DeadTime; },
+     600, "Allowed for Time Delay: 00:00:00..15:00:00."},
     {"Q47PurgesCount", "3", "three", "6", [](const TQ47& m) { return m.PurgesCount; }, 3,
      "Allowed for Purges Count: 0..5."},
-    {"Q47SamplingInterval", "0:0:30", "1:60:00", "00:00:00",
+    {"Q47SamplingInterval", "0:0:30", "00:01:30:00", "00:00:00",
      [](const TQ47& m) { return m.SamplingInterval; }, 30,
      "Allowed for Sampling Interval: 00:00:01..15:00:00."},
     {"Q47Aeration", "13", "13s", "256", [](const TQ47& m) { return m.Aeration; }, 13,
@@ -215,6 +217,9 @@ TEST_P(FirstWrongFieldTest, IsReportedFocusedAndEarlierFieldsAreStored) {
                   "\n\n" + bad.Accepted);
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
+    // The field's hint gives the same range.
+    EXPECT_TRUE(QString::fromUtf8(bad.Accepted).endsWith(": " + Field(bad.Name)->toolTip() + "."))
+        << Field(bad.Name)->toolTip().toStdString();
     EXPECT_EQ(Main->StatusText(0), rangeError ? "Error" : "OK");
     if (rangeError) {
         EXPECT_EQ(Model().LastError, TQ47::RangeError);

@@ -44,6 +44,7 @@ protected:
         // Shortcuts and Alt letters reach the active window.
         Main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+        Main->Sheets().PrinterInstalled = [] { return true; };
         Main->Sheets().RunPrintDialog = [this](QPrintDialog& dialog) {
             ++PrintDialogs;
             if (PrintTo.isEmpty())
@@ -109,7 +110,7 @@ TEST_F(SheetCommandsTest, ExportProposesTheFilesNameAndAsksBeforeReplacing) {
     EXPECT_FALSE(DialogRuns[0].ConfirmsOverwrite);
     EXPECT_TRUE(App.Boxes.empty());
     ExpectPdfWithFonts(pdf);
-    EXPECT_EQ(Panel0(), "Sheet saved as PDF");
+    EXPECT_EQ(Panel0(), "Sheet saved as PDF: " + QDir::toNativeSeparators(pdf));
 
     QFile::resize(pdf, 10);
     ChosenFiles.push_back(pdf);
@@ -162,4 +163,50 @@ TEST_F(SheetCommandsTest, TheConnectorIsNamedWhileTheDataAreWhatWasRead) {
     Type("Q47PrePurge", "11");
     ASSERT_TRUE(Main->PageToModel());
     EXPECT_FALSE(Main->Sheets().Sheet().Connector.has_value());
+}
+
+// A connector read with a VAR code the page shows as "Disabled" is documented as it is, with its
+// adapter, until a field is changed: the page's own copy would store code 0 and another
+// checksum.
+TEST_F(SheetCommandsTest, AReadImageIsDocumentedAsItIsUntilAFieldChanges) {
+    TQ47 read;
+    read.Encode();
+    read.Image[15] = 2;
+    read.Image[126] = read.Image[127] = 0;
+    const std::uint16_t checksum = read.Checksum();
+    read.Image[126] = checksum & 0xFF;
+    read.Image[127] = checksum >> 8;
+    Workplace->Model->LoadImage({TLoadResult::Loaded, std::string(read.ImageBytes()), false, {}});
+    Workplace->Origin = TWorkplace::TConnectorOrigin{false, "USB FETCHer Adapter", 0x0103, true,
+                                                     QByteArray(read.ImageBytes().data(), 128)};
+    Main->ModelToPage();
+    const QString pdf = Temp.filePath("read.pdf");
+    ChosenFiles.push_back(pdf);
+    ExportWithKeys();
+    EXPECT_TRUE(App.Boxes.empty());
+    const TParameterSheet sheet = Main->Sheets().Sheet();
+    EXPECT_EQ(sheet.Parameters().VarMode, 2);
+    EXPECT_EQ(sheet.ChecksumText(),
+              "0x" + QString::number(checksum, 16).toUpper().rightJustified(4, '0'));
+    EXPECT_TRUE(sheet.Connector.has_value());
+    EXPECT_FALSE(Workplace->Modified);
+}
+
+// A failed export names the file and the system's reason; Print without any printer says so.
+TEST_F(SheetCommandsTest, AFailedExportAndAMissingPrinterAreTold) {
+    const QString pdf = Temp.filePath("gone/sheet.pdf");
+    ChosenFiles.push_back(pdf);
+    ExportWithKeys();
+    ASSERT_EQ(App.Boxes.size(), 1u);
+    EXPECT_EQ(App.Boxes[0].Text, "File access error\n\nThe file " + QDir::toNativeSeparators(pdf) +
+                                     " was not saved. Its folder does not exist.");
+    EXPECT_EQ(Panel0(), "Error");
+
+    Main->Sheets().PrinterInstalled = [] { return false; };
+    PrintTo = Temp.filePath("printed.pdf");
+    QTest::keyClick(Main.get(), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(App.Boxes.size(), 2u);
+    EXPECT_TRUE(App.Boxes[1].Text.startsWith("No printer is installed on this computer."));
+    EXPECT_EQ(PrintDialogs, 0);
+    EXPECT_FALSE(QFile::exists(PrintTo));
 }

@@ -203,7 +203,11 @@ TEST_F(WindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
         {"FileExportPdf", "MenuFileExportPdf", "&Export as PDF...",
          "Save the parameter sheet as a PDF file", "", false},
         {"FileProperties", "MenuFileProperties", "P&roperties...", "Program Properties", "", true},
+#ifdef Q_OS_WIN
+        {"FileExit", "MenuFileExit", "E&xit", "Exit Program", "", false},
+#else
         {"FileExit", "MenuFileExit", "E&xit", "Exit Program", "Ctrl+Q", false},
+#endif
         {"HelpAbout", "MenuHelpAbout", "&About...", "Informations about program", "", false},
         {"DataRead", "MenuDataRead", "&Read", "Read data from adapter", "", true},
         {"DataWrite", "MenuDataWrite1", "&Write", "Write data to adapter", "", true},
