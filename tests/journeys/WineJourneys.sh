@@ -18,7 +18,15 @@ folder=$scratch/Brookfetch
 cp -rL "$from" "$folder"
 rm -f "$folder"/*.INI "$folder"/*.mem
 export BROOKFETCH_SIM="--memory Z:$scratch/connector.mem"
-export WINEPREFIX=${WINEPREFIX:-$(cd "$from/.." && pwd)/wine}
+# A Windows profile of this test's own, copied from the build's: Wine serves one profile with one
+# wineserver, whose desktop belongs to the first program that started it. A window test that
+# ran offscreen beside this one in the build's profile took that desktop (no window of ours came
+# up on this screen, and the program logged nothing); in a profile of its own the program's
+# windows come up on this test's screen, whatever runs beside it.
+profile=${WINEPREFIX:-$(cd "$from/.." && pwd)/wine}
+export WINEPREFIX=$scratch/wine
+# A profile not made yet is made afresh here by the first start (scripts/windows-wine).
+[[ -f $profile/.brookfetch-ready ]] && cp -a "$profile" "$WINEPREFIX"
 winpath() { echo "Z:${1//\//\\}"; }
 
 failures=0
@@ -34,7 +42,7 @@ stop() {
     [[ -n $program ]] && kill "$program" 2>/dev/null || true
     program=
 }
-trap stop EXIT
+trap 'stop; wineserver -k 2>/dev/null || true' EXIT
 
 start() {
     "$wine_run" "$folder/brookfetch.exe" >>"$scratch/program.log" 2>&1 &
@@ -44,9 +52,9 @@ start() {
     sleep 2 # the status check's first tick brings the parameters in front of the logo
 }
 quit() {
-    xdotool windowactivate --sync "$window" key --clearmodifiers ctrl+q
+    xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
     if ! timeout 60 tail --pid="$program" -f /dev/null; then
-        fail "Ctrl+Q did not end the program"
+        fail "Alt+F4 did not end the program"
         kill "$program" 2>/dev/null || true
     fi
     wait "$program" || true
@@ -111,6 +119,15 @@ start
 xdotool key --clearmodifiers Tab Tab Tab Tab
 choose_with_mouse 2 3 "the VAR mode"
 save_as "$file"
+# The window has the keyboard again once the dialog is gone, without a click: Alt+F opens File.
+sleep 1
+before=$(visible)
+xdotool key --clearmodifiers alt+f
+if new_window "$before" >/dev/null; then
+    xdotool key --clearmodifiers Escape
+else
+    fail "the window did not take the keyboard back after the Save dialog"
+fi
 shown=$(cli show --json "$(winpath "$file")")
 [[ $shown == *'"VarMode":3'* ]] || fail "the saved file's VAR mode: $shown"
 # Byte for byte the defaults with the 4-20 mA input, as brookfetch-cli makes them.
