@@ -443,7 +443,13 @@ Voulez-vous quand même le supprimer ?</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="67"/>
+        <location filename="../ui/Licences.cpp" line="124"/>
+        <source>Brookfetch runs on these libraries of the system, each under the licences named; the full texts are in the file at the end of each line.</source>
+        <extracomment>Licences window, tab &quot;Libraries&quot;, on Linux, above a list of the system&apos;s libraries (package, version, licences, the file with their full texts).</extracomment>
+        <translation>Brookfetch s’appuie sur ces bibliothèques du système, chacune sous les licences indiquées ; leurs textes complets se trouvent dans le fichier en fin de ligne.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.cpp" line="134"/>
         <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
         <translation>Brookfetch utilise Qt, libjpeg et la bibliothèque d’exécution C++, chacune sous sa propre licence. Un paquet de Brookfetch pour Windows fournit leurs avis dans le fichier THIRD-PARTY-NOTICES.txt à côté de brookfetch.exe. Sous Linux, ils accompagnent les bibliothèques du système&#xa0;: sous Debian dans /usr/share/doc/&lt;paquet&gt;/copyright.</translation>
@@ -752,12 +758,12 @@ Voulez-vous quand même le supprimer ?</translation>
         <translation>Enregistrer le fichier</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="175"/>
+        <location filename="../ui/SheetCommands.cpp" line="174"/>
         <source>Export as PDF</source>
         <translation>Exporter en PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="180"/>
+        <location filename="../ui/SheetCommands.cpp" line="179"/>
         <source>PDF document (*.pdf)</source>
         <translation>Document PDF (*.pdf)</translation>
     </message>
@@ -901,7 +907,7 @@ Voulez-vous quand même le supprimer ?</translation>
         <location filename="../ui/Msg.ui" line="232"/>
         <source>%1 adapters are plugged in. Brookfetch works with one adapter at a time: unplug the others.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: %1 is the number of adapters plugged in (2 or more); the program works with exactly one.</extracomment>
-        <translation>%1 adaptateurs sont branchés. Brookfetch travaille avec un seul adaptateur à la fois : débranchez les autres.</translation>
+        <translation>%1 adaptateurs sont branchés. Brookfetch travaille avec un seul adaptateur à la fois&#xa0;: débranchez les autres.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="242"/>
@@ -1138,7 +1144,7 @@ Voulez-vous quand même le supprimer ?</translation>
         <location filename="../sheet/ParameterSheet.cpp" line="134"/>
         <source>No schedule: a value it is drawn from is out of range.</source>
         <extracomment>Parameter sheet, in place of the schedule: the time delay, the sampling interval or the samples count is outside what the sampler accepts (marked above).</extracomment>
-        <translation>Pas de calendrier : une valeur dont il découle est hors limites.</translation>
+        <translation>Pas de calendrier&#xa0;: une valeur dont il découle est hors limites.</translation>
     </message>
     <message>
         <location filename="../sheet/ParameterSheet.cpp" line="141"/>
@@ -1188,7 +1194,7 @@ Voulez-vous quand même le supprimer ?</translation>
         <location filename="../sheet/ParameterSheet.cpp" line="206"/>
         <source>Made:</source>
         <extracomment>Parameter sheet, header: the date and time the sheet was made as a PDF file.</extracomment>
-        <translation>Établie le :</translation>
+        <translation>Établie le&#xa0;:</translation>
     </message>
     <message>
         <location filename="../sheet/ParameterSheet.cpp" line="208"/>
@@ -1381,7 +1387,7 @@ Voulez-vous quand même le supprimer ?</translation>
         <location filename="../sheet/ParameterSheet.cpp" line="363"/>
         <source>Out of range! Allowed: %1</source>
         <extracomment>Parameter sheet, small print under a value the sampler does not accept (it came from a connector or a file): %1 is what it accepts, &quot;1..240 s&quot;.</extracomment>
-        <translation>Hors limites ! Valeurs admises : %1</translation>
+        <translation>Hors limites&#xa0;! Valeurs admises&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../sheet/ParameterSheet.cpp" line="443"/>

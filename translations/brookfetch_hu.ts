@@ -443,7 +443,13 @@ Mindenképp törölni szeretné?</translation>
         <translation>Bezárás</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="67"/>
+        <location filename="../ui/Licences.cpp" line="124"/>
+        <source>Brookfetch runs on these libraries of the system, each under the licences named; the full texts are in the file at the end of each line.</source>
+        <extracomment>Licences window, tab &quot;Libraries&quot;, on Linux, above a list of the system&apos;s libraries (package, version, licences, the file with their full texts).</extracomment>
+        <translation>A Brookfetch a rendszer alábbi könyvtáraival fut, mindegyik a megnevezett licencek alatt; a teljes szövegek az egyes sorok végén megadott fájlban vannak.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.cpp" line="134"/>
         <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
         <translation>A Brookfetch a Qt-t, a libjpeg-et és a C++ futásidejű könyvtárat használja, mindegyiket a saját licence alatt. A Brookfetch Windowsos csomagja ezek közleményeit a brookfetch.exe mellett lévő THIRD-PARTY-NOTICES.txt fájlban hozza. Linuxon a rendszer könyvtáraival érkeznek: Debianon a /usr/share/doc/&lt;csomag&gt;/copyright fájlban.</translation>
@@ -752,12 +758,12 @@ Mindenképp törölni szeretné?</translation>
         <translation>Fájl mentése</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="175"/>
+        <location filename="../ui/SheetCommands.cpp" line="174"/>
         <source>Export as PDF</source>
         <translation>Exportálás PDF-be</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="180"/>
+        <location filename="../ui/SheetCommands.cpp" line="179"/>
         <source>PDF document (*.pdf)</source>
         <translation>PDF-dokumentum (*.pdf)</translation>
     </message>

@@ -443,7 +443,13 @@ Vuoi eliminarlo comunque?</translation>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="67"/>
+        <location filename="../ui/Licences.cpp" line="124"/>
+        <source>Brookfetch runs on these libraries of the system, each under the licences named; the full texts are in the file at the end of each line.</source>
+        <extracomment>Licences window, tab &quot;Libraries&quot;, on Linux, above a list of the system&apos;s libraries (package, version, licences, the file with their full texts).</extracomment>
+        <translation>Brookfetch funziona con queste librerie del sistema, ognuna con le licenze indicate; i testi completi sono nel file in fondo a ogni riga.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.cpp" line="134"/>
         <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
         <translation>Brookfetch utilizza Qt, libjpeg e la libreria di runtime C++, ciascuna con la propria licenza. Un pacchetto di Brookfetch per Windows ne include le note nel file THIRD-PARTY-NOTICES.txt accanto a brookfetch.exe. Su Linux le note accompagnano le librerie del sistema: su Debian in /usr/share/doc/&lt;pacchetto&gt;/copyright.</translation>
@@ -752,12 +758,12 @@ Vuoi eliminarlo comunque?</translation>
         <translation>Salva file</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="175"/>
+        <location filename="../ui/SheetCommands.cpp" line="174"/>
         <source>Export as PDF</source>
         <translation>Esporta in PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="180"/>
+        <location filename="../ui/SheetCommands.cpp" line="179"/>
         <source>PDF document (*.pdf)</source>
         <translation>Documento PDF (*.pdf)</translation>
     </message>

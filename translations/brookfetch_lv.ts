@@ -443,7 +443,13 @@ Vai tomēr vēlaties to dzēst?</translation>
         <translation>Aizvērt</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="67"/>
+        <location filename="../ui/Licences.cpp" line="124"/>
+        <source>Brookfetch runs on these libraries of the system, each under the licences named; the full texts are in the file at the end of each line.</source>
+        <extracomment>Licences window, tab &quot;Libraries&quot;, on Linux, above a list of the system&apos;s libraries (package, version, licences, the file with their full texts).</extracomment>
+        <translation>Brookfetch darbojas ar šīm sistēmas bibliotēkām, katra saskaņā ar norādītajām licencēm; pilnie teksti ir failā katras rindas beigās.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.cpp" line="134"/>
         <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
         <translation>Brookfetch izmanto Qt, libjpeg un C++ izpildlaika bibliotēku, katru ar savu licenci. Brookfetch pakotne Windows sistēmai satur to paziņojumus failā THIRD-PARTY-NOTICES.txt blakus brookfetch.exe. Linux sistēmā tie ir kopā ar sistēmas bibliotēkām: Debian sistēmā /usr/share/doc/&lt;pakotne&gt;/copyright.</translation>
@@ -752,12 +758,12 @@ Vai tomēr vēlaties to dzēst?</translation>
         <translation>Saglabāt failu</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="175"/>
+        <location filename="../ui/SheetCommands.cpp" line="174"/>
         <source>Export as PDF</source>
         <translation>Eksportēt kā PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="180"/>
+        <location filename="../ui/SheetCommands.cpp" line="179"/>
         <source>PDF document (*.pdf)</source>
         <translation>PDF dokuments (*.pdf)</translation>
     </message>

@@ -443,7 +443,13 @@ Do you want to delete it anyway?</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="67"/>
+        <location filename="../ui/Licences.cpp" line="124"/>
+        <source>Brookfetch runs on these libraries of the system, each under the licences named; the full texts are in the file at the end of each line.</source>
+        <extracomment>Licences window, tab &quot;Libraries&quot;, on Linux, above a list of the system&apos;s libraries (package, version, licences, the file with their full texts).</extracomment>
+        <translation>Brookfetch работает на этих библиотеках системы, каждая под указанными лицензиями; полные тексты — в файле в конце каждой строки.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Licences.cpp" line="134"/>
         <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
         <translation>Brookfetch использует Qt, libjpeg и библиотеку времени выполнения C++, каждую под её собственной лицензией. Пакет Brookfetch для Windows содержит сведения о них в файле THIRD-PARTY-NOTICES.txt рядом с brookfetch.exe. В Linux они поставляются вместе с библиотеками системы: в Debian — в /usr/share/doc/&lt;пакет&gt;/copyright.</translation>
@@ -752,12 +758,12 @@ Do you want to delete it anyway?</source>
         <translation>Сохранить файл</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="175"/>
+        <location filename="../ui/SheetCommands.cpp" line="174"/>
         <source>Export as PDF</source>
         <translation>Экспорт в PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="180"/>
+        <location filename="../ui/SheetCommands.cpp" line="179"/>
         <source>PDF document (*.pdf)</source>
         <translation>Документ PDF (*.pdf)</translation>
     </message>

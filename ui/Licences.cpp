@@ -11,12 +11,33 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QMap>
+#include <QStringList>
 
 namespace {
 
 // The notices of a Windows package are a few hundred KiB; anything far larger is no notices
 // file of ours and is not loaded whole into the window.
 constexpr std::size_t MaxNoticesSize = 16 * 1024 * 1024;
+// A package database of a few thousand packages is some MiB.
+constexpr std::size_t MaxStatusSize = 64 * 1024 * 1024;
+
+// The packages whose libraries the Linux program loads: Qt, libjpeg, the C++ and C runtime.
+const char* const LibraryPackages[] = {
+    "libqt6core6", "libqt6gui6",      "libqt6widgets6", "libqt6network6", "libqt6printsupport6",
+    "libqt6dbus6", "libjpeg62-turbo", "libstdc++6",     "libgcc-s1",      "libc6"};
+
+// The licences a machine-readable copyright file names, each once, in its order.
+QStringList LicencesIn(const QString& copyright) {
+    QStringList licences;
+    for (const QString& line : copyright.split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("License:"))) {
+            const QString name = line.mid(8).trimmed();
+            if (!name.isEmpty() && !licences.contains(name))
+                licences << name;
+        }
+    return licences;
+}
 
 QString ProgramLicence() {
     InitUiResources();
@@ -47,6 +68,45 @@ TLicencesBox::TLicencesBox(QWidget* parent, const QString& exePath)
 
 TLicencesBox::~TLicencesBox() = default;
 
+QString TLicencesBox::SystemLibraries(const QString& statusFile, const QString& docFolder) {
+    const TLoadedFile status = LoadWholeFile(NativePath(statusFile), MaxStatusSize);
+    if (status.Result != TLoadResult::Loaded)
+        return QString();
+    // Each package's paragraph: its name, whether it is installed, its version.
+    QMap<QString, QString> installed;
+    for (const QString& paragraph : QString::fromUtf8(status.Bytes).split(QStringLiteral("\n\n"))) {
+        QString package, version;
+        bool present = false;
+        for (const QString& line : paragraph.split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("Package: ")))
+                package = line.mid(9).trimmed();
+            else if (line.startsWith(QLatin1String("Version: ")))
+                version = line.mid(9).trimmed();
+            else if (line.startsWith(QLatin1String("Status: ")))
+                present = line.endsWith(QLatin1String(" installed"));
+        }
+        if (present && !package.isEmpty() && !installed.contains(package))
+            installed.insert(package, version);
+    }
+    QStringList lines;
+    for (const char* name : LibraryPackages) {
+        const QString package = QLatin1String(name);
+        if (!installed.contains(package))
+            continue;
+        const QString copyright =
+            docFolder + QLatin1Char('/') + package + QStringLiteral("/copyright");
+        const TLoadedFile file = LoadWholeFile(NativePath(copyright), MaxNoticesSize);
+        const QStringList licences = file.Result == TLoadResult::Loaded
+                                         ? LicencesIn(QString::fromUtf8(file.Bytes))
+                                         : QStringList();
+        QString line = package + QLatin1Char(' ') + installed.value(package);
+        if (!licences.isEmpty())
+            line += QStringLiteral(" \u2013 ") + licences.join(QStringLiteral(", "));
+        lines << line + QStringLiteral(" \u2013 ") + copyright;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 void TLicencesBox::LoadTexts(const QString& exePath) {
     ui->ProgramLicence->setPlainText(ProgramLicence());
     const QString notices =
@@ -57,6 +117,13 @@ void TLicencesBox::LoadTexts(const QString& exePath) {
         QString text = QString::fromUtf8(loaded.Bytes);
         text.remove(QLatin1Char('\r'));
         ui->LibraryNotices->setPlainText(text);
+    } else if (const QString libraries = SystemLibraries(); !libraries.isEmpty()) {
+        //: Licences window, tab "Libraries", on Linux, above a list of the system's libraries
+        //: (package, version, licences, the file with their full texts).
+        ui->LibraryNotices->setPlainText(
+            tr("Brookfetch runs on these libraries of the system, each under the licences "
+               "named; the full texts are in the file at the end of each line.") +
+            QStringLiteral("\n\n") + libraries + QLatin1Char('\n'));
     } else {
         ui->LibraryNotices->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         ui->LibraryNotices->setFont(font());

@@ -22,6 +22,14 @@ public:
     // The name of the notices file beside the program's data.
     static const char NoticesFile[];
 
+    // The libraries of the system the program runs on, one a line, as the package manager
+    // knows them: package, version, the licences its copyright file names, and that file
+    // ("libqt6core6 6.4.2+dfsg-10 - LGPL-3, GPL-2 - /usr/share/doc/libqt6core6/copyright").
+    // Empty where the system keeps no Debian package database.
+    static QString
+    SystemLibraries(const QString& statusFile = QStringLiteral("/var/lib/dpkg/status"),
+                    const QString& docFolder = QStringLiteral("/usr/share/doc"));
+
 private:
     void LoadTexts(const QString& exePath);
 

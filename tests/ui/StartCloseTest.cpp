@@ -263,6 +263,29 @@ TEST_F(WindowTest, AboutShowsProductVersionAndTheDecodedLogo) {
     EXPECT_FALSE(Main->findChild<QLabel*>("Logo")->pixmap().isNull());
 }
 
+// The system's libraries as the package database has them: installed packages only, each
+// licence once, the file with the full texts named.
+TEST(Licences, TheSystemsLibrariesAreNamedWithVersionAndLicences) {
+    QTemporaryDir root;
+    const auto put = [&root](const QString& name, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(root.filePath(name)).path());
+        QFile file(root.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    put("status", "Package: libc6\nStatus: install ok installed\nVersion: 2.36-9\n\n"
+                  "Package: libqt6core6\nStatus: deinstall ok config-files\nVersion: 6.0\n\n"
+                  "Package: libjpeg62-turbo\nStatus: install ok installed\nVersion: 1:2.1.5-2\n");
+    put("doc/libc6/copyright", "Files: *\nLicense: LGPL-2.1+\n\nFiles: x\nLicense: GPL-2+\n"
+                               "\nLicense: LGPL-2.1+\n text\n");
+    EXPECT_EQ(TLicencesBox::SystemLibraries(root.filePath("status"), root.filePath("doc")),
+              "libjpeg62-turbo 1:2.1.5-2 \u2013 " + root.filePath("doc") +
+                  "/libjpeg62-turbo/copyright\nlibc6 2.36-9 \u2013 LGPL-2.1+, GPL-2+ \u2013 " +
+                  root.filePath("doc") + "/libc6/copyright");
+    EXPECT_TRUE(
+        TLicencesBox::SystemLibraries(root.filePath("none"), root.filePath("doc")).isEmpty());
+}
+
 // Help, About, Licences: Brookfetch's own licence and the notices that lie beside the program's
 // data (a Windows package's), or, without them, where the system keeps its libraries' licences.
 TEST_F(WindowTest, AboutOpensTheLicencesOfTheProgramAndOfTheLibraries) {
@@ -302,7 +325,9 @@ TEST_F(WindowTest, AboutOpensTheLicencesOfTheProgramAndOfTheLibraries) {
         if (withNotices)
             EXPECT_EQ(libraries, "Qt6Core.dll\n    Qt Core 6.4.2 (LGPL-3.0-only)\n");
         else
-            EXPECT_TRUE(libraries.contains("/usr/share/doc/<package>/copyright"))
+            EXPECT_TRUE(libraries.contains(QFile::exists("/var/lib/dpkg/status")
+                                               ? "libqt6core6 6."
+                                               : "/usr/share/doc/<package>/copyright"))
                 << libraries.toStdString();
         EXPECT_TRUE(licencesClosed);
         EXPECT_FALSE(About->isVisible());
