@@ -360,7 +360,8 @@ TParameterSheet::TPage TParameterSheet::LayOut(QPainter& painter, QPaintDevice& 
                 rows[row].Choices.clear();
                 //: Parameter sheet, small print under a value the sampler does not accept (it
                 //: came from a connector or a file): %1 is what it accepts, "1..240 s".
-                rows[row].Range = tr("Out of range! Allowed: %1").arg(range);
+                rows[row].Range = tr("Out of range! Allowed: %1")
+                                      .arg(QString(range).replace(QLatin1Char(' '), QChar(0x00A0)));
             }
         }
 

@@ -112,7 +112,7 @@ TEST(ParameterSheetTest, ACodeWithoutAnItemAndValuesOutOfRangeAreMarked) {
     for (const TParameterSheet::TText& text : sheet.Layout(writer).Texts)
         texts << text.Text;
     EXPECT_TRUE(texts.contains("Disabled (code 2)")) << texts.join('|').toStdString();
-    EXPECT_TRUE(texts.contains("Out of range! Allowed: 1..240 s"));
+    EXPECT_TRUE(texts.contains("Out of range! Allowed: 1..240\u00a0s"));
     EXPECT_TRUE(texts.contains("Out of range! Allowed: 00:00:01..15:00:00"));
     EXPECT_EQ(texts.filter("Out of range!").size(), 2);
     EXPECT_EQ(sheet.Schedule(), "No schedule: a value it is drawn from is out of range.");
