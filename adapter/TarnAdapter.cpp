@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr const char* Unit = "TarnAdapter";
-
 // The frame, lead byte included, fits 64 bytes.
 constexpr int MaxRequest = 63;
 using TBytes = std::vector<std::uint8_t>;
@@ -57,7 +55,7 @@ TAdapterOpen TTarnAdapter::Open() {
     if (Uart) {
         if (Uart->IsOpen())
             return result;
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     }
     if (!TUsbUart::DriverAvailable()) {
         result.Problem = TAdapterOpen::TProblem::DriverMissing;
@@ -136,7 +134,7 @@ void TTarnAdapter::Disconnect() {
 
 bool TTarnAdapter::Send(const std::uint8_t* request, int length) {
     if (request == nullptr || length < 1 || length > MaxRequest)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     if (!Connect())
         return false;
     std::uint8_t frame[MaxRequest + 1];
@@ -157,7 +155,7 @@ bool TTarnAdapter::Send(const std::uint8_t* request, int length) {
 
 bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
     if (reply == nullptr || length < 1)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     Heard = false;
     if (!Connect())
         return false;
@@ -272,7 +270,7 @@ bool TTarnDevice::CheckConnector(TPresence& presence) {
 
 bool TTarnDevice::ReadBlock(int address, std::uint8_t* destination, int count) {
     if (destination == nullptr || count < 1 || count > tarn::MaxBlock)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     std::uint8_t request[tarn::WriteRequestLength] = {};
     request[0] = SmallMemory ? tarn::ReadSmall : tarn::ReadLarge;
     request[1] = static_cast<std::uint8_t>(address & 0xFF);
@@ -287,7 +285,7 @@ bool TTarnDevice::ReadBlock(int address, std::uint8_t* destination, int count) {
 
 bool TTarnDevice::WriteBlock(int address, const std::uint8_t* source, int count) {
     if (source == nullptr || count < 1 || count > tarn::MaxBlock)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     std::uint8_t request[tarn::WriteRequestLength] = {};
     request[0] = SmallMemory ? tarn::WriteSmall : tarn::WriteLarge;
     request[1] = static_cast<std::uint8_t>(address & 0xFF);
@@ -302,7 +300,7 @@ bool TTarnDevice::WriteBlock(int address, const std::uint8_t* source, int count)
 bool TTarnDevice::ReadMemory(int address, std::uint8_t* destination, int length) {
     // A zero length would divide by zero in the progress figures.
     if (destination == nullptr || length < 1 || BlockSize < 1)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     if (OnProgress)
         OnProgress(0);
     for (const TBlock& block : Blocks(address, length, false)) {
@@ -316,7 +314,7 @@ bool TTarnDevice::ReadMemory(int address, std::uint8_t* destination, int length)
 
 bool TTarnDevice::WriteMemory(int address, const std::uint8_t* source, int length) {
     if (source == nullptr || length < 1 || BlockSize < 1 || address < 0)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     StoredBytes = 0;
     MayHaveChanged = false;
     if (OnProgress)
@@ -350,7 +348,7 @@ std::vector<TTarnDevice::TBlock> TTarnDevice::Blocks(int address, int length, bo
 bool TTarnDevice::ReadMemoryConfirmed(int address, std::uint8_t* destination, int length,
                                       int unchecked) {
     if (destination == nullptr || length < 1 || BlockSize < 1)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     const std::vector<TBlock> blocks = Blocks(address, length, false);
     std::vector<std::vector<TBytes>> reads(blocks.size()); // every read of every block
     const int failedBefore = FailedAttempts;
@@ -407,7 +405,7 @@ bool TTarnDevice::ReadMemoryConfirmed(int address, std::uint8_t* destination, in
 TTarnDevice::TComparison TTarnDevice::CompareMemory(int address, const std::uint8_t* expected,
                                                     std::uint8_t* actual, int length) {
     if (expected == nullptr || actual == nullptr || length < 1 || BlockSize < 1)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     if (OnProgress)
         OnProgress(0);
     bool differs = false;

@@ -148,7 +148,7 @@ void TWorkplace::LoadSettings() {
 
 void TWorkplace::SaveSettings() {
     if (!IniFile)
-        throw Exception(ErrorOnFile("Workplace", __LINE__));
+        throw Exception(ErrorOnFile());
     Version = SettingsVersion;
     // Every key in one replacement of the file: closing the window writes it once.
     Report(MessageText, IniFile->FileName(), [this] {
@@ -240,7 +240,7 @@ bool TWorkplace::OpenFile(QString path) {
 
 bool TWorkplace::SaveFile(QString path) {
     if (!Model)
-        throw Exception(ErrorOnFile("Workplace", __LINE__));
+        throw Exception(ErrorOnFile());
     Model->Encode();
     const TFileTail tail{NativePath(TailFile), TQ47::ImageSize};
     const bool saved =
@@ -275,7 +275,7 @@ bool TWorkplace::ReadConnector() {
 
 bool TWorkplace::WriteConnector() {
     if (!Model)
-        throw Exception(ErrorOnFile("Workplace", __LINE__));
+        throw Exception(ErrorOnFile());
     TransferFailure = TTransferFailure::None;
     if (Model->WriteConnector()) {
         NoteConnector(true);
@@ -318,9 +318,9 @@ QString TWorkplace::LanguageCode(int languageId) {
 
 void TWorkplace::ApplyLanguage() {
     if (LanguageId < 0 || LanguageId >= LanguageCount)
-        throw Exception(ErrorSwitchFile("Workplace", __LINE__));
+        throw Exception(ErrorSwitchFile());
     if (!MessageText)
-        throw Exception(ErrorOnFile("Workplace", __LINE__));
+        throw Exception(ErrorOnFile());
     const TLanguage* language = LanguageOfId(LanguageId);
     const char* const code = language ? language->Code : nullptr;
 

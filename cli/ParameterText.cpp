@@ -27,7 +27,7 @@ const TQ47Parameter* Find(const QString& name) {
 const TQ47Parameter& Get(const QString& name) {
     const TQ47Parameter* parameter = Find(name);
     if (parameter == nullptr)
-        throw Exception(ErrorOnFile("ParameterText", __LINE__));
+        throw Exception(ErrorOnFile());
     return *parameter;
 }
 
@@ -123,7 +123,7 @@ QString ValueText(const TQ47& model, const TQ47Parameter& parameter) {
     case K::VarMode:
         return ChoiceText(parameter, model.*parameter.Value);
     }
-    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
+    throw Exception(ErrorSwitchFile());
 }
 
 // Sets one parameter from its text through the model's setter; false with `error` for a text
@@ -187,7 +187,7 @@ bool Assign(TQ47& model, const TQ47Parameter& parameter, const QString& value, Q
         return true;
     }
     }
-    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
+    throw Exception(ErrorSwitchFile());
 }
 
 } // namespace
@@ -276,7 +276,7 @@ QString AcceptedText(const QString& name) {
     case K::VarMode:
         return ChoiceNames(parameter) + QStringLiteral(" or a code ") + range;
     }
-    throw Exception(ErrorSwitchFile("ParameterText", __LINE__));
+    throw Exception(ErrorSwitchFile());
 }
 
 bool ApplyAssignment(TQ47& model, const QString& assignment, QString& error) {

@@ -39,7 +39,7 @@ const TQ47Parameter& ParameterOf(int TQ47::*member) {
         if (parameter.Value == member)
             return parameter;
     }
-    throw Exception(ErrorOnFile("Q47", __LINE__));
+    throw Exception(ErrorOnFile());
 }
 
 const TQ47Parameter& ParameterOf(double TQ47::*member) {
@@ -47,7 +47,7 @@ const TQ47Parameter& ParameterOf(double TQ47::*member) {
         if (parameter.Volts == member)
             return parameter;
     }
-    throw Exception(ErrorOnFile("Q47", __LINE__));
+    throw Exception(ErrorOnFile());
 }
 
 // Every setter follows one rule: an accepted value clears LastError, a rejected one leaves
@@ -94,7 +94,7 @@ int Stored(const TQ47& model, const TQ47Parameter& parameter) {
     case TParameterKind::VarMode:
         return model.*parameter.Value;
     }
-    throw Exception(ErrorSwitchFile("Q47", __LINE__));
+    throw Exception(ErrorSwitchFile());
 }
 
 // Each field takes the low 8 or 16 bits of its value.

@@ -6,7 +6,6 @@
 #include "platform/framework/Exceptions.h"
 
 namespace {
-constexpr const char* Unit = "Q47";
 // The sampler reads its parameters from the start of the connector memory.
 constexpr int ImageAddress = 0;
 // The pump pulses, which the checksum does not cover.
@@ -15,7 +14,7 @@ constexpr int UncheckedBytes = 2;
 
 bool TQ47::ReadConnector() {
     if (Device == nullptr)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     // The checksum alone cannot be trusted with what came over the line: two damaged bytes
     // may cancel in its sum, and the pump pulses in bytes 0 and 1 lie outside it. A wrong
     // image taken from one connector would go into every connector programmed from it.
@@ -38,7 +37,7 @@ bool TQ47::ReadConnector() {
 
 bool TQ47::WriteConnector() {
     if (Device == nullptr)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     // What goes out is always rebuilt from the parameters.
     Encode();
     bool differs = false;
@@ -47,7 +46,7 @@ bool TQ47::WriteConnector() {
 
 bool TQ47::Verify() {
     if (Device == nullptr)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     std::uint8_t readBack[ImageSize];
     return Device->CompareMemory(ImageAddress, Image, readBack, ImageSize) ==
            TTarnDevice::TComparison::Same;
@@ -56,7 +55,7 @@ bool TQ47::Verify() {
 bool TQ47::WriteImageToConnector(bool& differs) {
     differs = false;
     if (Device == nullptr)
-        throw Exception(ErrorOnFile(Unit, __LINE__));
+        throw Exception(ErrorOnFile());
     std::uint8_t readBack[ImageSize];
     Left = TConnectorLeft::Unchanged;
     if (!Device->WriteMemory(ImageAddress, Image, ImageSize)) {

@@ -152,7 +152,7 @@ const TQ47Parameter* FindQ47Parameter(std::string_view name) {
 
 std::string_view Q47ImagePart(int offset) {
     if (offset < 0 || offset >= TQ47::ImageSize)
-        throw Exception(ErrorOnFile("Q47Parameters", __LINE__));
+        throw Exception(ErrorOnFile());
     for (const TQ47Parameter& parameter : Parameters) {
         if (offset >= parameter.Offset && offset < parameter.Offset + parameter.Width)
             return parameter.Name;

@@ -20,7 +20,7 @@ std::vector<const TQ47Parameter*> InOrder(std::span<const std::string_view> orde
     for (const std::string_view name : order) {
         const TQ47Parameter* parameter = FindQ47Parameter(name);
         if (parameter == nullptr)
-            throw Exception(ErrorOnFile("Q47Validation", __LINE__));
+            throw Exception(ErrorOnFile());
         parameters.push_back(parameter);
     }
     return parameters;

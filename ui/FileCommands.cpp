@@ -202,7 +202,7 @@ void TFileCommands::LoadFile(const QString& path) {
         reason = QStringLiteral("MsgOpenDamaged");
         break;
     case TWorkplace::TLoadFailure::None:
-        throw Exception(ErrorSwitchFile("Main", __LINE__));
+        throw Exception(ErrorSwitchFile());
     }
     // The panel says so already while the box is open, instead of an earlier success.
     Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));

@@ -386,7 +386,7 @@ void TMainForm::ShowStatus(const QString& cause) {
         ShowError(QStringLiteral("MsgParameterOut"), cause);
         break;
     default:
-        throw Exception(ErrorSwitchFile("Main", __LINE__));
+        throw Exception(ErrorSwitchFile());
     }
 }
 

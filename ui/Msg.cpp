@@ -17,6 +17,6 @@ TMsgTemplate::~TMsgTemplate() = default;
 QString TMsgTemplate::Text(const QString& label) const {
     const auto* found = findChild<QLabel*>(label);
     if (!found)
-        throw Exception(ErrorOnFile("Msg", __LINE__));
+        throw Exception(ErrorOnFile());
     return found->text();
 }

@@ -185,7 +185,7 @@ TParameterPage::TRefusal TParameterPage::PageToModel(TQ47& model) {
         next(ui.Q47VarMode, "VarMode");
         const std::optional<int> varMode = Q47VarModeCode(ui.Q47VarMode->currentIndex());
         if (!varMode)
-            throw Exception(ErrorSwitchFile("Main", __LINE__));
+            throw Exception(ErrorSwitchFile());
         set.VarMode = *varMode;
         next(ui.Q47DeadTime, "DeadTime");
         set.DeadTime = time(ui.Q47DeadTime);

@@ -55,7 +55,7 @@ TStatusBar::TStatusBar(QStatusBar& bar) : QObject(&bar) {
 
 QLabel& TStatusBar::Panel(int panel) const {
     if (panel < 0 || panel > 3)
-        throw Exception(ErrorOnFile("Main", __LINE__));
+        throw Exception(ErrorOnFile());
     return *Panels[panel];
 }
 

@@ -30,6 +30,10 @@ public:
 };
 
 // "Error on file <unit> line <n>": an operation in a state that must not occur.
-QString ErrorOnFile(const char* unit, int line);
 // "Error switch file <unit> line <n>": a choice met a value it has no case for.
-QString ErrorSwitchFile(const char* unit, int line);
+// By default the unit and the line are the caller's, the unit being its source file's name
+// without folder and extension ("StatusBar" for ui/StatusBar.cpp), so that a message always
+// leads to the statement that raised it. (The compiler's built-ins rather than
+// std::source_location: the fuzzing build's clang 14 lacks it with this C++ library.)
+QString ErrorOnFile(const char* file = __builtin_FILE(), int line = __builtin_LINE());
+QString ErrorSwitchFile(const char* file = __builtin_FILE(), int line = __builtin_LINE());

@@ -437,6 +437,11 @@ TEST_F(WindowTest, AModelStatusWithoutMeaningIsAnInternalError) {
     EXPECT_TRUE(App.ErrorBoxes[0].startsWith("Error switch file Main line "));
     EXPECT_TRUE(App.ErrorBoxes[0].endsWith("."));
     EXPECT_EQ(Main->StatusText(1), "<noname>");
+    // A helper of the window names its own file, not the window's.
+    Guarded([this] { Main->SetStatusText(7, "no such panel"); });
+    ASSERT_EQ(App.ErrorBoxes.size(), 2u);
+    EXPECT_TRUE(App.ErrorBoxes[1].startsWith("Error on file StatusBar line "))
+        << App.ErrorBoxes[1].toStdString();
 }
 
 TEST_F(WindowTest, NoPopupOfAFileDialogOutlivesIt) {

@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const Unit = "UsbUart";
-
 // The listing buffers: a USB description and a serial number fit these. FT_ListDevices takes
 // no length, so the serial number gets the 64 bytes FTDI's programmer's guide gives it.
 constexpr std::size_t DescriptionSize = 256;
@@ -28,12 +26,12 @@ PVOID indexArgument(std::int32_t index) {
     return reinterpret_cast<PVOID>(static_cast<std::uintptr_t>(static_cast<DWORD>(index)));
 }
 
-[[noreturn]] void raiseOnFile(int line) {
-    throw Exception(ErrorOnFile(Unit, line));
+[[noreturn]] void raiseOnFile(const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    throw Exception(ErrorOnFile(file, line));
 }
 
-[[noreturn]] void raiseSwitch(int line) {
-    throw Exception(ErrorSwitchFile(Unit, line));
+[[noreturn]] void raiseSwitch(const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    throw Exception(ErrorSwitchFile(file, line));
 }
 
 } // namespace
@@ -109,7 +107,7 @@ bool TUsbUart::Open(std::int32_t index) {
 bool TUsbUart::Open(std::int32_t index, d2xx::OpenFailure& failure) {
     failure = {};
     if (index == -1)
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     if (IsOpen())
         Close();
 
@@ -143,7 +141,7 @@ void TUsbUart::Close() {
 
 std::uint32_t TUsbUart::Write(const void* data, std::uint32_t count) {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     DWORD written = 0;
     if (!FT_W32_WriteFile(Handle, const_cast<void*>(data), count, &written, nullptr))
         return 0;
@@ -152,7 +150,7 @@ std::uint32_t TUsbUart::Write(const void* data, std::uint32_t count) {
 
 std::uint32_t TUsbUart::Read(void* buffer, std::uint32_t count) {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     auto bytes = static_cast<std::uint8_t*>(buffer);
     DWORD read = 0;
     if (ImmediateRead) {
@@ -183,7 +181,7 @@ std::uint32_t TUsbUart::Read(void* buffer, std::uint32_t count) {
 
 void TUsbUart::Purge() {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     for (int attempt = 0; attempt < PurgeAttempts; ++attempt) {
         FT_Purge(Handle, FT_PURGE_RX | FT_PURGE_TX);
         DWORD queued = 0;
@@ -193,12 +191,12 @@ void TUsbUart::Purge() {
             return;
         std::this_thread::sleep_for(PurgePause);
     }
-    raiseOnFile(__LINE__);
+    raiseOnFile();
 }
 
 bool TUsbUart::SetReadImmediate() {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     ImmediateRead = true;
     FTTIMEOUTS timeouts{};
     FT_W32_GetCommTimeouts(Handle, &timeouts);
@@ -210,11 +208,11 @@ bool TUsbUart::SetReadImmediate() {
 
 bool TUsbUart::SetReadTimeouts(std::int32_t total, std::int32_t perByte) {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     // Both limits at zero would mean "wait for ever" to the driver; a negative per-byte
     // value would turn into a wait of weeks.
     if (perByte < 0 || (perByte == 0 && total <= 0))
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     ImmediateRead = false;
     if (total <= perByte)
         total = static_cast<std::int32_t>(static_cast<std::uint32_t>(perByte) * 20u);
@@ -228,7 +226,7 @@ bool TUsbUart::SetReadTimeouts(std::int32_t total, std::int32_t perByte) {
 
 bool TUsbUart::SetConfig(const TUartConfig& config) {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     if (FT_SetBaudRate(Handle, static_cast<ULONG>(config.BaudRate)) != FT_OK)
         return false;
 
@@ -272,7 +270,7 @@ bool TUsbUart::SetConfig(const TUartConfig& config) {
         parity = FT_PARITY_SPACE;
         break;
     default:
-        raiseSwitch(__LINE__);
+        raiseSwitch();
     }
     if (FT_SetDataCharacteristics(Handle, wordLength, stopBits, parity) != FT_OK)
         return false;
@@ -292,7 +290,7 @@ bool TUsbUart::SetConfig(const TUartConfig& config) {
         flow = FT_FLOW_NONE;
         break;
     default:
-        raiseSwitch(__LINE__);
+        raiseSwitch();
     }
     if (FT_SetFlowControl(Handle, flow, 0x0B, 0x0D) != FT_OK)
         return false;
@@ -305,7 +303,7 @@ bool TUsbUart::SetConfig(const TUartConfig& config) {
 
 void TUsbUart::ApplyWriteTimeouts() {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     FTTIMEOUTS timeouts{};
     FT_W32_GetCommTimeouts(Handle, &timeouts);
     // Microseconds per character, plus a little; the write limit is at least 1 ms per byte.
@@ -362,7 +360,7 @@ bool TUsbUart::GetDcd() {
 
 void TUsbUart::SetDtr(bool state) {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     if (state)
         FT_SetDtr(Handle);
     else
@@ -372,7 +370,7 @@ void TUsbUart::SetDtr(bool state) {
 
 void TUsbUart::SetRts(bool state) {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     if (state)
         FT_SetRts(Handle);
     else
@@ -382,7 +380,7 @@ void TUsbUart::SetRts(bool state) {
 
 void TUsbUart::SetBreak(bool state) {
     if (!IsOpen())
-        raiseOnFile(__LINE__);
+        raiseOnFile();
     if (state)
         FT_SetBreakOn(Handle);
     else

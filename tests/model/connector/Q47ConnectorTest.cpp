@@ -328,7 +328,7 @@ TEST(Q47Connector, NoDeviceIsAnInternalError) {
             (model.*operation)();
             ADD_FAILURE() << "no exception";
         } catch (const Exception& error) {
-            EXPECT_THAT(error.Message.toStdString(), HasSubstr("Error on file Q47 line "));
+            EXPECT_THAT(error.Message.toStdString(), HasSubstr("Error on file Q47Connector line "));
         }
     }
 }
