@@ -1,16 +1,8 @@
 #include "cli/Json.h"
 
+#include "platform/framework/Convert.h"
+
 namespace cli {
-namespace {
-
-// What a terminal or an editor would obey rather than show, or (the byte order mark) what a
-// reader may drop unseen.
-bool Obeyed(char16_t u) {
-    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0x202A && u <= 0x202E) ||
-           (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029 || u == 0xFEFF;
-}
-
-} // namespace
 
 QByteArray JsonString(const QString& text) {
     QString quoted = QStringLiteral("\"");
@@ -38,7 +30,7 @@ QByteArray JsonString(const QString& text) {
         default:
             break;
         }
-        if (Obeyed(u) || (text[i].isSurrogate() && !paired))
+        if (IsObeyedCharacter(u) || (text[i].isSurrogate() && !paired))
             quoted +=
                 QStringLiteral("\\u%1").arg(static_cast<unsigned>(u), 4, 16, QLatin1Char('0'));
         else

@@ -316,10 +316,6 @@ void TMainForm::TimerTimer() {
     ConnectorMonitor->TimerTimer();
 }
 
-void TMainForm::TransferProgress(int percent) {
-    ConnectorCommands->Progress(percent);
-}
-
 void TMainForm::BeginTransfer() {
     ConnectorCommands->Begin();
 }

@@ -73,7 +73,6 @@ public:
     // bar driven by the adapter. Always left again, also when the transfer raises.
     void BeginTransfer();
     void EndTransfer();
-    void TransferProgress(int percent);
 
     // True when the caller may go on: nothing to save, saved, or the changes discarded. Yes
     // that did not save stops the command. A command that may still keep the data (Properties,

@@ -88,6 +88,11 @@ QString FloatToStrFixed(double value, int digits) {
     return text;
 }
 
+bool IsObeyedCharacter(char16_t u) {
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029 || u == 0xFEFF;
+}
+
 QString EscapeControlCharacters(const QString& text) {
     QString escaped;
     escaped.reserve(text.size());
@@ -112,8 +117,9 @@ QString EscapeControlCharacters(const QString& text) {
         if (u < 0x20 || (u >= 0x7F && u < 0xA0))
             escaped +=
                 QStringLiteral("\\x%1").arg(static_cast<unsigned>(u), 2, 16, QLatin1Char('0'));
-        else if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069))
-            escaped += QStringLiteral("\\u%1").arg(static_cast<unsigned>(u), 4, 16);
+        else if (IsObeyedCharacter(u))
+            escaped +=
+                QStringLiteral("\\u%1").arg(static_cast<unsigned>(u), 4, 16, QLatin1Char('0'));
         else
             escaped += c;
     }

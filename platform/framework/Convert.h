@@ -37,11 +37,17 @@ bool TimeTextToSeconds(const QString& text, int& seconds);
 // they need them ("100:00:00").
 QString SecondsToText(int seconds);
 
-// A text that came from outside (a USB description or serial number, a port file) made safe
-// to print on a terminal or show in a window: control characters (C0, DEL, C1), the
-// bidirectional controls that would turn the rest of a line around (U+202A..U+202E,
-// U+2066..U+2069) and the backslash become C-style escapes ("\n", "\x1b", "\u202e", "\\"),
-// everything else stays as it is.
+// A character a terminal or an editor would obey rather than show, or that a reader may drop
+// unseen: control characters (C0, DEL, C1), the bidirectional controls that would turn the rest
+// of a line around (U+202A..U+202E, U+2066..U+2069), the line and paragraph separators
+// (U+2028, U+2029) and the byte order mark (U+FEFF). The one rule for what is printed and for
+// the JSON the command line writes.
+bool IsObeyedCharacter(char16_t u);
+
+// A text that came from outside (a USB description or serial number, a port file, a file name)
+// made safe to print on a terminal or show in a window: each obeyed character and the
+// backslash become C-style escapes ("\n", "\x1b", "\u202e", "\\"), everything else stays as
+// it is.
 QString EscapeControlCharacters(const QString& text);
 
 // A file name made safe to show in the same way, except for the system's own separator: the

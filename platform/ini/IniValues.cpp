@@ -31,12 +31,12 @@ void CheckIniEntry(const QString& section, const QString& key, const QString& va
     const QString keyName = key.trimmed();
     if (sectionName.isEmpty() || HasLineBreak(sectionName) ||
         sectionName.contains(QLatin1Char(']')))
-        throw Exception(ErrorOnFile("IniFile", __LINE__));
+        throw Exception(ErrorOnFile());
     if (keyName.isEmpty() || HasLineBreak(keyName) || keyName.contains(QLatin1Char('=')) ||
         keyName.startsWith(QLatin1Char(';')) || keyName.startsWith(QLatin1Char('[')))
-        throw Exception(ErrorOnFile("IniFile", __LINE__));
+        throw Exception(ErrorOnFile());
     if (HasLineBreak(value))
-        throw Exception(ErrorOnFile("IniFile", __LINE__));
+        throw Exception(ErrorOnFile());
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {

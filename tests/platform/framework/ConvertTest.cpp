@@ -134,6 +134,9 @@ TEST(EscapeControlCharacters, LeavesTextAloneAndEscapesWhatATerminalWouldObey) {
               QStringLiteral("USB FETCHer Adapter \u00e4"));
     EXPECT_EQ(EscapeControlCharacters(QStringLiteral("A\x1b[2J\n\r\t\\\x7f\u009b\u202egpj.exe")),
               QStringLiteral("A\\x1b[2J\\n\\r\\t\\\\\\x7f\\x9b\\u202egpj.exe"));
+    // The separators a terminal breaks lines at and the mark a reader drops, as in JSON.
+    EXPECT_EQ(EscapeControlCharacters(QStringLiteral("a\u2028b\u2029c\ufeffd")),
+              QStringLiteral("a\\u2028b\\u2029c\\ufeffd"));
     // In a file name the system's separator stays single: C:\Sites\river.brk on Windows.
     const QString s = QDir::separator();
     EXPECT_EQ(EscapeFileName("C:" + s + "Sites\t" + s + "river\u202e.brk"),
