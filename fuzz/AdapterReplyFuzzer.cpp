@@ -25,6 +25,9 @@ public:
     }
     ~ScriptedAdapter() override { d2xx::detach(*this); }
 
+    // Every answer is queued as the request comes in: nothing comes later.
+    bool answersOnlyWhenWritten() const override { return true; }
+
     void received(const std::uint8_t*, std::size_t) override {
         if (Input.remaining_bytes() == 0) {
             d2xx::detach(*this);

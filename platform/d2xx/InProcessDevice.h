@@ -29,6 +29,12 @@ public:
     // device can keep talking on its own, e.g. a line that never falls silent.
     virtual void poll() {}
 
+    // True for a device that sends nothing but what it queues while taking the host's bytes
+    // (a script of answers): once those are read, a read times out at once instead of waiting
+    // in real time for bytes that cannot come. A simulated adapter with the USB chip's timing
+    // keeps the default.
+    virtual bool answersOnlyWhenWritten() const { return false; }
+
     // The host set the latency timer (FT_SetLatencyTimer): a device that models the USB chip's
     // timing takes its period from here.
     virtual void latencyTimerSet(unsigned milliseconds) { (void)milliseconds; }

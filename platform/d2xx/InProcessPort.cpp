@@ -43,7 +43,11 @@ public:
             if (device_->available() > 0)
                 return Io::Ready;
             const auto now = Clock::now();
-            if (now >= deadline)
+            // A device that says nothing unasked has said all it will: waiting out the time-out
+            // would only cost the time.
+            if (now >= deadline ||
+                (device_->answersOnlyWhenWritten() &&
+                 device_->nextArrival() == std::chrono::steady_clock::time_point::max()))
                 return Io::Timeout;
             std::this_thread::sleep_until(
                 std::min({device_->nextArrival(), deadline, now + PollPeriod}));
