@@ -20,6 +20,7 @@
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <iterator>
@@ -39,12 +40,22 @@ void ClosePopupsWith(QFileDialog* dialog) {
 
 } // namespace
 
-// Windows' own file and print dialogs leave no window of the program active when they close
-// (seen under Wine: Alt+F and Ctrl+S went nowhere until a click): the window that opened the
-// dialog takes the keyboard back, as it does after the program's own boxes.
+// A system's own file or print dialog may close without giving the keyboard back to the window
+// that opened it. The window takes it back, as it does after the program's own boxes, once the
+// system has told it that it lost it; a box the program shows right after the dialog keeps the
+// keyboard.
 void TakeKeyboardBack(QDialog& dialog) {
-    if (QWidget* owner = dialog.parentWidget(); owner && !owner->window()->isActiveWindow())
-        owner->window()->activateWindow();
+    QWidget* owner = dialog.parentWidget();
+    if (!owner)
+        return;
+    QPointer<QWidget> window = owner->window();
+    const auto activate = [window] {
+        if (window && window->isVisible() && !window->isActiveWindow() &&
+            !QApplication::activeModalWidget())
+            window->activateWindow();
+    };
+    for (const int milliseconds : {0, 250})
+        QTimer::singleShot(milliseconds, window, activate);
 }
 
 namespace {
