@@ -7,6 +7,7 @@
 #include "ui/Accessibility.h"
 #include "ui/FocusReturn.h"
 #include "ui/Main.h"
+#include "ui/Msg.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,9 +23,8 @@ int LastStopCode = 0;
 // paragraphs under the communication error.
 QString FailureWords() {
     QStringList paragraphs;
-    for (const QString& words :
-         {TransferFailureWords(Workplace->TransferFailure, &TMainForm::MessageText),
-          ConnectorLeftWords(Workplace->Model->Left, &TMainForm::MessageText)})
+    for (const QString& words : {TransferFailureWords(Workplace->TransferFailure, &MessageText),
+                                 ConnectorLeftWords(Workplace->Model->Left, &MessageText)})
         if (!words.isEmpty())
             paragraphs << words;
     return paragraphs.join(QStringLiteral("\n\n"));
@@ -37,9 +37,8 @@ void Refuse(TMainForm& form, TConnectorRefusal refusal) {
         form.ShowError(QStringLiteral("MsgConnectorLarge"));
         return;
     }
-    form.ShowError(
-        QStringLiteral("MsgCommError"),
-        ConnectorRefusalWords(refusal, TAdapterReader::Window, false, &TMainForm::MessageText));
+    form.ShowError(QStringLiteral("MsgCommError"),
+                   ConnectorRefusalWords(refusal, TAdapterReader::Window, false, &MessageText));
 }
 
 } // namespace
@@ -73,7 +72,7 @@ void TConnectorCommands::Read() {
         // A read that had begun a new data set: the page shows it, as after a failed read, so
         // that page, file name and workplace agree when the error box has been closed.
         if (began) {
-            Form.SetStatusText(1, TMainForm::MessageText(QStringLiteral("MsgNoname")));
+            Form.SetStatusText(1, MessageText(QStringLiteral("MsgNoname")));
             Form.ModelToPage();
         }
         throw;
@@ -87,13 +86,13 @@ void TConnectorCommands::Read() {
     Form.ShowStatus(read ? QString() : FailureWords());
     if (read) {
         Form.ModelToPage();
-        Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorRead")));
+        Form.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorRead")));
         return;
     }
     // Nothing of a failed read remains: a new data set with the defaults, which are no
     // connector's, so panel 0 goes on saying that the read failed.
     Form.FileNewExecute();
-    Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));
+    Form.SetStatusText(0, MessageText(QStringLiteral("MsgError")));
 }
 
 void TConnectorCommands::Write() {
@@ -104,8 +103,8 @@ void TConnectorCommands::Write() {
         focus.Dismiss();
         return;
     }
-    if (Application->MessageBox(TMainForm::MessageText(QStringLiteral("MsgReallyWriteQ")),
-                                TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
+    if (Application->MessageBox(MessageText(QStringLiteral("MsgReallyWriteQ")),
+                                MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return;
     TConnectorRefusal refusal = TConnectorRefusal::None;
@@ -127,7 +126,7 @@ void TConnectorCommands::Write() {
     }
     Form.ShowStatus(written ? QString() : FailureWords());
     if (written)
-        Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgConnectorWritten")));
+        Form.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));
 }
 
 void TConnectorCommands::Progress(int percent) {

@@ -8,7 +8,6 @@
 #include "platform/framework/Application.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
-#include "ui/Main.h"
 #include "ui/Msg.h"
 #include "ui/ParameterPage.h"
 #include "ui/StatusBar.h"
@@ -62,9 +61,9 @@ void TConnectorMonitor::TimerTimer() {
         SetTimerInterval(1000);
         if (const TAdapterOpen found = session.FindAdapter(); !found.Ok()) {
             LinkState = 0;
-            Status.SetText(2, TMainForm::MessageText(QStringLiteral("MsgNoAdapter")));
-            Status.SetToolTip(
-                2, AdapterProblemWords(found, TAdapterReader::Window, {}, &TMainForm::MessageText));
+            Status.SetText(2, MessageText(QStringLiteral("MsgNoAdapter")));
+            Status.SetToolTip(2,
+                              AdapterProblemWords(found, TAdapterReader::Window, {}, &MessageText));
             Status.SetText(3, QString());
             Read.setEnabled(false);
             Write.setEnabled(false);
@@ -85,7 +84,7 @@ void TConnectorMonitor::TimerTimer() {
         }
         // A garbled answer shows as no connector until the next tick asks again.
         if (answer.Presence == TPresence::Present && answer.SmallMemory) {
-            Status.SetText(3, TMainForm::MessageText(QStringLiteral("MsgConnectorOk")));
+            Status.SetText(3, MessageText(QStringLiteral("MsgConnectorOk")));
             SetTimerInterval(5000);
             Read.setEnabled(true);
             Write.setEnabled(true);
@@ -93,9 +92,8 @@ void TConnectorMonitor::TimerTimer() {
             // A connector pulled after it was found leaves Read and Write as they were; one of
             // another kind is there, and is named as such (Read and Write refuse it).
             const bool large = answer.Presence == TPresence::Present && !answer.SmallMemory;
-            Status.SetText(3,
-                           TMainForm::MessageText(large ? QStringLiteral("MsgConnectorLargeStatus")
-                                                        : QStringLiteral("MsgConnectorErr")));
+            Status.SetText(3, MessageText(large ? QStringLiteral("MsgConnectorLargeStatus")
+                                                : QStringLiteral("MsgConnectorErr")));
         }
     }
 }

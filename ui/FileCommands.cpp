@@ -8,6 +8,7 @@
 #include "ui/FocusReturn.h"
 #include "ui/Guard.h"
 #include "ui/Main.h"
+#include "ui/Msg.h"
 #include "ui/Properties.h"
 
 #include <QAbstractItemView>
@@ -62,9 +63,7 @@ namespace {
 
 // Why the system refused a file, as a sentence of its own after the one that names the file.
 QString ReasonWords(const TFileFailure& failure, bool saving) {
-    const auto text = [](const char* label) {
-        return TMainForm::MessageText(QLatin1String(label));
-    };
+    const auto text = [](const char* label) { return MessageText(QLatin1String(label)); };
     switch (failure.Reason) {
     case TFileReason::None:
         break;
@@ -138,8 +137,8 @@ TFileCommands::TFileCommands(TMainForm& form, QMenu& menu, QAction& before)
 bool TFileCommands::QuerySave(bool discards) {
     if (!Workplace->Modified)
         return true;
-    switch (Application->MessageBox(TMainForm::MessageText(QStringLiteral("MsgFileModifiedQ")),
-                                    TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
+    switch (Application->MessageBox(MessageText(QStringLiteral("MsgFileModifiedQ")),
+                                    MessageText(QStringLiteral("MsgConfirmation")),
                                     MB_YESNOCANCEL)) {
     case IDYES:
         // Only saved data may be dropped: a refused field, a cancelled Save As or a failed save
@@ -216,15 +215,14 @@ void TFileCommands::LoadFile(const QString& path) {
         throw Exception(ErrorSwitchFile());
     }
     // The panel says so already while the box is open, instead of an earlier success.
-    Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));
+    Form.SetStatusText(0, MessageText(QStringLiteral("MsgError")));
     // A file that is there but cannot be read says why, as the system told it.
-    const QString sentence = TMainForm::MessageText(reason).arg(ShownName(path));
+    const QString sentence = MessageText(reason).arg(ShownName(path));
     Application->MessageBox((Workplace->LoadFailure == TWorkplace::TLoadFailure::Unreadable
                                  ? WithReason(sentence, Workplace->FileFailure, false)
                                  : sentence) +
-                                QStringLiteral("\n\n") +
-                                TMainForm::MessageText(QStringLiteral("MsgOpenKept")),
-                            TMainForm::MessageText(QStringLiteral("MsgError")), MB_OK);
+                                QStringLiteral("\n\n") + MessageText(QStringLiteral("MsgOpenKept")),
+                            MessageText(QStringLiteral("MsgError")), MB_OK);
 }
 
 // Open and Save As start in the folder of the current file, else in the last one chosen.
@@ -273,15 +271,15 @@ void TFileCommands::ClearFocus() {
 }
 
 QString TFileCommands::NotSavedText(const QString& path, const TFileFailure& failure) {
-    return WithReason(TMainForm::MessageText(QStringLiteral("MsgSaveFailed")).arg(ShownName(path)),
-                      failure, true);
+    return WithReason(MessageText(QStringLiteral("MsgSaveFailed")).arg(ShownName(path)), failure,
+                      true);
 }
 
 bool TFileCommands::Saved(bool saved, const QString& path) {
     // A failed save names the file and the system's reason under the error box's own text.
     Form.ShowStatus(saved ? QString() : NotSavedText(path, Workplace->FileFailure));
     if (saved)
-        Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgFileSaved")));
+        Form.ShowConfirmation(MessageText(QStringLiteral("MsgFileSaved")));
     return saved;
 }
 
@@ -308,15 +306,14 @@ bool TFileCommands::SaveAs() {
     }
     QFileDialog& dialog = SaveDialog();
     StartInFolder(dialog);
-    dialog.selectFile(Workplace->FileName.isEmpty()
-                          ? TMainForm::MessageText(QStringLiteral("MsgNonameFile"))
-                          : Workplace->FileName);
+    dialog.selectFile(Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNonameFile"))
+                                                    : Workplace->FileName);
     const QString path = ChosenFile(dialog);
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path) &&
-        Application->MessageBox(TMainForm::MessageText(QStringLiteral("MsgFileExistsQ")),
-                                TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
+        Application->MessageBox(MessageText(QStringLiteral("MsgFileExistsQ")),
+                                MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return false;
     return Saved(Workplace->SaveFile(path), path);

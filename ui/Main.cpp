@@ -182,7 +182,7 @@ void TMainForm::FormCreate() {
     Timer->start();
     if (!ExePathOverride.isEmpty())
         Workplace->ExePath = ExePathOverride;
-    Workplace->MessageText = [](const QString& label) { return MessageText(label); };
+    Workplace->MessageText = MessageText;
     Workplace->LoadSettings();
     FileCommands->ShowRecentFiles();
     Placement->Restore(*Workplace);
@@ -333,14 +333,6 @@ void TMainForm::DataWriteExecute() {
 }
 
 // ---- Status ------------------------------------------------------------------------------
-
-QString TMainForm::MessageText(const QString& label) {
-    if (MsgTemplate)
-        return MsgTemplate->Text(label);
-    // The settings are read while the main window is made, before the message texts: a
-    // settings file that cannot be written is told from a copy of them, translated alike.
-    return TMsgTemplate().Text(label);
-}
 
 QString TMainForm::StatusText(int panel) const {
     return Status->Text(panel);

@@ -100,9 +100,6 @@ public:
     QString StatusText(int panel) const;
     void SetStatusText(int panel, const QString& text);
 
-    // The current text of a message label of MsgTemplate (of a copy while it is not built).
-    static QString MessageText(const QString& label);
-
     // The classes the window hands its jobs to.
     TFileCommands& Files() const { return *FileCommands; }
     TConnectorMonitor& Monitor() const { return *ConnectorMonitor; }

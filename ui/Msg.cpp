@@ -20,3 +20,11 @@ QString TMsgTemplate::Text(const QString& label) const {
         throw Exception(ErrorOnFile());
     return found->text();
 }
+
+QString MessageText(const QString& label) {
+    if (MsgTemplate)
+        return MsgTemplate->Text(label);
+    // The settings are read while the main window is made, before the message texts: a
+    // settings file that cannot be written is told from a copy of them, translated alike.
+    return TMsgTemplate().Text(label);
+}

@@ -28,3 +28,7 @@ private:
 
 // The one message-text window, created at start-up after the main window.
 extern TMsgTemplate* MsgTemplate;
+
+// The current text of the message label `label` ("MsgError", ...) of MsgTemplate; before that
+// window is made, of a copy of it, translated alike.
+QString MessageText(const QString& label);

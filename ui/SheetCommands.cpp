@@ -13,7 +13,8 @@
 #include "ui/FileCommands.h"
 #include "ui/FocusReturn.h"
 #include "ui/Main.h"
-#include "ui/Startup.h"
+#include "ui/Msg.h"
+#include "ui/ProgramTranslation.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -82,11 +83,11 @@ bool TSheetCommands::PageChecked() {
 }
 
 void TSheetCommands::Failed(const char* label, const QString& cause) {
-    Form.SetStatusText(0, TMainForm::MessageText(QStringLiteral("MsgError")));
-    QString text = TMainForm::MessageText(QLatin1String(label));
+    Form.SetStatusText(0, MessageText(QStringLiteral("MsgError")));
+    QString text = MessageText(QLatin1String(label));
     if (!cause.isEmpty())
         text += QStringLiteral("\n\n") + cause;
-    Application->MessageBox(text, TMainForm::MessageText(QStringLiteral("MsgError")), MB_OK);
+    Application->MessageBox(text, MessageText(QStringLiteral("MsgError")), MB_OK);
 }
 
 bool TSheetCommands::Print() {
@@ -99,9 +100,8 @@ bool TSheetCommands::Print() {
     const TParameterSheet sheet = Sheet();
     QPrinter& printer = Printer();
     // The print job is named after the file, as the print queue shows it.
-    printer.setDocName(Workplace->FileName.isEmpty()
-                           ? TMainForm::MessageText(QStringLiteral("MsgNonameFile"))
-                           : QFileInfo(Workplace->FileName).fileName());
+    printer.setDocName(Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNonameFile"))
+                                                     : QFileInfo(Workplace->FileName).fileName());
     QPrintDialog dialog(&printer, &Form);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     // One page: there is nothing to choose from.
@@ -114,7 +114,7 @@ bool TSheetCommands::Print() {
         Failed("MsgPrintFailed");
         return false;
     }
-    Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgSheetPrinted")));
+    Form.ShowConfirmation(MessageText(QStringLiteral("MsgSheetPrinted")));
     return true;
 }
 
@@ -125,7 +125,7 @@ bool TSheetCommands::ExportPdf() {
     QFileDialog& dialog = ExportDialog();
     // Beside the configuration file and named after it; else where the user saves files.
     const QString name = Workplace->FileName.isEmpty()
-                             ? TMainForm::MessageText(QStringLiteral("MsgNonameFile"))
+                             ? MessageText(QStringLiteral("MsgNonameFile"))
                              : QFileInfo(Workplace->FileName).completeBaseName();
     const QString folder = Workplace->FileName.isEmpty()
                                ? Workplace->LastFolder
@@ -137,8 +137,8 @@ bool TSheetCommands::ExportPdf() {
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path) &&
-        Application->MessageBox(TMainForm::MessageText(QStringLiteral("MsgFileExistsQ")),
-                                TMainForm::MessageText(QStringLiteral("MsgConfirmation")),
+        Application->MessageBox(MessageText(QStringLiteral("MsgFileExistsQ")),
+                                MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return false;
     const QByteArray pdf = sheet.Pdf(UsualPaper());
@@ -152,8 +152,8 @@ bool TSheetCommands::ExportPdf() {
         Failed("MsgFileError", TFileCommands::NotSavedText(path, failure));
         return false;
     }
-    Form.ShowConfirmation(TMainForm::MessageText(QStringLiteral("MsgSheetExported")) +
-                          QStringLiteral(": ") + EscapeFileName(QDir::toNativeSeparators(path)));
+    Form.ShowConfirmation(MessageText(QStringLiteral("MsgSheetExported")) + QStringLiteral(": ") +
+                          EscapeFileName(QDir::toNativeSeparators(path)));
     return true;
 }
 

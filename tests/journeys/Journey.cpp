@@ -4,9 +4,9 @@
 #include "ui/About.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
+#include "ui/ProgramTranslation.h"
 #include "ui/Properties.h"
 #include "ui/QtApplication.h"
-#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -186,7 +186,7 @@ void Journey::PlugAdapter() {
 }
 
 bool Journey::ConnectorFound() {
-    const QString found = MainForm->MessageText(QStringLiteral("MsgConnectorOk"));
+    const QString found = MessageText(QStringLiteral("MsgConnectorOk"));
     return person::WaitFor([this, found] { return Panel(3) == found; }, 10000);
 }
 

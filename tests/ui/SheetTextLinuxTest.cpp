@@ -8,8 +8,8 @@
 #include "app/Workplace.h"
 #include "model/Q47.h"
 #include "ui/Main.h"
+#include "ui/ProgramTranslation.h"
 #include "ui/SheetCommands.h"
-#include "ui/Startup.h"
 
 #include <QAction>
 #include <QCoreApplication>

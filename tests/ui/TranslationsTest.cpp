@@ -7,8 +7,8 @@
 #include "ui/Licences.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
+#include "ui/ProgramTranslation.h"
 #include "ui/Properties.h"
-#include "ui/Startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
