@@ -15,7 +15,7 @@
 
 TAboutBox* AboutBox = nullptr;
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(new Ui::TAboutBox) {
+TAboutBox::TAboutBox(QWidget* window) : ui(new Ui::TAboutBox), Window(window) {
     ui->setupUi(this);
     GiveDialogFrame(*this);
     // The translated text carries the place of the number; the number is the build's own.
@@ -38,7 +38,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
     if (ui->Logo->pixmap().isNull())
         ui->Logo->setPixmap(LogoPixmap());
     FitTexts();
-    PlaceDialog(*this);
+    PlaceDialog(*this, Window);
     QDialog::showEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <memory>
 
 namespace Ui {
@@ -13,7 +14,9 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    // Shown, it stands over `window`, the main window, whose child it is not: it is made once
+    // at start-up and kept for the whole run.
+    explicit TAboutBox(QWidget* window = nullptr);
     ~TAboutBox() override;
 
     // Shows the licences over the box (the Licences button).
@@ -26,6 +29,7 @@ private:
     void FitTexts();
 
     std::unique_ptr<Ui::TAboutBox> ui;
+    QPointer<QWidget> Window;
     // Made when first asked for, then kept as the user left it (tab, place, size).
     std::unique_ptr<TLicencesBox> Licences;
 };

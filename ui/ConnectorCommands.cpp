@@ -5,9 +5,10 @@
 #include "app/Workplace.h"
 #include "platform/framework/Application.h"
 #include "ui/Accessibility.h"
-#include "ui/FocusReturn.h"
-#include "ui/Main.h"
+#include "ui/CommandHost.h"
 #include "ui/Msg.h"
+#include "ui/PageCheck.h"
+#include "ui/StatusBar.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -32,34 +33,35 @@ QString FailureWords() {
 
 // A connector that may not be read or written: the box says why; nothing changed. A connector of
 // another kind is no communication error that another try would mend: its words stand alone.
-void Refuse(TMainForm& form, TConnectorRefusal refusal) {
+void Refuse(TCommandHost& host, TConnectorRefusal refusal) {
     if (refusal == TConnectorRefusal::LargeMemory) {
-        form.ShowError(QStringLiteral("MsgConnectorLarge"));
+        host.ShowError(QStringLiteral("MsgConnectorLarge"));
         return;
     }
-    form.ShowError(QStringLiteral("MsgCommError"),
+    host.ShowError(QStringLiteral("MsgCommError"),
                    ConnectorRefusalWords(refusal, TAdapterReader::Window, false, &MessageText));
 }
 
 } // namespace
 
-TConnectorCommands::TConnectorCommands(TMainForm& form, QAction& read, QAction& write,
-                                       QProgressBar& progress, QTimer& timer)
-    : Form(form), ReadAction(read), WriteAction(write), ProgressBar(progress), Timer(timer) {}
+TConnectorCommands::TConnectorCommands(TCommandHost& host, TStatusBar& status, QAction& read,
+                                       QAction& write, QProgressBar& progress, QTimer& timer)
+    : Host(host), Status(status), ReadAction(read), WriteAction(write), ProgressBar(progress),
+      Timer(timer) {}
 
 // The keyboard focus goes to the first field of the page in every outcome (ModelToPage) but a
 // refusal, which changes nothing.
 void TConnectorCommands::Read() {
     // Answering No drops nothing yet: a connector that may not be read leaves the data as they
     // were, still modified; a read replaces them.
-    if (!Form.QuerySave(false))
+    if (!Host.QuerySave(false))
         return;
-    accessibility::Announce(&Form, ReadAction.toolTip());
+    accessibility::Announce(&Host.Window(), ReadAction.toolTip());
     TConnectorRefusal refusal = TConnectorRefusal::None;
     bool began = false;
     bool read = false;
     try {
-        const TScope transfer(Form);
+        const TScope transfer(*this);
         // Asked right before the transfer: nothing but a sampler's connector is ever read.
         refusal = Workplace->ConnectorRefusal();
         if (refusal == TConnectorRefusal::None) {
@@ -72,48 +74,44 @@ void TConnectorCommands::Read() {
         // A read that had begun a new data set: the page shows it, as after a failed read, so
         // that page, file name and workplace agree when the error box has been closed.
         if (began) {
-            Form.SetStatusText(1, MessageText(QStringLiteral("MsgNoname")));
-            Form.ModelToPage();
+            Status.SetText(1, MessageText(QStringLiteral("MsgNoname")));
+            Host.ModelToPage();
         }
         throw;
     }
     if (StopCode() != 0)
         return;
     if (refusal != TConnectorRefusal::None) {
-        Refuse(Form, refusal);
+        Refuse(Host, refusal);
         return;
     }
-    Form.ShowStatus(read ? QString() : FailureWords());
+    Host.ShowStatus(read ? QString() : FailureWords());
     if (read) {
-        Form.ModelToPage();
-        Form.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorRead")));
+        Host.ModelToPage();
+        Status.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorRead")));
         return;
     }
     // Nothing of a failed read remains: a new data set with the defaults, which are no
     // connector's, so panel 0 goes on saying that the read failed.
-    Form.FileNewExecute();
-    Form.SetStatusText(0, MessageText(QStringLiteral("MsgError")));
+    Host.FileNewExecute();
+    Status.SetText(0, MessageText(QStringLiteral("MsgError")));
 }
 
 void TConnectorCommands::Write() {
-    TFocusReturn focus(Form);
-    if (QWidget* focused = Form.focusWidget())
-        focused->clearFocus();
-    if (!Form.PageToModel()) {
-        focus.Dismiss();
+    const TPageCheck page(Host);
+    if (!page.Taken())
         return;
-    }
     if (Application->MessageBox(MessageText(QStringLiteral("MsgReallyWriteQ")),
                                 MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return;
     TConnectorRefusal refusal = TConnectorRefusal::None;
     bool written = false;
-    accessibility::Announce(&Form, WriteAction.toolTip());
+    accessibility::Announce(&Host.Window(), WriteAction.toolTip());
     {
         // The outcome is in the model's LastError, which ShowStatus reports. The connector is
         // asked for right before: parameters written into any other would destroy what it holds.
-        const TScope transfer(Form);
+        const TScope transfer(*this);
         refusal = Workplace->ConnectorRefusal();
         if (refusal == TConnectorRefusal::None)
             written = Workplace->WriteConnector();
@@ -121,12 +119,12 @@ void TConnectorCommands::Write() {
     if (StopCode() != 0)
         return;
     if (refusal != TConnectorRefusal::None) {
-        Refuse(Form, refusal);
+        Refuse(Host, refusal);
         return;
     }
-    Form.ShowStatus(written ? QString() : FailureWords());
+    Host.ShowStatus(written ? QString() : FailureWords());
     if (written)
-        Form.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));
+        Status.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));
 }
 
 void TConnectorCommands::Progress(int percent) {
@@ -138,7 +136,7 @@ void TConnectorCommands::Begin() {
     ProgressBar.show();
     ProgressBar.repaint();
     Timer.stop();
-    Form.setEnabled(false);
+    Host.Window().setEnabled(false);
     // The window repaints in its busy state before the transfer blocks the thread.
     Application->ProcessMessages();
     Application->SetBusyCursor(true);
@@ -149,7 +147,7 @@ void TConnectorCommands::End() {
     ProgressBar.setValue(0);
     ProgressBar.hide();
     Workplace->Adapter->OnProgress = nullptr;
-    Form.setEnabled(true);
+    Host.Window().setEnabled(true);
     Timer.start();
     Application->SetBusyCursor(false);
 }
@@ -158,18 +156,18 @@ int TConnectorCommands::StopCode() {
     return LastStopCode;
 }
 
-TConnectorCommands::TScope::TScope(TMainForm& form) : Form(form) {
+TConnectorCommands::TScope::TScope(TConnectorCommands& commands) : Commands(commands) {
     LastStopCode = 0;
     try {
-        Form.BeginTransfer();
+        Commands.Begin();
     } catch (...) {
-        Form.EndTransfer();
+        Commands.End();
         throw;
     }
 }
 
 TConnectorCommands::TScope::~TScope() {
-    Form.EndTransfer();
+    Commands.End();
     if (const int code = StopRequests.Release(); code != 0) {
         LastStopCode = code;
         QCoreApplication::exit(code);

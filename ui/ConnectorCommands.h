@@ -5,15 +5,17 @@
 class QAction;
 class QProgressBar;
 class QTimer;
-class TMainForm;
+class TCommandHost;
+class TStatusBar;
 
 // The main window's Read and Write commands and its busy state around each connector transfer:
 // window disabled, status timer stopped, hourglass, progress bar driven by the adapter.
 class TConnectorCommands {
 public:
-    // read and write are the window's Data actions, whose hints are announced as each begins.
-    TConnectorCommands(TMainForm& form, QAction& read, QAction& write, QProgressBar& progress,
-                       QTimer& timer);
+    // read and write are the window's Data actions, whose hints are announced as each begins;
+    // timer is the status timer, which waits while a transfer runs.
+    TConnectorCommands(TCommandHost& host, TStatusBar& status, QAction& read, QAction& write,
+                       QProgressBar& progress, QTimer& timer);
 
     // Data, Read after the save question: the page shows what was read, else a new data set.
     // The keyboard focus goes to the first field of the page in every outcome.
@@ -26,20 +28,19 @@ public:
     void End();
     void Progress(int percent);
 
-    // One transfer: the window is busy (its BeginTransfer to its EndTransfer) from construction
-    // to destruction, whichever way the transfer ends. A signal that would end the program
-    // waits until the transfer is over, so that no connector is left half written; the program
-    // then quits.
+    // One transfer: the window is busy (Begin to End) from construction to destruction,
+    // whichever way the transfer ends. A signal that would end the program waits until the
+    // transfer is over, so that no connector is left half written; the program then quits.
     class TScope {
     public:
-        explicit TScope(TMainForm& form);
+        explicit TScope(TConnectorCommands& commands);
         ~TScope();
         TScope(const TScope&) = delete;
         TScope& operator=(const TScope&) = delete;
 
     private:
         process::TStopHold StopRequests;
-        TMainForm& Form;
+        TConnectorCommands& Commands;
     };
 
     // The exit code of a stop request (a hang-up, quit, interrupt or terminate signal) that
@@ -48,7 +49,8 @@ public:
     static int StopCode();
 
 private:
-    TMainForm& Form;
+    TCommandHost& Host;
+    TStatusBar& Status;
     QAction& ReadAction;
     QAction& WriteAction;
     QProgressBar& ProgressBar;

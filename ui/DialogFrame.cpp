@@ -1,7 +1,5 @@
 #include "ui/DialogFrame.h"
 
-#include "ui/Main.h"
-
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLayout>
@@ -14,18 +12,18 @@ void GiveDialogFrame(QDialog& dialog) {
                           Qt::MSWindowsFixedSizeDialogHint);
 }
 
-void PlaceDialog(QDialog& dialog) {
+void PlaceDialog(QDialog& dialog, QWidget* window) {
     if (dialog.layout())
         dialog.layout()->activate();
     dialog.setFixedSize(dialog.size());
     // Made without a parent, as the program makes its dialogs at start-up, a dialog would
     // come up on whichever screen the pointer is on and could slip behind the main window.
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (MainForm && MainForm->isVisible()) {
-        screen = MainForm->screen();
+    if (window && window->isVisible()) {
+        screen = window->screen();
         dialog.winId();
-        if (dialog.windowHandle() && MainForm->windowHandle())
-            dialog.windowHandle()->setTransientParent(MainForm->windowHandle());
+        if (dialog.windowHandle() && window->windowHandle())
+            dialog.windowHandle()->setTransientParent(window->windowHandle());
     }
     if (!screen)
         return;

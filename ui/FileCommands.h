@@ -1,19 +1,16 @@
 #pragma once
 
+#include "ui/FileDialogs.h"
+
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QAction;
-class QDialog;
-class QFileDialog;
 class QMenu;
 class QMimeData;
-class TMainForm;
+class TCommandHost;
+class TStatusBar;
 struct TFileFailure;
-
-// Gives the keyboard back to the window a closed dialog belonged to.
-void TakeKeyboardBack(QDialog& dialog);
 
 // The file commands of the main window (Open, Save, Save As, the recent files, Properties)
 // and the question whether unsaved changes are to be saved first.
@@ -22,7 +19,8 @@ class TFileCommands : public QObject {
 
 public:
     // The recent files go into `menu` before `before`.
-    TFileCommands(TMainForm& form, QMenu& menu, QAction& before);
+    TFileCommands(TCommandHost& host, TStatusBar& status, TFileDialogs& dialogs, QMenu& menu,
+                  QAction& before);
 
     bool QuerySave(bool discards);
     void Open();
@@ -42,24 +40,17 @@ public:
     // "The file <name> was not saved." and the system's reason, for any save of the window.
     static QString NotSavedText(const QString& path, const TFileFailure& failure);
 
-    // Runs a file dialog modally and returns the chosen path, empty when cancelled. Tests
-    // replace it so that no dialog ever waits for a person.
-    std::function<QString(QFileDialog& dialog)> RunFileDialog;
-
 private:
     void LoadFile(const QString& path);
     void OpenWhenFree(const QString& path);
-    void StartInFolder(QFileDialog& dialog) const;
-    QString ChosenFile(QFileDialog& dialog);
+    QString ChosenFile(TFileDialogs::TKind kind, const QString& proposed = QString());
+    bool SaveUnderChosenName();
     bool Saved(bool saved, const QString& path);
-    void ClearFocus();
-    QFileDialog& OpenDialog();
-    QFileDialog& SaveDialog();
 
-    TMainForm& Form;
+    TCommandHost& Host;
+    TStatusBar& Status;
+    TFileDialogs& Dialogs;
     QMenu& Menu;
     QAction* Recent[4];
     QAction* RecentSeparator;
-    QFileDialog* FileOpenDialog = nullptr; // made at first use, then kept as the user left it
-    QFileDialog* FileSaveDialog = nullptr;
 };

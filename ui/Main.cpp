@@ -11,6 +11,7 @@
 #include "ui/ConnectorCommands.h"
 #include "ui/ConnectorMonitor.h"
 #include "ui/FileCommands.h"
+#include "ui/FileDialogs.h"
 #include "ui/Guard.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
@@ -92,11 +93,13 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     Page = new TParameterPage(*ui, this);
     ConnectorMonitor = new TConnectorMonitor(*Status, *Page, *ui->DataRead, *ui->DataWrite, this);
     Timer = ConnectorMonitor->Timer;
-    FileCommands = new TFileCommands(*this, *ui->MenuFile, *ui->MenuFileExit);
-    SheetCommands = new TSheetCommands(*this);
+    FileDialogs = std::make_unique<TFileDialogs>(*this);
+    FileCommands =
+        new TFileCommands(*this, *Status, *FileDialogs, *ui->MenuFile, *ui->MenuFileExit);
+    SheetCommands = new TSheetCommands(*this, *Status, *FileDialogs);
     Placement = new TWindowPlacement(*this);
-    ConnectorCommands = std::make_unique<TConnectorCommands>(*this, *ui->DataRead, *ui->DataWrite,
-                                                             *ui->ProgressBar, *Timer);
+    ConnectorCommands = std::make_unique<TConnectorCommands>(
+        *this, *Status, *ui->DataRead, *ui->DataWrite, *ui->ProgressBar, *Timer);
 
     // Files are dropped on the window as a whole.
     setAcceptDrops(true);
@@ -314,14 +317,6 @@ bool TMainForm::FileExportPdfExecute() {
 
 void TMainForm::TimerTimer() {
     ConnectorMonitor->TimerTimer();
-}
-
-void TMainForm::BeginTransfer() {
-    ConnectorCommands->Begin();
-}
-
-void TMainForm::EndTransfer() {
-    ConnectorCommands->End();
 }
 
 void TMainForm::DataReadExecute() {

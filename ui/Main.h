@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/CommandHost.h"
 #include "ui/StatusBar.h"
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@ class QToolButton;
 class TConnectorMonitor;
 class TConnectorCommands;
 class TFileCommands;
+class TFileDialogs;
 class TParameterPage;
 class TSheetCommands;
 class TWindowPlacement;
@@ -24,8 +26,9 @@ class TMainForm;
 
 // The program's working window: menus, tool bar, the parameter page and the logo page, the
 // progress bar for connector transfers and the four-panel status bar. It owns the workplace
-// that holds the settings and the current data set, and hands each job to a class of its own.
-class TMainForm : public QMainWindow {
+// that holds the settings and the current data set, and hands each job to a class of its own,
+// which reaches back only through TCommandHost.
+class TMainForm : public QMainWindow, public TCommandHost {
     Q_OBJECT
 
 public:
@@ -41,7 +44,7 @@ public:
     void FormClose();
 
     // File and help commands.
-    void FileNewExecute();
+    void FileNewExecute() override;
     void FileOpenExecute();
     // Save and Save As: true when the data were saved (not when a field was refused, the name
     // not given or the file not written).
@@ -69,22 +72,18 @@ public:
     void TimerTimer();
     void DataReadExecute();
     void DataWriteExecute();
-    // The busy state around one transfer: window disabled, timer stopped, hourglass, progress
-    // bar driven by the adapter. Always left again, also when the transfer raises.
-    void BeginTransfer();
-    void EndTransfer();
 
     // True when the caller may go on: nothing to save, saved, or the changes discarded. Yes
     // that did not save stops the command. A command that may still keep the data (Properties,
     // Open) passes false: answering No then leaves them modified until they are replaced.
-    bool QuerySave(bool discards = true);
+    bool QuerySave(bool discards = true) override;
     // Panel 1 shows the file name, panel 0 and an error box the model's last result. `cause`, when
     // given, follows the error box's own text as a paragraph of its own: what failed and what to
     // do about it.
-    void ShowStatus(const QString& cause = QString());
+    void ShowStatus(const QString& cause = QString()) override;
     // The error box with the text of the message `label` and `cause` as a paragraph after it;
     // panel 0 then says "Error".
-    void ShowError(const QString& label, const QString& cause = QString());
+    void ShowError(const QString& label, const QString& cause = QString()) override;
     // A success the user should not miss: panel 0 shows `text` highlighted for
     // ConfirmationTime ms, then its usual text again (StatusText(0) keeps that one).
     void ShowConfirmation(const QString& text);
@@ -92,8 +91,10 @@ public:
 
     // The parameter page: filled from the model (the data are then unmodified), and validated
     // into it (false when a field was refused: the user was told, the field has the focus).
-    void ModelToPage();
-    bool PageToModel();
+    void ModelToPage() override;
+    bool PageToModel() override;
+
+    QWidget& Window() override { return *this; }
 
     // Status bar panels 0..3: result, file name, adapter, connector. The text is kept as set;
     // the panel shows it without line ends.
@@ -104,6 +105,7 @@ public:
     TFileCommands& Files() const { return *FileCommands; }
     TConnectorMonitor& Monitor() const { return *ConnectorMonitor; }
     TSheetCommands& Sheets() const { return *SheetCommands; }
+    TFileDialogs& Dialogs() const { return *FileDialogs; }
 
     // The status timer of the connector monitor.
     QTimer* Timer;
@@ -132,6 +134,7 @@ private:
     TFileCommands* FileCommands;
     TSheetCommands* SheetCommands;
     TWindowPlacement* Placement;
+    std::unique_ptr<TFileDialogs> FileDialogs;
     std::unique_ptr<TConnectorCommands> ConnectorCommands;
     QString ExePathOverride;
     std::unique_ptr<TWorkplace> OwnedWorkplace;

@@ -44,8 +44,8 @@ QString AlphabetKey(const QString& name) {
 
 } // namespace
 
-TPropertiesDialog::TPropertiesDialog(QWidget* parent)
-    : QDialog(parent), ui(new Ui::TPropertiesDialog) {
+TPropertiesDialog::TPropertiesDialog(QWidget* window)
+    : ui(new Ui::TPropertiesDialog), Window(window) {
     ui->setupUi(this);
     GiveDialogFrame(*this);
     // The list is in the order of the names; each item carries its LanguageId, the index
@@ -88,7 +88,7 @@ bool TPropertiesDialog::Execute() {
 
 void TPropertiesDialog::showEvent(QShowEvent* event) {
     FitTexts();
-    PlaceDialog(*this);
+    PlaceDialog(*this, Window);
     QDialog::showEvent(event);
 }
 

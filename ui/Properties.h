@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <memory>
 
 namespace Ui {
@@ -14,7 +15,9 @@ class TPropertiesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TPropertiesDialog(QWidget* parent = nullptr);
+    // Shown, it stands over `window`, the main window, whose child it is not: it is made once
+    // at start-up and kept for the whole run.
+    explicit TPropertiesDialog(QWidget* window = nullptr);
     ~TPropertiesDialog() override;
 
     // Shows the dialog with the current language selected; on OK stores the selected item's
@@ -28,6 +31,7 @@ private:
     void FitTexts();
 
     std::unique_ptr<Ui::TPropertiesDialog> ui;
+    QPointer<QWidget> Window;
 };
 
 // The one properties dialog, created at start-up after the message texts.

@@ -1,27 +1,21 @@
 #include "ui/QtApplication.h"
 
-#include "ui/Main.h"
-
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-
 // A box belongs to the window the user works in: an open modal dialog, else the main window,
 // whose place and icon it takes. The window that happens to be active will not do: right
 // after a file dialog there is none for a moment. Before the main window is shown a box has
 // no owner and stands in the middle of the screen.
-QWidget* BoxOwner() {
+QWidget* TQtApplication::BoxOwner() const {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    if (MainForm && MainForm->isVisible())
-        return MainForm;
+    if (MainWindow && MainWindow->isVisible())
+        return MainWindow;
     return nullptr;
 }
-
-} // namespace
 
 TQtApplication::TQtApplication() : Previous(Application) {
     Application = this;

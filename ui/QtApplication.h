@@ -2,6 +2,9 @@
 
 #include "platform/framework/Application.h"
 
+#include <QPointer>
+#include <QWidget>
+
 class QMessageBox;
 
 // The application object of the window program: Qt message boxes, the busy cursor and the
@@ -16,9 +19,14 @@ public:
     void ProcessMessages() override;
     void SetBusyCursor(bool busy) override;
 
+    // The main window, once it is made: the boxes stand over it while it is shown.
+    void SetMainWindow(QWidget* window) { MainWindow = window; }
+
 private:
+    QWidget* BoxOwner() const;
     void Run(QMessageBox& box);
 
     TApplication* Previous;
     bool Busy = false;
+    QPointer<QWidget> MainWindow;
 };

@@ -10,14 +10,15 @@
 #include "platform/framework/NativePath.h"
 #include "platform/framework/Paper.h"
 #include "sheet/ParameterSheet.h"
+#include "ui/CommandHost.h"
 #include "ui/FileCommands.h"
-#include "ui/FocusReturn.h"
-#include "ui/Main.h"
+#include "ui/FileDialogs.h"
 #include "ui/Msg.h"
+#include "ui/PageCheck.h"
 #include "ui/ProgramTranslation.h"
+#include "ui/StatusBar.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -43,8 +44,9 @@ QPageSize PageSizeOf(TPaper paper) {
 
 } // namespace
 
-TSheetCommands::TSheetCommands(TMainForm& form)
-    : QObject(&form), RunPrintDialog(RunModal), PrinterInstalled(AnyPrinter), Form(form) {}
+TSheetCommands::TSheetCommands(TCommandHost& host, TStatusBar& status, TFileDialogs& dialogs)
+    : QObject(&host.Window()), RunPrintDialog(RunModal), PrinterInstalled(AnyPrinter), Host(host),
+      Status(status), Dialogs(dialogs) {}
 
 TSheetCommands::~TSheetCommands() {
     delete PrinterPtr;
@@ -66,35 +68,18 @@ TParameterSheet TSheetCommands::Sheet() const {
     return sheet;
 }
 
-// As Save takes the page: the focus leaves the field first, and a refused field keeps it. Data
-// nobody has changed since New, Open or Read are documented as they are, byte for byte: the
-// page would store a VAR code it shows as "Disabled" as 0, and a sheet must show the connector.
+// Changed data are taken from the page as Save takes them. Data nobody has changed since New,
+// Open or Read are documented as they are, byte for byte: the page would store a VAR code it
+// shows as "Disabled" as 0, and a sheet must show the connector.
 bool TSheetCommands::PageChecked() {
-    if (!Workplace->Modified)
-        return true;
-    TFocusReturn focus(Form);
-    if (QWidget* focused = Form.focusWidget())
-        focused->clearFocus();
-    if (!Form.PageToModel()) {
-        focus.Dismiss();
-        return false;
-    }
-    return true;
-}
-
-void TSheetCommands::Failed(const char* label, const QString& cause) {
-    Form.SetStatusText(0, MessageText(QStringLiteral("MsgError")));
-    QString text = MessageText(QLatin1String(label));
-    if (!cause.isEmpty())
-        text += QStringLiteral("\n\n") + cause;
-    Application->MessageBox(text, MessageText(QStringLiteral("MsgError")), MB_OK);
+    return !Workplace->Modified || TPageCheck(Host).Taken();
 }
 
 bool TSheetCommands::Print() {
     if (!PageChecked())
         return false;
     if (!PrinterInstalled()) {
-        Failed("MsgNoPrinter");
+        Host.ShowError(QStringLiteral("MsgNoPrinter"));
         return false;
     }
     const TParameterSheet sheet = Sheet();
@@ -102,7 +87,7 @@ bool TSheetCommands::Print() {
     // The print job is named after the file, as the print queue shows it.
     printer.setDocName(Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNonameFile"))
                                                      : QFileInfo(Workplace->FileName).fileName());
-    QPrintDialog dialog(&printer, &Form);
+    QPrintDialog dialog(&printer, &Host.Window());
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     // One page: there is nothing to choose from.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
@@ -111,10 +96,10 @@ bool TSheetCommands::Print() {
     // A printer that makes no copies itself (a file) gets the page as often as asked.
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
     if (!sheet.Paint(printer, copies) || printer.printerState() == QPrinter::Error) {
-        Failed("MsgPrintFailed");
+        Host.ShowError(QStringLiteral("MsgPrintFailed"));
         return false;
     }
-    Form.ShowConfirmation(MessageText(QStringLiteral("MsgSheetPrinted")));
+    Status.ShowConfirmation(MessageText(QStringLiteral("MsgSheetPrinted")));
     return true;
 }
 
@@ -122,24 +107,13 @@ bool TSheetCommands::ExportPdf() {
     if (!PageChecked())
         return false;
     const TParameterSheet sheet = Sheet();
-    QFileDialog& dialog = ExportDialog();
     // Beside the configuration file and named after it; else where the user saves files.
     const QString name = Workplace->FileName.isEmpty()
                              ? MessageText(QStringLiteral("MsgNonameFile"))
                              : QFileInfo(Workplace->FileName).completeBaseName();
-    const QString folder = Workplace->FileName.isEmpty()
-                               ? Workplace->LastFolder
-                               : QFileInfo(Workplace->FileName).absolutePath();
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        dialog.setDirectory(folder);
-    dialog.selectFile(name + QStringLiteral(".pdf"));
-    const QString path = Form.Files().RunFileDialog(dialog);
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo::exists(path) &&
-        Application->MessageBox(MessageText(QStringLiteral("MsgFileExistsQ")),
-                                MessageText(QStringLiteral("MsgConfirmation")),
-                                MB_OKCANCEL) != IDOK)
+    const QString path =
+        Dialogs.Choose(TFileDialogs::TKind::ExportPdf, name + QStringLiteral(".pdf"));
+    if (path.isEmpty() || !TFileDialogs::MayReplace(path))
         return false;
     const QByteArray pdf = sheet.Pdf(UsualPaper());
     // Written aside and renamed over the name: a failed export leaves an older file whole, and
@@ -149,11 +123,11 @@ bool TSheetCommands::ExportPdf() {
         SaveWholeFile(NativePath(path),
                       std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
                       TNewFile::Shared, &failure) != TSaveResult::Saved) {
-        Failed("MsgFileError", TFileCommands::NotSavedText(path, failure));
+        Host.ShowError(QStringLiteral("MsgFileError"), TFileCommands::NotSavedText(path, failure));
         return false;
     }
-    Form.ShowConfirmation(MessageText(QStringLiteral("MsgSheetExported")) + QStringLiteral(": ") +
-                          EscapeFileName(QDir::toNativeSeparators(path)));
+    Status.ShowConfirmation(MessageText(QStringLiteral("MsgSheetExported")) + QStringLiteral(": ") +
+                            EscapeFileName(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -165,21 +139,4 @@ QPrinter& TSheetCommands::Printer() {
                                               QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
     }
     return *PrinterPtr;
-}
-
-// The dialog's texts belong to the main window, as translators know them.
-QFileDialog& TSheetCommands::ExportDialog() {
-    if (!ExportFileDialog) {
-        ExportFileDialog =
-            new QFileDialog(&Form, QCoreApplication::translate("TMainForm", "Export as PDF"));
-        ExportFileDialog->setObjectName(QStringLiteral("ExportPdfDialog"));
-        ExportFileDialog->setAcceptMode(QFileDialog::AcceptSave);
-        ExportFileDialog->setFileMode(QFileDialog::AnyFile);
-        ExportFileDialog->setNameFilter(
-            QCoreApplication::translate("TMainForm", "PDF document (*.pdf)"));
-        ExportFileDialog->setDefaultSuffix(QStringLiteral("pdf"));
-        // The program asks about overwriting itself, as Save As does.
-        ExportFileDialog->setOption(QFileDialog::DontConfirmOverwrite);
-    }
-    return *ExportFileDialog;
 }

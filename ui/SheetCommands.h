@@ -3,11 +3,12 @@
 #include <QObject>
 #include <functional>
 
-class QFileDialog;
 class QPrintDialog;
 class QPrinter;
-class TMainForm;
+class TCommandHost;
+class TFileDialogs;
 class TParameterSheet;
+class TStatusBar;
 
 // The main window's File, Print and Export as PDF: the parameter sheet of the data on the page,
 // which goes through the same check as Save first (a refused field is reported at its field and
@@ -16,7 +17,7 @@ class TSheetCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit TSheetCommands(TMainForm& form);
+    TSheetCommands(TCommandHost& host, TStatusBar& status, TFileDialogs& dialogs);
     ~TSheetCommands() override;
 
     // True when the sheet went to the printer or into the file.
@@ -29,7 +30,7 @@ public:
     TParameterSheet Sheet() const;
 
     // Runs the print dialog modally; true to print. Tests replace it so that no dialog ever
-    // waits for a person (the export's file dialog is the file commands' RunFileDialog).
+    // waits for a person (the export's file dialog is TFileDialogs' RunFileDialog).
     std::function<bool(QPrintDialog& dialog)> RunPrintDialog;
     // Whether the system has a printer; without one Print says so instead of doing nothing
     // (Windows' print dialog does not open then). Tests replace it.
@@ -38,10 +39,9 @@ public:
 private:
     bool PageChecked();
     QPrinter& Printer();
-    QFileDialog& ExportDialog();
-    void Failed(const char* label, const QString& cause = {});
 
-    TMainForm& Form;
+    TCommandHost& Host;
+    TStatusBar& Status;
+    TFileDialogs& Dialogs;
     QPrinter* PrinterPtr = nullptr; // made at first use, then kept with the user's choices
-    QFileDialog* ExportFileDialog = nullptr;
 };

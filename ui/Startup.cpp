@@ -85,11 +85,12 @@ int RunWindows(const std::function<void()>& started) {
         translation.Install(QCoreApplication::applicationFilePath());
         mainForm = std::make_unique<TMainForm>();
         MainForm = mainForm.get();
+        application.SetMainWindow(MainForm);
         msgTemplate = std::make_unique<TMsgTemplate>();
         MsgTemplate = msgTemplate.get();
-        propertiesDialog = std::make_unique<TPropertiesDialog>();
+        propertiesDialog = std::make_unique<TPropertiesDialog>(MainForm);
         PropertiesDialog = propertiesDialog.get();
-        aboutBox = std::make_unique<TAboutBox>();
+        aboutBox = std::make_unique<TAboutBox>(MainForm);
         AboutBox = aboutBox.get();
 
         MainForm->show();

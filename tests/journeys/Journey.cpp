@@ -127,11 +127,12 @@ void Journey::Start() {
     Translation->Install(ExePath);
     Window = std::make_unique<TMainForm>(nullptr, ExePath);
     MainForm = Window.get();
+    Application->SetMainWindow(MainForm);
     Messages = std::make_unique<TMsgTemplate>();
     MsgTemplate = Messages.get();
-    Properties = std::make_unique<TPropertiesDialog>();
+    Properties = std::make_unique<TPropertiesDialog>(MainForm);
     PropertiesDialog = Properties.get();
-    About = std::make_unique<TAboutBox>();
+    About = std::make_unique<TAboutBox>(MainForm);
     AboutBox = About.get();
     Window->show();
     Window->activateWindow();

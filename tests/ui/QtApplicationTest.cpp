@@ -147,6 +147,7 @@ TEST_F(WindowTest, MessageBoxesStandOverTheMainWindowWithItsIcon) {
         return seen;
     };
     StartWindows(false);
+    application.SetMainWindow(Main.get());
     const Seen early = show(false);
     EXPECT_EQ(early.Owner, nullptr);
     EXPECT_LE((early.Centre - QApplication::primaryScreen()->availableGeometry().center())

@@ -5,7 +5,7 @@
 #include "platform/framework/NativePath.h"
 #include "ui/About.h"
 #include "ui/Accessibility.h"
-#include "ui/FileCommands.h"
+#include "ui/FileDialogs.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
 #include "ui/Properties.h"
@@ -54,7 +54,7 @@ WindowTest::~WindowTest() {
 void WindowTest::StartWindows(bool show) {
     Main = std::make_unique<TMainForm>(nullptr, ExePath);
     MainForm = Main.get();
-    Main->Files().RunFileDialog = [this](QFileDialog& dialog) {
+    Main->Dialogs().RunFileDialog = [this](QFileDialog& dialog) {
         DialogRuns.push_back({dialog.windowTitle(), dialog.selectedFiles().value(0),
                               dialog.directory().absolutePath(), dialog.nameFilters(),
                               dialog.defaultSuffix(),
@@ -67,9 +67,9 @@ void WindowTest::StartWindows(bool show) {
     };
     Msg = std::make_unique<TMsgTemplate>();
     MsgTemplate = Msg.get();
-    Properties = std::make_unique<TPropertiesDialog>();
+    Properties = std::make_unique<TPropertiesDialog>(Main.get());
     PropertiesDialog = Properties.get();
-    About = std::make_unique<TAboutBox>();
+    About = std::make_unique<TAboutBox>(Main.get());
     AboutBox = About.get();
     if (show)
         Main->show();
