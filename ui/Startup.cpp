@@ -63,6 +63,36 @@ TDisplayGuard::~TDisplayGuard() {
     HeldMessages.clear();
 }
 
+TProgramWindows::TProgramWindows(const QString& exePath, TQtApplication* application) {
+    try {
+        MainWindow = std::make_unique<TMainForm>(nullptr, exePath);
+        MainForm = MainWindow.get();
+        if (application)
+            application->SetMainWindow(MainForm);
+        Messages = std::make_unique<TMsgTemplate>();
+        MsgTemplate = Messages.get();
+        PropertiesWindow = std::make_unique<TPropertiesDialog>(MainForm);
+        PropertiesDialog = PropertiesWindow.get();
+        AboutWindow = std::make_unique<TAboutBox>(MainForm);
+        AboutBox = AboutWindow.get();
+    } catch (...) {
+        Forget();
+        throw;
+    }
+}
+
+// The globals go first, then the windows, in the opposite order.
+TProgramWindows::~TProgramWindows() {
+    Forget();
+}
+
+void TProgramWindows::Forget() {
+    AboutBox = nullptr;
+    PropertiesDialog = nullptr;
+    MsgTemplate = nullptr;
+    MainForm = nullptr;
+}
+
 int RunWindows(const std::function<void()>& started) {
     TQtApplication application;
     application.Title = QStringLiteral("Brookfetch");
@@ -75,35 +105,20 @@ int RunWindows(const std::function<void()>& started) {
     QApplication::setWindowIcon(icon);
 
     TProgramTranslation translation;
-    std::unique_ptr<TMainForm> mainForm;
-    std::unique_ptr<TMsgTemplate> msgTemplate;
-    std::unique_ptr<TPropertiesDialog> propertiesDialog;
-    std::unique_ptr<TAboutBox> aboutBox;
+    std::unique_ptr<TProgramWindows> windows;
     int code = 0;
     try {
         // Every window is built from the translated texts, so the language comes first.
         translation.Install(QCoreApplication::applicationFilePath());
-        mainForm = std::make_unique<TMainForm>();
-        MainForm = mainForm.get();
-        application.SetMainWindow(MainForm);
-        msgTemplate = std::make_unique<TMsgTemplate>();
-        MsgTemplate = msgTemplate.get();
-        propertiesDialog = std::make_unique<TPropertiesDialog>(MainForm);
-        PropertiesDialog = propertiesDialog.get();
-        aboutBox = std::make_unique<TAboutBox>(MainForm);
-        AboutBox = aboutBox.get();
-
-        MainForm->show();
+        windows = std::make_unique<TProgramWindows>(QString(), &application);
+        TMainForm& main = windows->Main();
+        main.show();
         if (started)
-            QTimer::singleShot(0, MainForm, [&started] { Guarded(started); });
+            QTimer::singleShot(0, &main, [&started] { Guarded(started); });
         // Non-zero when a signal ended the program after a transfer.
         code = QApplication::exec();
     } catch (const Exception& error) {
         Application->ShowException(error);
     }
-    AboutBox = nullptr;
-    PropertiesDialog = nullptr;
-    MsgTemplate = nullptr;
-    MainForm = nullptr;
     return code;
 }

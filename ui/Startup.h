@@ -1,6 +1,14 @@
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <memory>
+
+class TAboutBox;
+class TMainForm;
+class TMsgTemplate;
+class TPropertiesDialog;
+class TQtApplication;
 
 // Qt ends a program it can give no display with an abort and a page about reinstalling it.
 // While this object lives (around the making of the QApplication), such an end prints one line
@@ -12,6 +20,32 @@ public:
     ~TDisplayGuard();
     TDisplayGuard(const TDisplayGuard&) = delete;
     TDisplayGuard& operator=(const TDisplayGuard&) = delete;
+};
+
+// The program's four windows, made as the start-up makes them: in their order (the main window,
+// the message texts, Properties, About), each known by its global while it lives, the dialogs
+// standing over the main window, and so do the boxes of `application` when one is given. The
+// start-up makes them once; a test makes them as often as it needs them.
+class TProgramWindows {
+public:
+    // exePath as TMainForm takes it: empty for the running program.
+    explicit TProgramWindows(const QString& exePath = QString(),
+                             TQtApplication* application = nullptr);
+    ~TProgramWindows();
+    TProgramWindows(const TProgramWindows&) = delete;
+    TProgramWindows& operator=(const TProgramWindows&) = delete;
+
+    TMainForm& Main() const { return *MainWindow; }
+    TPropertiesDialog& Properties() const { return *PropertiesWindow; }
+    TAboutBox& About() const { return *AboutWindow; }
+
+private:
+    void Forget();
+
+    std::unique_ptr<TMainForm> MainWindow;
+    std::unique_ptr<TMsgTemplate> Messages;
+    std::unique_ptr<TPropertiesDialog> PropertiesWindow;
+    std::unique_ptr<TAboutBox> AboutWindow;
 };
 
 // The window program from start to end, inside the running QApplication: the application

@@ -1,12 +1,11 @@
 #include "tests/journeys/Journey.h"
 
 #include "app/Workplace.h"
-#include "ui/About.h"
 #include "ui/Main.h"
 #include "ui/Msg.h"
 #include "ui/ProgramTranslation.h"
-#include "ui/Properties.h"
 #include "ui/QtApplication.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -125,23 +124,15 @@ void Journey::Start() {
     ::Application->Title = QStringLiteral("Brookfetch");
     Translation = std::make_unique<TProgramTranslation>();
     Translation->Install(ExePath);
-    Window = std::make_unique<TMainForm>(nullptr, ExePath);
-    MainForm = Window.get();
-    Application->SetMainWindow(MainForm);
-    Messages = std::make_unique<TMsgTemplate>();
-    MsgTemplate = Messages.get();
-    Properties = std::make_unique<TPropertiesDialog>(MainForm);
-    PropertiesDialog = Properties.get();
-    About = std::make_unique<TAboutBox>(MainForm);
-    AboutBox = About.get();
-    Window->show();
-    Window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    Windows = std::make_unique<TProgramWindows>(ExePath, Application.get());
+    Main().show();
+    Main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
     ASSERT_TRUE(PageShown());
 }
 
 bool Journey::PageShown() {
-    auto* pages = Window->findChild<QTabWidget*>(QStringLiteral("PageControl"));
+    auto* pages = Main().findChild<QTabWidget*>(QStringLiteral("PageControl"));
     if (!person::WaitFor(
             [pages] { return pages->currentWidget()->objectName() == QLatin1String("Q47Tab"); }))
         return false;
@@ -149,28 +140,25 @@ bool Journey::PageShown() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     return person::WaitFor([this, pages] {
-        return Window->focusWidget() && pages->currentWidget()->isAncestorOf(Window->focusWidget());
+        return Main().focusWidget() && pages->currentWidget()->isAncestorOf(Main().focusWidget());
     });
 }
 
+TMainForm& Journey::Main() const {
+    return Windows->Main();
+}
+
 void Journey::Exit() {
-    ASSERT_TRUE(Window);
+    ASSERT_TRUE(Windows);
     ASSERT_TRUE(person::ClickMenu(Menus(),
                                   Main().findChild<QMenu*>("MenuFile")->title().remove('&'),
                                   Main().findChild<QAction*>("MenuFileExit")->text().remove('&')));
-    EXPECT_TRUE(person::WaitFor([this] { return !Window->isVisible(); }));
+    EXPECT_TRUE(person::WaitFor([this] { return !Main().isVisible(); }));
     DestroyWindows();
 }
 
 void Journey::DestroyWindows() {
-    AboutBox = nullptr;
-    PropertiesDialog = nullptr;
-    MsgTemplate = nullptr;
-    MainForm = nullptr;
-    About.reset();
-    Properties.reset();
-    Messages.reset();
-    Window.reset();
+    Windows.reset();
     Translation.reset();
     Application.reset();
 }
@@ -192,7 +180,7 @@ bool Journey::ConnectorFound() {
 }
 
 QWidget* Journey::Widget(const char* name) const {
-    auto* widget = Window->findChild<QWidget*>(QString::fromLatin1(name));
+    auto* widget = Main().findChild<QWidget*>(QString::fromLatin1(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
 }
@@ -210,7 +198,7 @@ QRadioButton* Journey::Mode(bool continuous) const {
 }
 
 QMenuBar* Journey::Menus() const {
-    return Window->menuBar();
+    return Main().menuBar();
 }
 
 QToolButton* Journey::Tool(const char* name) const {
@@ -219,7 +207,7 @@ QToolButton* Journey::Tool(const char* name) const {
 
 QString Journey::Panel(int panel) const {
     // What the panel shows (a confirmation for a while, the result after).
-    auto* label = Window->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(panel));
+    auto* label = Main().findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(panel));
     return label ? label->text() : QString();
 }
 

@@ -15,11 +15,9 @@ class QMenuBar;
 class QRadioButton;
 class QToolButton;
 class QWidget;
-class TAboutBox;
 class TMainForm;
-class TMsgTemplate;
 class TProgramTranslation;
-class TPropertiesDialog;
+class TProgramWindows;
 class TQtApplication;
 
 #ifndef _WIN32
@@ -59,7 +57,7 @@ protected:
     // Waits for the status bar's connector panel to say so.
     bool ConnectorFound();
 
-    TMainForm& Main() const { return *Window; }
+    TMainForm& Main() const;
 #ifndef _WIN32
     // The simulated adapter PlugAdapter started, for its commands (plug, unplug, large...).
     testsupport::SimulatorProcess& AdapterProcess() const {
@@ -99,10 +97,7 @@ private:
 
     std::unique_ptr<TQtApplication> Application;
     std::unique_ptr<TProgramTranslation> Translation;
-    std::unique_ptr<TMainForm> Window;
-    std::unique_ptr<TMsgTemplate> Messages;
-    std::unique_ptr<TPropertiesDialog> Properties;
-    std::unique_ptr<TAboutBox> About;
+    std::unique_ptr<TProgramWindows> Windows;
 #ifndef _WIN32
     std::unique_ptr<testsupport::SimulatorProcess> Simulator; // Windows: the simulated driver
 #endif

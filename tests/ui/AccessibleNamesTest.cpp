@@ -38,9 +38,8 @@ TEST_F(WindowTest, EveryControlIsNamedCleanlyAndTheDropDownsTellTheirValue) {
     Main->findChild<QTabWidget*>("PageControl")->setCurrentIndex(0);
     Properties->show();
     About->show();
-    for (QWidget* window :
-         {static_cast<QWidget*>(Main.get()), static_cast<QWidget*>(Properties.get()),
-          static_cast<QWidget*>(About.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(Main), static_cast<QWidget*>(Properties),
+                            static_cast<QWidget*>(About)}) {
         std::vector<QAccessibleInterface*> found;
         Walk(QAccessible::queryAccessibleInterface(window), found);
         for (QAccessibleInterface* node : found) {

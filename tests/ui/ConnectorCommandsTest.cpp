@@ -98,7 +98,7 @@ protected:
 
     // Records the progress bar and the busy state each time the bar moves.
     void RecordProgress() {
-        QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+        QObject::connect(Progress(), &QProgressBar::valueChanged, Main, [this](int value) {
             Steps.push_back({value, Main->isEnabled(), Main->Timer->isActive(), App.Busy});
         });
     }
@@ -112,7 +112,7 @@ protected:
         EXPECT_TRUE(Main->isEnabled());
         EXPECT_TRUE(Main->Timer->isActive());
         EXPECT_FALSE(App.Busy);
-        EXPECT_FALSE(Progress()->isVisibleTo(Main.get()));
+        EXPECT_FALSE(Progress()->isVisibleTo(Main));
         EXPECT_EQ(Progress()->value(), 0);
         EXPECT_FALSE(Workplace->Adapter->OnProgress);
     }
@@ -377,7 +377,7 @@ TEST_F(ConnectorTest, FailedReadReportsTheErrorAndStartsAfresh) {
     StoreInConnector(stored);
     StartConnected();
     Workplace->Adapter->Timing.ReadTotalMs = 30;
-    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main, [this](int value) {
         if (value > 0 && value < 50)
             Adapter.firmware().setFault(Fault::DropReply, 0, TTarnAdapter::Attempts);
     });
@@ -561,14 +561,14 @@ TEST_F(ConnectorTest, TheCauseOfARefusedTransferIsToldInGerman) {
 // nothing; neither is called half-written.
 TEST_F(ConnectorTest, AReadSaysWhetherTheConnectorWentAwayOrHoldsNothing) {
     StartConnected();
-    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main, [this](int value) {
         if (value >= 50)
             Adapter.firmware().setConnectorPresent(false);
     });
     Action("DataRead")->trigger();
     Adapter.firmware().setConnectorPresent(true);
     std::fill_n(Adapter.firmware().memory().begin(), TQ47::ImageSize, std::uint8_t{0xFF});
-    QObject::disconnect(Progress(), nullptr, Main.get(), nullptr);
+    QObject::disconnect(Progress(), nullptr, Main, nullptr);
     Action("DataRead")->trigger();
     ASSERT_EQ(App.Boxes.size(), 2u);
     EXPECT_EQ(App.Boxes[0].Text, "Communication error, please try once more\n\nThe connector "
@@ -586,7 +586,7 @@ TEST_F(ConnectorTest, TransferEndedByAnExceptionLeavesTheBusyState) {
     StartConnected();
     OpenConfiguration(MakeConfiguration("before.brk", 30));
     Adapter.firmware().chatterSpan = std::chrono::milliseconds(5000);
-    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [this](int value) {
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main, [this](int value) {
         if (value > 0 && value < 50)
             Adapter.firmware().setFault(Fault::Chatter, 0, 1); // after a block of the read
     });
@@ -609,11 +609,11 @@ TEST_F(ConnectorTest, AStopSignalDuringATransferWaitsForItsEndThenQuits) {
     StoreInConnector(stored);
     StartConnected();
     bool raised = false;
-    QObject::connect(Progress(), &QProgressBar::valueChanged, Main.get(), [&raised](int value) {
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main, [&raised](int value) {
         if (value >= 50 && !raised)
             raised = std::raise(SIGTERM) == 0;
     });
-    QTimer::singleShot(0, Main.get(), [this] { Action("DataRead")->trigger(); });
+    QTimer::singleShot(0, Main, [this] { Action("DataRead")->trigger(); });
     EXPECT_EQ(QApplication::exec(), 128 + SIGTERM);
     EXPECT_TRUE(raised);
     EXPECT_EQ(Requests(0x50), 34); // the read went to its end

@@ -528,11 +528,11 @@ TEST_F(WindowTest, AConfigurationFileDroppedOnTheWindowIsOpenedAfterTheSaveQuest
         data.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
-        QApplication::sendEvent(Main.get(), &enter);
+        QApplication::sendEvent(Main, &enter);
         if (enter.isAccepted()) {
             QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                                Qt::NoModifier);
-            QApplication::sendEvent(Main.get(), &dropped);
+            QApplication::sendEvent(Main, &dropped);
         }
         QApplication::processEvents();
         return enter.isAccepted();

@@ -147,7 +147,7 @@ TEST_F(WindowTest, MessageBoxesStandOverTheMainWindowWithItsIcon) {
         return seen;
     };
     StartWindows(false);
-    application.SetMainWindow(Main.get());
+    application.SetMainWindow(Main);
     const Seen early = show(false);
     EXPECT_EQ(early.Owner, nullptr);
     EXPECT_LE((early.Centre - QApplication::primaryScreen()->availableGeometry().center())
@@ -159,7 +159,7 @@ TEST_F(WindowTest, MessageBoxesStandOverTheMainWindowWithItsIcon) {
     QApplication::setActiveWindow(nullptr);
     for (const bool error : {false, true}) {
         const Seen seen = show(error);
-        EXPECT_EQ(seen.Owner, Main.get()) << error;
+        EXPECT_EQ(seen.Owner, Main) << error;
         EXPECT_EQ(seen.Icon, Main->windowIcon().cacheKey()) << error;
         EXPECT_LE((seen.Centre - Main->frameGeometry().center()).manhattanLength(), 2) << error;
     }

@@ -43,7 +43,7 @@ protected:
         StartWindows();
         // Shortcuts and Alt letters reach the active window.
         Main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main));
         Main->Sheets().PrinterInstalled = [] { return true; };
         Main->Sheets().RunPrintDialog = [this](QPrintDialog& dialog) {
             ++PrintDialogs;
@@ -57,7 +57,7 @@ protected:
 
     // File, Export as PDF... as chosen with the keyboard: Alt+F, then the item's letter.
     void ExportWithKeys() {
-        QTest::keyClick(Main.get(), Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(Main, Qt::Key_F, Qt::AltModifier);
         QMenu* file = Main->findChild<QMenu*>(QStringLiteral("MenuFile"));
         ASSERT_TRUE(file->isVisible());
         QTest::keyClick(file, Qt::Key_E);
@@ -76,7 +76,7 @@ protected:
 TEST_F(SheetCommandsTest, ARefusedFieldStopsPrintAndExportAtTheField) {
     Type("Q47PrePurge", "ten");
     PrintTo = Temp.filePath("printed.pdf");
-    QTest::keyClick(Main.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(Main, Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(App.Boxes.size(), 1u);
     EXPECT_EQ(App.Boxes[0].Text,
               "Invalid format of parameter\n\nAllowed for Before Sampling: 1..240 s.");
@@ -137,12 +137,12 @@ TEST_F(SheetCommandsTest, ExportProposesTheFilesNameAndAsksBeforeReplacing) {
 // Ctrl+P opens the print dialog; cancelled, nothing is printed; accepted, the sheet goes to
 // the printer it chose (here the PDF output every Qt printer has).
 TEST_F(SheetCommandsTest, CtrlPPrintsThroughThePrintDialog) {
-    QTest::keyClick(Main.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(Main, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(PrintDialogs, 1);
     EXPECT_TRUE(App.Boxes.empty());
 
     PrintTo = Temp.filePath("printed.pdf");
-    QTest::keyClick(Main.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(Main, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(PrintDialogs, 2);
     EXPECT_TRUE(App.Boxes.empty());
     ExpectPdfWithFonts(PrintTo);
@@ -204,7 +204,7 @@ TEST_F(SheetCommandsTest, AFailedExportAndAMissingPrinterAreTold) {
 
     Main->Sheets().PrinterInstalled = [] { return false; };
     PrintTo = Temp.filePath("printed.pdf");
-    QTest::keyClick(Main.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(Main, Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(App.Boxes.size(), 2u);
     EXPECT_TRUE(App.Boxes[1].Text.startsWith("No printer is installed on this computer."));
     EXPECT_EQ(PrintDialogs, 0);

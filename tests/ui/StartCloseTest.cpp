@@ -247,7 +247,7 @@ TEST_F(WindowTest, AboutShowsProductVersionAndTheDecodedLogo) {
     StartWindows();
     QString product, version;
     QSize logo;
-    QTimer::singleShot(0, About.get(), [&] {
+    QTimer::singleShot(0, About, [&] {
         if (!About->isVisible())
             return;
         product = About->findChild<QLabel*>("ProductName")->text();
@@ -302,8 +302,8 @@ TEST_F(WindowTest, AboutOpensTheLicencesOfTheProgramAndOfTheLibraries) {
         StartWindows();
         QString program, libraries, title;
         bool licencesClosed = false;
-        QTimer::singleShot(0, About.get(), [&] {
-            QTimer::singleShot(0, About.get(), [&] {
+        QTimer::singleShot(0, About, [&] {
+            QTimer::singleShot(0, About, [&] {
                 auto* licences = About->findChild<TLicencesBox*>();
                 if (!licences || !licences->isVisible())
                     return;

@@ -248,14 +248,14 @@ TEST_F(LanguagesTest, AltLettersAreDistinctInEveryLanguage) {
         Letters main;
         QMenuBar* bar = Main->menuBar();
         menuLetters(main, bar->actions(), "menu bar");
-        fieldLetters(main, Main.get(), "main window");
+        fieldLetters(main, Main, "main window");
         for (QAction* title : bar->actions())
             if (title->menu()) {
                 Letters items;
                 menuLetters(items, title->menu()->actions(), title->text().toStdString());
             }
         Letters properties;
-        fieldLetters(properties, Properties.get(), "properties");
+        fieldLetters(properties, Properties, "properties");
     });
 }
 
@@ -404,22 +404,21 @@ TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
                 if (!panels[panel][variant].isEmpty())
                     Main->SetStatusText(panel, panels[panel][variant]);
             QApplication::processEvents();
-            cut << CutTexts(Main.get());
+            cut << CutTexts(Main);
         }
         // The confirmation of Read, Write and Save takes panel 0 for a few seconds, beside
         // the widest texts of the other panels.
         for (const char* label : {"MsgConnectorRead", "MsgConnectorWritten", "MsgFileSaved"}) {
             Main->ShowConfirmation(text(label));
             QApplication::processEvents();
-            cut << CutTexts(Main.get());
+            cut << CutTexts(Main);
         }
         for (QAction* title : Main->menuBar()->actions())
             if (title->menu())
                 cut << CutMenuItems(title->menu());
         TLicencesBox licences(nullptr, ExePath);
-        for (QDialog* dialog :
-             {static_cast<QDialog*>(Properties.get()), static_cast<QDialog*>(About.get()),
-              static_cast<QDialog*>(&licences)}) {
+        for (QDialog* dialog : {static_cast<QDialog*>(Properties), static_cast<QDialog*>(About),
+                                static_cast<QDialog*>(&licences)}) {
             dialog->show();
             QApplication::processEvents();
             cut << CutTexts(dialog);
@@ -434,7 +433,7 @@ TEST_F(LanguagesTest, NoTextIsCutInAnyLanguage) {
 TEST_F(WindowTest, TheDialogsGrowWithALargerFont) {
     StartWindows();
     const QFont drawn = QApplication::font();
-    const QList<QDialog*> dialogs = {Properties.get(), About.get()};
+    const QList<QDialog*> dialogs = {Properties, About};
     QList<QSize> sizes;
     for (QDialog* dialog : dialogs) {
         dialog->show();

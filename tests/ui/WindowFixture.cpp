@@ -7,8 +7,8 @@
 #include "ui/Accessibility.h"
 #include "ui/FileDialogs.h"
 #include "ui/Main.h"
-#include "ui/Msg.h"
 #include "ui/Properties.h"
+#include "ui/Startup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,8 +52,10 @@ WindowTest::~WindowTest() {
 }
 
 void WindowTest::StartWindows(bool show) {
-    Main = std::make_unique<TMainForm>(nullptr, ExePath);
-    MainForm = Main.get();
+    Windows = std::make_unique<TProgramWindows>(ExePath);
+    Main = &Windows->Main();
+    Properties = &Windows->Properties();
+    About = &Windows->About();
     Main->Dialogs().RunFileDialog = [this](QFileDialog& dialog) {
         DialogRuns.push_back({dialog.windowTitle(), dialog.selectedFiles().value(0),
                               dialog.directory().absolutePath(), dialog.nameFilters(),
@@ -65,25 +67,15 @@ void WindowTest::StartWindows(bool show) {
         ChosenFiles.pop_front();
         return path;
     };
-    Msg = std::make_unique<TMsgTemplate>();
-    MsgTemplate = Msg.get();
-    Properties = std::make_unique<TPropertiesDialog>(Main.get());
-    PropertiesDialog = Properties.get();
-    About = std::make_unique<TAboutBox>(Main.get());
-    AboutBox = About.get();
     if (show)
         Main->show();
 }
 
 void WindowTest::DestroyWindows() {
-    AboutBox = nullptr;
-    PropertiesDialog = nullptr;
-    MsgTemplate = nullptr;
-    MainForm = nullptr;
-    About.reset();
-    Properties.reset();
-    Msg.reset();
-    Main.reset();
+    Main = nullptr;
+    Properties = nullptr;
+    About = nullptr;
+    Windows.reset();
 }
 
 QString WindowTest::SettingsPath() const {
@@ -143,7 +135,7 @@ void WindowTest::OpenConfiguration(const QString& path) {
 }
 
 void WindowTest::AnswerPropertiesDialog(int item, bool ok) {
-    QTimer::singleShot(0, Properties.get(), [this, item, ok] {
+    QTimer::singleShot(0, Properties, [this, item, ok] {
         if (!Properties->isVisible())
             return;
         ++PropertiesShown;

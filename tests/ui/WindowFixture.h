@@ -48,7 +48,7 @@ class QFileDialog;
 class QLineEdit;
 class TAboutBox;
 class TMainForm;
-class TMsgTemplate;
+class TProgramWindows;
 class TPropertiesDialog;
 
 // Makes the one QApplication of the test program on first use.
@@ -106,10 +106,11 @@ protected:
     int PropertiesShown = 0;
     int PropertiesPreselected = -2;
 
-    std::unique_ptr<TMainForm> Main;
-    std::unique_ptr<TMsgTemplate> Msg;
-    std::unique_ptr<TPropertiesDialog> Properties;
-    std::unique_ptr<TAboutBox> About;
+    std::unique_ptr<TProgramWindows> Windows;
+    // Its windows while they are there.
+    TMainForm* Main = nullptr;
+    TPropertiesDialog* Properties = nullptr;
+    TAboutBox* About = nullptr;
 
 private:
     QByteArray PreviousConfigHome;
