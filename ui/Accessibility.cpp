@@ -1,6 +1,7 @@
 // The accessible interfaces the program puts before Qt's own (drop-downs that tell their value,
-// the hidden tab row, the tool bar, framed groups), the notices that announce status changes,
-// and the keyboard focus a screen reader follows.
+// the tool bar, framed groups), the notices that announce status changes, and the keyboard focus
+// a screen reader follows. Each interface covers what Qt 6.4 lacks; its first line says what,
+// so that it can go when Qt has it.
 #include "ui/Accessibility.h"
 
 #include <QAbstractButton>
@@ -13,7 +14,6 @@
 #include <QFrame>
 #include <QPointer>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
 #include <vector>
@@ -22,6 +22,7 @@ namespace accessibility {
 
 namespace {
 
+// Qt 6.4: the items of a closed drop-down's list report the focus although none is shown.
 // The list of a closed drop-down, as a screen reader may read it: its items with their names
 // and the chosen one selected. Qt's own items would also report the focus for the list's
 // current item, although nothing of the list is on the screen; the current item itself must
@@ -105,6 +106,7 @@ QAccessibleInterface* TClosedList::child(int index) const {
     return QAccessible::accessibleInterface(Items[std::size_t(index)]);
 }
 
+// Qt 6.4: a drop-down has no text, cannot take the focus, and AT-SPI cannot ask its selection.
 // A drop-down that tells its value. Qt 6.4's AT-SPI bridge has no selection interface, so a
 // screen reader cannot ask for the selected item, and Qt's own interface for a drop-down has
 // neither a text nor a way to take the focus. On AT-SPI the name of a drop-down is its
@@ -221,28 +223,11 @@ private:
     mutable QAccessible::Id ClosedList = 0;
 };
 
-// The tab row of a page control that the program never shows. Qt's own interface has its
-// current tab report the focus although nothing of it is on the screen.
-class THiddenTabBarInterface : public QAccessibleWidget {
-public:
-    explicit THiddenTabBarInterface(QTabBar* bar)
-        : QAccessibleWidget(bar, QAccessible::PageTabList) {}
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.focused = false;
-        state.focusable = false;
-        return state;
-    }
-};
-
 // True while a notice is made: Qt asks for its interface while QWidget is constructed, when it
 // cannot be told from any other widget yet.
 bool MakingNotice = false;
 
+// Qt 6.4: no event announces a text; a new notification object is what a screen reader reads.
 // What a screen reader says when a status changes: a notification in the status bar, shown
 // for each text. It takes no room and draws nothing.
 class TNotice : public QWidget {
@@ -283,29 +268,15 @@ QAccessibleInterface* Interfaces(const QString&, QObject* object) {
     auto* widget = static_cast<QWidget*>(object);
     if (auto* box = qobject_cast<QComboBox*>(object); box && !box->isEditable())
         return new TComboBoxInterface(box);
-    if (auto* bar = qobject_cast<QTabBar*>(object); bar && bar->isHidden())
-        return new THiddenTabBarInterface(bar);
-    // Qt's own takes the window title as the name, which is no text for the user.
+    // Qt 6.4: a tool bar's name is its window title, which is no text for the user.
     if (auto* bar = qobject_cast<QToolBar*>(object))
         return new QAccessibleWidget(bar, QAccessible::ToolBar);
     if (MakingNotice || dynamic_cast<TNotice*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Notification);
-    // A plain frame with a heading is the group its fields are heard in.
+    // Qt 6.4: a plain frame is no group. One with a heading is the group its fields are heard in.
     if (object->metaObject() == &QFrame::staticMetaObject && !widget->accessibleName().isEmpty())
         return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
-}
-
-// A tab row hidden after its interface was made (while the window was being built) gets the
-// interface of a hidden one; nothing has asked for it yet.
-void ForgetHiddenTabBars(QWidget* root) {
-    for (QTabBar* bar : root->findChildren<QTabBar*>()) {
-        if (!bar->isHidden())
-            continue;
-        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(bar);
-        if (made && !dynamic_cast<THiddenTabBarInterface*>(made))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    }
 }
 
 // The one field a group of radio buttons has in the tab order is its checked button.
@@ -374,10 +345,6 @@ void Install() {
         return;
     installed = true;
     QAccessible::installFactory(Interfaces);
-}
-
-void PrepareWindow(QWidget* root) {
-    ForgetHiddenTabBars(root);
 }
 
 void Announce(QWidget* widget, const QString& text) {

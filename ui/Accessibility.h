@@ -15,11 +15,6 @@ namespace accessibility {
 // first widgets).
 void Install();
 
-// Readies the widgets under root, made before their window was named, for the program's
-// interfaces: a tab row hidden since its interface was made gets the one of a hidden tab row.
-// NameControls does it.
-void PrepareWindow(QWidget* root);
-
 // Has a screen reader say text at once, as a notification in the status bar of widget's
 // window (or in the window itself): for a status panel whose text changed, the start of a
 // transfer and its outcome. Empty texts are not announced.

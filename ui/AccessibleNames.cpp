@@ -94,7 +94,6 @@ QString LogoName() {
 
 void NameControls(QWidget* root) {
     Install();
-    PrepareWindow(root);
     const QList<QLabel*> labels = root->findChildren<QLabel*>();
     for (QLabel* label : labels) {
         if (label->objectName() == QLatin1String("Logo") && label->text().isEmpty())

@@ -13,8 +13,7 @@ namespace accessibility {
 // frame after the heading label inside it ("...Heading"), without the Alt-letter marker and
 // the trailing " :"; a field's unit label ("...Unit") and its range go into its description.
 // Labels, buttons and group boxes whose text carries a marker or a colon get the clean text.
-// Call it once a window is built; the language does not change while the program runs. It
-// readies the window's widgets for the program's interfaces as well (PrepareWindow).
+// Call it once a window is built; the language does not change while the program runs.
 void NameControls(QWidget* root);
 
 // A caption as words in a sentence or a name: without the Alt-letter marker, a menu text's

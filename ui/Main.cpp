@@ -27,7 +27,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QShowEvent>
-#include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <utility>
@@ -83,9 +82,6 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     ui->MenuData->menuAction()->setToolTip(ui->MenuData->toolTip());
     ui->MenuData->setToolTip(QString());
 
-    // The program alone switches pages: the tab row is never shown.
-    ui->PageControl->tabBar()->hide();
-    ui->PageControl->setVisible(false);
     ui->Logo->setPixmap(LogoPixmap());
 
     MakeToolBar();
@@ -196,8 +192,6 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormShow() {
     Page->ShowLogo();
-    ui->TabShield->raise();
-    ui->PageControl->setVisible(true);
     FileNewExecute();
 }
 

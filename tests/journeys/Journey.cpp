@@ -20,10 +20,10 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -132,7 +132,7 @@ void Journey::Start() {
 }
 
 bool Journey::PageShown() {
-    auto* pages = Main().findChild<QTabWidget*>(QStringLiteral("PageControl"));
+    auto* pages = Main().findChild<QStackedWidget*>(QStringLiteral("PageControl"));
     if (!person::WaitFor(
             [pages] { return pages->currentWidget()->objectName() == QLatin1String("Q47Tab"); }))
         return false;

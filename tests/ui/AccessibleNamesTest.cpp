@@ -11,7 +11,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <set>
 #include <vector>
 
@@ -35,7 +35,7 @@ const std::set<QAccessible::Role> Controls = {
 
 TEST_F(WindowTest, EveryControlIsNamedCleanlyAndTheDropDownsTellTheirValue) {
     StartWindows();
-    Main->findChild<QTabWidget*>("PageControl")->setCurrentIndex(0);
+    Main->findChild<QStackedWidget*>("PageControl")->setCurrentIndex(0);
     Properties->show();
     About->show();
     for (QWidget* window : {static_cast<QWidget*>(Main), static_cast<QWidget*>(Properties),

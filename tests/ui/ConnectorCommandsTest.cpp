@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -141,7 +141,7 @@ private:
 TEST_F(ConnectorTest, TimerFollowsAdapterAndConnectorThroughTheStateTable) {
     Adapter.unplug();
     StartWindows();
-    auto* pages = Main->findChild<QTabWidget*>(QStringLiteral("PageControl"));
+    auto* pages = Main->findChild<QStackedWidget*>(QStringLiteral("PageControl"));
     ASSERT_NE(pages->currentWidget()->objectName(), "Q47Tab");
 
     struct Step {

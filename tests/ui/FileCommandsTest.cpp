@@ -21,7 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -231,7 +231,7 @@ TEST_F(WindowTest, SaveAndSaveAsAreConfirmedAndKeepTheFocus) {
     StartWindows();
     auto* panel = Main->findChild<QLabel*>("StatusPanel0");
     auto* timer = Main->findChild<QTimer*>("ConfirmationTimer");
-    Main->findChild<QTabWidget*>("PageControl")
+    Main->findChild<QStackedWidget*>("PageControl")
         ->setCurrentWidget(Main->findChild<QWidget*>("Q47Tab"));
     QLineEdit* field = Field("Q47Aeration");
     field->setFocus();
@@ -421,7 +421,7 @@ TEST_F(WindowTest, SavingAnOpenedFileMakesTheImageAsAWriteDoesAndKeepsItsTail) {
 
 TEST_F(WindowTest, NewShowsTheLogoPageAndResetsTheTimerInterval) {
     StartWindows();
-    auto* pages = Main->findChild<QTabWidget*>("PageControl");
+    auto* pages = Main->findChild<QStackedWidget*>("PageControl");
     pages->setCurrentWidget(Main->findChild<QWidget*>("Q47Tab"));
     Main->Timer->setInterval(5000);
     Action("FileNew")->trigger();

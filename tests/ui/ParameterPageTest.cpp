@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <functional>
 
 class PageTest : public WindowTest {
@@ -226,7 +226,8 @@ TEST_P(FirstWrongFieldTest, IsReportedFocusedAndEarlierFieldsAreStored) {
     }
     EXPECT_EQ(Focused(), Field(bad.Name));
     EXPECT_EQ(Field(bad.Name)->selectedText(), Field(bad.Name)->text()); // ready for retyping
-    EXPECT_EQ(Main->findChild<QTabWidget*>("PageControl")->currentWidget()->objectName(), "Q47Tab");
+    EXPECT_EQ(Main->findChild<QStackedWidget*>("PageControl")->currentWidget()->objectName(),
+              "Q47Tab");
     for (int i = 0; i < wrong; ++i)
         EXPECT_DOUBLE_EQ(Fields[i].Stored(Model()), Fields[i].ValidValue) << Fields[i].Name;
     EXPECT_DOUBLE_EQ(bad.Stored(Model()), before);
@@ -259,7 +260,7 @@ TEST_F(PageTest, FieldsFollowTheTabOrderOfThePanels) {
                            "Q47DeadTime",    "Q47PurgesCount",    "Q47SamplingInterval",
                            "Q47Aeration",    "Q47MaxSuctionTime", "Q47PumpPulses",
                            "Q47AccuWarning", "Q47AccuOff"};
-    Main->findChild<QTabWidget*>("PageControl")
+    Main->findChild<QStackedWidget*>("PageControl")
         ->setCurrentWidget(Main->findChild<QWidget*>("Q47Tab"));
     QWidget* current = Main->findChild<QWidget*>(order[0]);
     for (size_t i = 1; i <= std::size(order); ++i) {

@@ -19,7 +19,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -70,7 +70,7 @@ TEST_F(WindowTest, FirstShowStartsANewDataSetOnTheLogoPage) {
     ASSERT_NE(Workplace->Model, nullptr);
     EXPECT_FALSE(Workplace->Modified);
     EXPECT_TRUE(Workplace->FileName.isEmpty());
-    auto* pages = Main->findChild<QTabWidget*>("PageControl");
+    auto* pages = Main->findChild<QStackedWidget*>("PageControl");
     EXPECT_TRUE(pages->isVisible());
     EXPECT_EQ(pages->currentWidget()->objectName(), "EmptyTab");
     EXPECT_EQ(Field("Q47PrePurge")->text(), "10");

@@ -28,11 +28,11 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
-#include <QTabWidget>
 #include <QXmlStreamReader>
 #include <map>
 #include <set>
@@ -189,7 +189,7 @@ protected:
             ASSERT_TRUE(translations.InstallFile(file) || language.Code == QLatin1String("enu"))
                 << file.toStdString();
             StartWindows();
-            Main->findChild<QTabWidget*>("PageControl")
+            Main->findChild<QStackedWidget*>("PageControl")
                 ->setCurrentWidget(Main->findChild<QWidget*>("Q47Tab"));
             check(language.Code.toStdString());
             DestroyWindows();

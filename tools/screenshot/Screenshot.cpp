@@ -22,7 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
     RunWindows([folder, &saved] {
         // Half a second for the window system to place and paint the main window.
         QTimer::singleShot(500, MainForm, [folder, &saved] {
-            auto* pages = MainForm->findChild<QTabWidget*>(QStringLiteral("PageControl"));
+            auto* pages = MainForm->findChild<QStackedWidget*>(QStringLiteral("PageControl"));
             pages->setCurrentWidget(MainForm->findChild<QWidget*>(QStringLiteral("Q47Tab")));
             // One status tick now, so the status bar shows the adapter as the user would.
             Guarded([] { MainForm->TimerTimer(); });
