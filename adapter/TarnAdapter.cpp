@@ -156,12 +156,10 @@ bool TTarnAdapter::Send(const std::uint8_t* request, int length) {
 bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
     if (reply == nullptr || length < 1)
         throw Exception(ErrorOnFile());
-    Heard = false;
     if (!Connect())
         return false;
     if (Uart->Read(reply, 1) != 1)
         return false; // nothing within the read time-out
-    Heard = true;
     if (reply[0] != tarn::AckByte) {
         if (Monitor)
             Monitor->TraceData(TTraceSink::Unexpected, reply, 1);
@@ -186,7 +184,6 @@ bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
 bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                             int replyLength,
                             const std::function<bool(const std::uint8_t*)>& accept) {
-    int silent = 0;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         // A link that went down has nothing to drain: the attempt looks for the adapter anew.
         if (attempt > 0 && Uart)
@@ -198,13 +195,6 @@ bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std:
         if (!Receive(reply, replyLength)) {
             ++UnansweredRequests;
             ++FailedAttempts;
-            // Silence on a port that is open may be the driver's: ftdi_sio stops a read that met
-            // a stalled USB endpoint until the port is opened again.
-            silent = Heard ? 0 : silent + 1;
-            if (silent == SilentAttempts) {
-                silent = 0;
-                Disconnect();
-            }
             continue;
         }
         if (!accept || accept(reply))

@@ -52,7 +52,6 @@ public:
 class TTarnAdapter {
 public:
     static constexpr int Attempts = 5;
-    static constexpr int SilentAttempts = 2;
     // The adapter's USB chip holds every reply until its latency timer ticks: at the chip's
     // usual 16 ms a read of the connector takes twice its line time. The link sets this timer
     // whenever it opens the adapter, whoever uses it.
@@ -110,16 +109,12 @@ public:
     // One exchange, tried up to Attempts times; an attempt succeeds when the whole reply came
     // and `accept`, when given, takes it. Before each further attempt the line is let fall
     // silent (WaitForQuietLine): an exchange reads or writes one block, so asking again does no
-    // harm, and noise or a late reply must not meet the next attempt. After SilentAttempts
-    // attempts in a row that heard not one byte, the next one opens the adapter afresh.
+    // harm, and noise or a late reply must not meet the next attempt.
     bool Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                   int replyLength, const std::function<bool(const std::uint8_t*)>& accept = {});
     // Rests Timing.RetryPause, then drops what arrives until nothing has come for QuietGap, or
     // QuietLimit has passed. The dropped bytes are traced as unexpected.
     void WaitForQuietLine();
-
-private:
-    bool Heard = false; // the last Receive got at least its first byte
 };
 
 // The adapter's command set: version, connector presence and memory kind, block transfers.
