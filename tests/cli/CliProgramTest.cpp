@@ -508,6 +508,15 @@ TEST_F(CliProgramTest, FailedTransfersExit1AndAConnectorThatKeepsNothingExits5) 
         EXPECT_FALSE(QFile::exists(Path("read.brk")));
         EXPECT_RESULT(Run({"show"}), 1);
     }
+    {
+        // An erased connector holds no parameters: it is blank, not half-written.
+        Store(Memory, QByteArray(256, '\xFF'));
+        auto sim = StartSim({"--instant"});
+        const Result result = Run({"read", Path("read.brk")});
+        EXPECT_RESULT(result, 1);
+        EXPECT_TRUE(result.Err.contains("the connector is blank")) << result.Err.toStdString();
+        EXPECT_FALSE(result.Err.contains("half-written"));
+    }
 }
 
 // An adapter pulled in the middle of a write leaves old and new parameters on the connector:
