@@ -34,7 +34,8 @@ struct TAdapterOpen {
     bool Ok() const { return Problem == TProblem::None; }
 };
 
-// Receives the bytes that pass the adapter link; nothing in the window program attaches one.
+// Receives the bytes that pass the adapter link: a test's view of them. A user's trace takes them
+// from the driver's trace instead (platform/d2xx/D2xxTrace.h).
 class TTraceSink {
 public:
     enum : int { Reply = 1, Request = 2, Unexpected = 3 };
@@ -115,6 +116,11 @@ public:
     // Rests Timing.RetryPause, then drops what arrives until nothing has come for QuietGap, or
     // QuietLimit has passed. The dropped bytes are traced as unexpected.
     void WaitForQuietLine();
+
+private:
+    // What passed the link, for the monitor and for the driver's trace (d2xx::startTrace).
+    void Note(int direction, const std::uint8_t* bytes, int count);
+    void Note(const QString& text);
 };
 
 // The adapter's command set: version, connector presence and memory kind, block transfers.
