@@ -3,6 +3,7 @@
 #include "adapter/TarnProtocol.h"
 
 #include "Library/Serial/USB/UsbUart.h"
+#include "platform/d2xx/D2xxTrace.h"
 #include "platform/framework/Exceptions.h"
 
 #include <algorithm>
@@ -143,50 +144,41 @@ bool TTarnAdapter::Send(const std::uint8_t* request, int length) {
     Uart->Purge();
     const auto expected = static_cast<std::uint32_t>(length + 1);
     if (Uart->Write(frame, expected) != expected) {
-        if (Monitor)
-            Monitor->TraceText(QStringLiteral("Unable send\n"));
+        Note(QStringLiteral("Unable send\n"));
         Disconnect();
         return false;
     }
-    if (Monitor)
-        Monitor->TraceData(TTraceSink::Request, request, length);
+    Note(TTraceSink::Request, request, length);
     return true;
 }
 
 bool TTarnAdapter::Receive(std::uint8_t* reply, int length) {
     if (reply == nullptr || length < 1)
         throw Exception(ErrorOnFile());
-    Heard = false;
     if (!Connect())
         return false;
     if (Uart->Read(reply, 1) != 1)
         return false; // nothing within the read time-out
-    Heard = true;
     if (reply[0] != tarn::AckByte) {
-        if (Monitor)
-            Monitor->TraceData(TTraceSink::Unexpected, reply, 1);
+        Note(TTraceSink::Unexpected, reply, 1);
         return false;
     }
     const std::uint32_t count = Uart->Read(reply, static_cast<std::uint32_t>(length));
     if (count == 0) {
-        if (Monitor)
-            Monitor->TraceText(QStringLiteral("Rx timeout\n"));
+        Note(QStringLiteral("Rx timeout\n"));
         return false;
     }
     if (count != static_cast<std::uint32_t>(length)) {
-        if (Monitor)
-            Monitor->TraceData(TTraceSink::Unexpected, reply, static_cast<int>(count));
+        Note(TTraceSink::Unexpected, reply, static_cast<int>(count));
         return false;
     }
-    if (Monitor)
-        Monitor->TraceData(TTraceSink::Reply, reply, length);
+    Note(TTraceSink::Reply, reply, length);
     return true;
 }
 
 bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                             int replyLength,
                             const std::function<bool(const std::uint8_t*)>& accept) {
-    int silent = 0;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         // A link that went down has nothing to drain: the attempt looks for the adapter anew.
         if (attempt > 0 && Uart)
@@ -198,13 +190,6 @@ bool TTarnAdapter::Transact(const std::uint8_t* request, int requestLength, std:
         if (!Receive(reply, replyLength)) {
             ++UnansweredRequests;
             ++FailedAttempts;
-            // Silence on a port that is open may be the driver's: ftdi_sio stops a read that met
-            // a stalled USB endpoint until the port is opened again.
-            silent = Heard ? 0 : silent + 1;
-            if (silent == SilentAttempts) {
-                silent = 0;
-                Disconnect();
-            }
             continue;
         }
         if (!accept || accept(reply))
@@ -225,10 +210,34 @@ void TTarnAdapter::WaitForQuietLine() {
         const std::uint32_t count = Uart->Read(dropped, sizeof dropped);
         if (count == 0)
             break;
-        if (Monitor)
-            Monitor->TraceData(TTraceSink::Unexpected, dropped, static_cast<int>(count));
+        Note(TTraceSink::Unexpected, dropped, static_cast<int>(count));
     }
     Uart->SetReadTimeouts(Timing.ReadTotalMs, Timing.ReadPerByteMs);
+}
+
+void TTarnAdapter::Note(int direction, const std::uint8_t* bytes, int count) {
+    if (Monitor)
+        Monitor->TraceData(direction, bytes, count);
+    if (!d2xx::tracing())
+        return;
+    // A support trace shows the frames as they went over the wire, with their lead and
+    // acknowledge bytes; unexpected bytes as they came.
+    std::vector<std::uint8_t> frame;
+    if (direction == TTraceSink::Request)
+        frame.push_back(tarn::LeadByte);
+    else if (direction == TTraceSink::Reply)
+        frame.push_back(tarn::AckByte);
+    frame.insert(frame.end(), bytes, bytes + count);
+    d2xx::traceFrame(direction == TTraceSink::Request ? "-->"
+                     : direction == TTraceSink::Reply ? "<--"
+                                                      : "<-!",
+                     frame.data(), frame.size());
+}
+
+void TTarnAdapter::Note(const QString& text) {
+    if (Monitor)
+        Monitor->TraceText(text);
+    d2xx::traceNote(text.trimmed().toStdString());
 }
 
 // ---- TTarnDevice --------------------------------------------------------------------------

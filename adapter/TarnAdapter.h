@@ -34,7 +34,8 @@ struct TAdapterOpen {
     bool Ok() const { return Problem == TProblem::None; }
 };
 
-// Receives the bytes that pass the adapter link; nothing in the window program attaches one.
+// Receives the bytes that pass the adapter link: a test's view of them. A user's trace takes them
+// from the driver's trace instead (platform/d2xx/D2xxTrace.h).
 class TTraceSink {
 public:
     enum : int { Reply = 1, Request = 2, Unexpected = 3 };
@@ -52,7 +53,6 @@ public:
 class TTarnAdapter {
 public:
     static constexpr int Attempts = 5;
-    static constexpr int SilentAttempts = 2;
     // The adapter's USB chip holds every reply until its latency timer ticks: at the chip's
     // usual 16 ms a read of the connector takes twice its line time. The link sets this timer
     // whenever it opens the adapter, whoever uses it.
@@ -110,8 +110,7 @@ public:
     // One exchange, tried up to Attempts times; an attempt succeeds when the whole reply came
     // and `accept`, when given, takes it. Before each further attempt the line is let fall
     // silent (WaitForQuietLine): an exchange reads or writes one block, so asking again does no
-    // harm, and noise or a late reply must not meet the next attempt. After SilentAttempts
-    // attempts in a row that heard not one byte, the next one opens the adapter afresh.
+    // harm, and noise or a late reply must not meet the next attempt.
     bool Transact(const std::uint8_t* request, int requestLength, std::uint8_t* reply,
                   int replyLength, const std::function<bool(const std::uint8_t*)>& accept = {});
     // Rests Timing.RetryPause, then drops what arrives until nothing has come for QuietGap, or
@@ -119,7 +118,9 @@ public:
     void WaitForQuietLine();
 
 private:
-    bool Heard = false; // the last Receive got at least its first byte
+    // What passed the link, for the monitor and for the driver's trace (d2xx::startTrace).
+    void Note(int direction, const std::uint8_t* bytes, int count);
+    void Note(const QString& text);
 };
 
 // The adapter's command set: version, connector presence and memory kind, block transfers.

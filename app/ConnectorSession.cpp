@@ -2,6 +2,9 @@
 
 #include "Library/Serial/USB/UsbUart.h"
 
+#include <algorithm>
+#include <iterator>
+
 TConnectorSession::TConnectorSession(TTarnDevice& device) : Link(device) {}
 
 TAdapterOpen TConnectorSession::FindAdapter() {
@@ -85,4 +88,107 @@ TConnectorRefusal TConnectorSession::Refusal() {
         break;
     }
     return TConnectorRefusal::Undecided;
+}
+
+TTransferResult TConnectorSession::Run(bool againOnDifference, const TTransferHooks& hooks,
+                                       const std::function<TAttempt()>& once) {
+    TTransferResult result;
+    bool differedBefore = false;
+    for (int attempt = 0;; ++attempt) {
+        if (hooks.Begin)
+            hooks.Begin();
+        TAttempt outcome = TAttempt::LineFailed;
+        {
+            // Ended on every way out, an internal failure of the link included.
+            struct TEnd {
+                const std::function<void()>& End;
+                ~TEnd() {
+                    if (End)
+                        End();
+                }
+            } const end{hooks.End};
+            outcome = once();
+        }
+        if (outcome == TAttempt::Done)
+            return result;
+        // A pulled connector reads as 0xFF from there on, which is neither a line failure to
+        // try again nor a difference to write again for.
+        switch (WhatWentAway()) {
+        case TLoss::Adapter:
+            result.Failure = TTransferFailure::AdapterGone;
+            return result;
+        case TLoss::Connector:
+            result.Failure = TTransferFailure::ConnectorPulled;
+            return result;
+        case TLoss::None:
+            break;
+        }
+        const bool mayRetry = attempt < Retries;
+        const TTransferFailure met =
+            outcome == TAttempt::Differs ? TTransferFailure::Differs : TTransferFailure::Line;
+        if (outcome == TAttempt::Differs) {
+            if (!againOnDifference || differedBefore || !mayRetry) {
+                result.Failure = met;
+                return result;
+            }
+            differedBefore = true;
+        } else if (!mayRetry) {
+            result.Failure = met;
+            return result;
+        }
+        ++result.Restarts;
+        if (hooks.Again)
+            hooks.Again(met, result.Restarts, Retries);
+    }
+}
+
+TTransferResult TConnectorSession::Read(TQ47& model, const TTransferHooks& hooks) {
+    model.Device = &Link;
+    TTransferResult result = Run(false, hooks, [&model] {
+        return model.ReadConnector() ? TAttempt::Done : TAttempt::LineFailed;
+    });
+    // Every read gave the same bytes: the connector holds them. Every byte alike is an erased
+    // memory, not parameters a write cut short left.
+    if (result.Failure == TTransferFailure::Line && model.Left == TQ47::TConnectorLeft::BadChecksum)
+        result.Failure = std::all_of(std::begin(model.Image), std::end(model.Image),
+                                     [&model](std::uint8_t byte) { return byte == model.Image[0]; })
+                             ? TTransferFailure::Blank
+                             : TTransferFailure::BadChecksum;
+    return result;
+}
+
+TTransferResult TConnectorSession::Write(TQ47& model, const TTransferHooks& hooks) {
+    model.Device = &Link;
+    TQ47::TConnectorLeft left = TQ47::TConnectorLeft::Unchanged;
+    TTransferResult result = Run(true, hooks, [&model, &left] {
+        bool differs = false;
+        if (model.WriteImageToConnector(differs))
+            return TAttempt::Done;
+        if (model.Left == TQ47::TConnectorLeft::Mixed ||
+            model.Left == TQ47::TConnectorLeft::Unverified)
+            left = model.Left;
+        // A difference has been read twice alike: no damaged reply.
+        return differs ? TAttempt::Differs : TAttempt::LineFailed;
+    });
+    if (!result.Ok() && result.Failure != TTransferFailure::Differs &&
+        left != TQ47::TConnectorLeft::Unchanged)
+        model.Left = left;
+    return result;
+}
+
+TTransferResult TConnectorSession::Compare(const std::uint8_t* expected, std::uint8_t* connector,
+                                           const TTransferHooks& hooks) {
+    return Run(false, hooks, [this, expected, connector] {
+        // A block differs only when two of its reads agree: a reply damaged on the way is a
+        // line failure to try again, not a connector to replace.
+        switch (Link.CompareMemory(0, expected, connector, TQ47::ImageSize)) {
+        case TTarnDevice::TComparison::Same:
+            return TAttempt::Done;
+        case TTarnDevice::TComparison::Differs:
+            return TAttempt::Differs;
+        case TTarnDevice::TComparison::Failed:
+            break;
+        }
+        return TAttempt::LineFailed;
+    });
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "adapter/TarnAdapter.h"
+#include "model/Q47.h"
+
+#include <cstdint>
+#include <functional>
 
 // What the adapter said about its connector in one query.
 struct TConnectorAnswer {
@@ -38,6 +42,24 @@ enum class TTransferFailure {
     Differs,         // a write read back other bytes than were written, two reads alike
     Blank,           // a read found the connector's memory erased: it holds no parameters
     BadChecksum,     // a read found parameters whose checksum is wrong, two reads alike
+};
+
+// How a connector transfer ended, by the session's rule.
+struct TTransferResult {
+    TTransferFailure Failure = TTransferFailure::None; // None: done
+    int Restarts = 0;                                  // times it was started again
+    bool Ok() const { return Failure == TTransferFailure::None; }
+};
+
+// What a program is told while the session runs a transfer for it.
+struct TTransferHooks {
+    // Before and after each attempt, whichever way it ends (the command line's progress bar
+    // runs over each attempt).
+    std::function<void()> Begin;
+    std::function<void()> End;
+    // Before an attempt that starts the transfer again: what the last one met (Line, or
+    // Differs for a write that read back other bytes), this restart's number, and of how many.
+    std::function<void(TTransferFailure met, int restart, int retries)> Again;
 };
 
 // How both programs reach a connector through the one adapter device: finding the adapter
@@ -93,7 +115,30 @@ public:
     // fails because the connector or the adapter went away is not tried again.
     int Retries = DefaultRetries;
 
+    // The connector transfers of both programs, by the one retry rule: a transfer that failed
+    // on the line starts again from the beginning, up to Retries more times; one whose adapter
+    // or connector went away (WhatWentAway) is not tried again; a write that read back other
+    // bytes than it wrote is written once more, then given up. A failure says what the transfer
+    // met: what went away, else what the connector holds (Differs; for a read whose every read
+    // agreed, Blank or BadChecksum), else the line.
+    //
+    // Reads the connector into `model` (TQ47::ReadConnector).
+    TTransferResult Read(TQ47& model, const TTransferHooks& hooks = {});
+    // Writes the model's image as it stands and reads it back (TQ47::WriteImageToConnector).
+    // After a failure model.Left says what the attempts left on the connector: a mix or an
+    // unchecked write that one of them left stays, since an attempt that wrote nothing does
+    // not mend it.
+    TTransferResult Write(TQ47& model, const TTransferHooks& hooks = {});
+    // Compares the connector's image with `expected`: Differs, with the connector's bytes in
+    // `connector`, once two reads agree on other bytes. A difference is not tried again.
+    TTransferResult Compare(const std::uint8_t* expected, std::uint8_t* connector,
+                            const TTransferHooks& hooks = {});
+
 private:
+    enum class TAttempt { Done, LineFailed, Differs };
+    TTransferResult Run(bool againOnDifference, const TTransferHooks& hooks,
+                        const std::function<TAttempt()>& once);
+
     TTarnDevice& Link;
     TPresence Last = TPresence::Absent;
     bool LastSmall = true;

@@ -17,8 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
-#include <iterator>
 
 TWorkplace* Workplace = nullptr;
 
@@ -264,51 +262,23 @@ TConnectorRefusal TWorkplace::ConnectorRefusal() {
 
 bool TWorkplace::ReadConnector() {
     NewDataSet();
-    TransferFailure = TTransferFailure::None;
-    if (Model->ReadConnector()) {
-        NoteConnector(false);
-        return true;
-    }
-    TransferFailure = FailureOf(*Model);
-    return false;
+    TransferFailure = Connector->Read(*Model).Failure;
+    if (TransferFailure != TTransferFailure::None)
+        return false;
+    NoteConnector(false);
+    return true;
 }
 
 bool TWorkplace::WriteConnector() {
     if (!Model)
         throw Exception(ErrorOnFile());
-    TransferFailure = TTransferFailure::None;
-    if (Model->WriteConnector()) {
-        NoteConnector(true);
-        return true;
-    }
-    TransferFailure = FailureOf(*Model);
-    return false;
-}
-
-TTransferFailure TWorkplace::FailureOf(const TQ47& model) {
-    switch (Connector->WhatWentAway()) {
-    case TConnectorSession::TLoss::Adapter:
-        return TTransferFailure::AdapterGone;
-    case TConnectorSession::TLoss::Connector:
-        return TTransferFailure::ConnectorPulled;
-    case TConnectorSession::TLoss::None:
-        break;
-    }
-    switch (model.Left) {
-    case TQ47::TConnectorLeft::Differs:
-        return TTransferFailure::Differs;
-    case TQ47::TConnectorLeft::BadChecksum:
-        // Every byte alike is an erased memory, not parameters a cut write left.
-        return std::all_of(std::begin(model.Image), std::end(model.Image),
-                           [&model](std::uint8_t byte) { return byte == model.Image[0]; })
-                   ? TTransferFailure::Blank
-                   : TTransferFailure::BadChecksum;
-    case TQ47::TConnectorLeft::Unchanged:
-    case TQ47::TConnectorLeft::Mixed:
-    case TQ47::TConnectorLeft::Unverified:
-        break;
-    }
-    return TTransferFailure::Line;
+    // What goes out is always rebuilt from the parameters.
+    Model->Encode();
+    TransferFailure = Connector->Write(*Model).Failure;
+    if (TransferFailure != TTransferFailure::None)
+        return false;
+    NoteConnector(true);
+    return true;
 }
 
 QString TWorkplace::LanguageCode(int languageId) {

@@ -93,6 +93,8 @@ public:
     // connector session's rule (TConnectorSession::Refusal). The window asks before every
     // transfer, so that no connector but a sampler's is ever read or written.
     TConnectorRefusal ConnectorRefusal();
+    // A new data set read from the connector, or the data set's parameters written into it, by
+    // the session's retry rule (TConnectorSession::Read and Write); TransferFailure says why not.
     bool ReadConnector();
     bool WriteConnector();
     // Stores the code of LanguageId (0..14; 0 removes it) under this executable's path in
@@ -117,9 +119,6 @@ public:
     QString SettingsPath() const;
 
 private:
-    // What the last failed transfer met: what went away, else what the model's image says.
-    TTransferFailure FailureOf(const TQ47& model);
-
     // The file whose bytes after the image the next save keeps (the one opened, then the one
     // saved); empty for data that came from New or a connector, or a file of 128 bytes.
     QString TailFile;

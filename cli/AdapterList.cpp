@@ -33,7 +33,7 @@ QString ConnectorText(TConnectorVerdict verdict, bool smallMemory) {
                        : QStringLiteral("present, large memory (not a sampler connector)");
 }
 
-QList<TListedAdapter> ListAdapters(const QString& description, TTraceSink* trace) {
+QList<TListedAdapter> ListAdapters(const QString& description) {
     QList<TListedAdapter> listed;
     for (const TUsbDevice& device : TUsbUart::ListDevices(TUsbUart::TListing::WithSerialNumbers)) {
         TListedAdapter entry;
@@ -46,7 +46,6 @@ QList<TListedAdapter> ListAdapters(const QString& description, TTraceSink* trace
         if (!entry.Adapter)
             continue;
         TTarnDevice probe;
-        probe.Monitor = trace;
         probe.SerialNumber = entry.Device.SerialNumber;
         probe.Port = entry.Device.Port;
         TAdapterOpen opened;

@@ -6,8 +6,6 @@
 #include <QList>
 #include <QString>
 
-class TTraceSink;
-
 namespace cli {
 
 // A device of the USB driver's list and, for an adapter, what it said when asked.
@@ -22,8 +20,8 @@ struct TListedAdapter {
 
 // Every device the driver lists. Each adapter is opened on a link of its own, held to it by its
 // port and serial number, asked its version and, by the session's rule, its connector; a
-// device of another kind is never opened. `trace` (not owned) sees the exchanges.
-QList<TListedAdapter> ListAdapters(const QString& description, TTraceSink* trace);
+// device of another kind is never opened.
+QList<TListedAdapter> ListAdapters(const QString& description);
 
 // The connector as status and list tell it: "none", "present, small memory", ...
 QString ConnectorText(TConnectorVerdict verdict, bool smallMemory);

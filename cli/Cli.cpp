@@ -1,8 +1,11 @@
 #include "cli/Cli.h"
 
+#include "app/Trace.h"
 #include "cli/Commands.h"
+#include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "cli/Lanes.h"
+#include "cli/NativeName.h"
 #include "platform/framework/Exceptions.h"
 #include "platform/process/Process.h"
 
@@ -39,9 +42,19 @@ int TCli::Run(const QStringList& arguments) {
         OutStream.flush();
         return ExitOk;
     }
+    // A trace asked for in the environment is taken as if the option had asked for it: the
+    // lanes of --all are given files of their own.
+    call.Options.Trace = TraceFileChosen(call.Options.Trace);
     Options = call.Options;
+    if (!Options.Trace.isEmpty()) {
+        if (QString why; !StartTrace(Options.Trace, why))
+            return TConsole(OutStream, Err, Options.Quiet)
+                .Fail(ExitFileError,
+                      QStringLiteral("cannot open the trace %1 for appending: %2; nothing was done")
+                          .arg(DisplayName(Options.Trace), why));
+    }
     // The trace's lines and a bar redrawn in place do not share a terminal well.
-    Options.Progress = ErrIsTerminal && !Options.Quiet && !Options.Trace;
+    Options.Progress = ErrIsTerminal && !Options.Quiet && Options.Trace != QLatin1String("-");
 
     const int code = Options.All ? RunLanes(call, OutStream, Err) : RunHere(call);
     // A stop is honoured here, once the command is done: its transfer has ended, its file has

@@ -19,11 +19,12 @@ struct TOptions {
     bool Help = false;
     bool Version = false;
     bool Quiet = false;
-    bool Trace = false;
     bool Wait = false;
     bool Json = false;
     bool All = false;
     bool Force = false;    // sheet: replace an existing file that is not a PDF
+    QString Trace;         // the trace's file; empty: BROOKFETCH_TRACE, else none; "-": standard
+                           // error
     QString Serial;        // empty: the one adapter with the description
     QString Port;          // empty: any port
     QString Log;           // empty: no log; "-": standard output

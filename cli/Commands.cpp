@@ -56,15 +56,9 @@ TCommands::TCommands(const TOptions& options, QTextStream& out, QTextStream& err
     : Options(options), Console(out, err, options.Quiet), Link(options.Serial, options.Port),
       Recorder(Console), Transfer(Link, Console, options.Progress && !options.Quiet) {
     Link.Session().Retries = Options.Retries;
-    if (Options.Trace) {
-        Trace = std::make_unique<THexTrace>(err);
-        Link.Device().Monitor = Trace.get();
-    }
 }
 
-TCommands::~TCommands() {
-    Link.Device().Monitor = nullptr;
-}
+TCommands::~TCommands() = default;
 
 QString TCommands::Interrupted() const {
     if (!Completed.isEmpty())
@@ -110,7 +104,7 @@ int TCommands::Status() {
 }
 
 int TCommands::List() {
-    const QList<TListedAdapter> listed = ListAdapters(Link.Description(), Link.Device().Monitor);
+    const QList<TListedAdapter> listed = ListAdapters(Link.Description());
     if (Options.Json)
         Console.Result(QString::fromUtf8(ListJson(listed)));
     else if (!listed.isEmpty())

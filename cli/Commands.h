@@ -3,7 +3,6 @@
 #include "cli/AdapterLink.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
-#include "cli/HexTrace.h"
 #include "cli/Log.h"
 #include "cli/Recorder.h"
 #include "cli/Transfer.h"
@@ -19,8 +18,8 @@ namespace cli {
 
 // The commands of brookfetch-cli over one adapter link: the wiring of the console, the link
 // and its session, the transfers, the records and production mode. Each command returns the
-// program's exit code; results go to `out`, errors (one line each), the progress bar and the
-// trace to `err`.
+// program's exit code; results go to `out`, errors (one line each) and the progress bar to
+// `err`.
 class TCommands {
 public:
     TCommands(const TOptions& options, QTextStream& out, QTextStream& err);
@@ -59,7 +58,6 @@ private:
     TOptions Options;
     TConsole Console;
     TAdapterLink Link;
-    std::unique_ptr<THexTrace> Trace;
     TRecorder Recorder;
     TConnectorTransfer Transfer;
     QString Completed; // what the command has done that a stop does not undo

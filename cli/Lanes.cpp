@@ -127,8 +127,13 @@ int RunLanes(const TInvocation& call, QTextStream& out, QTextStream& err) {
         const TLane& lane = lanes[i];
         const QString tag = lane.ByPort ? PortTag(lane.Name) : lane.Name;
         const QString file = call.Command->ImageOut ? LaneFileName(call.File(), tag) : call.File();
+        // Each lane traces into a file of its own; on standard error its lines are relayed.
+        TInvocation laneCall = call;
+        const QString& trace = call.Options.Trace;
+        if (!trace.isEmpty() && trace != QLatin1String("-"))
+            laneCall.Options.Trace = LaneFileName(trace, tag);
         std::vector<process::TNativeString> arguments;
-        for (const QString& argument : LaneArguments(call, lane.ByPort, lane.Name, file))
+        for (const QString& argument : LaneArguments(laneCall, lane.ByPort, lane.Name, file))
             arguments.push_back(NativeNameOf(argument));
         if (children.Start(arguments)) {
             started.push_back(i);

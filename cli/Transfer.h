@@ -7,18 +7,15 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <functional>
 
 class TQ47;
 
 namespace cli {
 
-// The connector transfers of the command line on one adapter link, with the connector
-// session's retry policy: a transfer that failed on the link starts again from the beginning,
-// up to the session's Retries more times, each new attempt one line on standard error; one
-// whose connector or adapter went away (by the session's rule) is not tried again. Each
-// returns the program's exit code: ExitOk, or a failure with `detail` saying what failed and
-// what to do. The progress bar runs over each attempt.
+// The connector transfers of the command line on one adapter link, run by the connector
+// session's retry rule (TConnectorSession::Read, Write and Compare): each new attempt is one
+// line on standard error and the progress bar runs over each attempt. Each returns the
+// program's exit code: ExitOk, or a failure with `detail` saying what failed and what to do.
 class TConnectorTransfer {
 public:
     TConnectorTransfer(TAdapterLink& link, TConsole& console, bool progress);
@@ -43,15 +40,18 @@ public:
     const QString& Outcome() const { return Left; }
 
 private:
-    enum class TAttempt { Done, LinkFailed, Differs };
-    TAttempt Attempt(const QStringList& phases, const std::function<TAttempt()>& transfer);
-    int Retrying(const QString& doing, const QString& why, bool againOnDifference,
-                 const std::function<TAttempt()>& once, QString& detail);
+    // The bar over each attempt in its `phases`; before a new attempt, a line saying that
+    // `doing` failed and `why` it may have.
+    TTransferHooks Hooks(const QStringList& phases, const QString& doing, const QString& why);
+    // The exit code of a transfer that ended so, and `detail` for one that failed on the line
+    // (`why`) or whose adapter or connector went away.
+    int Finished(const TTransferResult& result, const QString& doing, const QString& why,
+                 QString& detail);
+
     TAdapterLink& Link;
     TConsole& Console;
     TProgress Progress;
     int Restarts = 0;
-    TConnectorSession::TLoss Loss = TConnectorSession::TLoss::None; // after the last transfer
     QString Left;
 };
 

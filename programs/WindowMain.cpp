@@ -8,7 +8,10 @@
 // While a window runs in the user's desktop session, a start hands its file to that window and
 // ends.
 #include "WindowProgram.h"
+#include "platform/registry/WineFocus.h"
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> code = PreferDirectFocusUnderWine())
+        return *code;
     return RunWindowProgram(argc, argv);
 }

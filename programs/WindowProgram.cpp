@@ -2,6 +2,7 @@
 // the program and the start-up benchmark, which measures exactly this.
 #include "WindowProgram.h"
 #include "BrookfetchVersion.h"
+#include "app/Trace.h"
 #include "model/Q47Validation.h"
 #include "platform/framework/Application.h"
 #include "ui/Accessibility.h"
@@ -10,6 +11,7 @@
 #include "ui/Startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
@@ -29,7 +31,12 @@ bool AnsweredOnTheTerminal(int argc, char* argv[]) {
                        "\n"
                        "Options:\n"
                        "  -h, --help     Show this help.\n"
-                       "  -V, --version  Show the program's version.\n",
+                       "  -V, --version  Show the program's version.\n"
+                       "  --trace FILE   Append every call of the adapter's driver and every "
+                       "frame,\n"
+                       "                 with its time, to FILE for a support person (- for "
+                       "standard\n"
+                       "                 error); BROOKFETCH_TRACE=FILE does the same.\n",
                        stdout);
             return true;
         }
@@ -39,6 +46,38 @@ bool AnsweredOnTheTerminal(int argc, char* argv[]) {
         }
     }
     return false;
+}
+
+// "--trace FILE" or "--trace=FILE", taken out of the arguments; what is left names the file to
+// open. Nothing when it is not given, an empty name when its file is missing.
+std::optional<QString> TakeTraceOption(QStringList& arguments) {
+    std::optional<QString> trace;
+    for (qsizetype i = 0; i < arguments.size();) {
+        if (arguments[i] == QLatin1String("--trace")) {
+            trace = arguments.value(i + 1);
+            arguments.remove(i, std::min<qsizetype>(2, arguments.size() - i));
+        } else if (arguments[i].startsWith(QLatin1String("--trace="))) {
+            trace = arguments[i].mid(8);
+            arguments.removeAt(i);
+        } else {
+            ++i;
+        }
+    }
+    return trace;
+}
+
+// Starts the trace the command line or the environment asks for; what the user is to be told
+// when it cannot be written, or nothing.
+QString StartTraceAsked(const std::optional<QString>& option) {
+    if (option && option->isEmpty())
+        return QStringLiteral("The option --trace needs the name of a file: brookfetch --trace "
+                              "FILE. Brookfetch runs without a trace.");
+    const QString file = TraceFileChosen(option.value_or(QString()));
+    if (QString why; !file.isEmpty() && !StartTrace(file, why))
+        return QStringLiteral("The trace cannot be written into %1: %2. Brookfetch runs without "
+                              "a trace.")
+            .arg(QDir::toNativeSeparators(file), why);
+    return QString();
 }
 
 // Another start's request, once the main window is there to take it (an error box shown while
@@ -62,7 +101,8 @@ int RunWindowProgram(int argc, char* argv[], const std::function<void()>& shown)
     accessibility::Install();
     // Names the desktop entry, so that a Wayland desktop shows its icon for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brookfetch.Brookfetch"));
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const std::optional<QString> trace = TakeTraceOption(arguments);
     QString file;
     if (arguments.size() == 1 && IsConfigurationFileName(arguments[0]))
         file = QFileInfo(arguments[0]).absoluteFilePath();
@@ -80,7 +120,12 @@ int RunWindowProgram(int argc, char* argv[], const std::function<void()>& shown)
         single.OnRequest = Deliver;
         break;
     }
-    return RunWindows([file, shown] {
+    // The window works without its trace: a trace that cannot be written is told once it is up.
+    const QString traceProblem = StartTraceAsked(trace);
+    return RunWindows([file, shown, traceProblem] {
+        if (!traceProblem.isEmpty())
+            Application->MessageBox(traceProblem,
+                                    TMainForm::MessageText(QStringLiteral("MsgWarning")), MB_OK);
         if (shown)
             shown();
         if (!file.isEmpty())

@@ -1,6 +1,7 @@
 // The FT_* entry points of a build without the vendor's library: each one goes to the installed
-// hook, or else to the system driver.
+// hook, or else to the system driver, through the trace while one is on.
 #include "platform/d2xx/D2xxHook.h"
+#include "platform/d2xx/D2xxTrace.h"
 
 #include <atomic>
 
@@ -8,11 +9,17 @@ namespace d2xx {
 namespace {
 std::atomic<Driver*> hook{nullptr};
 
+// A trace, when one is on, sees each call on its way.
 Driver& active() {
+    Driver* traced = traceDriver();
+    return traced ? *traced : untracedDriver();
+}
+} // namespace
+
+Driver& untracedDriver() {
     Driver* installed = hook.load();
     return installed ? *installed : systemDriver();
 }
-} // namespace
 
 void installHook(Driver* driver) {
     hook.store(driver);

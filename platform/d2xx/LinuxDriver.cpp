@@ -3,6 +3,7 @@
 #include "platform/d2xx/DriverProblem.h"
 #include "platform/d2xx/PortDriver.h"
 #include "platform/d2xx/Ports.h"
+#include "platform/d2xx/ReopeningPort.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -17,8 +18,17 @@ public:
 
     std::unique_ptr<Port> open(const DeviceEntry& entry, FT_STATUS& status,
                                OpenRefusal& refusal) override {
-        return openTerminal(entry.path, entry.latencyFile, entry.kind == DeviceEntry::Kind::Port,
-                            status, refusal);
+        const bool portFile = entry.kind == DeviceEntry::Kind::Port;
+        std::unique_ptr<Port> port =
+            openTerminal(entry.path, entry.latencyFile, portFile, status, refusal);
+        if (!port)
+            return nullptr;
+        // ftdi_sio may stop reading until the terminal is opened again (ReopeningPort.h).
+        return reopenAfterSilence(std::move(port), [entry, portFile] {
+            FT_STATUS status = FT_OK;
+            OpenRefusal refusal = OpenRefusal::None;
+            return openTerminal(entry.path, entry.latencyFile, portFile, status, refusal);
+        });
     }
 };
 

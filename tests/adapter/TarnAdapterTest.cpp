@@ -348,9 +348,9 @@ TEST(TarnAdapterLink, FiveFailuresGiveFalseAndKeepTheValue) {
     EXPECT_EQ(device.Version, 0x0105);
 }
 
-// The fifth attempt still counts; after every two that heard nothing at all the port is opened
-// afresh, as a driver that stopped reading needs.
-TEST(TarnAdapterLink, FourDroppedRepliesStillSucceedAndSilenceOpensThePortAfresh) {
+// The fifth attempt still counts, on the port that was opened: opening it again after silence
+// is the Linux driver's own business (platform/d2xx/ReopeningPort.h).
+TEST(TarnAdapterLink, FourDroppedRepliesStillSucceedOnThePortThatWasOpened) {
     sim::InProcessAdapter adapter;
     adapter.firmware().setFault(Fault::DropReply, 0, 4);
     CountingDriver driver;
@@ -359,7 +359,7 @@ TEST(TarnAdapterLink, FourDroppedRepliesStillSucceedAndSilenceOpensThePortAfresh
     TPresence presence = TPresence::Absent;
     EXPECT_TRUE(device.CheckConnector(presence));
     EXPECT_EQ(presence, TPresence::Present);
-    EXPECT_EQ(driver.opens, 3);
+    EXPECT_EQ(driver.opens, 1);
 }
 
 TEST(TarnAdapterLink, FailedSendDisconnectsAndTheNextAttemptFindsTheAdapterAfresh) {

@@ -307,7 +307,7 @@ TEST_F(CliProgramTest, AWriteOfAnOutOfRangeImageExits3AndWritesNothing) {
     Store(file, image);
     const QByteArray before = Contents(Memory);
 
-    const Result result = Run({"write", "--trace", file});
+    const Result result = Run({"write", "--trace", "-", file});
     EXPECT_RESULT(result, 3);
     EXPECT_TRUE(result.Err.contains("PrePurge: \"0\" is out of range (accepted 1..240 s)"))
         << result.Err.toStdString();
@@ -508,6 +508,15 @@ TEST_F(CliProgramTest, FailedTransfersExit1AndAConnectorThatKeepsNothingExits5) 
         EXPECT_FALSE(QFile::exists(Path("read.brk")));
         EXPECT_RESULT(Run({"show"}), 1);
     }
+    {
+        // An erased connector holds no parameters: it is blank, not half-written.
+        Store(Memory, QByteArray(256, '\xFF'));
+        auto sim = StartSim({"--instant"});
+        const Result result = Run({"read", Path("read.brk")});
+        EXPECT_RESULT(result, 1);
+        EXPECT_TRUE(result.Err.contains("the connector is blank")) << result.Err.toStdString();
+        EXPECT_FALSE(result.Err.contains("half-written"));
+    }
 }
 
 // An adapter pulled in the middle of a write leaves old and new parameters on the connector:
@@ -549,16 +558,47 @@ TEST_F(CliProgramTest, AWriteCutByAnUnplugSaysWhatItLeftOnTheConnector) {
     EXPECT_EQ(Contents(Memory).left(128), Contents(file));
 }
 
-TEST_F(CliProgramTest, TraceShowsEveryFrameWithItsDirection) {
-    auto sim = StartSim({"--firmware-version", "1.05"});
-    const Result result = Run({"status", "--trace"});
-    EXPECT_RESULT(result, 0);
-    // The connector is asked until the same answer came three times.
-    QByteArray connector;
-    for (int ask = 0; ask < 3; ++ask)
-        connector += "--> 20\n<-- 02\n--> 70\n<-- 01\n";
-    EXPECT_EQ(result.Err, "--> 10\n<-- 05 01\n" + connector);
-    EXPECT_FALSE(result.Out.contains("-->"));
+// A support trace: the time of day at its head, then every driver call and every frame behind
+// the milliseconds since then. The environment asks as the option does; the option wins. A
+// trace that cannot be written stops the command before it begins.
+TEST_F(CliProgramTest, TraceAppendsEveryCallAndFrameWithItsTimeToItsFile) {
+    auto sim = StartSim({"--instant"});
+    const QString trace = Path("t.txt");
+    const Result read = Run({"--trace", trace, "read", Path("x.brk")});
+    EXPECT_RESULT(read, 0);
+    EXPECT_TRUE(read.Err.isEmpty());
+    const QList<QByteArray> lines = Contents(trace).trimmed().split('\n');
+    ASSERT_GT(lines.size(), 100);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Brookfetch trace: brookfetch-cli \\S+, started "
+                                                  "\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d"))
+                    .match(QString::fromUtf8(lines[0]))
+                    .hasMatch())
+        << lines[0].toStdString();
+    const QRegularExpression line(QStringLiteral(
+        "^ *\\d+\\.\\d (FT_\\w+\\(.*\\) = \\w+(: .+)?|(-->|<--|<-!)( [0-9A-F]{2})+|--- .+)$"));
+    for (const QByteArray& one : lines.mid(1))
+        EXPECT_TRUE(line.match(QString::fromUtf8(one)).hasMatch()) << one.toStdString();
+    const QByteArray text = Contents(trace);
+    EXPECT_TRUE(text.contains(" FT_Open(#0) = FT_OK: handle "));
+    EXPECT_TRUE(text.contains(" --> 5A 10\n"));
+    EXPECT_TRUE(text.contains(" --> 5A 50 00 00 08\n")); // the first block of the image
+    EXPECT_TRUE(text.contains(" <-- A5 "));
+
+    const QString chosen = Path("chosen.txt");
+    const QString environment = Path("environment.txt");
+    qputenv("BROOKFETCH_TRACE", environment.toUtf8());
+    EXPECT_RESULT(Run({"status"}), 0);
+    const QByteArray before = Contents(environment);
+    EXPECT_TRUE(before.contains(" --> 5A 10\n"));
+    EXPECT_RESULT(Run({"status", "--trace", chosen}), 0);
+    qunsetenv("BROOKFETCH_TRACE");
+    EXPECT_EQ(Contents(environment), before);
+    EXPECT_TRUE(Contents(chosen).contains(" --> 5A 10\n"));
+
+    const Result refused = Run({"--trace", Path("no-such-dir/t.txt"), "read", Path("y.brk")});
+    EXPECT_RESULT(refused, 2);
+    EXPECT_TRUE(refused.Err.contains("cannot open the trace")) << refused.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("y.brk")));
 }
 
 TEST_F(CliProgramTest, ListSerialAndPortChooseOneOfSeveralAdapters) {
@@ -849,7 +889,7 @@ TEST_F(CliProgramTest, SignalsAndAClosedPipeNeverCutATransferShort) {
     // A trace into a pipe whose reader went away loses its lines, not the write.
     ASSERT_EQ(Run({"new", file, "PrePurge=77"}).Code, 0);
     QProcess piped;
-    Configure(piped, {"-c", "\"$0\" write --trace \"$1\" 2>&1 | head -c 20 >/dev/null",
+    Configure(piped, {"-c", "\"$0\" write --trace - \"$1\" 2>&1 | head -c 20 >/dev/null",
                       BROOKFETCH_CLI_PROGRAM, file});
     piped.setProgram("/bin/sh");
     piped.start();
@@ -949,7 +989,8 @@ TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
     const QString log = Path("bench.log");
     const QString file = Path("file.brk");
     ASSERT_EQ(Run({"new", file, "PrePurge=99"}).Code, 0);
-    const Result refused = Run({"write", "--trace", "--log", Path("no-such-dir/bench.log"), file});
+    const Result refused =
+        Run({"write", "--trace", "-", "--log", Path("no-such-dir/bench.log"), file});
     EXPECT_RESULT(refused, 2);
     EXPECT_FALSE(refused.Err.contains("-->")); // not a frame before the log was open
 

@@ -15,7 +15,7 @@ TEST(CommandLine, ALanesArgumentsParseBackToTheSameCallForItsAdapter) {
     const QStringList calls[] = {
         Words("write --all river.brk"),
         Words("read --all --wait -q --retries 7 --log bench.log batch.brk"),
-        Words("verify --trace --all --log=/tmp/a=b.log --retries=0 site.brk"),
+        Words("verify --trace t.txt --all --log=/tmp/a=b.log --retries=0 site.brk"),
         // Names that look like options or assignments stay names.
         {"read", "--all", "--log", "--x.log", "--", "-odd name.brk"},
         {"write", "--all", "--", "--wait"},

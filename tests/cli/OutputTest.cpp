@@ -1,6 +1,5 @@
-// The trace lines and the progress bar, in process.
+// The progress bar and the JSON texts, in process.
 
-#include "cli/HexTrace.h"
 #include "cli/Json.h"
 #include "cli/Progress.h"
 
@@ -9,20 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(HexTrace, OneLinePerFrameWithItsDirection) {
-    QString text;
-    QTextStream stream(&text);
-    cli::THexTrace trace(stream);
-    const std::uint8_t request[] = {0x50, 0x08, 0x00, 0x08};
-    const std::uint8_t reply[] = {0x03, 0x08, 0xB1, 0xA8};
-    const std::uint8_t stray[] = {0xA4};
-    trace.TraceData(TTraceSink::Request, request, 4);
-    trace.TraceData(TTraceSink::Reply, reply, 4);
-    trace.TraceData(TTraceSink::Unexpected, stray, 1);
-    trace.TraceText(QStringLiteral("Rx timeout\n"));
-    EXPECT_EQ(text, QStringLiteral("--> 50 08 00 08\n<-- 03 08 B1 A8\n<-! A4\n--- Rx timeout\n"));
-}
 
 TEST(Progress, DrawsInPlaceAndSwitchesToTheVerifyingPass) {
     QString text;

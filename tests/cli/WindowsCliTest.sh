@@ -96,6 +96,10 @@ grep -qF "read the connector into $(win "$copy")" "$scratch/read.out" ||
 run 0 write write "$(win "$lake")"
 same <(first128 "$memory") "$lake" "write did not store the file's bytes"
 run 0 verify verify "$(win "$lake")"
+# A support trace: every call of the driver's functions and every frame, with its time.
+run 0 traced --trace "$(win "$scratch/trace.txt")" status
+grep -q '^ *[0-9.]* FT_Open(#0) = FT_OK' "$scratch/trace.txt" &&
+    grep -q -- ' --> 5A 10$' "$scratch/trace.txt" || fail "the trace lacks its calls and frames"
 run 5 verify-other verify "$(win "$copy")"
 run 0 write-back write "$(win "$copy")"
 same "$memory" "$scratch/memory.before" "the clone written back differs from the first connector"
@@ -141,9 +145,9 @@ same "$site-SIMB.brk" <(first128 "$scratch/b.mem") "lane SIMB read other bytes"
 # Ctrl+C in the middle of a write: the write goes to its end, then the program stops as Windows
 # shows an end by Ctrl+C (0xC000013A, of which Wine passes on the low byte: 58).
 export BROOKFETCH_SIM="--serial SIM1 --memory $(win "$memory") --delay 40"
-"$wine" "$simulated" --trace write "$(win "$lake")" >"$scratch/stopped.out" 2>"$scratch/stopped.err" &
+"$wine" "$simulated" --trace - write "$(win "$lake")" >"$scratch/stopped.out" 2>"$scratch/stopped.err" &
 running=$!
-started "$running" stopped '--> 60 '
+started "$running" stopped '--> 5A 60 '
 kill -INT "$running"
 ended "$running"
 [[ $code == 58 ]] || fail "a write stopped by Ctrl+C ended with $code instead of 58"

@@ -108,6 +108,19 @@ save_as() { # path
     for _ in $(seq 100); do [[ -f $1 ]] && return 0; sleep 0.1; done
     fail "the Save dialog wrote no $1"
 }
+# The window has the keyboard again once a dialog is gone, without a click: Alt+F opens File
+# (Alt+D its German "Datei").
+keyboard_back() { # dialog [key]
+    local before
+    sleep 1
+    before=$(visible)
+    xdotool key --clearmodifiers "${2:-alt+f}"
+    if new_window "$before" >/dev/null; then
+        xdotool key --clearmodifiers Escape
+    else
+        fail "the window did not take the keyboard back after the $1"
+    fi
+}
 cli() { "$wine_run" "$folder/brookfetch-cli.exe" "$@" 2>&1 | tr -d '\r'; }
 
 step "the VAR mode chosen from its open list with the mouse, saved through the Save dialog"
@@ -119,6 +132,7 @@ start
 xdotool key --clearmodifiers Tab Tab Tab Tab
 choose_with_mouse 2 3 "the VAR mode"
 save_as "$file"
+keyboard_back "Save dialog"
 shown=$(cli show --json "$(winpath "$file")")
 [[ $shown == *'"VarMode":3'* ]] || fail "the saved file's VAR mode: $shown"
 # Byte for byte the defaults with the 4-20 mA input, as brookfetch-cli makes them.
@@ -156,13 +170,15 @@ stored=$(wine reg query 'HKCU\Software\Borland\Locales' /v "$(winpath "$folder/b
 
 step "the next start in German"
 start
-before=$(visible)
 xdotool key --clearmodifiers ctrl+n ctrl+s
-dialog=$(new_window "$before") || fail "no Save dialog in German"
-title=$(xdotool getwindowname "$dialog" 2>/dev/null || true)
-[[ $title == "Datei speichern" ]] || fail "the Save dialog is \"$title\", not German"
-xdotool key --clearmodifiers Escape
-sleep 0.5
+# Found by its German title: the first new window is not always the dialog's own.
+if "$window_wait" '^Datei speichern$' 30 >/dev/null; then
+    sleep 1
+    xdotool key --clearmodifiers Escape
+else
+    fail "no Save dialog titled \"Datei speichern\""
+fi
+keyboard_back "German Save dialog" alt+d
 quit
 
 ((failures == 0)) || exit 1

@@ -1,4 +1,5 @@
 #include "model/Q47.h"
+#include "model/Q47Differences.h"
 #include "model/Q47Parameters.h"
 #include "platform/framework/Exceptions.h"
 
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -257,3 +259,31 @@ TEST(Q47Image, EncodingChangesTouchesOnlyTheChangedParametersBytesAndTheChecksum
 }
 
 } // namespace
+
+// What a write would change, as the sampler would take it: only values that encode differently.
+TEST(Q47Image, DifferencesAreWhatTheImageWouldChange) {
+    const auto names = [](const TQ47& before, const TQ47& after) {
+        std::vector<std::string> result;
+        for (const TQ47Parameter* parameter : Q47Differences(before, after))
+            result.emplace_back(parameter->Name);
+        return result;
+    };
+    using Names = std::vector<std::string>;
+    TQ47 connector;
+    TQ47 page = connector;
+    EXPECT_EQ(names(connector, page), Names{});
+    page.SetSamplesCount(12);
+    page.SetAccuWarning(11.04); // the same 0.1 V code as 11.0
+    EXPECT_EQ(names(connector, page), Names{"SamplesCount"});
+    page.SetAccuOff(10.0);
+    page.SetVarMode(3);
+    EXPECT_EQ(names(connector, page), (Names{"SamplesCount", "AccuOff", "VarMode"}));
+
+    // In continuous mode the samples count is not written; leaving it counts as a change.
+    connector.Continuous = true;
+    page = connector;
+    page.SetSamplesCount(3);
+    EXPECT_EQ(names(connector, page), Names{});
+    page.Continuous = false;
+    EXPECT_EQ(names(connector, page), (Names{"Continuous", "SamplesCount"}));
+}

@@ -4,6 +4,7 @@
 #include "platform/d2xx/InProcessDevice.h"
 #include "platform/d2xx/OpenFailure.h"
 #include "platform/d2xx/Ports.h"
+#include "platform/d2xx/ReopeningPort.h"
 #include "platform/d2xx/ftd2xx.h"
 #include "tests/platform/d2xx/TestTerminal.h"
 
@@ -679,6 +680,95 @@ TEST_F(D2xxLinux, APortsLatencyTimerGoesIntoItsLatencyFile) {
     EXPECT_EQ(FT_SetLatencyTimer(handle, 7), FT_OK);
     EXPECT_FALSE(fs::exists(latency));
     EXPECT_TRUE(FT_W32_CloseHandle(handle));
+}
+
+// A terminal as the reopening port sees it: it answers what the test queues, or nothing.
+struct FakeLine {
+    int opens = 0;
+    bool refuse = false; // the next open fails
+    std::string replies;
+    std::vector<ULONG> rates; // set on each port opened, in order
+};
+
+class FakePort : public d2xx::Port {
+public:
+    explicit FakePort(FakeLine& line) : line_(line) { ++line_.opens; }
+    d2xx::Io readSome(std::uint8_t* buffer, std::size_t size, std::size_t& moved) override {
+        moved = std::min(size, line_.replies.size());
+        std::memcpy(buffer, line_.replies.data(), moved);
+        line_.replies.erase(0, moved);
+        return d2xx::Io::Ready;
+    }
+    d2xx::Io writeSome(const std::uint8_t*, std::size_t size, std::size_t& moved) override {
+        moved = size;
+        return d2xx::Io::Ready;
+    }
+    d2xx::Io waitReadable(Clock::time_point) override {
+        return line_.replies.empty() ? d2xx::Io::Timeout : d2xx::Io::Ready;
+    }
+    d2xx::Io waitWritable(Clock::time_point) override { return d2xx::Io::Ready; }
+    FT_STATUS queueStatus(DWORD& count) override {
+        count = static_cast<DWORD>(line_.replies.size());
+        return FT_OK;
+    }
+    FT_STATUS purge(ULONG) override { return FT_OK; }
+    FT_STATUS setBaudRate(ULONG rate) override {
+        line_.rates.push_back(rate);
+        return FT_OK;
+    }
+    FT_STATUS setDataCharacteristics(UCHAR, UCHAR, UCHAR) override { return FT_OK; }
+    FT_STATUS setFlowControl(USHORT, UCHAR, UCHAR) override { return FT_OK; }
+    FT_STATUS setLatency(UCHAR) override { return FT_OK; }
+    FT_STATUS setLine(d2xx::Line, bool) override { return FT_OK; }
+    bool modemStatus(DWORD& bits) override {
+        bits = 0;
+        return true;
+    }
+
+private:
+    FakeLine& line_;
+};
+
+// Two writes in a row whose replies never came open the terminal again with its settings; a
+// byte heard between them, or a line drained without a request, does not.
+TEST(ReopenAfterSilence, TwoUnansweredExchangesInARowOpenTheTerminalAgain) {
+    FakeLine line;
+    auto port = d2xx::reopenAfterSilence(std::make_unique<FakePort>(line), [&line] {
+        return line.refuse ? nullptr : std::make_unique<FakePort>(line);
+    });
+    ASSERT_EQ(port->setBaudRate(19200), FT_OK);
+    // A request, then the wait for its first byte, as FT_W32_ReadFile waits.
+    const auto exchange = [&port] {
+        const std::uint8_t request[2] = {0x5A, 0x10};
+        std::size_t moved = 0;
+        EXPECT_EQ(port->writeSome(request, 2, moved), d2xx::Io::Ready);
+        return port->waitReadable(Clock::now());
+    };
+    const auto drain = [&port] {
+        std::uint8_t byte = 0;
+        std::size_t moved = 0;
+        port->readSome(&byte, 1, moved);
+        return port->waitReadable(Clock::now());
+    };
+
+    EXPECT_EQ(exchange(), d2xx::Io::Timeout);
+    drain();
+    drain();
+    line.replies = "\xA5";
+    drain(); // a late reply is heard
+    EXPECT_EQ(exchange(), d2xx::Io::Timeout);
+    EXPECT_EQ(line.opens, 1);
+    EXPECT_EQ(exchange(), d2xx::Io::Timeout);
+    EXPECT_EQ(line.opens, 2);
+    EXPECT_EQ(line.rates, (std::vector<ULONG>{19200, 19200}));
+
+    // A terminal that cannot be opened again is gone.
+    EXPECT_EQ(exchange(), d2xx::Io::Timeout);
+    line.refuse = true;
+    EXPECT_EQ(exchange(), d2xx::Io::Timeout);
+    std::size_t moved = 0;
+    EXPECT_EQ(port->writeSome(reinterpret_cast<const std::uint8_t*>("x"), 1, moved),
+              d2xx::Io::Gone);
 }
 
 } // namespace
