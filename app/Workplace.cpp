@@ -1,7 +1,10 @@
 #include "app/Workplace.h"
 
+#include "Library/Serial/USB/UsbUart.h"
+#include "adapter/AdapterVersion.h"
 #include "adapter/TarnAdapter.h"
 #include "app/ConnectorSession.h"
+#include "app/History.h"
 #include "model/Q47.h"
 #include "platform/files/Files.h"
 #include "platform/framework/Application.h"
@@ -27,6 +30,8 @@ const QString MainFormSection = QStringLiteral("MainForm");
 const QString RecentFilesSection = QStringLiteral("RecentFiles");
 const QString FileDialogsSection = QStringLiteral("FileDialogs");
 const QString FolderKey = QStringLiteral("Folder");
+const QString HistorySection = QStringLiteral("History");
+const QString HistoryFileKey = QStringLiteral("File");
 
 // The window's keys, each with its place in the settings and the value a fresh file gets; a
 // key missing from a file of this version reads as 0 (false), as it always did.
@@ -128,6 +133,8 @@ void TWorkplace::LoadSettings() {
                 IniFile->ReadString(RecentFilesSection, RecentFileKey(i), QString())));
         LastFolder = QDir::fromNativeSeparators(
             IniFile->ReadString(FileDialogsSection, FolderKey, QString()));
+        HistoryFile = QDir::fromNativeSeparators(
+            IniFile->ReadString(HistorySection, HistoryFileKey, QString()));
         return;
     }
     // Missing, unreadable or of another version: nothing of it is trusted or kept. The new file
@@ -141,6 +148,7 @@ void TWorkplace::LoadSettings() {
         this->*key.Field = key.Fresh;
     RecentFiles.clear();
     LastFolder.clear();
+    HistoryFile.clear();
     Report(MessageText, path, [this] { IniFile->Recreate([this] { SaveSettings(); }); });
 }
 
@@ -171,6 +179,11 @@ void TWorkplace::SaveSettings() {
             else
                 IniFile->WriteString(FileDialogsSection, FolderKey,
                                      QDir::toNativeSeparators(LastFolder));
+            if (HistoryFile.isEmpty())
+                IniFile->DeleteKey(HistorySection, HistoryFileKey);
+            else
+                IniFile->WriteString(HistorySection, HistoryFileKey,
+                                     QDir::toNativeSeparators(HistoryFile));
         });
     });
 }
@@ -193,6 +206,27 @@ void TWorkplace::NoteConnector(bool written) {
     const std::string_view image = Model->ImageBytes();
     Origin = TConnectorOrigin{written, Adapter->Description, Adapter->Version, Adapter->SmallMemory,
                               QByteArray(image.data(), static_cast<qsizetype>(image.size()))};
+}
+
+QString TWorkplace::RecordTransfer(const QString& operation, bool ok, const QString& message) {
+    THistoryEntry entry;
+    entry.Operation = operation;
+    entry.Ok = ok;
+    entry.Message = ok ? QString() : message;
+    entry.File = QDir::toNativeSeparators(FileName);
+    // The window reads and writes only a small-memory connector that its session confirmed.
+    if (Adapter->Uart) {
+        entry.AdapterName = Adapter->Description;
+        entry.AdapterVersion = AdapterVersionText(Adapter->Version);
+        entry.AdapterSerial = Adapter->Uart->SerialNumber;
+        entry.Connector = QStringLiteral("small");
+    }
+    // What a failed read left in the model is no connector's image; a write's is what was sent.
+    if (Model && (ok || operation != QLatin1String("read"))) {
+        const std::string_view image = Model->ImageBytes();
+        entry.Image = QByteArray(image.data(), static_cast<qsizetype>(image.size()));
+    }
+    return RecordHistory(HistoryPath(HistoryFile), entry);
 }
 
 void TWorkplace::AddRecentFile(const QString& path) {

@@ -47,6 +47,9 @@ public:
     // The folder of the last file chosen in the Open or Save As dialog, kept with the settings:
     // where those dialogs start when the data have no file of their own.
     QString LastFolder;
+    // Where the programming history is kept (app/History.h), kept with the settings: a file, or
+    // a folder for history.jsonl (a folder a team shares); empty: the user's own data folder.
+    QString HistoryFile;
     TLoadFailure LoadFailure = TLoadFailure::None;
     // Why the last OpenFile or SaveFile failed, as the system said it (None when it did not).
     TFileFailure FileFailure;
@@ -108,6 +111,11 @@ public:
     void RenewModel();
     // Keeps the adapter's description and the model's image as Origin.
     void NoteConnector(bool written);
+    // Adds the transfer that just ended (`operation` "read" or "write") to the programming
+    // history at HistoryFile: the adapter, the connector, the data set's image and file name,
+    // and `message`, the words the window showed for a failure. Empty when it is kept; else why
+    // not, for the window to tell: the transfer itself stands either way.
+    QString RecordTransfer(const QString& operation, bool ok, const QString& message = QString());
     // Puts a file at the head of RecentFiles (OpenFile and SaveFile do, when they succeed).
     // A name the settings file could not give back unchanged (a line break, blanks at either
     // end) is not kept.

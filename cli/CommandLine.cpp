@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "app/AdapterWords.h"
+#include "cli/HistoryText.h"
 #include "cli/NativeName.h"
 #include "platform/registry/Languages.h"
 
@@ -91,12 +92,31 @@ const TOptionSpec Options[] = {
      .Value = "FILE",
      .Help = "append one JSON line per connector operation to FILE (- for standard output)",
      .Text = &TOptions::Log},
+    {.Bit = OptHistory,
+     .Short = 0,
+     .Long = "history",
+     .Value = "FILE",
+     .Help = "keep the programming history in FILE instead of the user's own",
+     .Text = &TOptions::History},
+    {.Bit = OptSince,
+     .Short = 0,
+     .Long = "since",
+     .Value = "DATE",
+     .Help = "only entries from DATE on: YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], local time",
+     .Text = &TOptions::Since},
     {.Bit = OptJson,
      .Short = 0,
      .Long = "json",
      .Value = nullptr,
      .Help = "JSON on one line instead of text",
      .Switch = &TOptions::Json},
+    {.Bit = OptCsv,
+     .Short = 0,
+     .Long = "csv",
+     .Value = nullptr,
+     .Help = "CSV for a spreadsheet instead of text",
+     .Switch = &TOptions::Csv,
+     .Excludes = OptJson},
     {.Bit = OptPaper,
      .Short = 0,
      .Long = "paper",
@@ -308,6 +328,10 @@ QString Problem(const TCommandSpec& command, const QStringList& operands, unsign
         return QStringLiteral("--language takes one of %1 (or the three-letter code, as deu for "
                               "de), not \"%2\"")
             .arg(LanguageCodes(), DisplayName(options.Language));
+    if ((given & OptSince) && !SinceTime(options.Since))
+        return QStringLiteral("--since takes a day YYYY-MM-DD or a time YYYY-MM-DDTHH:MM[:SS], "
+                              "not \"%1\"")
+            .arg(DisplayName(options.Since));
     if (command.Draws && operands.value(1) == QLatin1String("-") && outIsTerminal)
         return QStringLiteral("the PDF is not written to a terminal; redirect standard output, "
                               "e.g. > sheet.pdf");

@@ -23,6 +23,7 @@ struct TOptions {
     bool Json = false;
     bool All = false;
     bool Force = false;    // sheet: replace an existing file that is not a PDF
+    bool Csv = false;      // history: CSV for a spreadsheet
     QString Trace;         // the trace's file; empty: BROOKFETCH_TRACE, else none; "-": standard
                            // error
     QString Serial;        // empty: the one adapter with the description
@@ -30,6 +31,9 @@ struct TOptions {
     QString Log;           // empty: no log; "-": standard output
     QString Paper;         // the sheet's paper, "a4" or "letter"; empty: the user's locale's
     QString Language;      // the sheet's language ("de", "deu"); empty: the user's locale's
+    QString History;       // the programming history's file; empty: BROOKFETCH_HISTORY, else the
+                           // user's own
+    QString Since;         // history: from this day or time on (HistoryText.h); empty: all
     int Retries = 2;       // whole-transfer attempts after the first, for link failures
     bool Progress = false; // draw a progress bar (standard error is a terminal, not --quiet)
 
@@ -51,6 +55,9 @@ enum TOptionBit : unsigned {
     OptPaper = 1u << 11,
     OptLanguage = 1u << 12,
     OptForce = 1u << 13,
+    OptHistory = 1u << 14,
+    OptSince = 1u << 15,
+    OptCsv = 1u << 16,
 };
 
 // One option. Exactly one of Switch, Text and Number says where its value goes.

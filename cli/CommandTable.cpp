@@ -12,7 +12,7 @@ namespace {
 
 constexpr unsigned Quiet = OptQuiet | OptTrace;
 constexpr unsigned Adapter = OptSerial | OptPort | Quiet;
-constexpr unsigned Transfer = Adapter | OptRetries | OptLog | OptAll;
+constexpr unsigned Transfer = Adapter | OptRetries | OptLog | OptAll | OptHistory;
 
 const TCommandSpec Commands[] = {
     {.Name = "status",
@@ -110,7 +110,7 @@ const TCommandSpec Commands[] = {
      .MaxOperands = 1,
      .First = TOperandKind::File,
      .Assignments = false,
-     .Options = OptJson | OptRetries | Adapter,
+     .Options = OptJson | OptRetries | OptHistory | Adapter,
      .ImageOut = false,
      .InPlace = false,
      .Summary = "the parameters of FILE, or of the connector",
@@ -178,6 +178,25 @@ const TCommandSpec Commands[] = {
              return cli.Commands().Sheet(call.File(), call.Operands.value(1));
          },
      .Draws = true},
+    {.Name = "history",
+     .Operands = "",
+     .MinOperands = 0,
+     .MaxOperands = 0,
+     .First = TOperandKind::None,
+     .Assignments = false,
+     .Options = OptSince | OptJson | OptCsv | OptHistory | OptQuiet,
+     .ImageOut = false,
+     .InPlace = false,
+     .Summary = "every read, write and verify so far: when, who, the file, the checksum",
+     .Text = "The programming history: every read, write and verify of a connector that this\n"
+             "program or the window program made, oldest first, one line each: the time, what\n"
+             "was done and how it ended, the image's checksum, the adapter, who did it on which\n"
+             "computer, and the file or what went wrong. --json gives the stored lines (one JSON\n"
+             "object each, with the 128 bytes), --csv a table for a spreadsheet. The history is\n"
+             "kept in the user's data folder unless --history or BROOKFETCH_HISTORY names\n"
+             "another file (or a folder a team shares); a damaged line is skipped with a warning.",
+     .Example = "brookfetch-cli history --since 2026-12-01 --csv > december.csv",
+     .Run = [](TCli& cli, const TInvocation&) { return cli.Commands().History(); }},
     {.Name = "help",
      .Operands = "[COMMAND]",
      .MinOperands = 0,

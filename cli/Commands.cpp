@@ -3,8 +3,10 @@
 #include "Library/Serial/USB/UsbUart.h"
 #include "adapter/AdapterVersion.h"
 #include "app/AdapterWords.h"
+#include "app/History.h"
 #include "cli/AdapterList.h"
 #include "cli/ExitCode.h"
+#include "cli/HistoryText.h"
 #include "cli/ImageFile.h"
 #include "cli/Json.h"
 #include "cli/NativeName.h"
@@ -56,6 +58,7 @@ TCommands::TCommands(const TOptions& options, QTextStream& out, QTextStream& err
     : Options(options), Console(out, err, options.Quiet), Link(options.Serial, options.Port),
       Recorder(Console), Transfer(Link, Console, options.Progress && !options.Quiet) {
     Link.Session().Retries = Options.Retries;
+    Recorder.HistoryTo(HistoryPath(HistoryChoice(Options)));
 }
 
 TCommands::~TCommands() = default;
@@ -123,6 +126,7 @@ int TCommands::Read(const QString& file) {
         Recorder.NoteAdapter(Link.Device());
         if (found != ExitOk)
             return found;
+        Recorder.NoteConnector(Link.Device());
         TQ47 model;
         QString error;
         const int read = Transfer.Read(model, error);
@@ -167,6 +171,7 @@ int TCommands::Write(const QString& file) {
         Recorder.NoteAdapter(Link.Device());
         if (found != ExitOk)
             return found;
+        Recorder.NoteConnector(Link.Device());
         Recorder.Record.Image = Bytes(model.Image);
         QString error;
         const int written = Transfer.Write(model, error);
@@ -192,6 +197,7 @@ int TCommands::Verify(const QString& file) {
         Recorder.NoteAdapter(Link.Device());
         if (found != ExitOk)
             return found;
+        Recorder.NoteConnector(Link.Device());
         std::uint8_t connector[TQ47::ImageSize] = {};
         const int compared = Transfer.Compare(model.Image, connector, error);
         Recorder.Record.Retries = Transfer.Retries();
@@ -217,10 +223,20 @@ int TCommands::Show(const QString& file) {
     TQ47 model;
     QString error;
     if (file.isEmpty()) {
-        if (const int found = Transfer.FindConnector(false); found != ExitOk)
-            return found;
-        if (Transfer.Read(model, error) != ExitOk)
-            return Fail(ExitCommunicationError, error);
+        // A read of the connector as any other, with its entry in the history.
+        const int read = Recorder.Run(QStringLiteral("read"), QString(), 0, [&] {
+            const int found = Transfer.FindConnector(false);
+            Recorder.NoteAdapter(Link.Device());
+            if (found != ExitOk)
+                return found;
+            Recorder.NoteConnector(Link.Device());
+            if (Transfer.Read(model, error) != ExitOk)
+                return Fail(ExitCommunicationError, error);
+            Recorder.Record.Image = Bytes(model.Image);
+            return int(ExitOk);
+        });
+        if (read != ExitOk)
+            return read;
     } else if (const int loaded = LoadImage(model, file, error); loaded != ExitOk) {
         return Fail(loaded, error);
     }
@@ -320,6 +336,42 @@ int TCommands::Sheet(const QString& file, const QString& out) {
         Console.Success(
             QStringLiteral("wrote the sheet of %1 into %2").arg(InputName(file), DisplayName(out)));
     Done(QStringLiteral("the sheet was written"));
+    return ExitOk;
+}
+
+int TCommands::History() {
+    const QString path = QDir::toNativeSeparators(HistoryPath(HistoryChoice(Options)));
+    THistoryFilter filter;
+    filter.Since = SinceTime(Options.Since).value_or(QDateTime());
+    filter.KeepLines = Options.Json;
+    THistoryLoad loaded = LoadHistory(path, filter);
+    if (!loaded.Failure.isEmpty())
+        return Fail(ExitFileError, loaded.Failure);
+    if (loaded.Damaged > 0)
+        Console.Warn(
+            QStringLiteral("skipped %1 damaged line%2 of the history %3")
+                .arg(loaded.Damaged)
+                .arg(loaded.Damaged == 1 ? QString() : QStringLiteral("s"), DisplayName(path)));
+    // Oldest first, as a log reads: the latest at the bottom, where tail finds it.
+    QList<THistoryEntry>& entries = loaded.Entries;
+    std::reverse(entries.begin(), entries.end());
+    if (entries.isEmpty())
+        Console.Note(QStringLiteral("the history %1 holds no entries%2")
+                         .arg(DisplayName(path), Options.Since.isEmpty()
+                                                     ? QString()
+                                                     : QStringLiteral(" since ") + Options.Since));
+    if (Options.Json) {
+        for (const THistoryEntry& entry : entries)
+            Console.Out << QString::fromUtf8(PrintableJsonLine(entry.Line)) << '\n';
+    } else if (Options.Csv) {
+        // Bytes as they are: its byte order mark and line ends are for the spreadsheet.
+        Console.Out.flush();
+        if (QString error; SaveBytes(HistoryCsv(entries), QStringLiteral("-"), error) != ExitOk)
+            return Fail(ExitFileError, error);
+    } else if (!entries.isEmpty()) {
+        PrintHistoryTable(Console.Out, entries);
+    }
+    Console.Out.flush();
     return ExitOk;
 }
 

@@ -39,6 +39,8 @@ public:
     int Set(const QString& file, const QStringList& assignments);
     // The parameter sheet of a file as a PDF; needs the GUI application.
     int Sheet(const QString& file, const QString& out);
+    // The programming history (--since, --json, --csv), oldest first.
+    int History();
     // Production mode (TProduction): read saves each connector into the next free numbered
     // file, write puts the same file into every connector.
     int ReadEach(const QString& file);

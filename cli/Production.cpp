@@ -161,6 +161,7 @@ int TProduction::Run(TJob job, const QString& file, const TQ47& source) {
         const int outcome = Recorder.Run(
             job == TJob::Read ? QStringLiteral("read") : QStringLiteral("write"), name, connectors,
             [&] {
+                Recorder.NoteConnector(Link.Device());
                 programmed = ProgramOne(job, source, name, detail, image);
                 Recorder.Record.Message = detail;
                 Console.Result(

@@ -40,6 +40,9 @@ double Run(const QString& ports, const QStringList& arguments) {
     QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BROOKFETCH_PORTS"), ports);
+    // The runs' entries go beside the ports, not into the user's programming history.
+    environment.insert(QStringLiteral("BROOKFETCH_HISTORY"),
+                       ports + QStringLiteral("/history.jsonl"));
     cli.setProcessEnvironment(environment);
     QElapsedTimer timer;
     timer.start();

@@ -39,6 +39,9 @@ using Sim = testsupport::SimulatorProcess;
 void Configure(QProcess& cli, const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BROOKFETCH_PORTS"), Ports);
+    // The runs' entries go into the bench's folder, not into the user's programming history.
+    environment.insert(QStringLiteral("BROOKFETCH_HISTORY"),
+                       Dir + QStringLiteral("/history.jsonl"));
     cli.setProcessEnvironment(environment);
     cli.setProgram(QStringLiteral(BROOKFETCH_CLI_PROGRAM));
     cli.setArguments(arguments);

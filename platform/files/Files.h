@@ -97,7 +97,13 @@ struct TLoadedFile {
 // Reads up to `atMost` bytes of a regular file; fewer than `atLeast` make the result Short.
 TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
                           std::size_t atLeast = 0);
-// The same from standard input, whatever it is (a pipe, a terminal, a file): never more than
+// Reads a regular file from its start to its end, handing each part to `take` as it comes: a long
+// record is read through without being held whole, or copied into memory that is new to the
+// program. Never opens what LoadWholeFile would not. Loaded (with no bytes) when it was read to
+// its end; otherwise why not.
+TLoadedFile ReadFileInParts(const std::filesystem::path& name,
+                            const std::function<void(std::string_view part)>& take);
+// LoadWholeFile from standard input, whatever it is (a pipe, a terminal, a file): never more than
 // `atMost` bytes are read, so an endless source ends too. A wait for input that a signal
 // interrupts ends the load (Unreadable) when `stopped` says so; otherwise it goes on.
 TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast = 0,
@@ -111,13 +117,23 @@ TFileKind FileKindOf(const std::filesystem::path& name);
 // included): false when either is missing.
 bool SameFile(const std::filesystem::path& one, const std::filesystem::path& other);
 
-// A record kept by appending lines to a file (a production bench's log). The file is never
-// reached through a symbolic link and must be this user's own; a device (/dev/null) is taken
-// as it is. Each line goes out in one write and is on disk before Append returns, so programs
-// that share the file never mix their lines, and a line always starts on a line of its own,
-// even after an earlier write was cut short.
+// A record kept by appending lines to a file (a production bench's log, the programming
+// history). The file is never reached through a symbolic link and, unless it is a record that
+// a team shares, must be this user's own; a device (/dev/null) is taken as it is. Each line goes
+// out in one write and is on disk before Append returns, so programs that share the file never
+// mix their lines, and a line always starts on a line of its own, even after an earlier write
+// was cut short. While a program looks at the file's end and writes its line it holds a lock
+// that every program appending this way takes (on both systems alike): appends over a network
+// folder, which the system does not keep whole by itself, stay whole too. A lock that no
+// program gives up within a few seconds is not waited for longer.
 class TAppendFile {
 public:
+    // Whose file may be appended to.
+    enum class TOwner {
+        Me,     // only this user's: nobody else can have placed it to read what we write
+        Anyone, // a file in a folder a team shares, made by whichever member came first
+    };
+
     TAppendFile() = default;
     ~TAppendFile();
     TAppendFile(const TAppendFile&) = delete;
@@ -126,10 +142,11 @@ public:
     // Opens the file for appending, creating it if needed. False with `why` saying in a few
     // words what is wrong ("it is a symbolic link", "it belongs to another user", or the
     // system's text).
-    bool Open(const std::filesystem::path& name, std::string& why);
+    bool Open(const std::filesystem::path& name, std::string& why, TOwner owner = TOwner::Me);
     bool IsOpen() const { return Native != Closed; }
-    // Appends `line` and a line feed. False when it could not be written whole or flushed.
-    bool Append(std::string_view line);
+    // Appends `line` and a line feed. False when it could not be written whole or flushed, with
+    // the system's words for it in `why`, when given.
+    bool Append(std::string_view line, std::string* why = nullptr);
 
 private:
     static constexpr std::intptr_t Closed = -1;

@@ -104,21 +104,57 @@ off_t TailSize(const TFileTail& tail) {
     return info.st_size - static_cast<off_t>(tail.Offset);
 }
 
+// A read of a descriptor that goes on when a signal interrupts it, keeping the error.
+files::TReader Reader(int fd, int& error) {
+    return [fd, &error](char* into, std::size_t size) -> long long {
+        for (;;) {
+            const ssize_t count = ::read(fd, into, size);
+            if (count >= 0 || errno != EINTR) {
+                error = count < 0 ? errno : 0;
+                return count;
+            }
+        }
+    };
+}
+
 TLoadedFile ReadUpTo(int fd, std::size_t atMost, std::size_t atLeast) {
     int error = 0;
-    TLoadedFile loaded =
-        files::ReadUpTo(atMost, atLeast, [fd, &error](char* into, std::size_t size) -> long long {
-            for (;;) {
-                const ssize_t count = ::read(fd, into, size);
-                if (count >= 0 || errno != EINTR) {
-                    error = count < 0 ? errno : 0;
-                    return count;
-                }
-            }
-        });
+    TLoadedFile loaded = files::ReadUpTo(atMost, atLeast, Reader(fd, error));
     if (loaded.Result == TLoadResult::Unreadable)
         loaded.Failure = FromErrno(error);
     return loaded;
+}
+
+// Opens a regular file for reading, `failed` saying why not. Judged before it is opened:
+// opening a pipe could wait for a writer for ever.
+TDescriptor OpenRegular(const std::filesystem::path& name, TLoadedFile& failed) {
+    struct stat info {};
+    if (name.empty()) {
+        failed = Failed(TLoadResult::Missing, Because(TFileReason::NotFound));
+        return TDescriptor();
+    }
+    if (::stat(name.c_str(), &info) != 0) {
+        failed = Failed(errno == ENOENT || errno == ENOTDIR ? TLoadResult::Missing
+                                                            : TLoadResult::Unreadable,
+                        errno == ENOTDIR ? Because(TFileReason::NotFound) : FromErrno(errno));
+        return TDescriptor();
+    }
+    if (!S_ISREG(info.st_mode)) {
+        failed = Failed(TLoadResult::NotRegular, KindOf(info));
+        return TDescriptor();
+    }
+    TDescriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.IsOpen()) {
+        failed = Failed(errno == ENOENT ? TLoadResult::Missing : TLoadResult::Unreadable,
+                        FromErrno(errno));
+        return TDescriptor();
+    }
+    // And judged again, in case something else was put in its place meanwhile.
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        failed = Failed(TLoadResult::NotRegular, KindOf(info));
+        return TDescriptor();
+    }
+    return file;
 }
 
 // In a folder where anyone may make files and only their owners may remove them (/tmp), a link
@@ -309,24 +345,22 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
 
 TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
                           std::size_t atLeast) {
-    // Judged before it is opened: opening a pipe could wait for a writer for ever.
-    struct stat info {};
-    if (name.empty())
-        return Failed(TLoadResult::Missing, Because(TFileReason::NotFound));
-    if (::stat(name.c_str(), &info) != 0)
-        return Failed(errno == ENOENT || errno == ENOTDIR ? TLoadResult::Missing
-                                                          : TLoadResult::Unreadable,
-                      errno == ENOTDIR ? Because(TFileReason::NotFound) : FromErrno(errno));
-    if (!S_ISREG(info.st_mode))
-        return Failed(TLoadResult::NotRegular, KindOf(info));
-    const TDescriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    TLoadedFile failed;
+    const TDescriptor file = OpenRegular(name, failed);
+    return file.IsOpen() ? ReadUpTo(file.Get(), atMost, atLeast) : failed;
+}
+
+TLoadedFile ReadFileInParts(const std::filesystem::path& name,
+                            const std::function<void(std::string_view part)>& take) {
+    TLoadedFile failed;
+    const TDescriptor file = OpenRegular(name, failed);
     if (!file.IsOpen())
-        return Failed(errno == ENOENT ? TLoadResult::Missing : TLoadResult::Unreadable,
-                      FromErrno(errno));
-    // And judged again, in case something else was put in its place meanwhile.
-    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return Failed(TLoadResult::NotRegular, KindOf(info));
-    return ReadUpTo(file.Get(), atMost, atLeast);
+        return failed;
+    int error = 0;
+    TLoadedFile loaded = files::ReadParts(Reader(file.Get(), error), take);
+    if (loaded.Result == TLoadResult::Unreadable)
+        loaded.Failure = FromErrno(error);
+    return loaded;
 }
 
 TLoadedFile LoadStandardInput(std::size_t atMost, std::size_t atLeast,
@@ -365,7 +399,7 @@ TAppendFile::~TAppendFile() {
         ::close(static_cast<int>(Native));
 }
 
-bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
+bool TAppendFile::Open(const std::filesystem::path& name, std::string& why, TOwner owner) {
     // Not through a link, and not blocking on a pipe that nobody reads. Read too, where the
     // file lets us, to see whether its last line was ended.
     constexpr int Flags = O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -387,7 +421,7 @@ bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
         return false;
     }
     // A file someone else made at the name would take our records wherever they wanted.
-    if (S_ISREG(info.st_mode) && info.st_uid != ::geteuid()) {
+    if (S_ISREG(info.st_mode) && owner == TOwner::Me && info.st_uid != ::geteuid()) {
         why = "it belongs to another user";
         return false;
     }
@@ -405,8 +439,25 @@ bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
     return true;
 }
 
-bool TAppendFile::Append(std::string_view line) {
+bool TAppendFile::Append(std::string_view line, std::string* why) {
     const int fd = static_cast<int>(Native);
+    // An open file description's lock (not the process's), so that another descriptor of ours
+    // on the same file, closed meanwhile, cannot drop it.
+    const auto lock = [fd](short type) {
+        struct flock range {};
+        range.l_type = type;
+        range.l_whence = SEEK_SET;
+        range.l_start = static_cast<off_t>(files::AppendLockOffset);
+        range.l_len = 1;
+        return ::fcntl(fd, F_OFD_SETLK, &range) == 0;
+    };
+    const bool locked = Regular && files::TakeLock([&lock] {
+                            if (lock(F_WRLCK))
+                                return files::TLockTry::Taken;
+                            return errno == EAGAIN || errno == EACCES || errno == EINTR
+                                       ? files::TLockTry::Busy
+                                       : files::TLockTry::Unsupported;
+                        });
     // A line cut short, by us or by another program sharing the file, is ended first.
     bool lineOpen = CutShort;
     if (Regular) {
@@ -420,11 +471,20 @@ bool TAppendFile::Append(std::string_view line) {
     do {
         written = ::write(fd, record.data(), record.size());
     } while (written < 0 && errno == EINTR);
+    const int error = written < 0 ? errno : ENOSPC; // a short write: the room ran out
+    if (locked)
+        lock(F_UNLCK);
     if (written != static_cast<ssize_t>(record.size())) {
         CutShort = CutShort || written > 0;
+        if (why != nullptr)
+            *why = std::strerror(error);
         return false;
     }
     CutShort = false;
     // A device has nothing to flush (/dev/null says so with EINVAL).
-    return ::fdatasync(fd) == 0 || (!Regular && (errno == EINVAL || errno == EROFS));
+    if (::fdatasync(fd) == 0 || (!Regular && (errno == EINVAL || errno == EROFS)))
+        return true;
+    if (why != nullptr)
+        *why = std::strerror(errno);
+    return false;
 }

@@ -1,7 +1,10 @@
 #include "platform/files/FilesShared.h"
 
 #include <algorithm>
+#include <chrono>
 #include <random>
+#include <thread>
+#include <vector>
 
 namespace files {
 
@@ -29,6 +32,20 @@ TLoadedFile ReadUpTo(std::size_t atMost, std::size_t atLeast, const TReader& rea
     return loaded;
 }
 
+TLoadedFile ReadParts(const TReader& read, const std::function<void(std::string_view)>& take) {
+    // One buffer, used again and again: memory that is new to the program costs more to touch
+    // than reading the file does.
+    std::vector<char> part(std::size_t(1) << 20);
+    for (;;) {
+        const long long count = read(part.data(), part.size());
+        if (count < 0)
+            return Failed(TLoadResult::Unreadable);
+        if (count == 0)
+            return Failed(TLoadResult::Loaded);
+        take(std::string_view(part.data(), static_cast<std::size_t>(count)));
+    }
+}
+
 TLoadedFile Failed(TLoadResult result, TFileFailure failure) {
     TLoadedFile loaded;
     loaded.Result = result;
@@ -53,6 +70,23 @@ std::string Record(std::string_view line, bool lineOpen) {
     record.append(line);
     record += '\n';
     return record;
+}
+
+bool TakeLock(const std::function<TLockTry()>& lock) {
+    using namespace std::chrono;
+    // Another program holds it for one write; a holder that does not let go (a computer cut off
+    // from the network folder) must not keep our record from being written.
+    const auto giveUp = steady_clock::now() + seconds(5);
+    auto pause = milliseconds(1);
+    for (;;) {
+        const TLockTry tried = lock();
+        if (tried != TLockTry::Busy)
+            return tried == TLockTry::Taken;
+        if (steady_clock::now() >= giveUp)
+            return false;
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, milliseconds(50));
+    }
 }
 
 } // namespace files

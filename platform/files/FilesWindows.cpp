@@ -17,6 +17,7 @@ public:
     ~THandle() { Reset(); }
     THandle(const THandle&) = delete;
     THandle& operator=(const THandle&) = delete;
+    THandle(THandle&& other) noexcept : Handle(std::exchange(other.Handle, INVALID_HANDLE_VALUE)) {}
 
     HANDLE Get() const { return Handle; }
     bool IsOpen() const { return Handle != INVALID_HANDLE_VALUE; }
@@ -47,13 +48,17 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 // Reads from a handle up to `atMost` bytes and looks for one more. The end of a pipe is its
 // end of input, not an error.
-TLoadedFile ReadUpTo(HANDLE file, std::size_t atMost, std::size_t atLeast) {
-    return files::ReadUpTo(atMost, atLeast, [file](char* into, std::size_t size) -> long long {
+files::TReader Reader(HANDLE file) {
+    return [file](char* into, std::size_t size) -> long long {
         DWORD count = 0;
         if (!::ReadFile(file, into, static_cast<DWORD>(size), &count, nullptr))
             return ::GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
         return count;
-    });
+    };
+}
+
+TLoadedFile ReadUpTo(HANDLE file, std::size_t atMost, std::size_t atLeast) {
+    return files::ReadUpTo(atMost, atLeast, Reader(file));
 }
 
 bool NotThere(DWORD error) {
@@ -266,10 +271,12 @@ TSaveResult SaveWholeFile(const std::filesystem::path& name, std::string_view by
     return TSaveResult::Saved;
 }
 
-TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
-                          std::size_t atLeast) {
-    if (name.empty())
-        return Failed(TLoadResult::Missing, Because(TFileReason::NotFound));
+// Opens a regular file for reading, `failed` saying why not.
+THandle OpenRegular(const std::filesystem::path& name, TLoadedFile& failed) {
+    if (name.empty()) {
+        failed = Failed(TLoadResult::Missing, Because(TFileReason::NotFound));
+        return THandle();
+    }
     const std::wstring source = name.wstring();
     // A name that is not there, or cannot be opened, said with the system's reason.
     const auto notOpened = [](DWORD error) {
@@ -277,18 +284,47 @@ TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
                       NotThere(error) ? Because(TFileReason::NotFound) : FromWin32(error));
     };
     const DWORD attributes = ::GetFileAttributesW(source.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return notOpened(::GetLastError());
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return Failed(TLoadResult::NotRegular, Because(TFileReason::Folder));
-    const THandle file(::CreateFileW(source.c_str(), GENERIC_READ,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        failed = notOpened(::GetLastError());
+        return THandle();
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        failed = Failed(TLoadResult::NotRegular, Because(TFileReason::Folder));
+        return THandle();
+    }
+    THandle file(::CreateFileW(source.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
+        failed = notOpened(::GetLastError());
+        return THandle();
+    }
+    if (::GetFileType(file.Get()) != FILE_TYPE_DISK) {
+        failed = Failed(TLoadResult::NotRegular, Because(TFileReason::NotAFile));
+        return THandle();
+    }
+    return file;
+}
+
+TLoadedFile LoadWholeFile(const std::filesystem::path& name, std::size_t atMost,
+                          std::size_t atLeast) {
+    TLoadedFile loaded;
+    const THandle file = OpenRegular(name, loaded);
     if (!file.IsOpen())
-        return notOpened(::GetLastError());
-    if (::GetFileType(file.Get()) != FILE_TYPE_DISK)
-        return Failed(TLoadResult::NotRegular, Because(TFileReason::NotAFile));
-    TLoadedFile loaded = ReadUpTo(file.Get(), atMost, atLeast);
+        return loaded;
+    loaded = ReadUpTo(file.Get(), atMost, atLeast);
+    if (loaded.Result == TLoadResult::Unreadable)
+        loaded.Failure = FromWin32(::GetLastError());
+    return loaded;
+}
+
+TLoadedFile ReadFileInParts(const std::filesystem::path& name,
+                            const std::function<void(std::string_view part)>& take) {
+    TLoadedFile loaded;
+    const THandle file = OpenRegular(name, loaded);
+    if (!file.IsOpen())
+        return loaded;
+    loaded = files::ReadParts(Reader(file.Get()), take);
     if (loaded.Result == TLoadResult::Unreadable)
         loaded.Failure = FromWin32(::GetLastError());
     return loaded;
@@ -351,7 +387,7 @@ std::string SystemErrorText(int code) {
     return message.empty() ? "Windows error " + std::to_string(error) : message;
 }
 
-bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
+bool TAppendFile::Open(const std::filesystem::path& name, std::string& why, TOwner) {
     // The link itself is opened, never what it points at.
     THandle file(::CreateFileW(name.wstring().c_str(), FILE_APPEND_DATA | FILE_READ_DATA,
                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
@@ -379,8 +415,19 @@ bool TAppendFile::Open(const std::filesystem::path& name, std::string& why) {
     return true;
 }
 
-bool TAppendFile::Append(std::string_view line) {
+bool TAppendFile::Append(std::string_view line, std::string* why) {
     const HANDLE file = reinterpret_cast<HANDLE>(Native);
+    OVERLAPPED range{};
+    range.Offset = static_cast<DWORD>(files::AppendLockOffset);
+    range.OffsetHigh = static_cast<DWORD>(files::AppendLockOffset >> 32);
+    const bool locked =
+        Regular && files::TakeLock([file, &range] {
+            if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                             &range))
+                return files::TLockTry::Taken;
+            return ::GetLastError() == ERROR_LOCK_VIOLATION ? files::TLockTry::Busy
+                                                            : files::TLockTry::Unsupported;
+        });
     bool lineOpen = CutShort;
     if (Regular) {
         LARGE_INTEGER size{};
@@ -400,10 +447,20 @@ bool TAppendFile::Append(std::string_view line) {
     const bool whole =
         ::WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
         written == record.size();
+    const DWORD error = whole ? ERROR_SUCCESS : ::GetLastError();
+    if (locked)
+        ::UnlockFileEx(file, 0, 1, 0, &range);
     if (!whole) {
         CutShort = CutShort || written > 0;
+        if (why != nullptr)
+            *why =
+                SystemErrorText(static_cast<int>(error != ERROR_SUCCESS ? error : ERROR_DISK_FULL));
         return false;
     }
     CutShort = false;
-    return !Regular || ::FlushFileBuffers(file);
+    if (!Regular || ::FlushFileBuffers(file))
+        return true;
+    if (why != nullptr)
+        *why = SystemErrorText(static_cast<int>(::GetLastError()));
+    return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <optional>
@@ -43,6 +44,12 @@ QString SecondsToText(int seconds);
 // (U+2028, U+2029) and the byte order mark (U+FEFF). The one rule for what is printed and for
 // the JSON the command line writes.
 bool IsObeyedCharacter(char16_t u);
+
+// A JSON string (with its quotes) that shows every character of `text` and obeys none: quotes
+// and backslashes, each obeyed character and any unpaired surrogate are escaped (\n, \t,
+// \u202e, ...). The one writer of JSON strings for the command line's output and the records
+// the programs keep, so that a line of them is safe to print.
+QByteArray JsonQuoted(const QString& text);
 
 // A text that came from outside (a USB description or serial number, a port file, a file name)
 // made safe to print on a terminal or show in a window: each obeyed character and the

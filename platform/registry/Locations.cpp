@@ -32,6 +32,22 @@ QString UserConfigFolder() {
     return base + QStringLiteral("/brookfetch");
 }
 
+QString UserDataFolder() {
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = HomeFolder() + QStringLiteral("/.local/share");
+    return base + QStringLiteral("/brookfetch");
+}
+
+QString UserLoginName() {
+    // The password database's name for who runs us; the environment only where it has none (a
+    // user known to a container by number alone).
+    if (const passwd* user = getpwuid(geteuid()); user && user->pw_name && *user->pw_name)
+        return QFile::decodeName(user->pw_name);
+    const QString name = qEnvironmentVariable("LOGNAME");
+    return name.isEmpty() ? qEnvironmentVariable("USER") : name;
+}
+
 bool MakePrivateFolder(const QString& folder) {
     const QFileInfo info(folder);
     if (info.isDir())

@@ -12,6 +12,16 @@
 // is ignored. Windows: %APPDATA%/Brookfetch. It need not exist.
 QString UserConfigFolder();
 
+// Where the program keeps the records it gathers for the user (the programming history). Linux:
+// $XDG_DATA_HOME/brookfetch, else ~/.local/share/brookfetch; a relative $XDG_DATA_HOME is
+// ignored. Windows: %LOCALAPPDATA%/Brookfetch, which stays on this computer: a history of this
+// computer's transfers has no business roaming. It need not exist.
+QString UserDataFolder();
+
+// The name the user logged in with, for records that say who did what; empty when the system
+// does not know it.
+QString UserLoginName();
+
 // Creates `folder` with its missing parents, each private to the user (0700 on Linux, as the
 // XDG rules ask for configuration folders). True when it is a folder afterwards.
 bool MakePrivateFolder(const QString& folder);

@@ -6,6 +6,8 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <lmcons.h> // after windows.h, which it needs
+
 QString UserConfigFolder() {
     // The roaming application data folder, as the system knows it; %APPDATA% names the same.
     QString base;
@@ -16,6 +18,25 @@ QString UserConfigFolder() {
     if (base.isEmpty())
         base = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
     return base + QStringLiteral("/Brookfetch");
+}
+
+QString UserDataFolder() {
+    QString base;
+    PWSTR folder = nullptr;
+    if (SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder) == S_OK)
+        base = QDir::fromNativeSeparators(QString::fromWCharArray(folder));
+    CoTaskMemFree(folder);
+    if (base.isEmpty())
+        base = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+    return base + QStringLiteral("/Brookfetch");
+}
+
+QString UserLoginName() {
+    wchar_t name[UNLEN + 1] = {};
+    DWORD size = UNLEN + 1;
+    if (GetUserNameW(name, &size) && size > 1)
+        return QString::fromWCharArray(name, static_cast<qsizetype>(size - 1));
+    return qEnvironmentVariable("USERNAME");
 }
 
 bool MakePrivateFolder(const QString& folder) {

@@ -1,6 +1,7 @@
 #include "app/Workplace.h"
 
 #include "adapter/TarnAdapter.h"
+#include "app/History.h"
 #include "model/Q47.h"
 #include "platform/framework/Exceptions.h"
 #include "platform/registry/LanguageStore.h"
@@ -498,6 +499,44 @@ TEST_F(WorkplaceTest, WriteThenReadThroughASimulatedAdapter) {
     EXPECT_FALSE(Place.WriteConnector());
     EXPECT_EQ(Place.Model->LastError, 1);
     EXPECT_TRUE(Place.Modified);
+}
+
+// The window's one call after a transfer: the chosen history, kept with the settings, gets the
+// adapter, the connector and the data set's image and file.
+TEST_F(WorkplaceTest, ATransferGoesIntoTheHistoryTheSettingsName) {
+    sim::InProcessAdapter adapter;
+    Place.LoadSettings();
+    Place.HistoryFile = Programs.filePath(QStringLiteral("team"));
+    Place.SaveSettings();
+    EXPECT_TRUE(GetSettings().contains("[History]\nFile=" + Place.HistoryFile.toUtf8() + '\n'));
+
+    Place.NewDataSet();
+    Place.FileName = QStringLiteral("/data/set.brk");
+    ASSERT_TRUE(Place.WriteConnector());
+    const std::string_view image = Place.Model->ImageBytes();
+    const QByteArray written(image.data(), static_cast<qsizetype>(image.size()));
+    EXPECT_EQ(Place.RecordTransfer(QStringLiteral("write"), true), QString());
+    adapter.firmware().setConnectorPresent(false);
+    ASSERT_FALSE(Place.ReadConnector());
+    EXPECT_EQ(Place.RecordTransfer(QStringLiteral("read"), false, QStringLiteral("pulled")),
+              QString());
+
+    TWorkplace next;
+    next.ExePath = Place.ExePath;
+    next.LoadSettings();
+    EXPECT_EQ(next.HistoryFile, Place.HistoryFile);
+    const THistoryLoad loaded = LoadHistory(HistoryPath(next.HistoryFile));
+    ASSERT_EQ(loaded.Entries.size(), 2);
+    const THistoryEntry& read = loaded.Entries[0];
+    EXPECT_EQ(read.Message, QStringLiteral("pulled"));
+    EXPECT_TRUE(read.Image.isEmpty()) << "a failed read leaves no connector's image";
+    const THistoryEntry& write = loaded.Entries[1];
+    EXPECT_TRUE(write.Ok);
+    EXPECT_EQ(write.File, QDir::toNativeSeparators(QStringLiteral("/data/set.brk")));
+    EXPECT_EQ(write.AdapterName, QStringLiteral("USB FETCHer Adapter"));
+    EXPECT_EQ(write.Connector, QStringLiteral("small"));
+    EXPECT_EQ(write.Image, written);
+    EXPECT_FALSE(write.Checksum.isEmpty());
 }
 
 TEST_F(WorkplaceTest, LanguageChoiceIsStoredPerExecutableAndAnnounced) {

@@ -64,6 +64,7 @@ public:
     void Configure(QProcess& process, const QStringList& arguments) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("BROOKFETCH_PORTS"), Ports);
+        environment.insert(QStringLiteral("BROOKFETCH_HISTORY"), History);
         process.setProcessEnvironment(environment);
         process.setProgram(QStringLiteral(BROOKFETCH_CLI_PROGRAM));
         process.setArguments(arguments);
@@ -111,6 +112,9 @@ protected:
     QTemporaryDir Dir;
     QString Ports;
     QString Memory;
+    // Beside the test's files, so that a folder a test makes read-only leaves it alone.
+    QTemporaryDir HistoryDir;
+    QString History = HistoryDir.filePath(QStringLiteral("history.jsonl"));
 };
 
 #define EXPECT_RESULT(result, code)                                                                \
@@ -1064,6 +1068,52 @@ TEST_F(CliProgramTest, TheLogKeepsOneJsonLinePerConnectorOperation) {
     EXPECT_TRUE(none.value("message").toString().startsWith("no connector found"));
     EXPECT_EQ(none.value("adapter").toString(), "LOG1");
     EXPECT_EQ(none.value("result").toString(), "failed");
+}
+
+// Every transfer lands in the history, whatever happens to the history itself: a cut last entry
+// is skipped with a word and the next one still lands whole; a history that cannot be written
+// is a warning, and the transfer keeps its outcome.
+TEST_F(CliProgramTest, TheHistoryKeepsEveryTransferAndHoldsNoneUp) {
+    auto sim = StartSim({"--instant", "--serial", "SN42"});
+    const QString file = Path("river.brk");
+    ASSERT_EQ(Run({"new", file, "PrePurge=20"}).Code, 0);
+    EXPECT_RESULT(Run({"write", file}), 0);
+    const Result json = Run({"history", "--json"});
+    EXPECT_RESULT(json, 0);
+    const QJsonObject entry = QJsonDocument::fromJson(json.Out).object();
+    EXPECT_EQ(entry.value("operation").toString(), "write");
+    EXPECT_EQ(entry.value("result").toString(), "ok");
+    EXPECT_EQ(entry.value("adapter_serial").toString(), "SN42");
+    EXPECT_EQ(entry.value("file").toString(), file);
+    EXPECT_EQ(entry.value("checksum").toString(),
+              QString::asprintf("0x%04X", Checksum(Contents(file))));
+    EXPECT_EQ(entry.value("image").toString().toLatin1(), Contents(file).toHex());
+
+    QFile history(History);
+    ASSERT_TRUE(history.open(QIODevice::Append));
+    history.write("{\"time\":\"2026-12-"); // a power cut in the middle of an entry
+    history.close();
+    EXPECT_RESULT(Run({"verify", file}), 0);
+    const Result table = Run({"history"});
+    EXPECT_RESULT(table, 0);
+    EXPECT_TRUE(table.Err.contains("warning: skipped 1 damaged line of the history"))
+        << table.Err.toStdString();
+    const QList<QByteArray> lines = table.Out.split('\n');
+    ASSERT_EQ(lines.size(), 4) << table.Out.toStdString(); // the head, two entries, the end
+    EXPECT_TRUE(lines[2].contains(" verify ") && lines[2].contains(file.toUtf8()));
+
+    const Result csv = Run({"history", "--csv", "--since", "2000-01-01"});
+    EXPECT_RESULT(csv, 0);
+    EXPECT_TRUE(csv.Out.startsWith("\xEF\xBB\xBF\"time\",\"operation\",")) << csv.Out.toStdString();
+    EXPECT_EQ(csv.Out.count("\r\n"), 3);
+    EXPECT_EQ(Run({"history", "--since", "2999-01-01T12:00"}).Out, "");
+    EXPECT_RESULT(Run({"history", "--since", "yesterday"}), 64);
+
+    // A file where the history's folder should be.
+    const Result unwritable = Run({"read", "--history", file + "/history.jsonl", Path("copy.brk")});
+    EXPECT_RESULT(unwritable, 0);
+    EXPECT_TRUE(unwritable.Err.contains("warning: the history")) << unwritable.Err.toStdString();
+    EXPECT_EQ(Contents(Path("copy.brk")), Contents(file));
 }
 
 TEST_F(CliProgramTest, ACorruptedReplyIsReadAgainAndNeverTaken) {

@@ -27,6 +27,9 @@ fail() {
 }
 # A Linux path as Wine's drive Z: shows it to Windows programs.
 win() { printf 'Z:%s' "${1//\//\\}"; }
+# Each transfer's entry goes into a history of the test's own, not the Wine profile's.
+BROOKFETCH_HISTORY=$(win "$scratch/history.jsonl")
+export BROOKFETCH_HISTORY
 # run CODE NAME ARGUMENTS...: brookfetch-cli.exe ($program, else the one beside the simulated
 # driver) must end with CODE; its output is kept in NAME.out and NAME.err.
 run() {
@@ -105,6 +108,11 @@ run 0 write-back write "$(win "$copy")"
 same "$memory" "$scratch/memory.before" "the clone written back differs from the first connector"
 run 0 read-again read "$(win "$scratch/again.brk")"
 same "$scratch/again.brk" "$copy" "a second read differs from the first"
+# Every one of them is in the history, with the image's checksum, under the name as given.
+run 0 history history --json
+[[ $(grep -c '"checksum":"0x' "$scratch/history.out") == 6 ]] || fail "the history lacks entries"
+grep -qF '"file":"'"$(win "$copy" | sed 's/\\/\\\\/g')"'"' "$scratch/history.out" ||
+    fail "the history does not name the file as Windows does"
 
 # --port takes the device index that list shows.
 export BROOKFETCH_SIM="--serial SIMA;--serial SIMB --no-connector"

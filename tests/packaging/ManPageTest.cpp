@@ -204,7 +204,7 @@ TEST(Completion, OffersParametersThatCanBeSetAndTheValuesAfterTheirEqualsSign) {
     EXPECT_EQ(CompletedText("brookfetch-cli new f.brk DeadTime="), "");
     EXPECT_EQ(CompletedText("brookfetch-cli set f.brk varmode=4"), "4-20mA");
     EXPECT_EQ(CompletedText("brookfetch-cli show --"),
-              "--help --json --port --quiet --retries --serial --trace");
+              "--help --history --json --port --quiet --retries --serial --trace");
 }
 
 TEST(Programs, TellTheProjectsVersion) {

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
@@ -414,11 +415,15 @@ TEST_F(Files, AnAppendedLogStartsEachLineOnItsOwnAndRefusesLinksAndOthersFiles) 
     EXPECT_TRUE(file.Open("/dev/null", why));
     EXPECT_TRUE(file.Append("gone"));
     ASSERT_TRUE(file.Open("/dev/full", why));
-    EXPECT_FALSE(file.Append("lost"));
+    std::string lost;
+    EXPECT_FALSE(file.Append("lost", &lost));
+    EXPECT_EQ(lost, std::strerror(ENOSPC));
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(log.c_str(), testsupport::Nobody, testsupport::Nobody), 0);
         EXPECT_FALSE(file.Open(log, why));
         EXPECT_EQ(why, "it belongs to another user");
+        // A record a team shares is every member's.
+        EXPECT_TRUE(file.Open(log, why, TAppendFile::TOwner::Anyone)) << why;
     }
 }
 

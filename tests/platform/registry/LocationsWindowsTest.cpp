@@ -27,4 +27,10 @@ TEST(LocationsWindows, PortableUnlessMarkedInstalledAndTheUsersFolderElse) {
         UserConfigFolder().compare(appData + QStringLiteral("/Brookfetch"), Qt::CaseInsensitive), 0)
         << UserConfigFolder().toStdString();
     EXPECT_EQ(SharedDataFolder(exe), programs.path());
+    // The programming history stays on this computer.
+    const QString localAppData = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+    EXPECT_EQ(
+        UserDataFolder().compare(localAppData + QStringLiteral("/Brookfetch"), Qt::CaseInsensitive),
+        0)
+        << UserDataFolder().toStdString();
 }

@@ -1,0 +1,137 @@
+#include "cli/HistoryText.h"
+
+#include "platform/framework/Convert.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace cli {
+namespace {
+
+// A stored text as the terminal is to show it: each character it would obey as \uXXXX. The
+// rest stays as it is, backslashes too: the programs store names as they show them
+// (C:\Sites\river.brk, a Linux name's stray byte as \xff).
+QString Printable(const QString& text) {
+    QString printable;
+    printable.reserve(text.size());
+    for (const QChar c : text) {
+        if (IsObeyedCharacter(c.unicode()))
+            printable += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            printable += c;
+    }
+    return printable;
+}
+
+QString OrDash(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("-") : Printable(text);
+}
+
+// In the form a spreadsheet takes for a time, in this computer's time as --since is.
+QString LocalTime(const QDateTime& time) {
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QByteArray CsvField(QString text) {
+    // A spreadsheet runs a field that starts like a formula; a serial number or a user's name
+    // comes from outside and must stay text.
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
+        text.prepend(QLatin1Char('\''));
+    return '"' + text.replace(QLatin1Char('"'), QLatin1String("\"\"")).toUtf8() + '"';
+}
+
+} // namespace
+
+QString HistoryChoice(const TOptions& options) {
+    return options.History.isEmpty() ? qEnvironmentVariable("BROOKFETCH_HISTORY") : options.History;
+}
+
+std::optional<QDateTime> SinceTime(const QString& text) {
+    if (text.isEmpty())
+        return QDateTime();
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2}))?)?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const auto number = [&match](int part) { return match.captured(part).toInt(); };
+    const QDate date(number(1), number(2), number(3));
+    const QTime time = match.hasCaptured(4) ? QTime(number(4), number(5), number(6)) : QTime(0, 0);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
+}
+
+void PrintHistoryTable(QTextStream& out, const QList<THistoryEntry>& entries) {
+    const auto row = [](const THistoryEntry& entry) {
+        QString what = Printable(entry.File);
+        if (!entry.Ok && !entry.Message.isEmpty())
+            what += (what.isEmpty() ? QString() : QStringLiteral(": ")) + Printable(entry.Message);
+        QString who = OrDash(entry.User);
+        if (!entry.Computer.isEmpty())
+            who += QLatin1Char('@') + Printable(entry.Computer);
+        return QStringList{LocalTime(entry.Time),
+                           OrDash(entry.Operation),
+                           entry.Ok ? QStringLiteral("ok") : QStringLiteral("failed"),
+                           OrDash(entry.Checksum),
+                           OrDash(entry.AdapterSerial),
+                           who,
+                           what.isEmpty() ? QStringLiteral("-") : what};
+    };
+    const QStringList head{QStringLiteral("time"),    QStringLiteral("operation"),
+                           QStringLiteral("result"),  QStringLiteral("checksum"),
+                           QStringLiteral("adapter"), QStringLiteral("user"),
+                           QStringLiteral("file")};
+    // The widths first, then line by line: a long history is never held twice as text.
+    QList<qsizetype> widths(head.size() - 1, 0);
+    const auto widen = [&widths](const QStringList& cells) {
+        for (qsizetype column = 0; column < widths.size(); ++column)
+            widths[column] = std::max(widths[column], cells[column].size());
+    };
+    widen(head);
+    for (const THistoryEntry& entry : entries)
+        widen(row(entry));
+    const auto print = [&](const QStringList& cells) {
+        for (qsizetype column = 0; column < widths.size(); ++column)
+            out << cells[column].leftJustified(widths[column]) << "  ";
+        out << cells.back() << '\n';
+    };
+    print(head);
+    for (const THistoryEntry& entry : entries)
+        print(row(entry));
+}
+
+QByteArray HistoryCsv(const QList<THistoryEntry>& entries) {
+    QByteArray csv = "\xEF\xBB\xBF\"time\",\"operation\",\"result\",\"message\",\"file\","
+                     "\"adapter_name\",\"adapter_version\",\"adapter_serial\",\"connector\","
+                     "\"checksum\",\"image\",\"user\",\"computer\",\"program\"\r\n";
+    for (const THistoryEntry& entry : entries) {
+        const QString fields[] = {LocalTime(entry.Time),
+                                  entry.Operation,
+                                  entry.Ok ? QStringLiteral("ok") : QStringLiteral("failed"),
+                                  entry.Message,
+                                  entry.File,
+                                  entry.AdapterName,
+                                  entry.AdapterVersion,
+                                  entry.AdapterSerial,
+                                  entry.Connector,
+                                  entry.Checksum,
+                                  QString::fromLatin1(entry.Image.toHex()),
+                                  entry.User,
+                                  entry.Computer,
+                                  entry.Program};
+        QByteArray line;
+        for (const QString& field : fields)
+            line += (line.isEmpty() ? QByteArray() : QByteArray(",")) + CsvField(field);
+        csv += line + "\r\n";
+    }
+    return csv;
+}
+
+QByteArray PrintableJsonLine(const QByteArray& line) {
+    // Valid JSON holds such characters only in strings, where \uXXXX stands for them; a tab only
+    // between its parts, where a blank does as well.
+    return Printable(QString::fromUtf8(line).replace(QLatin1Char('\t'), QLatin1Char(' '))).toUtf8();
+}
+
+} // namespace cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/History.h"
+#include "cli/CommandLine.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+// The programming history on the command line: which history, --since, and the entries as a
+// table, CSV or JSON Lines.
+namespace cli {
+
+// The history chosen: --history, else the environment's BROOKFETCH_HISTORY; empty for the user's
+// own (HistoryPath, app/History.h).
+QString HistoryChoice(const TOptions& options);
+
+// --since: a day YYYY-MM-DD (from its start) or a time YYYY-MM-DDTHH:MM[:SS] (a blank may stand
+// for the T), local time. Nothing for any other text; an empty text is no limit (invalid time).
+std::optional<QDateTime> SinceTime(const QString& text);
+
+// One line an entry, under a head line: time (local), operation, result, checksum, adapter's
+// serial number, user@computer, and the file with what went wrong after a failure.
+void PrintHistoryTable(QTextStream& out, const QList<THistoryEntry>& entries);
+
+// For a spreadsheet: UTF-8 with a byte order mark (which tells Excel the encoding), a head line
+// with the keys of the stored lines, every field quoted, lines ended by CR LF (RFC 4180); the
+// time in local time as the table has it, which a spreadsheet takes for a time. A field that a
+// spreadsheet would take for a formula (=, +, -, @ first) starts with an apostrophe.
+QByteArray HistoryCsv(const QList<THistoryEntry>& entries);
+
+// A stored line with every character a terminal would obey escaped (the program's own lines hold
+// none: this is for lines written by hand).
+QByteArray PrintableJsonLine(const QByteArray& line);
+
+} // namespace cli
