@@ -7,6 +7,7 @@
 #include "platform/framework/Application.h"
 #include "ui/Accessibility.h"
 #include "ui/Main.h"
+#include "ui/Msg.h"
 #include "ui/SingleWindow.h"
 #include "ui/Startup.h"
 
@@ -73,7 +74,11 @@ QString StartTraceAsked(const std::optional<QString>& option) {
         return QStringLiteral("The option --trace needs the name of a file: brookfetch --trace "
                               "FILE. Brookfetch runs without a trace.");
     const QString file = TraceFileChosen(option.value_or(QString()));
-    if (QString why; !file.isEmpty() && !StartTrace(file, why))
+    if (file.isEmpty())
+        return QString();
+    // The trace's head names the program's version.
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(BrookfetchVersion));
+    if (QString why; !StartTrace(file, why))
         return QStringLiteral("The trace cannot be written into %1: %2. Brookfetch runs without "
                               "a trace.")
             .arg(QDir::toNativeSeparators(file), why);
@@ -124,8 +129,7 @@ int RunWindowProgram(int argc, char* argv[], const std::function<void()>& shown)
     const QString traceProblem = StartTraceAsked(trace);
     return RunWindows([file, shown, traceProblem] {
         if (!traceProblem.isEmpty())
-            Application->MessageBox(traceProblem,
-                                    TMainForm::MessageText(QStringLiteral("MsgWarning")), MB_OK);
+            Application->MessageBox(traceProblem, MessageText(QStringLiteral("MsgWarning")), MB_OK);
         if (shown)
             shown();
         if (!file.isEmpty())
