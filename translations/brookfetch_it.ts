@@ -458,312 +458,311 @@ Vuoi eliminarlo comunque?</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../ui/Main.ui" line="187"/>
+        <location filename="../ui/Main.ui" line="181"/>
         <source>Acc. to Samples Count</source>
         <extracomment>Parameter page. Sampling mode: the run ends after the number of samples set below.</extracomment>
         <translation>In base al numero di campioni</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="197"/>
+        <location filename="../ui/Main.ui" line="191"/>
         <source>Continuous</source>
         <extracomment>Parameter page. Sampling mode: the sampler keeps taking samples until stopped.</extracomment>
         <translation>Continua</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="282"/>
+        <location filename="../ui/Main.ui" line="276"/>
         <source>Purging time</source>
         <extracomment>Parameter page. Heading. Purging: the pump blows air back through the suction line to empty it (not rinsing with water). See translations/TERMS.md.</extracomment>
         <translation>Tempo di spurgo</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="412"/>
+        <location filename="../ui/Main.ui" line="406"/>
         <source>VAR System :</source>
         <extracomment>Parameter page. Heading: the sampler&apos;s VAR input, an external 0/4–20 mA signal that controls sampling.</extracomment>
         <translation>Sistema VAR:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="453"/>
+        <location filename="../ui/Main.ui" line="447"/>
         <source>Disabled</source>
         <extracomment>Parameter page. VAR input mode: the input is not used.</extracomment>
         <translation>Disattivato</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="746"/>
+        <location filename="../ui/Main.ui" line="740"/>
         <source>Pump Pulses :</source>
         <extracomment>Parameter page. Display only: pump pulses per sample, measured by the sampler.</extracomment>
         <translation>Impulsi pompa:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="821"/>
+        <location filename="../ui/Main.ui" line="815"/>
         <source>Voltage control</source>
         <extracomment>Parameter page. Heading: the battery voltage thresholds of the sampler.</extracomment>
         <translation>Controllo tensione</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="181"/>
+        <location filename="../ui/Main.ui" line="175"/>
         <source>&amp;Mode</source>
         <extracomment>Parameter page. Title of the choice how a sampling run ends: after a number of samples, or continuous. &amp;: Alt letter, distinct from the other fields&apos; and the menu titles&apos; letters.</extracomment>
         <translation>&amp;Modalità</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="210"/>
+        <location filename="../ui/Main.ui" line="204"/>
         <source>Samples &amp;Count :</source>
         <extracomment>Parameter page. Number of samples in a run (1..255). &amp;: Alt letter.</extracomment>
         <translation>&amp;Numero di campioni:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="294"/>
+        <location filename="../ui/Main.ui" line="288"/>
         <source>&amp;Before Sampling :</source>
         <extracomment>Parameter page. Under the heading &quot;Purging time&quot;: seconds of purging before each sample is drawn. &amp;: Alt letter.</extracomment>
         <translation>&amp;Prima del prelievo:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="326"/>
-        <location filename="../ui/Main.ui" line="365"/>
-        <location filename="../ui/Main.ui" line="700"/>
-        <location filename="../ui/Main.ui" line="739"/>
+        <location filename="../ui/Main.ui" line="320"/>
+        <location filename="../ui/Main.ui" line="359"/>
+        <location filename="../ui/Main.ui" line="694"/>
+        <location filename="../ui/Main.ui" line="733"/>
         <source>[s]</source>
         <extracomment>Unit: seconds.</extracomment>
         <translation>[s]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="333"/>
+        <location filename="../ui/Main.ui" line="327"/>
         <source>&amp;After Sampling :</source>
         <extracomment>Parameter page. Under the heading &quot;Purging time&quot;: seconds of purging after each sample. &amp;: Alt letter.</extracomment>
         <translation>D&amp;opo il prelievo:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="424"/>
+        <location filename="../ui/Main.ui" line="418"/>
         <source>M&amp;ode :</source>
         <extracomment>Parameter page. Under the heading &quot;VAR System&quot;: how the VAR input is used (Disabled, 0 - 20mA, 4 - 20mA). &amp;: Alt letter.</extracomment>
         <translation>Moda&amp;lità:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="518"/>
+        <location filename="../ui/Main.ui" line="512"/>
         <source>&amp;Time Delay :</source>
         <extracomment>Parameter page. Dead time: how long the sampler waits after the start before the first sample (hh:mm:ss). &amp;: Alt letter.</extracomment>
         <translation>&amp;Ritardo di avvio:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="550"/>
-        <location filename="../ui/Main.ui" line="621"/>
+        <location filename="../ui/Main.ui" line="544"/>
+        <location filename="../ui/Main.ui" line="615"/>
         <source>[hh:mm:ss]</source>
         <extracomment>Time format: hours:minutes:seconds, as typed into the field.</extracomment>
         <translation>[hh:mm:ss]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="557"/>
+        <location filename="../ui/Main.ui" line="551"/>
         <source>&amp;Purges Count :</source>
         <extracomment>Parameter page. How many times the suction line is purged (air blown back) before a sample, 0..5. &amp;: Alt letter.</extracomment>
         <translation>Numero di &amp;spurghi:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="589"/>
+        <location filename="../ui/Main.ui" line="583"/>
         <source>Sampling &amp;Interval :</source>
         <extracomment>Parameter page. Time from one sample to the next (hh:mm:ss). &amp;: Alt letter.</extracomment>
         <translation>&amp;Intervallo di prelievo:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="668"/>
+        <location filename="../ui/Main.ui" line="662"/>
         <source>A&amp;eration :</source>
         <extracomment>Parameter page. Seconds the pump blows air through the sample in the bottle (aeration). &amp;: Alt letter.</extracomment>
         <translation>A&amp;erazione:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="707"/>
+        <location filename="../ui/Main.ui" line="701"/>
         <source>Ma&amp;x Suction Time :</source>
         <extracomment>Parameter page. Longest time the pump may suck to draw one sample; seconds. &amp;: Alt letter.</extracomment>
         <translation>&amp;Tempo max. aspirazione:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="833"/>
+        <location filename="../ui/Main.ui" line="827"/>
         <source>&amp;Warning at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler warns. &amp;: Alt letter.</extracomment>
         <translation>A&amp;vviso a:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="865"/>
-        <location filename="../ui/Main.ui" line="904"/>
+        <location filename="../ui/Main.ui" line="859"/>
+        <location filename="../ui/Main.ui" line="898"/>
         <source>[V]</source>
         <extracomment>Unit: volts.</extracomment>
         <translation>[V]</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="872"/>
+        <location filename="../ui/Main.ui" line="866"/>
         <source>&amp;Switch off at :</source>
         <extracomment>Parameter page. Under &quot;Voltage control&quot;: battery voltage at which the sampler switches itself off. &amp;: Alt letter.</extracomment>
         <translation>Spe&amp;gnimento a:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="980"/>
+        <location filename="../ui/Main.ui" line="971"/>
         <source>&amp;File</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and from the parameter fields&apos; letters.</extracomment>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="996"/>
+        <location filename="../ui/Main.ui" line="987"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Dati</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="999"/>
-        <location filename="../ui/Main.ui" line="1146"/>
+        <location filename="../ui/Main.ui" line="990"/>
+        <location filename="../ui/Main.ui" line="1137"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Leggi i dati dall’adattatore</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1006"/>
+        <location filename="../ui/Main.ui" line="997"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Aiuto</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1051"/>
+        <location filename="../ui/Main.ui" line="1042"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Nuovo</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1054"/>
+        <location filename="../ui/Main.ui" line="1045"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Nuovo set di parametri</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1062"/>
+        <location filename="../ui/Main.ui" line="1053"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Apri</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1065"/>
-        <location filename="../ui/FileCommands.cpp" line="347"/>
+        <location filename="../ui/Main.ui" line="1056"/>
+        <location filename="../ui/FileDialogs.cpp" line="84"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Apri file</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1073"/>
+        <location filename="../ui/Main.ui" line="1064"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>&amp;Salva</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1076"/>
+        <location filename="../ui/Main.ui" line="1067"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Salva file</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1084"/>
+        <location filename="../ui/Main.ui" line="1075"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Salva &amp;con nome</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1087"/>
+        <location filename="../ui/Main.ui" line="1078"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Salva il file con un altro nome</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1092"/>
+        <location filename="../ui/Main.ui" line="1083"/>
         <source>&amp;Print...</source>
         <extracomment>File menu: prints the parameter sheet (the parameters on one page, with room for the signatures of who programmed and who checked them) through the system&apos;s print dialog.</extracomment>
         <translation>S&amp;tampa...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1115"/>
+        <location filename="../ui/Main.ui" line="1106"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>&amp;Proprietà...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1095"/>
+        <location filename="../ui/Main.ui" line="1086"/>
         <source>Print the parameter sheet</source>
         <extracomment>Tool tip of File &gt; Print.</extracomment>
         <translation>Stampa il foglio dei parametri</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1118"/>
+        <location filename="../ui/Main.ui" line="1109"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Proprietà del programma</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1123"/>
+        <location filename="../ui/Main.ui" line="1114"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1103"/>
+        <location filename="../ui/Main.ui" line="1094"/>
         <source>&amp;Export as PDF...</source>
         <extracomment>File menu: saves the parameter sheet (the page File &gt; Print prints) as a PDF file. &quot;PDF&quot; stays as it is.</extracomment>
         <translation>Esporta in P&amp;DF...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1126"/>
+        <location filename="../ui/Main.ui" line="1117"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Esci dal programma</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1106"/>
+        <location filename="../ui/Main.ui" line="1097"/>
         <source>Save the parameter sheet as a PDF file</source>
         <extracomment>Tool tip of File &gt; Export as PDF.</extracomment>
         <translation>Salva il foglio dei parametri come file PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1131"/>
+        <location filename="../ui/Main.ui" line="1122"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;Informazioni...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1134"/>
+        <location filename="../ui/Main.ui" line="1125"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informazioni sul programma</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1143"/>
+        <location filename="../ui/Main.ui" line="1134"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Leggi</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1158"/>
+        <location filename="../ui/Main.ui" line="1149"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Scrivi</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1161"/>
+        <location filename="../ui/Main.ui" line="1152"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Scrivi i dati nell’adattatore</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="352"/>
-        <location filename="../ui/FileCommands.cpp" line="367"/>
+        <location filename="../ui/FileDialogs.cpp" line="96"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Configurazione Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileCommands.cpp" line="362"/>
+        <location filename="../ui/FileDialogs.cpp" line="86"/>
         <source>Save file</source>
         <translation>Salva file</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="174"/>
+        <location filename="../ui/FileDialogs.cpp" line="85"/>
         <source>Export as PDF</source>
         <translation>Esporta in PDF</translation>
     </message>
     <message>
-        <location filename="../ui/SheetCommands.cpp" line="179"/>
+        <location filename="../ui/FileDialogs.cpp" line="95"/>
         <source>PDF document (*.pdf)</source>
         <translation>Documento PDF (*.pdf)</translation>
     </message>
@@ -905,258 +904,264 @@ Vuoi eliminarlo comunque?</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="232"/>
+        <source>This transfer could not be kept in the programming history. The transfer itself is done.</source>
+        <extracomment>Warning after a connector transfer that could not be kept in the programming history; the system&apos;s reason follows. Shown once per session.</extracomment>
+        <translation>Questo trasferimento non è stato registrato nella cronologia di programmazione. Il trasferimento stesso è avvenuto.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="242"/>
         <source>New language will be set after program restart</source>
         <extracomment>Notice after another language was chosen.</extracomment>
         <translation>La nuova lingua sarà attiva al prossimo avvio del programma</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="242"/>
+        <location filename="../ui/Msg.ui" line="252"/>
         <source>Adapter ?</source>
         <extracomment>Status bar: no adapter answers.</extracomment>
         <translation>Adattatore?</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="252"/>
+        <location filename="../ui/Msg.ui" line="262"/>
         <source>Connector NOT USABLE (large memory)</source>
         <extracomment>Status bar, beside the adapter: a connector is plugged in, but it has a large memory and is no sampler&apos;s configuration connector, so Read and Write refuse it. Short: it must fit the status bar.</extracomment>
         <translation>Connettore NON UTILIZZABILE (memoria grande)</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="262"/>
+        <location filename="../ui/Msg.ui" line="272"/>
         <source>No USB FETCHer Adapter is plugged in. Plug the adapter into a USB port of this computer.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: no adapter is plugged in. Keep &quot;USB FETCHer Adapter&quot;, the adapter&apos;s own name.</extracomment>
         <translation>Nessun USB FETCHer Adapter collegato. Collegare l’adattatore a una porta USB di questo computer.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="272"/>
+        <location filename="../ui/Msg.ui" line="282"/>
         <source>%1 adapters are plugged in. Brookfetch works with one adapter at a time: unplug the others.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: %1 is the number of adapters plugged in (2 or more); the program works with exactly one.</extracomment>
         <translation>Sono collegati %1 adattatori. Brookfetch lavora con un solo adattatore alla volta: scollegare gli altri.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="282"/>
+        <location filename="../ui/Msg.ui" line="292"/>
         <source>The adapter does not answer. Unplug it and plug it in again.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: an adapter is plugged in but does not answer the program.</extracomment>
         <translation>L’adattatore non risponde. Scollegarlo e ricollegarlo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="292"/>
+        <location filename="../ui/Msg.ui" line="302"/>
         <source>No printer is installed on this computer. Install a printer, or keep the sheet as a PDF file with File, Export as PDF.</source>
         <extracomment>Error box after File &gt; Print: the computer has no printer installed. &quot;File, Export as PDF&quot; names the menu and its item as the menus show them.</extracomment>
         <translation>Su questo computer non è installata alcuna stampante. Installare una stampante, oppure conservare il foglio come file PDF con File, Esporta in PDF.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="302"/>
+        <location filename="../ui/Msg.ui" line="312"/>
         <source>Adapter %1 is in use by another program</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the adapter&apos;s serial number or device.</extracomment>
         <translation>L’adattatore %1 è in uso da parte di un altro programma</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="312"/>
+        <location filename="../ui/Msg.ui" line="322"/>
         <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the device path. Keep &quot;udev&quot; and &quot;dialout&quot;.</extracomment>
         <translation>Nessun permesso per aprire l’adattatore %1. Installare il pacchetto Brookfetch (la sua regola udev concede l’accesso) oppure aggiungere l’utente al gruppo dialout e accedere di nuovo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="322"/>
+        <location filename="../ui/Msg.ui" line="332"/>
         <source>FTDI&apos;s D2XX driver (FTD2XX.DLL) is not installed. Install the adapter maker&apos;s driver package.</source>
         <extracomment>Tool tip of the adapter&apos;s status on Windows, when the adapter&apos;s driver is not installed on the computer. Keep &quot;FTDI&quot;, &quot;D2XX&quot; and &quot;FTD2XX.DLL&quot;.</extracomment>
         <translation>Il driver D2XX di FTDI (FTD2XX.DLL) non è installato. Installare il pacchetto driver del produttore dell’adattatore.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="332"/>
+        <location filename="../ui/Msg.ui" line="342"/>
         <source>The file %1 does not exist.</source>
         <extracomment>Error box after File &gt; Open, a recent file, a dropped file or a file named at start: %1 is the file&apos;s path. &quot;Nothing was opened; …&quot; follows as a second paragraph.</extracomment>
         <translation>Il file %1 non esiste.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="342"/>
+        <location filename="../ui/Msg.ui" line="352"/>
         <source>The file %1 cannot be read.</source>
         <extracomment>Error box after an open that failed: the file exists, but the program may not read it (no permission) or reading it failed. %1 is its path.</extracomment>
         <translation>Impossibile leggere il file %1.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="352"/>
+        <location filename="../ui/Msg.ui" line="362"/>
         <source>The file %1 is shorter than 128 bytes: it holds no parameter set.</source>
         <extracomment>Error box after an open that failed: a configuration file holds one parameter set of 128 bytes; this one is shorter. %1 is its path.</extracomment>
         <translation>Il file %1 è più corto di 128 byte: non contiene alcun set di parametri.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="362"/>
+        <location filename="../ui/Msg.ui" line="372"/>
         <source>The file %1 is damaged: its checksum is wrong.</source>
         <extracomment>Error box after an open that failed: the checksum stored in the file does not match its contents. %1 is its path.</extracomment>
         <translation>Il file %1 è danneggiato: la somma di controllo è errata.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="372"/>
+        <location filename="../ui/Msg.ui" line="382"/>
         <source>Nothing was opened; the parameters shown are unchanged.</source>
         <extracomment>Second paragraph of the error boxes after an open that failed: the window still shows the parameters it showed before.</extracomment>
         <translation>Non è stato aperto nulla; i parametri visualizzati sono invariati.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="382"/>
+        <location filename="../ui/Msg.ui" line="392"/>
         <source>Connector read</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Read succeeded: the connector has been read, its parameters are now in the window. A past-tense confirmation, not the command. Short: it must fit the status bar.</extracomment>
         <translation>Connettore letto</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="392"/>
+        <location filename="../ui/Msg.ui" line="402"/>
         <source>Connector written and verified</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Write succeeded: the parameters have been written into the connector and read back to check them. Write, not save. Short: it must fit the status bar.</extracomment>
         <translation>Connettore scritto e verificato</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="402"/>
+        <location filename="../ui/Msg.ui" line="412"/>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>File salvato</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="412"/>
+        <location filename="../ui/Msg.ui" line="422"/>
         <source>There is no connector in the adapter. Plug a connector into the adapter, then try again.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found no connector in the adapter: nothing was read or written.</extracomment>
         <translation>Nell’adattatore non c’è alcun connettore. Inserire un connettore nell’adattatore, quindi riprovare.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="632"/>
+        <location filename="../ui/Msg.ui" line="642"/>
         <source>Sheet sent to the printer</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
         <translation>Foglio inviato alla stampante</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="422"/>
+        <location filename="../ui/Msg.ui" line="432"/>
         <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
         <translation>Il connettore nell’adattatore ha una memoria grande: non è il connettore di configurazione di un campionatore, e non vi è stato letto né scritto nulla. Inserire il connettore di un campionatore.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="642"/>
+        <location filename="../ui/Msg.ui" line="652"/>
         <source>Sheet saved as PDF</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
         <translation>Foglio salvato come PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="432"/>
+        <location filename="../ui/Msg.ui" line="442"/>
         <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
         <translation>L’adattatore non risponde. Verificare che sia collegato, quindi riprovare.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="652"/>
+        <location filename="../ui/Msg.ui" line="662"/>
         <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
         <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
         <translation>La stampante non ha accettato il foglio dei parametri. Controllare la stampante e riprovare.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="442"/>
+        <location filename="../ui/Msg.ui" line="452"/>
         <source>The connector was pulled out during the transfer. Plug it in again, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the adapter said during a Read or Write that no connector is in it any more.</extracomment>
         <translation>Il connettore è stato estratto durante il trasferimento. Reinserirlo, quindi riprovare.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="452"/>
+        <location filename="../ui/Msg.ui" line="462"/>
         <source>The adapter&apos;s answers were damaged or missing (a noisy line, or a connector that is not pushed home). Re-seat the connector, then try again.</source>
         <extracomment>Second paragraph of the communication error box: adapter and connector are both still there, but the replies on the line were damaged or did not come.</extracomment>
         <translation>Le risposte dell’adattatore erano danneggiate o mancanti (una linea disturbata o un connettore non inserito a fondo). Reinserire il connettore, quindi riprovare.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="462"/>
+        <location filename="../ui/Msg.ui" line="472"/>
         <source>The connector read back other bytes than were written: it does not keep what is written into it. Write it again; if that fails too, replace the connector.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Write: the check that reads the connector back found other parameters than were written, twice alike.</extracomment>
         <translation>Rileggendo il connettore si sono ottenuti byte diversi da quelli scritti: non conserva ciò che vi viene scritto. Scriverlo di nuovo; se non riesce neanche così, sostituire il connettore.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="472"/>
+        <location filename="../ui/Msg.ui" line="482"/>
         <source>The connector holds no parameters: its memory is blank. Write a parameter set into it.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Read: the connector&apos;s memory is erased (every byte the same), so there was nothing to read.</extracomment>
         <translation>Il connettore non contiene parametri: la sua memoria è vuota. Scrivervi un set di parametri.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="482"/>
+        <location filename="../ui/Msg.ui" line="492"/>
         <source>Every block was written into the connector, but the read-back that checks them was cut short. Write the connector again before it is used.</source>
         <extracomment>Last paragraph of the communication error box after Data &gt; Write: the parameters were written, but the check that reads them back did not complete.</extracomment>
         <translation>Tutti i blocchi sono stati scritti nel connettore, ma la rilettura che li verifica si è interrotta. Scrivere di nuovo il connettore prima di usarlo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="492"/>
+        <location filename="../ui/Msg.ui" line="502"/>
         <source>Allowed for %1: %2.</source>
         <extracomment>Second paragraph of the boxes &quot;Invalid format of parameter&quot; and &quot;Parameter out of range&quot;: %1 is the field&apos;s caption as the page shows it (&quot;Samples Count&quot;), %2 its allowed range (&quot;1..255&quot;, &quot;1..240 s&quot;, &quot;00:00:01..15:00:00&quot;, &quot;0.6..15.6 V&quot;).</extracomment>
         <translation>Valori ammessi per %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="502"/>
+        <location filename="../ui/Msg.ui" line="512"/>
         <source>The file %1 was not saved.</source>
         <extracomment>Second paragraph of the error box after File &gt; Save or Save As failed, followed by the reason in a sentence of its own. %1 is the file&apos;s path. The file on the disk is as it was.</extracomment>
         <translation>Il file %1 non è stato salvato.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="512"/>
+        <location filename="../ui/Msg.ui" line="522"/>
         <source>Its folder does not exist.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the folder in its path is not there.</extracomment>
         <translation>La sua cartella non esiste.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="522"/>
+        <location filename="../ui/Msg.ui" line="532"/>
         <source>You have no permission to read it.</source>
         <extracomment>Why a file could not be opened (after &quot;The file … cannot be read.&quot;): the system refused this user access to the file or its folder.</extracomment>
         <translation>Non si dispone del permesso di leggerlo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="532"/>
+        <location filename="../ui/Msg.ui" line="542"/>
         <source>You have no permission to write in its folder.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the system refused this user to make files in that folder.</extracomment>
         <translation>Non si dispone del permesso di creare file nella sua cartella.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="542"/>
+        <location filename="../ui/Msg.ui" line="552"/>
         <source>The file is read-only.</source>
         <extracomment>Why a file could not be saved: the existing file is marked read-only, or this user may not change it.</extracomment>
         <translation>Il file è di sola lettura.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="552"/>
+        <location filename="../ui/Msg.ui" line="562"/>
         <source>The disk takes no changes: it is write-protected or read-only.</source>
         <extracomment>Why a file could not be saved: the disk, card or USB stick is write-protected, or mounted read-only.</extracomment>
         <translation>Il disco non accetta modifiche: è protetto da scrittura o di sola lettura.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="562"/>
+        <location filename="../ui/Msg.ui" line="572"/>
         <source>The disk is full.</source>
         <extracomment>Why a file could not be saved: no room is left on the disk (or the user&apos;s quota is used up).</extracomment>
         <translation>Il disco è pieno.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="572"/>
+        <location filename="../ui/Msg.ui" line="582"/>
         <source>It is a folder, not a file.</source>
         <extracomment>Why a file could not be opened or saved: a folder has that name.</extracomment>
         <translation>È una cartella, non un file.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="582"/>
+        <location filename="../ui/Msg.ui" line="592"/>
         <source>It is a device or a pipe, not a file.</source>
         <extracomment>Why a file could not be opened or saved: the name belongs to a device or a pipe of the system, not to a file.</extracomment>
         <translation>È un dispositivo o una pipe, non un file.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="592"/>
+        <location filename="../ui/Msg.ui" line="602"/>
         <source>Its name is too long.</source>
         <extracomment>Why a file could not be opened or saved: the system takes no name that long.</extracomment>
         <translation>Il suo nome è troppo lungo.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="602"/>
+        <location filename="../ui/Msg.ui" line="612"/>
         <source>Another program has it open.</source>
         <extracomment>Why a file could not be opened or saved: another program holds the file and lets no other program use it.</extracomment>
         <translation>Un altro programma lo tiene aperto.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="612"/>
+        <location filename="../ui/Msg.ui" line="622"/>
         <source>It is a symbolic link that another user made in a folder anyone may write.</source>
         <extracomment>Why a file could not be saved: in a shared folder (such as /tmp) another user put a link at that name; the program does not write through it.</extracomment>
         <translation>È un collegamento simbolico creato da un altro utente in una cartella in cui chiunque può scrivere.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="622"/>
+        <location filename="../ui/Msg.ui" line="632"/>
         <source>The system reports: %1.</source>
         <extracomment>Why a file could not be opened or saved, in the operating system&apos;s own words: %1 is the system&apos;s message.</extracomment>
         <translation>Il sistema segnala: %1.</translation>

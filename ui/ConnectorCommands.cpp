@@ -2,12 +2,15 @@
 
 #include "adapter/TarnAdapter.h"
 #include "app/AdapterWords.h"
+#include "app/ConnectorSession.h"
 #include "app/Workplace.h"
+#include "model/Q47.h"
 #include "platform/framework/Application.h"
 #include "ui/Accessibility.h"
 #include "ui/CommandHost.h"
 #include "ui/Msg.h"
 #include "ui/PageCheck.h"
+#include "ui/ParameterPage.h"
 #include "ui/StatusBar.h"
 
 #include <QAction>
@@ -44,10 +47,11 @@ void Refuse(TCommandHost& host, TConnectorRefusal refusal) {
 
 } // namespace
 
-TConnectorCommands::TConnectorCommands(TCommandHost& host, TStatusBar& status, QAction& read,
-                                       QAction& write, QProgressBar& progress, QTimer& timer)
-    : Host(host), Status(status), ReadAction(read), WriteAction(write), ProgressBar(progress),
-      Timer(timer) {}
+TConnectorCommands::TConnectorCommands(TCommandHost& host, TStatusBar& status, TParameterPage& page,
+                                       QAction& read, QAction& write, QProgressBar& progress,
+                                       QTimer& timer)
+    : Host(host), Status(status), Page(page), ReadAction(read), WriteAction(write),
+      ProgressBar(progress), Timer(timer) {}
 
 // The keyboard focus goes to the first field of the page in every outcome (ModelToPage) but a
 // refusal, which changes nothing.
@@ -85,7 +89,9 @@ void TConnectorCommands::Read() {
         Refuse(Host, refusal);
         return;
     }
-    Host.ShowStatus(read ? QString() : FailureWords());
+    const QString failure = read ? QString() : FailureWords();
+    Record(QStringLiteral("read"), read, failure);
+    Host.ShowStatus(failure);
     if (read) {
         Host.ModelToPage();
         Status.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorRead")));
@@ -97,15 +103,51 @@ void TConnectorCommands::Read() {
     Status.SetText(0, MessageText(QStringLiteral("MsgError")));
 }
 
+// The write question's second paragraph: what the connector holds now against the page.
+QString TConnectorCommands::HeldWords(TTransferFailure failure, const TQ47& held) const {
+    switch (failure) {
+    case TTransferFailure::None:
+        break;
+    case TTransferFailure::Blank:
+    case TTransferFailure::BadChecksum:
+        return MessageText(QStringLiteral("MsgWriteNoSet"));
+    default:
+        return MessageText(QStringLiteral("MsgWriteUnread")) + QStringLiteral("\n") +
+               TransferFailureWords(failure, &MessageText);
+    }
+    const QStringList changes = Page.ChangeLines(held, *Workplace->Model);
+    if (changes.isEmpty())
+        return MessageText(QStringLiteral("MsgWriteSame"));
+    return MessageText(QStringLiteral("MsgWriteChanges")) + QStringLiteral("\n") +
+           changes.join(QLatin1Char('\n'));
+}
+
 void TConnectorCommands::Write() {
     const TPageCheck page(Host);
     if (!page.Taken())
         return;
-    if (Application->MessageBox(MessageText(QStringLiteral("MsgReallyWriteQ")),
+    TConnectorRefusal refusal = TConnectorRefusal::None;
+    // The connector is read first, so that the question can say what the write will change.
+    TQ47 held;
+    held.Device = Workplace->Adapter.get();
+    TTransferFailure heldFailure = TTransferFailure::None;
+    {
+        const TScope transfer(*this);
+        refusal = Workplace->ConnectorRefusal();
+        if (refusal == TConnectorRefusal::None)
+            heldFailure = Workplace->Connector->Read(held).Failure;
+    }
+    if (StopCode() != 0)
+        return;
+    if (refusal != TConnectorRefusal::None) {
+        Refuse(Host, refusal);
+        return;
+    }
+    if (Application->MessageBox(MessageText(QStringLiteral("MsgReallyWriteQ")) +
+                                    QStringLiteral("\n\n") + HeldWords(heldFailure, held),
                                 MessageText(QStringLiteral("MsgConfirmation")),
                                 MB_OKCANCEL) != IDOK)
         return;
-    TConnectorRefusal refusal = TConnectorRefusal::None;
     bool written = false;
     accessibility::Announce(&Host.Window(), WriteAction.toolTip());
     {
@@ -122,9 +164,23 @@ void TConnectorCommands::Write() {
         Refuse(Host, refusal);
         return;
     }
-    Host.ShowStatus(written ? QString() : FailureWords());
+    const QString failure = written ? QString() : FailureWords();
+    Record(QStringLiteral("write"), written, failure);
+    Host.ShowStatus(failure);
     if (written)
         Status.ShowConfirmation(MessageText(QStringLiteral("MsgConnectorWritten")));
+}
+
+// The history keeps every transfer that reached the connector. One that cannot be kept holds
+// nothing up: the user is told once a session, the transfer stands.
+void TConnectorCommands::Record(const QString& operation, bool ok, const QString& failure) {
+    const QString problem = Workplace->RecordTransfer(operation, ok, failure);
+    if (problem.isEmpty() || HistoryProblemTold)
+        return;
+    HistoryProblemTold = true;
+    Application->MessageBox(MessageText(QStringLiteral("MsgHistoryNotKept")) +
+                                QStringLiteral("\n\n") + problem,
+                            MessageText(QStringLiteral("MsgWarning")), MB_OK);
 }
 
 void TConnectorCommands::Progress(int percent) {

@@ -95,7 +95,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     SheetCommands = new TSheetCommands(*this, *Status, *FileDialogs);
     Placement = new TWindowPlacement(*this);
     ConnectorCommands = std::make_unique<TConnectorCommands>(
-        *this, *Status, *ui->DataRead, *ui->DataWrite, *ui->ProgressBar, *Timer);
+        *this, *Status, *Page, *ui->DataRead, *ui->DataWrite, *ui->ProgressBar, *Timer);
 
     // Files are dropped on the window as a whole.
     setAcceptDrops(true);

@@ -3,6 +3,7 @@
 #include "ui_Main.h"
 
 #include "model/Q47.h"
+#include "model/Q47Differences.h"
 #include "model/Q47Parameters.h"
 #include "model/Q47Validation.h"
 #include "platform/framework/Convert.h"
@@ -111,6 +112,66 @@ QString TParameterPage::Accepted(QWidget* field, std::string_view parameter) con
     if (!unit.isEmpty())
         accepted += QLatin1Char(' ') + unit;
     return accepted;
+}
+
+// A value as its field shows it, with the unit its unit label gives.
+QString TParameterPage::ValueText(const TQ47& model, const TQ47Parameter& parameter) const {
+    const QString name = QStringLiteral("Q47") + QLatin1String(parameter.Name);
+    QString unit;
+    if (const auto* label = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Unit"))) {
+        unit = accessibility::CaptionText(label->text());
+        if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
+            unit = unit.mid(1, unit.size() - 2).trimmed();
+    }
+    QString text;
+    switch (parameter.Kind) {
+    case TParameterKind::Duration:
+        return SecondsToText(model.*parameter.Value); // the form says the unit
+    case TParameterKind::Volts:
+        text = FloatToStrFixed(model.*parameter.Volts, 1);
+        break;
+    case TParameterKind::Mode:
+        return accessibility::CaptionText(
+            (model.Continuous ? ui.Q47ModeContinuous : ui.Q47ModeSamples)->text());
+    case TParameterKind::Samples:
+        if (model.Continuous) // no count is kept
+            return QStringLiteral("\u2013");
+        text = QString::number(model.SamplesCount);
+        break;
+    case TParameterKind::VarMode: {
+        const int item = Q47VarModeItem(model.VarMode);
+        text = ui.Q47VarMode->itemText(item);
+        // A code without an item of its own shows as the first item; its number tells it.
+        if (Q47VarModeCode(item) != model.VarMode)
+            text += QStringLiteral(" (%1)").arg(model.VarMode);
+        return text;
+    }
+    default:
+        text = QString::number(model.*parameter.Value);
+        break;
+    }
+    return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
+}
+
+QStringList TParameterPage::ChangeLines(const TQ47& held, const TQ47& written) const {
+    QStringList lines;
+    for (const TQ47Parameter* parameter : Q47Differences(held, written)) {
+        const QString name = QStringLiteral("Q47") + QLatin1String(parameter->Name);
+        QString caption;
+        if (parameter->Kind == TParameterKind::Mode)
+            caption = accessibility::CaptionText(ui.Q47Mode->title());
+        else if (const auto* label = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Label")))
+            caption = accessibility::CaptionText(label->text());
+        else
+            caption = QLatin1String(parameter->Name);
+        // The VAR input's "Mode" is told apart from the sampling mode by its panel's heading.
+        if (parameter->Kind == TParameterKind::VarMode)
+            caption =
+                accessibility::CaptionText(ui.VarHeading->text()) + QLatin1Char(' ') + caption;
+        lines << QStringLiteral("%1: %2 \u2192 %3")
+                     .arg(caption, ValueText(held, *parameter), ValueText(written, *parameter));
+    }
+    return lines;
 }
 
 // A refusal names the field by its caption and says what its parameter accepts.

@@ -2,11 +2,13 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 class QLineEdit;
 class QWidget;
 class TQ47;
+struct TQ47Parameter;
 
 namespace Ui {
 class TMainForm;
@@ -38,6 +40,10 @@ public:
     // form, a voltage on the sampler's 0.1 V grid.
     TRefusal PageToModel(TQ47& model);
 
+    // What writing `written` over a connector that holds `held` changes, a line per parameter
+    // in the page's words and units: "Samples Count: 8 → 12".
+    QStringList ChangeLines(const TQ47& held, const TQ47& written) const;
+
     // The refused field is brought into view and given the focus, its text selected for
     // retyping.
     void FocusField(QWidget* field);
@@ -55,6 +61,7 @@ signals:
 private:
     void SetText(QLineEdit* edit, const QString& text);
     QString Accepted(QWidget* field, std::string_view parameter) const;
+    QString ValueText(const TQ47& model, const TQ47Parameter& parameter) const;
     TRefusal Refused(TRefusal::TKind kind, QWidget* field, std::string_view parameter) const;
 
     Ui::TMainForm& ui;

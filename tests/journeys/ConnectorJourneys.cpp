@@ -16,6 +16,7 @@ TEST_P(ConnectorJourney, WrittenByTheToolBarReadByTheMenuAndVerified) {
     ASSERT_TRUE(ConnectorFound());
     ASSERT_TRUE(Tool("ToolDataWrite")->isEnabled());
     person::TypeInto(Field("Q47PrePurge"), QStringLiteral("33"));
+    person::TypeInto(Field("Q47SamplesCount"), QStringLiteral("12"));
     ASSERT_TRUE(person::Choose(VarMode(), QStringLiteral("4 - 20mA"), person::TChoice::Click));
     const QString file = Path(QStringLiteral("written.brk"));
     AnswerFileDialog(file);
@@ -28,8 +29,12 @@ TEST_P(ConnectorJourney, WrittenByTheToolBarReadByTheMenuAndVerified) {
     Answer(QStringLiteral("OK"));
     person::Click(Tool("ToolDataWrite"));
     EXPECT_TRUE(person::WaitFor([this] { return Panel(0) == "Connector written and verified"; }));
+    // The question says what the write changes on the connector, read right before it.
     const QString question =
-        QStringLiteral("Confirmation: Do You really want to write data into Connector ?");
+        QStringLiteral("Confirmation: Do You really want to write data into Connector ?\n\n"
+                       "The connector holds other parameters. The write changes:\n"
+                       "Before Sampling: 10 s \u2192 33 s\nSamples Count: 8 \u2192 12\n"
+                       "VAR System Mode: Disabled \u2192 4 - 20mA");
     EXPECT_EQ(Boxes(), (QStringList{question, question}));
 
     // Read by the Data menu: the page shows the connector, which holds what was written.
@@ -41,7 +46,14 @@ TEST_P(ConnectorJourney, WrittenByTheToolBarReadByTheMenuAndVerified) {
     EXPECT_TRUE(person::WaitFor([this] { return Panel(0) == "Connector read"; }));
     EXPECT_EQ(Field("Q47PrePurge")->text(), "33");
     EXPECT_EQ(VarMode()->currentText(), "4 - 20mA");
+    EXPECT_EQ(Field("Q47SamplesCount")->text(), "12");
     EXPECT_EQ(Boxes(), QStringList());
+    // Written again as it is: the question says that nothing changes.
+    Answer(QStringLiteral("Cancel"));
+    person::Click(Tool("ToolDataWrite"));
+    EXPECT_EQ(Boxes(), QStringList{QStringLiteral(
+                           "Confirmation: Do You really want to write data into Connector ?\n\n"
+                           "The connector holds exactly these parameters already.")});
     Exit();
 
     QString said;

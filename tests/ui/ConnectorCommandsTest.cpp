@@ -410,21 +410,24 @@ TEST_F(ConnectorTest, WriteChecksThePageAsksAndStoresExactlyTheImage) {
     EXPECT_EQ(App.Boxes[0].Text,
               "Invalid format of parameter\n\nAllowed for Before Sampling: 1..240 s.");
 
-    // Cancel writes nothing.
+    // The question says what the write changes on the connector, read right before it; Cancel
+    // writes nothing.
     Type("Q47PrePurge", "55");
     App.Answer(IDCANCEL);
     Action("DataWrite")->trigger();
     ASSERT_EQ(App.Boxes.size(), 2u);
-    EXPECT_EQ(App.Boxes[1].Text, "Do You really want to write data into Connector ?");
+    EXPECT_EQ(App.Boxes[1].Text, "Do You really want to write data into Connector ?\n\n"
+                                 "The connector holds other parameters. The write changes:\n"
+                                 "Before Sampling: 10 s \u2192 55 s");
     EXPECT_EQ(App.Boxes[1].Caption, "Confirmation");
     EXPECT_EQ(App.Boxes[1].Flags, MB_OKCANCEL);
     EXPECT_EQ(Requests(0x60), 0);
-    EXPECT_TRUE(Steps.empty());
+    EXPECT_EQ(Runs(), 1);
 
     App.Answer(IDOK);
     Action("DataWrite")->trigger();
     EXPECT_EQ(App.Boxes.size(), 3u);
-    EXPECT_EQ(Runs(), 2); // the write, then the read-back
+    EXPECT_EQ(Runs(), 4); // each question's read, the write, then the read-back
     for (const ProgressStep& step : Steps) {
         if (step.Value != 0) {
             EXPECT_TRUE(!step.WindowEnabled && !step.TimerActive && step.Busy) << step.Value;
@@ -471,9 +474,17 @@ TEST_F(ConnectorTest, AWriteCutByAnUnplugAsksForTheConnectorToBeWrittenAgain) {
     StartConnected();
     Workplace->Adapter->Timing.ReadTotalMs = 30; // the pulled adapter is given up sooner
     Type("Q47DeadTime", "01:00:00");
-    // The connector is asked for first (the version, three presence and kind answers), then
-    // the third block write goes unanswered.
-    Adapter.firmware().setUnplugAfter(1 + 2 * 3 + 3);
+    // The question's read ends (its progress reaches 100), then the write's first block goes
+    // out and the next request is left unanswered.
+    int stage = 0; // 1: the question's read is over, 2: the write was cut
+    QObject::connect(Progress(), &QProgressBar::valueChanged, Main, [this, &stage](int value) {
+        if (stage == 0 && value == 100)
+            stage = 1;
+        else if (stage == 1 && value > 0 && value < 100) {
+            Adapter.firmware().setUnplugAfter(1);
+            stage = 2;
+        }
+    });
     App.Answer(IDOK);
     Action("DataWrite")->trigger();
     ASSERT_EQ(App.Boxes.size(), 2u);
@@ -510,18 +521,17 @@ TEST_F(ConnectorTest, ALargeOrAbsentConnectorIsNeitherReadNorWrittenAndTheBoxSay
         "written into it. Plug in a sampler's connector.";
     const QString none = "Communication error, please try once more\n\nThere is no connector in "
                          "the adapter. Plug a connector into the adapter, then try again.";
-    App.Answer(IDOK); // the write question
-    Action("DataWrite")->trigger();
-    App.Answer(IDNO); // the save question: nothing is lost either way
+    Action("DataWrite")->trigger(); // refused before any question
+    App.Answer(IDNO);               // the save question: nothing is lost either way
     Action("DataRead")->trigger();
     Adapter.firmware().setConnectorPresent(false);
     App.Answer(IDNO);
     Action("DataRead")->trigger();
-    ASSERT_EQ(App.Boxes.size(), 6u);
-    EXPECT_EQ(App.Boxes[1].Text, large);
-    EXPECT_EQ(App.Boxes[3].Text, large);
-    EXPECT_EQ(App.Boxes[5].Text, none);
-    EXPECT_EQ(App.Boxes[5].Caption, "Error");
+    ASSERT_EQ(App.Boxes.size(), 5u);
+    EXPECT_EQ(App.Boxes[0].Text, large);
+    EXPECT_EQ(App.Boxes[2].Text, large);
+    EXPECT_EQ(App.Boxes[4].Text, none);
+    EXPECT_EQ(App.Boxes[4].Caption, "Error");
     EXPECT_EQ(Requests(0x50) + Requests(0x60), 0);
     EXPECT_EQ(Adapter.firmware().memory(), memory);
     EXPECT_EQ(Field("Q47PrePurge")->text(), "55");
