@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "adapter/AdapterVersion.h"
 
 QString AdapterVersionText(std::uint16_t version) {

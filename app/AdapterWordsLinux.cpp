@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux words: the kernel's ftdi_sio driver, the dialout group and the udev rule, ports
 // named by their device node, the adapter simulator for a dry run.
 #include "app/AdapterWords.h"

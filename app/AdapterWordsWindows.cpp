@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows words: FTDI's D2XX driver and Device Manager; an adapter is named by its serial
 // number or by its device index, the number of its place in the driver's list that `list`
 // shows as its port.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Trace.h"
 
 #include "platform/d2xx/D2xxTrace.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of brookfetch-cli, one row each: operands, the options that matter, help,
 // example and what runs it. A new command is a new row here and the operation it runs.
 

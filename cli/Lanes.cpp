@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every adapter at once. Each lane is a process of its own: this program started again for one
 // adapter, its output relayed here line by line behind the adapter's name. Lanes then share no
 // state at all: the D2XX layer, the adapter objects, the stop requests and the log stay

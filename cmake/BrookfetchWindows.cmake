@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build (cross-built with MinGW-w64 by scripts/windows-build): every program and
 # test lands in bin/, beside what it needs to run there or under Wine: Qt's libraries and
 # plugins, the compiler's runtime libraries, the translations and qt.conf.

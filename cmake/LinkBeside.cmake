@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DFROM=<folder> -DTO=<folder> -P LinkBeside.cmake
 # Every entry of FROM appears in TO as a symbolic link, so that the programs started from TO run
 # beside what TO holds of its own (the simulated FTD2XX.DLL).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two builds of one commit give the same bytes, whatever folder they are made in: nothing of the
 # build's own paths or times goes into the programs. (scripts/reproducible checks it on the
 # packages.)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for 64-bit Windows with Debian's MinGW-w64 (posix threads, so std::thread and
 # std::mutex work). Used for Qt, libjpeg-turbo and GoogleTest by scripts/windows-setup and for
 # Brookfetch itself by scripts/windows-build. BROOKFETCH_WINDOWS_PREFIX names the folder holding

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the adapter's answers: the host's link and command set, and the model's read and
 // write of the connector, meet them through an in-process device and must neither crash nor
 // take a bad image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a .brk file: the loader must refuse or take them without harm, and what it
 // takes must encode back into a valid image that decodes to the same parameters.
 

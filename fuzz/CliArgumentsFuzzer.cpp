@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the command line's arguments (split at NUL): every argument comes back to the
 // system byte for byte, parsing ends in a call or one line saying what is wrong (with no
 // control character of an argument in it), and a call that runs in lanes gives each lane

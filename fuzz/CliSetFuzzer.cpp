@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the command line's configuration file, the rest of the input as NAME=VALUE lines
 // for `set`: the file is taken exactly when it holds a valid image, `show` prints one line and
 // one JSON field per parameter whatever the image holds, and a set that fails changes nothing

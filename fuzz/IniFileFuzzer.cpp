@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a settings file, with a key read, written and deleted in it: no crash, and a
 // written value reads back.
 

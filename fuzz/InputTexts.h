@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A fuzz input as text both ways a program meets text: as UTF-8 (a file, an argument) and as the

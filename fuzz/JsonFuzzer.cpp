@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in the command line's JSON (status, list, show, the log): the line parses back to the
 // same text, and not one byte of it is a control character, DEL, a C1 control, a bidirectional
 // control or a line separator that a terminal or an editor would obey.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a virtual port's file: no crash, a file taken has a description, a path and a
 // latency file name of one line each, and what the program writes for it reads back as the same
 // port.

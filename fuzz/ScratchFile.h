@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A file of the fuzz targets' own for the inputs they hand to code that reads files. It lies

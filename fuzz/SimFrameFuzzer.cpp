@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes from a host, in any pieces, into the simulated adapter's firmware with its fault
 // switches set from the input: no crash, and every answer is one the adapter could give.
 

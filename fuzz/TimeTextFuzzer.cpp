@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a time: no crash, no overflow, and a time that passes lies within a day, is made
 // of digits and colons alone and prints back to itself.
 

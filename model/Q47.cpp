@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Q47.h"
 
 #include "model/Q47Parameters.h"

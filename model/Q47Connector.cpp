@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the parameter image to and from the connector.
 
 #include "model/Q47.h"

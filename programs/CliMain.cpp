@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brookfetch-cli: the connector programmer for scripts, batches and the command line.
 
 #include "BrookfetchVersion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program: builds the windows in the language chosen for this executable and
 // runs them until the main window closes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's start-up, from its command line to the end of its windows; shared by
 // the program and the start-up benchmark, which measures exactly this.
 #include "WindowProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brookfetch-adapter-sim: a simulated USB adapter on a pseudo-terminal, registered as a
 // virtual port so that Brookfetch and brookfetch-cli find it like the real one.
 

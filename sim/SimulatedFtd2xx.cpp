@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated FTD2XX.DLL: the adapter's firmware inside the library that Brookfetch loads for
 // FTDI's driver on Windows, exporting the same FT_* functions. Its adapters come from the
 // environment variable BROOKFETCH_SIM, each one given by the options of brookfetch-adapter-sim,

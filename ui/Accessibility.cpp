@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accessible interfaces the program puts before Qt's own (drop-downs that tell their value,
 // the tool bar, framed groups), the notices that announce status changes, and the keyboard focus
 // a screen reader follows. Each interface covers what Qt 6.4 lacks; its first line says what,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names and descriptions a screen reader hears for the controls of a window, taken from the
 // texts the user sees there: captions, headings, units and ranges.
 #include "ui/AccessibleNames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of Qt's own windows that our catalogue carries too. Qt ships no catalogue for some of
 // our languages (Romanian), and a system may lack Qt's translations altogether; ours are
 // installed before Qt's, so Qt's own words win wherever they exist. Each .ts translates them

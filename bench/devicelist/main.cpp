@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one status-timer tick costs while no adapter answers: the look for the adapter that the
 // window's timer makes every second (and brookfetch-cli --wait between connectors), with the
 // FT_ListDevices calls it makes per tick and the time they take. It counts the devices once

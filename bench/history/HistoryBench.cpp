@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programming history at the size of years on a busy bench: writes ENTRIES entries (default
 // 100,000) over 100 days into a history of its own, then times appending one entry (as a
 // transfer does, on disk before it returns), loading every entry (as the History window and

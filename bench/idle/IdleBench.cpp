@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU time the window program uses while it sits idle and its status timer polls: once with
 // no adapter (a tick a second) and once with brookfetch-adapter-sim and a connector (a tick
 // every five seconds).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times `brookfetch-cli write --all` and `read --all` with one simulated adapter attached,
 // then with two, and prints how much longer two take than one. Each simulator has the timing of
 // the adapter's USB chip, as a real adapter does. Prints figures; it does not judge them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brookfetch-cli against brookfetch-adapter-sim on a line in trouble, counting outcomes:
 // - reads at 10 % corrupted replies (one byte of a reply XORed with 0x5A) of a random valid
 //   image whose reserved bytes are not zero: how many were reported good, and how many of those

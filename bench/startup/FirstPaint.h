@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The moment a program's main window is up, as the user sees it: its first paint done. Both the
 // yardsticks and the window program print it the same way, "probe shown <us>" (monotonic clock)

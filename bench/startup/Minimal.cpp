@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardsticks for bench_startup: an empty Qt Widgets main window, or with --texts one that
 // shows what every program window shows (a menu bar, a tool bar, a status bar and a line of
 // text), which is what makes Qt read the system's fonts. Either reports when its first paint is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program with two time stamps for bench_startup: the program's own start-up and
 // windows, printing "probe shown <us>" once the main window's first paint is done and
 // "probe tick <us>" after the first status tick (monotonic clock, on stderr), then closing the

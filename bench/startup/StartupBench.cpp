@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window program takes from process start to its main window shown and to its
 // first completed status tick, and its peak memory, beside two minimal Qt Widgets programs
 // measured in the same run: an empty window, and one with a menu bar, a tool bar, a status bar

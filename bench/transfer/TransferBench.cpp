@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times reading and writing (with verification) the 128-byte parameter image, and the status
 // query, through brookfetch-adapter-sim on a pseudo-terminal, against the time the bytes need
 // on the line at 19200 bit/s: on an ideal line, on the line with the USB chip's frame but no

@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Brookfetch setup program for 64-bit Windows (NSIS 3, Modern UI 2). scripts/windows-package
 ; compiles it with these definitions:
 ;   VERSION       the project's version ("4.00")

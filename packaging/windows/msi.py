@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The MSI package of Brookfetch for managed deployment, described for wixl (msitools).
 
   msi.py --stage DIR --version V --icon FILE --installed FILE --output FILE.wxs

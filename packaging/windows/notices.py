@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The third-party notices of a Windows package of Brookfetch, made from what the package holds.
 
   notices.py make --stage DIR --sources FILE --prefix DIR --version V [--table FILE]

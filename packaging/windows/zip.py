@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A zip archive of a folder that is the same bytes wherever and whenever it is made.
 
   zip.py FOLDER TIME OUTPUT

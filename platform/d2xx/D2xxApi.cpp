@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FT_* entry points of a build without the vendor's library: each one goes to the installed
 // hook, or else to the system driver, through the trace while one is on.
 #include "platform/d2xx/D2xxHook.h"

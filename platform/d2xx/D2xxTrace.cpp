@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trace of the FT_* calls and the link's frames (D2xxTrace.h).
 #include "platform/d2xx/D2xxTrace.h"
 

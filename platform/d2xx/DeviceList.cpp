@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/d2xx/DeviceList.h"
 
 #include "platform/d2xx/Ports.h"

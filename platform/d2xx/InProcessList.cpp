@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-process devices attached now, in the order attached: the same on every system.
 #include "platform/d2xx/DeviceList.h"
 #include "platform/d2xx/InProcessDevice.h"

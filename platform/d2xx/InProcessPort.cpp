@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A port on an in-process device: the simulator's firmware inside a test, no system port between.
 #include "platform/d2xx/DeviceList.h"
 #include "platform/d2xx/InProcessDevice.h"
 #include "platform/d2xx/Port.h"

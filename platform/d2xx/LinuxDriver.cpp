@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system driver of the Linux build: kernel USB serial devices, virtual ports and in-process
 // devices, in that order.
 #include "platform/d2xx/DriverProblem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handles of open devices, with the Win32 timeout rules of the vendor's library kept on top
 // of each port, whatever lists and opens the devices.
 #include "platform/d2xx/PortDriver.h"

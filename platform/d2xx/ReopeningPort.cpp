@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A terminal opened again after it heard nothing for two exchanges in a row (ReopeningPort.h).
 #include "platform/d2xx/ReopeningPort.h"
 

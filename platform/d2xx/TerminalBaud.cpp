@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kept apart: the kernel's termios2 header cannot share a translation unit with <termios.h>.
 #include <asm/ioctls.h>
 #include <asm/termbits.h>

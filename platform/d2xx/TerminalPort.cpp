@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A port on a terminal device: /dev/ttyUSB* or a simulator's pseudo-terminal, through termios.
 #include "platform/d2xx/Port.h"
 
 #include "platform/d2xx/Ports.h"

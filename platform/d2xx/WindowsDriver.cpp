@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system driver of the Windows build: FTDI's own FTD2XX.DLL, loaded when devices are first
 // looked for, lists its devices first; the in-process devices tests attach come after them.
 // Without the library (the adapter maker's driver is not installed) there is no adapter, and

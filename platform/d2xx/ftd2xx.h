@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The part of FTDI's D2XX API that the USB UART uses, with the vendor's names, argument

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The paper sizes both systems share: A4 or Letter by the user's locale.
 #include "platform/framework/Paper.h"
 
 #include <algorithm>

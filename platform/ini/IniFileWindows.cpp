@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on Windows: the system's own private-profile functions, as the earlier
 // Windows program used them. Names, values and the path go through the "A" calls in the
 // program's code page, which its manifest makes UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every system's settings file shares: numbers and booleans as text, and the names and
 // values that may be written at all.
 #include "platform/framework/Exceptions.h"

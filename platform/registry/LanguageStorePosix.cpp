@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language store on Linux: the per-user file that the Windows program's registry values
 // correspond to, $XDG_CONFIG_HOME/brookfetch/registry.ini (else ~/.config/...), read afresh at
 // each call. A section per key, "[HKEY_CURRENT_USER\Software\Borland\Locales]", names matched

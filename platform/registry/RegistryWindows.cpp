@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language code in the Windows registry itself. The value is named by the executable's full
 // path in its long form, with backslashes, as Windows reports it: the name under which the
 // earlier Windows program kept the choice, so a language chosen there carries over. Names go

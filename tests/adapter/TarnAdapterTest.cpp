@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The adapter link against scripted devices: framing, retries, timeouts and what a refused adapter
+// is told as.
 #include "adapter/TarnAdapter.h"
 
 #include "Library/Serial/USB/UsbUart.h"

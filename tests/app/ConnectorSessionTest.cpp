@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connector session: why an adapter is not found, and the one rule by which a connector
 // counts as present, absent or pulled, against simulated adapters in this process.
 

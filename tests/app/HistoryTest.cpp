@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programming history: what an entry keeps, what a power cut and a second writer may do to
 // the file, and a history that cannot be written.
 #include "app/History.h"

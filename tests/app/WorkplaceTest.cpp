@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The workplace: its settings with their defaults, the current data set, the language choice and
+// the history it keeps.
 #include "app/Workplace.h"
 
 #include "adapter/TarnAdapter.h"

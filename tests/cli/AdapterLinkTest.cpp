@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing one of several adapters by serial number, in process.
 
 #include "cli/AdapterLink.h"

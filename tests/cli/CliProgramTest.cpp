@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brookfetch-cli end to end: the real program against the real adapter simulator, each test
 // with its own port directory and connector memory file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line from the command table, in process: what a lane is given parses back to
 // the call it came from, and every command has its help both ways round.
 #include "cli/CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress bar and the JSON texts, in process.
 
 #include "cli/Json.h"

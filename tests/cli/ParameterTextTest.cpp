@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's texts of the parameters: what show prints and what NAME=VALUE accepts.
 #include "cli/ParameterText.h"
 #include "cli/ImageFile.h"
 #include "model/Q47.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # brookfetch-cli.exe under Wine as a technician runs it on Windows, through the simulated
 # FTD2XX.DLL beside it: write, verify and read clone a connector byte for byte under Cyrillic and
 # Chinese file names; the exit codes are Linux's; --all reads two adapters in lanes (child

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Fails when a tracked C++ file (*.cpp, *.h) is not formatted by the project's .clang-format,
 # naming the files; `clang-format -i FILE` mends one. Skipped (exit code 77) only where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File and Help commands by menu, tool bar, shortcut and mnemonic, and the question whether
 // to save changes, answered each way.
 #include "tests/journeys/Journey.h"

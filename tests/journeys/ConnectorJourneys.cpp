@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read and Write through the tool bar and the Data menu, with the confirmation question, against
 // a simulated adapter; the connector checked afterwards by brookfetch-cli verify.
 #include "tests/journeys/Journey.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A person's tasks at the window program on an X desktop with a window manager: the pointer
 and the keyboard through xdotool, the controls found through AT-SPI where the program shows
 them. The VAR mode and the language chosen from their open lists with the mouse, OK, the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What goes wrong, as a person meets it: a field the page refuses, a file that cannot be opened
 // or saved, a file with more than a parameter set, a connector that is gone or of another kind.
 // Each box must name the cause, and nothing may be lost or changed that the person did not ask

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter page as a person fills it in: every field typed into, the VAR mode chosen from
 // its list in every way a list is used, the sampling mode by its buttons; what the saved file
 // holds then, read back by brookfetch-cli.

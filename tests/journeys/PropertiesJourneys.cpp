@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language chosen in Properties with the mouse, kept for the next start.
 #include "tests/journeys/Journey.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows window program under Wine, on a desktop with a window manager, driven with the
 # pointer and the keyboard through xdotool: the VAR mode chosen from its open list with the mouse
 # and saved through the Save dialog (the file read back by brookfetch-cli.exe); the language

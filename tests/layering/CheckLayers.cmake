@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # The layers as docs/architecture.md draws them, checked on the sources: every call of the
 # operating system stands in platform/ (the simulator's pseudo-terminal and USB/IP servers on

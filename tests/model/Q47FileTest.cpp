@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Configuration files: loading, saving and what a file that cannot be read or written leaves
+// behind.
 #include "model/Q47.h"
 #include "platform/framework/NativePath.h"
 

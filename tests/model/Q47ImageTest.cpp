@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parameter image: encoding, decoding, the checksum and what two sets differ in.
 #include "model/Q47.h"
 #include "model/Q47Differences.h"
 #include "model/Q47Parameters.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parameters' setters: what each accepts and how a value out of range is refused.
 #include "model/Q47.h"
 #include "platform/framework/Exceptions.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The check of a whole parameter set before it is kept or written.
 #include "model/Q47Validation.h"
 #include "model/Q47.h"
 #include "model/Q47Parameters.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The battery thresholds' one-byte codes and their 0.1 V grid.
 #include "model/Q47.h"
 
 #include <gtest/gtest.h>

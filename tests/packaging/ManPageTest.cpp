@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual pages list what the programs' --help lists and render without a warning, the CLI's
 // page and bash completion follow its command table, and every program tells the project's
 // version.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The third-party notices of the Windows packages (packaging/windows/notices.py), made from a
 # small package of stand-ins: a program of ours that links a library in, a Qt library with two of
 # Qt's attribution records (one whose licence file was kept, one whose was not) and one for code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter sheet: its schedule line, the image it documents and its page, laid out in every
 // language of the program without a text cut or over another.
 #include "sheet/ParameterSheet.h"

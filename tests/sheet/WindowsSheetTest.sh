@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The parameter sheet of the Windows programs under Wine, read back on the host with pdftotext:
 # brookfetch-cli.exe sheet in English, German and Russian, on A4 and Letter, holds every caption
 # it should, the values and the checksum, with its fonts embedded; and the window's File, Export

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The simulated adapter's firmware: its answers, its connector memory and its faults.
 #include "sim/AdapterFirmware.h"
 
 #include <gtest/gtest.h>

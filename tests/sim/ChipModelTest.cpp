@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The simulated FTDI chip's timing: latency timer, buffers and baud rate.
 #include "sim/ChipModel.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brookfetch-adapter-sim end to end: the real program on a real pseudo-terminal, found through
 // its port file by the same stack the window program uses.
 

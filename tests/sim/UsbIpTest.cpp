@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The simulated adapter as a USB/IP device: its descriptors, control requests and bulk transfers.
 #include "sim/FtdiUsbDevice.h"
 #include "sim/UsbIpProtocol.h"
 

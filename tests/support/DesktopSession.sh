@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A desktop of a test's own: an X server, a window manager and a D-Bus session, whose
 # accessibility bus and registry at-spi2-core starts on demand; runs SCRIPT in it (a .py with
 # the Debian Python, which has the AT-SPI bindings) with a scratch folder as its last argument.

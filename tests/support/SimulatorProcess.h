@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // brookfetch-adapter-sim as a child process of a test or a benchmark: started on a port folder

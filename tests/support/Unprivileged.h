@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Root ignores permission bits, so what a read-only folder or file does to a user cannot be

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The window program on a desktop, as AT-SPI shows it: shared by the tests that run it in a
 session of its own (tests/support/DesktopSession.sh) and read or drive it through the
 accessibility bus. Every wait is bounded."""

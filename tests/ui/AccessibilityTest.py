@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The window program as a screen reader meets it, through AT-SPI.
 
 Runs the program twice against the adapter simulator, in English and in German, and checks

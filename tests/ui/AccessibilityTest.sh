@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window program as a screen reader meets it, through the real accessibility bus:
 # AccessibilityTest.py driving the program and the adapter simulator on a desktop of its own,
 # in English and German.

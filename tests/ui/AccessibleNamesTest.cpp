@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows hand the platform's accessibility bridge (AT-SPI on Linux, UI Automation on
 // Windows): every control a user reaches named without Alt marker, tab or trailing colon, the
 // units in the fields' descriptions, and the drop-downs' values. The same interfaces are read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status timer that watches the adapter and the connector, and the Read and Write commands,
 // run against a simulated adapter in this process and, once, against brookfetch-adapter-sim on
 // a pseudo-terminal.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A real print of the parameter sheet: a CUPS server of this test's own (its own folders and
 # socket, nothing of the system's printing touched) with a queue of Debian's cups-pdf printer,
 # which the window prints to through Qt's print support; the PDF cups-pdf makes of the job must

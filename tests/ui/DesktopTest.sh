@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window program on an X display with a window manager, driven with keys as a user drives
 # it: a stored placement that no screen can hold, or that no screen shows, still opens a
 # window wholly on the screen, and closes normally with Ctrl+Q; a window closed maximized goes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands, the save question in front of them and the status they leave behind.
 #include "tests/ui/WindowFixture.h"
 

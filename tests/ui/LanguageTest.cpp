@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language choice: the properties dialog, the per-user value, and the translation file
 // the next start uses.
 #include "tests/ui/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter page: copying between page and model, and the field checks.
 #include "tests/ui/WindowFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window opens: a stored placement is kept when the whole window is on a
 // screen, and otherwise moved and cut until it is.
 #include "ui/Placement.h"

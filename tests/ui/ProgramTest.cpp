@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program as a whole: started in a folder of its own, it makes its settings file,
 // shows its windows and ends with 0 when its main window closes. Driven through the screenshot
 // tool, which runs the same start-up and closes the window as a user would.

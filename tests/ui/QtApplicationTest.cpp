@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt application object: its message boxes answer with the Win32 button ids.
 #include "tests/ui/WindowFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File, Print and Export as PDF: the page's check first, the dialogs, the overwrite question and
 // what reaches the printer or the file, driven by the keys a person presses.
 #include "tests/ui/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter sheet as a reader sees it: the text of the window's PDF and of brookfetch-cli's
 // (pdftotext) in English, German and Russian holds every caption, value, unit and the checksum,
 // and the two say the same. And a real print: through a CUPS queue of the cups-pdf printer when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One window per session: the first start serves, a later one hands its file over; what a
 // crashed window left behind does not stop a start.
 #include "tests/ui/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with a settings file that cannot be made anywhere: the user's folder is where
 // XDG_CONFIG_HOME says, which only Linux reads.
 #include "tests/ui/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and closing of the main window: the settings file, placement, the first data set.
 #include "tests/ui/WindowFixture.h"
 

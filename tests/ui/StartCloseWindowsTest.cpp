@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on what only Windows has: no FTDI driver (the test runs beside no FTD2XX.DLL), so
 // no adapter and the adapter's panel says why in its tool tip; a file another program holds.
 #include "tests/ui/WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every language the build compiles: its .ts is complete and up to date, and the windows
 // built from it have usable menu letters and show every text whole.
 #include "tests/ui/WindowFixture.h"

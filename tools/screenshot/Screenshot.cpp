@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the windows for the documentation, taken from the real program: the same
 // start-up and the same windows as the window program, with the pictures saved once the main
 // window is on the screen and the windows then closed as a user closes them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's start-up and windows, with the adapter panel of the status bar printed
 // on standard output each time its text changes, so a script can follow what a user would see
 // while adapters come and go. Runs until it is stopped (a signal); run it offscreen:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Library/Serial/USB/UsbUart.h"
 
 #include "platform/framework/Exceptions.h"

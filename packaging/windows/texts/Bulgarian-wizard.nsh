@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The texts of the page that chooses between all users and one user, which NSIS's Bulgarian file
 ; lacks. Defined before NSIS's file is read, they take the place of its English fallbacks.
 !define MULTIUSER_TEXT_INSTALLMODE_TITLE "Избор на потребители"

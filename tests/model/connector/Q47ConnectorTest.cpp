@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Connector reads, writes and read-backs of the model through the simulated adapter.
 #include "model/Q47.h"
 
 #include "adapter/TarnAdapter.h"

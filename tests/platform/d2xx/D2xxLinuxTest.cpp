@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux D2XX layer: its device list (kernel devices from sysfs, port files, in-process
 // devices) and the Win32 meaning of its timeouts, on pseudo-terminals.
 #include "platform/d2xx/DeviceList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The D2XX functions of the Windows build: FTDI's FTD2XX.DLL, loaded at run time, lists its
 // devices before the in-process ones; without it there is no adapter and the reason says so.
 // CTest runs this program twice: from the program folder, which holds no FTD2XX.DLL

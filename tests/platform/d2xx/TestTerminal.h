@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Pseudo-terminals, temporary folders and an isolated device list for the tests of the serial

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one whole-file load and save, appends and the reasons a file is refused.
 #include "platform/files/Files.h"
 #include "tests/support/Unprivileged.h"
 

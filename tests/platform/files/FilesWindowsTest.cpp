@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file layer of the Windows build, under Wine: wide names of any language, a save that
 // replaces the file whole and leaves nothing beside it, and the refusals a caller acts on.
 #include "platform/files/Files.h"

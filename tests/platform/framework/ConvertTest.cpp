@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Numbers and times as the user types and reads them.
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exceptions and the "Error on file" texts of internal errors.
 #include "platform/framework/Exceptions.h"
 #include "platform/framework/Application.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only our own reader and writer promise, on Linux: every byte a write does not change stays
 // as it was (Windows rewrites the lines it keeps: CR LF ends, no blank lines, no blanks around
 // "=", and Wine cuts text before the first section at a NUL, which Windows keeps), comments are

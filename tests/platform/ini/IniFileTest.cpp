@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's behaviour, one source for both builds: on Linux it checks our own reader
 // and writer, on Windows (under Wine) the system's private-profile functions behind the same
 // class, so that any difference between the two shows as a failing case. Where a file's layout

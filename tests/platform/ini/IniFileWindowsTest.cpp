@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file against what only Windows has: a file another program holds open.
 #include "tests/platform/ini/IniFileFixture.h"
 

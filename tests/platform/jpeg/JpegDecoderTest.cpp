@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The logo's JPEG decoding through libjpeg, damaged files included.
 #include "platform/jpeg/JpegDecoder.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stop requests as the programs live with them. Each case runs in a child process of its
 // own: signal handling belongs to a whole process.
 #include "platform/process/Process.h"

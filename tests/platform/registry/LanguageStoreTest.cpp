@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The per-user language value and which translation a start takes from it.
 #include "platform/registry/LanguageStore.h"
 #include "platform/registry/Translation.h"
 #include "tests/platform/ini/FileSizeLimit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language choice in Windows' own registry, as the earlier Windows program's start-up reads
 // it: HKEY_CURRENT_USER "Software\Borland\Locales", value named by the executable's long path.
 #include "platform/registry/LanguageStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the Windows program keeps its settings: beside itself, unless an installer left the
 // marker "installed" there or the folder takes no file; then in the roaming application data.
 #include "platform/registry/Locations.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The language table and the choice of a translation file.
 #include "platform/registry/Translation.h"
 #include "platform/registry/LanguageStore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the USB UART asks of the D2XX library, through the recording stand-in: the arguments the
 // vendor's functions need, and the results the UART draws from their answers.
 #include "Library/Serial/USB/UsbUart.h"

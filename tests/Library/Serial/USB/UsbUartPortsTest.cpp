@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The USB UART on the Linux D2XX layer: virtual ports on pseudo-terminals and in-process
 // devices, through the real device listing.
 #include "Library/Serial/USB/UsbUart.h"
