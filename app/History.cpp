@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <algorithm>
 #include <array>
@@ -528,4 +529,20 @@ THistoryLoad LoadHistory(const QString& path, const THistoryFilter& filter) {
     take(QByteArrayView(rest.data(), static_cast<qsizetype>(rest.size()))); // no line feed
     std::reverse(loaded.Entries.begin(), loaded.Entries.end());
     return loaded;
+}
+
+std::optional<QDateTime> HistorySince(const QString& text) {
+    if (text.isEmpty())
+        return QDateTime();
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2}))?)?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const auto number = [&match](int part) { return match.captured(part).toInt(); };
+    const QDate date(number(1), number(2), number(3));
+    const QTime time = match.hasCaptured(4) ? QTime(number(4), number(5), number(6)) : QTime(0, 0);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
 }

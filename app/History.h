@@ -74,6 +74,11 @@ QString HistoryPath(const QString& chosen = QString());
 // on device".
 QString RecordHistory(const QString& path, THistoryEntry entry);
 
+// A time the history is asked from (--since, the window's date filter): a day YYYY-MM-DD (from
+// its start) or a time YYYY-MM-DDTHH:MM[:SS] (a blank may stand for the T), local time. Nothing
+// for any other text; an empty text is no limit (an invalid time).
+std::optional<QDateTime> HistorySince(const QString& text);
+
 // Every entry the filter lets through, the newest first. A line that holds no entry is skipped
 // and counted; a history that is not there yet is an empty one.
 THistoryLoad LoadHistory(const QString& path, const THistoryFilter& filter = {});

@@ -2,7 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include "app/AdapterWords.h"
-#include "cli/HistoryText.h"
+#include "app/History.h"
 #include "cli/NativeName.h"
 #include "platform/registry/Languages.h"
 
@@ -329,7 +329,7 @@ QString Problem(const TCommandSpec& command, const QStringList& operands, unsign
         return QStringLiteral("--language takes one of %1 (or the three-letter code, as deu for "
                               "de), not \"%2\"")
             .arg(LanguageCodes(), DisplayName(options.Language));
-    if ((given & OptSince) && !SinceTime(options.Since))
+    if ((given & OptSince) && !HistorySince(options.Since))
         return QStringLiteral("--since takes a day YYYY-MM-DD or a time YYYY-MM-DDTHH:MM[:SS], "
                               "not \"%1\"")
             .arg(DisplayName(options.Since));

@@ -343,7 +343,7 @@ int TCommands::Sheet(const QString& file, const QString& out) {
 int TCommands::History() {
     const QString path = QDir::toNativeSeparators(HistoryPath(HistoryChoice(Options)));
     THistoryFilter filter;
-    filter.Since = SinceTime(Options.Since).value_or(QDateTime());
+    filter.Since = HistorySince(Options.Since).value_or(QDateTime());
     filter.KeepLines = Options.Json;
     THistoryLoad loaded = LoadHistory(path, filter);
     if (!loaded.Failure.isEmpty())

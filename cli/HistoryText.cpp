@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/HistoryText.h"
 
+#include "cli/CommandLine.h"
 #include "platform/framework/Convert.h"
 
 #include <QRegularExpression>
@@ -45,22 +46,6 @@ QByteArray CsvField(QString text) {
 
 QString HistoryChoice(const TOptions& options) {
     return options.History.isEmpty() ? qEnvironmentVariable("BROOKFETCH_HISTORY") : options.History;
-}
-
-std::optional<QDateTime> SinceTime(const QString& text) {
-    if (text.isEmpty())
-        return QDateTime();
-    static const QRegularExpression form(
-        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2}))?)?$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const auto number = [&match](int part) { return match.captured(part).toInt(); };
-    const QDate date(number(1), number(2), number(3));
-    const QTime time = match.hasCaptured(4) ? QTime(number(4), number(5), number(6)) : QTime(0, 0);
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return QDateTime(date, time);
 }
 
 void PrintHistoryTable(QTextStream& out, const QList<THistoryEntry>& entries) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/History.h"
-#include "cli/CommandLine.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -16,13 +15,11 @@
 // table, CSV or JSON Lines.
 namespace cli {
 
+struct TOptions;
+
 // The history chosen: --history, else the environment's BROOKFETCH_HISTORY; empty for the user's
 // own (HistoryPath, app/History.h).
 QString HistoryChoice(const TOptions& options);
-
-// --since: a day YYYY-MM-DD (from its start) or a time YYYY-MM-DDTHH:MM[:SS] (a blank may stand
-// for the T), local time. Nothing for any other text; an empty text is no limit (invalid time).
-std::optional<QDateTime> SinceTime(const QString& text);
 
 // One line an entry, under a head line: time (local), operation, result, checksum, adapter's
 // serial number, user@computer, and the file with what went wrong after a failure.
