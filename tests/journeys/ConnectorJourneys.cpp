@@ -30,17 +30,25 @@ TEST_P(ConnectorJourney, WrittenByTheToolBarReadByTheMenuAndVerified) {
     Answer(QStringLiteral("OK"));
     person::Click(Tool("ToolDataWrite"));
     EXPECT_TRUE(person::WaitFor([this] { return Panel(0) == "Connector written and verified"; }));
-    // The question says what the write changes on the connector, read right before it (the
-    // simulated connector of another system may hold other values already; 8 samples it holds).
+    // The question says what the write changes on the connector, read right before it.
     const QStringList boxes = Boxes();
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_EQ(boxes[0], boxes[1]);
-    EXPECT_TRUE(boxes[0].startsWith(
-        QStringLiteral("Confirmation: Do You really want to write data into Connector ?\n\n"
-                       "The connector holds other parameters. The write changes:\n")))
+    const QString asked =
+        QStringLiteral("Confirmation: Do You really want to write data into Connector ?\n\n");
+#ifdef Q_OS_WIN
+    // The simulated driver's connector keeps its memory from earlier runs: it may hold these
+    // parameters already.
+    EXPECT_TRUE(boxes[0] == asked + "The connector holds exactly these parameters already." ||
+                (boxes[0].startsWith(asked + "The connector holds other parameters.") &&
+                 boxes[0].contains(QStringLiteral(" \u2192 12"))))
         << boxes[0].toStdString();
-    EXPECT_TRUE(boxes[0].contains(QStringLiteral("\nSamples Count: 8 \u2192 12")))
-        << boxes[0].toStdString();
+#else
+    EXPECT_EQ(boxes[0], asked + QStringLiteral("The connector holds other parameters. The write "
+                                               "changes:\nBefore Sampling: 10 s \u2192 33 s\n"
+                                               "Samples Count: 8 \u2192 12\n"
+                                               "VAR System Mode: Disabled \u2192 4 - 20mA"));
+#endif
 
     // Read by the Data menu: the page shows the connector, which holds what was written.
     person::Click(Tool("ToolNew"));
