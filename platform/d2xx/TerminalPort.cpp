@@ -376,6 +376,19 @@ private:
     termios original_;
 };
 
+// Whoever looks after a line when it is closed holds its lock for a moment (the simulator puts
+// its terminal's settings back under it), so a line just closed and opened again, as after two
+// silent exchanges, may find it taken: a lock held longer than a tenth of a second is another
+// program's.
+bool lockLine(int fd) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK)
+            return true;
+        ::usleep(10000);
+    }
+    return false;
+}
+
 } // namespace
 
 std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& latencyFile,
@@ -410,7 +423,7 @@ std::unique_ptr<Port> openTerminal(const std::string& path, const std::string& l
     }
     // Keep other programs off the line while it is ours. TIOCEXCL does not stop root (nor a
     // program that opened the line before us), so a second Brookfetch also finds the lock.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    if (!lockLine(fd)) {
         close(fd);
         refusal = OpenRefusal::InUse;
         status = FT_DEVICE_NOT_OPENED;

@@ -510,6 +510,14 @@ TEST_F(D2xxLinux, HandlesAreCheckedAndDevicesOpenOnce) {
     EXPECT_EQ(refused.reason, d2xx::OpenRefusal::InUse);
     EXPECT_EQ(refused.path, line.name());
     EXPECT_EQ(refused.serial, "L1");
+    // A lock held only for a moment, as by a program putting the line back, is waited out.
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        flock(other, LOCK_UN);
+    });
+    EXPECT_EQ(d2xx::openDevice(0, &second, refused), FT_OK);
+    release.join();
+    EXPECT_TRUE(FT_W32_CloseHandle(second));
     ::close(other);
     // The closed handle, and one that was never handed out, reach nothing.
     DWORD queued = 0;
