@@ -240,6 +240,22 @@ void TWorkplace::AddRecentFile(const QString& path) {
         RecentFiles.removeLast();
 }
 
+bool TWorkplace::OpenImage(const QByteArray& image) {
+    auto loaded = std::make_unique<TQ47>();
+    loaded->Device = Adapter.get();
+    TLoadedFile file;
+    file.Result = image.size() < TQ47::ImageSize ? TLoadResult::Short : TLoadResult::Loaded;
+    file.Bytes = image.toStdString();
+    if (!loaded->LoadImage(file))
+        return false;
+    Model = std::move(loaded);
+    TailFile.clear();
+    Origin.reset();
+    FileName.clear();
+    Modified = true;
+    return true;
+}
+
 bool TWorkplace::OpenFile(QString path) {
     // Loaded aside: what the page shows now stays until the file proved good. The bytes after
     // the image are kept for the next save, up to what a configuration file may hold.

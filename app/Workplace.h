@@ -89,6 +89,10 @@ public:
     // that cannot be loaded changes nothing: model, FileName and Modified stay, and
     // LoadFailure says why.
     bool OpenFile(QString path);
+    // A new data set from an image kept elsewhere (an entry of the programming history): no
+    // file, and modified, so that closing asks to save it. An image without a valid set
+    // changes nothing and returns false.
+    bool OpenImage(const QByteArray& image);
     // Saves the data as a connector write encodes them (the constant 1, reserved bytes 0, the
     // checksum), so that a file and the connector written from the same page hold the same
     // image; a file opened with bytes after its image keeps them, however many.

@@ -29,19 +29,6 @@ QString OrDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : Printable(text);
 }
 
-// In the form a spreadsheet takes for a time, in this computer's time as --since is.
-QString LocalTime(const QDateTime& time) {
-    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
-QByteArray CsvField(QString text) {
-    // A spreadsheet runs a field that starts like a formula; a serial number or a user's name
-    // comes from outside and must stay text.
-    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
-        text.prepend(QLatin1Char('\''));
-    return '"' + text.replace(QLatin1Char('"'), QLatin1String("\"\"")).toUtf8() + '"';
-}
-
 } // namespace
 
 QString HistoryChoice(const TOptions& options) {
@@ -56,7 +43,7 @@ void PrintHistoryTable(QTextStream& out, const QList<THistoryEntry>& entries) {
         QString who = OrDash(entry.User);
         if (!entry.Computer.isEmpty())
             who += QLatin1Char('@') + Printable(entry.Computer);
-        return QStringList{LocalTime(entry.Time),
+        return QStringList{HistoryLocalTime(entry.Time),
                            OrDash(entry.Operation),
                            entry.Ok ? QStringLiteral("ok") : QStringLiteral("failed"),
                            OrDash(entry.Checksum),
@@ -85,33 +72,6 @@ void PrintHistoryTable(QTextStream& out, const QList<THistoryEntry>& entries) {
     print(head);
     for (const THistoryEntry& entry : entries)
         print(row(entry));
-}
-
-QByteArray HistoryCsv(const QList<THistoryEntry>& entries) {
-    QByteArray csv = "\xEF\xBB\xBF\"time\",\"operation\",\"result\",\"message\",\"file\","
-                     "\"adapter_name\",\"adapter_version\",\"adapter_serial\",\"connector\","
-                     "\"checksum\",\"image\",\"user\",\"computer\",\"program\"\r\n";
-    for (const THistoryEntry& entry : entries) {
-        const QString fields[] = {LocalTime(entry.Time),
-                                  entry.Operation,
-                                  entry.Ok ? QStringLiteral("ok") : QStringLiteral("failed"),
-                                  entry.Message,
-                                  entry.File,
-                                  entry.AdapterName,
-                                  entry.AdapterVersion,
-                                  entry.AdapterSerial,
-                                  entry.Connector,
-                                  entry.Checksum,
-                                  QString::fromLatin1(entry.Image.toHex()),
-                                  entry.User,
-                                  entry.Computer,
-                                  entry.Program};
-        QByteArray line;
-        for (const QString& field : fields)
-            line += (line.isEmpty() ? QByteArray() : QByteArray(",")) + CsvField(field);
-        csv += line + "\r\n";
-    }
-    return csv;
 }
 
 QByteArray PrintableJsonLine(const QByteArray& line) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/History.h"
+#include "app/HistoryCsv.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -24,12 +25,6 @@ QString HistoryChoice(const TOptions& options);
 // One line an entry, under a head line: time (local), operation, result, checksum, adapter's
 // serial number, user@computer, and the file with what went wrong after a failure.
 void PrintHistoryTable(QTextStream& out, const QList<THistoryEntry>& entries);
-
-// For a spreadsheet: UTF-8 with a byte order mark (which tells Excel the encoding), a head line
-// with the keys of the stored lines, every field quoted, lines ended by CR LF (RFC 4180); the
-// time in local time as the table has it, which a spreadsheet takes for a time. A field that a
-// spreadsheet would take for a formula (=, +, -, @ first) starts with an apostrophe.
-QByteArray HistoryCsv(const QList<THistoryEntry>& entries);
 
 // A stored line with every character a terminal would obey escaped (the program's own lines hold
 // none: this is for lines written by hand).

@@ -81,21 +81,28 @@ QFileDialog& TFileDialogs::Dialog(TKind kind) {
     QFileDialog*& dialog = Made[static_cast<int>(kind)];
     if (dialog)
         return *dialog;
-    const bool pdf = kind == TKind::ExportPdf;
-    const char* title = kind == TKind::Open ? QT_TRANSLATE_NOOP("TMainForm", "Open File")
-                        : pdf               ? QT_TRANSLATE_NOOP("TMainForm", "Export as PDF")
-                                            : QT_TRANSLATE_NOOP("TMainForm", "Save file");
-    const char* name = kind == TKind::Open ? "FileOpenDialog"
-                       : pdf               ? "ExportPdfDialog"
-                                           : "FileSaveDialog";
-    dialog = new QFileDialog(&Window, QCoreApplication::translate("TMainForm", title));
-    dialog->setObjectName(QLatin1String(name));
+    struct TLook {
+        const char* Title;
+        const char* Name;
+        const char* Filter;
+        const char* Suffix;
+    };
+    static const TLook looks[] = {
+        {QT_TRANSLATE_NOOP("TMainForm", "Open File"), "FileOpenDialog",
+         QT_TRANSLATE_NOOP("TMainForm", "Brookfetch Configuration (*.brk)"), "brk"},
+        {QT_TRANSLATE_NOOP("TMainForm", "Save file"), "FileSaveDialog",
+         QT_TRANSLATE_NOOP("TMainForm", "Brookfetch Configuration (*.brk)"), "brk"},
+        {QT_TRANSLATE_NOOP("TMainForm", "Export as PDF"), "ExportPdfDialog",
+         QT_TRANSLATE_NOOP("TMainForm", "PDF document (*.pdf)"), "pdf"},
+        {QT_TRANSLATE_NOOP("TMainForm", "Export History"), "ExportCsvDialog",
+         QT_TRANSLATE_NOOP("TMainForm", "CSV file for spreadsheets (*.csv)"), "csv"}};
+    const TLook& look = looks[static_cast<int>(kind)];
+    dialog = new QFileDialog(&Window, QCoreApplication::translate("TMainForm", look.Title));
+    dialog->setObjectName(QLatin1String(look.Name));
     dialog->setAcceptMode(kind == TKind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(
-        pdf ? QCoreApplication::translate("TMainForm", "PDF document (*.pdf)")
-            : QCoreApplication::translate("TMainForm", "Brookfetch Configuration (*.brk)"));
-    dialog->setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("brk"));
+    dialog->setNameFilter(QCoreApplication::translate("TMainForm", look.Filter));
+    dialog->setDefaultSuffix(QLatin1String(look.Suffix));
     // The program asks about replacing a file itself, in its own words (MayReplace).
     if (kind != TKind::Open)
         dialog->setOption(QFileDialog::DontConfirmOverwrite);

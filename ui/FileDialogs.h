@@ -12,10 +12,11 @@ class QWidget;
 void TakeKeyboardBack(QDialog& dialog);
 
 // The file dialogs of the window's commands: Open and Save As of configuration files, Export as
-// PDF of the parameter sheet. Each is made at its first use, then kept as the user left it.
+// PDF of the parameter sheet, Export of the programming history for a spreadsheet. Each is made at
+// its first use, then kept as the user left it.
 class TFileDialogs {
 public:
-    enum class TKind { Open, Save, ExportPdf };
+    enum class TKind { Open, Save, ExportPdf, ExportCsv };
 
     explicit TFileDialogs(QWidget& window);
 
@@ -36,5 +37,5 @@ private:
     QFileDialog& Dialog(TKind kind);
 
     QWidget& Window;
-    QFileDialog* Made[3] = {};
+    QFileDialog* Made[4] = {};
 };

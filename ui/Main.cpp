@@ -3,6 +3,7 @@
 
 #include "ui_Main.h"
 
+#include "app/History.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
 #include "platform/framework/Application.h"
@@ -14,6 +15,7 @@
 #include "ui/FileCommands.h"
 #include "ui/FileDialogs.h"
 #include "ui/Guard.h"
+#include "ui/HistoryForm.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
 #include "ui/ParameterPage.h"
@@ -140,6 +142,7 @@ void TMainForm::ConnectActions() {
     connect(ui->HelpAbout, &QAction::triggered, this, Guard([this] { HelpAboutExecute(); }));
     connect(ui->DataRead, &QAction::triggered, this, Guard([this] { DataReadExecute(); }));
     connect(ui->DataWrite, &QAction::triggered, this, Guard([this] { DataWriteExecute(); }));
+    connect(ui->DataHistory, &QAction::triggered, this, Guard([this] { DataHistoryExecute(); }));
 
     // Exit has the shortcut every other program on a Linux desktop has; Windows programs have
     // none for it (Alt+F4 closes their window).
@@ -150,7 +153,7 @@ void TMainForm::ConnectActions() {
     // Shortcuts work wherever the focus is in the window.
     addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FilePrint,
                 ui->FileExportPdf, ui->FileProperties, ui->FileExit, ui->HelpAbout, ui->DataRead,
-                ui->DataWrite});
+                ui->DataWrite, ui->DataHistory});
 
     const std::vector<std::pair<QAction*, QAction*>> file = {
         {ui->MenuFileNew, ui->FileNew},
@@ -161,8 +164,10 @@ void TMainForm::ConnectActions() {
         {ui->MenuFileExportPdf, ui->FileExportPdf},
         {ui->MenuFileProperties, ui->FileProperties},
         {ui->MenuFileExit, ui->FileExit}};
-    const std::vector<std::pair<QAction*, QAction*>> data = {{ui->MenuDataRead, ui->DataRead},
-                                                             {ui->MenuDataWrite1, ui->DataWrite}};
+    const std::vector<std::pair<QAction*, QAction*>> data = {
+        {ui->MenuDataRead, ui->DataRead},
+        {ui->MenuDataWrite1, ui->DataWrite},
+        {ui->MenuDataHistory, ui->DataHistory}};
     const std::vector<std::pair<QAction*, QAction*>> help = {{ui->MenuHelpAbout, ui->HelpAbout}};
     for (const auto& [menu, items] : {std::pair{ui->MenuFile, file}, std::pair{ui->MenuData, data},
                                       std::pair{ui->MenuHelp, help}}) {
@@ -320,6 +325,21 @@ void TMainForm::DataReadExecute() {
 
 void TMainForm::DataWriteExecute() {
     ConnectorCommands->Write();
+}
+
+// An entry's parameters come onto the page as a new data set, not yet saved anywhere.
+void TMainForm::DataHistoryExecute() {
+    THistoryForm form(*SheetCommands, this);
+    if (HistoryFormShown)
+        HistoryFormShown(form);
+    const std::optional<QByteArray> image = form.Execute(HistoryPath(Workplace->HistoryFile));
+    if (!image || !QuerySave())
+        return;
+    if (!Workplace->OpenImage(*image))
+        return;
+    Page->Show();
+    Page->ModelToPage(*Workplace->Model);
+    ShowStatus();
 }
 
 // ---- Status ------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QDragEnterEvent;
@@ -16,6 +17,7 @@ class TConnectorMonitor;
 class TConnectorCommands;
 class TFileCommands;
 class TFileDialogs;
+class THistoryForm;
 class TParameterPage;
 class TSheetCommands;
 class TWindowPlacement;
@@ -73,6 +75,10 @@ public:
     void TimerTimer();
     void DataReadExecute();
     void DataWriteExecute();
+    // Data, History: the programming history; an entry's parameters may come onto the page.
+    void DataHistoryExecute();
+    // Called with the history window before it is shown, so that tests can work it.
+    std::function<void(THistoryForm&)> HistoryFormShown;
 
     // True when the caller may go on: nothing to save, saved, or the changes discarded. Yes
     // that did not save stops the command. A command that may still keep the data (Properties,

@@ -3,6 +3,7 @@
 
 #include "ui_Properties.h"
 
+#include "app/History.h"
 #include "app/Workplace.h"
 #include "platform/registry/Languages.h"
 #include "platform/registry/Translation.h"
@@ -11,6 +12,8 @@
 #include "ui/TextFit.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
 #include <algorithm>
@@ -68,6 +71,22 @@ TPropertiesDialog::TPropertiesDialog(QWidget* window)
     if (resolved.isEmpty())
         resolved = OwnNameOfCode(QStringLiteral("enu"));
     list->setItemText(0, QStringLiteral("%1 (%2)").arg(list->itemText(0), resolved));
+    // Empty keeps the history in the user's own data folder, which the field shows greyed.
+    ui->PropertiesHistory->setPlaceholderText(QDir::toNativeSeparators(HistoryPath()));
+    ui->PropertiesHistory->setClearButtonEnabled(true);
+    ChooseFolder = [this](const QString& start) {
+        return QFileDialog::getExistingDirectory(
+            this, ui->HistoryLabel->text().remove(QLatin1Char('&')), start);
+    };
+    connect(ui->PropertiesHistoryBrowse, &QPushButton::clicked, this, [this] {
+        const QString current = ui->PropertiesHistory->text().trimmed();
+        const QString start = current.isEmpty()            ? QFileInfo(HistoryPath()).absolutePath()
+                              : QFileInfo(current).isDir() ? current
+                                                           : QFileInfo(current).absolutePath();
+        const QString chosen = ChooseFolder(start);
+        if (!chosen.isEmpty())
+            ui->PropertiesHistory->setText(QDir::toNativeSeparators(chosen));
+    });
     accessibility::NameControls(this);
     connect(ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -80,10 +99,12 @@ bool TPropertiesDialog::Execute() {
     // without a choice then leaves the language as it is (the file keeps its index).
     QComboBox* list = ui->PropertiesLanguage;
     list->setCurrentIndex(list->findData(Workplace->LanguageId));
+    ui->PropertiesHistory->setText(QDir::toNativeSeparators(Workplace->HistoryFile));
     if (exec() != QDialog::Accepted)
         return false;
     if (list->currentIndex() >= 0)
         Workplace->LanguageId = list->currentData().toInt();
+    Workplace->HistoryFile = QDir::fromNativeSeparators(ui->PropertiesHistory->text().trimmed());
     return true;
 }
 

@@ -3,15 +3,16 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 namespace Ui {
 class TPropertiesDialog;
 }
 
-// The program properties: the user-interface language for the next start. The list shows
-// each language in its own name, in the order of the names, "<Default>" first; each item
-// carries the workplace's LanguageId.
+// The program properties: the user-interface language for the next start, and where the
+// programming history is kept. The list shows each language in its own name, in the order of
+// the names, "<Default>" first; each item carries the workplace's LanguageId.
 class TPropertiesDialog : public QDialog {
     Q_OBJECT
 
@@ -21,9 +22,14 @@ public:
     explicit TPropertiesDialog(QWidget* window = nullptr);
     ~TPropertiesDialog() override;
 
-    // Shows the dialog with the current language selected; on OK stores the selected item's
-    // LanguageId (-1 when nothing is selected) in the workplace's LanguageId and returns true.
+    // Shows the dialog with the current language selected and the history's place; on OK
+    // stores the selected item's LanguageId (-1 when nothing is selected) in the workplace's
+    // LanguageId, the place (a folder or file; empty: the user's own) in its HistoryFile, and
+    // returns true.
     bool Execute();
+
+    // Browse: the folder chosen, starting in `start`; empty when cancelled. Tests replace it.
+    std::function<QString(const QString& start)> ChooseFolder;
 
 protected:
     void showEvent(QShowEvent* event) override;

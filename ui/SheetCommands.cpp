@@ -79,16 +79,22 @@ bool TSheetCommands::PageChecked() {
 bool TSheetCommands::Print() {
     if (!PageChecked())
         return false;
+    // The print job is named after the file, as the print queue shows it.
+    return PrintSheet(Sheet(),
+                      Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNonameFile"))
+                                                    : QFileInfo(Workplace->FileName).fileName(),
+                      Host.Window());
+}
+
+bool TSheetCommands::PrintSheet(const TParameterSheet& sheet, const QString& document,
+                                QWidget& owner) {
     if (!PrinterInstalled()) {
         Host.ShowError(QStringLiteral("MsgNoPrinter"));
         return false;
     }
-    const TParameterSheet sheet = Sheet();
     QPrinter& printer = Printer();
-    // The print job is named after the file, as the print queue shows it.
-    printer.setDocName(Workplace->FileName.isEmpty() ? MessageText(QStringLiteral("MsgNonameFile"))
-                                                     : QFileInfo(Workplace->FileName).fileName());
-    QPrintDialog dialog(&printer, &Host.Window());
+    printer.setDocName(document);
+    QPrintDialog dialog(&printer, &owner);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     // One page: there is nothing to choose from.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
@@ -107,13 +113,18 @@ bool TSheetCommands::Print() {
 bool TSheetCommands::ExportPdf() {
     if (!PageChecked())
         return false;
-    const TParameterSheet sheet = Sheet();
     // Beside the configuration file and named after it; else where the user saves files.
-    const QString name = Workplace->FileName.isEmpty()
-                             ? MessageText(QStringLiteral("MsgNonameFile"))
-                             : QFileInfo(Workplace->FileName).completeBaseName();
+    return ExportSheet(Sheet(),
+                       Workplace->FileName.isEmpty()
+                           ? MessageText(QStringLiteral("MsgNonameFile"))
+                           : QFileInfo(Workplace->FileName).completeBaseName(),
+                       Dialogs);
+}
+
+bool TSheetCommands::ExportSheet(const TParameterSheet& sheet, const QString& name,
+                                 TFileDialogs& dialogs) {
     const QString path =
-        Dialogs.Choose(TFileDialogs::TKind::ExportPdf, name + QStringLiteral(".pdf"));
+        dialogs.Choose(TFileDialogs::TKind::ExportPdf, name + QStringLiteral(".pdf"));
     if (path.isEmpty() || !TFileDialogs::MayReplace(path))
         return false;
     const QByteArray pdf = sheet.Pdf(UsualPaper());

@@ -6,6 +6,7 @@
 
 class QPrintDialog;
 class QPrinter;
+class QWidget;
 class TCommandHost;
 class TFileDialogs;
 class TParameterSheet;
@@ -24,6 +25,12 @@ public:
     // True when the sheet went to the printer or into the file.
     bool Print();
     bool ExportPdf();
+
+    // A sheet made elsewhere (an entry of the programming history): to the printer the print
+    // dialog over `owner` chooses, the print job named `document`; or into a PDF file chosen
+    // with `dialogs`, `name` (without ".pdf") offered. True when it went there.
+    bool PrintSheet(const TParameterSheet& sheet, const QString& document, QWidget& owner);
+    bool ExportSheet(const TParameterSheet& sheet, const QString& name, TFileDialogs& dialogs);
 
     // The sheet of the data as the model holds them (after the page's check): the image a save
     // would make of them, or the one read or opened while it still holds them, named by the

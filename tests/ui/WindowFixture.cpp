@@ -45,11 +45,15 @@ WindowTest::WindowTest() {
     ExePath = Temp.filePath(QStringLiteral("bin/brookfetch"));
     PreviousConfigHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", Temp.filePath(QStringLiteral("config")).toLocal8Bit());
+    // The programming history of the transfers a test makes stays in its folder too.
+    PreviousDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", Temp.filePath(QStringLiteral("data")).toLocal8Bit());
 }
 
 WindowTest::~WindowTest() {
     DestroyWindows();
     qputenv("XDG_CONFIG_HOME", PreviousConfigHome);
+    qputenv("XDG_DATA_HOME", PreviousDataHome);
 }
 
 void WindowTest::StartWindows(bool show) {

@@ -115,4 +115,5 @@ protected:
 
 private:
     QByteArray PreviousConfigHome;
+    QByteArray PreviousDataHome;
 };

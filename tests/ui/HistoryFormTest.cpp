@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Data › History…: the entries filtered as typed, exported for a spreadsheet, an entry's sheet
+// exported, and its parameters taken onto the page, all by keys and clicks.
+#include "tests/ui/WindowFixture.h"
+
+#include "app/History.h"
+#include "app/Workplace.h"
+#include "model/Q47.h"
+#include "ui/FileDialogs.h"
+#include "ui/HistoryForm.h"
+#include "ui/HistoryTable.h"
+#include "ui/Main.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray ImageWithSamples(int samples) {
+    TQ47 model;
+    model.SetSamplesCount(samples);
+    model.Encode();
+    return QByteArray(model.ImageBytes().data(), TQ47::ImageSize);
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class HistoryFormTest : public WindowTest {
+protected:
+    void SetUp() override {
+        StartWindows();
+        Main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main));
+        const auto record = [](const QString& operation, bool ok, const QByteArray& image,
+                               const QString& serial, const QString& file) {
+            THistoryEntry entry;
+            entry.Operation = operation;
+            entry.Ok = ok;
+            entry.Image = image;
+            entry.AdapterName = QStringLiteral("USB FETCHer Adapter");
+            entry.AdapterVersion = QStringLiteral("1.05");
+            entry.AdapterSerial = serial;
+            entry.Connector = QStringLiteral("small");
+            entry.File = file;
+            if (!ok)
+                entry.Message = QStringLiteral("The connector does not answer.");
+            ASSERT_TRUE(RecordHistory(HistoryPath(), entry).isEmpty());
+        };
+        record("read", true, ImageWithSamples(8), "RIVER1", "/sites/river.brk");
+        record("write", true, ImageWithSamples(12), "LAKE22", "/sites/lake.brk");
+        record("read", false, QByteArray(), "LAKE22", QString());
+    }
+
+    // Ctrl+H, then `work` inside the window's own loop; the window is closed afterwards unless
+    // `work` closed it.
+    void WithHistory(const std::function<void(THistoryForm&)>& work) {
+        Main->HistoryFormShown = [&work](THistoryForm& form) {
+            QTimer::singleShot(0, &form, [&work, &form] {
+                work(form);
+                if (form.isVisible())
+                    QTest::keyClick(&form, Qt::Key_Escape);
+            });
+        };
+        QTest::keyClick(Main, Qt::Key_H, Qt::ControlModifier);
+    }
+
+    static void Click(THistoryForm& form, const char* button) {
+        QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+};
+
+TEST_F(HistoryFormTest, FiltersAsTypedAndExportsTheShownEntriesAndAnEntrysSheet) {
+    const QString csv = Temp.filePath("shown.csv");
+    const QString pdf = Temp.filePath("lake.pdf");
+    bool shown = false;
+    WithHistory([&](THistoryForm& form) {
+        shown = true;
+        EXPECT_EQ(form.Table().rowCount(), 3);
+        EXPECT_EQ(form.Table().Entry(0).Operation, "read"); // the newest first
+        auto* search = form.findChild<QLineEdit*>("HistorySearch");
+        QTest::keyClicks(search, "lake22");
+        QTest::keyClick(search, Qt::Key_Return);
+        EXPECT_EQ(form.Table().rowCount(), 2);
+        // Only what failed: the Result list, opened with the keyboard.
+        auto* outcome = form.findChild<QComboBox*>("HistoryOutcome");
+        outcome->setFocus();
+        QTest::keyClick(outcome, Qt::Key_End);
+        EXPECT_EQ(form.Table().rowCount(), 1);
+        EXPECT_EQ(form.StatusLine(), "1 of 3 entries shown");
+        // A failed read holds no parameters to open or print.
+        EXPECT_FALSE(form.findChild<QPushButton*>("HistoryOpen")->isEnabled());
+        EXPECT_FALSE(form.findChild<QPushButton*>("HistoryPrint")->isEnabled());
+        QTest::keyClick(outcome, Qt::Key_Home);
+        EXPECT_EQ(form.Table().rowCount(), 2);
+
+        std::deque<QString> answers{csv, pdf};
+        form.Dialogs().RunFileDialog = [&answers](QFileDialog&) {
+            const QString answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+        Click(form, "HistoryExport");
+        // The write of lake.brk is the second shown; its sheet goes into the PDF.
+        auto* table = form.findChild<QTableView*>("HistoryTable");
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Down);
+        Click(form, "HistoryExportPdf");
+    });
+    ASSERT_TRUE(shown);
+
+    const QList<QByteArray> lines = Contents(csv).split('\n');
+    ASSERT_EQ(lines.size(), 4); // head, two entries, the empty rest after the last line end
+    EXPECT_TRUE(lines[0].startsWith("\xEF\xBB\xBF\"time\""));
+    EXPECT_TRUE(lines[1].contains("\"failed\"") && lines[1].contains("LAKE22"));
+    EXPECT_TRUE(lines[2].contains("\"write\"") && lines[2].contains("lake.brk"));
+#ifdef Q_OS_LINUX
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-raw", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    TQ47 written;
+    written.SetSamplesCount(12);
+    written.Encode();
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("0x%1").arg(written.Checksum(), 4, 16, QLatin1Char('0')),
+                      Qt::CaseInsensitive))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("lake.brk"));
+#else
+    EXPECT_TRUE(Contents(pdf).startsWith("%PDF-"));
+#endif
+}
+
+// Enter on an entry takes its parameters onto the page as a new set that is not saved yet.
+TEST_F(HistoryFormTest, AnEntrysParametersComeOntoThePageAsANewUnsavedSet) {
+    WithHistory([](THistoryForm& form) {
+        auto* search = form.findChild<QLineEdit*>("HistorySearch");
+        QTest::keyClicks(search, "lake.brk");
+        QTest::keyClick(search, Qt::Key_Return);
+        auto* table = form.findChild<QTableView*>("HistoryTable");
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+    });
+    EXPECT_EQ(Field("Q47SamplesCount")->text(), "12");
+    EXPECT_TRUE(Workplace->Modified);
+    EXPECT_TRUE(Workplace->FileName.isEmpty());
+}
