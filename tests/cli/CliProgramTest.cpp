@@ -532,8 +532,9 @@ TEST_F(CliProgramTest, AWriteCutByAnUnplugSaysWhatItLeftOnTheConnector) {
     const QString log = Path("bench.log");
     ASSERT_EQ(Run({"new", file, "DeadTime=01:30:00"}).Code, 0);
     {
-        // Seven requests find the adapter and its connector; five blocks are stored.
-        auto sim = StartSim({"--unplug-after", "12"});
+        // Seven requests find the adapter and its connector, 34 read what it holds and seven
+        // find it again before the write; five blocks are stored.
+        auto sim = StartSim({"--unplug-after", "53"});
         const Result cut = Run({"write", "--log", log, file});
         EXPECT_RESULT(cut, 1);
         EXPECT_TRUE(cut.Err.contains("the adapter stopped answering; the connector may now hold a "
@@ -551,8 +552,11 @@ TEST_F(CliProgramTest, AWriteCutByAnUnplugSaysWhatItLeftOnTheConnector) {
             << read.Err.toStdString();
     }
     {
-        auto sim = StartSim({"--unplug-after", "23"});
-        const Result unchecked = Run({"write", "--log", log, file});
+        // The half-written connector is read once (no retries) before the write, and the
+        // failed read asks whether the adapter went away: 56 requests; then all 16 blocks are
+        // stored and the read-back is cut.
+        auto sim = StartSim({"--unplug-after", "72"});
+        const Result unchecked = Run({"write", "--retries", "0", "--log", log, file});
         EXPECT_RESULT(unchecked, 1);
         EXPECT_TRUE(unchecked.Err.contains("every block was written into the connector, but the "
                                            "read-back that checks them was cut short: the adapter "
