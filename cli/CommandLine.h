@@ -25,6 +25,7 @@ struct TOptions {
     bool All = false;
     bool Force = false;    // sheet: replace an existing file that is not a PDF
     bool Csv = false;      // history: CSV for a spreadsheet
+    bool DryRun = false;   // write: read the connector and say what the write changes, no more
     QString Trace;         // the trace's file; empty: BROOKFETCH_TRACE, else none; "-": standard
                            // error
     QString Serial;        // empty: the one adapter with the description
@@ -59,6 +60,7 @@ enum TOptionBit : unsigned {
     OptHistory = 1u << 14,
     OptSince = 1u << 15,
     OptCsv = 1u << 16,
+    OptDryRun = 1u << 17,
 };
 
 // One option. Exactly one of Switch, Text and Number says where its value goes.

@@ -74,7 +74,7 @@ const TCommandSpec Commands[] = {
      .MaxOperands = 1,
      .First = TOperandKind::File,
      .Assignments = false,
-     .Options = OptWait | Transfer,
+     .Options = OptWait | OptDryRun | Transfer,
      .ImageOut = false,
      .InPlace = false,
      .Summary = "write FILE into the connector and verify it",
@@ -83,7 +83,13 @@ const TCommandSpec Commands[] = {
              "back.\n"
              "Nothing is sent when a value is out of range (exit code 3). A read-back that "
              "differs is\n"
-             "written once more; a second difference ends with exit code 5.",
+             "written once more; a second difference ends with exit code 5.\n"
+             "First it reads the connector and says what the write changes: each parameter that\n"
+             "differs with its old and its new value as show prints them, or that the connector\n"
+             "holds these parameters already, holds no valid set (blank, or a wrong checksum) or\n"
+             "could not be read. --dry-run stops there and writes nothing: exit code 0, or 1 when\n"
+             "the connector could not be read or holds no valid set. With --wait (production\n"
+             "mode) nothing is read first.",
      .Example = "brookfetch-cli write --wait --log bench.log river.brk",
      .Run =
          [](TCli& cli, const TInvocation& call) {

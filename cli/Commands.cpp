@@ -15,6 +15,7 @@
 #include "cli/Production.h"
 #include "model/Q47.h"
 #include "platform/framework/Convert.h"
+#include "platform/process/Process.h"
 #include "sheet/ParameterSheet.h"
 #include "sheet/SheetLanguage.h"
 
@@ -51,6 +52,34 @@ QString Difference(const std::uint8_t* connector, const std::uint8_t* file) {
            QString::asprintf("): connector 0x%02X, file 0x%02X; %d byte%s differ%s",
                              connector[first], file[first], differing, differing == 1 ? "" : "s",
                              differing == 1 ? "s" : "");
+}
+
+// What a write of `written` changes on the connector, one line each, from what a read of it
+// met and, when it was read, what it holds.
+QStringList Changes(TTransferFailure met, const TQ47& held, const TQ47& written) {
+    switch (met) {
+    case TTransferFailure::None:
+        break;
+    case TTransferFailure::Blank:
+        return {QStringLiteral("the connector holds no valid parameter set: it is blank")};
+    case TTransferFailure::BadChecksum:
+        return {QStringLiteral("the connector holds no valid parameter set: its checksum is "
+                               "wrong")};
+    case TTransferFailure::AdapterGone:
+        return {QStringLiteral("what the connector holds could not be read: ") +
+                ConnectorLossWords(TConnectorSession::TLoss::Adapter)};
+    case TTransferFailure::ConnectorPulled:
+        return {QStringLiteral("what the connector holds could not be read: ") +
+                ConnectorLossWords(TConnectorSession::TLoss::Connector)};
+    default:
+        return {QStringLiteral("what the connector holds could not be read (no answer or a "
+                               "damaged reply)")};
+    }
+    QStringList lines = ChangeLines(held, written);
+    if (lines.isEmpty())
+        return {QStringLiteral("the connector holds these parameters already")};
+    lines.prepend(QStringLiteral("the connector holds other parameters; the write changes:"));
+    return lines;
 }
 
 } // namespace
@@ -162,7 +191,20 @@ int TCommands::LoadForWriting(TQ47& model, const QString& file) {
     return ExitOk;
 }
 
+int TCommands::ReadBeforeWrite(const TQ47& model, TQ47& held, bool always, QString& detail) {
+    const int read = Transfer.Read(held, detail, false);
+    for (const QString& line : Changes(Transfer.Met(), held, model)) {
+        if (always)
+            Console.Result(line);
+        else
+            Console.Success(line);
+    }
+    return read;
+}
+
 int TCommands::Write(const QString& file) {
+    if (Options.DryRun)
+        return DryRun(file);
     Undone = QStringLiteral("the write did not complete");
     return Recorder.Run(QStringLiteral("write"), file, 0, [&] {
         TQ47 model;
@@ -173,8 +215,25 @@ int TCommands::Write(const QString& file) {
         if (found != ExitOk)
             return found;
         Recorder.NoteConnector(Link.Device());
-        Recorder.Record.Image = Bytes(model.Image);
+        // A connector that cannot be read is written all the same: the write replaces whatever
+        // it holds, and the read-back checks what went in.
+        TQ47 held;
         QString error;
+        ReadBeforeWrite(model, held, false, error);
+        // A stop asked for during that read comes before anything was written.
+        if (process::StopRequested()) {
+            Undone = QStringLiteral("nothing was written");
+            Recorder.Record.Message = QStringLiteral("interrupted before the write; nothing was "
+                                                     "written");
+            return int(ExitCommunicationError);
+        }
+        // Asked for again right before the write, as the window asks: the read took a moment,
+        // and parameters written into any other connector would destroy what it holds.
+        if (const int again = Transfer.FindConnector(true); again != ExitOk)
+            return again;
+        Recorder.NoteConnector(Link.Device());
+        Recorder.Record.Image = Bytes(model.Image);
+        error.clear();
         const int written = Transfer.Write(model, error);
         Recorder.Record.Retries = Transfer.Retries();
         Recorder.Record.Outcome = Transfer.Outcome();
@@ -183,6 +242,32 @@ int TCommands::Write(const QString& file) {
         Recorder.Succeeded(
             QStringLiteral("wrote %1 into the connector and verified it").arg(InputName(file)));
         Done(QStringLiteral("the connector was written and verified"));
+        return int(ExitOk);
+    });
+}
+
+int TCommands::DryRun(const QString& file) {
+    Undone = QStringLiteral("nothing was written");
+    // A file the write would refuse is refused as the write refuses it, before the connector.
+    TQ47 model;
+    if (const int loaded = LoadForWriting(model, file); loaded != ExitOk)
+        return loaded;
+    // What happened is a read of the connector, into no file, as show has it.
+    return Recorder.Run(QStringLiteral("read"), QString(), 0, [&] {
+        const int found = Transfer.FindConnector(false);
+        Recorder.NoteAdapter(Link.Device());
+        if (found != ExitOk)
+            return found;
+        Recorder.NoteConnector(Link.Device());
+        TQ47 held;
+        QString error;
+        const int read = ReadBeforeWrite(model, held, true, error);
+        Recorder.Record.Retries = Transfer.Retries();
+        if (read != ExitOk)
+            return Fail(read, error);
+        Recorder.Record.Image = Bytes(held.Image);
+        Recorder.Succeeded(
+            QStringLiteral("dry run of %1: nothing was written").arg(InputName(file)));
         return int(ExitOk);
     });
 }

@@ -56,6 +56,12 @@ public:
 private:
     // Loads a file and checks every parameter as the parameter page does; else says why.
     int LoadForWriting(TQ47& model, const QString& file);
+    // Reads the connector into `held` before a write of `model` and says on standard output
+    // what the write changes there, or why that is not known; `always`: also when --quiet. The
+    // read's exit code; `detail` says why it failed.
+    int ReadBeforeWrite(const TQ47& model, TQ47& held, bool always, QString& detail);
+    // write --dry-run: the read and the lines of a write, recorded as a read; nothing is written.
+    int DryRun(const QString& file);
     void Done(const QString& what) { Completed = what; }
 
     TOptions Options;

@@ -4,6 +4,7 @@
 #include "cli/NativeName.h"
 
 #include "model/Q47.h"
+#include "model/Q47Differences.h"
 #include "model/Q47Parameters.h"
 #include "model/Q47Validation.h"
 #include "platform/framework/Convert.h"
@@ -224,6 +225,17 @@ QString ShowText(const TQ47& model) {
         text +=
             NameOf(parameter) + QLatin1Char('=') + ValueText(model, parameter) + QLatin1Char('\n');
     return text;
+}
+
+QStringList ChangeLines(const TQ47& held, const TQ47& written) {
+    // "NAME:", not "NAME=": the line is no assignment for set, and reads as the window's write
+    // question does.
+    QStringList lines;
+    for (const TQ47Parameter* parameter : Q47Differences(held, written))
+        lines << QStringLiteral("%1: %2 \u2192 %3")
+                     .arg(NameOf(*parameter), ValueText(held, *parameter),
+                          ValueText(written, *parameter));
+    return lines;
 }
 
 QString ShowJson(const TQ47& model) {

@@ -26,6 +26,10 @@ std::optional<double> TextToVolts(const QString& text);
 QString ParameterValueText(const TQ47& model, const QString& name);
 // "NAME=VALUE" lines, one per parameter, in the model's order.
 QString ShowText(const TQ47& model);
+// What a write of `written` changes on a connector that holds `held`: one "NAME: OLD → NEW" line
+// per parameter that differs as the sampler would take it (Q47Differences), values as `show`
+// prints them; none when the connector holds these parameters already.
+QStringList ChangeLines(const TQ47& held, const TQ47& written);
 // One JSON object on one line: seconds and volts as numbers, Continuous a boolean,
 // VarMode its code.
 QString ShowJson(const TQ47& model);

@@ -39,8 +39,9 @@ int TConnectorTransfer::FindConnector(bool mayWait) {
 }
 
 TTransferHooks TConnectorTransfer::Hooks(const QStringList& phases, const QString& doing,
-                                         const QString& why) {
+                                         const QString& why, bool tellAgain) {
     Restarts = 0;
+    Failure = TTransferFailure::None;
     Left.clear();
     TTransferHooks hooks;
     hooks.Begin = [this, phases] {
@@ -51,6 +52,8 @@ TTransferHooks TConnectorTransfer::Hooks(const QStringList& phases, const QStrin
         Link.Device().OnProgress = nullptr;
         Progress.End();
     };
+    if (!tellAgain)
+        return hooks;
     hooks.Again = [this, doing, why](TTransferFailure met, int restart, int retries) {
         const QString failure =
             met == TTransferFailure::Differs
@@ -66,6 +69,7 @@ TTransferHooks TConnectorTransfer::Hooks(const QStringList& phases, const QStrin
 int TConnectorTransfer::Finished(const TTransferResult& result, const QString& doing,
                                  const QString& why, QString& detail) {
     Restarts = result.Restarts;
+    Failure = result.Failure;
     if (result.Ok())
         return ExitOk;
     if (result.Failure == TTransferFailure::Differs)
@@ -78,11 +82,11 @@ int TConnectorTransfer::Finished(const TTransferResult& result, const QString& d
     return ExitCommunicationError;
 }
 
-int TConnectorTransfer::Read(TQ47& model, QString& detail) {
+int TConnectorTransfer::Read(TQ47& model, QString& detail, bool tellAgain) {
     const QString doing = QStringLiteral("reading the connector");
     const QString why = QStringLiteral("no answer or a wrong checksum");
     const TTransferResult result =
-        Link.Session().Read(model, Hooks({QStringLiteral("reading")}, doing, why));
+        Link.Session().Read(model, Hooks({QStringLiteral("reading")}, doing, why, tellAgain));
     const int read = Finished(result, doing, why, detail);
     // Every read gave the same bytes: the connector holds them.
     if (result.Failure == TTransferFailure::Blank)

@@ -26,7 +26,9 @@ public:
     int FindConnector(bool mayWait);
 
     // Reads the connector into the model (a verified read, see TQ47::ReadConnector).
-    int Read(TQ47& model, QString& detail);
+    // `tellAgain` false: a new attempt is not told, for a look before a write whose outcome is
+    // said in a line of its own.
+    int Read(TQ47& model, QString& detail, bool tellAgain = true);
     // Writes the model's image and reads it back; one more write when it read back other
     // bytes, 5 when it does so again.
     int Write(TQ47& model, QString& detail);
@@ -36,6 +38,9 @@ public:
 
     // How many times the last transfer was started again.
     int Retries() const { return Restarts; }
+    // What the last transfer met when it failed (a blank connector, the line, ...); None when
+    // it was done.
+    TTransferFailure Met() const { return Failure; }
     // What a failed write left on the connector, for the log: "mixed" (old and new parameters,
     // it must be written again), "unverified" (written, the read-back cut short), or empty.
     const QString& Outcome() const { return Left; }
@@ -43,7 +48,8 @@ public:
 private:
     // The bar over each attempt in its `phases`; before a new attempt, a line saying that
     // `doing` failed and `why` it may have.
-    TTransferHooks Hooks(const QStringList& phases, const QString& doing, const QString& why);
+    TTransferHooks Hooks(const QStringList& phases, const QString& doing, const QString& why,
+                         bool tellAgain = true);
     // The exit code of a transfer that ended so, and `detail` for one that failed on the line
     // (`why`) or whose adapter or connector went away.
     int Finished(const TTransferResult& result, const QString& doing, const QString& why,
@@ -53,6 +59,7 @@ private:
     TConsole& Console;
     TProgress Progress;
     int Restarts = 0;
+    TTransferFailure Failure = TTransferFailure::None;
     QString Left;
 };
 

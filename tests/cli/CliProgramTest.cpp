@@ -233,6 +233,51 @@ TEST_F(CliProgramTest, ReadShowWriteVerifyRoundTrip) {
     EXPECT_EQ(QJsonDocument::fromJson(fromStdin.Out).object().value("DeadTime").toInt(), 5400);
 }
 
+// A write first says what it changes on the connector, old → new as show prints the values; a
+// dry run says the same, writes nothing and is kept in the history as the read it was.
+TEST_F(CliProgramTest, AWriteSaysWhatItChangesAndADryRunWritesNothing) {
+    const QString file = Path("river.brk");
+    ASSERT_EQ(Run({"new", file, "SamplesCount=12", "AccuOff=9.8"}).Code, 0);
+    const QByteArray changes = "the connector holds other parameters; the write changes:\n"
+                               "SamplesCount: 8 → 12\n"
+                               "AccuOff: 10.5 → 9.8\n";
+    {
+        auto sim = StartSim({"--instant"}); // a fresh connector holds the defaults
+        const QByteArray before = Contents(Memory);
+        const Result dry = Run({"write", "--dry-run", file});
+        EXPECT_RESULT(dry, 0);
+        EXPECT_EQ(dry.Out, changes + "dry run of " + file.toUtf8() + ": nothing was written\n");
+        EXPECT_EQ(Contents(Memory), before);
+        const QJsonObject entry =
+            QJsonDocument::fromJson(Run({"history", "--json"}).Out.split('\n').value(0)).object();
+        EXPECT_EQ(entry.value("operation").toString(), "read");
+        EXPECT_TRUE(entry.value("file").isNull());
+
+        const Result written = Run({"write", file});
+        EXPECT_RESULT(written, 0);
+        EXPECT_EQ(written.Out,
+                  changes + "wrote " + file.toUtf8() + " into the connector and verified it\n");
+        EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+        EXPECT_TRUE(Run({"write", "--dry-run", file})
+                        .Out.startsWith("the connector holds these parameters already\n"));
+    }
+    {
+        // A blank connector has nothing to compare with: the dry run fails as a read of it
+        // fails, and the write goes ahead.
+        Store(Memory, QByteArray(256, '\xFF'));
+        auto sim = StartSim({"--instant"});
+        const QByteArray blank = "the connector holds no valid parameter set: it is blank\n";
+        const Result dry = Run({"write", "--dry-run", file});
+        EXPECT_RESULT(dry, 1);
+        EXPECT_EQ(dry.Out, blank);
+        EXPECT_EQ(Contents(Memory), QByteArray(256, '\xFF'));
+        const Result written = Run({"write", file});
+        EXPECT_RESULT(written, 0);
+        EXPECT_TRUE(written.Out.startsWith(blank)) << written.Out.toStdString();
+        EXPECT_EQ(Contents(Memory).left(128), Contents(file));
+    }
+}
+
 TEST_F(CliProgramTest, VerifyNamesTheFirstDifferenceAndItsParameter) {
     auto sim = StartSim();
     const QString written = Path("written.brk");
@@ -532,8 +577,9 @@ TEST_F(CliProgramTest, AWriteCutByAnUnplugSaysWhatItLeftOnTheConnector) {
     const QString log = Path("bench.log");
     ASSERT_EQ(Run({"new", file, "DeadTime=01:30:00"}).Code, 0);
     {
-        // Seven requests find the adapter and its connector; five blocks are stored.
-        auto sim = StartSim({"--unplug-after", "12"});
+        // Seven requests find the adapter and its connector, 34 read what it holds and seven
+        // find it again before the write; five blocks are stored.
+        auto sim = StartSim({"--unplug-after", "53"});
         const Result cut = Run({"write", "--log", log, file});
         EXPECT_RESULT(cut, 1);
         EXPECT_TRUE(cut.Err.contains("the adapter stopped answering; the connector may now hold a "
@@ -551,8 +597,11 @@ TEST_F(CliProgramTest, AWriteCutByAnUnplugSaysWhatItLeftOnTheConnector) {
             << read.Err.toStdString();
     }
     {
-        auto sim = StartSim({"--unplug-after", "23"});
-        const Result unchecked = Run({"write", "--log", log, file});
+        // The half-written connector is read once (no retries) before the write, and the
+        // failed read asks whether the adapter went away: 56 requests; then all 16 blocks are
+        // stored and the read-back is cut.
+        auto sim = StartSim({"--unplug-after", "72"});
+        const Result unchecked = Run({"write", "--retries", "0", "--log", log, file});
         EXPECT_RESULT(unchecked, 1);
         EXPECT_TRUE(unchecked.Err.contains("every block was written into the connector, but the "
                                            "read-back that checks them was cut short: the adapter "

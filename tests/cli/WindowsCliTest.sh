@@ -123,7 +123,8 @@ run 4 port-one status --port 1
 grep -q "SIMB" "$scratch/port-one.out" || fail "--port 1 did not choose the second adapter"
 
 # Pulled in the middle of a write: the connector must be written again, and a read says why.
-export BROOKFETCH_SIM="--serial SIM1 --memory $(win "$memory") --unplug-after 12"
+# 48 requests find the connector and read what it holds before the write; five blocks are stored.
+export BROOKFETCH_SIM="--serial SIM1 --memory $(win "$memory") --unplug-after 53"
 run 1 cut write "$(win "$lake")"
 grep -q "must be written again before use" "$scratch/cut.err" || fail "a cut write was not told"
 export BROOKFETCH_SIM="--serial SIM1 --memory $(win "$memory")"
