@@ -6,7 +6,9 @@
 #include "ui/Main.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QTableView>
 #include <QToolButton>
 
 class ConnectorJourney : public Journey {};
@@ -67,6 +69,27 @@ TEST_P(ConnectorJourney, WrittenByTheToolBarReadByTheMenuAndVerified) {
     EXPECT_EQ(Boxes(), QStringList{QStringLiteral(
                            "Confirmation: Do You really want to write data into Connector ?\n\n"
                            "The connector holds exactly these parameters already.")});
+
+    // The history holds the read and the write, the newest first; the write, found by its file,
+    // gives its parameters back to the page as a new set.
+    person::Click(Tool("ToolNew"));
+    person::WhenModal([&file](QWidget* dialog) {
+        const auto* table = dialog->findChild<QTableView*>(QStringLiteral("HistoryTable"));
+        ASSERT_NE(table, nullptr);
+        const QAbstractItemModel* entries = table->model();
+        ASSERT_GE(entries->rowCount(), 2);
+        EXPECT_EQ(entries->index(0, 1).data().toString(), "Read");
+        EXPECT_EQ(entries->index(1, 1).data().toString(), "Write");
+        person::TypeInto(dialog->findChild<QLineEdit*>(QStringLiteral("HistorySearch")),
+                         QDir::toNativeSeparators(file));
+        EXPECT_TRUE(person::WaitFor([entries] { return entries->rowCount() == 1; }));
+        EXPECT_EQ(entries->index(0, 1).data().toString(), "Write");
+        EXPECT_TRUE(person::ClickButton(dialog, QStringLiteral("Open these parameters")));
+    });
+    ASSERT_TRUE(person::ClickMenu(Menus(), QStringLiteral("Data"), QStringLiteral("History...")));
+    EXPECT_TRUE(person::WaitFor([this] { return Field("Q47SamplesCount")->text() == "12"; }));
+    EXPECT_EQ(Panel(1), "<noname>");
+    Answer(QStringLiteral("No"));
     Exit();
 
     QString said;

@@ -98,6 +98,8 @@ Journey::Journey() {
         QFile::copy(translations.filePath(file), Temp.filePath(QStringLiteral("bin/") + file));
     PreviousConfigHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", Temp.filePath(QStringLiteral("config")).toLocal8Bit());
+    PreviousDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", Temp.filePath(QStringLiteral("data")).toLocal8Bit());
     PreviousPorts = qgetenv("BROOKFETCH_PORTS");
 #ifndef Q_OS_WIN
     // No adapter until one is plugged in; a simulator someone runs beside stays out.
@@ -117,6 +119,7 @@ Journey::~Journey() {
     Simulator.reset();
 #endif
     qputenv("XDG_CONFIG_HOME", PreviousConfigHome);
+    qputenv("XDG_DATA_HOME", PreviousDataHome);
     qputenv("BROOKFETCH_PORTS", PreviousPorts);
 }
 

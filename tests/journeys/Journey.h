@@ -103,6 +103,7 @@ private:
     std::unique_ptr<testsupport::SimulatorProcess> Simulator; // Windows: the simulated driver
 #endif
     QByteArray PreviousConfigHome;
+    QByteArray PreviousDataHome;
     QByteArray PreviousPorts;
 };
 
