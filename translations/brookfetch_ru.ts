@@ -4,13 +4,13 @@
 <context>
     <name>Accessibility</name>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="86"/>
+        <location filename="../ui/AccessibleNames.cpp" line="87"/>
         <source>Tool bar</source>
         <extracomment>Name of the main window&apos;s tool bar (New, Read, Write) for screen readers; not shown.</extracomment>
         <translation>Панель инструментов</translation>
     </message>
     <message>
-        <location filename="../ui/AccessibleNames.cpp" line="92"/>
+        <location filename="../ui/AccessibleNames.cpp" line="93"/>
         <source>Logo</source>
         <extracomment>Name of the logo picture of the main window and the About box for screen readers; not shown.</extracomment>
         <translation>Логотип</translation>
@@ -19,37 +19,37 @@
 <context>
     <name>QAbstractFileIconProvider</name>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="73"/>
+        <location filename="../ui/QtTexts.cpp" line="74"/>
         <source>Alias</source>
         <translation>Псевдоним</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="74"/>
+        <location filename="../ui/QtTexts.cpp" line="75"/>
         <source>Drive</source>
         <translation>Диск</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="75"/>
+        <location filename="../ui/QtTexts.cpp" line="76"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="76"/>
+        <location filename="../ui/QtTexts.cpp" line="77"/>
         <source>File Folder</source>
         <translation>Папка с файлами</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="77"/>
+        <location filename="../ui/QtTexts.cpp" line="78"/>
         <source>Folder</source>
         <translation>Папка</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="78"/>
+        <location filename="../ui/QtTexts.cpp" line="79"/>
         <source>Shortcut</source>
         <translation>Ярлык</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="79"/>
+        <location filename="../ui/QtTexts.cpp" line="80"/>
         <source>Unknown</source>
         <translation>Неизвестный</translation>
     </message>
@@ -57,7 +57,7 @@
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="20"/>
+        <location filename="../ui/QtTexts.cpp" line="21"/>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
@@ -66,7 +66,7 @@ Please verify the correct directory name was given.</source>
 Проверьте правильность указанного имени каталога.</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="23"/>
+        <location filename="../ui/QtTexts.cpp" line="24"/>
         <source>%1
 File not found.
 Please verify the correct file name was given.</source>
@@ -75,211 +75,211 @@ Please verify the correct file name was given.</source>
 Проверьте правильность указанного имени файла.</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="25"/>
+        <location filename="../ui/QtTexts.cpp" line="26"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 уже существует.
 Заменить его?</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="26"/>
+        <location filename="../ui/QtTexts.cpp" line="27"/>
         <source>&amp;Choose</source>
         <translation>&amp;Выбрать</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="27"/>
+        <location filename="../ui/QtTexts.cpp" line="28"/>
         <source>&amp;Delete</source>
         <translation>&amp;Удалить</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="28"/>
+        <location filename="../ui/QtTexts.cpp" line="29"/>
         <source>&amp;New Folder</source>
         <translation>&amp;Новая папка</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="29"/>
+        <location filename="../ui/QtTexts.cpp" line="30"/>
         <source>&amp;Open</source>
         <translation>&amp;Открыть</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="30"/>
+        <location filename="../ui/QtTexts.cpp" line="31"/>
         <source>&amp;Rename</source>
         <translation>&amp;Переименовать</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="31"/>
+        <location filename="../ui/QtTexts.cpp" line="32"/>
         <source>&amp;Save</source>
         <translation>&amp;Сохранить</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="32"/>
+        <location filename="../ui/QtTexts.cpp" line="33"/>
         <source>&apos;%1&apos; is write protected.
 Do you want to delete it anyway?</source>
         <translation>«%1» защищён от записи.
 Действительно удалить?</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="33"/>
+        <location filename="../ui/QtTexts.cpp" line="34"/>
         <source>All files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="34"/>
+        <location filename="../ui/QtTexts.cpp" line="35"/>
         <source>All Files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="35"/>
+        <location filename="../ui/QtTexts.cpp" line="36"/>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Действительно удалить «%1»?</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="36"/>
+        <location filename="../ui/QtTexts.cpp" line="37"/>
         <source>Back</source>
         <translation>Назад</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="37"/>
+        <location filename="../ui/QtTexts.cpp" line="38"/>
         <source>Change to detail view mode</source>
         <translation>Переключить в подробный режим</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="38"/>
+        <location filename="../ui/QtTexts.cpp" line="39"/>
         <source>Change to list view mode</source>
         <translation>Переключить в режим списка</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="39"/>
+        <location filename="../ui/QtTexts.cpp" line="40"/>
         <source>Could not delete directory.</source>
         <translation>Не удалось удалить каталог.</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="40"/>
+        <location filename="../ui/QtTexts.cpp" line="41"/>
         <source>Create a New Folder</source>
         <translation>Создать новую папку</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="41"/>
+        <location filename="../ui/QtTexts.cpp" line="42"/>
         <source>Create New Folder</source>
         <translation>Создать папку</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="42"/>
+        <location filename="../ui/QtTexts.cpp" line="43"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="43"/>
+        <location filename="../ui/QtTexts.cpp" line="44"/>
         <source>Detail View</source>
         <translation>Подробный вид</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="44"/>
+        <location filename="../ui/QtTexts.cpp" line="45"/>
         <source>Directories</source>
         <translation>Каталоги</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="45"/>
+        <location filename="../ui/QtTexts.cpp" line="46"/>
         <source>Directory:</source>
         <translation>Каталог:</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="46"/>
+        <location filename="../ui/QtTexts.cpp" line="47"/>
         <source>File &amp;name:</source>
         <translation>&amp;Имя файла:</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="47"/>
+        <location filename="../ui/QtTexts.cpp" line="48"/>
         <source>Files</source>
         <translation>Файлы</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="48"/>
+        <location filename="../ui/QtTexts.cpp" line="49"/>
         <source>Files of type:</source>
         <translation>Типы файлов:</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="49"/>
+        <location filename="../ui/QtTexts.cpp" line="50"/>
         <source>Find Directory</source>
         <translation>Найти каталог</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="50"/>
+        <location filename="../ui/QtTexts.cpp" line="51"/>
         <source>Forward</source>
         <translation>Вперёд</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="51"/>
+        <location filename="../ui/QtTexts.cpp" line="52"/>
         <source>Go back</source>
         <translation>Назад</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="52"/>
+        <location filename="../ui/QtTexts.cpp" line="53"/>
         <source>Go forward</source>
         <translation>Вперёд</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="53"/>
+        <location filename="../ui/QtTexts.cpp" line="54"/>
         <source>Go to the parent directory</source>
         <translation>Перейти в родительский каталог</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="54"/>
+        <location filename="../ui/QtTexts.cpp" line="55"/>
         <source>List of places and bookmarks</source>
         <translation>Места и закладки</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="55"/>
+        <location filename="../ui/QtTexts.cpp" line="56"/>
         <source>List View</source>
         <translation>Список</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="56"/>
+        <location filename="../ui/QtTexts.cpp" line="57"/>
         <source>Look in:</source>
         <translation>Перейти к:</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="57"/>
+        <location filename="../ui/QtTexts.cpp" line="58"/>
         <source>New Folder</source>
         <translation>Новая папка</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="58"/>
+        <location filename="../ui/QtTexts.cpp" line="59"/>
         <source>Open</source>
         <translation>Открыть</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="59"/>
+        <location filename="../ui/QtTexts.cpp" line="60"/>
         <source>Parent Directory</source>
         <translation>Родительский каталог</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="60"/>
+        <location filename="../ui/QtTexts.cpp" line="61"/>
         <source>Recent Places</source>
         <translation>Недавние документы</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="61"/>
+        <location filename="../ui/QtTexts.cpp" line="62"/>
         <source>Remove</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="62"/>
+        <location filename="../ui/QtTexts.cpp" line="63"/>
         <source>Save As</source>
         <translation>Сохранить как</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="63"/>
+        <location filename="../ui/QtTexts.cpp" line="64"/>
         <source>Show </source>
         <translation>Показать </translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="64"/>
+        <location filename="../ui/QtTexts.cpp" line="65"/>
         <source>Show &amp;hidden files</source>
         <translation>Показать ск&amp;рытые файлы</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="65"/>
+        <location filename="../ui/QtTexts.cpp" line="66"/>
         <source>Sidebar</source>
         <translation>Боковая панель</translation>
     </message>
@@ -287,37 +287,37 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QFileSystemModel</name>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="66"/>
+        <location filename="../ui/QtTexts.cpp" line="67"/>
         <source>Computer</source>
         <translation>Компьютер</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="67"/>
+        <location filename="../ui/QtTexts.cpp" line="68"/>
         <source>Date Modified</source>
         <translation>Дата изменения</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="68"/>
+        <location filename="../ui/QtTexts.cpp" line="69"/>
         <source>Kind</source>
         <translation>Вид</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="69"/>
+        <location filename="../ui/QtTexts.cpp" line="70"/>
         <source>My Computer</source>
         <translation>Мой компьютер</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="70"/>
+        <location filename="../ui/QtTexts.cpp" line="71"/>
         <source>Name</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="71"/>
+        <location filename="../ui/QtTexts.cpp" line="72"/>
         <source>Size</source>
         <translation>Размер</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="72"/>
+        <location filename="../ui/QtTexts.cpp" line="73"/>
         <source>Type</source>
         <translation>Тип</translation>
     </message>
@@ -325,37 +325,37 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QLineEdit</name>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="84"/>
+        <location filename="../ui/QtTexts.cpp" line="85"/>
         <source>&amp;Copy</source>
         <translation>&amp;Копировать</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="84"/>
+        <location filename="../ui/QtTexts.cpp" line="85"/>
         <source>&amp;Paste</source>
         <translation>В&amp;ставить</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="85"/>
+        <location filename="../ui/QtTexts.cpp" line="86"/>
         <source>&amp;Redo</source>
         <translation>&amp;Повторить действие</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="85"/>
+        <location filename="../ui/QtTexts.cpp" line="86"/>
         <source>&amp;Undo</source>
         <translation>&amp;Отменить действие</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="86"/>
+        <location filename="../ui/QtTexts.cpp" line="87"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Вырезать</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="86"/>
+        <location filename="../ui/QtTexts.cpp" line="87"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="87"/>
+        <location filename="../ui/QtTexts.cpp" line="88"/>
         <source>Select All</source>
         <translation>Выделить всё</translation>
     </message>
@@ -363,22 +363,22 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="11"/>
+        <location filename="../ui/QtTexts.cpp" line="12"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="12"/>
+        <location filename="../ui/QtTexts.cpp" line="13"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="13"/>
+        <location filename="../ui/QtTexts.cpp" line="14"/>
         <source>&amp;Yes</source>
         <translation>&amp;Да</translation>
     </message>
     <message>
-        <location filename="../ui/QtTexts.cpp" line="14"/>
+        <location filename="../ui/QtTexts.cpp" line="15"/>
         <source>&amp;No</source>
         <translation>&amp;Нет</translation>
     </message>
@@ -417,6 +417,206 @@ Do you want to delete it anyway?</source>
     </message>
 </context>
 <context>
+    <name>THistoryForm</name>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="67"/>
+        <source>any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="78"/>
+        <source>Programming History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="83"/>
+        <source>File, adapter serial number, checksum, user...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="89"/>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="89"/>
+        <source>Succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="89"/>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="97"/>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="99"/>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="101"/>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="103"/>
+        <source>&amp;Result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="111"/>
+        <source>Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="260"/>
+        <source>damaged lines of the history skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="292"/>
+        <source>Adapter: %1 %2, serial number %3; connector with %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="366"/>
+        <source>The entries shown were exported into %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="136"/>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="54"/>
+        <source>small memory</source>
+        <translation type="unfinished">малая память</translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="56"/>
+        <source>large memory</source>
+        <translation type="unfinished">большая память</translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="147"/>
+        <source>&amp;Open these parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="149"/>
+        <source>&amp;Print sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="151"/>
+        <source>Export as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="153"/>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="258"/>
+        <source>%1 of %2 entries shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="290"/>
+        <source>File: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="296"/>
+        <source>Checksum: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="297"/>
+        <source>By %1 on %2 with %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="352"/>
+        <source>history</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THistoryTable</name>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="51"/>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="53"/>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="127"/>
+        <location filename="../ui/HistoryTable.cpp" line="55"/>
+        <source>Verify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="287"/>
+        <location filename="../ui/HistoryTable.cpp" line="73"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryForm.cpp" line="128"/>
+        <location filename="../ui/HistoryForm.cpp" line="287"/>
+        <location filename="../ui/HistoryTable.cpp" line="73"/>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="93"/>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="95"/>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="97"/>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="99"/>
+        <source>Checksum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="101"/>
+        <source>Adapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="103"/>
+        <source>File</source>
+        <translation type="unfinished">Файл</translation>
+    </message>
+    <message>
+        <location filename="../ui/HistoryTable.cpp" line="105"/>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TLicencesBox</name>
     <message>
         <location filename="../ui/Licences.ui" line="14"/>
@@ -443,13 +643,13 @@ Do you want to delete it anyway?</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="124"/>
+        <location filename="../ui/Licences.cpp" line="125"/>
         <source>Brookfetch runs on these libraries of the system, each under the licences named; the full texts are in the file at the end of each line.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, on Linux, above a list of the system&apos;s libraries (package, version, licences, the file with their full texts).</extracomment>
         <translation>Brookfetch работает на этих библиотеках системы, каждая под указанными лицензиями; полные тексты — в файле в конце каждой строки.</translation>
     </message>
     <message>
-        <location filename="../ui/Licences.cpp" line="134"/>
+        <location filename="../ui/Licences.cpp" line="135"/>
         <source>Brookfetch uses Qt, libjpeg and the C++ runtime library, each under a licence of its own. A package of Brookfetch for Windows brings their notices in the file THIRD-PARTY-NOTICES.txt beside brookfetch.exe. On Linux they come with the system&apos;s libraries: on Debian in /usr/share/doc/&lt;package&gt;/copyright.</source>
         <extracomment>Licences window, tab &quot;Libraries&quot;, where no notices file lies beside the program: a Linux build uses the system&apos;s own libraries. Keep the file and folder names as they are; &lt;package&gt; stands for a package&apos;s name.</extracomment>
         <translation>Brookfetch использует Qt, libjpeg и библиотеку времени выполнения C++, каждую под её собственной лицензией. Пакет Brookfetch для Windows содержит сведения о них в файле THIRD-PARTY-NOTICES.txt рядом с brookfetch.exe. В Linux они поставляются вместе с библиотеками системы: в Debian — в /usr/share/doc/&lt;пакет&gt;/copyright.</translation>
@@ -608,163 +808,186 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="990"/>
-        <location filename="../ui/Main.ui" line="1137"/>
+        <location filename="../ui/Main.ui" line="1139"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Считать данные из адаптера</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="997"/>
+        <location filename="../ui/Main.ui" line="999"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Справка</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1042"/>
+        <location filename="../ui/Main.ui" line="1044"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Создать</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1045"/>
+        <location filename="../ui/Main.ui" line="1047"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Новый набор данных</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1053"/>
+        <location filename="../ui/Main.ui" line="1055"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Открыть</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1056"/>
-        <location filename="../ui/FileDialogs.cpp" line="84"/>
+        <location filename="../ui/Main.ui" line="1058"/>
+        <location filename="../ui/FileDialogs.cpp" line="91"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Открыть файл</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1064"/>
+        <location filename="../ui/Main.ui" line="1066"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>Со&amp;хранить</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1067"/>
+        <location filename="../ui/Main.ui" line="1069"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Сохранить файл</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1075"/>
+        <location filename="../ui/Main.ui" line="1077"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Сохранить &amp;как</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1078"/>
+        <location filename="../ui/Main.ui" line="1080"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Сохранить файл под новым именем</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1083"/>
+        <location filename="../ui/Main.ui" line="1085"/>
         <source>&amp;Print...</source>
         <extracomment>File menu: prints the parameter sheet (the parameters on one page, with room for the signatures of who programmed and who checked them) through the system&apos;s print dialog.</extracomment>
         <translation>&amp;Печать...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1106"/>
+        <location filename="../ui/Main.ui" line="1108"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>&amp;Настройки...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1086"/>
+        <location filename="../ui/Main.ui" line="1162"/>
+        <source>&amp;History...</source>
+        <extracomment>Data menu: opens the programming history, the list of every read and write of a connector with its time, result, file and adapter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1165"/>
+        <source>Show every read and write of a connector</source>
+        <extracomment>Tool tip of Data &gt; History.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1088"/>
         <source>Print the parameter sheet</source>
         <extracomment>Tool tip of File &gt; Print.</extracomment>
         <translation>Напечатать лист параметров</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1109"/>
+        <location filename="../ui/Main.ui" line="1111"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Настройки программы</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1114"/>
+        <location filename="../ui/Main.ui" line="1116"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>В&amp;ыход</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1094"/>
+        <location filename="../ui/Main.ui" line="1096"/>
         <source>&amp;Export as PDF...</source>
         <extracomment>File menu: saves the parameter sheet (the page File &gt; Print prints) as a PDF file. &quot;PDF&quot; stays as it is.</extracomment>
         <translation>&amp;Экспорт в PDF...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1117"/>
+        <location filename="../ui/Main.ui" line="1119"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Выйти из программы</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1097"/>
+        <location filename="../ui/Main.ui" line="1099"/>
         <source>Save the parameter sheet as a PDF file</source>
         <extracomment>Tool tip of File &gt; Export as PDF.</extracomment>
         <translation>Сохранить лист параметров в файл PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1122"/>
+        <location filename="../ui/Main.ui" line="1124"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;О программе...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1125"/>
+        <location filename="../ui/Main.ui" line="1127"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Сведения о программе</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1134"/>
+        <location filename="../ui/Main.ui" line="1136"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Считать</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1149"/>
+        <location filename="../ui/Main.ui" line="1151"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Записать</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1152"/>
+        <location filename="../ui/Main.ui" line="1154"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Записать данные в адаптер</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="96"/>
+        <location filename="../ui/FileDialogs.cpp" line="92"/>
+        <location filename="../ui/FileDialogs.cpp" line="94"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Конфигурация Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="86"/>
+        <location filename="../ui/FileDialogs.cpp" line="93"/>
         <source>Save file</source>
         <translation>Сохранить файл</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="85"/>
+        <location filename="../ui/FileDialogs.cpp" line="95"/>
         <source>Export as PDF</source>
         <translation>Экспорт в PDF</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="95"/>
+        <location filename="../ui/FileDialogs.cpp" line="96"/>
         <source>PDF document (*.pdf)</source>
         <translation>Документ PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FileDialogs.cpp" line="97"/>
+        <source>Export History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/FileDialogs.cpp" line="98"/>
+        <source>CSV file for spreadsheets (*.csv)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -910,258 +1133,264 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="242"/>
+        <source>The programming history could not be read.</source>
+        <extracomment>Error when Data &gt; History… cannot read the programming history; the system&apos;s reason follows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="252"/>
         <source>New language will be set after program restart</source>
         <extracomment>Notice after another language was chosen.</extracomment>
         <translation>Новый язык будет установлен после перезапуска программы</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="252"/>
+        <location filename="../ui/Msg.ui" line="262"/>
         <source>Adapter ?</source>
         <extracomment>Status bar: no adapter answers.</extracomment>
         <translation>Адаптер?</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="262"/>
+        <location filename="../ui/Msg.ui" line="272"/>
         <source>Connector NOT USABLE (large memory)</source>
         <extracomment>Status bar, beside the adapter: a connector is plugged in, but it has a large memory and is no sampler&apos;s configuration connector, so Read and Write refuse it. Short: it must fit the status bar.</extracomment>
         <translation>Разъём НЕПРИГОДЕН (большая память)</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="272"/>
+        <location filename="../ui/Msg.ui" line="282"/>
         <source>No USB FETCHer Adapter is plugged in. Plug the adapter into a USB port of this computer.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: no adapter is plugged in. Keep &quot;USB FETCHer Adapter&quot;, the adapter&apos;s own name.</extracomment>
         <translation>USB FETCHer Adapter не подключён. Подключите адаптер к USB-порту этого компьютера.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="282"/>
+        <location filename="../ui/Msg.ui" line="292"/>
         <source>%1 adapters are plugged in. Brookfetch works with one adapter at a time: unplug the others.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: %1 is the number of adapters plugged in (2 or more); the program works with exactly one.</extracomment>
         <translation>Подключено адаптеров: %1. Brookfetch работает только с одним адаптером: отключите остальные.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="292"/>
+        <location filename="../ui/Msg.ui" line="302"/>
         <source>The adapter does not answer. Unplug it and plug it in again.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: an adapter is plugged in but does not answer the program.</extracomment>
         <translation>Адаптер не отвечает. Отключите его и подключите снова.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="302"/>
+        <location filename="../ui/Msg.ui" line="312"/>
         <source>No printer is installed on this computer. Install a printer, or keep the sheet as a PDF file with File, Export as PDF.</source>
         <extracomment>Error box after File &gt; Print: the computer has no printer installed. &quot;File, Export as PDF&quot; names the menu and its item as the menus show them.</extracomment>
         <translation>На этом компьютере не установлен принтер. Установите принтер или сохраните лист в файл PDF командой Файл, Экспорт в PDF.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="312"/>
+        <location filename="../ui/Msg.ui" line="322"/>
         <source>Adapter %1 is in use by another program</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the adapter&apos;s serial number or device.</extracomment>
         <translation>Адаптер %1 занят другой программой</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="322"/>
+        <location filename="../ui/Msg.ui" line="332"/>
         <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the device path. Keep &quot;udev&quot; and &quot;dialout&quot;.</extracomment>
         <translation>Нет прав на открытие адаптера %1. Установите пакет Brookfetch (его правило udev даёт доступ) или вступите в группу dialout и войдите в систему заново.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="332"/>
+        <location filename="../ui/Msg.ui" line="342"/>
         <source>FTDI&apos;s D2XX driver (FTD2XX.DLL) is not installed. Install the adapter maker&apos;s driver package.</source>
         <extracomment>Tool tip of the adapter&apos;s status on Windows, when the adapter&apos;s driver is not installed on the computer. Keep &quot;FTDI&quot;, &quot;D2XX&quot; and &quot;FTD2XX.DLL&quot;.</extracomment>
         <translation>Драйвер D2XX от FTDI (FTD2XX.DLL) не установлен. Установите пакет драйверов от производителя адаптера.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="342"/>
+        <location filename="../ui/Msg.ui" line="352"/>
         <source>The file %1 does not exist.</source>
         <extracomment>Error box after File &gt; Open, a recent file, a dropped file or a file named at start: %1 is the file&apos;s path. &quot;Nothing was opened; …&quot; follows as a second paragraph.</extracomment>
         <translation>Файл %1 не существует.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="352"/>
+        <location filename="../ui/Msg.ui" line="362"/>
         <source>The file %1 cannot be read.</source>
         <extracomment>Error box after an open that failed: the file exists, but the program may not read it (no permission) or reading it failed. %1 is its path.</extracomment>
         <translation>Не удаётся прочитать файл %1.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="362"/>
+        <location filename="../ui/Msg.ui" line="372"/>
         <source>The file %1 is shorter than 128 bytes: it holds no parameter set.</source>
         <extracomment>Error box after an open that failed: a configuration file holds one parameter set of 128 bytes; this one is shorter. %1 is its path.</extracomment>
         <translation>Файл %1 короче 128 байт: в нём нет набора параметров.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="372"/>
+        <location filename="../ui/Msg.ui" line="382"/>
         <source>The file %1 is damaged: its checksum is wrong.</source>
         <extracomment>Error box after an open that failed: the checksum stored in the file does not match its contents. %1 is its path.</extracomment>
         <translation>Файл %1 повреждён: неверная контрольная сумма.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="382"/>
+        <location filename="../ui/Msg.ui" line="392"/>
         <source>Nothing was opened; the parameters shown are unchanged.</source>
         <extracomment>Second paragraph of the error boxes after an open that failed: the window still shows the parameters it showed before.</extracomment>
         <translation>Ничего не открыто; показанные параметры не изменились.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="392"/>
+        <location filename="../ui/Msg.ui" line="402"/>
         <source>Connector read</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Read succeeded: the connector has been read, its parameters are now in the window. A past-tense confirmation, not the command. Short: it must fit the status bar.</extracomment>
         <translation>Разъём считан</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="402"/>
+        <location filename="../ui/Msg.ui" line="412"/>
         <source>Connector written and verified</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Write succeeded: the parameters have been written into the connector and read back to check them. Write, not save. Short: it must fit the status bar.</extracomment>
         <translation>Разъём записан и проверен</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="412"/>
+        <location filename="../ui/Msg.ui" line="422"/>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Файл сохранён</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="422"/>
+        <location filename="../ui/Msg.ui" line="432"/>
         <source>There is no connector in the adapter. Plug a connector into the adapter, then try again.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found no connector in the adapter: nothing was read or written.</extracomment>
         <translation>В адаптере нет разъёма. Вставьте разъём в адаптер и повторите попытку.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="642"/>
+        <location filename="../ui/Msg.ui" line="652"/>
         <source>Sheet sent to the printer</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
         <translation>Лист отправлен на принтер</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="432"/>
+        <location filename="../ui/Msg.ui" line="442"/>
         <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
         <translation>Разъём в адаптере имеет большую память: это не конфигурационный разъём пробоотборника, из него ничего не считано и в него ничего не записано. Вставьте разъём пробоотборника.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="652"/>
+        <location filename="../ui/Msg.ui" line="662"/>
         <source>Sheet saved as PDF</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
         <translation>Лист сохранён в PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="442"/>
+        <location filename="../ui/Msg.ui" line="452"/>
         <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
         <translation>Адаптер не отвечает. Проверьте, что он подключён, и повторите попытку.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="662"/>
+        <location filename="../ui/Msg.ui" line="672"/>
         <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
         <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
         <translation>Принтер не принял лист параметров. Проверьте принтер и повторите попытку.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="452"/>
+        <location filename="../ui/Msg.ui" line="462"/>
         <source>The connector was pulled out during the transfer. Plug it in again, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the adapter said during a Read or Write that no connector is in it any more.</extracomment>
         <translation>Разъём был извлечён во время передачи. Вставьте его обратно и повторите попытку.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="462"/>
+        <location filename="../ui/Msg.ui" line="472"/>
         <source>The adapter&apos;s answers were damaged or missing (a noisy line, or a connector that is not pushed home). Re-seat the connector, then try again.</source>
         <extracomment>Second paragraph of the communication error box: adapter and connector are both still there, but the replies on the line were damaged or did not come.</extracomment>
         <translation>Ответы адаптера были искажены или не пришли (помехи на линии или разъём вставлен не до конца). Вставьте разъём заново и повторите попытку.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="472"/>
+        <location filename="../ui/Msg.ui" line="482"/>
         <source>The connector read back other bytes than were written: it does not keep what is written into it. Write it again; if that fails too, replace the connector.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Write: the check that reads the connector back found other parameters than were written, twice alike.</extracomment>
         <translation>При контрольном чтении разъём вернул не те байты, что были записаны: он не сохраняет записанное в него. Запишите его снова; если и это не удастся, замените разъём.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="482"/>
+        <location filename="../ui/Msg.ui" line="492"/>
         <source>The connector holds no parameters: its memory is blank. Write a parameter set into it.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Read: the connector&apos;s memory is erased (every byte the same), so there was nothing to read.</extracomment>
         <translation>Разъём не содержит параметров: его память пуста. Запишите в него набор параметров.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="492"/>
+        <location filename="../ui/Msg.ui" line="502"/>
         <source>Every block was written into the connector, but the read-back that checks them was cut short. Write the connector again before it is used.</source>
         <extracomment>Last paragraph of the communication error box after Data &gt; Write: the parameters were written, but the check that reads them back did not complete.</extracomment>
         <translation>Все блоки были записаны в разъём, но контрольное чтение, которое их проверяет, прервалось. Перед использованием запишите разъём заново.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="502"/>
+        <location filename="../ui/Msg.ui" line="512"/>
         <source>Allowed for %1: %2.</source>
         <extracomment>Second paragraph of the boxes &quot;Invalid format of parameter&quot; and &quot;Parameter out of range&quot;: %1 is the field&apos;s caption as the page shows it (&quot;Samples Count&quot;), %2 its allowed range (&quot;1..255&quot;, &quot;1..240 s&quot;, &quot;00:00:01..15:00:00&quot;, &quot;0.6..15.6 V&quot;).</extracomment>
         <translation>Допустимые значения для «%1»: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="512"/>
+        <location filename="../ui/Msg.ui" line="522"/>
         <source>The file %1 was not saved.</source>
         <extracomment>Second paragraph of the error box after File &gt; Save or Save As failed, followed by the reason in a sentence of its own. %1 is the file&apos;s path. The file on the disk is as it was.</extracomment>
         <translation>Файл %1 не сохранён.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="522"/>
+        <location filename="../ui/Msg.ui" line="532"/>
         <source>Its folder does not exist.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the folder in its path is not there.</extracomment>
         <translation>Его папка не существует.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="532"/>
+        <location filename="../ui/Msg.ui" line="542"/>
         <source>You have no permission to read it.</source>
         <extracomment>Why a file could not be opened (after &quot;The file … cannot be read.&quot;): the system refused this user access to the file or its folder.</extracomment>
         <translation>У вас нет прав на его чтение.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="542"/>
+        <location filename="../ui/Msg.ui" line="552"/>
         <source>You have no permission to write in its folder.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the system refused this user to make files in that folder.</extracomment>
         <translation>У вас нет прав на создание файлов в его папке.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="552"/>
+        <location filename="../ui/Msg.ui" line="562"/>
         <source>The file is read-only.</source>
         <extracomment>Why a file could not be saved: the existing file is marked read-only, or this user may not change it.</extracomment>
         <translation>Файл доступен только для чтения.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="562"/>
+        <location filename="../ui/Msg.ui" line="572"/>
         <source>The disk takes no changes: it is write-protected or read-only.</source>
         <extracomment>Why a file could not be saved: the disk, card or USB stick is write-protected, or mounted read-only.</extracomment>
         <translation>Диск не принимает изменений: он защищён от записи или доступен только для чтения.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="572"/>
+        <location filename="../ui/Msg.ui" line="582"/>
         <source>The disk is full.</source>
         <extracomment>Why a file could not be saved: no room is left on the disk (or the user&apos;s quota is used up).</extracomment>
         <translation>Диск заполнен.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="582"/>
+        <location filename="../ui/Msg.ui" line="592"/>
         <source>It is a folder, not a file.</source>
         <extracomment>Why a file could not be opened or saved: a folder has that name.</extracomment>
         <translation>Это папка, а не файл.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="592"/>
+        <location filename="../ui/Msg.ui" line="602"/>
         <source>It is a device or a pipe, not a file.</source>
         <extracomment>Why a file could not be opened or saved: the name belongs to a device or a pipe of the system, not to a file.</extracomment>
         <translation>Это устройство или канал, а не файл.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="602"/>
+        <location filename="../ui/Msg.ui" line="612"/>
         <source>Its name is too long.</source>
         <extracomment>Why a file could not be opened or saved: the system takes no name that long.</extracomment>
         <translation>Его имя слишком длинное.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="612"/>
+        <location filename="../ui/Msg.ui" line="622"/>
         <source>Another program has it open.</source>
         <extracomment>Why a file could not be opened or saved: another program holds the file and lets no other program use it.</extracomment>
         <translation>Его держит открытым другая программа.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="622"/>
+        <location filename="../ui/Msg.ui" line="632"/>
         <source>It is a symbolic link that another user made in a folder anyone may write.</source>
         <extracomment>Why a file could not be saved: in a shared folder (such as /tmp) another user put a link at that name; the program does not write through it.</extracomment>
         <translation>Это символическая ссылка, которую другой пользователь создал в папке, доступной для записи всем.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="632"/>
+        <location filename="../ui/Msg.ui" line="642"/>
         <source>The system reports: %1.</source>
         <extracomment>Why a file could not be opened or saved, in the operating system&apos;s own words: %1 is the system&apos;s message.</extracomment>
         <translation>Система сообщает: %1.</translation>
@@ -1170,280 +1399,280 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TParameterSheet</name>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="134"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="135"/>
         <source>No schedule: a value it is drawn from is out of range.</source>
         <extracomment>Parameter sheet, in place of the schedule: the time delay, the sampling interval or the samples count is outside what the sampler accepts (marked above).</extracomment>
         <translation>Расписания нет: значение, из которого оно выводится, вне допустимого диапазона.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="141"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="142"/>
         <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
         <translation>Одна проба каждые %1 до остановки пробоотборника, первая через %2 после пуска.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="147"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="148"/>
         <source>1 sample, %1 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
         <translation>1 проба через %1 после пуска.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="153"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="154"/>
         <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
         <translation>Проб: %1; первая через %2 после пуска, далее каждые %3, последняя через %4 после пуска.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="162"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="163"/>
         <source>The VAR input (%1) also controls sampling.</source>
         <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
         <translation>Вход VAR (%1) также управляет отбором проб.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="192"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="537"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="193"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="538"/>
         <source>Parameter sheet</source>
         <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
         <translation>Лист параметров</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="201"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="202"/>
         <source>File:</source>
         <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
         <translation>Файл:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="203"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="538"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="204"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="539"/>
         <source>&lt;noname&gt;</source>
         <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
         <translation>&lt;без имени&gt;</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="206"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
         <source>Made:</source>
         <extracomment>Parameter sheet, header: the date and time the sheet was made as a PDF file.</extracomment>
         <translation>Создан:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="208"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="209"/>
         <source>Printed:</source>
         <translation>Напечатано:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="211"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="212"/>
         <source>Program:</source>
         <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
         <translation>Программа:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="216"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="217"/>
         <source>Adapter:</source>
         <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
         <translation>Адаптер:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="219"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="220"/>
         <source>small memory</source>
         <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
         <translation>малая память</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="221"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="222"/>
         <source>large memory</source>
         <translation>большая память</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="223"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="224"/>
         <source>Connector:</source>
         <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
         <translation>Разъём:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="227"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="228"/>
         <source>written and verified, %1</source>
         <translation>записан и проверен, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="230"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="231"/>
         <source>read, %1</source>
         <translation>считан, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="234"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="235"/>
         <source>Checksum:</source>
         <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
         <translation>Контрольная сумма:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="254"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
         <source>[s]</source>
         <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
         <translation>[с]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="256"/>
         <source>[hh:mm:ss]</source>
         <translation>[чч:мм:сс]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="256"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="257"/>
         <source>[V]</source>
         <translation>[В]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="259"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="260"/>
         <source>%1..%2 s</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
         <translation>%1..%2 с</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="277"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
         <source>%1..%2 V</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
         <translation>%1..%2 В</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="280"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
         <source>Acc. to Samples Count</source>
         <translation>По числу проб</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="282"/>
         <source>Continuous</source>
         <translation>Непрерывный</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="282"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="283"/>
         <source>Disabled</source>
         <translation>Выключен</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="294"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="295"/>
         <source>Mode :</source>
         <comment>sampling</comment>
         <translation>Режим:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="301"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="302"/>
         <source>Samples Count :</source>
         <translation>Число проб:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="304"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
         <source>Purging time</source>
         <translation>Время продувки</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
         <source>Before Sampling :</source>
         <translation>Перед отбором:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="307"/>
         <source>After Sampling :</source>
         <translation>После отбора:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="307"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="308"/>
         <source>VAR System :</source>
         <translation>Система VAR:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="308"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="309"/>
         <source>Mode :</source>
         <comment>VAR input</comment>
         <translation>Режим:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="315"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="316"/>
         <source>%1 (code %2)</source>
         <extracomment>Parameter sheet: a VAR mode code that the page shows as &quot;Disabled&quot; (%1), with the code the connector holds (%2, a number such as 2).</extracomment>
         <translation>%1 (код %2)</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="323"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="324"/>
         <source>Time Delay :</source>
         <translation>Задержка:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="324"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="325"/>
         <source>Purges Count :</source>
         <translation>Число продувок:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="328"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="329"/>
         <source>Sampling Interval :</source>
         <translation>Интервал отбора:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="331"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="332"/>
         <source>Aeration :</source>
         <translation>Аэрация:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="332"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="333"/>
         <source>Max Suction Time :</source>
         <translation>Макс. время всасывания:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="336"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="337"/>
         <source>Pump Pulses :</source>
         <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
         <translation>Импульсы насоса:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="336"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="337"/>
         <source>read only</source>
         <translation>только чтение</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="337"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="338"/>
         <source>Voltage control</source>
         <translation>Контроль напряжения</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="338"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="339"/>
         <source>Warning at :</source>
         <translation>Предупреждение:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="339"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="340"/>
         <source>Switch off at :</source>
         <translation>Отключение:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="363"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="364"/>
         <source>Out of range! Allowed: %1</source>
         <extracomment>Parameter sheet, small print under a value the sampler does not accept (it came from a connector or a file): %1 is what it accepts, &quot;1..240 s&quot;.</extracomment>
         <translation>Вне диапазона! Допустимо: %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="444"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="445"/>
         <source>Schedule:</source>
         <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
         <translation>Расписание:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="454"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="455"/>
         <source>Programmed by</source>
         <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
         <translation>Запрограммировал</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="456"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="457"/>
         <source>Checked by</source>
         <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
         <translation>Проверил</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="481"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="482"/>
         <source>Date</source>
         <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
         <translation>Дата</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="485"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="486"/>
         <source>Signature</source>
         <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
         <translation>Подпись</translation>
@@ -1470,13 +1699,25 @@ Do you want to delete it anyway?</source>
         <translation>&amp;Язык:</translation>
     </message>
     <message>
-        <location filename="../ui/Properties.ui" line="158"/>
+        <location filename="../ui/Properties.ui" line="142"/>
+        <source>Programming &amp;history kept in:</source>
+        <extracomment>Label of the folder or file where the programming history (every read and write of a connector) is kept; empty means the user&apos;s own data folder. &amp;: the Alt letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Properties.ui" line="155"/>
+        <source>&amp;Browse...</source>
+        <extracomment>Button beside the history&apos;s place: chooses a folder (for example one a team shares).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Properties.ui" line="208"/>
         <source>OK</source>
         <extracomment>Button: confirms the choice</extracomment>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/Properties.ui" line="174"/>
+        <location filename="../ui/Properties.ui" line="224"/>
         <source>Cancel</source>
         <extracomment>Button: closes the dialog without a change</extracomment>
         <translation>Отмена</translation>

@@ -48,6 +48,15 @@ bool HoldsParameters(const THistoryEntry& entry) {
     return model.ImageValid();
 }
 
+// The connector's memory as the history stores it ("small", "large"), in the user's language.
+QString ConnectorWords(const QString& memory) {
+    if (memory == QLatin1String("small"))
+        return THistoryForm::tr("small memory");
+    if (memory == QLatin1String("large"))
+        return THistoryForm::tr("large memory");
+    return memory.isEmpty() ? QStringLiteral("-") : memory;
+}
+
 QDateEdit* MakeDateEdit(QWidget* parent, const QString& name) {
     auto* edit = new QDateEdit(parent);
     edit->setObjectName(name);
@@ -115,8 +124,8 @@ THistoryForm::THistoryForm(TSheetCommands& sheets, QWidget* window)
         return fontMetrics().horizontalAdvance(sample) + 24;
     };
     View->setColumnWidth(THistoryTable::Time, width(QStringLiteral("2026-12-31 23:59:59")));
-    View->setColumnWidth(THistoryTable::Operation, width(tr("Verify")) + 12);
-    View->setColumnWidth(THistoryTable::Result, width(tr("Failed")) + 12);
+    View->setColumnWidth(THistoryTable::Operation, width(THistoryTable::tr("Verify")) + 12);
+    View->setColumnWidth(THistoryTable::Result, width(THistoryTable::tr("Failed")) + 12);
     View->setColumnWidth(THistoryTable::Checksum, width(QStringLiteral("0xFFFF")) + 12);
     View->setColumnWidth(THistoryTable::Adapter, width(QStringLiteral("FT4XQ2B1")) + 12);
     View->setColumnWidth(THistoryTable::File, width(QStringLiteral("M")) * 10);
@@ -248,8 +257,7 @@ void THistoryForm::ApplyFilter() {
 void THistoryForm::ShowCount() {
     QString text = tr("%1 of %2 entries shown").arg(Model->rowCount()).arg(Model->AllCount());
     if (Damaged > 0)
-        text += QStringLiteral("; ") +
-                tr("%n damaged line(s) of the history skipped", nullptr, Damaged);
+        text += QStringLiteral("; ") + tr("damaged lines of the history skipped: %1").arg(Damaged);
     Status->setText(text);
 }
 
@@ -276,14 +284,14 @@ void THistoryForm::EntryChosen() {
     QStringList lines;
     lines << HistoryLocalTime(entry->Time) + QStringLiteral("  ") +
                  THistoryTable::OperationText(entry->Operation) + QStringLiteral(": ") +
-                 (entry->Ok ? tr("OK") : tr("Failed")) +
+                 (entry->Ok ? THistoryTable::tr("OK") : THistoryTable::tr("Failed")) +
                  (entry->Message.isEmpty() ? QString() : QStringLiteral(" – ") + entry->Message);
     if (!entry->File.isEmpty())
         lines << tr("File: %1").arg(entry->File);
     if (!entry->AdapterSerial.isEmpty() || !entry->AdapterName.isEmpty())
-        lines << tr("Adapter: %1 %2, serial number %3, connector: %4")
+        lines << tr("Adapter: %1 %2, serial number %3; connector with %4")
                      .arg(entry->AdapterName, entry->AdapterVersion, entry->AdapterSerial,
-                          entry->Connector.isEmpty() ? QStringLiteral("-") : entry->Connector);
+                          ConnectorWords(entry->Connector));
     if (!entry->Checksum.isEmpty())
         lines << tr("Checksum: %1").arg(entry->Checksum);
     lines << tr("By %1 on %2 with %3").arg(entry->User, entry->Computer, entry->Program);
@@ -355,7 +363,7 @@ bool THistoryForm::ExportExecute() {
                                 MessageText(QStringLiteral("MsgError")), MB_OK);
         return false;
     }
-    Status->setText(tr("%n entries exported to %1", nullptr, Model->rowCount())
+    Status->setText(tr("The entries shown were exported into %1.")
                         .arg(EscapeFileName(QDir::toNativeSeparators(path))));
     return true;
 }
