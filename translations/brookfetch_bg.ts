@@ -421,132 +421,132 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="67"/>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>всяка</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="78"/>
         <source>Programming History</source>
-        <translation type="unfinished"></translation>
+        <translation>История на програмирането</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="83"/>
         <source>File, adapter serial number, checksum, user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл, сериен номер на адаптера, контролна сума, потребител...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Всички</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Успешни</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Неуспешни</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="97"/>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Търсене:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="99"/>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;От:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="101"/>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;До:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="103"/>
         <source>&amp;Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Резултат:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="111"/>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="260"/>
         <source>damaged lines of the history skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>пропуснати повредени редове от историята: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="292"/>
         <source>Adapter: %1 %2, serial number %3; connector with %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Адаптер: %1 %2, сериен номер %3; конектор с %4</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="366"/>
         <source>The entries shown were exported into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показаните записи са експортирани в %1.</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="136"/>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Избран запис</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="54"/>
         <source>small memory</source>
-        <translation type="unfinished">малка памет</translation>
+        <translation>малка памет</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="56"/>
         <source>large memory</source>
-        <translation type="unfinished">голяма памет</translation>
+        <translation>голяма памет</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="147"/>
         <source>&amp;Open these parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Отваряне на тези &amp;параметри</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="149"/>
         <source>&amp;Print sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Печат на &amp;листа...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="151"/>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Експортиране в PDF...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="153"/>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Е&amp;кспортиране...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="258"/>
         <source>%1 of %2 entries shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Показани записи: %1 от %2</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="290"/>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="296"/>
         <source>Checksum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Контролна сума: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="297"/>
         <source>By %1 on %2 with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Потребител %1, компютър %2, програма %3</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="352"/>
         <source>history</source>
-        <translation type="unfinished"></translation>
+        <translation>история</translation>
     </message>
 </context>
 <context>
@@ -554,66 +554,66 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="51"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Четене</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="53"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="127"/>
         <location filename="../ui/HistoryTable.cpp" line="55"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Успешно</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="128"/>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Неуспешно</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="93"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Време</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="95"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Действие</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="97"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Резултат</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="99"/>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Контролна сума</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="101"/>
         <source>Adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Адаптер</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="103"/>
         <source>File</source>
-        <translation type="unfinished">Файл</translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="105"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Потребител</translation>
     </message>
 </context>
 <context>
@@ -884,13 +884,13 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Main.ui" line="1162"/>
         <source>&amp;History...</source>
         <extracomment>Data menu: opens the programming history, the list of every read and write of a connector with its time, result, file and adapter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;История...</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1165"/>
         <source>Show every read and write of a connector</source>
         <extracomment>Tool tip of Data &gt; History.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Показване на всички четения и записи на конектора</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1088"/>
@@ -982,12 +982,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="97"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Експортиране на историята</translation>
     </message>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="98"/>
         <source>CSV file for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV файл за електронни таблици (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1135,7 +1135,7 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Msg.ui" line="242"/>
         <source>The programming history could not be read.</source>
         <extracomment>Error when Data &gt; History… cannot read the programming history; the system&apos;s reason follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Историята на програмирането не може да бъде прочетена.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="252"/>
@@ -1702,13 +1702,13 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Properties.ui" line="142"/>
         <source>Programming &amp;history kept in:</source>
         <extracomment>Label of the folder or file where the programming history (every read and write of a connector) is kept; empty means the user&apos;s own data folder. &amp;: the Alt letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Историята на програмирането се пази в:</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="155"/>
         <source>&amp;Browse...</source>
         <extracomment>Button beside the history&apos;s place: chooses a folder (for example one a team shares).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Преглед...</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="208"/>

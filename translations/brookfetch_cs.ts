@@ -421,132 +421,132 @@ Přesto chcete soubor smazat?</translation>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="67"/>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>libovolné</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="78"/>
         <source>Programming History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historie programování</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="83"/>
         <source>File, adapter serial number, checksum, user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor, sériové číslo adaptéru, kontrolní součet, uživatel...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Úspěšné</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Neúspěšné</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="97"/>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hledat:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="99"/>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Od:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="101"/>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Do:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="103"/>
         <source>&amp;Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Výsledek:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="111"/>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznamy</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="260"/>
         <source>damaged lines of the history skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>přeskočené poškozené řádky historie: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="292"/>
         <source>Adapter: %1 %2, serial number %3; connector with %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptér: %1 %2, sériové číslo %3; konektor s %4</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="366"/>
         <source>The entries shown were exported into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazené záznamy byly exportovány do %1.</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="136"/>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Záznam</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="54"/>
         <source>small memory</source>
-        <translation type="unfinished">malá paměť</translation>
+        <translation>malou pamětí</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="56"/>
         <source>large memory</source>
-        <translation type="unfinished">velká paměť</translation>
+        <translation>velkou pamětí</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="147"/>
         <source>&amp;Open these parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;tevřít tyto parametry</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="149"/>
         <source>&amp;Print sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk &amp;listu...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="151"/>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat do &amp;PDF...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="153"/>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportovat...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="258"/>
         <source>%1 of %2 entries shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazené záznamy: %1 z %2</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="290"/>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="296"/>
         <source>Checksum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolní součet: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="297"/>
         <source>By %1 on %2 with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Uživatel %1, počítač %2, program %3</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="352"/>
         <source>history</source>
-        <translation type="unfinished"></translation>
+        <translation>historie</translation>
     </message>
 </context>
 <context>
@@ -554,66 +554,66 @@ Přesto chcete soubor smazat?</translation>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="51"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Načtení</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="53"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="127"/>
         <location filename="../ui/HistoryTable.cpp" line="55"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Ověření</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="128"/>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Selhalo</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="93"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Čas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="95"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Operace</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="97"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledek</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="99"/>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolní součet</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="101"/>
         <source>Adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptér</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="103"/>
         <source>File</source>
-        <translation type="unfinished">Soubor</translation>
+        <translation>Soubor</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="105"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Uživatel</translation>
     </message>
 </context>
 <context>
@@ -884,13 +884,13 @@ Přesto chcete soubor smazat?</translation>
         <location filename="../ui/Main.ui" line="1162"/>
         <source>&amp;History...</source>
         <extracomment>Data menu: opens the programming history, the list of every read and write of a connector with its time, result, file and adapter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historie...</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1165"/>
         <source>Show every read and write of a connector</source>
         <extracomment>Tool tip of Data &gt; History.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit každé načtení a zápis konektoru</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1088"/>
@@ -982,12 +982,12 @@ Přesto chcete soubor smazat?</translation>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="97"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat historii</translation>
     </message>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="98"/>
         <source>CSV file for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor CSV pro tabulkové procesory (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1135,7 +1135,7 @@ Přesto chcete soubor smazat?</translation>
         <location filename="../ui/Msg.ui" line="242"/>
         <source>The programming history could not be read.</source>
         <extracomment>Error when Data &gt; History… cannot read the programming history; the system&apos;s reason follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historii programování nelze přečíst.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="252"/>
@@ -1702,13 +1702,13 @@ Přesto chcete soubor smazat?</translation>
         <location filename="../ui/Properties.ui" line="142"/>
         <source>Programming &amp;history kept in:</source>
         <extracomment>Label of the folder or file where the programming history (every read and write of a connector) is kept; empty means the user&apos;s own data folder. &amp;: the Alt letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historie programování uložena v:</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="155"/>
         <source>&amp;Browse...</source>
         <extracomment>Button beside the history&apos;s place: chooses a folder (for example one a team shares).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procházet...</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="208"/>

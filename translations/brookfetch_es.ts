@@ -421,132 +421,132 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="67"/>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquiera</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="78"/>
         <source>Programming History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de programación</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="83"/>
         <source>File, adapter serial number, checksum, user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo, n.º de serie del adaptador, suma de comprobación, usuario...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctos</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallidos</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="97"/>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="99"/>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desde:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="101"/>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hasta:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="103"/>
         <source>&amp;Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resultado:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="111"/>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="260"/>
         <source>damaged lines of the history skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>líneas dañadas del historial omitidas: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="292"/>
         <source>Adapter: %1 %2, serial number %3; connector with %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptador: %1 %2, n.º de serie %3; conector con %4</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="366"/>
         <source>The entries shown were exported into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las entradas mostradas se han exportado a %1.</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="136"/>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="54"/>
         <source>small memory</source>
-        <translation type="unfinished">memoria pequeña</translation>
+        <translation>memoria pequeña</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="56"/>
         <source>large memory</source>
-        <translation type="unfinished">memoria grande</translation>
+        <translation>memoria grande</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="147"/>
         <source>&amp;Open these parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir estos parámetros</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="149"/>
         <source>&amp;Print sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir hoja...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="151"/>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como &amp;PDF...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="153"/>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="258"/>
         <source>%1 of %2 entries shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas mostradas: %1 de %2</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="290"/>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="296"/>
         <source>Checksum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de comprobación: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="297"/>
         <source>By %1 on %2 with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Por %1 en %2 con %3</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="352"/>
         <source>history</source>
-        <translation type="unfinished"></translation>
+        <translation>historial</translation>
     </message>
 </context>
 <context>
@@ -554,66 +554,66 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="51"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="53"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="127"/>
         <location filename="../ui/HistoryTable.cpp" line="55"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="128"/>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallido</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="93"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="95"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="97"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="99"/>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de comprobación</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="101"/>
         <source>Adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptador</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="103"/>
         <source>File</source>
-        <translation type="unfinished">Archivo</translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="105"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario</translation>
     </message>
 </context>
 <context>
@@ -884,13 +884,13 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Main.ui" line="1162"/>
         <source>&amp;History...</source>
         <extracomment>Data menu: opens the programming history, the list of every read and write of a connector with its time, result, file and adapter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial...</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1165"/>
         <source>Show every read and write of a connector</source>
         <extracomment>Tool tip of Data &gt; History.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar cada lectura y escritura de un conector</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1088"/>
@@ -982,12 +982,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="97"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar historial</translation>
     </message>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="98"/>
         <source>CSV file for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV para hojas de cálculo (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1135,7 +1135,7 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Msg.ui" line="242"/>
         <source>The programming history could not be read.</source>
         <extracomment>Error when Data &gt; History… cannot read the programming history; the system&apos;s reason follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el historial de programación.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="252"/>
@@ -1702,13 +1702,13 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Properties.ui" line="142"/>
         <source>Programming &amp;history kept in:</source>
         <extracomment>Label of the folder or file where the programming history (every read and write of a connector) is kept; empty means the user&apos;s own data folder. &amp;: the Alt letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de programación guardado en:</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="155"/>
         <source>&amp;Browse...</source>
         <extracomment>Button beside the history&apos;s place: chooses a folder (for example one a team shares).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="208"/>

@@ -421,132 +421,132 @@ Vuoi eliminarlo comunque?</translation>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="67"/>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>qualsiasi</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="78"/>
         <source>Programming History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia di programmazione</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="83"/>
         <source>File, adapter serial number, checksum, user...</source>
-        <translation type="unfinished"></translation>
+        <translation>File, numero di serie dell’adattatore, somma di controllo, utente...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Riusciti</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Non riusciti</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="97"/>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rca:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="99"/>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Da:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="101"/>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="103"/>
         <source>&amp;Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ris&amp;ultato:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="111"/>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="260"/>
         <source>damaged lines of the history skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>righe danneggiate della cronologia saltate: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="292"/>
         <source>Adapter: %1 %2, serial number %3; connector with %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Adattatore: %1 %2, numero di serie %3; connettore con %4</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="366"/>
         <source>The entries shown were exported into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voci mostrate sono state esportate in %1.</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="136"/>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="54"/>
         <source>small memory</source>
-        <translation type="unfinished">memoria piccola</translation>
+        <translation>memoria piccola</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="56"/>
         <source>large memory</source>
-        <translation type="unfinished">memoria grande</translation>
+        <translation>memoria grande</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="147"/>
         <source>&amp;Open these parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;pri questi parametri</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="149"/>
         <source>&amp;Print sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa il foglio...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="151"/>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta in PD&amp;F...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="153"/>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="258"/>
         <source>%1 of %2 entries shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci mostrate: %1 di %2</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="290"/>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="296"/>
         <source>Checksum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Somma di controllo: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="297"/>
         <source>By %1 on %2 with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Utente %1, computer %2, programma %3</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="352"/>
         <source>history</source>
-        <translation type="unfinished"></translation>
+        <translation>cronologia</translation>
     </message>
 </context>
 <context>
@@ -554,66 +554,66 @@ Vuoi eliminarlo comunque?</translation>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="51"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="53"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="127"/>
         <location filename="../ui/HistoryTable.cpp" line="55"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="128"/>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Non riuscito</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="93"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="95"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="97"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="99"/>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Somma di controllo</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="101"/>
         <source>Adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Adattatore</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="103"/>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>File</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="105"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utente</translation>
     </message>
 </context>
 <context>
@@ -884,13 +884,13 @@ Vuoi eliminarlo comunque?</translation>
         <location filename="../ui/Main.ui" line="1162"/>
         <source>&amp;History...</source>
         <extracomment>Data menu: opens the programming history, the list of every read and write of a connector with its time, result, file and adapter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cronologia...</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1165"/>
         <source>Show every read and write of a connector</source>
         <extracomment>Tool tip of Data &gt; History.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra ogni lettura e scrittura di un connettore</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1088"/>
@@ -982,12 +982,12 @@ Vuoi eliminarlo comunque?</translation>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="97"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta cronologia</translation>
     </message>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="98"/>
         <source>CSV file for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV per fogli di calcolo (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1135,7 +1135,7 @@ Vuoi eliminarlo comunque?</translation>
         <location filename="../ui/Msg.ui" line="242"/>
         <source>The programming history could not be read.</source>
         <extracomment>Error when Data &gt; History… cannot read the programming history; the system&apos;s reason follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cronologia di programmazione.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="252"/>
@@ -1702,13 +1702,13 @@ Vuoi eliminarlo comunque?</translation>
         <location filename="../ui/Properties.ui" line="142"/>
         <source>Programming &amp;history kept in:</source>
         <extracomment>Label of the folder or file where the programming history (every read and write of a connector) is kept; empty means the user&apos;s own data folder. &amp;: the Alt letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cronologia di programmazione salvata in:</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="155"/>
         <source>&amp;Browse...</source>
         <extracomment>Button beside the history&apos;s place: chooses a folder (for example one a team shares).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfoglia...</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="208"/>

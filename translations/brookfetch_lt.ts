@@ -421,132 +421,132 @@ Ar vis tiek norite jį pašalinti?</translation>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="67"/>
         <source>any</source>
-        <translation type="unfinished"></translation>
+        <translation>bet kuri</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="78"/>
         <source>Programming History</source>
-        <translation type="unfinished"></translation>
+        <translation>Programavimo istorija</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="83"/>
         <source>File, adapter serial number, checksum, user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Failas, adapterio serijos numeris, kontrolinė suma, naudotojas...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Visi</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Sėkmingi</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="89"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesėkmingi</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="97"/>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ieškoti:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="99"/>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuo:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="101"/>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;ki:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="103"/>
         <source>&amp;Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rezultatas:</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="111"/>
         <source>Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Įrašai</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="260"/>
         <source>damaged lines of the history skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>praleista sugadintų istorijos eilučių: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="292"/>
         <source>Adapter: %1 %2, serial number %3; connector with %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapteris: %1 %2, serijos numeris %3; kištukas su %4</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="366"/>
         <source>The entries shown were exported into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodomi įrašai eksportuoti į %1.</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="136"/>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Įrašas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="54"/>
         <source>small memory</source>
-        <translation type="unfinished">maža atmintis</translation>
+        <translation>maža atmintimi</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="56"/>
         <source>large memory</source>
-        <translation type="unfinished">didelė atmintis</translation>
+        <translation>didele atmintimi</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="147"/>
         <source>&amp;Open these parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atverti šiuos parametrus</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="149"/>
         <source>&amp;Print sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spausdinti lapą...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="151"/>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuoti į &amp;PDF...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="153"/>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuoti...</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="258"/>
         <source>%1 of %2 entries shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodoma įrašų: %1 iš %2</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="290"/>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Failas: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="296"/>
         <source>Checksum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolinė suma: %1</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="297"/>
         <source>By %1 on %2 with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Naudotojas %1, kompiuteris %2, programa %3</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="352"/>
         <source>history</source>
-        <translation type="unfinished"></translation>
+        <translation>istorija</translation>
     </message>
 </context>
 <context>
@@ -554,66 +554,66 @@ Ar vis tiek norite jį pašalinti?</translation>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="51"/>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuskaitymas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="53"/>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Programavimas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="127"/>
         <location filename="../ui/HistoryTable.cpp" line="55"/>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Patikrinimas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Sėkmingai</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="128"/>
         <location filename="../ui/HistoryForm.cpp" line="287"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepavyko</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="93"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laikas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="95"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Veiksmas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="97"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezultatas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="99"/>
         <source>Checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolinė suma</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="101"/>
         <source>Adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapteris</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="103"/>
         <source>File</source>
-        <translation type="unfinished">Failas</translation>
+        <translation>Failas</translation>
     </message>
     <message>
         <location filename="../ui/HistoryTable.cpp" line="105"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Naudotojas</translation>
     </message>
 </context>
 <context>
@@ -884,13 +884,13 @@ Ar vis tiek norite jį pašalinti?</translation>
         <location filename="../ui/Main.ui" line="1162"/>
         <source>&amp;History...</source>
         <extracomment>Data menu: opens the programming history, the list of every read and write of a connector with its time, result, file and adapter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Istorija...</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1165"/>
         <source>Show every read and write of a connector</source>
         <extracomment>Tool tip of Data &gt; History.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rodyti kiekvieną kištuko nuskaitymą ir programavimą</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1088"/>
@@ -982,12 +982,12 @@ Ar vis tiek norite jį pašalinti?</translation>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="97"/>
         <source>Export History</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuoti istoriją</translation>
     </message>
     <message>
         <location filename="../ui/FileDialogs.cpp" line="98"/>
         <source>CSV file for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV failas skaičiuoklėms (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1135,7 +1135,7 @@ Ar vis tiek norite jį pašalinti?</translation>
         <location filename="../ui/Msg.ui" line="242"/>
         <source>The programming history could not be read.</source>
         <extracomment>Error when Data &gt; History… cannot read the programming history; the system&apos;s reason follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programavimo istorijos nepavyko perskaityti.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="252"/>
@@ -1702,13 +1702,13 @@ Ar vis tiek norite jį pašalinti?</translation>
         <location filename="../ui/Properties.ui" line="142"/>
         <source>Programming &amp;history kept in:</source>
         <extracomment>Label of the folder or file where the programming history (every read and write of a connector) is kept; empty means the user&apos;s own data folder. &amp;: the Alt letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programavimo &amp;istorijos vieta:</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="155"/>
         <source>&amp;Browse...</source>
         <extracomment>Button beside the history&apos;s place: chooses a folder (for example one a team shares).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naršyti...</translation>
     </message>
     <message>
         <location filename="../ui/Properties.ui" line="208"/>
