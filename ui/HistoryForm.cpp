@@ -129,6 +129,11 @@ THistoryForm::THistoryForm(TSheetCommands& sheets, QWidget* window)
     View->setColumnWidth(THistoryTable::Checksum, width(QStringLiteral("0xFFFF")) + 12);
     View->setColumnWidth(THistoryTable::Adapter, width(QStringLiteral("FT4XQ2B1")) + 12);
     View->setColumnWidth(THistoryTable::File, width(QStringLiteral("M")) * 10);
+    // A translated heading may be wider than the column's values.
+    for (int column = 0; column < THistoryTable::ColumnCount; ++column)
+        View->setColumnWidth(
+            column, std::max(View->columnWidth(column),
+                             width(Model->headerData(column, Qt::Horizontal).toString()) + 12));
     View->horizontalHeader()->setStretchLastSection(true);
 
     Details = new QLabel(this);

@@ -15,6 +15,7 @@
 #include "ui/FileCommands.h"
 #include "ui/FileDialogs.h"
 #include "ui/Guard.h"
+#include "ui/Help.h"
 #include "ui/HistoryForm.h"
 #include "ui/Logo.h"
 #include "ui/Msg.h"
@@ -22,6 +23,7 @@
 #include "ui/SheetCommands.h"
 #include "ui/WindowPlacement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -96,6 +98,8 @@ TMainForm::TMainForm(QWidget* parent, const QString& exePath)
     FileCommands =
         new TFileCommands(*this, *Status, *FileDialogs, *ui->MenuFile, *ui->MenuFileExit);
     SheetCommands = new TSheetCommands(*this, *Status, *FileDialogs);
+    Help = new THelp(this);
+    QApplication::instance()->installEventFilter(Help);
     Placement = new TWindowPlacement(*this);
     ConnectorCommands = std::make_unique<TConnectorCommands>(
         *this, *Status, *Page, *ui->DataRead, *ui->DataWrite, *ui->ProgressBar, *Timer);
@@ -140,6 +144,9 @@ void TMainForm::ConnectActions() {
             Guard([this] { FilePropertiesExecute(); }));
     connect(ui->FileExit, &QAction::triggered, this, Guard([this] { FileExitExecute(); }));
     connect(ui->HelpAbout, &QAction::triggered, this, Guard([this] { HelpAboutExecute(); }));
+    // F1 opens the guide where the keyboard is; the menu item at the guide's start.
+    connect(ui->HelpContents, &QAction::triggered, this,
+            Guard([this] { Help->ShowFor(QApplication::focusWidget()); }));
     connect(ui->DataRead, &QAction::triggered, this, Guard([this] { DataReadExecute(); }));
     connect(ui->DataWrite, &QAction::triggered, this, Guard([this] { DataWriteExecute(); }));
     connect(ui->DataHistory, &QAction::triggered, this, Guard([this] { DataHistoryExecute(); }));
@@ -152,8 +159,8 @@ void TMainForm::ConnectActions() {
 
     // Shortcuts work wherever the focus is in the window.
     addActions({ui->FileNew, ui->FileOpen, ui->FileSave, ui->FileSaveAs, ui->FilePrint,
-                ui->FileExportPdf, ui->FileProperties, ui->FileExit, ui->HelpAbout, ui->DataRead,
-                ui->DataWrite, ui->DataHistory});
+                ui->FileExportPdf, ui->FileProperties, ui->FileExit, ui->HelpAbout,
+                ui->HelpContents, ui->DataRead, ui->DataWrite, ui->DataHistory});
 
     const std::vector<std::pair<QAction*, QAction*>> file = {
         {ui->MenuFileNew, ui->FileNew},
@@ -168,13 +175,16 @@ void TMainForm::ConnectActions() {
         {ui->MenuDataRead, ui->DataRead},
         {ui->MenuDataWrite1, ui->DataWrite},
         {ui->MenuDataHistory, ui->DataHistory}};
-    const std::vector<std::pair<QAction*, QAction*>> help = {{ui->MenuHelpAbout, ui->HelpAbout}};
+    const std::vector<std::pair<QAction*, QAction*>> help = {
+        {ui->MenuHelpContents, ui->HelpContents}, {ui->MenuHelpAbout, ui->HelpAbout}};
     for (const auto& [menu, items] : {std::pair{ui->MenuFile, file}, std::pair{ui->MenuData, data},
                                       std::pair{ui->MenuHelp, help}}) {
         for (const auto& [item, action] : items)
             LinkMenuItem(item, action);
         ShowShortcutsWhileOpen(menu, items);
     }
+    disconnect(ui->MenuHelpContents, &QAction::triggered, ui->HelpContents, &QAction::trigger);
+    connect(ui->MenuHelpContents, &QAction::triggered, this, Guard([this] { Help->ShowStart(); }));
 }
 
 // ---- Window life -------------------------------------------------------------------------

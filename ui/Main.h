@@ -17,6 +17,7 @@ class TConnectorMonitor;
 class TConnectorCommands;
 class TFileCommands;
 class TFileDialogs;
+class THelp;
 class THistoryForm;
 class TParameterPage;
 class TSheetCommands;
@@ -112,6 +113,7 @@ public:
     TFileCommands& Files() const { return *FileCommands; }
     TConnectorMonitor& Monitor() const { return *ConnectorMonitor; }
     TSheetCommands& Sheets() const { return *SheetCommands; }
+    THelp& Guide() const { return *Help; }
     TFileDialogs& Dialogs() const { return *FileDialogs; }
 
     // The status timer of the connector monitor.
@@ -140,6 +142,7 @@ private:
     TConnectorMonitor* ConnectorMonitor;
     TFileCommands* FileCommands;
     TSheetCommands* SheetCommands;
+    THelp* Help;
     TWindowPlacement* Placement;
     std::unique_ptr<TFileDialogs> FileDialogs;
     std::unique_ptr<TConnectorCommands> ConnectorCommands;

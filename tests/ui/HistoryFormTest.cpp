@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Data › History…: the entries filtered as typed, exported for a spreadsheet, an entry's sheet
-// exported, and its parameters taken onto the page, all by keys and clicks.
+// exported, and its parameters taken onto the page, all by keys and clicks; and the guide that
+// F1 and the Help menu open.
 #include "tests/ui/WindowFixture.h"
 
 #include "app/History.h"
 #include "app/Workplace.h"
 #include "model/Q47.h"
 #include "ui/FileDialogs.h"
+#include "ui/Help.h"
 #include "ui/HistoryForm.h"
 #include "ui/HistoryTable.h"
 #include "ui/Main.h"
+#include "ui/Properties.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
@@ -156,4 +163,46 @@ TEST_F(HistoryFormTest, AnEntrysParametersComeOntoThePageAsANewUnsavedSet) {
     EXPECT_EQ(Field("Q47SamplesCount")->text(), "12");
     EXPECT_TRUE(Workplace->Modified);
     EXPECT_TRUE(Workplace->FileName.isEmpty());
+}
+
+// F1 opens the guide where the keyboard is, in the windows' language when the guide has it;
+// the Help menu at its start; a missing guide is told.
+TEST_F(HistoryFormTest, F1OpensTheGuidesSectionOfTheFocusedControlOrDialog) {
+    const QString guide = Temp.filePath("guide");
+    for (const char* page : {"en/index.html", "en/go/samples-count.html", "en/go/properties.html",
+                             "en/go/start.html"}) {
+        QDir().mkpath(QFileInfo(guide + '/' + page).absolutePath());
+        QFile file(guide + '/' + page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    qputenv("BROOKFETCH_GUIDE", guide.toLocal8Bit());
+    QStringList opened;
+    Main->Guide().OpenUrl = [&opened](const QUrl& url) {
+        opened << url.toLocalFile();
+        return true;
+    };
+    QLineEdit* samples = Field("Q47SamplesCount");
+    samples->setFocus();
+    QTest::keyClick(samples, Qt::Key_F1);
+    // In the dialog, which has the keyboard as it would have on a desktop.
+    QTimer::singleShot(0, Properties, [this] {
+        Properties->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Properties));
+        QTest::keyClick(Properties, Qt::Key_F1);
+    });
+    AnswerPropertiesDialog(-2, false);
+    Main->FilePropertiesExecute();
+    QTest::keyClick(Main, Qt::Key_H, Qt::AltModifier);
+    QTest::keyClick(Main->findChild<QMenu*>("MenuHelp"), Qt::Key_H);
+    EXPECT_EQ(opened, (QStringList{guide + "/en/go/samples-count.html",
+                                   guide + "/en/go/properties.html", guide + "/en/go/start.html"}));
+
+    qputenv("BROOKFETCH_GUIDE", Temp.filePath("none").toLocal8Bit());
+    // The offscreen test platform leaves the closed dialog the active window.
+    QApplication::setActiveWindow(Main);
+    samples->setFocus();
+    QTest::keyClick(samples, Qt::Key_F1);
+    qunsetenv("BROOKFETCH_GUIDE");
+    ASSERT_FALSE(App.Boxes.empty());
+    EXPECT_TRUE(App.Boxes.back().Text.startsWith("The user guide could not be opened."));
 }
