@@ -16,6 +16,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -62,15 +63,75 @@ TParameterPage::TParameterPage(Ui::TMainForm& ui, QObject* parent) : QObject(par
     //: Parameter page: the name a screen reader gives the sentence under the fields that says
     //: when the sampler takes its samples (the parameter sheet's schedule). Not shown.
     ui.Schedule->setAccessibleName(tr("Schedule"));
-    // A field's hint is what it accepts, in the very words of a refusal.
-    const std::pair<QWidget*, std::string_view> ranged[] = {
-        {ui.Q47SamplesCount, "SamplesCount"}, {ui.Q47PrePurge, "PrePurge"},
-        {ui.Q47PostPurge, "PostPurge"},       {ui.Q47DeadTime, "DeadTime"},
-        {ui.Q47PurgesCount, "PurgesCount"},   {ui.Q47SamplingInterval, "SamplingInterval"},
-        {ui.Q47Aeration, "Aeration"},         {ui.Q47MaxSuctionTime, "MaxSuctionTime"},
-        {ui.Q47AccuWarning, "AccuWarning"},   {ui.Q47AccuOff, "AccuOff"}};
-    for (const auto& [field, parameter] : ranged)
-        field->setToolTip(Accepted(field, parameter));
+    Describe();
+}
+
+// Each field's tool tip says what it means and what it takes, the range in the very words of a
+// refusal; a screen reader hears the same words as the field's description.
+void TParameterPage::Describe() {
+    const struct {
+        QWidget* Field;
+        const char* Parameter; // whose range the field takes; none for the mode buttons and
+                               // the pump pulses, which are only shown
+        QString Meaning;
+    } fields[] = {
+        //: Tool tip of the sampling mode "Acc. to Samples Count" on the parameter page.
+        {ui.Q47ModeSamples, nullptr, tr("The sampling run ends after a set number of samples")},
+        //: Tool tip of the sampling mode "Continuous" on the parameter page.
+        {ui.Q47ModeContinuous, nullptr, tr("The sampler keeps taking samples until it is stopped")},
+        //: Tool tip of Samples Count, before its range ": 1..255".
+        {ui.Q47SamplesCount, "SamplesCount", tr("Number of samples in a run")},
+        //: Tool tip of Purging time, Before Sampling, before its range ": 1..240 s". Purging:
+        //: air blown back through the suction line (see translations/TERMS.md).
+        {ui.Q47PrePurge, "PrePurge", tr("Time the suction line is purged before each sample")},
+        //: Tool tip of Purging time, After Sampling, before its range ": 1..240 s".
+        {ui.Q47PostPurge, "PostPurge", tr("Time the suction line is purged after each sample")},
+        //: Tool tip of the VAR System's Mode, before its items ": Disabled, 0 - 20mA, 4 - 20mA".
+        //: "VAR" stays as it is.
+        {ui.Q47VarMode, "VarMode",
+         tr("How the VAR input, an outside mA signal that controls sampling, is used")},
+        //: Tool tip of Time Delay, before its range ": 00:00:00..15:00:00 (hh:mm:ss)".
+        {ui.Q47DeadTime, "DeadTime",
+         tr("Time the sampler waits after its start before the first sample")},
+        //: Tool tip of Purges Count, before its range ": 0..5".
+        {ui.Q47PurgesCount, "PurgesCount", tr("How many times the suction line is purged")},
+        //: Tool tip of Sampling Interval, before its range ": 00:00:01..15:00:00 (hh:mm:ss)".
+        {ui.Q47SamplingInterval, "SamplingInterval", tr("Time from one sample to the next")},
+        //: Tool tip of Aeration, before its range ": 0..255 s".
+        {ui.Q47Aeration, "Aeration", tr("Aeration time")},
+        //: Tool tip of Max Suction Time, before its range ": 0..255 s".
+        {ui.Q47MaxSuctionTime, "MaxSuctionTime",
+         tr("Longest time the pump may try to draw one sample")},
+        //: Tool tip of the Pump Pulses field, which cannot be edited.
+        {ui.Q47PumpPulses, nullptr,
+         tr("Pump pulses the sampler counted for one sample; shown only")},
+        //: Tool tip of Voltage control, Warning at, before its range ": 0.6..15.6 V".
+        {ui.Q47AccuWarning, "AccuWarning", tr("Battery voltage at which the sampler warns")},
+        //: Tool tip of Voltage control, Switch off at, before its range ": 0.6..15.6 V".
+        {ui.Q47AccuOff, "AccuOff", tr("Battery voltage at which the sampler switches itself off")},
+    };
+    for (const auto& [field, parameter, meaning] : fields) {
+        QString range;
+        if (parameter && FindQ47Parameter(parameter)->Kind == TParameterKind::VarMode) {
+            // The list's items, as the page offers them; the model's codes mean nothing here.
+            QStringList items;
+            for (int item = 0; item < ui.Q47VarMode->count(); ++item)
+                items << ui.Q47VarMode->itemText(item);
+            range = items.join(QLatin1String(", "));
+        } else if (parameter) {
+            range = Accepted(field, parameter);
+            // A time's range shows its form, which its unit label gives beside the field.
+            const QString unit = Unit(field->objectName());
+            if (FindQ47Parameter(parameter)->Kind == TParameterKind::Duration && !unit.isEmpty())
+                range += QStringLiteral(" (%1)").arg(unit);
+        }
+        //: Tool tip of a field on the parameter page: what it means, then what it takes.
+        //: %1: the meaning ("Time from one sample to the next"), %2: the range
+        //: ("00:00:01..15:00:00 (hh:mm:ss)", "1..240 s") or the items of a list.
+        const QString tip = range.isEmpty() ? meaning : tr("%1: %2").arg(meaning, range);
+        field->setToolTip(tip);
+        field->setAccessibleDescription(tip);
+    }
 }
 
 // Writing an unchanged text would still count as an edit; only real changes are made.

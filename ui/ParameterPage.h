@@ -60,6 +60,7 @@ signals:
     void modified();
 
 private:
+    void Describe();
     // Shows under the fields when the sampler takes its samples with the page as it stands.
     void ShowSchedule();
     QString ScheduleText() const;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <functional>
@@ -221,7 +222,9 @@ TEST_P(FirstWrongFieldTest, IsReportedFocusedAndEarlierFieldsAreStored) {
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
     // The field's hint gives the same range.
-    EXPECT_TRUE(QString::fromUtf8(bad.Accepted).endsWith(": " + Field(bad.Name)->toolTip() + "."))
+    const QString accepted = QString::fromUtf8(bad.Accepted);
+    const QString range = accepted.mid(accepted.indexOf(": ") + 2).chopped(1);
+    EXPECT_TRUE(Field(bad.Name)->toolTip().contains(": " + range))
         << Field(bad.Name)->toolTip().toStdString();
     EXPECT_EQ(Main->StatusText(0), rangeError ? "Error" : "OK");
     if (rangeError) {
@@ -331,4 +334,24 @@ TEST_F(PageTest, TheScheduleFollowsWhatIsTyped) {
     Main->findChild<QStackedWidget*>("PageControl")
         ->setCurrentWidget(Main->findChild<QWidget*>("EmptyTab"));
     EXPECT_FALSE(schedule->isVisible());
+}
+
+// Every field and choice says what it means and, where it takes a range, the range it takes (the
+// refusals' own, above), to the mouse as its tool tip and to a screen reader in the same words.
+TEST_F(PageTest, EveryFieldsToolTipIsItsDescription) {
+    int fields = 0;
+    for (QWidget* field : Main->findChild<QWidget*>("Q47Page")->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QComboBox*>(field) &&
+            !qobject_cast<QRadioButton*>(field))
+            continue;
+        ++fields;
+        EXPECT_FALSE(field->toolTip().isEmpty()) << field->objectName().toStdString();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description),
+                  field->toolTip());
+    }
+    EXPECT_EQ(fields, 14);
+    EXPECT_TRUE(Main->findChild<QComboBox*>("Q47VarMode")
+                    ->toolTip()
+                    .endsWith(": Disabled, 0 - 20mA, 4 - 20mA"));
+    EXPECT_TRUE(Field("Q47DeadTime")->toolTip().endsWith(": 00:00:00..15:00:00 (hh:mm:ss)"));
 }
