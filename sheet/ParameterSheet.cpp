@@ -120,42 +120,46 @@ QString TParameterSheet::ChecksumText() const {
            QStringLiteral("%1").arg(Set.Checksum(), 4, 16, QLatin1Char('0')).toUpper();
 }
 
+QString TParameterSheet::Schedule() const {
+    return ScheduleOf(Set);
+}
+
 // The sampler starts each sample's cycle (its purges, the suction, the aeration) at a fixed
 // time: the time delay after its start, then one sampling interval after another. When water
 // reaches the bottle within a cycle depends on the suction, so the cycle's start is what a
 // sheet can promise.
-QString TParameterSheet::Schedule() const {
+QString TParameterSheet::ScheduleOf(const TQ47& set) {
     // Times the sampler would refuse make no schedule anyone should plan by.
     std::vector<std::string_view> drawnFrom = {"DeadTime", "SamplingInterval"};
-    if (!Set.Continuous)
+    if (!set.Continuous)
         drawnFrom.push_back("SamplesCount");
-    if (FirstRefusedParameter(Set, drawnFrom))
+    if (FirstRefusedParameter(set, drawnFrom))
         //: Parameter sheet, in place of the schedule: the time delay, the sampling interval or the
         //: samples count is outside what the sampler accepts (marked above).
         return tr("No schedule: a value it is drawn from is out of range.");
-    const QString first = SecondsToText(Set.DeadTime);
-    const QString every = SecondsToText(Set.SamplingInterval);
+    const QString first = SecondsToText(set.DeadTime);
+    const QString every = SecondsToText(set.SamplingInterval);
     QString text;
-    if (Set.Continuous) {
+    if (set.Continuous) {
         //: Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times
         //: hh:mm:ss (the sampling interval, the time delay).
         text = tr("One sample every %1 until the sampler is stopped, the first %2 after the "
                   "start.")
                    .arg(every, first);
-    } else if (Set.SamplesCount == 1) {
+    } else if (set.SamplesCount == 1) {
         //: Parameter sheet: what the sampler does in time when it takes one sample. %1: the
         //: time delay, hh:mm:ss.
         text = tr("1 sample, %1 after the start.").arg(first);
     } else {
-        const int last = Set.DeadTime + (Set.SamplesCount - 1) * Set.SamplingInterval;
+        const int last = set.DeadTime + (set.SamplesCount - 1) * set.SamplingInterval;
         //: Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word
         //: it so that no noun must agree with the number: "Samples: %1, ..."); %2, %3, %4: times
         //: hh:mm:ss.
         text = tr("%1 samples, the first %2 after the start, then one every %3, the last %4 "
                   "after the start.")
-                   .arg(QString::number(Set.SamplesCount), first, every, SecondsToText(last));
+                   .arg(QString::number(set.SamplesCount), first, every, SecondsToText(last));
     }
-    const int varItem = Q47VarModeItem(Set.VarMode);
+    const int varItem = Q47VarModeItem(set.VarMode);
     if (varItem != 0)
         //: Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is
         //: used and also decides when samples are taken. %1: its mode, "4 - 20mA".

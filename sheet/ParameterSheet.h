@@ -81,6 +81,9 @@ public:
     // What the sampler does in time, derived from the parameters: "8 samples, the first
     // 00:00:00 after the start, then one every 00:15:00, the last 01:45:00 after the start."
     QString Schedule() const;
+    // The same sentence for any parameter set, such as the one the parameter page holds while
+    // it is being typed.
+    static QString ScheduleOf(const TQ47& set);
     // The parameters the image holds, as the sampler takes them.
     const TQ47& Parameters() const { return Set; }
     // The image's checksum as a sheet shows it: "0xFDBC".

@@ -9,17 +9,36 @@
 #include "model/Q47Validation.h"
 #include "platform/framework/Convert.h"
 #include "platform/framework/Exceptions.h"
+#include "sheet/ParameterSheet.h"
 #include "ui/Accessibility.h"
 #include "ui/AccessibleNames.h"
 #include "ui/TextFit.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace {
+
+// The VAR input's modes as words that never break at the window's edge: "(4 - 20mA)" would
+// otherwise end a line with "(4 -". Spaces that do not break, a joiner after the dash.
+QString WithModesWhole(QString text) {
+    for (const TQ47Choice& choice : FindQ47Parameter("VarMode")->Choices) {
+        const QString name = QLatin1String(choice.Name);
+        QString whole = name;
+        whole.replace(QLatin1Char(' '), QChar(QChar::Nbsp))
+            .replace(QLatin1Char('-'), QStringLiteral("-\u2060"));
+        text.replace(name, whole);
+    }
+    return text;
+}
+
+} // namespace
 
 TParameterPage::TParameterPage(Ui::TMainForm& ui, QObject* parent) : QObject(parent), ui(ui) {
     // The fields' labels and panels are drawn at least as wide as the English texts need;
@@ -40,15 +59,79 @@ TParameterPage::TParameterPage(Ui::TMainForm& ui, QObject* parent) : QObject(par
             connect(field, &QLineEdit::textChanged, this, &TParameterPage::modified);
     }
     connect(ui.Q47VarMode, &QComboBox::currentIndexChanged, this, &TParameterPage::modified);
-    // A field's hint is what it accepts, in the very words of a refusal.
-    const std::pair<QWidget*, std::string_view> ranged[] = {
-        {ui.Q47SamplesCount, "SamplesCount"}, {ui.Q47PrePurge, "PrePurge"},
-        {ui.Q47PostPurge, "PostPurge"},       {ui.Q47DeadTime, "DeadTime"},
-        {ui.Q47PurgesCount, "PurgesCount"},   {ui.Q47SamplingInterval, "SamplingInterval"},
-        {ui.Q47Aeration, "Aeration"},         {ui.Q47MaxSuctionTime, "MaxSuctionTime"},
-        {ui.Q47AccuWarning, "AccuWarning"},   {ui.Q47AccuOff, "AccuOff"}};
-    for (const auto& [field, parameter] : ranged)
-        field->setToolTip(Accepted(field, parameter));
+    connect(this, &TParameterPage::modified, this, &TParameterPage::ShowSchedule);
+    //: Parameter page: the name a screen reader gives the sentence under the fields that says
+    //: when the sampler takes its samples (the parameter sheet's schedule). Not shown.
+    ui.Schedule->setAccessibleName(tr("Schedule"));
+    Describe();
+}
+
+// Each field's tool tip says what it means and what it takes, the range in the very words of a
+// refusal; a screen reader hears the same words as the field's description.
+void TParameterPage::Describe() {
+    const struct {
+        QWidget* Field;
+        const char* Parameter; // whose range the field takes; none for the mode buttons and
+                               // the pump pulses, which are only shown
+        QString Meaning;
+    } fields[] = {
+        //: Tool tip of the sampling mode "Acc. to Samples Count" on the parameter page.
+        {ui.Q47ModeSamples, nullptr, tr("The sampling run ends after a set number of samples")},
+        //: Tool tip of the sampling mode "Continuous" on the parameter page.
+        {ui.Q47ModeContinuous, nullptr, tr("The sampler keeps taking samples until it is stopped")},
+        //: Tool tip of Samples Count, before its range ": 1..255".
+        {ui.Q47SamplesCount, "SamplesCount", tr("Number of samples in a run")},
+        //: Tool tip of Purging time, Before Sampling, before its range ": 1..240 s". Purging:
+        //: air blown back through the suction line (see translations/TERMS.md).
+        {ui.Q47PrePurge, "PrePurge", tr("Time the suction line is purged before each sample")},
+        //: Tool tip of Purging time, After Sampling, before its range ": 1..240 s".
+        {ui.Q47PostPurge, "PostPurge", tr("Time the suction line is purged after each sample")},
+        //: Tool tip of the VAR System's Mode, before its items ": Disabled, 0 - 20mA, 4 - 20mA".
+        //: "VAR" stays as it is.
+        {ui.Q47VarMode, "VarMode",
+         tr("How the VAR input, an outside mA signal that controls sampling, is used")},
+        //: Tool tip of Time Delay, before its range ": 00:00:00..15:00:00 (hh:mm:ss)".
+        {ui.Q47DeadTime, "DeadTime",
+         tr("Time the sampler waits after its start before the first sample")},
+        //: Tool tip of Purges Count, before its range ": 0..5".
+        {ui.Q47PurgesCount, "PurgesCount", tr("How many times the suction line is purged")},
+        //: Tool tip of Sampling Interval, before its range ": 00:00:01..15:00:00 (hh:mm:ss)".
+        {ui.Q47SamplingInterval, "SamplingInterval", tr("Time from one sample to the next")},
+        //: Tool tip of Aeration, before its range ": 0..255 s".
+        {ui.Q47Aeration, "Aeration", tr("Aeration time")},
+        //: Tool tip of Max Suction Time, before its range ": 0..255 s".
+        {ui.Q47MaxSuctionTime, "MaxSuctionTime",
+         tr("Longest time the pump may try to draw one sample")},
+        //: Tool tip of the Pump Pulses field, which cannot be edited.
+        {ui.Q47PumpPulses, nullptr,
+         tr("Pump pulses the sampler counted for one sample; shown only")},
+        //: Tool tip of Voltage control, Warning at, before its range ": 0.6..15.6 V".
+        {ui.Q47AccuWarning, "AccuWarning", tr("Battery voltage at which the sampler warns")},
+        //: Tool tip of Voltage control, Switch off at, before its range ": 0.6..15.6 V".
+        {ui.Q47AccuOff, "AccuOff", tr("Battery voltage at which the sampler switches itself off")},
+    };
+    for (const auto& [field, parameter, meaning] : fields) {
+        QString range;
+        if (parameter && FindQ47Parameter(parameter)->Kind == TParameterKind::VarMode) {
+            // The list's items, as the page offers them; the model's codes mean nothing here.
+            QStringList items;
+            for (int item = 0; item < ui.Q47VarMode->count(); ++item)
+                items << ui.Q47VarMode->itemText(item);
+            range = items.join(QLatin1String(", "));
+        } else if (parameter) {
+            range = Accepted(field, parameter);
+            // A time's range shows its form, which its unit label gives beside the field.
+            const QString unit = Unit(field->objectName());
+            if (FindQ47Parameter(parameter)->Kind == TParameterKind::Duration && !unit.isEmpty())
+                range += QStringLiteral(" (%1)").arg(unit);
+        }
+        //: Tool tip of a field on the parameter page: what it means, then what it takes.
+        //: %1: the meaning ("Time from one sample to the next"), %2: the range
+        //: ("00:00:01..15:00:00 (hh:mm:ss)", "1..240 s") or the items of a list.
+        const QString tip = range.isEmpty() ? meaning : tr("%1: %2").arg(meaning, range);
+        field->setToolTip(tip);
+        field->setAccessibleDescription(tip);
+    }
 }
 
 // Writing an unchanged text would still count as an edit; only real changes are made.
@@ -58,6 +141,8 @@ void TParameterPage::SetText(QLineEdit* edit, const QString& text) {
 }
 
 void TParameterPage::ModelToPage(const TQ47& model) {
+    // The schedule is told once the page holds the whole set, not for each field on the way.
+    Filling = true;
     SetText(ui.Q47PumpPulses, QString::number(model.PumpPulses));
     SetText(ui.Q47DeadTime, SecondsToText(model.DeadTime));
     SetText(ui.Q47PrePurge, QString::number(model.PrePurge));
@@ -79,20 +164,34 @@ void TParameterPage::ModelToPage(const TQ47& model) {
     const int item = Q47VarModeItem(model.VarMode);
     if (ui.Q47VarMode->currentIndex() != item)
         ui.Q47VarMode->setCurrentIndex(item);
+    Filling = false;
+    ShowSchedule();
     // New data on the page (New, Open, Read): the keyboard starts at the first field.
     accessibility::FocusFirstField(ui.Q47Tab);
+}
+
+// The unit a field's unit label shows beside it: "[s]" gives "s"; none without a label.
+QString TParameterPage::Unit(const QString& field) const {
+    QString unit;
+    if (const auto* label = ui.Q47Page->findChild<QLabel*>(field + QLatin1String("Unit"))) {
+        unit = accessibility::CaptionText(label->text());
+        if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
+            unit = unit.mid(1, unit.size() - 2).trimmed();
+    }
+    return unit;
+}
+
+// A field's caption as the page shows it, without its Alt letter and colon: "Time Delay".
+QString TParameterPage::Caption(QWidget* field) const {
+    const auto* caption =
+        ui.Q47Page->findChild<QLabel*>(field->objectName() + QLatin1String("Label"));
+    return caption ? accessibility::CaptionText(caption->text()) : field->accessibleName();
 }
 
 // What a field's parameter accepts, from the model's table, in the page's own forms:
 // hh:mm:ss, the locale's decimal separator, the unit of the field's unit label.
 QString TParameterPage::Accepted(QWidget* field, std::string_view parameter) const {
-    const QString name = field->objectName();
-    QString unit;
-    if (const auto* label = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Unit"))) {
-        unit = accessibility::CaptionText(label->text());
-        if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
-            unit = unit.mid(1, unit.size() - 2).trimmed();
-    }
+    QString unit = Unit(field->objectName());
     const TQ47Parameter& taken = *FindQ47Parameter(parameter);
     QString accepted;
     switch (taken.Kind) {
@@ -117,13 +216,7 @@ QString TParameterPage::Accepted(QWidget* field, std::string_view parameter) con
 
 // A value as its field shows it, with the unit its unit label gives.
 QString TParameterPage::ValueText(const TQ47& model, const TQ47Parameter& parameter) const {
-    const QString name = QStringLiteral("Q47") + QLatin1String(parameter.Name);
-    QString unit;
-    if (const auto* label = ui.Q47Page->findChild<QLabel*>(name + QLatin1String("Unit"))) {
-        unit = accessibility::CaptionText(label->text());
-        if (unit.startsWith(QLatin1Char('[')) && unit.endsWith(QLatin1Char(']')))
-            unit = unit.mid(1, unit.size() - 2).trimmed();
-    }
+    const QString unit = Unit(QStringLiteral("Q47") + QLatin1String(parameter.Name));
     QString text;
     switch (parameter.Kind) {
     case TParameterKind::Duration:
@@ -178,11 +271,48 @@ QStringList TParameterPage::ChangeLines(const TQ47& held, const TQ47& written) c
 // A refusal names the field by its caption and says what its parameter accepts.
 TParameterPage::TRefusal TParameterPage::Refused(TRefusal::TKind kind, QWidget* field,
                                                  std::string_view parameter) const {
-    const auto* caption =
-        ui.Q47Page->findChild<QLabel*>(field->objectName() + QLatin1String("Label"));
-    return {kind, field,
-            caption ? accessibility::CaptionText(caption->text()) : field->accessibleName(),
-            Accepted(field, parameter)};
+    return {kind, field, Caption(field), Accepted(field, parameter)};
+}
+
+// The fields the schedule is drawn from, read as PageToModel reads them, into a set of the
+// page's own: the data set is neither changed nor marked modified by a sentence.
+QString TParameterPage::ScheduleText() const {
+    TQ47 set;
+    const int mode = ui.Q47ModeButtons->checkedId();
+    set.Continuous = mode == 1;
+    // A field half typed ("00:1") or not a number yet names itself, rather than a schedule
+    // from a value nobody meant; the other fields do not bear on the schedule.
+    const auto incomplete = [this](QWidget* field) {
+        //: Parameter page, in place of the schedule under the fields while a field it is drawn
+        //: from does not hold a whole number or time yet (being typed). %1: the field's caption
+        //: ("Time Delay", "Sampling Interval", "Samples Count").
+        return tr("No schedule yet: %1 is not complete.").arg(Caption(field));
+    };
+    if (mode == 0) {
+        try {
+            set.SamplesCount = StrToInt(ui.Q47SamplesCount->text());
+        } catch (const EConvertError&) {
+            return incomplete(ui.Q47SamplesCount);
+        }
+    }
+    if (!TimeTextToSeconds(ui.Q47DeadTime->text(), set.DeadTime))
+        return incomplete(ui.Q47DeadTime);
+    if (!TimeTextToSeconds(ui.Q47SamplingInterval->text(), set.SamplingInterval))
+        return incomplete(ui.Q47SamplingInterval);
+    set.VarMode = Q47VarModeCode(ui.Q47VarMode->currentIndex()).value_or(0);
+    return TParameterSheet::ScheduleOf(set);
+}
+
+// The sentence is also the description, which a screen reader reads after the name; Qt tells
+// the accessibility layer of each new one.
+void TParameterPage::ShowSchedule() {
+    if (Filling)
+        return;
+    const QString text = ScheduleText();
+    if (ui.Schedule->accessibleDescription() == text)
+        return;
+    ui.Schedule->setText(WithModesWhole(text));
+    ui.Schedule->setAccessibleDescription(text);
 }
 
 // The fields are converted in tab order into a copy of the model, which the model's own check

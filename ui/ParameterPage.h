@@ -15,8 +15,8 @@ namespace Ui {
 class TMainForm;
 }
 
-// The parameter page: copies a parameter set into its fields and back, and tells of every
-// change the user makes.
+// The parameter page: copies a parameter set into its fields and back, tells of every change
+// the user makes, and shows under the fields when the sampler will take its samples.
 class TParameterPage : public QObject {
     Q_OBJECT
 
@@ -60,10 +60,17 @@ signals:
     void modified();
 
 private:
+    void Describe();
+    // Shows under the fields when the sampler takes its samples with the page as it stands.
+    void ShowSchedule();
+    QString ScheduleText() const;
     void SetText(QLineEdit* edit, const QString& text);
+    QString Unit(const QString& field) const;
+    QString Caption(QWidget* field) const;
     QString Accepted(QWidget* field, std::string_view parameter) const;
     QString ValueText(const TQ47& model, const TQ47Parameter& parameter) const;
     TRefusal Refused(TRefusal::TKind kind, QWidget* field, std::string_view parameter) const;
 
     Ui::TMainForm& ui;
+    bool Filling = false; // ModelToPage is at work
 };

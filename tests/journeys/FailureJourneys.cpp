@@ -68,8 +68,10 @@ TEST_P(FailureJourney, ARefusedFieldIsNamedWithItsRangeAndAVoltageShowsAsStored)
         person::TypeInto(Field(field), before);
     }
     // The hint says what the refusal says.
-    EXPECT_EQ(Field("Q47AccuOff")->toolTip(), QStringLiteral("0.6..15.6 V"));
-    EXPECT_EQ(Field("Q47SamplingInterval")->toolTip(), QStringLiteral("00:00:01..15:00:00"));
+    EXPECT_TRUE(Field("Q47AccuOff")->toolTip().endsWith(QStringLiteral(": 0.6..15.6 V")));
+    EXPECT_TRUE(Field("Q47SamplingInterval")
+                    ->toolTip()
+                    .endsWith(QStringLiteral(": 00:00:01..15:00:00 (hh:mm:ss)")));
     person::TypeInto(Field("Q47AccuOff"), QStringLiteral("1e1"));
     Answer(QStringLiteral("OK"));
     PressSave();

@@ -7,6 +7,7 @@
 #include "ui/Main.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -44,6 +45,14 @@ TEST_P(PageJourney, EveryFieldTypedAndTheVarModeClickedAreWhatTheFileHolds) {
     ASSERT_TRUE(person::Choose(VarMode(), QStringLiteral("4 - 20mA"), TChoice::Click));
     EXPECT_EQ(VarMode()->currentText(), "4 - 20mA");
     EXPECT_TRUE(Modified());
+    // Under the fields, what the sheet will say of them (read without the marks that keep the
+    // VAR mode's name on one line).
+    EXPECT_EQ(static_cast<QLabel*>(Widget("Schedule"))
+                  ->text()
+                  .remove(QChar(0x2060))
+                  .replace(QChar(QChar::Nbsp), QLatin1Char(' ')),
+              "12 samples, the first 01:05:07 after the start, then one every 00:20:00, the last "
+              "04:45:07 after the start. The VAR input (4 - 20mA) also controls sampling.");
 
     const QString file = Path(QStringLiteral("river.brk"));
     Save(file);

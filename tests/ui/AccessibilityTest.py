@@ -4,10 +4,10 @@
 Runs the program twice against the adapter simulator, in English and in German, and checks
 what Orca would take from it: every control named without "&", tab or trailing colon, each
 field's unit in its description, frames with a heading named, the drop-downs' values and
-their changes, a notification for each status change (adapter and connector panels, the start
-and end of a transfer, the outcome), the focus on the first field and given back with an
-event after every transfer, nothing hidden focused; in the main window, Properties, About, the
-licences it opens and a message box. Every wait is bounded; nothing is timed except that the outcome stays readable.
+their changes, the schedule sentence and its changes, a notification for each status change
+(adapter and connector panels, the start and end of a transfer, the outcome), the focus on
+the first field and given back with an event after every transfer, nothing hidden focused; in
+the main window, Properties, About, the licences it opens and a message box. Every wait is bounded; nothing is timed except that the outcome stays readable.
 
 AccessibilityTest.py PROGRAM SIMULATOR SCRATCH   (AccessibilityTest.sh runs it in a session)
 """
@@ -33,7 +33,8 @@ class Events:
     KINDS = ("object:state-changed:showing", "object:state-changed:focused",
              "object:property-change:accessible-name", "object:selection-changed",
              # What Orca listens to for values; Qt sends a drop-down's change only then.
-             "object:property-change:accessible-value")
+             "object:property-change:accessible-value",
+             "object:property-change:accessible-description")
 
     def __init__(self):
         self.log = []
@@ -271,6 +272,13 @@ def run(language, folder, events, results, timing):
         objects = check_window(main, where + " main window", dump)
         results["fields"] = [o.name for o, _ in objects if o.getRole() in FIELDS | {
             pyatspi.ROLE_TOOL_BAR, pyatspi.ROLE_RADIO_BUTTON}]
+        # The schedule under the fields: a label with a name of its own, its sentence (with
+        # its times) the description, told anew when a field changes it (the VAR mode below).
+        schedule = [o for o, _ in objects if o.getRole() == pyatspi.ROLE_LABEL and
+                    re.search(r"\d\d:\d\d:\d\d", o.description or "")]
+        check(len(schedule) == 1 and schedule[0].name and
+              schedule[0].name != schedule[0].description, "%s: the schedule is not a named label with its sentence "
+              "as the description: %r" % (where, [(o.name, o.description) for o in schedule]))
         pulses = [o for o, _ in objects if o.getRole() == pyatspi.ROLE_TEXT and
                   not has(o, pyatspi.STATE_ENABLED)]
         check(pulses and pulses[0].name and
@@ -354,6 +362,10 @@ def run(language, folder, events, results, timing):
                   where, label_of(box), combo_value(box)))
         check(events.wait(lambda e: e[2] == box and e[1] == "object:selection-changed", 5, since),
               "%s: no selection change from the drop-down %r" % (where, label_of(box)))
+        check(schedule and events.wait(
+            lambda e: e[2] == schedule[0] and
+            e[1] == "object:property-change:accessible-description", 5, since),
+            "%s: the schedule's new sentence was not told after the VAR mode changed" % where)
 
         # Write three times; each time the question box is read, the start and the outcome
         # are heard, and the focus comes back to the drop-down with an event.

@@ -7,10 +7,13 @@
 #include "ui/Main.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStackedWidget>
+#include <QTest>
 #include <functional>
 
 class PageTest : public WindowTest {
@@ -219,7 +222,9 @@ TEST_P(FirstWrongFieldTest, IsReportedFocusedAndEarlierFieldsAreStored) {
     EXPECT_EQ(App.Boxes[0].Caption, "Error");
     EXPECT_EQ(App.Boxes[0].Flags, MB_OK);
     // The field's hint gives the same range.
-    EXPECT_TRUE(QString::fromUtf8(bad.Accepted).endsWith(": " + Field(bad.Name)->toolTip() + "."))
+    const QString accepted = QString::fromUtf8(bad.Accepted);
+    const QString range = accepted.mid(accepted.indexOf(": ") + 2).chopped(1);
+    EXPECT_TRUE(Field(bad.Name)->toolTip().contains(": " + range))
         << Field(bad.Name)->toolTip().toStdString();
     EXPECT_EQ(Main->StatusText(0), rangeError ? "Error" : "OK");
     if (rangeError) {
@@ -271,4 +276,82 @@ TEST_F(PageTest, FieldsFollowTheTabOrderOfThePanels) {
         EXPECT_EQ(next->objectName(), order[i % std::size(order)]) << "after " << order[i - 1];
         current = next;
     }
+}
+
+// The sentence under the fields says what the sheet will say of the page as typed, before
+// anything is stored: a time half typed names its field rather than give a schedule nobody
+// meant. A screen reader reads it by its name, the sentence as its description.
+TEST_F(PageTest, TheScheduleFollowsWhatIsTyped) {
+    auto* schedule = Main->findChild<QLabel*>("Schedule");
+    ASSERT_NE(schedule, nullptr);
+    Main->findChild<QStackedWidget*>("PageControl")
+        ->setCurrentWidget(Main->findChild<QWidget*>("Q47Tab"));
+    EXPECT_TRUE(schedule->isVisible());
+    EXPECT_EQ(schedule->text(), "8 samples, the first 00:00:00 after the start, then one every "
+                                "00:15:00, the last 01:45:00 after the start.");
+    const auto type = [this](const char* field, const char* keys) {
+        Field(field)->selectAll();
+        QTest::keyClicks(Field(field), QString::fromLatin1(keys));
+    };
+    type("Q47SamplesCount", "12");
+    type("Q47DeadTime", "1:5:7");
+    EXPECT_EQ(schedule->text(), "12 samples, the first 01:05:07 after the start, then one every "
+                                "00:15:00, the last 03:50:07 after the start.");
+    type("Q47SamplingInterval", "00:2");
+    EXPECT_EQ(schedule->text(), "No schedule yet: Sampling Interval is not complete.");
+    QTest::keyClicks(Field("Q47SamplingInterval"), "0:00");
+    EXPECT_EQ(schedule->text(), "12 samples, the first 01:05:07 after the start, then one every "
+                                "00:20:00, the last 04:45:07 after the start.");
+    type("Q47SamplesCount", "256");
+    EXPECT_EQ(schedule->text(), "No schedule: a value it is drawn from is out of range.");
+
+    // Continuous mode leaves the count aside; the VAR input chosen by the arrow keys adds itself.
+    QTest::keyClick(ModeItem("Q47ModeContinuous"), Qt::Key_Space);
+    ASSERT_TRUE(ModeItem("Q47ModeContinuous")->isChecked());
+    auto* var = Main->findChild<QComboBox*>("Q47VarMode");
+    QTest::keyClick(var, Qt::Key_Down);
+    QTest::keyClick(var, Qt::Key_Down);
+    ASSERT_EQ(var->currentText(), "4 - 20mA");
+    const QString continuous = "One sample every 00:20:00 until the sampler is stopped, the first "
+                               "01:05:07 after the start. The VAR input (4 - 20mA) also controls "
+                               "sampling.";
+    // The mode's name is kept on one line.
+    EXPECT_EQ(schedule->text().remove(QChar(0x2060)).replace(QChar(QChar::Nbsp), ' '), continuous);
+    EXPECT_FALSE(schedule->text().contains("4 -"));
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(schedule);
+    EXPECT_EQ(read->text(QAccessible::Name), "Schedule");
+    EXPECT_EQ(read->text(QAccessible::Description), continuous);
+    EXPECT_FALSE(schedule->focusPolicy() & Qt::TabFocus);
+
+    // Nothing was stored into the data set.
+    EXPECT_EQ(Model().SamplesCount, 8);
+    EXPECT_EQ(Model().SamplingInterval, 900);
+    EXPECT_FALSE(Model().Continuous);
+    // A set shown on the page shows its own; the logo page hides it.
+    Main->ModelToPage();
+    EXPECT_EQ(schedule->text(), "8 samples, the first 00:00:00 after the start, then one every "
+                                "00:15:00, the last 01:45:00 after the start.");
+    Main->findChild<QStackedWidget*>("PageControl")
+        ->setCurrentWidget(Main->findChild<QWidget*>("EmptyTab"));
+    EXPECT_FALSE(schedule->isVisible());
+}
+
+// Every field and choice says what it means and, where it takes a range, the range it takes (the
+// refusals' own, above), to the mouse as its tool tip and to a screen reader in the same words.
+TEST_F(PageTest, EveryFieldsToolTipIsItsDescription) {
+    int fields = 0;
+    for (QWidget* field : Main->findChild<QWidget*>("Q47Page")->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QComboBox*>(field) &&
+            !qobject_cast<QRadioButton*>(field))
+            continue;
+        ++fields;
+        EXPECT_FALSE(field->toolTip().isEmpty()) << field->objectName().toStdString();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description),
+                  field->toolTip());
+    }
+    EXPECT_EQ(fields, 14);
+    EXPECT_TRUE(Main->findChild<QComboBox*>("Q47VarMode")
+                    ->toolTip()
+                    .endsWith(": Disabled, 0 - 20mA, 4 - 20mA"));
+    EXPECT_TRUE(Field("Q47DeadTime")->toolTip().endsWith(": 00:00:00..15:00:00 (hh:mm:ss)"));
 }
