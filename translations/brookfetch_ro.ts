@@ -474,22 +474,22 @@ Doriți totuși să îl ștergeți?</translation>
         <translation>Intrări</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="260"/>
+        <location filename="../ui/HistoryForm.cpp" line="265"/>
         <source>damaged lines of the history skipped: %1</source>
         <translation>linii deteriorate din istoric omise: %1</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="292"/>
+        <location filename="../ui/HistoryForm.cpp" line="297"/>
         <source>Adapter: %1 %2, serial number %3; connector with %4</source>
         <translation>Adaptor: %1 %2, număr de serie %3; conector cu %4</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="366"/>
+        <location filename="../ui/HistoryForm.cpp" line="371"/>
         <source>The entries shown were exported into %1.</source>
         <translation>Intrările afișate au fost exportate în %1.</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="136"/>
+        <location filename="../ui/HistoryForm.cpp" line="141"/>
         <source>Entry</source>
         <translation>Intrare</translation>
     </message>
@@ -504,47 +504,47 @@ Doriți totuși să îl ștergeți?</translation>
         <translation>memorie mare</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="147"/>
+        <location filename="../ui/HistoryForm.cpp" line="152"/>
         <source>&amp;Open these parameters</source>
         <translation>&amp;Deschide acești parametri</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="149"/>
+        <location filename="../ui/HistoryForm.cpp" line="154"/>
         <source>&amp;Print sheet...</source>
         <translation>&amp;Tipărește fișa...</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="151"/>
+        <location filename="../ui/HistoryForm.cpp" line="156"/>
         <source>Export as P&amp;DF...</source>
         <translation>Exportă ca PD&amp;F...</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="153"/>
+        <location filename="../ui/HistoryForm.cpp" line="158"/>
         <source>&amp;Export...</source>
         <translation>&amp;Exportă...</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="258"/>
+        <location filename="../ui/HistoryForm.cpp" line="263"/>
         <source>%1 of %2 entries shown</source>
         <translation>Intrări afișate: %1 din %2</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="290"/>
+        <location filename="../ui/HistoryForm.cpp" line="295"/>
         <source>File: %1</source>
         <translation>Fișier: %1</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="296"/>
+        <location filename="../ui/HistoryForm.cpp" line="301"/>
         <source>Checksum: %1</source>
         <translation>Sumă de control: %1</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="297"/>
+        <location filename="../ui/HistoryForm.cpp" line="302"/>
         <source>By %1 on %2 with %3</source>
         <translation>Utilizator %1, calculator %2, program %3</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="352"/>
+        <location filename="../ui/HistoryForm.cpp" line="357"/>
         <source>history</source>
         <translation>istoric</translation>
     </message>
@@ -568,14 +568,14 @@ Doriți totuși să îl ștergeți?</translation>
         <translation>Verificare</translation>
     </message>
     <message>
-        <location filename="../ui/HistoryForm.cpp" line="287"/>
+        <location filename="../ui/HistoryForm.cpp" line="292"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <location filename="../ui/HistoryForm.cpp" line="128"/>
-        <location filename="../ui/HistoryForm.cpp" line="287"/>
+        <location filename="../ui/HistoryForm.cpp" line="292"/>
         <location filename="../ui/HistoryTable.cpp" line="73"/>
         <source>Failed</source>
         <translation>Eșuat</translation>
@@ -795,165 +795,177 @@ Doriți totuși să îl ștergeți?</translation>
         <translation>Op&amp;rire la:</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="971"/>
+        <location filename="../ui/Main.ui" line="981"/>
         <source>&amp;File</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and from the parameter fields&apos; letters.</extracomment>
         <translation>&amp;Fișier</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="987"/>
+        <location filename="../ui/Main.ui" line="997"/>
         <source>&amp;Data</source>
         <extracomment>Menu title: reading and writing the connector. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Date</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="990"/>
-        <location filename="../ui/Main.ui" line="1139"/>
+        <location filename="../ui/Main.ui" line="1000"/>
+        <location filename="../ui/Main.ui" line="1162"/>
         <source>Read data from adapter</source>
         <extracomment>Tool tip: reads the parameters from the connector plugged into the adapter.</extracomment>
         <translation>Citire date din adaptor</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="999"/>
+        <location filename="../ui/Main.ui" line="1009"/>
         <source>&amp;Help</source>
         <extracomment>Menu title. &amp;: Alt letter, distinct from the other titles&apos; and the fields&apos; letters.</extracomment>
         <translation>&amp;Ajutor</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1044"/>
+        <location filename="../ui/Main.ui" line="1056"/>
         <source>&amp;New</source>
         <extracomment>File menu: starts a new data set with the default parameters.</extracomment>
         <translation>&amp;Nou</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1047"/>
+        <location filename="../ui/Main.ui" line="1059"/>
         <source>New session</source>
         <extracomment>Tool tip of File &gt; New.</extracomment>
         <translation>Set nou de parametri</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1055"/>
+        <location filename="../ui/Main.ui" line="1067"/>
         <source>&amp;Open</source>
         <extracomment>File menu: opens a configuration file (.brk).</extracomment>
         <translation>&amp;Deschidere</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1058"/>
+        <location filename="../ui/Main.ui" line="1070"/>
         <location filename="../ui/FileDialogs.cpp" line="91"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Deschidere fișier</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1066"/>
+        <location filename="../ui/Main.ui" line="1078"/>
         <source>&amp;Save</source>
         <extracomment>File menu: saves to a file on disk. Not the same word as Data &gt; Write (to the connector).</extracomment>
         <translation>&amp;Salvare</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1069"/>
+        <location filename="../ui/Main.ui" line="1081"/>
         <source>Save File</source>
         <extracomment>Tool tip of File &gt; Save.</extracomment>
         <translation>Salvare fișier</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1077"/>
+        <location filename="../ui/Main.ui" line="1089"/>
         <source>Save &amp;As</source>
         <extracomment>File menu: saves to a file under a new name.</extracomment>
         <translation>Salvare &amp;ca</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1080"/>
+        <location filename="../ui/Main.ui" line="1092"/>
         <source>Save File with new name</source>
         <extracomment>Tool tip of File &gt; Save As.</extracomment>
         <translation>Salvare fișier cu alt nume</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1085"/>
+        <location filename="../ui/Main.ui" line="1097"/>
         <source>&amp;Print...</source>
         <extracomment>File menu: prints the parameter sheet (the parameters on one page, with room for the signatures of who programmed and who checked them) through the system&apos;s print dialog.</extracomment>
         <translation>&amp;Tipărire...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1108"/>
+        <location filename="../ui/Main.ui" line="1120"/>
         <source>P&amp;roperties...</source>
         <extracomment>File menu: the program&apos;s settings (the language).</extracomment>
         <translation>&amp;Proprietăți...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1162"/>
+        <location filename="../ui/Main.ui" line="1136"/>
+        <source>Brookfetch &amp;Help</source>
+        <extracomment>Help menu: opens the user guide in the program&apos;s language. F1 on a field opens the guide at that field. &quot;Brookfetch&quot; stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1139"/>
+        <source>Open the user guide</source>
+        <extracomment>Tool tip of Help &gt; Brookfetch Help.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Main.ui" line="1185"/>
         <source>&amp;History...</source>
         <extracomment>Data menu: opens the programming history, the list of every read and write of a connector with its time, result, file and adapter.</extracomment>
         <translation>&amp;Istoric...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1165"/>
+        <location filename="../ui/Main.ui" line="1188"/>
         <source>Show every read and write of a connector</source>
         <extracomment>Tool tip of Data &gt; History.</extracomment>
         <translation>Afișează fiecare citire și scriere a unui conector</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1088"/>
+        <location filename="../ui/Main.ui" line="1100"/>
         <source>Print the parameter sheet</source>
         <extracomment>Tool tip of File &gt; Print.</extracomment>
         <translation>Tipărește fișa parametrilor</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1111"/>
+        <location filename="../ui/Main.ui" line="1123"/>
         <source>Program Properties</source>
         <extracomment>Tool tip of File &gt; Properties: the program&apos;s own settings (the language).</extracomment>
         <translation>Proprietățile programului</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1116"/>
+        <location filename="../ui/Main.ui" line="1128"/>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program.</extracomment>
         <translation>&amp;Ieșire</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1096"/>
+        <location filename="../ui/Main.ui" line="1108"/>
         <source>&amp;Export as PDF...</source>
         <extracomment>File menu: saves the parameter sheet (the page File &gt; Print prints) as a PDF file. &quot;PDF&quot; stays as it is.</extracomment>
         <translation>&amp;Export ca PDF...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1119"/>
+        <location filename="../ui/Main.ui" line="1131"/>
         <source>Exit Program</source>
         <extracomment>Tool tip of File &gt; Exit.</extracomment>
         <translation>Ieșire din program</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1099"/>
+        <location filename="../ui/Main.ui" line="1111"/>
         <source>Save the parameter sheet as a PDF file</source>
         <extracomment>Tool tip of File &gt; Export as PDF.</extracomment>
         <translation>Salvează fișa parametrilor ca fișier PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1124"/>
+        <location filename="../ui/Main.ui" line="1147"/>
         <source>&amp;About...</source>
         <extracomment>Help menu: shows the program&apos;s name and version.</extracomment>
         <translation>&amp;Despre...</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1127"/>
+        <location filename="../ui/Main.ui" line="1150"/>
         <source>Informations about program</source>
         <extracomment>Tool tip of Help &gt; About.</extracomment>
         <translation>Informații despre program</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1136"/>
+        <location filename="../ui/Main.ui" line="1159"/>
         <source>&amp;Read</source>
         <extracomment>Data menu: reads the parameters from the connector.</extracomment>
         <translation>&amp;Citire</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1151"/>
+        <location filename="../ui/Main.ui" line="1174"/>
         <source>&amp;Write</source>
         <extracomment>Data menu: writes the parameters into the connector. Not the same word as File &gt; Save.</extracomment>
         <translation>&amp;Scriere</translation>
     </message>
     <message>
-        <location filename="../ui/Main.ui" line="1154"/>
+        <location filename="../ui/Main.ui" line="1177"/>
         <source>Write data to adapter</source>
         <extracomment>Tool tip: writes the parameters into the connector plugged into the adapter.</extracomment>
         <translation>Scriere date în adaptor</translation>
@@ -1139,540 +1151,651 @@ Doriți totuși să îl ștergeți?</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="252"/>
+        <source>The user guide could not be opened. It is installed with the program; reinstalling the program brings it back.</source>
+        <extracomment>Error when Help &gt; Brookfetch Help or F1 finds no user guide installed beside the program, or no browser opens it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="262"/>
         <source>New language will be set after program restart</source>
         <extracomment>Notice after another language was chosen.</extracomment>
         <translation>Noua limbă va fi folosită după repornirea programului</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="262"/>
+        <location filename="../ui/Msg.ui" line="272"/>
         <source>Adapter ?</source>
         <extracomment>Status bar: no adapter answers.</extracomment>
         <translation>Adaptor?</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="272"/>
+        <location filename="../ui/Msg.ui" line="282"/>
         <source>Connector NOT USABLE (large memory)</source>
         <extracomment>Status bar, beside the adapter: a connector is plugged in, but it has a large memory and is no sampler&apos;s configuration connector, so Read and Write refuse it. Short: it must fit the status bar.</extracomment>
         <translation>Conector NEUTILIZABIL (memorie mare)</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="282"/>
+        <location filename="../ui/Msg.ui" line="292"/>
         <source>No USB FETCHer Adapter is plugged in. Plug the adapter into a USB port of this computer.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: no adapter is plugged in. Keep &quot;USB FETCHer Adapter&quot;, the adapter&apos;s own name.</extracomment>
         <translation>Niciun USB FETCHer Adapter nu este conectat. Conectați adaptorul la un port USB al acestui calculator.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="292"/>
+        <location filename="../ui/Msg.ui" line="302"/>
         <source>%1 adapters are plugged in. Brookfetch works with one adapter at a time: unplug the others.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: %1 is the number of adapters plugged in (2 or more); the program works with exactly one.</extracomment>
         <translation>Sunt conectate %1 adaptoare. Brookfetch lucrează cu un singur adaptor odată: deconectați-le pe celelalte.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="302"/>
+        <location filename="../ui/Msg.ui" line="312"/>
         <source>The adapter does not answer. Unplug it and plug it in again.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: an adapter is plugged in but does not answer the program.</extracomment>
         <translation>Adaptorul nu răspunde. Deconectați-l și conectați-l din nou.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="312"/>
+        <location filename="../ui/Msg.ui" line="322"/>
         <source>No printer is installed on this computer. Install a printer, or keep the sheet as a PDF file with File, Export as PDF.</source>
         <extracomment>Error box after File &gt; Print: the computer has no printer installed. &quot;File, Export as PDF&quot; names the menu and its item as the menus show them.</extracomment>
         <translation>Pe acest calculator nu este instalată nicio imprimantă. Instalați o imprimantă sau păstrați fișa ca fișier PDF cu Fișier, Export ca PDF.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="322"/>
+        <location filename="../ui/Msg.ui" line="332"/>
         <source>Adapter %1 is in use by another program</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the adapter&apos;s serial number or device.</extracomment>
         <translation>Adaptorul %1 este folosit de alt program</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="332"/>
+        <location filename="../ui/Msg.ui" line="342"/>
         <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the device path. Keep &quot;udev&quot; and &quot;dialout&quot;.</extracomment>
         <translation>Nu aveți permisiunea de a deschide adaptorul %1. Instalați pachetul Brookfetch (regula sa udev dă acces) sau adăugați utilizatorul în grupul dialout și autentificați-vă din nou.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="342"/>
+        <location filename="../ui/Msg.ui" line="352"/>
         <source>FTDI&apos;s D2XX driver (FTD2XX.DLL) is not installed. Install the adapter maker&apos;s driver package.</source>
         <extracomment>Tool tip of the adapter&apos;s status on Windows, when the adapter&apos;s driver is not installed on the computer. Keep &quot;FTDI&quot;, &quot;D2XX&quot; and &quot;FTD2XX.DLL&quot;.</extracomment>
         <translation>Driverul D2XX de la FTDI (FTD2XX.DLL) nu este instalat. Instalați pachetul de drivere al producătorului adaptorului.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="352"/>
+        <location filename="../ui/Msg.ui" line="362"/>
         <source>The file %1 does not exist.</source>
         <extracomment>Error box after File &gt; Open, a recent file, a dropped file or a file named at start: %1 is the file&apos;s path. &quot;Nothing was opened; …&quot; follows as a second paragraph.</extracomment>
         <translation>Fișierul %1 nu există.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="362"/>
+        <location filename="../ui/Msg.ui" line="372"/>
         <source>The file %1 cannot be read.</source>
         <extracomment>Error box after an open that failed: the file exists, but the program may not read it (no permission) or reading it failed. %1 is its path.</extracomment>
         <translation>Fișierul %1 nu poate fi citit.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="372"/>
+        <location filename="../ui/Msg.ui" line="382"/>
         <source>The file %1 is shorter than 128 bytes: it holds no parameter set.</source>
         <extracomment>Error box after an open that failed: a configuration file holds one parameter set of 128 bytes; this one is shorter. %1 is its path.</extracomment>
         <translation>Fișierul %1 are mai puțin de 128 de octeți: nu conține niciun set de parametri.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="382"/>
+        <location filename="../ui/Msg.ui" line="392"/>
         <source>The file %1 is damaged: its checksum is wrong.</source>
         <extracomment>Error box after an open that failed: the checksum stored in the file does not match its contents. %1 is its path.</extracomment>
         <translation>Fișierul %1 este deteriorat: suma de control este greșită.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="392"/>
+        <location filename="../ui/Msg.ui" line="402"/>
         <source>Nothing was opened; the parameters shown are unchanged.</source>
         <extracomment>Second paragraph of the error boxes after an open that failed: the window still shows the parameters it showed before.</extracomment>
         <translation>Nu s-a deschis nimic; parametrii afișați au rămas neschimbați.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="402"/>
+        <location filename="../ui/Msg.ui" line="412"/>
         <source>Connector read</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Read succeeded: the connector has been read, its parameters are now in the window. A past-tense confirmation, not the command. Short: it must fit the status bar.</extracomment>
         <translation>Conector citit</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="412"/>
+        <location filename="../ui/Msg.ui" line="422"/>
         <source>Connector written and verified</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Write succeeded: the parameters have been written into the connector and read back to check them. Write, not save. Short: it must fit the status bar.</extracomment>
         <translation>Conector scris și verificat</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="422"/>
+        <location filename="../ui/Msg.ui" line="432"/>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Fișier salvat</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="432"/>
+        <location filename="../ui/Msg.ui" line="442"/>
         <source>There is no connector in the adapter. Plug a connector into the adapter, then try again.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found no connector in the adapter: nothing was read or written.</extracomment>
         <translation>Nu există niciun conector în adaptor. Introduceți un conector în adaptor, apoi încercați din nou.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="652"/>
+        <location filename="../ui/Msg.ui" line="662"/>
         <source>Sheet sent to the printer</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
         <translation>Fișa a fost trimisă la imprimantă</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="442"/>
+        <location filename="../ui/Msg.ui" line="452"/>
         <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
         <translation>Conectorul din adaptor are o memorie mare: nu este conectorul de configurare al unui prelevator, iar din el nu s-a citit și în el nu s-a scris nimic. Introduceți conectorul unui prelevator.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="662"/>
+        <location filename="../ui/Msg.ui" line="672"/>
         <source>Sheet saved as PDF</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
         <translation>Fișa a fost salvată ca PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="452"/>
+        <location filename="../ui/Msg.ui" line="462"/>
         <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
         <translation>Adaptorul nu răspunde. Verificați dacă este conectat, apoi încercați din nou.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="672"/>
+        <location filename="../ui/Msg.ui" line="682"/>
         <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
         <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
         <translation>Imprimanta nu a acceptat fișa parametrilor. Verificați imprimanta și încercați din nou.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="462"/>
+        <location filename="../ui/Msg.ui" line="472"/>
         <source>The connector was pulled out during the transfer. Plug it in again, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the adapter said during a Read or Write that no connector is in it any more.</extracomment>
         <translation>Conectorul a fost scos în timpul transferului. Introduceți-l la loc, apoi încercați din nou.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="472"/>
+        <location filename="../ui/Msg.ui" line="482"/>
         <source>The adapter&apos;s answers were damaged or missing (a noisy line, or a connector that is not pushed home). Re-seat the connector, then try again.</source>
         <extracomment>Second paragraph of the communication error box: adapter and connector are both still there, but the replies on the line were damaged or did not come.</extracomment>
         <translation>Răspunsurile adaptorului au fost deteriorate sau au lipsit (o linie perturbată sau un conector neintrodus complet). Reintroduceți conectorul, apoi încercați din nou.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="482"/>
+        <location filename="../ui/Msg.ui" line="492"/>
         <source>The connector read back other bytes than were written: it does not keep what is written into it. Write it again; if that fails too, replace the connector.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Write: the check that reads the connector back found other parameters than were written, twice alike.</extracomment>
         <translation>La recitire, conectorul a returnat alți octeți decât cei scriși: nu păstrează ce se scrie în el. Scrieți-l din nou; dacă nici așa nu reușește, înlocuiți conectorul.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="492"/>
+        <location filename="../ui/Msg.ui" line="502"/>
         <source>The connector holds no parameters: its memory is blank. Write a parameter set into it.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Read: the connector&apos;s memory is erased (every byte the same), so there was nothing to read.</extracomment>
         <translation>Conectorul nu conține niciun parametru: memoria lui este goală. Scrieți în el un set de parametri.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="502"/>
+        <location filename="../ui/Msg.ui" line="512"/>
         <source>Every block was written into the connector, but the read-back that checks them was cut short. Write the connector again before it is used.</source>
         <extracomment>Last paragraph of the communication error box after Data &gt; Write: the parameters were written, but the check that reads them back did not complete.</extracomment>
         <translation>Toate blocurile au fost scrise în conector, dar recitirea care le verifică a fost întreruptă. Scrieți din nou conectorul înainte de utilizare.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="512"/>
+        <location filename="../ui/Msg.ui" line="522"/>
         <source>Allowed for %1: %2.</source>
         <extracomment>Second paragraph of the boxes &quot;Invalid format of parameter&quot; and &quot;Parameter out of range&quot;: %1 is the field&apos;s caption as the page shows it (&quot;Samples Count&quot;), %2 its allowed range (&quot;1..255&quot;, &quot;1..240 s&quot;, &quot;00:00:01..15:00:00&quot;, &quot;0.6..15.6 V&quot;).</extracomment>
         <translation>Valori permise pentru %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="522"/>
+        <location filename="../ui/Msg.ui" line="532"/>
         <source>The file %1 was not saved.</source>
         <extracomment>Second paragraph of the error box after File &gt; Save or Save As failed, followed by the reason in a sentence of its own. %1 is the file&apos;s path. The file on the disk is as it was.</extracomment>
         <translation>Fișierul %1 nu a fost salvat.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="532"/>
+        <location filename="../ui/Msg.ui" line="542"/>
         <source>Its folder does not exist.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the folder in its path is not there.</extracomment>
         <translation>Dosarul lui nu există.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="542"/>
+        <location filename="../ui/Msg.ui" line="552"/>
         <source>You have no permission to read it.</source>
         <extracomment>Why a file could not be opened (after &quot;The file … cannot be read.&quot;): the system refused this user access to the file or its folder.</extracomment>
         <translation>Nu aveți permisiunea de a-l citi.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="552"/>
+        <location filename="../ui/Msg.ui" line="562"/>
         <source>You have no permission to write in its folder.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the system refused this user to make files in that folder.</extracomment>
         <translation>Nu aveți permisiunea de a crea fișiere în dosarul lui.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="562"/>
+        <location filename="../ui/Msg.ui" line="572"/>
         <source>The file is read-only.</source>
         <extracomment>Why a file could not be saved: the existing file is marked read-only, or this user may not change it.</extracomment>
         <translation>Fișierul este doar în citire.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="572"/>
+        <location filename="../ui/Msg.ui" line="582"/>
         <source>The disk takes no changes: it is write-protected or read-only.</source>
         <extracomment>Why a file could not be saved: the disk, card or USB stick is write-protected, or mounted read-only.</extracomment>
         <translation>Discul nu acceptă modificări: este protejat la scriere sau doar în citire.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="582"/>
+        <location filename="../ui/Msg.ui" line="592"/>
         <source>The disk is full.</source>
         <extracomment>Why a file could not be saved: no room is left on the disk (or the user&apos;s quota is used up).</extracomment>
         <translation>Discul este plin.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="592"/>
+        <location filename="../ui/Msg.ui" line="602"/>
         <source>It is a folder, not a file.</source>
         <extracomment>Why a file could not be opened or saved: a folder has that name.</extracomment>
         <translation>Este un dosar, nu un fișier.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="602"/>
+        <location filename="../ui/Msg.ui" line="612"/>
         <source>It is a device or a pipe, not a file.</source>
         <extracomment>Why a file could not be opened or saved: the name belongs to a device or a pipe of the system, not to a file.</extracomment>
         <translation>Este un dispozitiv sau o conductă, nu un fișier.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="612"/>
+        <location filename="../ui/Msg.ui" line="622"/>
         <source>Its name is too long.</source>
         <extracomment>Why a file could not be opened or saved: the system takes no name that long.</extracomment>
         <translation>Numele lui este prea lung.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="622"/>
+        <location filename="../ui/Msg.ui" line="632"/>
         <source>Another program has it open.</source>
         <extracomment>Why a file could not be opened or saved: another program holds the file and lets no other program use it.</extracomment>
         <translation>Alt program îl ține deschis.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="632"/>
+        <location filename="../ui/Msg.ui" line="642"/>
         <source>It is a symbolic link that another user made in a folder anyone may write.</source>
         <extracomment>Why a file could not be saved: in a shared folder (such as /tmp) another user put a link at that name; the program does not write through it.</extracomment>
         <translation>Este o legătură simbolică pe care alt utilizator a creat-o într-un dosar în care oricine poate scrie.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="642"/>
+        <location filename="../ui/Msg.ui" line="652"/>
         <source>The system reports: %1.</source>
         <extracomment>Why a file could not be opened or saved, in the operating system&apos;s own words: %1 is the system&apos;s message.</extracomment>
         <translation>Sistemul raportează: %1.</translation>
     </message>
 </context>
 <context>
+    <name>TParameterPage</name>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="65"/>
+        <source>Schedule</source>
+        <extracomment>Parameter page: the name a screen reader gives the sentence under the fields that says when the sampler takes its samples (the parameter sheet&apos;s schedule). Not shown.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="79"/>
+        <source>The sampling run ends after a set number of samples</source>
+        <extracomment>Tool tip of the sampling mode &quot;Acc. to Samples Count&quot; on the parameter page.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="81"/>
+        <source>The sampler keeps taking samples until it is stopped</source>
+        <extracomment>Tool tip of the sampling mode &quot;Continuous&quot; on the parameter page.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="83"/>
+        <source>Number of samples in a run</source>
+        <extracomment>Tool tip of Samples Count, before its range &quot;: 1..255&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="86"/>
+        <source>Time the suction line is purged before each sample</source>
+        <extracomment>Tool tip of Purging time, Before Sampling, before its range &quot;: 1..240 s&quot;. Purging: air blown back through the suction line (see translations/TERMS.md).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="88"/>
+        <source>Time the suction line is purged after each sample</source>
+        <extracomment>Tool tip of Purging time, After Sampling, before its range &quot;: 1..240 s&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="92"/>
+        <source>How the VAR input, an outside mA signal that controls sampling, is used</source>
+        <extracomment>Tool tip of the VAR System&apos;s Mode, before its items &quot;: Disabled, 0 - 20mA, 4 - 20mA&quot;. &quot;VAR&quot; stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="95"/>
+        <source>Time the sampler waits after its start before the first sample</source>
+        <extracomment>Tool tip of Time Delay, before its range &quot;: 00:00:00..15:00:00 (hh:mm:ss)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="97"/>
+        <source>How many times the suction line is purged</source>
+        <extracomment>Tool tip of Purges Count, before its range &quot;: 0..5&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="99"/>
+        <source>Time from one sample to the next</source>
+        <extracomment>Tool tip of Sampling Interval, before its range &quot;: 00:00:01..15:00:00 (hh:mm:ss)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="101"/>
+        <source>Aeration time</source>
+        <extracomment>Tool tip of Aeration, before its range &quot;: 0..255 s&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="104"/>
+        <source>Longest time the pump may try to draw one sample</source>
+        <extracomment>Tool tip of Max Suction Time, before its range &quot;: 0..255 s&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="107"/>
+        <source>Pump pulses the sampler counted for one sample; shown only</source>
+        <extracomment>Tool tip of the Pump Pulses field, which cannot be edited.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="109"/>
+        <source>Battery voltage at which the sampler warns</source>
+        <extracomment>Tool tip of Voltage control, Warning at, before its range &quot;: 0.6..15.6 V&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="111"/>
+        <source>Battery voltage at which the sampler switches itself off</source>
+        <extracomment>Tool tip of Voltage control, Switch off at, before its range &quot;: 0.6..15.6 V&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="131"/>
+        <source>%1: %2</source>
+        <extracomment>Tool tip of a field on the parameter page: what it means, then what it takes. %1: the meaning (&quot;Time from one sample to the next&quot;), %2: the range (&quot;00:00:01..15:00:00 (hh:mm:ss)&quot;, &quot;1..240 s&quot;) or the items of a list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ParameterPage.cpp" line="289"/>
+        <source>No schedule yet: %1 is not complete.</source>
+        <extracomment>Parameter page, in place of the schedule under the fields while a field it is drawn from does not hold a whole number or time yet (being typed). %1: the field&apos;s caption (&quot;Time Delay&quot;, &quot;Sampling Interval&quot;, &quot;Samples Count&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TParameterSheet</name>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="135"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="139"/>
         <source>No schedule: a value it is drawn from is out of range.</source>
         <extracomment>Parameter sheet, in place of the schedule: the time delay, the sampling interval or the samples count is outside what the sampler accepts (marked above).</extracomment>
         <translation>Niciun program: o valoare din care rezultă este în afara domeniului.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="142"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="146"/>
         <source>One sample every %1 until the sampler is stopped, the first %2 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time in continuous mode. %1, %2: times hh:mm:ss (the sampling interval, the time delay).</extracomment>
         <translation>O probă la fiecare %1 până la oprirea prelevatorului, prima la %2 după pornire.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="148"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="152"/>
         <source>1 sample, %1 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time when it takes one sample. %1: the time delay, hh:mm:ss.</extracomment>
         <translation>1 probă, la %1 după pornire.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="154"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="158"/>
         <source>%1 samples, the first %2 after the start, then one every %3, the last %4 after the start.</source>
         <extracomment>Parameter sheet: what the sampler does in time. %1: the samples count, 2 to 255 (word it so that no noun must agree with the number: &quot;Samples: %1, ...&quot;); %2, %3, %4: times hh:mm:ss.</extracomment>
         <translation>Număr de probe: %1; prima la %2 după pornire, apoi câte una la fiecare %3, ultima la %4 după pornire.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="163"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="167"/>
         <source>The VAR input (%1) also controls sampling.</source>
         <extracomment>Parameter sheet, after the schedule: the VAR input (an outside 0/4-20 mA signal) is used and also decides when samples are taken. %1: its mode, &quot;4 - 20mA&quot;.</extracomment>
         <translation>Intrarea VAR (%1) comandă și ea prelevarea.</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="193"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="538"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="197"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="542"/>
         <source>Parameter sheet</source>
         <extracomment>Parameter sheet: the title of the printed page (and of the PDF) that documents a parameter set for the sampling records.</extracomment>
         <translation>Fișa parametrilor</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="202"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="206"/>
         <source>File:</source>
         <extracomment>Parameter sheet, header: the configuration file the parameters are in.</extracomment>
         <translation>Fișier:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="204"/>
-        <location filename="../sheet/ParameterSheet.cpp" line="539"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="208"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="543"/>
         <source>&lt;noname&gt;</source>
         <extracomment>Parameter sheet, header: the data have no file (as the status bar says).</extracomment>
         <translation>&lt;fără nume&gt;</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="207"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="211"/>
         <source>Made:</source>
         <extracomment>Parameter sheet, header: the date and time the sheet was made as a PDF file.</extracomment>
         <translation>Creată:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="209"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="213"/>
         <source>Printed:</source>
         <translation>Tipărit:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="212"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="216"/>
         <source>Program:</source>
         <extracomment>Parameter sheet, header: the program and its version, &quot;Brookfetch 4.00&quot;.</extracomment>
         <translation>Program:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="217"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="221"/>
         <source>Adapter:</source>
         <extracomment>Parameter sheet, header: the USB adapter the connector was read or written through, with its firmware version.</extracomment>
         <translation>Adaptor:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="220"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="224"/>
         <source>small memory</source>
         <extracomment>Parameter sheet, header: the kind of memory of the connector (%1 below).</extracomment>
         <translation>memorie mică</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="222"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="226"/>
         <source>large memory</source>
         <translation>memorie mare</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="224"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="228"/>
         <source>Connector:</source>
         <extracomment>Parameter sheet, header: what was done with the connector before printing.</extracomment>
         <translation>Conector:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="228"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="232"/>
         <source>written and verified, %1</source>
         <translation>scris și verificat, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="231"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="235"/>
         <source>read, %1</source>
         <translation>citit, %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="235"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="239"/>
         <source>Checksum:</source>
         <extracomment>Parameter sheet, header: the checksum of the 128 bytes, in hexadecimal (0xFDBC); it matches the sheet to a file or a connector.</extracomment>
         <translation>Sumă de control:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="255"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="259"/>
         <source>[s]</source>
         <extracomment>Parameter sheet: units and captions as the parameter page shows them.</extracomment>
         <translation>[s]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="256"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="260"/>
         <source>[hh:mm:ss]</source>
         <translation>[hh:mm:ss]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="257"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="261"/>
         <source>[V]</source>
         <translation>[V]</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="260"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="264"/>
         <source>%1..%2 s</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in seconds.</extracomment>
         <translation>%1..%2 s</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="278"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="282"/>
         <source>%1..%2 V</source>
         <extracomment>Parameter sheet, small print under a value: the range it may take, in volts.</extracomment>
         <translation>%1..%2 V</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="281"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="285"/>
         <source>Acc. to Samples Count</source>
         <translation>După numărul de probe</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="282"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="286"/>
         <source>Continuous</source>
         <translation>Continuu</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="283"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="287"/>
         <source>Disabled</source>
         <translation>Dezactivat</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="295"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="299"/>
         <source>Mode :</source>
         <comment>sampling</comment>
         <translation>Mod de lucru:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="302"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
         <source>Samples Count :</source>
         <translation>Număr de probe:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="305"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="309"/>
         <source>Purging time</source>
         <translation>Timp de purjare</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="306"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="310"/>
         <source>Before Sampling :</source>
         <translation>Înainte de prelevare:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="307"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="311"/>
         <source>After Sampling :</source>
         <translation>După prelevare:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="308"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="312"/>
         <source>VAR System :</source>
         <translation>Sistem VAR:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="309"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="313"/>
         <source>Mode :</source>
         <comment>VAR input</comment>
         <translation>Mod:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="316"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="320"/>
         <source>%1 (code %2)</source>
         <extracomment>Parameter sheet: a VAR mode code that the page shows as &quot;Disabled&quot; (%1), with the code the connector holds (%2, a number such as 2).</extracomment>
         <translation>%1 (cod %2)</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="324"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="328"/>
         <source>Time Delay :</source>
         <translation>Întârziere pornire:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="325"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="329"/>
         <source>Purges Count :</source>
         <translation>Număr de purjări:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="329"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="333"/>
         <source>Sampling Interval :</source>
         <translation>Interval de prelevare:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="332"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="336"/>
         <source>Aeration :</source>
         <translation>Aerare:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="333"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="337"/>
         <source>Max Suction Time :</source>
         <translation>Timp max. de aspirare:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="337"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="341"/>
         <source>Pump Pulses :</source>
         <extracomment>Parameter sheet, small print under the pump pulses: the program shows them and cannot change them.</extracomment>
         <translation>Impulsuri pompă:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="337"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="341"/>
         <source>read only</source>
         <translation>numai citire</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="338"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="342"/>
         <source>Voltage control</source>
         <translation>Controlul tensiunii</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="339"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="343"/>
         <source>Warning at :</source>
         <translation>Avertizare la:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="340"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="344"/>
         <source>Switch off at :</source>
         <translation>Oprire la:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="364"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="368"/>
         <source>Out of range! Allowed: %1</source>
         <extracomment>Parameter sheet, small print under a value the sampler does not accept (it came from a connector or a file): %1 is what it accepts, &quot;1..240 s&quot;.</extracomment>
         <translation>În afara domeniului! Valori permise: %1</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="445"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="449"/>
         <source>Schedule:</source>
         <extracomment>Parameter sheet: heading of the sentence that says when the sampler takes its samples.</extracomment>
         <translation>Program de prelevare:</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="455"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="459"/>
         <source>Programmed by</source>
         <extracomment>Parameter sheet, at the foot: a line for the name of who programmed the connector, then lines for the date and the signature.</extracomment>
         <translation>Programat de</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="457"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="461"/>
         <source>Checked by</source>
         <extracomment>As &quot;Programmed by&quot;: who checked the parameters.</extracomment>
         <translation>Verificat de</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="482"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="486"/>
         <source>Date</source>
         <extracomment>Parameter sheet: small print under the line for the date.</extracomment>
         <translation>Data</translation>
     </message>
     <message>
-        <location filename="../sheet/ParameterSheet.cpp" line="486"/>
+        <location filename="../sheet/ParameterSheet.cpp" line="490"/>
         <source>Signature</source>
         <extracomment>Parameter sheet: small print under the line to sign on.</extracomment>
         <translation>Semnătura</translation>
