@@ -884,13 +884,13 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Main.ui" line="1136"/>
         <source>Brookfetch &amp;Help</source>
         <extracomment>Help menu: opens the user guide in the program&apos;s language. F1 on a field opens the guide at that field. &quot;Brookfetch&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Помощ за Brookfetch</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1139"/>
         <source>Open the user guide</source>
         <extracomment>Tool tip of Help &gt; Brookfetch Help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отваряне на ръководството за потребителя</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1185"/>
@@ -1153,7 +1153,7 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/Msg.ui" line="252"/>
         <source>The user guide could not be opened. It is installed with the program; reinstalling the program brings it back.</source>
         <extracomment>Error when Help &gt; Brookfetch Help or F1 finds no user guide installed beside the program, or no browser opens it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ръководството за потребителя не може да бъде отворено. То се инсталира заедно с програмата; преинсталирането на програмата го възстановява.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="262"/>
@@ -1420,103 +1420,103 @@ Do you want to delete it anyway?</source>
         <location filename="../ui/ParameterPage.cpp" line="65"/>
         <source>Schedule</source>
         <extracomment>Parameter page: the name a screen reader gives the sentence under the fields that says when the sampler takes its samples (the parameter sheet&apos;s schedule). Not shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>График</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="79"/>
         <source>The sampling run ends after a set number of samples</source>
         <extracomment>Tool tip of the sampling mode &quot;Acc. to Samples Count&quot; on the parameter page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Цикълът на пробовземане завършва след зададен брой проби</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="81"/>
         <source>The sampler keeps taking samples until it is stopped</source>
         <extracomment>Tool tip of the sampling mode &quot;Continuous&quot; on the parameter page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пробовземателят взема проби, докато не бъде спрян</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="83"/>
         <source>Number of samples in a run</source>
         <extracomment>Tool tip of Samples Count, before its range &quot;: 1..255&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Брой проби в един цикъл</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="86"/>
         <source>Time the suction line is purged before each sample</source>
         <extracomment>Tool tip of Purging time, Before Sampling, before its range &quot;: 1..240 s&quot;. Purging: air blown back through the suction line (see translations/TERMS.md).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Време за продухване на смукателния маркуч преди всяка проба</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="88"/>
         <source>Time the suction line is purged after each sample</source>
         <extracomment>Tool tip of Purging time, After Sampling, before its range &quot;: 1..240 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Време за продухване на смукателния маркуч след всяка проба</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="92"/>
         <source>How the VAR input, an outside mA signal that controls sampling, is used</source>
         <extracomment>Tool tip of the VAR System&apos;s Mode, before its items &quot;: Disabled, 0 - 20mA, 4 - 20mA&quot;. &quot;VAR&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как се използва входът VAR – външен сигнал в mA, който управлява пробовземането</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="95"/>
         <source>Time the sampler waits after its start before the first sample</source>
         <extracomment>Tool tip of Time Delay, before its range &quot;: 00:00:00..15:00:00 (hh:mm:ss)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Време, което пробовземателят изчаква след старта до първата проба</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="97"/>
         <source>How many times the suction line is purged</source>
         <extracomment>Tool tip of Purges Count, before its range &quot;: 0..5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Колко пъти се продухва смукателният маркуч</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="99"/>
         <source>Time from one sample to the next</source>
         <extracomment>Tool tip of Sampling Interval, before its range &quot;: 00:00:01..15:00:00 (hh:mm:ss)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Време от една проба до следващата</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="101"/>
         <source>Aeration time</source>
         <extracomment>Tool tip of Aeration, before its range &quot;: 0..255 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Време за аериране</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="104"/>
         <source>Longest time the pump may try to draw one sample</source>
         <extracomment>Tool tip of Max Suction Time, before its range &quot;: 0..255 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Най-дългото време, през което помпата може да се опитва да засмуче една проба</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="107"/>
         <source>Pump pulses the sampler counted for one sample; shown only</source>
         <extracomment>Tool tip of the Pump Pulses field, which cannot be edited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Импулси на помпата, преброени от пробовземателя за една проба; само за показване</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="109"/>
         <source>Battery voltage at which the sampler warns</source>
         <extracomment>Tool tip of Voltage control, Warning at, before its range &quot;: 0.6..15.6 V&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Напрежение на акумулатора, при което пробовземателят предупреждава</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="111"/>
         <source>Battery voltage at which the sampler switches itself off</source>
         <extracomment>Tool tip of Voltage control, Switch off at, before its range &quot;: 0.6..15.6 V&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Напрежение на акумулатора, при което пробовземателят се изключва</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="131"/>
         <source>%1: %2</source>
         <extracomment>Tool tip of a field on the parameter page: what it means, then what it takes. %1: the meaning (&quot;Time from one sample to the next&quot;), %2: the range (&quot;00:00:01..15:00:00 (hh:mm:ss)&quot;, &quot;1..240 s&quot;) or the items of a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="289"/>
         <source>No schedule yet: %1 is not complete.</source>
         <extracomment>Parameter page, in place of the schedule under the fields while a field it is drawn from does not hold a whole number or time yet (being typed). %1: the field&apos;s caption (&quot;Time Delay&quot;, &quot;Sampling Interval&quot;, &quot;Samples Count&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Все още няма график: полето „%1“ не е попълнено докрай.</translation>
     </message>
 </context>
 <context>

@@ -884,13 +884,13 @@ Voulez-vous quand même le supprimer ?</translation>
         <location filename="../ui/Main.ui" line="1136"/>
         <source>Brookfetch &amp;Help</source>
         <extracomment>Help menu: opens the user guide in the program&apos;s language. F1 on a field opens the guide at that field. &quot;Brookfetch&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Brookfetch</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1139"/>
         <source>Open the user guide</source>
         <extracomment>Tool tip of Help &gt; Brookfetch Help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le guide de l’utilisateur</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1185"/>
@@ -1153,7 +1153,7 @@ Voulez-vous quand même le supprimer ?</translation>
         <location filename="../ui/Msg.ui" line="252"/>
         <source>The user guide could not be opened. It is installed with the program; reinstalling the program brings it back.</source>
         <extracomment>Error when Help &gt; Brookfetch Help or F1 finds no user guide installed beside the program, or no browser opens it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le guide de l’utilisateur. Il est installé avec le programme&#xa0;; réinstaller le programme le rétablit.</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="262"/>
@@ -1420,103 +1420,103 @@ Voulez-vous quand même le supprimer ?</translation>
         <location filename="../ui/ParameterPage.cpp" line="65"/>
         <source>Schedule</source>
         <extracomment>Parameter page: the name a screen reader gives the sentence under the fields that says when the sampler takes its samples (the parameter sheet&apos;s schedule). Not shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="79"/>
         <source>The sampling run ends after a set number of samples</source>
         <extracomment>Tool tip of the sampling mode &quot;Acc. to Samples Count&quot; on the parameter page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le cycle de prélèvement s’arrête après un nombre fixé d’échantillons</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="81"/>
         <source>The sampler keeps taking samples until it is stopped</source>
         <extracomment>Tool tip of the sampling mode &quot;Continuous&quot; on the parameter page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le préleveur prélève des échantillons jusqu’à ce qu’on l’arrête</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="83"/>
         <source>Number of samples in a run</source>
         <extracomment>Tool tip of Samples Count, before its range &quot;: 1..255&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d’échantillons d’un cycle</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="86"/>
         <source>Time the suction line is purged before each sample</source>
         <extracomment>Tool tip of Purging time, Before Sampling, before its range &quot;: 1..240 s&quot;. Purging: air blown back through the suction line (see translations/TERMS.md).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée de purge du tuyau d’aspiration avant chaque prélèvement</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="88"/>
         <source>Time the suction line is purged after each sample</source>
         <extracomment>Tool tip of Purging time, After Sampling, before its range &quot;: 1..240 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée de purge du tuyau d’aspiration après chaque prélèvement</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="92"/>
         <source>How the VAR input, an outside mA signal that controls sampling, is used</source>
         <extracomment>Tool tip of the VAR System&apos;s Mode, before its items &quot;: Disabled, 0 - 20mA, 4 - 20mA&quot;. &quot;VAR&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de l’entrée VAR, un signal externe en mA qui commande le prélèvement</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="95"/>
         <source>Time the sampler waits after its start before the first sample</source>
         <extracomment>Tool tip of Time Delay, before its range &quot;: 00:00:00..15:00:00 (hh:mm:ss)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps d’attente du préleveur entre son démarrage et le premier prélèvement</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="97"/>
         <source>How many times the suction line is purged</source>
         <extracomment>Tool tip of Purges Count, before its range &quot;: 0..5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de purges du tuyau d’aspiration</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="99"/>
         <source>Time from one sample to the next</source>
         <extracomment>Tool tip of Sampling Interval, before its range &quot;: 00:00:01..15:00:00 (hh:mm:ss)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps entre un prélèvement et le suivant</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="101"/>
         <source>Aeration time</source>
         <extracomment>Tool tip of Aeration, before its range &quot;: 0..255 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée d’aération</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="104"/>
         <source>Longest time the pump may try to draw one sample</source>
         <extracomment>Tool tip of Max Suction Time, before its range &quot;: 0..255 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée maximale pendant laquelle la pompe peut tenter d’aspirer un échantillon</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="107"/>
         <source>Pump pulses the sampler counted for one sample; shown only</source>
         <extracomment>Tool tip of the Pump Pulses field, which cannot be edited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impulsions pompe comptées par le préleveur pour un échantillon&#xa0;; affichage seul</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="109"/>
         <source>Battery voltage at which the sampler warns</source>
         <extracomment>Tool tip of Voltage control, Warning at, before its range &quot;: 0.6..15.6 V&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension de la batterie à laquelle le préleveur donne l’alerte</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="111"/>
         <source>Battery voltage at which the sampler switches itself off</source>
         <extracomment>Tool tip of Voltage control, Switch off at, before its range &quot;: 0.6..15.6 V&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension de la batterie à laquelle le préleveur s’arrête</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="131"/>
         <source>%1: %2</source>
         <extracomment>Tool tip of a field on the parameter page: what it means, then what it takes. %1: the meaning (&quot;Time from one sample to the next&quot;), %2: the range (&quot;00:00:01..15:00:00 (hh:mm:ss)&quot;, &quot;1..240 s&quot;) or the items of a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../ui/ParameterPage.cpp" line="289"/>
         <source>No schedule yet: %1 is not complete.</source>
         <extracomment>Parameter page, in place of the schedule under the fields while a field it is drawn from does not hold a whole number or time yet (being typed). %1: the field&apos;s caption (&quot;Time Delay&quot;, &quot;Sampling Interval&quot;, &quot;Samples Count&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de calendrier&#xa0;: le champ «&#xa0;%1&#xa0;» est incomplet.</translation>
     </message>
 </context>
 <context>
