@@ -294,12 +294,15 @@ def run(language, folder, events, results, timing):
         dialog = new_window(program, known)
         if check(dialog, "%s: Properties did not open" % where):
             check_window(dialog, where + " Properties", dump)
-            cancel = find(dialog, pyatspi.ROLE_PUSH_BUTTON,
-                          lambda o: not has(o, pyatspi.STATE_IS_DEFAULT))
+            # Cancel: the last button that is not the default (Browse... comes before it).
+            cancel = [o for o, _ in walk(dialog) if o.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                      and not has(o, pyatspi.STATE_IS_DEFAULT)][-1]
             press(cancel)
             check(window_gone(program, dialog), "%s: Properties did not close" % where)
         known = program.windows()
-        about = menus.getChildAtIndex(2).getChildAtIndex(0).getChildAtIndex(0)
+        # Help: Brookfetch Help, a line, About.
+        help_menu = menus.getChildAtIndex(2).getChildAtIndex(0)
+        about = help_menu.getChildAtIndex(help_menu.childCount - 1)
         press(about)
         dialog = new_window(program, known)
         if check(dialog, "%s: About did not open" % where):
