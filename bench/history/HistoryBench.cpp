@@ -2,18 +2,22 @@
 // The programming history at the size of years on a busy bench: writes ENTRIES entries (default
 // 100,000) over 100 days into a history of its own, then times appending one entry (as a
 // transfer does, on disk before it returns), loading every entry (as the History window and
-// brookfetch-cli history do) and loading the last ten days' (--since). Prints the figures; it
-// does not judge them.
+// brookfetch-cli history do), loading the last ten days' (--since), and what the History
+// window adds: its table shown with every entry, and filtered by a typed text. Prints the
+// figures; it does not judge them.
 //
 //   bench_history [ENTRIES]
 
 #include "app/History.h"
 #include "platform/files/Files.h"
 #include "platform/framework/NativePath.h"
+#include "ui/HistoryTable.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QRandomGenerator>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -85,7 +89,10 @@ void Print(const char* what, const TTimes& times, const QString& note) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    // The window's table is drawn off screen, as the window tests draw it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
     if (!dir.isValid() || count <= 0) {
@@ -131,6 +138,28 @@ int main(int argc, char* argv[]) {
     lines.KeepLines = true;
     Print("load all with lines:", Time(3, [&] { LoadHistory(path, lines); }),
           QStringLiteral("history --json"));
+
+    // Data › History… as it opens: every entry loaded, given to the table, the table shown with
+    // its first rows drawn.
+    const TTimes window = Time(3, [&] {
+        THistoryTable table;
+        table.SetEntries(LoadHistory(path).Entries);
+        table.SetFilter({});
+        QTableView view;
+        view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view.setModel(&table);
+        view.resize(900, 500);
+        view.show();
+        QApplication::processEvents();
+    });
+    Print("window opens:", window, QStringLiteral("load, table, first rows drawn"));
+    THistoryTable table;
+    table.SetEntries(LoadHistory(path).Entries);
+    THistoryFilter typed;
+    typed.Text = QStringLiteral("river-47");
+    const TTimes filtering = Time(5, [&] { table.SetFilter(typed); });
+    Print("window filters:", filtering,
+          QStringLiteral("%1 entries hold \"river-47\"").arg(table.rowCount()));
 
     QString failure;
     const TTimes append = Time(
