@@ -50,6 +50,9 @@ protected:
         StartWindows();
         Main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Main));
+        // A history of this test's own: on Linux the folder is the test's, on Windows the data
+        // folder of the test's Wine prefix, where other tests' transfers are kept too.
+        QFile::remove(HistoryPath());
         const auto record = [](const QString& operation, bool ok, const QByteArray& image,
                                const QString& serial, const QString& file) {
             THistoryEntry entry;
