@@ -5,10 +5,12 @@
 //
 //   brookfetch-screenshot DIR [LANG]
 //
-// saves main-window.png (parameter page), about.png and properties.png into DIR. LANG is the
-// three-letter code of a translation beside the executable (enu, deu, ...): it is stored as
-// this executable's language before the windows are built, as the properties dialog would
-// store it for the next start. Run it from a folder of its own (scripts/screenshot does): it
+// saves main-window.png (parameter page), about.png, properties.png and write-question.png (the
+// question before a write, with two parameters changed against a connector that holds the
+// defaults: the simulated adapter's fresh connector; left out without a connector) into DIR.
+// LANG is the three-letter code of a translation beside the executable (enu, deu, ...): it is
+// stored as this executable's language before the windows are built, as the properties dialog
+// would store it for the next start. Run it from a folder of its own (scripts/screenshot does): it
 // makes its settings file beside itself.
 #include "app/Workplace.h"
 #include "platform/framework/Application.h"
@@ -19,10 +21,13 @@
 #include "ui/Properties.h"
 #include "ui/Startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QThread>
 #include <QTimer>
@@ -45,6 +50,34 @@ void Settle() {
 // The store takes the three letters of a code and their zero, as the properties dialog does.
 bool StoreLanguage(const QString& exePath, const QByteArray& code) {
     return code.size() == 3 && StoreLanguageCode(exePath, code.constData());
+}
+
+// The question before a write, after the page's samples count and sampling interval changed:
+// saved once it is open, then answered with Cancel, so nothing is written. Any other box (the
+// connector could not be asked) is closed and leaves no picture.
+bool SaveWriteQuestion(const QString& folder) {
+    MainForm->findChild<QLineEdit*>(QStringLiteral("Q47SamplesCount"))
+        ->setText(QStringLiteral("12"));
+    MainForm->findChild<QLineEdit*>(QStringLiteral("Q47SamplingInterval"))
+        ->setText(QStringLiteral("00:30:00"));
+    bool saved = false;
+    QTimer poll;
+    poll.setInterval(100);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll.stop();
+        Settle();
+        QAbstractButton* cancel = box->button(QMessageBox::Cancel);
+        saved = cancel && Save(box, folder, QStringLiteral("write-question.png"));
+        (cancel ? cancel : box->button(QMessageBox::Ok))->click();
+    });
+    poll.start();
+    Guarded([] { MainForm->DataWriteExecute(); });
+    // The edits were for the picture: the window closes without the save question.
+    Workplace->Modified = false;
+    return saved;
 }
 
 } // namespace
@@ -101,7 +134,12 @@ int main(int argc, char* argv[]) {
             saved = Save(PropertiesDialog, folder, QStringLiteral("properties.png")) && saved;
             PropertiesDialog->hide();
 
-            // Nothing was edited: the window closes without a question and stores its
+            // Only with an adapter and its connector (scripts/screenshot starts the simulator).
+            if (!SaveWriteQuestion(folder))
+                std::fputs("brookfetch-screenshot: no write question: no connector to write\n",
+                           stderr);
+
+            // Nothing was kept: the window closes without a question and stores its
             // placement, as at the end of any run.
             MainForm->close();
         });
