@@ -3,52 +3,43 @@
 #include "ui/Help.h"
 
 #include "platform/framework/Application.h"
+#include "ui/Logo.h"
 #include "ui/Msg.h"
 #include "ui/ProgramTranslation.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QWidget>
-#include <utility>
 
 namespace {
 
-// Object names of the controls and windows, and the guide's sections that explain them. A
-// control without one of its own is explained in the section of the nearest that has one.
-const std::pair<const char*, const char*> Sections[] = {
-    {"Q47ModeSamples", "mode"},
-    {"Q47ModeContinuous", "mode"},
-    {"Q47Mode", "mode"},
-    {"Q47SamplesCount", "samples-count"},
-    {"Q47PrePurge", "pre-purge"},
-    {"Q47PostPurge", "post-purge"},
-    {"Q47VarMode", "var-mode"},
-    {"Q47DeadTime", "time-delay"},
-    {"Q47PurgesCount", "purges-count"},
-    {"Q47SamplingInterval", "sampling-interval"},
-    {"Q47Aeration", "aeration"},
-    {"Q47MaxSuctionTime", "max-suction-time"},
-    {"Q47PumpPulses", "pump-pulses"},
-    {"Q47AccuWarning", "warning-voltage"},
-    {"Q47AccuOff", "switch-off-voltage"},
-    {"Schedule", "schedule"},
-    {"Q47Page", "page"},
-    {"StatusBar", "status-bar"},
-    {"ToolDataRead", "read"},
-    {"ToolDataWrite", "write"},
-    {"ToolNew", "files"},
-    {"TPropertiesDialog", "properties"},
-    {"TAboutBox", "about"},
-    {"THistoryForm", "history"},
-    {"ExportPdfDialog", "export-pdf"},
-    {"PrintDialog", "print"},
-    {"FileOpenDialog", "open"},
-    {"FileSaveDialog", "save"},
-};
+// The guide's places by the object names of the controls and windows they explain, as the guide
+// lists them (docs/guide/topics.txt, built in): "samples-count" for Q47SamplesCount.
+const QHash<QString, QString>& Sections() {
+    static const QHash<QString, QString> sections = [] {
+        QHash<QString, QString> read;
+        InitUiResources();
+        QFile topics(QStringLiteral(":/guide/topics.txt"));
+        if (!topics.open(QIODevice::ReadOnly | QIODevice::Text))
+            return read;
+        while (!topics.atEnd()) {
+            const QString line = QString::fromUtf8(topics.readLine()).trimmed();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (qsizetype word = 1; word < words.size(); ++word)
+                read.insert(words[word], words.front());
+        }
+        return read;
+    }();
+    return sections;
+}
 
 bool OpenInBrowser(const QUrl& url) {
     return QDesktopServices::openUrl(url);
@@ -68,12 +59,10 @@ bool HoldsGuide(const QString& folder) {
 THelp::THelp(QObject* parent) : QObject(parent), OpenUrl(OpenInBrowser) {}
 
 QString THelp::SectionOf(const QWidget* widget) {
-    for (const QWidget* at = widget; at; at = at->parentWidget()) {
-        const QString name = at->objectName();
-        for (const auto& [control, section] : Sections)
-            if (name == QLatin1String(control))
-                return QLatin1String(section);
-    }
+    // A control without a place of its own is explained where its nearest container is.
+    for (const QWidget* at = widget; at; at = at->parentWidget())
+        if (const auto found = Sections().constFind(at->objectName()); found != Sections().cend())
+            return *found;
     return QStringLiteral("start");
 }
 

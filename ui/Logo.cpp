@@ -9,6 +9,7 @@
 void InitUiResources() {
     Q_INIT_RESOURCE(images);
     Q_INIT_RESOURCE(licences);
+    Q_INIT_RESOURCE(guide);
 }
 
 QPixmap LogoPixmap() {

@@ -50,6 +50,17 @@ CODE_TEXTS = [
     ("schedule-continuous-example", "TParameterSheet",
      "One sample every %1 until the sampler is stopped, the first %2 after the start.",
      None, ("00:30:00", "01:30:00")),
+    # The history window; a button's or label's Alt letter is left out as on a caption.
+    ("history-title", "THistoryForm", "Programming History", None, ()),
+    ("history-search", "THistoryForm", "&Search:", None, ()),
+    ("history-from", "THistoryForm", "&From:", None, ()),
+    ("history-to", "THistoryForm", "&To:", None, ()),
+    ("history-result", "THistoryForm", "&Result:", None, ()),
+    ("history-failed", "THistoryForm", "Failed", None, ()),
+    ("history-open", "THistoryForm", "&Open these parameters", None, ()),
+    ("history-print", "THistoryForm", "&Print sheet...", None, ()),
+    ("history-pdf", "THistoryForm", "Export as P&DF...", None, ()),
+    ("history-export", "THistoryForm", "&Export...", None, ()),
 ]
 
 # Examples the guide shows of a message with its blanks filled: name, the message, and the
@@ -218,7 +229,7 @@ def words_of(source, lang):
                              "changed it; change CODE_TEXTS in %s" % (text, context, __file__))
         if table is not None:
             text = table.get(key) or text
-        put("code-" + name, message(text, values))
+        put("code-" + name, message(caption(text) if "&" in text else text, values))
     point = "." if lang in POINT_LANGUAGES else ","
     for name, accepted in hints(source, words, point).items():
         put("hint-" + name, accepted)
