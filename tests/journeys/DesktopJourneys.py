@@ -173,6 +173,28 @@ def main():
         check(box.queryText().getText(0, -1) == "4 - 20mA", "the connector's VAR mode is %r" %
               box.queryText().getText(0, -1))
 
+        step("the history by Ctrl+H: the write found by its file's name, opened with Enter")
+        known = program.windows()
+        keys("ctrl+h")
+        history = new_window(program, known, 20)
+        if check(history and history.name == "Programming History", "the history did not open"):
+            xdotool("type", "--delay", "20", "river.brk")
+            keys("Return")
+            table = find(history, pyatspi.ROLE_TABLE)
+            check(table and until(lambda: table.queryTable().nRows == 1, 10),
+                  "the search kept %s rows, not the one write" %
+                  (table.queryTable().nRows if table else "no"))
+            click(button(history, "Open these parameters"), "Open these parameters")
+            check(window_gone(program, history, 20), "the history stayed open")
+            check(until(lambda: panels[1].name == "<noname>", 10),
+                  "the write's parameters came with the name %r" % panels[1].name)
+            check(box.queryText().getText(0, -1) == "4 - 20mA", "the write's VAR mode is %r" %
+                  box.queryText().getText(0, -1))
+            # A set not saved yet: New asks, and No drops it.
+            known = program.windows()
+            click(tools.get("New", main), "the tool bar's New")
+            answer(program, known, "Confirmation", "No")
+
         step("Properties by the File menu, German chosen with the mouse, OK")
         menus = find(main, pyatspi.ROLE_MENU_BAR)
         click(menus.getChildAtIndex(0), "the File menu")

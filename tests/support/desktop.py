@@ -99,6 +99,7 @@ class Program:
         os.makedirs(os.path.join(folder, "run"), mode=0o700, exist_ok=True)
         self.env = dict(os.environ, LANG=language, LC_ALL=language, LANGUAGE="",
                         XDG_CONFIG_HOME=os.path.join(folder, "config"),
+                        XDG_DATA_HOME=os.path.join(folder, "data"),
                         XDG_RUNTIME_DIR=os.path.join(folder, "run"),
                         BROOKFETCH_PORTS=os.path.join(folder, "ports"), QT_QPA_PLATFORM="xcb",
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
