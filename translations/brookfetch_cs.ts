@@ -839,7 +839,7 @@ Přesto chcete soubor smazat?</translation>
     </message>
     <message>
         <location filename="../ui/Main.ui" line="1070"/>
-        <location filename="../ui/FileDialogs.cpp" line="91"/>
+        <location filename="../ui/FileDialogs.cpp" line="100"/>
         <source>Open File</source>
         <extracomment>Tool tip of File &gt; Open, and the title of the Open dialog.</extracomment>
         <translation>Otevřít soubor</translation>
@@ -971,33 +971,33 @@ Přesto chcete soubor smazat?</translation>
         <translation>Zapsat data do adaptéru</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="92"/>
-        <location filename="../ui/FileDialogs.cpp" line="94"/>
+        <location filename="../ui/FileDialogs.cpp" line="101"/>
+        <location filename="../ui/FileDialogs.cpp" line="103"/>
         <source>Brookfetch Configuration (*.brk)</source>
         <translation>Konfigurace Brookfetch (*.brk)</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="93"/>
+        <location filename="../ui/FileDialogs.cpp" line="102"/>
         <source>Save file</source>
         <translation>Uložit soubor</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="95"/>
+        <location filename="../ui/FileDialogs.cpp" line="104"/>
         <source>Export as PDF</source>
         <translation>Exportovat do PDF</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="96"/>
+        <location filename="../ui/FileDialogs.cpp" line="105"/>
         <source>PDF document (*.pdf)</source>
         <translation>Dokument PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="97"/>
+        <location filename="../ui/FileDialogs.cpp" line="106"/>
         <source>Export History</source>
         <translation>Exportovat historii</translation>
     </message>
     <message>
-        <location filename="../ui/FileDialogs.cpp" line="98"/>
+        <location filename="../ui/FileDialogs.cpp" line="107"/>
         <source>CSV file for spreadsheets (*.csv)</source>
         <translation>Soubor CSV pro tabulkové procesory (*.csv)</translation>
     </message>
@@ -1151,264 +1151,270 @@ Přesto chcete soubor smazat?</translation>
     </message>
     <message>
         <location filename="../ui/Msg.ui" line="252"/>
+        <source>This is the programming history, which is kept: choose another name. Nothing was written.</source>
+        <extracomment>Error when a file is to be saved or exported under the name of the programming history&apos;s own file; nothing is written.</extracomment>
+        <translation>Toto je historie programování, která se uchovává: zvolte jiný název. Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <location filename="../ui/Msg.ui" line="262"/>
         <source>The user guide could not be opened. It is installed with the program; reinstalling the program brings it back.</source>
         <extracomment>Error when Help &gt; Brookfetch Help or F1 finds no user guide installed beside the program, or no browser opens it.</extracomment>
         <translation>Uživatelskou příručku nelze otevřít. Instaluje se spolu s programem; přeinstalováním programu se obnoví.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="262"/>
+        <location filename="../ui/Msg.ui" line="272"/>
         <source>New language will be set after program restart</source>
         <extracomment>Notice after another language was chosen.</extracomment>
         <translation>Nový jazyk se projeví po restartu programu</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="272"/>
+        <location filename="../ui/Msg.ui" line="282"/>
         <source>Adapter ?</source>
         <extracomment>Status bar: no adapter answers.</extracomment>
         <translation>Adaptér?</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="282"/>
+        <location filename="../ui/Msg.ui" line="292"/>
         <source>Connector NOT USABLE (large memory)</source>
         <extracomment>Status bar, beside the adapter: a connector is plugged in, but it has a large memory and is no sampler&apos;s configuration connector, so Read and Write refuse it. Short: it must fit the status bar.</extracomment>
         <translation>Konektor NEPOUŽITELNÝ (velká paměť)</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="292"/>
+        <location filename="../ui/Msg.ui" line="302"/>
         <source>No USB FETCHer Adapter is plugged in. Plug the adapter into a USB port of this computer.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: no adapter is plugged in. Keep &quot;USB FETCHer Adapter&quot;, the adapter&apos;s own name.</extracomment>
         <translation>Není připojen žádný USB FETCHer Adapter. Připojte adaptér do portu USB tohoto počítače.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="302"/>
+        <location filename="../ui/Msg.ui" line="312"/>
         <source>%1 adapters are plugged in. Brookfetch works with one adapter at a time: unplug the others.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: %1 is the number of adapters plugged in (2 or more); the program works with exactly one.</extracomment>
         <translation>Připojené adaptéry: %1. Brookfetch pracuje vždy jen s jedním adaptérem: ostatní odpojte.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="312"/>
+        <location filename="../ui/Msg.ui" line="322"/>
         <source>The adapter does not answer. Unplug it and plug it in again.</source>
         <extracomment>Tool tip of &quot;Adapter ?&quot;: an adapter is plugged in but does not answer the program.</extracomment>
         <translation>Adaptér neodpovídá. Odpojte jej a znovu připojte.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="322"/>
+        <location filename="../ui/Msg.ui" line="332"/>
         <source>No printer is installed on this computer. Install a printer, or keep the sheet as a PDF file with File, Export as PDF.</source>
         <extracomment>Error box after File &gt; Print: the computer has no printer installed. &quot;File, Export as PDF&quot; names the menu and its item as the menus show them.</extracomment>
         <translation>V tomto počítači není nainstalována žádná tiskárna. Nainstalujte tiskárnu, nebo uložte list jako soubor PDF příkazem Soubor, Exportovat do PDF.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="332"/>
+        <location filename="../ui/Msg.ui" line="342"/>
         <source>Adapter %1 is in use by another program</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the adapter&apos;s serial number or device.</extracomment>
         <translation>Adaptér %1 používá jiný program</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="342"/>
+        <location filename="../ui/Msg.ui" line="352"/>
         <source>No permission to open the adapter %1. Install the Brookfetch package (its udev rule gives access), or join the dialout group and log in again.</source>
         <extracomment>Tool tip of the adapter&apos;s status: %1 is the device path. Keep &quot;udev&quot; and &quot;dialout&quot;.</extracomment>
         <translation>Nemáte oprávnění otevřít adaptér %1. Nainstalujte balíček Brookfetch (jeho pravidlo udev přístup povolí) nebo se přidejte do skupiny dialout a znovu se přihlaste.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="352"/>
+        <location filename="../ui/Msg.ui" line="362"/>
         <source>FTDI&apos;s D2XX driver (FTD2XX.DLL) is not installed. Install the adapter maker&apos;s driver package.</source>
         <extracomment>Tool tip of the adapter&apos;s status on Windows, when the adapter&apos;s driver is not installed on the computer. Keep &quot;FTDI&quot;, &quot;D2XX&quot; and &quot;FTD2XX.DLL&quot;.</extracomment>
         <translation>Ovladač D2XX od FTDI (FTD2XX.DLL) není nainstalován. Nainstalujte balíček ovladačů od výrobce adaptéru.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="362"/>
+        <location filename="../ui/Msg.ui" line="372"/>
         <source>The file %1 does not exist.</source>
         <extracomment>Error box after File &gt; Open, a recent file, a dropped file or a file named at start: %1 is the file&apos;s path. &quot;Nothing was opened; …&quot; follows as a second paragraph.</extracomment>
         <translation>Soubor %1 neexistuje.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="372"/>
+        <location filename="../ui/Msg.ui" line="382"/>
         <source>The file %1 cannot be read.</source>
         <extracomment>Error box after an open that failed: the file exists, but the program may not read it (no permission) or reading it failed. %1 is its path.</extracomment>
         <translation>Soubor %1 nelze přečíst.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="382"/>
+        <location filename="../ui/Msg.ui" line="392"/>
         <source>The file %1 is shorter than 128 bytes: it holds no parameter set.</source>
         <extracomment>Error box after an open that failed: a configuration file holds one parameter set of 128 bytes; this one is shorter. %1 is its path.</extracomment>
         <translation>Soubor %1 je kratší než 128 bajtů: neobsahuje žádnou sadu parametrů.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="392"/>
+        <location filename="../ui/Msg.ui" line="402"/>
         <source>The file %1 is damaged: its checksum is wrong.</source>
         <extracomment>Error box after an open that failed: the checksum stored in the file does not match its contents. %1 is its path.</extracomment>
         <translation>Soubor %1 je poškozený: jeho kontrolní součet nesouhlasí.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="402"/>
+        <location filename="../ui/Msg.ui" line="412"/>
         <source>Nothing was opened; the parameters shown are unchanged.</source>
         <extracomment>Second paragraph of the error boxes after an open that failed: the window still shows the parameters it showed before.</extracomment>
         <translation>Nic nebylo otevřeno; zobrazené parametry zůstaly beze změny.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="412"/>
+        <location filename="../ui/Msg.ui" line="422"/>
         <source>Connector read</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Read succeeded: the connector has been read, its parameters are now in the window. A past-tense confirmation, not the command. Short: it must fit the status bar.</extracomment>
         <translation>Konektor načten</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="422"/>
+        <location filename="../ui/Msg.ui" line="432"/>
         <source>Connector written and verified</source>
         <extracomment>Status bar, for 5 seconds after Data &gt; Write succeeded: the parameters have been written into the connector and read back to check them. Write, not save. Short: it must fit the status bar.</extracomment>
         <translation>Konektor zapsán a ověřen</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="432"/>
+        <location filename="../ui/Msg.ui" line="442"/>
         <source>File saved</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Save or Save As succeeded: the parameters have been stored in the file. Save, not write.</extracomment>
         <translation>Soubor uložen</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="442"/>
+        <location filename="../ui/Msg.ui" line="452"/>
         <source>There is no connector in the adapter. Plug a connector into the adapter, then try again.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found no connector in the adapter: nothing was read or written.</extracomment>
         <translation>V adaptéru není žádný konektor. Zasuňte konektor do adaptéru a zkuste to znovu.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="662"/>
+        <location filename="../ui/Msg.ui" line="672"/>
         <source>Sheet sent to the printer</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Print: the parameter sheet has gone to the printer. Short: it must fit the status bar.</extracomment>
         <translation>List odeslán na tiskárnu</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="452"/>
+        <location filename="../ui/Msg.ui" line="462"/>
         <source>The connector in the adapter has a large memory: it is not a sampler&apos;s configuration connector, and nothing was read from it or written into it. Plug in a sampler&apos;s connector.</source>
         <extracomment>Second paragraph of the communication error box, after Data &gt; Read or Write found a connector of another kind (a large memory) in the adapter: writing parameters into it would destroy what it holds, so the program refused.</extracomment>
         <translation>Konektor v adaptéru má velkou paměť: není to konfigurační konektor vzorkovače a nic z něj nebylo načteno ani do něj zapsáno. Zasuňte konektor vzorkovače.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="672"/>
+        <location filename="../ui/Msg.ui" line="682"/>
         <source>Sheet saved as PDF</source>
         <extracomment>Status bar, for 5 seconds after File &gt; Export as PDF succeeded: the parameter sheet has been stored as a PDF file. Short: it must fit the status bar.</extracomment>
         <translation>List uložen jako PDF</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="462"/>
+        <location filename="../ui/Msg.ui" line="472"/>
         <source>The adapter does not answer. Check that it is plugged in, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the USB adapter stopped answering before or during a Read or Write (it was unplugged, for instance).</extracomment>
         <translation>Adaptér neodpovídá. Zkontrolujte, zda je připojen, a zkuste to znovu.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="682"/>
+        <location filename="../ui/Msg.ui" line="692"/>
         <source>The printer did not take the parameter sheet. Check the printer and try again.</source>
         <extracomment>Error box after File &gt; Print: the printer chosen in the print dialog did not take the parameter sheet.</extracomment>
         <translation>Tiskárna list parametrů nepřijala. Zkontrolujte tiskárnu a zkuste to znovu.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="472"/>
+        <location filename="../ui/Msg.ui" line="482"/>
         <source>The connector was pulled out during the transfer. Plug it in again, then try again.</source>
         <extracomment>Second paragraph of the communication error box: the adapter said during a Read or Write that no connector is in it any more.</extracomment>
         <translation>Konektor byl během přenosu vytažen. Zasuňte jej zpět a zkuste to znovu.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="482"/>
+        <location filename="../ui/Msg.ui" line="492"/>
         <source>The adapter&apos;s answers were damaged or missing (a noisy line, or a connector that is not pushed home). Re-seat the connector, then try again.</source>
         <extracomment>Second paragraph of the communication error box: adapter and connector are both still there, but the replies on the line were damaged or did not come.</extracomment>
         <translation>Odpovědi adaptéru byly poškozené nebo nepřišly (rušené vedení nebo konektor, který není zasunut na doraz). Zasuňte konektor znovu a zkuste to znovu.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="492"/>
+        <location filename="../ui/Msg.ui" line="502"/>
         <source>The connector read back other bytes than were written: it does not keep what is written into it. Write it again; if that fails too, replace the connector.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Write: the check that reads the connector back found other parameters than were written, twice alike.</extracomment>
         <translation>Při zpětném čtení vrátil konektor jiné bajty, než byly zapsány: neuchovává, co se do něj zapíše. Zapište jej znovu; pokud se to opět nezdaří, konektor vyměňte.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="502"/>
+        <location filename="../ui/Msg.ui" line="512"/>
         <source>The connector holds no parameters: its memory is blank. Write a parameter set into it.</source>
         <extracomment>Second paragraph of the communication error box after Data &gt; Read: the connector&apos;s memory is erased (every byte the same), so there was nothing to read.</extracomment>
         <translation>Konektor neobsahuje žádné parametry: jeho paměť je prázdná. Zapište do něj sadu parametrů.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="512"/>
+        <location filename="../ui/Msg.ui" line="522"/>
         <source>Every block was written into the connector, but the read-back that checks them was cut short. Write the connector again before it is used.</source>
         <extracomment>Last paragraph of the communication error box after Data &gt; Write: the parameters were written, but the check that reads them back did not complete.</extracomment>
         <translation>Do konektoru byly zapsány všechny bloky, ale zpětné čtení, které je kontroluje, bylo přerušeno. Před použitím konektor zapište znovu.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="522"/>
+        <location filename="../ui/Msg.ui" line="532"/>
         <source>Allowed for %1: %2.</source>
         <extracomment>Second paragraph of the boxes &quot;Invalid format of parameter&quot; and &quot;Parameter out of range&quot;: %1 is the field&apos;s caption as the page shows it (&quot;Samples Count&quot;), %2 its allowed range (&quot;1..255&quot;, &quot;1..240 s&quot;, &quot;00:00:01..15:00:00&quot;, &quot;0.6..15.6 V&quot;).</extracomment>
         <translation>Povoleno pro %1: %2.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="532"/>
+        <location filename="../ui/Msg.ui" line="542"/>
         <source>The file %1 was not saved.</source>
         <extracomment>Second paragraph of the error box after File &gt; Save or Save As failed, followed by the reason in a sentence of its own. %1 is the file&apos;s path. The file on the disk is as it was.</extracomment>
         <translation>Soubor %1 nebyl uložen.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="542"/>
+        <location filename="../ui/Msg.ui" line="552"/>
         <source>Its folder does not exist.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the folder in its path is not there.</extracomment>
         <translation>Jeho složka neexistuje.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="552"/>
+        <location filename="../ui/Msg.ui" line="562"/>
         <source>You have no permission to read it.</source>
         <extracomment>Why a file could not be opened (after &quot;The file … cannot be read.&quot;): the system refused this user access to the file or its folder.</extracomment>
         <translation>Nemáte oprávnění jej číst.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="562"/>
+        <location filename="../ui/Msg.ui" line="572"/>
         <source>You have no permission to write in its folder.</source>
         <extracomment>Why a file could not be saved (after &quot;The file … was not saved.&quot;): the system refused this user to make files in that folder.</extracomment>
         <translation>Nemáte oprávnění vytvářet soubory v jeho složce.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="572"/>
+        <location filename="../ui/Msg.ui" line="582"/>
         <source>The file is read-only.</source>
         <extracomment>Why a file could not be saved: the existing file is marked read-only, or this user may not change it.</extracomment>
         <translation>Soubor je jen pro čtení.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="582"/>
+        <location filename="../ui/Msg.ui" line="592"/>
         <source>The disk takes no changes: it is write-protected or read-only.</source>
         <extracomment>Why a file could not be saved: the disk, card or USB stick is write-protected, or mounted read-only.</extracomment>
         <translation>Disk nepřijímá změny: je chráněn proti zápisu nebo jen pro čtení.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="592"/>
+        <location filename="../ui/Msg.ui" line="602"/>
         <source>The disk is full.</source>
         <extracomment>Why a file could not be saved: no room is left on the disk (or the user&apos;s quota is used up).</extracomment>
         <translation>Disk je plný.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="602"/>
+        <location filename="../ui/Msg.ui" line="612"/>
         <source>It is a folder, not a file.</source>
         <extracomment>Why a file could not be opened or saved: a folder has that name.</extracomment>
         <translation>Je to složka, ne soubor.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="612"/>
+        <location filename="../ui/Msg.ui" line="622"/>
         <source>It is a device or a pipe, not a file.</source>
         <extracomment>Why a file could not be opened or saved: the name belongs to a device or a pipe of the system, not to a file.</extracomment>
         <translation>Je to zařízení nebo roura, ne soubor.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="622"/>
+        <location filename="../ui/Msg.ui" line="632"/>
         <source>Its name is too long.</source>
         <extracomment>Why a file could not be opened or saved: the system takes no name that long.</extracomment>
         <translation>Jeho název je příliš dlouhý.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="632"/>
+        <location filename="../ui/Msg.ui" line="642"/>
         <source>Another program has it open.</source>
         <extracomment>Why a file could not be opened or saved: another program holds the file and lets no other program use it.</extracomment>
         <translation>Jiný program jej má otevřený.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="642"/>
+        <location filename="../ui/Msg.ui" line="652"/>
         <source>It is a symbolic link that another user made in a folder anyone may write.</source>
         <extracomment>Why a file could not be saved: in a shared folder (such as /tmp) another user put a link at that name; the program does not write through it.</extracomment>
         <translation>Je to symbolický odkaz, který vytvořil jiný uživatel ve složce, do které smí zapisovat kdokoli.</translation>
     </message>
     <message>
-        <location filename="../ui/Msg.ui" line="652"/>
+        <location filename="../ui/Msg.ui" line="662"/>
         <source>The system reports: %1.</source>
         <extracomment>Why a file could not be opened or saved, in the operating system&apos;s own words: %1 is the system&apos;s message.</extracomment>
         <translation>Systém hlásí: %1.</translation>

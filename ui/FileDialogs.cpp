@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FileDialogs.h"
 
+#include "app/History.h"
 #include "app/Workplace.h"
 #include "platform/framework/Application.h"
 #include "ui/Msg.h"
@@ -70,6 +71,14 @@ QString TFileDialogs::Choose(TKind kind, const QString& proposed) {
 }
 
 bool TFileDialogs::MayReplace(const QString& path) {
+    // The programming history is a record to keep: no save or export ever replaces it, whatever
+    // the user answers, and through no other name (a link) either.
+    const QString history = QFileInfo(HistoryPath(Workplace->HistoryFile)).canonicalFilePath();
+    if (!history.isEmpty() && QFileInfo(path).canonicalFilePath() == history) {
+        Application->MessageBox(MessageText(QStringLiteral("MsgHistoryNotReplaced")),
+                                MessageText(QStringLiteral("MsgError")), MB_OK);
+        return false;
+    }
     return !QFileInfo::exists(path) ||
            Application->MessageBox(MessageText(QStringLiteral("MsgFileExistsQ")),
                                    MessageText(QStringLiteral("MsgConfirmation")),

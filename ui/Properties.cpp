@@ -104,7 +104,10 @@ bool TPropertiesDialog::Execute() {
         return false;
     if (list->currentIndex() >= 0)
         Workplace->LanguageId = list->currentData().toInt();
-    Workplace->HistoryFile = QDir::fromNativeSeparators(ui->PropertiesHistory->text().trimmed());
+    // A name without its folders would name another file wherever the program was started
+    // from: it is taken in the user's home folder, and kept as the full path.
+    const QString place = QDir::fromNativeSeparators(ui->PropertiesHistory->text().trimmed());
+    Workplace->HistoryFile = place.isEmpty() ? place : QDir::home().absoluteFilePath(place);
     return true;
 }
 

@@ -115,12 +115,15 @@ TEST_F(HistoryFormTest, FiltersAsTypedAndExportsTheShownEntriesAndAnEntrysSheet)
         QTest::keyClick(outcome, Qt::Key_Home);
         EXPECT_EQ(form.Table().rowCount(), 2);
 
-        std::deque<QString> answers{csv, pdf};
+        // The history's own file is never replaced by an export.
+        std::deque<QString> answers{HistoryPath(), csv, pdf};
         form.Dialogs().RunFileDialog = [&answers](QFileDialog&) {
             const QString answer = answers.front();
             answers.pop_front();
             return answer;
         };
+        Click(form, "HistoryExport");
+        EXPECT_TRUE(App.Boxes.back().Text.startsWith("This is the programming history"));
         Click(form, "HistoryExport");
         // The write of lake.brk is the second shown; its sheet goes into the PDF.
         auto* table = form.findChild<QTableView*>("HistoryTable");
@@ -130,6 +133,7 @@ TEST_F(HistoryFormTest, FiltersAsTypedAndExportsTheShownEntriesAndAnEntrysSheet)
     });
     ASSERT_TRUE(shown);
 
+    EXPECT_EQ(LoadHistory(HistoryPath()).Entries.size(), 3);
     const QList<QByteArray> lines = Contents(csv).split('\n');
     ASSERT_EQ(lines.size(), 4); // head, two entries, the empty rest after the last line end
     EXPECT_TRUE(lines[0].startsWith("\xEF\xBB\xBF\"time\""));
@@ -209,4 +213,31 @@ TEST_F(HistoryFormTest, F1OpensTheGuidesSectionOfTheFocusedControlOrDialog) {
     qunsetenv("BROOKFETCH_GUIDE");
     ASSERT_FALSE(App.Boxes.empty());
     EXPECT_TRUE(App.Boxes.back().Text.startsWith("The user guide could not be opened."));
+}
+
+// Properties: the history's place typed or chosen with Browse; a name without folders is taken
+// in the home folder, never where the program happened to start.
+TEST_F(HistoryFormTest, PropertiesTakeTheHistorysPlaceTypedOrBrowsed) {
+    const QString team = Temp.filePath("team");
+    Properties->ChooseFolder = [&team](const QString&) { return team; };
+    QTimer::singleShot(0, Properties, [this] {
+        auto* place = Properties->findChild<QLineEdit*>("PropertiesHistory");
+        QTest::mouseClick(Properties->findChild<QPushButton*>("PropertiesHistoryBrowse"),
+                          Qt::LeftButton);
+        EXPECT_EQ(place->text(), QDir::toNativeSeparators(Temp.filePath("team")));
+        Properties->accept();
+    });
+    Main->FilePropertiesExecute();
+    EXPECT_EQ(Workplace->HistoryFile, team);
+
+    QTimer::singleShot(0, Properties, [this] {
+        auto* place = Properties->findChild<QLineEdit*>("PropertiesHistory");
+        place->setFocus();
+        QTest::keyClick(place, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(place, "lab.jsonl");
+        QTest::keyClick(place, Qt::Key_Return); // the default button, OK
+    });
+    Main->FilePropertiesExecute();
+    EXPECT_EQ(Workplace->HistoryFile, QDir::home().filePath("lab.jsonl"));
+    EXPECT_TRUE(Properties->isHidden());
 }
