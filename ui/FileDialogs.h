@@ -25,8 +25,8 @@ public:
     QString Choose(TKind kind, const QString& proposed = QString());
 
     // Before a save over a chosen name: true when no file is there, or the user agreed that it
-    // is replaced. The programming history is never replaced: the user is told and it is false. The dialogs leave that question to the program, which asks it in its own
-    // words.
+    // is replaced. The programming history is never replaced: the user is told and it is false. The
+    // dialogs leave that question to the program, which asks it in its own words.
     static bool MayReplace(const QString& path);
 
     // Runs a file dialog modally and returns the chosen path, empty when cancelled. Tests
